@@ -1,0 +1,1 @@
+// Gas engine benchmarks.

@@ -1,0 +1,1 @@
+// Water/steam engine benchmarks.

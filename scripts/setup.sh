@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Shared set-up of run.sh and test.sh: installs the Debian build dependencies that are
+# missing, then configures and builds the project in ./build.
+set -euo pipefail
+
+packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev qt6-base-dev
+          libgl-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing build dependencies: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${VAPORIS_BUILD_TYPE:-RelWithDebInfo}"
+cmake --build "$root/build" --parallel "$(nproc)"

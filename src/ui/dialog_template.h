@@ -1,0 +1,47 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vaporis::ui {
+
+//! What a control is; the Qt host builds one widget kind per value.
+enum class ControlKind {
+    kEdit,          //!< editable number field (at most 9 characters), label at its left
+    kReadOnlyEdit,  //!< result or display field, label at its left
+    kRadio,         //!< radio button; radios of one group box are exclusive
+    kCheck,         //!< check box
+    kButton,        //!< push button
+    kStatic,        //!< fixed text
+    kPicture,       //!< a drawn picture; the text names it ("steam", "flame")
+    kGroup,         //!< group box; its text is the caption that member controls name
+};
+
+//! One control of a dialog template. Every control sits in a grid cell: controls whose
+//! group is "" in the dialog's own grid, the others in the grid of the kGroup entry whose
+//! text equals their group. An edit field with a text takes two cells: the label at
+//! `column`, the field at `column + 1`.
+struct ControlEntry {
+    int id;  //!< control id; kStaticId for controls the logic never addresses
+    ControlKind kind;
+    std::string_view text;   //!< UTF-8 label, button text, static text or group caption
+    int row;
+    int column;
+    std::string_view group;  //!< caption of the enclosing group box; "" for none
+    int columnSpan = 1;      //!< grid cells the control (or its field) spans
+    bool enabled = true;     //!< enabled when the dialog opens
+};
+
+//! Id for controls that the logic never addresses (labels, pictures).
+inline constexpr int kStaticId = -1;
+
+//! A dialog: caption, controls, and which button the window's close box stands for.
+struct DialogTemplate {
+    int resourceId;                    //!< the dialog's number (101, 102, ...)
+    std::string_view caption;          //!< UTF-8 window title
+    std::span<const ControlEntry> controls;
+    int closeBoxId;                    //!< the command the close box sends ("back", "OK")
+    int defaultButtonId = 0;           //!< button pressed by Enter; 0 for none
+};
+
+}  // namespace vaporis::ui
