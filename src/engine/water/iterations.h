@@ -1,0 +1,25 @@
+#pragma once
+
+namespace vaporis::water {
+
+//! Pressure [bar] of the region-3 equation at specific volume v [m³/kg] and temperature tK [K].
+[[nodiscard]] double region3Pressure(double v, double tK);
+//! Specific volume [m³/kg] of region 3 at p [bar] and tK [K]; below the critical point the
+//! search starts on the side of the saturation line on which tK lies.
+[[nodiscard]] double region3Volume(double p, double tK, int& status);
+
+//! Temperature [°C] at pressure p [bar] and specific enthalpy h [kJ/kg]; in the two-phase
+//! region the steam quality x [-] with status kTwoPhase.
+[[nodiscard]] double temperatureFromPH(double p, double h, int& status);
+//! Temperature [°C] at pressure p [bar] and specific entropy s [kJ/(kg K)]; in the two-phase
+//! region the steam quality x [-] with status kTwoPhase.
+[[nodiscard]] double temperatureFromPS(double p, double s, int& status);
+//! Specific volume [m³/kg] at p [bar] and s [kJ/(kg K)]; kTwoPhase for a mixture.
+[[nodiscard]] double specificVolumeFromPS(double p, double s, int& status);
+//! Specific enthalpy [kJ/kg] at p [bar] and s [kJ/(kg K)]; kTwoPhase for a mixture.
+[[nodiscard]] double enthalpyFromPS(double p, double s, int& status);
+//! End temperature [°C] (or quality x [-] with kTwoPhase) of an isentropic change from
+//! p1 [bar], h1 [kJ/kg] to p2 [bar].
+[[nodiscard]] double isentropicEndTemperature(double p1, double h1, double p2, int& status);
+
+}  // namespace vaporis::water

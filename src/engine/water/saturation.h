@@ -1,0 +1,62 @@
+#pragma once
+
+namespace vaporis::water {
+
+//! Pressure of the saturation line [bar] at temperature t [°C] (IF97 region 4); no range check.
+[[nodiscard]] double saturationPressure(double t);
+//! Temperature of the saturation line [°C] at pressure p [bar]; no range check.
+[[nodiscard]] double saturationTemperature(double p);
+//! Saturation pressure [bar] at t [°C] from 0.01 °C to the critical temperature.
+[[nodiscard]] double vaporPressure(double t, int& status);
+//! Saturation temperature [°C] at p [bar] from the triple-point to the critical pressure.
+[[nodiscard]] double boilingTemperature(double p, int& status);
+
+//! Pressure [bar] of the boundary between regions 2 and 3 at temperature tK [K].
+[[nodiscard]] double b23Pressure(double tK);
+//! Temperature [K] of the boundary between regions 2 and 3 at pressure p [bar].
+[[nodiscard]] double b23Temperature(double p);
+
+//! IF97 region (RegionCode) of the state p [bar], tK [K]; kRegionNone outside every region.
+[[nodiscard]] int regionOf(double p, double tK);
+//! IF97 region (RegionCode) of the state p [bar], t [°C].
+[[nodiscard]] int regionAt(double p, double t);
+
+// Saturated liquid (') and saturated vapour ('') at pressure p [bar]; above 220.64 bar
+// kAboveCriticalPressure and -1.0.
+
+//! Specific volume of saturated liquid [m³/kg].
+[[nodiscard]] double specificVolumeSatLiquid(double p, int& status);
+//! Specific volume of saturated vapour [m³/kg].
+[[nodiscard]] double specificVolumeSatVapor(double p, int& status);
+//! Specific enthalpy of saturated liquid [kJ/kg].
+[[nodiscard]] double enthalpySatLiquid(double p, int& status);
+//! Specific enthalpy of saturated vapour [kJ/kg].
+[[nodiscard]] double enthalpySatVapor(double p, int& status);
+//! Specific entropy of saturated liquid [kJ/(kg K)].
+[[nodiscard]] double entropySatLiquid(double p, int& status);
+//! Specific entropy of saturated vapour [kJ/(kg K)].
+[[nodiscard]] double entropySatVapor(double p, int& status);
+//! Isobaric heat capacity of saturated liquid [kJ/(kg K)].
+[[nodiscard]] double isobaricHeatCapacitySatLiquid(double p, int& status);
+//! Isobaric heat capacity of saturated vapour [kJ/(kg K)].
+[[nodiscard]] double isobaricHeatCapacitySatVapor(double p, int& status);
+//! Isochoric heat capacity of saturated liquid [kJ/(kg K)].
+[[nodiscard]] double isochoricHeatCapacitySatLiquid(double p, int& status);
+//! Isochoric heat capacity of saturated vapour [kJ/(kg K)].
+[[nodiscard]] double isochoricHeatCapacitySatVapor(double p, int& status);
+//! Speed of sound in saturated liquid [m/s].
+[[nodiscard]] double soundVelocitySatLiquid(double p, int& status);
+//! Speed of sound in saturated vapour [m/s].
+[[nodiscard]] double soundVelocitySatVapor(double p, int& status);
+
+//! Specific volume [m³/kg] of a two-phase mixture of quality x [-] at p [bar]; -1.0 above the
+//! critical pressure.
+[[nodiscard]] double specificVolumeFromPX(double p, double x);
+//! Specific enthalpy [kJ/kg] of a two-phase mixture of quality x [-] at p [bar].
+[[nodiscard]] double enthalpyFromPX(double p, double x);
+//! Specific entropy [kJ/(kg K)] of a two-phase mixture of quality x [-] at p [bar].
+[[nodiscard]] double entropyFromPX(double p, double x);
+//! Evaporation enthalpy h'' - h' [kJ/kg] at p [bar]; kEvaporationFailed when h' or h'' fails.
+[[nodiscard]] double evaporationEnthalpy(double p, int& status);
+
+}  // namespace vaporis::water
