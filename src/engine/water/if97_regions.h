@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace vaporis::water {
 
 //! IAPWS-IF97 region codes; kRegionNone asks a function to select the region itself and is
@@ -64,5 +66,29 @@ struct BasicEquation {
 [[nodiscard]] double isobaricHeatCapacity(double p, double t, int& status);
 [[nodiscard]] double isochoricHeatCapacity(double p, double t, int& status);
 [[nodiscard]] double soundVelocity(double p, double t, int& status);
+
+namespace detail {
+
+//! Reducing pressure [bar] and temperature [K] of the Gibbs equation of region 1, 2 or 5.
+struct ReducingValues {
+    double pStar;
+    double tStar;
+};
+[[nodiscard]] ReducingValues reducingValues(int region);
+
+//! The region-3 equation along one isotherm: its tau terms are summed once, so each pressure
+//! costs a short polynomial in delta (the density iterations step along an isotherm).
+class Region3Isotherm {
+public:
+    explicit Region3Isotherm(double tK);
+    //! Pressure [bar] at specific volume v [m³/kg].
+    [[nodiscard]] double pressure(double v) const;
+
+private:
+    double tK_;
+    std::array<double, 12> coefficients_{};  // sum of n tau^J over the terms of each I
+};
+
+}  // namespace detail
 
 }  // namespace vaporis::water

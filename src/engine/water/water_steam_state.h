@@ -91,9 +91,7 @@ public:
     using Statuses = std::array<int, kPropertyCount>;
 
 private:
-    void computeSaturatedRows();
     void computeSaturationValues();
-    void computeSinglePhaseState();
     void computeTwoPhaseState();
 
     bool pressureGiven_ = false;

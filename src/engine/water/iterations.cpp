@@ -1,0 +1,313 @@
+#include "engine/water/iterations.h"
+
+#include <cmath>
+
+#include "engine/water/if97_regions.h"
+#include "engine/water/saturation.h"
+#include "engine/water/status_codes.h"
+
+namespace vaporis::water {
+namespace {
+
+constexpr double kCriticalPressure = 220.64;      // bar
+constexpr double kCriticalTemperature = 647.096;  // K
+constexpr double kHighestPressure = 1000.0;       // bar
+constexpr double kRegion5Pressure = 100.0;        // bar: up to here t reaches 2000 °C
+constexpr double kLowestTemperature = 0.01;       // °C, lower end of h and s
+constexpr double kLineMargin = 0.00101;           // K, outside the 0.001 K band of region 4
+constexpr double kPressureTolerance = 0.0001;     // bar
+constexpr double kEnthalpyTolerance = 0.001;      // kJ/kg
+constexpr double kTemperatureTolerance = 0.0001;  // K
+constexpr int kMaxNewtonSteps = 50;
+
+// Safety limits of the loops that end by their tolerance alone; a well-posed search needs a
+// few hundred density steps and about 60 halvings, so reaching a limit means no root.
+constexpr int kMaxDensitySteps = 20000;
+constexpr int kMaxBisectionSteps = 200;
+
+double maximumTemperature(double p) { return p > kRegion5Pressure ? 800.0 : 2000.0; }
+
+int aboveMaximumStatus(double p) {
+    return p > kRegion5Pressure ? kEnthalpyAbove800 : kEnthalpyAbove2000;
+}
+
+// Steps along the isotherm from the side of the saturation line on which tK lies, reversing
+// and halving the step whenever the pressure passes p.
+double subcriticalVolume(double p, double tK, int& status) {
+    const detail::Region3Isotherm isotherm(tK);
+    const double t = tK - 273.15;
+    int startStatus = kOk;
+    double v = 0.0;
+    double direction = 1.0;
+    double step = 0.0001;
+    if (saturationTemperature(p) > t) {
+        v = specificVolume(kCriticalPressure, 350.0, kRegion1, startStatus);
+    } else {
+        v = specificVolume(b23Pressure(tK), t, kRegion2, startStatus);
+        direction = -1.0;
+        step = 0.0005;
+    }
+    for (int n = 0; n < kMaxDensitySteps; ++n) {
+        v += direction * step;
+        const double pc = isotherm.pressure(v);
+        if ((direction > 0.0 && p > pc) || (direction < 0.0 && pc > p)) {
+            direction = -direction;
+            step /= 2.0;
+        }
+        if (std::abs(pc - p) <= kPressureTolerance) {
+            status = kOk;
+            return v;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+double supercriticalVolume(double p, double tK, int& status) {
+    const detail::Region3Isotherm isotherm(tK);
+    double lo = 0.0013117;
+    double hi = 0.00882;
+    for (int n = 0; n < kMaxBisectionSteps; ++n) {
+        const double v = (lo + hi) / 2.0;
+        const double pc = isotherm.pressure(v);
+        if (p > pc) {
+            hi = v;
+        } else {
+            lo = v;
+        }
+        if (std::abs(pc - p) < kPressureTolerance) {
+            status = kOk;
+            return v;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+// Search range of an inverse function at p [bar]: the temperatures and the enthalpies there.
+struct Bracket {
+    double tlo;
+    double thi;
+    double hlo;
+    double hhi;
+};
+
+// Bisection of the temperature on [tlo, thi] until it is 0.0001 K wide.
+double bisectEnthalpy(double p, double h, Bracket range, int& status) {
+    for (int n = 0; n < kMaxBisectionSteps; ++n) {
+        if (!(range.thi - range.tlo > kTemperatureTolerance)) {
+            status = kOk;
+            return (range.tlo + range.thi) / 2.0;
+        }
+        const double t = (range.tlo + range.thi) / 2.0;
+        int hStatus = kOk;
+        if (enthalpy(p, t, hStatus) <= h) {
+            range.tlo = t;
+        } else {
+            range.thi = t;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+// Newton steps on h(t) held inside [tlo, thi]; c counts consecutive steps clamped to the same
+// end so that a clamped but converged step is not accepted while it still pushes outward.
+double newtonEnthalpy(double p, double h, Bracket range, int& status) {
+    int hStatus = kOk;
+    double t = (range.tlo + range.thi) / 2.0;
+    double ht = enthalpy(p, t, hStatus);
+    int c = 0;
+    int k = 0;
+    do {
+        const double t0 = t;
+        const double h0 = ht;
+        const double cp0 = isobaricHeatCapacity(p, t0, hStatus);
+        t = t0 - (h0 - h) / cp0;
+        ht = enthalpy(p, t, hStatus);
+        if (t > range.thi) {
+            t = range.thi;
+            ht = range.hhi;
+            ++c;
+        } else if (t < range.tlo) {
+            t = range.tlo;
+            ht = range.hlo;
+            --c;
+        } else {
+            c = 0;
+        }
+        ++k;
+    } while (!(std::abs(ht - h) <= kEnthalpyTolerance && std::abs(c) <= 1) && k < kMaxNewtonSteps);
+    if (k == kMaxNewtonSteps) {
+        return bisectEnthalpy(p, h, range, status);
+    }
+    status = kOk;
+    return t;
+}
+
+bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+}  // namespace
+
+double region3Pressure(double v, double tK) {
+    const double delta = 1.0 / (322.0 * v);
+    const double tau = 647.096 / tK;
+    return delta * gammaPi(delta, tau, kRegion3) * kGasConstant * tK / (100.0 * v);
+}
+
+double region3Volume(double p, double tK, int& status) {
+    if (!finite(p, tK)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    if (p < kCriticalPressure && tK < kCriticalTemperature) {
+        return subcriticalVolume(p, tK, status);
+    }
+    return supercriticalVolume(p, tK, status);
+}
+
+double temperatureFromPH(double p, double h, int& status) {
+    if (!finite(p, h)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    if (p > kHighestPressure) {
+        status = kPressureAbove1000;
+        return -1.0;
+    }
+    const double tmax = maximumTemperature(p);
+    int minStatus = kOk;
+    int maxStatus = kOk;
+    const double hmin = enthalpy(p, kLowestTemperature, minStatus);
+    const double hmax = enthalpy(p, tmax, maxStatus);
+    if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    if (h < hmin || h > hmax) {
+        status = h < hmin ? kBelowTripleTemperature : aboveMaximumStatus(p);
+        return -1.0;
+    }
+    Bracket range{0.0, tmax, hmin, hmax};
+    double x = 2.0;  // marks a single-phase state above the critical pressure
+    if (p <= kCriticalPressure) {
+        int satStatus = kOk;
+        const double hLiquid = enthalpySatLiquid(p, satStatus);
+        const double hVapor = enthalpySatVapor(p, satStatus);
+        const double ts = boilingTemperature(p, satStatus);
+        x = (h - hLiquid) / (hVapor - hLiquid);
+        if (x <= 1.0) {
+            range.thi = ts - kLineMargin;
+        } else {
+            range.tlo = ts + kLineMargin;
+        }
+        range.hlo = enthalpy(p, range.tlo, satStatus);
+        range.hhi = enthalpy(p, range.thi, satStatus);
+        // an enthalpy in the gap beside the saturation band gets the nearest allowed temperature
+        if (hVapor < h && h < range.hlo) {
+            status = kOk;
+            return range.tlo;
+        }
+        if (range.hhi < h && h < hLiquid) {
+            status = kOk;
+            return range.thi;
+        }
+    }
+    if (x >= 0.0 && x <= 1.0) {
+        status = kTwoPhase;
+        return x;
+    }
+    return newtonEnthalpy(p, h, range, status);
+}
+
+double temperatureFromPS(double p, double s, int& status) {
+    if (!finite(p, s)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    if (p > kHighestPressure) {
+        status = kPressureAbove1000;
+        return -1.0;
+    }
+    const double tmax = maximumTemperature(p);
+    int minStatus = kOk;
+    int maxStatus = kOk;
+    const double smin = entropy(p, kLowestTemperature, minStatus);
+    const double smax = entropy(p, tmax, maxStatus);
+    if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    if (s < smin || s > smax) {
+        status = s < smin ? kBelowTripleTemperature : aboveMaximumStatus(p);
+        return -1.0;
+    }
+    double tlo = 0.0;
+    double thi = tmax;
+    if (p < kCriticalPressure) {
+        int satStatus = kOk;
+        const double sLiquid = entropySatLiquid(p, satStatus);
+        const double sVapor = entropySatVapor(p, satStatus);
+        const double ts = boilingTemperature(p, satStatus);
+        if (sLiquid <= s && s <= sVapor) {
+            status = kTwoPhase;
+            return (s - sLiquid) / (sVapor - sLiquid);
+        }
+        if (s >= sLiquid) {
+            tlo = ts + kLineMargin;
+        } else {
+            thi = ts - kLineMargin;
+        }
+    }
+    double t = (tlo + thi) / 2.0;
+    for (int n = 0; n < kMaxBisectionSteps; ++n) {
+        int sStatus = kOk;
+        if (entropy(p, t, sStatus) <= s) {
+            tlo = t;
+        } else {
+            thi = t;
+        }
+        const double tprev = t;
+        t = (tlo + thi) / 2.0;
+        if (std::abs(t - tprev) <= kTemperatureTolerance) {
+            status = kOk;
+            return t;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+double specificVolumeFromPS(double p, double s, int& status) {
+    const double r = temperatureFromPS(p, s, status);
+    if (status == kOk) {
+        return specificVolume(p, r, status);
+    }
+    return status == kTwoPhase ? specificVolumeFromPX(p, r) : -1.0;
+}
+
+double enthalpyFromPS(double p, double s, int& status) {
+    const double r = temperatureFromPS(p, s, status);
+    if (status == kOk) {
+        return enthalpy(p, r, status);
+    }
+    return status == kTwoPhase ? enthalpyFromPX(p, r) : -1.0;
+}
+
+double isentropicEndTemperature(double p1, double h1, double p2, int& status) {
+    if (!finite(p1, h1) || !std::isfinite(p2)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    int startStatus = kOk;
+    const double r = temperatureFromPH(p1, h1, startStatus);
+    if (startStatus != kOk && startStatus != kTwoPhase) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    int sStatus = kOk;
+    const double s1 = startStatus == kTwoPhase ? entropyFromPX(p1, r) : entropy(p1, r, sStatus);
+    return temperatureFromPS(p2, s1, status);
+}
+
+}  // namespace vaporis::water

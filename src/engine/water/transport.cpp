@@ -1,0 +1,520 @@
+#include "engine/water/transport.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "engine/water/if97_regions.h"
+#include "engine/water/iterations.h"
+#include "engine/water/saturation.h"
+#include "engine/water/status_codes.h"
+
+namespace vaporis::water {
+namespace {
+
+// IAPS Formulation 1985 for the viscosity and the thermal conductivity of ordinary water
+// substance; the viscosity without its critical enhancement.
+constexpr double kTStar = 647.226;     // K
+constexpr double kRhoStar = 317.763;   // kg/m³
+constexpr double kPStar = 221.15;      // bar
+constexpr double kEtaStar = 55.071e-6;  // Pa s
+constexpr double kLambdaStar = 0.4945;  // W/(m K)
+
+constexpr auto kViscosityH = std::to_array<double>({1.0, 0.978197, 0.579829, -0.202354});
+static_assert(kViscosityH.size() == 4);
+
+// The 19 non-zero H_ij: I is the power of (1/T̄ - 1), J the power of (ρ̄ - 1).
+struct TransportTerm {
+    int i;
+    int j;
+    double n;
+};
+constexpr auto kViscosityHij = std::to_array<TransportTerm>({
+    {0, 0, 0.5132047},
+    {1, 0, 0.3205656},
+    {4, 0, -0.7782567},
+    {5, 0, 0.1885447},
+    {0, 1, 0.2151778},
+    {1, 1, 0.7317883},
+    {2, 1, 1.241044},
+    {3, 1, 1.476783},
+    {0, 2, -0.2818107},
+    {1, 2, -1.070786},
+    {2, 2, -1.263184},
+    {0, 3, 0.1778064},
+    {1, 3, 0.460504},
+    {2, 3, 0.2340379},
+    {3, 3, -0.4924179},
+    {0, 4, -0.0417661},
+    {3, 4, 0.1600435},
+    {1, 5, -0.01578386},
+    {3, 6, -0.003629481},
+});
+static_assert(kViscosityHij.size() == 19);
+
+constexpr auto kConductivityL = std::to_array<double>({1.0, 6.978267, 2.599096, -0.998254});
+static_assert(kConductivityL.size() == 4);
+
+// L_ij, one row per i (power of 1/T̄ - 1), columns j = 0 .. 5 (power of ρ̄ - 1).
+using ConductivityRow = std::array<double, 6>;
+constexpr auto kConductivityLij = std::to_array<ConductivityRow>({
+    {1.3293046, -0.40452437, 0.24409490, 0.018660751, -0.12961068, 0.044809953},
+    {1.7018363, -2.2156845, 1.6511057, -0.76736002, 0.37283344, -0.11203160},
+    {5.2246158, -10.124111, 4.9874687, -0.27297694, -0.43083393, 0.13333849},
+    {8.7127675, -9.5000611, 4.3786606, -0.91783782, 0, 0},
+    {-1.8525999, 0.93404690, 0, 0, 0, 0},
+});
+static_assert(kConductivityLij.size() == 5);
+
+constexpr double kCriticalPressure = 220.64;      // bar
+constexpr double kCriticalTemperature = 647.096;  // K
+constexpr double kTriplePressure = 0.00611213;    // bar
+constexpr double kRegion3Switch = 165.35;         // bar
+constexpr double kRegion3Offset = 0.001;          // K
+constexpr double kTransportOffset = 0.0011;       // K, outside the 0.001 K band of region 4
+constexpr double kSlopeTolerance = 1.0e-5;        // bar
+
+// Safety limits of the isochore search: ΔT starts at 0.1 K and is useless below 1e-15 K.
+constexpr int kMaxSlopeHalvings = 60;
+constexpr int kMaxSlopeBisections = 200;
+
+template <std::size_t N>
+std::array<double, N> powersOf(double x) {
+    std::array<double, N> powers{};
+    powers[0] = 1.0;
+    for (std::size_t k = 1; k < N; ++k) {
+        powers[k] = powers[k - 1] * x;
+    }
+    return powers;
+}
+
+// √T̄ / Σ c_k T̄^(-k), the dilute-gas part of both formulations.
+double dilutePart(double tBar, const std::array<double, 4>& c) {
+    const double inverse = 1.0 / tBar;
+    return std::sqrt(tBar) / (c[0] + inverse * (c[1] + inverse * (c[2] + inverse * c[3])));
+}
+
+// Reduced viscosity η/η* at reduced temperature and density.
+double reducedViscosity(double tBar, double rhoBar) {
+    const auto a = powersOf<6>(1.0 / tBar - 1.0);
+    const auto b = powersOf<7>(rhoBar - 1.0);
+    double sum = 0.0;
+    for (const auto& term : kViscosityHij) {
+        sum += term.n * a[static_cast<std::size_t>(term.i)] * b[static_cast<std::size_t>(term.j)];
+    }
+    return dilutePart(tBar, kViscosityH) * std::exp(rhoBar * sum);
+}
+
+double reducedConductivityBackground(double tBar, double rhoBar) {
+    const auto a = powersOf<5>(1.0 / tBar - 1.0);
+    const auto b = powersOf<6>(rhoBar - 1.0);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < kConductivityLij.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j) {
+            sum += kConductivityLij[i][j] * a[i] * b[j];
+        }
+    }
+    return dilutePart(tBar, kConductivityL) * std::exp(rhoBar * sum);
+}
+
+bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+// Density [kg/m³] inside the range of the transport formulations, or a non-zero status.
+double transportDensity(double p, double t, int& status) {
+    if (!finite(p, t)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    const double tK = t + 273.15;
+    if (tK < 273.15 || tK > 1073.15 || !(p > 0.0) || p > 1000.0) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    const double v = specificVolume(p, t, status);
+    return status == kOk ? 1.0 / v : -1.0;
+}
+
+bool strictlyBetween(double v, double a, double b) { return (a < v && v < b) || (b < v && v < a); }
+
+// Pressure on the isochore v at temperature t2 [°C], by bisection between pLow and pHigh with
+// region r's equation.
+double isochorePressure(double v, double t2, int r, double pLow, double pHigh, int& status) {
+    int vStatus = kOk;
+    double vLow = specificVolume(pLow, t2, r, vStatus);
+    for (int n = 0; n < kMaxSlopeBisections; ++n) {
+        const double pm = (pLow + pHigh) / 2.0;
+        const double vm = specificVolume(pm, t2, r, vStatus);
+        if (strictlyBetween(v, vLow, vm)) {
+            pHigh = pm;
+        } else {
+            pLow = pm;
+            vLow = vm;
+        }
+        if (std::abs(pHigh - pLow) <= kSlopeTolerance) {
+            status = kOk;
+            return (pLow + pHigh) / 2.0;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+// Region 3: one region-3 pressure 1 K away along the isochore.
+double region3Slope(double p, double t, double v) {
+    double d = 1.0;
+    if (p <= kCriticalPressure) {
+        const double ts = saturationTemperature(p);
+        if (t <= ts) {
+            d = t <= 1.0 ? 1.0 : -1.0;
+        } else {
+            d = t >= 799.0 ? -1.0 : 1.0;
+        }
+    }
+    const double p2 = region3Pressure(v, t + d + 273.15);
+    return (p2 - p) / d;
+}
+
+// The pressure steps on either side of p at the trial temperature t2 = t + d ΔT.
+struct PressureSteps {
+    double lower;
+    double upper;
+};
+
+PressureSteps subcriticalSteps(double p, double t2, double d) {
+    const double dps = saturationPressure(t2) - p;
+    const double dpu = std::abs(dps) < 0.1 ? d * 0.9 * std::abs(dps) : d * 0.1;
+    double dpl = d * 0.1;
+    if (p - dpl <= kTriplePressure) {
+        dpl = p - kTriplePressure;
+    }
+    if (d * dps < 0.0 && std::abs(dps) < dpl) {
+        dpl = 0.9 * std::abs(dps) * d;
+    }
+    return {dpl, dpu};
+}
+
+// Regions 1, 2, 5: the isochore through (p, t) bracketed at a nearby temperature, then
+// bisected; subcritical states step away from the saturation line and halve ΔT until the
+// bracket holds.
+double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
+    double d = 1.0;
+    double dT = 0.1;
+    PressureSteps steps{0.0, 0.1};
+    if (p > kCriticalPressure || t + 273.15 > kCriticalTemperature) {
+        steps.lower = std::min({0.1, std::abs(p - kCriticalPressure), p - kTriplePressure});
+    } else {
+        const double ts = saturationTemperature(p);
+        const bool liquid = t <= ts;
+        d = liquid ? -1.0 : 1.0;
+        if (liquid && t < 0.1) {
+            dT = t;
+            if (dT == 0.0) {
+                dT = std::abs(ts - t) < 0.1 ? 0.9 * std::abs(ts - t) : 0.1;
+                d = 1.0;
+            }
+        }
+        int n = 0;
+        for (; n < kMaxSlopeHalvings; ++n) {
+            if (dT == 0.0) {
+                break;
+            }
+            steps = subcriticalSteps(p, t + d * dT, d);
+            if (steps.lower == 0.0) {
+                break;
+            }
+            int vStatus = kOk;
+            const double vl = specificVolume(p - steps.lower, t + d * dT, r, vStatus);
+            const double vu = specificVolume(p + steps.upper, t + d * dT, r, vStatus);
+            if (strictlyBetween(v, vl, vu)) {
+                break;
+            }
+            dT /= 2.0;
+        }
+        if (n == kMaxSlopeHalvings) {
+            status = kNoConvergence;
+            return -1.0;
+        }
+    }
+    // A zero temperature step (liquid at 0 °C on the line) or a zero lower pressure step (at
+    // the triple-point pressure) leaves no difference quotient.
+    if (dT == 0.0 || steps.lower == 0.0) {
+        status = kDegenerateStep;
+        return -1.0;
+    }
+    const double p2 =
+        isochorePressure(v, t + d * dT, r, p - steps.lower, p + steps.upper, status);
+    return status == kOk ? (p2 - p) / (d * dT) : -1.0;
+}
+
+using RegionProperty = double (*)(double, double, int, int&);
+
+// A saturated value at ts ∓ offset with the region its own function selects.
+double saturatedTransport(double p, bool liquid, double (*property)(double, double, int&),
+                          int& status) {
+    if (!std::isfinite(p)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    if (p > kCriticalPressure) {
+        status = kAboveCriticalPressure;
+        return -1.0;
+    }
+    const double ts = saturationTemperature(p);
+    return property(p, liquid ? ts - kTransportOffset : ts + kTransportOffset, status);
+}
+
+// Expansion or compressibility of saturated liquid or vapour: regions 1 and 2 at ts below
+// 165.35 bar, region 3 just off the line from there up.
+double saturatedDerivative(double p, bool liquid, RegionProperty property, int& status) {
+    if (!std::isfinite(p)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    if (p > kCriticalPressure) {
+        status = kAboveCriticalPressure;
+        return -1.0;
+    }
+    const double ts = boilingTemperature(p, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    if (p < kRegion3Switch) {
+        return property(p, ts, liquid ? kRegion1 : kRegion2, status);
+    }
+    return property(p, liquid ? ts - kRegion3Offset : ts + kRegion3Offset, kRegion3, status);
+}
+
+double isentropicExponentSat(double p, bool liquid, int& status) {
+    if (!std::isfinite(p)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    int vStatus = kOk;
+    int wStatus = kOk;
+    const double v = liquid ? specificVolumeSatLiquid(p, vStatus) : specificVolumeSatVapor(p, vStatus);
+    const double w = liquid ? soundVelocitySatLiquid(p, wStatus) : soundVelocitySatVapor(p, wStatus);
+    if (vStatus != kOk || wStatus != kOk) {
+        status = vStatus != kOk ? vStatus : wStatus;
+        return -1.0;
+    }
+    status = kOk;
+    return w * w / (p * v * 1.0e5);
+}
+
+// Region code for the expansion and compressibility; non-zero status for regions 0 and 4.
+int derivativeRegion(double p, double t, int region, int& status) {
+    if (!finite(p, t)) {
+        status = kNonFiniteInput;
+        return kRegionNone;
+    }
+    const int r = region == kRegionNone ? regionAt(p, t) : region;
+    if (r == kRegion4) {
+        status = kOnSaturationLine;
+    } else if (r != kRegion1 && r != kRegion2 && r != kRegion3 && r != kRegion5) {
+        status = kOutsideRegion;
+    } else {
+        status = kOk;
+    }
+    return r;
+}
+
+// Relative volume change (vB - vA) / vA of two region-3 states, or a non-zero status.
+double region3VolumeChange(double pA, double tKA, double pB, double tKB, int& status) {
+    const double vA = region3Volume(pA, tKA, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double vB = region3Volume(pB, tKB, status);
+    return status == kOk ? (vB - vA) / vA : -1.0;
+}
+
+}  // namespace
+
+double dynamicViscosity(double p, double t, int& status) {
+    const double rho = transportDensity(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    return kEtaStar * reducedViscosity((t + 273.15) / kTStar, rho / kRhoStar);
+}
+
+double thermalConductivity(double p, double t, int& status) {
+    const double rho = transportDensity(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double tBar = (t + 273.15) / kTStar;
+    const double rhoBar = rho / kRhoStar;
+    const double pressureSlope = isochoricPressureSlope(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double densitySlope = isothermalDensitySlope(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double etaBar = reducedViscosity(tBar, rhoBar);
+    const double slopeBar = pressureSlope * kTStar / kPStar;
+    const double chiBar = rhoBar * densitySlope * kPStar / kRhoStar;
+    const double lambda2 = 0.0013848 / etaBar * (tBar / rhoBar) * (tBar / rhoBar) * slopeBar *
+                           slopeBar * std::pow(chiBar, 0.4678) * std::sqrt(rhoBar) *
+                           std::exp(-18.66 * (tBar - 1.0) * (tBar - 1.0) -
+                                    (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0));
+    return kLambdaStar * (reducedConductivityBackground(tBar, rhoBar) + lambda2);
+}
+
+double surfaceTension(double t, int& status) {
+    if (!std::isfinite(t)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    const double tK = t + 273.15;
+    if (tK > kCriticalTemperature) {
+        status = kAboveCriticalTemperature;
+        return -1.0;
+    }
+    if (tK < 273.16) {
+        status = kBelowTripleTemperature;
+        return -1.0;
+    }
+    const double tau = 1.0 - tK / kCriticalTemperature;
+    status = kOk;
+    return 0.2358 * std::pow(tau, 1.256) * (1.0 - 0.625 * tau);
+}
+
+double isentropicExponent(double p, double t, int& status) {
+    derivativeRegion(p, t, kRegionNone, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double w = soundVelocity(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double v = specificVolume(p, t, status);
+    return status == kOk ? w * w / (p * 1.0e5 * v) : -1.0;
+}
+
+double isobaricExpansion(double p, double t, int region, int& status) {
+    const int r = derivativeRegion(p, t, region, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double tK = t + 273.15;
+    if (r != kRegion3) {
+        const auto [pStar, tStar] = detail::reducingValues(r);
+        const double tau = tStar / tK;
+        const BasicEquation g = basicEquation(p / pStar, tau, r);
+        return (1.0 - tau * g.piTau / g.pi) / tK;
+    }
+    const bool compressedLiquid = p < kCriticalPressure && tK < kCriticalTemperature &&
+                                  p > saturationPressure(t);
+    double dT = compressedLiquid ? -0.1 : 0.1;
+    if (tK + dT > b23Temperature(p)) {
+        dT = 0.9 * (b23Temperature(p) - tK);
+    }
+    if (tK + dT < 623.15) {
+        dT = 0.9 * (tK - 623.15);
+    }
+    const double change = region3VolumeChange(p, tK, p, tK + dT, status);
+    return status == kOk ? change / dT : -1.0;
+}
+
+double isothermalCompressibility(double p, double t, int region, int& status) {
+    const int r = derivativeRegion(p, t, region, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double tK = t + 273.15;
+    if (r != kRegion3) {
+        const auto [pStar, tStar] = detail::reducingValues(r);
+        const BasicEquation g = basicEquation(p / pStar, tStar / tK, r);
+        return -g.piPi / g.pi / pStar;
+    }
+    double dp = (p >= kCriticalPressure || t < saturationTemperature(p)) ? 0.001 : -0.001;
+    if (p + dp < kRegion3Switch) {
+        dp = 0.9 * (p - kRegion3Switch);
+    }
+    const double change = region3VolumeChange(p, tK, p + dp, tK, status);
+    return status == kOk ? -change / dp : -1.0;
+}
+
+double isobaricExpansion(double p, double t, int& status) {
+    return isobaricExpansion(p, t, kRegionNone, status);
+}
+double isothermalCompressibility(double p, double t, int& status) {
+    return isothermalCompressibility(p, t, kRegionNone, status);
+}
+
+double isochoricPressureSlope(double p, double t, int& status) {
+    const int r = derivativeRegion(p, t, kRegionNone, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double v = specificVolume(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    if (r == kRegion3) {
+        return region3Slope(p, t, v);
+    }
+    return gibbsRegionSlope(p, t, v, r, status);
+}
+
+double isothermalDensitySlope(double p, double t, int& status) {
+    if (!finite(p, t)) {
+        status = kNonFiniteInput;
+        return -1.0;
+    }
+    const double dp = p < 0.01611213 ? (p - kTriplePressure) / 2.0 : 0.01;
+    const double v1 = specificVolume(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    double p2 = p + dp;
+    if (p < kCriticalPressure) {
+        if (!(p > saturationPressure(t) && p < 1000.0 - dp)) {
+            p2 = p - dp;
+        }
+    } else if (!(p > kCriticalPressure + 2.0 * dp)) {
+        p2 = p + dp;
+    } else {
+        p2 = p - dp;
+    }
+    const double v2 = specificVolume(p2, t, status);
+    return status == kOk ? (1.0 / v2 - 1.0 / v1) / (p2 - p) : -1.0;
+}
+
+double dynamicViscositySatLiquid(double p, int& status) {
+    return saturatedTransport(p, true, dynamicViscosity, status);
+}
+double dynamicViscositySatVapor(double p, int& status) {
+    return saturatedTransport(p, false, dynamicViscosity, status);
+}
+double thermalConductivitySatLiquid(double p, int& status) {
+    return saturatedTransport(p, true, thermalConductivity, status);
+}
+double thermalConductivitySatVapor(double p, int& status) {
+    return saturatedTransport(p, false, thermalConductivity, status);
+}
+double isentropicExponentSatLiquid(double p, int& status) {
+    return isentropicExponentSat(p, true, status);
+}
+double isentropicExponentSatVapor(double p, int& status) {
+    return isentropicExponentSat(p, false, status);
+}
+double isobaricExpansionSatLiquid(double p, int& status) {
+    return saturatedDerivative(p, true, isobaricExpansion, status);
+}
+double isobaricExpansionSatVapor(double p, int& status) {
+    return saturatedDerivative(p, false, isobaricExpansion, status);
+}
+double isothermalCompressibilitySatLiquid(double p, int& status) {
+    return saturatedDerivative(p, true, isothermalCompressibility, status);
+}
+double isothermalCompressibilitySatVapor(double p, int& status) {
+    return saturatedDerivative(p, false, isothermalCompressibility, status);
+}
+
+}  // namespace vaporis::water
