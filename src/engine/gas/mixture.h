@@ -41,7 +41,7 @@ namespace vaporis::gas {
 //! H2O dew point [°C] at p [bar]; -1.0 when there is none (dry gas, partial pressure below
 //! the triple point or above the critical pressure, p not finite).
 [[nodiscard]] double dewPoint(const GasAnalysis& analysis, double p);
-//! kOk, kNegativePressure, kOutsideAnalysisRange, kHeliumAbove2044K or kNonFiniteInput for
+//! kOk, kNegativePressure (p <= 0), kOutsideAnalysisRange, kHeliumAbove2044K or kNonFiniteInput for
 //! a state at p [bar] and t [°C].
 [[nodiscard]] int checkGasState(const GasAnalysis& analysis, double p, double t);
 

@@ -8,7 +8,7 @@ namespace vaporis::gas {
 inline constexpr int kOk = 0;
 //! Temperature outside the analysis's range [minTemperature, maxTemperature].
 inline constexpr int kOutsideAnalysisRange = 1;
-//! Pressure below 0.
+//! Pressure 0 or below.
 inline constexpr int kNegativePressure = 2;
 //! Temperature (or pressure of a component volume) out of range; for the inverses also an
 //! enthalpy outside the attainable range or a condensation search that hit the lowest

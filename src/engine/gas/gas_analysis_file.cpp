@@ -1,0 +1,165 @@
+#include "engine/gas/gas_analysis_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+namespace vaporis::gas {
+namespace {
+
+constexpr std::size_t kHeaderSize = 5;
+// The shortest file that can be told apart from a foreign one: header plus count and basis
+// plus a little more, as the program has always required.
+constexpr std::size_t kMinimumFileSize = 8;
+// Attempts at a free name for the temporary file beside the target.
+constexpr int kMaxTemporaryNames = 100;
+
+// The file is little-endian whatever the machine.
+void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+}
+
+std::uint64_t readLittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset, int count) {
+    std::uint64_t value = 0;
+    for (int i = 0; i < count; ++i) {
+        value |= static_cast<std::uint64_t>(bytes[offset + i]) << (8 * i);
+    }
+    return value;
+}
+
+// Percentages the program can hold: finite and not negative.
+bool usablePercentage(double value) {
+    return std::isfinite(value) && value >= 0.0;
+}
+
+std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
+    const std::filesystem::path folder = target.parent_path();
+    for (int attempt = 0; attempt < kMaxTemporaryNames; ++attempt) {
+        std::array<char, 16> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), attempt).ptr;
+        std::filesystem::path candidate = folder / ("." + target.filename().string() + "." +
+                                                    std::string(digits.data(), end) + ".tmp");
+        std::error_code error;
+        if (!std::filesystem::exists(candidate, error) && !error) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+// Writes to a temporary file in the target's folder and renames it over the target, so that
+// a failed write leaves an existing file as it was.
+bool writeFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    const std::filesystem::path temporary = temporaryPathFor(path);
+    if (temporary.empty()) {
+        return false;
+    }
+    bool written = false;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        written = !file.fail();
+    }
+    std::error_code error;
+    if (written) {
+        std::filesystem::rename(temporary, path, error);
+        written = !error;
+    }
+    if (!written) {
+        std::filesystem::remove(temporary, error);
+    }
+    return written;
+}
+
+}  // namespace
+
+GasAnalysisRecord makeRecord(const GasAnalysis& analysis) {
+    GasAnalysisRecord record;
+    record.isVolumeBasis = analysis.isVolumeBasis();
+    const auto entered = analysis.enteredPercents();
+    std::copy(entered.begin(), entered.end(), record.percentages.begin());
+    return record;
+}
+
+void applyRecord(const GasAnalysisRecord& record, GasAnalysis& analysis) {
+    analysis.setVolumeBasis(record.isVolumeBasis);
+    analysis.setFromEnteredPercent(record.percentages);
+}
+
+void writeRecord(const GasAnalysis& analysis, std::vector<std::uint8_t>& out, bool withReserve) {
+    const GasAnalysisRecord record = makeRecord(analysis);
+    out.push_back(static_cast<std::uint8_t>(kComponentCount));
+    out.push_back(record.isVolumeBasis ? 1 : 0);
+    for (const double value : record.percentages) {
+        appendLittleEndian(out, std::bit_cast<std::uint64_t>(value), 8);
+    }
+    if (withReserve) {
+        out.insert(out.end(), kGasRecordReserve, 0);
+    }
+}
+
+GasFileResult readRecord(GasAnalysis& analysis, std::span<const std::uint8_t> bytes,
+                         bool withReserve, std::size_t& bytesRead) {
+    bytesRead = 0;
+    if (bytes.size() < 2) {
+        return GasFileResult::kInvalidFileType;
+    }
+    const std::size_t count = bytes[0];
+    const std::uint8_t basis = bytes[1];
+    const std::size_t size = withReserve ? kGasRecordBlockSize : 2 + 8 * count;
+    if (count > static_cast<std::size_t>(kComponentCount) || basis > 1 || bytes.size() < size) {
+        return GasFileResult::kInvalidFileType;
+    }
+    GasAnalysisRecord record;
+    record.isVolumeBasis = basis == 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        record.percentages[i] = std::bit_cast<double>(readLittleEndian(bytes, 2 + 8 * i, 8));
+        if (!usablePercentage(record.percentages[i])) {
+            return GasFileResult::kInvalidFileType;
+        }
+    }
+    GasAnalysis parsed = analysis;
+    applyRecord(record, parsed);
+    analysis = parsed;
+    bytesRead = size;
+    return GasFileResult::kOk;
+}
+
+GasFileResult writeGasFile(const GasAnalysis& analysis, const std::filesystem::path& path) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(kGasFileSize);
+    appendLittleEndian(bytes, kGasFileMagic, 4);
+    bytes.push_back(kGasFileVersion);
+    writeRecord(analysis, bytes, false);
+    return writeFileSafely(path, bytes) ? GasFileResult::kOk : GasFileResult::kWriteFailed;
+}
+
+GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return GasFileResult::kFileNotFound;
+    }
+    std::vector<std::uint8_t> bytes(kGasFileSize);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    if (bytes.size() < kMinimumFileSize) {
+        return GasFileResult::kInvalidFileType;
+    }
+    if (readLittleEndian(bytes, 0, 4) != kGasFileMagic) {
+        // Another magic with a higher version byte is a later program's file format.
+        const auto version = static_cast<std::int8_t>(bytes[4]);
+        return version > 1 ? GasFileResult::kNewerVersion : GasFileResult::kInvalidFileType;
+    }
+    std::size_t bytesRead = 0;
+    return readRecord(analysis, std::span(bytes).subspan(kHeaderSize), false, bytesRead);
+}
+
+}  // namespace vaporis::gas
