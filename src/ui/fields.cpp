@@ -1,0 +1,215 @@
+#include "ui/fields.h"
+
+#include <fstream>
+
+#include "engine/water/not_set.h"
+#include "engine/water/saturation.h"
+#include "engine/water/water_steam_state.h"
+#include "ui/file_path.h"
+#include "ui/messages.h"
+#include "ui/number_text.h"
+#include "ui/port.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+// The range of the saturation line (IAPWS-IF97): triple-point and critical pressure [bar],
+// critical temperature [K].
+constexpr double kTriplePressure = 0.00611213;
+constexpr double kCriticalPressure = 220.64;
+constexpr double kCriticalTemperatureK = 647.096;
+
+constexpr int kDefaultDecimals = 4;
+constexpr int kMaxDecimals = 6;
+constexpr std::size_t kMaxFieldText = 255;
+constexpr int kInputDecimals = 4;
+constexpr int kBoilingDecimals = 3;
+
+constexpr FileQuestion kHtmlQuestion{"HTML files (*.html)", "*.html", "html"};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The value of a field for a display that must not complain: anything unreadable is 0.
+double readLeniently(const Port& port, int fieldId) {
+    int ignored = kNoInputError;
+    return readNumber(port, fieldId, kNegativeAllowed, kEmptyAllowed, ignored);
+}
+
+// Cuts `text` to at most `length` bytes without splitting a UTF-8 character.
+std::string_view cutUtf8(std::string_view text, std::size_t length) {
+    if (text.size() <= length) {
+        return text;
+    }
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
+        --length;
+    }
+    return text.substr(0, length);
+}
+
+void writeInput(Port& port, int fieldId, double value) {
+    if (value == NOT_SET) {
+        clearField(port, fieldId);
+        return;
+    }
+    const std::string text = formatFixed(value, kInputDecimals);
+    port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
+}
+
+}  // namespace
+
+int checkNumberText(std::string& text) {
+    if (text.empty()) {
+        return kNumberEmpty;
+    }
+    bool separatorSeen = false;
+    bool digitSeen = false;
+    bool valid = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char& c = text[i];
+        if (c == ',') {
+            c = '.';
+        }
+        if (isDigit(c)) {
+            digitSeen = true;
+        } else if (c == '.' && !separatorSeen) {
+            separatorSeen = true;
+        } else if (!(c == '-' && i == 0)) {
+            valid = false;
+        }
+    }
+    return valid && digitSeen ? kNumberValid : kNumberInvalid;
+}
+
+double readNumber(const Port& port, int fieldId, bool allowNegative, bool allowEmpty, int& error) {
+    std::string text = port.text(fieldId);
+    if (text.size() > kMaxInputLength) {
+        text.resize(kMaxInputLength);
+    }
+    const int check = checkNumberText(text);
+    if (check == kNumberEmpty) {
+        if (!allowEmpty) {
+            error = kEmptyField;
+        }
+        return 0.0;
+    }
+    const std::optional<double> value =
+        check == kNumberValid ? parseDecimal(text) : std::optional<double>{};
+    if (!value) {
+        error = kNotANumber;
+        return 0.0;
+    }
+    if (*value < 0.0 && !allowNegative) {
+        error = kNegativeNumber;
+    }
+    return *value;
+}
+
+void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow) {
+    if (value == NOT_SET) {
+        clearField(port, fieldId, repaintNow);
+        return;
+    }
+    const int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
+    const std::string text = formatFixed(value, shown);
+    port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));
+    if (repaintNow) {
+        port.repaintNow();
+    }
+}
+
+void clearField(Port& port, int fieldId, bool repaintNow) {
+    port.setText(fieldId, "");
+    if (repaintNow) {
+        port.repaintNow();
+    }
+}
+
+int readRadio3(const Port& port, int idA, int idB, int idC, int codeA, int codeB, int codeC) {
+    int code = 0;
+    if (port.checked(idA)) {
+        code = codeA;
+    }
+    if (port.checked(idB)) {
+        code = codeB;
+    }
+    if (port.checked(idC)) {
+        code = codeC;
+    }
+    return code;
+}
+
+void enableSteamInputs(Port& port, const SteamInputGroup& group, int mode) {
+    port.setEnabled(group.fieldP, mode != water::kModeTX);
+    port.setEnabled(group.fieldT, mode != water::kModePX);
+    port.setEnabled(group.fieldX, mode != water::kModePT);
+}
+
+void showSteamInputGroup(Port& port, const SteamInputGroup& group,
+                         const water::WaterSteamState& state) {
+    const int mode = state.mode();
+    port.setChecked(group.radioPT, mode == water::kModePT);
+    port.setChecked(group.radioPX, mode == water::kModePX);
+    port.setChecked(group.radioTX, mode == water::kModeTX);
+    enableSteamInputs(port, group, mode);
+    if (mode != water::kModeTX) {
+        writeInput(port, group.fieldP, state.pressure());
+    }
+    if (mode != water::kModePX) {
+        writeInput(port, group.fieldT, state.temperature());
+    }
+    if (mode != water::kModePT) {
+        writeInput(port, group.fieldX, state.quality());
+    }
+}
+
+void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode) {
+    if (mode == water::kModePT || mode == water::kModePX) {
+        const double p = readLeniently(port, fieldP);
+        if (p >= kTriplePressure && p <= kCriticalPressure) {
+            writeNumber(port, targetField, water::saturationTemperature(p), kBoilingDecimals);
+        } else if (p > kCriticalPressure) {
+            port.setText(targetField, "p > p_krit ");
+        } else {
+            port.setText(targetField, " < 0 °C");
+        }
+    } else if (mode == water::kModeTX) {
+        const double t = readLeniently(port, fieldT);
+        if (t + 273.15 < kCriticalTemperatureK) {
+            writeNumber(port, targetField, t, kBoilingDecimals);
+        } else {
+            port.setText(targetField, "T > T_krit");
+        }
+    }
+}
+
+bool fileExists(const std::string& path) {
+    const std::ifstream file(pathFromUtf8(path), std::ios::binary);
+    return file.is_open();
+}
+
+std::optional<std::string> askHtmlFileName(Port& port) {
+    std::optional<std::string> path = port.askSaveFileName(kHtmlQuestion);
+    if (!path || path->empty()) {
+        return std::nullopt;
+    }
+    if (fileExists(*path) && !askMessage(port, 35, kCaptionWarning)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::string fileTitle(std::string_view path, std::size_t capacity) {
+    const std::size_t lastSeparator = path.find_last_of("/\\");
+    std::string_view name =
+        lastSeparator == std::string_view::npos ? path : path.substr(lastSeparator + 1);
+    name = cutUtf8(name, capacity > 0 ? capacity - 1 : 0);
+    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos) {
+        name = name.substr(0, dot);
+    }
+    return std::string(name);
+}
+
+}  // namespace vaporis::ui

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vaporis::water {
+class WaterSteamState;
+}
+
+namespace vaporis::ui {
+
+class Port;
+
+//! Input error codes. The caller sets its code to kNoInputError before reading a group of
+//! fields; a read changes it only when that field is wrong.
+enum InputError : int {
+    kNoInputError = 0,
+    kNotANumber = 1,
+    kEmptyField = 2,
+    kNegativeNumber = 3,
+};
+
+//! Result of checkNumberText.
+enum NumberTextCheck : int { kNumberValid = 0, kNumberInvalid = 1, kNumberEmpty = 2 };
+
+//! Characters of an input field that are read; the Qt fields accept no more.
+inline constexpr std::size_t kMaxInputLength = 9;
+
+inline constexpr bool kNegativeAllowed = true;
+inline constexpr bool kNoNegatives = false;
+inline constexpr bool kEmptyAllowed = true;
+inline constexpr bool kNotEmpty = false;
+
+//! Whether `text` is a plain decimal number: digits, a "-" only as the first character and
+//! at most one separator, "." or "," (commas are turned into points in place, also when the
+//! text then proves invalid). A text without any digit ("-", ".") is no number.
+[[nodiscard]] int checkNumberText(std::string& text);
+
+//! The number in field `fieldId`, read from its first kMaxInputLength characters. Sets
+//! `error` to kNotANumber or, unless `allowEmpty`, kEmptyField (returning 0.0), or to
+//! kNegativeNumber for a negative value when `allowNegative` is false (returning the value).
+[[nodiscard]] double readNumber(const Port& port, int fieldId, bool allowNegative, bool allowEmpty,
+                                int& error);
+
+//! Shows `value` with `decimals` (0..6; any other count gives 4) after the point, or an
+//! empty field for the no-value marker 999.0.
+void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow = false);
+
+//! Empties a field.
+void clearField(Port& port, int fieldId, bool repaintNow = false);
+
+//! The code of the checked radio button of three (the last checked wins), 0 when none is.
+[[nodiscard]] int readRadio3(const Port& port, int idA, int idB, int idC, int codeA, int codeB,
+                             int codeC);
+
+//! The controls of a water/steam input: mode radios and pressure, temperature and quality
+//! fields.
+struct SteamInputGroup {
+    int radioPT;
+    int radioPX;
+    int radioTX;
+    int fieldP;
+    int fieldT;
+    int fieldX;
+};
+
+//! Enables the two fields that input `mode` uses and disables the third (quality for
+//! "p + t", temperature for "ps + x", pressure for "ts + x").
+void enableSteamInputs(Port& port, const SteamInputGroup& group, int mode);
+
+//! Checks the radio of the state's mode, enables its two fields and shows the state's
+//! inputs in them (pressure [bar], temperature [°C], quality [-], 4 decimals, at most
+//! kMaxInputLength characters).
+void showSteamInputGroup(Port& port, const SteamInputGroup& group,
+                         const water::WaterSteamState& state);
+
+//! The boiling-temperature display beside a water/steam input: the saturation temperature
+//! [°C] at the typed pressure (modes 0, 1) or the typed temperature itself (mode 2), with
+//! 3 decimals, or a short note when the input lies beyond the saturation line. Unreadable
+//! fields count as 0; another mode leaves the display as it is.
+void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
+
+//! Whether the file at `path` (UTF-8) can be opened for reading.
+[[nodiscard]] bool fileExists(const std::string& path);
+
+//! Asks for the name of an HTML report; an existing file is only taken after the user
+//! agreed to overwrite it (message 35). Nothing when the user cancelled or declined.
+[[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port);
+
+//! The file name of `path` without its folders ("/" or "\") and its last extension, cut to
+//! `capacity` - 1 bytes (on a character boundary) before the extension is removed.
+[[nodiscard]] std::string fileTitle(std::string_view path, std::size_t capacity);
+
+}  // namespace vaporis::ui

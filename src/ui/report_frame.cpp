@@ -1,0 +1,151 @@
+#include "ui/report_frame.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "ui/fields.h"
+#include "ui/file_path.h"
+#include "ui/messages.h"
+#include "ui/port.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+constexpr auto kUnitTable = std::to_array<std::string_view>({
+    "bar     ", "°C      ", "kJ/kg   ", "m³/kg   ", "kg/m³   ", "kJ/kgK  ", "m/s     ",
+    "E-6 Pas ", "W/mK    ", "[-]     ", "g/mol   ", "J/kgK   ", "E-6 m²/s", "E-3 N/m ",
+    "%mass   ", "%vol    ", "1/K     ", "1/bar   ", "kW      ", "%       ", "m       ",
+    "mm      ", "mm²     ", "Pa\t\t ",  "mbar    ", "W/m²K   ", "g/kg    ", "kg/Nm³",
+    "kg/s    ", "kg/h    ", "m³/s    ", "m³/h    ", "Nm³/s   ", "Nm³/h   ",
+});
+static_assert(kUnitTable.size() == kUnitCount);
+
+// Windows-1252 gives the bytes 0x80..0x9F to these characters (0 where it has none); every
+// other byte is the Latin-1 character of the same number.
+constexpr auto kCp1252High = std::to_array<std::uint16_t>({
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+});
+static_assert(kCp1252High.size() == 32);
+
+constexpr char kUnmappable = '?';
+
+char windows1252Byte(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<char>(static_cast<unsigned char>(codePoint));
+    }
+    for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+        if (kCp1252High[i] != 0 && kCp1252High[i] == codePoint) {
+            return static_cast<char>(static_cast<unsigned char>(0x80 + i));
+        }
+    }
+    return kUnmappable;
+}
+
+// Decodes the UTF-8 character at `text[i]` and advances `i`; a malformed sequence yields
+// nothing and skips one byte.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    const int length = lead >= 0xF0 ? 4 : (lead >= 0xE0 ? 3 : (lead >= 0xC0 ? 2 : 0));
+    if (length == 0 || lead > 0xF4 || i + static_cast<std::size_t>(length - 1) > text.size()) {
+        return std::nullopt;
+    }
+    char32_t codePoint = lead & (0x7FU >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0U) != 0x80U) {
+            return std::nullopt;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3FU);
+        ++i;
+    }
+    return codePoint;
+}
+
+std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
+    std::filesystem::path temporary = target;
+    temporary += ".part";
+    return temporary;
+}
+
+bool writeBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) {
+        return false;
+    }
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace
+
+std::string_view unitText(int number) {
+    if (number < 0 || number >= kUnitCount) {
+        return {};
+    }
+    return kUnitTable[static_cast<std::size_t>(number)];
+}
+
+std::string reportDocument(std::string_view title, std::string_view sections) {
+    std::string document = "<html> \n<head> \n\n</head> \n\n<body> \n\n";
+    document += "<h2> ";
+    document += title;
+    document += " </h2>\n\n";
+    document += sections;
+    document += "\n</body> \n</html>";
+    return document;
+}
+
+std::string reportFileBytes(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size() + utf8.size() / 16);
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::optional<char32_t> codePoint = nextCodePoint(utf8, i);
+        if (codePoint == U'\n') {
+            bytes += "\r\n";
+        } else {
+            bytes += codePoint ? windows1252Byte(*codePoint) : kUnmappable;
+        }
+    }
+    return bytes;
+}
+
+bool writeReportFile(const std::string& path, std::string_view utf8Document) {
+    const std::filesystem::path target = pathFromUtf8(path);
+    const std::filesystem::path temporary = temporaryPathFor(target);
+    std::error_code error;
+    if (!writeBytes(temporary, reportFileBytes(utf8Document))) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+void askWriteAndOpenReport(Port& port, const ReportWriter& write) {
+    const std::optional<std::string> path = askHtmlFileName(port);
+    if (!path) {
+        return;
+    }
+    if (!write(*path)) {
+        port.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
+        return;
+    }
+    port.openDocument(*path);
+}
+
+}  // namespace vaporis::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vaporis::ui {
+
+class Port;
+
+//! Fills the last column of value rows and forms the empty separator rows.
+inline constexpr std::string_view kSpacer = "&nbsp &nbsp &nbsp &nbsp";
+
+inline constexpr std::string_view kWaterReportTitle =
+    "Properties of water / steam according to IAPWS-IF97";
+inline constexpr std::string_view kGasReportTitle = "Properties of gases according to FDBR";
+
+//! Shown when a report file could not be created; the report is then not opened.
+inline constexpr std::string_view kReportNotWrittenText =
+    "The report file could not be written. Please choose another folder or file name.";
+
+//! Number of unit texts (0 to 33).
+inline constexpr int kUnitCount = 34;
+
+//! Unit text `number` of the report rows, with its padding (mostly 8 characters; UTF-8);
+//! empty for a number outside 0..33.
+[[nodiscard]] std::string_view unitText(int number);
+
+//! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
+[[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);
+
+//! The bytes a report file holds for a UTF-8 text: Windows-1252 (a character without a
+//! place there becomes "?"), every line ending in CR LF, as reports have always been read.
+[[nodiscard]] std::string reportFileBytes(std::string_view utf8);
+
+//! Writes `utf8Document` as a report to `path` (UTF-8): first to a temporary file beside it,
+//! then renamed over it, so a failed write never destroys an older report. False when the
+//! file could not be written; nothing is left behind then.
+[[nodiscard]] bool writeReportFile(const std::string& path, std::string_view utf8Document);
+
+//! Writes a report to a file given by a path.
+using ReportWriter = std::function<bool(const std::string& path)>;
+
+//! Asks for the report's file name, writes it and opens it with the desktop's viewer. A
+//! cancelled question does nothing; a report that could not be written is not opened and
+//! the user is told.
+void askWriteAndOpenReport(Port& port, const ReportWriter& write);
+
+}  // namespace vaporis::ui

@@ -1,0 +1,50 @@
+#include "ui/steam_results_dialog.h"
+
+#include "engine/water/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "ui/fields.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+constexpr int kResultDecimals = 6;
+
+void writeIfValid(Port& port, int fieldId, double value, int status) {
+    if (status == water::kOk) {
+        writeNumber(port, fieldId, value, kResultDecimals);
+    }
+}
+
+}  // namespace
+
+SteamResultsDialog::SteamResultsDialog(Port& port, const water::WaterSteamState& state)
+    : port_(port), state_(state) {}
+
+void SteamResultsDialog::opened() {
+    writeNumber(port_, kIdResultP, state_.pressure(), kResultDecimals);
+    writeNumber(port_, kIdResultT, state_.temperature(), kResultDecimals);
+    if (state_.mode() != water::kModePT) {
+        writeNumber(port_, kIdResultX, state_.quality(), kResultDecimals);
+    } else {
+        clearField(port_, kIdResultX);
+    }
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        writeIfValid(port_, stateFieldId(i), state_.stateValue(i), state_.stateStatus(i));
+        writeIfValid(port_, liquidFieldId(i), state_.liquidValue(i), state_.liquidStatus(i));
+        writeIfValid(port_, vaporFieldId(i), state_.vaporValue(i), state_.vaporStatus(i));
+    }
+    for (int i = 0; i < water::kSaturationCount; ++i) {
+        writeIfValid(port_, kIdResultPs + i, state_.saturationValue(i), state_.saturationStatus(i));
+    }
+}
+
+void SteamResultsDialog::command(int id) {
+    if (id == kIdResultsOk) {
+        port_.endDialog(kIdResultsOk);
+    } else if (id == kIdResultsValidity) {
+        port_.toggleValidityWindow();
+    }
+}
+
+}  // namespace vaporis::ui

@@ -1,0 +1,195 @@
+#include "ui/steam_table_dialog.h"
+
+#include <memory>
+
+#include "engine/water/iterations.h"
+#include "engine/water/saturation.h"
+#include "engine/water/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "ui/messages.h"
+#include "ui/report_frame.h"
+#include "ui/session_flags.h"
+#include "ui/steam_results_dialog.h"
+#include "ui/steam_table_report.h"
+#include "ui/text_format.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+constexpr SteamInputGroup kSteamInputs{kIdModePT,   kIdModePX,      kIdModeTX,
+                                       kIdPressure, kIdTemperature, kIdQuality};
+
+constexpr int kIterationDecimals = 4;
+// The iteration's quality field stays empty while x holds this marker (a one-phase result).
+constexpr double kNoQuality = -1.0;
+
+constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
+
+// The message for a failed enthalpy iteration: the input lies outside the iteration's range
+// (message 1), is inconsistent (message 0), or the iteration itself gave up (message 9).
+int iterationFailureMessage(int status) {
+    switch (status) {
+        case water::kEnthalpyAbove2000:
+        case water::kEnthalpyAbove800:
+        case water::kBelowTripleTemperature:
+            return 0;
+        case water::kPressureAbove1000:
+        case water::kBelowTriplePressure:
+            return 1;
+        default:
+            return 9;
+    }
+}
+
+}  // namespace
+
+SteamTableDialog::SteamTableDialog(Port& port, water::WaterSteamState& state, SessionFlags& flags)
+    : port_(port), state_(state), flags_(flags) {}
+
+void SteamTableDialog::opened() {
+    port_.setChecked(kIdHtmlOutput, flags_.htmlOutputFlag);
+    showSteamInputGroup(port_, kSteamInputs, state_);
+    refreshDisplays();
+}
+
+void SteamTableDialog::command(int id) {
+    switch (id) {
+        case kIdModePT:
+            modeChosen(water::kModePT);
+            break;
+        case kIdModePX:
+            modeChosen(water::kModePX);
+            break;
+        case kIdModeTX:
+            modeChosen(water::kModeTX);
+            break;
+        case kIdSteamOk:
+            calculateState();
+            break;
+        case kIdIterCalculate:
+            iterateEnthalpy();
+            break;
+        case kIdValidity:
+            port_.toggleValidityWindow();
+            break;
+        case kIdSteamBack:
+            back();
+            break;
+        default:
+            break;
+    }
+}
+
+void SteamTableDialog::refreshDisplays() {
+    showBoilingTemperature(port_, kIdPressure, kIdTemperature, kIdBoilingTemp, selectedMode());
+}
+
+int SteamTableDialog::selectedMode() const {
+    return readRadio3(port_, kIdModePT, kIdModePX, kIdModeTX, water::kModePT, water::kModePX,
+                      water::kModeTX);
+}
+
+void SteamTableDialog::modeChosen(int mode) {
+    enableSteamInputs(port_, kSteamInputs, mode);
+    showBoilingTemperature(port_, kIdPressure, kIdTemperature, kIdBoilingTemp, mode);
+}
+
+void SteamTableDialog::calculateState() {
+    state_.reset();
+    const int mode = selectedMode();
+    const int readError = readInputsIntoState(mode);
+    int inputStatus = water::kInputNotValidated;
+    if (readError == kNoInputError) {
+        state_.setMode(mode);
+        state_.calculate();
+        inputStatus = state_.inputStatus();
+    }
+    if (inputsAccepted(readError, inputStatus)) {
+        showResults();
+    }
+}
+
+int SteamTableDialog::readInputsIntoState(int mode) {
+    int error = kNoInputError;
+    if (mode != water::kModeTX) {
+        state_.setPressure(readNumber(port_, kIdPressure, kNoNegatives, kNotEmpty, error));
+    }
+    if (mode != water::kModePX) {
+        state_.setTemperature(readNumber(port_, kIdTemperature, kNoNegatives, kNotEmpty, error));
+    }
+    if (mode != water::kModePT) {
+        state_.setQuality(readNumber(port_, kIdQuality, kNoNegatives, kNotEmpty, error));
+    }
+    return error;
+}
+
+bool SteamTableDialog::inputsAccepted(int readError, int inputStatus) {
+    if (readError != kNoInputError || inputStatus == water::kInputError) {
+        showMessage(port_, 0, kCaptionError);
+        return false;
+    }
+    if (inputStatus == water::kInputOutOfRange) {
+        showMessage(port_, 1, kCaptionError);
+        return false;
+    }
+    if (inputStatus == water::kInputOnSaturationLine) {
+        showMessage(port_, 11, kCaptionError);
+        return false;
+    }
+    return true;
+}
+
+void SteamTableDialog::showResults() {
+    if (!port_.checked(kIdHtmlOutput)) {
+        const water::WaterSteamState& state = state_;
+        port_.runModal(kSteamResultsTemplate, [&state](Port& childPort) {
+            return std::make_unique<SteamResultsDialog>(childPort, state);
+        });
+        return;
+    }
+    askWriteAndOpenReport(
+        port_, [this](const std::string& path) { return writeSteamTableReport(path, state_); });
+}
+
+void SteamTableDialog::iterateEnthalpy() {
+    int error = kNoInputError;
+    const double h = readNumber(port_, kIdIterEnthalpy, kNegativeAllowed, kNotEmpty, error);
+    const double p = readNumber(port_, kIdIterPressure, kNoNegatives, kNotEmpty, error);
+    if (error != kNoInputError) {
+        showIterationFailure(0);
+        return;
+    }
+    int status = water::kOk;
+    const double r = water::temperatureFromPH(p, h, status);
+    double x = kNoQuality;
+    double t = r;
+    if (status == water::kTwoPhase) {
+        int boilingStatus = water::kOk;
+        x = r;
+        t = water::boilingTemperature(p, boilingStatus);
+    } else if (status != water::kOk) {
+        showIterationFailure(iterationFailureMessage(status));
+        return;
+    }
+    if (x == kNoQuality) {
+        clearField(port_, kIdIterQuality);
+    } else {
+        writeNumber(port_, kIdIterQuality, x, kIterationDecimals);
+    }
+    writeNumber(port_, kIdIterTemperature, t, kIterationDecimals);
+}
+
+void SteamTableDialog::showIterationFailure(int messageNumber) {
+    const std::string text = formatText(kIterationMessageFormat, {messageText(messageNumber)});
+    port_.message(text, kCaptionError, MessageButtons::kOk);
+    clearField(port_, kIdIterQuality);
+    clearField(port_, kIdIterTemperature);
+}
+
+void SteamTableDialog::back() {
+    flags_.htmlOutputFlag = port_.checked(kIdHtmlOutput);
+    port_.endDialog(kIdSteamBack);
+}
+
+}  // namespace vaporis::ui
