@@ -26,8 +26,9 @@ constexpr double kNoQuality = -1.0;
 
 constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
 
-// The message for a failed enthalpy iteration: the input lies outside the iteration's range
-// (message 1), is inconsistent (message 0), or the iteration itself gave up (message 9).
+// The message for a failed enthalpy iteration: the enthalpy lies beyond the temperature range
+// (message 0), the pressure or the state outside the range of validity (message 1), or the
+// iteration itself gave up (message 9) - never a temperature of -1.
 int iterationFailureMessage(int status) {
     switch (status) {
         case water::kEnthalpyAbove2000:
@@ -36,6 +37,7 @@ int iterationFailureMessage(int status) {
             return 0;
         case water::kPressureAbove1000:
         case water::kBelowTriplePressure:
+        case water::kOutsideRegion:
             return 1;
         default:
             return 9;
