@@ -1,0 +1,58 @@
+#include <QApplication>
+#include <QStringList>
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+#include "app/main_menu.h"
+#include "app/module_objects.h"
+#include "app/screenshots.h"
+#include "ui/information_dialog.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/validity_window.h"
+
+namespace {
+
+constexpr char kScreenshotOption[] = "--screenshots";
+
+int runMenu(vaporis::app::ModuleObjects& objects) {
+    using vaporis::ui::QtDialogHost;
+    // One validity window for the whole run, hidden until a dialog's validity button asks.
+    QtDialogHost validity(
+        vaporis::ui::kValidityTemplate,
+        [](vaporis::ui::Port& port) {
+            return std::make_unique<vaporis::ui::InformationDialog>(port);
+        },
+        nullptr);
+    QtDialogHost menu(
+        vaporis::app::kMainMenuTemplate,
+        [&objects](vaporis::ui::Port& port) {
+            return std::make_unique<vaporis::app::MainMenu>(port, objects);
+        },
+        &validity.window());
+    menu.exec();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool screenshots = argc >= 2 && QByteArray(argv[1]) == kScreenshotOption;
+    if (screenshots && argc != 3) {
+        std::fputs("usage: vaporis [--screenshots DIRECTORY]\n", stderr);
+        return 2;
+    }
+    if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    // Qt has set the C library's locale from the desktop; numbers keep their decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setWindowIcon(vaporis::ui::applicationIcon());
+    vaporis::app::ModuleObjects objects;
+    if (screenshots) {
+        return vaporis::app::renderScreenshots(QApplication::arguments().at(2), objects) ? 0 : 1;
+    }
+    return runMenu(objects);
+}

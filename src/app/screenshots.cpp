@@ -1,0 +1,82 @@
+#include "app/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <memory>
+
+#include "app/main_menu.h"
+#include "engine/water/water_steam_state.h"
+#include "ui/information_dialog.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/steam_results_dialog.h"
+#include "ui/steam_table_dialog.h"
+#include "ui/validity_window.h"
+
+namespace vaporis::app {
+namespace {
+
+using ui::DialogFactory;
+using ui::DialogTemplate;
+using ui::Port;
+using ui::QtDialogHost;
+
+bool saveWindow(QWidget& window, const QDir& directory, const QString& name) {
+    window.show();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(directory.filePath(name), "PNG");
+    window.hide();
+    return saved;
+}
+
+bool saveDialog(const DialogTemplate& layout, const DialogFactory& makeLogic,
+                QWidget& validityWindow, const QDir& directory, const QString& name) {
+    QtDialogHost host(layout, makeLogic, &validityWindow);
+    return saveWindow(host.window(), directory, name);
+}
+
+void calculateReferenceState(water::WaterSteamState& state) {
+    state.reset();
+    state.setMode(water::kModePT);
+    state.setPressure(50.0);
+    state.setTemperature(400.0);
+    state.calculate();
+}
+
+}  // namespace
+
+bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
+    const QDir target(directory);
+    if (!target.mkpath(QStringLiteral("."))) {
+        return false;
+    }
+    QtDialogHost validity(
+        ui::kValidityTemplate,
+        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, nullptr);
+    QWidget& validityWindow = validity.window();
+    bool saved = saveDialog(
+        kMainMenuTemplate,
+        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); },
+        validityWindow, target, QStringLiteral("main-menu.png"));
+    saved &= saveDialog(
+        ui::kSteamTableTemplate,
+        [&objects](Port& port) {
+            return std::make_unique<ui::SteamTableDialog>(port, objects.steamState1, objects.flags);
+        },
+        validityWindow, target, QStringLiteral("steam-table.png"));
+    calculateReferenceState(objects.steamState1);
+    saved &= saveDialog(
+        ui::kSteamResultsTemplate,
+        [&objects](Port& port) {
+            return std::make_unique<ui::SteamResultsDialog>(port, objects.steamState1);
+        },
+        validityWindow, target, QStringLiteral("steam-results.png"));
+    saved &= saveWindow(validityWindow, target, QStringLiteral("validity.png"));
+    saved &= saveDialog(
+        ui::kInformationTemplate,
+        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, validityWindow,
+        target, QStringLiteral("information.png"));
+    return saved;
+}
+
+}  // namespace vaporis::app

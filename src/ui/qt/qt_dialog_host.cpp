@@ -1,0 +1,200 @@
+#include "ui/qt/qt_dialog_host.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "ui/qt/desktop_services.h"
+#include "ui/qt/qt_text.h"
+
+namespace vaporis::ui {
+
+QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& makeLogic,
+                           QWidget* validityWindow, QWidget* parent)
+    : window_(parent,
+              [this, id = layout.closeBoxId] {
+                  if (logic_) {
+                      logic_->command(id);
+                  }
+              }),
+      controls_(buildTemplate(layout, window_)),
+      validityWindow_(validityWindow),
+      logic_(makeLogic(*this)) {
+    window_.setWindowTitle(toQString(layout.caption));
+    logic_->opened();
+    for (const auto& [id, control] : controls_) {
+        connectControl(id, control);
+    }
+    QObject::connect(qApp, &QApplication::focusChanged, &relay_,
+                     [this](QWidget* /*old*/, QWidget* now) { focusMoved(now); });
+    logic_->refreshDisplays();
+}
+
+QtDialogHost::~QtDialogHost() = default;
+
+void QtDialogHost::connectControl(int id, const BuiltControl& control) {
+    switch (control.kind) {
+        case ControlKind::kEdit: {
+            auto* edit = static_cast<QLineEdit*>(control.widget);
+            QObject::connect(edit, &QLineEdit::textEdited, &relay_,
+                             [this, id] { logic_->fieldEdited(id); });
+            QObject::connect(edit, &QLineEdit::textChanged, &relay_,
+                             [this] { logic_->refreshDisplays(); });
+            break;
+        }
+        case ControlKind::kRadio:
+        case ControlKind::kCheck:
+        case ControlKind::kButton:
+            QObject::connect(static_cast<QAbstractButton*>(control.widget),
+                             &QAbstractButton::clicked, &relay_,
+                             [this, id] { logic_->command(id); });
+            break;
+        default:
+            break;
+    }
+}
+
+void QtDialogHost::focusMoved(QWidget* now) {
+    if (now != nullptr && window_.isAncestorOf(now)) {
+        logic_->refreshDisplays();
+    }
+}
+
+int QtDialogHost::exec() {
+    // Window-modal, not application-modal: the validity window stays usable beside it.
+    window_.setWindowModality(Qt::WindowModal);
+    return window_.exec();
+}
+
+const BuiltControl* QtDialogHost::find(int id) const {
+    const auto found = controls_.find(id);
+    return found != controls_.end() ? &found->second : nullptr;
+}
+
+std::string QtDialogHost::text(int id) const {
+    const BuiltControl* control = find(id);
+    if (control == nullptr) {
+        return {};
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control->widget)) {
+        return toUtf8(edit->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control->widget)) {
+        return toUtf8(button->text());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control->widget)) {
+        return toUtf8(label->text());
+    }
+    return {};
+}
+
+void QtDialogHost::setText(int id, std::string_view text) {
+    const BuiltControl* control = find(id);
+    if (control == nullptr) {
+        return;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(control->widget)) {
+        edit->setText(toQString(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control->widget)) {
+        button->setText(toQString(text));
+    } else if (auto* label = qobject_cast<QLabel*>(control->widget)) {
+        label->setText(toQString(text));
+    }
+}
+
+bool QtDialogHost::checked(int id) const {
+    const BuiltControl* control = find(id);
+    const auto* button =
+        control != nullptr ? qobject_cast<const QAbstractButton*>(control->widget) : nullptr;
+    return button != nullptr && button->isChecked();
+}
+
+void QtDialogHost::setChecked(int id, bool checked) {
+    const BuiltControl* control = find(id);
+    auto* button = control != nullptr ? qobject_cast<QAbstractButton*>(control->widget) : nullptr;
+    if (button == nullptr) {
+        return;
+    }
+    // An exclusive radio button refuses to be unchecked directly; the logic may clear all.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(exclusive && checked);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+bool QtDialogHost::enabled(int id) const {
+    const BuiltControl* control = find(id);
+    return control != nullptr && control->widget->isEnabled();
+}
+
+void QtDialogHost::setEnabled(int id, bool enabled) {
+    if (const BuiltControl* control = find(id)) {
+        control->widget->setEnabled(enabled);
+    }
+}
+
+void QtDialogHost::setVisible(int id, bool visible) {
+    const BuiltControl* control = find(id);
+    if (control == nullptr) {
+        return;
+    }
+    control->widget->setVisible(visible);
+    if (control->label != nullptr) {
+        control->label->setVisible(visible);
+    }
+}
+
+void QtDialogHost::repaintNow() {
+    window_.repaint();
+}
+
+MessageAnswer QtDialogHost::message(std::string_view text, std::string_view caption,
+                                    MessageButtons buttons) {
+    return showMessageBox(window_, text, caption, buttons);
+}
+
+bool QtDialogHost::messageWithCheckBox(std::string_view title, std::string_view text,
+                                       std::string_view checkBoxText) {
+    return showMessageWithCheckBox(window_, title, text, checkBoxText);
+}
+
+std::optional<std::string> QtDialogHost::askOpenFileName(const FileQuestion& question) {
+    return askFileName(window_, question, FileAccess::kOpen);
+}
+
+std::optional<std::string> QtDialogHost::askSaveFileName(const FileQuestion& question) {
+    return askFileName(window_, question, FileAccess::kSave);
+}
+
+int QtDialogHost::runModal(const DialogTemplate& layout, const DialogFactory& makeLogic) {
+    QtDialogHost child(layout, makeLogic, validityWindow_, &window_);
+    return child.exec();
+}
+
+void QtDialogHost::toggleValidityWindow() {
+    if (validityWindow_ == nullptr) {
+        return;
+    }
+    if (validityWindow_->isVisible()) {
+        validityWindow_->hide();
+        return;
+    }
+    validityWindow_->show();
+    validityWindow_->raise();
+}
+
+bool QtDialogHost::validityWindowVisible() const {
+    return validityWindow_ != nullptr && validityWindow_->isVisible();
+}
+
+bool QtDialogHost::openDocument(const std::string& path) {
+    return openWithDesktop(path);
+}
+
+void QtDialogHost::endDialog(int code) {
+    window_.done(code);
+}
+
+}  // namespace vaporis::ui

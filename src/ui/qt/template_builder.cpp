@@ -1,0 +1,173 @@
+#include "ui/qt/template_builder.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "ui/qt/picture_widget.h"
+#include "ui/qt/qt_text.h"
+
+namespace vaporis::ui {
+namespace {
+
+// What the user sees in a number field is exactly what is read: no more than 9 characters.
+constexpr int kMaxInputLength = 9;
+// Fixed texts longer than this are paragraphs: they wrap at a width of this many average
+// characters per grid column they span. A fixed width gives them a fixed height, which a
+// window fixed to its content needs (Qt does not size such a window by height-for-width).
+constexpr std::string_view::size_type kParagraphLength = 90;
+constexpr int kParagraphCharacters = 72;
+
+using GridMap = std::map<std::string_view, QGridLayout*>;
+
+QGridLayout* gridOf(const GridMap& grids, std::string_view group) {
+    const auto found = grids.find(group);
+    return found != grids.end() ? found->second : grids.at("");
+}
+
+QLabel* makeStatic(std::string_view text, int columnSpan, QWidget* parent) {
+    auto* label = new QLabel(toQString(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    if (text.size() > kParagraphLength) {
+        const int width =
+            label->fontMetrics().averageCharWidth() * kParagraphCharacters * columnSpan;
+        label->setWordWrap(true);
+        label->setFixedSize(width, label->heightForWidth(width));
+    }
+    return label;
+}
+
+QLineEdit* makeEdit(ControlKind kind, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    if (kind == ControlKind::kEdit) {
+        edit->setMaxLength(kMaxInputLength);
+    } else {
+        edit->setReadOnly(true);
+    }
+    return edit;
+}
+
+QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* parent) {
+    switch (entry.kind) {
+        case ControlKind::kRadio:
+            return new QRadioButton(toQString(entry.text), parent);
+        case ControlKind::kCheck:
+            return new QCheckBox(toQString(entry.text), parent);
+        case ControlKind::kButton: {
+            auto* button = new QPushButton(toQString(entry.text), parent);
+            // Enter presses the template's default button only, never the focused one.
+            button->setAutoDefault(false);
+            button->setDefault(entry.id == defaultButtonId && entry.id != kStaticId);
+            return button;
+        }
+        case ControlKind::kPicture:
+            return new PictureWidget(entry.text, parent);
+        case ControlKind::kEdit:
+        case ControlKind::kReadOnlyEdit:
+            return makeEdit(entry.kind, parent);
+        case ControlKind::kStatic:
+        case ControlKind::kGroup:
+            break;
+    }
+    return makeStatic(entry.text, entry.columnSpan, parent);
+}
+
+// Places one control in its grid; an edit field with a text gets its label in front.
+BuiltControl place(const ControlEntry& entry, int defaultButtonId, QGridLayout& grid) {
+    QWidget* parent = grid.parentWidget();
+    BuiltControl built{entry.kind, makeWidget(entry, defaultButtonId, parent)};
+    int column = entry.column;
+    const bool isEdit =
+        entry.kind == ControlKind::kEdit || entry.kind == ControlKind::kReadOnlyEdit;
+    if (isEdit && !entry.text.empty()) {
+        built.label = makeStatic(entry.text, 1, parent);
+        built.label->setBuddy(built.widget);
+        grid.addWidget(built.label, entry.row, column++);
+    }
+    grid.addWidget(
+        built.widget, entry.row, column, 1, entry.columnSpan,
+        entry.kind == ControlKind::kStatic ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment());
+    built.widget->setEnabled(entry.enabled);
+    if (entry.id != kStaticId) {
+        built.widget->setObjectName(QStringLiteral("control%1").arg(entry.id));
+    }
+    return built;
+}
+
+void addGroup(const ControlEntry& entry, GridMap& grids) {
+    QGridLayout* outer = gridOf(grids, entry.group);
+    auto* box = new QGroupBox(toQString(entry.text), outer->parentWidget());
+    outer->addWidget(box, entry.row, entry.column, 1, entry.columnSpan);
+    grids[entry.text] = new QGridLayout(box);
+}
+
+// Pictures side by side above a panel of buttons line up only when their columns are equally
+// wide: each such column gets the width of the widest control in any of them.
+void equalizePictureColumns(QGridLayout& grid) {
+    std::set<int> pictureColumns;
+    int widest = 0;
+    const auto forEachSingleCell = [&grid](const auto& visit) {
+        for (int i = 0; i < grid.count(); ++i) {
+            int row = 0;
+            int column = 0;
+            int rowSpan = 0;
+            int columnSpan = 0;
+            grid.getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            if (QWidget* widget = grid.itemAt(i)->widget(); widget != nullptr && columnSpan == 1) {
+                visit(*widget, column);
+            }
+        }
+    };
+    forEachSingleCell([&](QWidget& widget, int column) {
+        if (dynamic_cast<PictureWidget*>(&widget) != nullptr) {
+            pictureColumns.insert(column);
+        }
+    });
+    forEachSingleCell([&](QWidget& widget, int column) {
+        if (pictureColumns.contains(column)) {
+            widest = std::max(widest, widget.sizeHint().width());
+        }
+    });
+    for (const int column : pictureColumns) {
+        grid.setColumnMinimumWidth(column, widest);
+    }
+}
+
+}  // namespace
+
+ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
+    auto* top = new QGridLayout(&window);
+    // Fixed to what the texts need in the current font, so it follows the screen's scaling.
+    top->setSizeConstraint(QLayout::SetFixedSize);
+    GridMap grids{{"", top}};
+    for (const ControlEntry& entry : layout.controls) {
+        if (entry.kind == ControlKind::kGroup) {
+            addGroup(entry, grids);
+        }
+    }
+    ControlMap controls;
+    for (const ControlEntry& entry : layout.controls) {
+        if (entry.kind == ControlKind::kGroup) {
+            continue;
+        }
+        const BuiltControl built =
+            place(entry, layout.defaultButtonId, *gridOf(grids, entry.group));
+        if (entry.id != kStaticId) {
+            controls.insert_or_assign(entry.id, built);
+        }
+    }
+    for (const auto& [group, grid] : grids) {
+        equalizePictureColumns(*grid);
+        // A group box stretched to its neighbour's height keeps its rows together at the top.
+        grid->setRowStretch(grid->rowCount(), 1);
+    }
+    return controls;
+}
+
+}  // namespace vaporis::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <map>
+
+#include "ui/dialog_template.h"
+
+namespace vaporis::ui {
+
+//! One control of a built window; label is the text at the left of an edit field.
+struct BuiltControl {
+    ControlKind kind;
+    QWidget* widget;
+    QLabel* label = nullptr;
+};
+
+//! The addressable controls of a built window by control id.
+using ControlMap = std::map<int, BuiltControl>;
+
+//! Builds the widgets of a template into window (which owns them all) with grid layouts
+//! sized to the text in the window's font. Each control with an id gets the object name
+//! "control<id>". Returns the controls that have an id.
+ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window);
+
+}  // namespace vaporis::ui

@@ -1,0 +1,86 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/main_menu.h"
+#include "app/module_objects.h"
+#include "qt_test_support.h"
+#include "ui/information_dialog.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_text.h"
+#include "ui/steam_results_dialog.h"
+#include "ui/steam_table_dialog.h"
+#include "ui/validity_window.h"
+
+namespace vaporis::app {
+namespace {
+
+using test::control;
+using test::inWindow;
+using ui::Port;
+using ui::QtDialogHost;
+using ui::toQString;
+
+void type(QWidget& window, int id, const char* text) {
+    auto* edit = control<QLineEdit>(window, id);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void click(QWidget& window, int id) {
+    control<QPushButton>(window, id)->click();
+}
+
+// The whole way of an engineer who looks up superheated steam at 50 bar and 400 °C.
+TEST(QtMainMenu, SteamTableShowsEnthalpyOfFiftyBarFourHundredDegrees) {
+    ModuleObjects objects;
+    QtDialogHost validity(
+        ui::kValidityTemplate,
+        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, nullptr);
+    QtDialogHost menu(
+        kMainMenuTemplate,
+        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); },
+        &validity.window());
+    test::Watchdog watchdog;
+    QString enthalpy;
+    bool validityShown = false;
+    inWindow(toQString(kMainMenuTemplate.caption), [&](QWidget& menuWindow) {
+        inWindow(toQString(ui::kSteamTableTemplate.caption), [&](QWidget& table) {
+            control<QRadioButton>(table, ui::kIdModePT)->click();
+            type(table, ui::kIdPressure, "50");
+            type(table, ui::kIdTemperature, "400");
+            inWindow(toQString(ui::kSteamResultsTemplate.caption), [&](QWidget& results) {
+                enthalpy = control<QLineEdit>(results, ui::stateFieldId(water::kH))->text();
+                click(results, ui::kIdResultsValidity);
+                validityShown = validity.window().isVisible();
+                click(results, ui::kIdResultsOk);
+            });
+            click(table, ui::kIdSteamOk);
+            click(table, ui::kIdSteamBack);
+        });
+        click(menuWindow, kIdSteamTable);
+        click(menuWindow, kIdExitProgram);
+    });
+    EXPECT_EQ(menu.exec(), kIdExitProgram);
+    EXPECT_TRUE(enthalpy.startsWith("3196.59")) << enthalpy.toStdString();
+    EXPECT_TRUE(validityShown);
+    EXPECT_FALSE(watchdog.fired());
+}
+
+TEST(QtMainMenu, CloseBoxEndsTheProgramLikeExit) {
+    ModuleObjects objects;
+    QtDialogHost menu(
+        kMainMenuTemplate,
+        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); }, nullptr);
+    test::Watchdog watchdog;
+    inWindow(toQString(kMainMenuTemplate.caption), [](QWidget& window) { window.close(); });
+    EXPECT_EQ(menu.exec(), kIdExitProgram);
+    EXPECT_FALSE(watchdog.fired());
+}
+
+}  // namespace
+}  // namespace vaporis::app
