@@ -1,8 +1,11 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -143,6 +146,40 @@ TEST(QtDialogHost, ValidityButtonTogglesTheOneValidityWindow) {
     table.toggleValidityWindow();
     EXPECT_TRUE(validity.window().isVisible());
     validity.window().hide();
+}
+
+TEST(QtDialogHost, MovingFocusBetweenFieldsRefreshesDisplays) {
+    RecordedWindow built(kSteamTableTemplate);
+    built.window().show();
+    QApplication::setActiveWindow(&built.window());
+    control<QLineEdit>(built.window(), kIdPressure)->setFocus();
+    const int refreshesBefore = built.recorded().refreshes;
+    control<QLineEdit>(built.window(), kIdTemperature)->setFocus();
+    EXPECT_GT(built.recorded().refreshes, refreshesBefore);
+    EXPECT_TRUE(built.recorded().edits.empty());
+}
+
+TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTheLogic) {
+    const QTemporaryDir directory;
+    QFile existing(directory.filePath("report.html"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    RecordedWindow built(kSteamTableTemplate);
+    test::Watchdog watchdog;
+    QStringList filters;
+    test::inWindowWhere(
+        [](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
+        [&](QWidget& window) {
+            auto& dialog = static_cast<QFileDialog&>(window);
+            filters = dialog.nameFilters();
+            dialog.selectFile(directory.filePath("report"));
+            static_cast<QDialog&>(dialog).accept();
+        });
+    const auto path = built.host().askSaveFileName({"HTML files (*.html)", "*.html", "html"});
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, directory.filePath("report.html").toStdString());
+    EXPECT_EQ(filters, QStringList{"HTML files (*.html)"});
+    EXPECT_FALSE(watchdog.fired()) << "no question of the file dialog's own";
 }
 
 TEST(QtDialogHost, InformationDialogEndsByItsCloseBox) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "ui/port.h"
@@ -30,13 +31,14 @@ public:
     int refreshes = 0;
 };
 
-//! Runs action in the visible window titled `title` as soon as it shows: how a test acts
-//! inside a modal loop that the code under test started.
-inline void inWindow(const QString& title, std::function<void(QWidget&)> action) {
+//! Runs action in the first visible window that `matches` as soon as it shows: how a test
+//! acts inside a modal loop that the code under test started.
+inline void inWindowWhere(std::function<bool(QWidget&)> matches,
+                          std::function<void(QWidget&)> action) {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, title, action] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, matches, action] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->windowTitle() == title) {
+            if (window->isVisible() && matches(*window)) {
                 poll->stop();
                 poll->deleteLater();
                 action(*window);
@@ -45,6 +47,12 @@ inline void inWindow(const QString& title, std::function<void(QWidget&)> action)
         }
     });
     poll->start(10);
+}
+
+//! Runs action in the visible window titled `title` as soon as it shows.
+inline void inWindow(const QString& title, std::function<void(QWidget&)> action) {
+    inWindowWhere([title](QWidget& window) { return window.windowTitle() == title; },
+                  std::move(action));
 }
 
 //! Ends every modal window once the deadline has passed, so a test that went wrong fails
