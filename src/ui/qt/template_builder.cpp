@@ -18,9 +18,10 @@ namespace {
 
 // What the user sees in a number field is exactly what is read: no more than 9 characters.
 constexpr int kMaxInputLength = 9;
-// Fixed texts longer than this are paragraphs: they wrap at a width of this many average
-// characters per grid column they span. A fixed width gives them a fixed height, which a
-// window fixed to its content needs (Qt does not size such a window by height-for-width).
+// A fixed text longer than this and without line breaks of its own is a paragraph: it wraps
+// at this many average characters per grid column it spans. The fixed width gives it a fixed
+// height, which a window fixed to its content needs (Qt does not size a top-level window by
+// height-for-width).
 constexpr std::string_view::size_type kParagraphLength = 90;
 constexpr int kParagraphCharacters = 72;
 
@@ -34,7 +35,7 @@ QGridLayout* gridOf(const GridMap& grids, std::string_view group) {
 QLabel* makeStatic(std::string_view text, int columnSpan, QWidget* parent) {
     auto* label = new QLabel(toQString(text), parent);
     label->setTextFormat(Qt::PlainText);
-    if (text.size() > kParagraphLength) {
+    if (text.size() > kParagraphLength && text.find('\n') == std::string_view::npos) {
         const int width =
             label->fontMetrics().averageCharWidth() * kParagraphCharacters * columnSpan;
         label->setWordWrap(true);
