@@ -1,8 +1,10 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -180,6 +182,42 @@ TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTh
     EXPECT_EQ(*path, directory.filePath("report.html").toStdString());
     EXPECT_EQ(filters, QStringList{"HTML files (*.html)"});
     EXPECT_FALSE(watchdog.fired()) << "no question of the file dialog's own";
+}
+
+bool isMessageBox(QWidget& window) {
+    return qobject_cast<QMessageBox*>(&window) != nullptr;
+}
+
+TEST(QtDialogHost, MessageBoxShowsCaptionAndAnswersYesOnlyForYes) {
+    RecordedWindow built(kSteamTableTemplate);
+    test::Watchdog watchdog;
+    QString caption;
+    test::inWindowWhere(isMessageBox, [&caption](QWidget& window) {
+        caption = window.windowTitle();
+        static_cast<QMessageBox&>(window).button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(
+        built.host().message("File already exists! Overwrite?", "Warning", MessageButtons::kYesNo),
+        MessageAnswer::kYes);
+    EXPECT_EQ(caption, "Warning");
+    test::inWindowWhere(isMessageBox, [](QWidget& window) { window.close(); });
+    EXPECT_EQ(
+        built.host().message("File already exists! Overwrite?", "Warning", MessageButtons::kYesNo),
+        MessageAnswer::kNo);
+    EXPECT_FALSE(watchdog.fired());
+}
+
+TEST(QtDialogHost, CheckBoxMessageTellsWhetherTheBoxWasTickedWhenClosed) {
+    RecordedWindow built(kSteamTableTemplate);
+    test::Watchdog watchdog;
+    test::inWindowWhere(isMessageBox, [](QWidget& window) {
+        static_cast<QMessageBox&>(window).checkBox()->setChecked(true);
+        window.close();
+    });
+    EXPECT_TRUE(built.host().messageWithCheckBox("Achtung: Gültigkeitsbereich überschritten",
+                                                 "Warning: The formulas are valid for p = 1bar.",
+                                                 "Don't show this message again"));
+    EXPECT_FALSE(watchdog.fired());
 }
 
 TEST(QtDialogHost, InformationDialogEndsByItsCloseBox) {
