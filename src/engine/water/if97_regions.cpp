@@ -14,7 +14,8 @@ namespace vaporis::water {
 namespace {
 
 // Coefficients of IAPWS-IF97 (IAPWS R7-97); region 5 residual as in the 1997 release.
-// GibbsTerm holds the columns I, J, n as published; IdealTerm the columns J°, n°.
+// GibbsTerm holds the columns I, J, n as published (the comment is the row number i);
+// IdealTerm the columns J°, n°.
 struct GibbsTerm {
     int i;
     int j;
@@ -27,40 +28,40 @@ struct IdealTerm {
 
 // Region 1, Table 2: gamma = sum n (7.1 - pi)^I (tau - 1.222)^J.
 constexpr auto kRegion1Terms = std::to_array<GibbsTerm>({
-    {0, -2, 0.14632971213167},
-    {0, -1, -0.84548187169114},
-    {0, 0, -0.37563603672040e1},
-    {0, 1, 0.33855169168385e1},
-    {0, 2, -0.95791963387872},
-    {0, 3, 0.15772038513228},
-    {0, 4, -0.16616417199501e-1},
-    {0, 5, 0.81214629983568e-3},
-    {1, -9, 0.28319080123804e-3},
-    {1, -7, -0.60706301565874e-3},
-    {1, -1, -0.18990068218419e-1},
-    {1, 0, -0.32529748770505e-1},
-    {1, 1, -0.21841717175414e-1},
-    {1, 3, -0.52838357969930e-4},
-    {2, -3, -0.47184321073267e-3},
-    {2, 0, -0.30001780793026e-3},
-    {2, 1, 0.47661393906987e-4},
-    {2, 3, -0.44141845330846e-5},
-    {2, 17, -0.72694996297594e-15},
-    {3, -4, -0.31679644845054e-4},
-    {3, 0, -0.28270797985312e-5},
-    {3, 6, -0.85205128120103e-9},
-    {4, -5, -0.22425281908000e-5},
-    {4, -2, -0.65171222895601e-6},
-    {4, 10, -0.14341729937924e-12},
-    {5, -8, -0.40516996860117e-6},
-    {8, -11, -0.12734301741641e-8},
-    {8, -6, -0.17424871230634e-9},
-    {21, -29, -0.68762131295531e-18},
-    {23, -31, 0.14478307828521e-19},
-    {29, -38, 0.26335781662795e-22},
-    {30, -39, -0.11947622640071e-22},
-    {31, -40, 0.18228094581404e-23},
-    {32, -41, -0.93537087292458e-25},
+    {0, -2, 0.14632971213167},         // 1
+    {0, -1, -0.84548187169114},        // 2
+    {0, 0, -0.37563603672040e1},       // 3
+    {0, 1, 0.33855169168385e1},        // 4
+    {0, 2, -0.95791963387872},         // 5
+    {0, 3, 0.15772038513228},          // 6
+    {0, 4, -0.16616417199501e-1},      // 7
+    {0, 5, 0.81214629983568e-3},       // 8
+    {1, -9, 0.28319080123804e-3},      // 9
+    {1, -7, -0.60706301565874e-3},     // 10
+    {1, -1, -0.18990068218419e-1},     // 11
+    {1, 0, -0.32529748770505e-1},      // 12
+    {1, 1, -0.21841717175414e-1},      // 13
+    {1, 3, -0.52838357969930e-4},      // 14
+    {2, -3, -0.47184321073267e-3},     // 15
+    {2, 0, -0.30001780793026e-3},      // 16
+    {2, 1, 0.47661393906987e-4},       // 17
+    {2, 3, -0.44141845330846e-5},      // 18
+    {2, 17, -0.72694996297594e-15},    // 19
+    {3, -4, -0.31679644845054e-4},     // 20
+    {3, 0, -0.28270797985312e-5},      // 21
+    {3, 6, -0.85205128120103e-9},      // 22
+    {4, -5, -0.22425281908000e-5},     // 23
+    {4, -2, -0.65171222895601e-6},     // 24
+    {4, 10, -0.14341729937924e-12},    // 25
+    {5, -8, -0.40516996860117e-6},     // 26
+    {8, -11, -0.12734301741641e-8},    // 27
+    {8, -6, -0.17424871230634e-9},     // 28
+    {21, -29, -0.68762131295531e-18},  // 29
+    {23, -31, 0.14478307828521e-19},   // 30
+    {29, -38, 0.26335781662795e-22},   // 31
+    {30, -39, -0.11947622640071e-22},  // 32
+    {31, -40, 0.18228094581404e-23},   // 33
+    {32, -41, -0.93537087292458e-25},  // 34
 });
 static_assert(kRegion1Terms.size() == 34);
 
@@ -80,49 +81,49 @@ static_assert(kRegion2Ideal.size() == 9);
 
 // Region 2, Table 11: residual part gamma^r = sum n pi^I (tau - 0.5)^J.
 constexpr auto kRegion2Terms = std::to_array<GibbsTerm>({
-    {1, 0, -0.17731742473213e-2},
-    {1, 1, -0.17834862292358e-1},
-    {1, 2, -0.45996013696365e-1},
-    {1, 3, -0.57581259083432e-1},
-    {1, 6, -0.50325278727930e-1},
-    {2, 1, -0.33032641670203e-4},
-    {2, 2, -0.18948987516315e-3},
-    {2, 4, -0.39392777243355e-2},
-    {2, 7, -0.43797295650573e-1},
-    {2, 36, -0.26674547914087e-4},
-    {3, 0, 0.20481737692309e-7},
-    {3, 1, 0.43870667284435e-6},
-    {3, 3, -0.32277677238570e-4},
-    {3, 6, -0.15033924542148e-2},
-    {3, 35, -0.40668253562649e-1},
-    {4, 1, -0.78847309559367e-9},
-    {4, 2, 0.12790717852285e-7},
-    {4, 3, 0.48225372718507e-6},
-    {5, 7, 0.22922076337661e-5},
-    {6, 3, -0.16714766451061e-10},
-    {6, 16, -0.21171472321355e-2},
-    {6, 35, -0.23895741934104e2},
-    {7, 0, -0.59059564324270e-17},
-    {7, 11, -0.12621808899101e-5},
-    {7, 25, -0.38946842435739e-1},
-    {8, 8, 0.11256211360459e-10},
-    {8, 36, -0.82311340897998e1},
-    {9, 13, 0.19809712802088e-7},
-    {10, 4, 0.10406965210174e-18},
-    {10, 10, -0.10234747095929e-12},
-    {10, 14, -0.10018179379511e-8},
-    {16, 29, -0.80882908646985e-10},
-    {16, 50, 0.10693031879409},
-    {18, 57, -0.33662250574171},
-    {20, 20, 0.89185845355421e-24},
-    {20, 35, 0.30629316876232e-12},
-    {20, 48, -0.42002467698208e-5},
-    {21, 21, -0.59056029685639e-25},
-    {22, 53, 0.37826947613457e-5},
-    {23, 39, -0.12768608934681e-14},
-    {24, 26, 0.73087610595061e-28},
-    {24, 40, 0.55414715350778e-16},
-    {24, 58, -0.94369707241210e-6},
+    {1, 0, -0.17731742473213e-2},     // 1
+    {1, 1, -0.17834862292358e-1},     // 2
+    {1, 2, -0.45996013696365e-1},     // 3
+    {1, 3, -0.57581259083432e-1},     // 4
+    {1, 6, -0.50325278727930e-1},     // 5
+    {2, 1, -0.33032641670203e-4},     // 6
+    {2, 2, -0.18948987516315e-3},     // 7
+    {2, 4, -0.39392777243355e-2},     // 8
+    {2, 7, -0.43797295650573e-1},     // 9
+    {2, 36, -0.26674547914087e-4},    // 10
+    {3, 0, 0.20481737692309e-7},      // 11
+    {3, 1, 0.43870667284435e-6},      // 12
+    {3, 3, -0.32277677238570e-4},     // 13
+    {3, 6, -0.15033924542148e-2},     // 14
+    {3, 35, -0.40668253562649e-1},    // 15
+    {4, 1, -0.78847309559367e-9},     // 16
+    {4, 2, 0.12790717852285e-7},      // 17
+    {4, 3, 0.48225372718507e-6},      // 18
+    {5, 7, 0.22922076337661e-5},      // 19
+    {6, 3, -0.16714766451061e-10},    // 20
+    {6, 16, -0.21171472321355e-2},    // 21
+    {6, 35, -0.23895741934104e2},     // 22
+    {7, 0, -0.59059564324270e-17},    // 23
+    {7, 11, -0.12621808899101e-5},    // 24
+    {7, 25, -0.38946842435739e-1},    // 25
+    {8, 8, 0.11256211360459e-10},     // 26
+    {8, 36, -0.82311340897998e1},     // 27
+    {9, 13, 0.19809712802088e-7},     // 28
+    {10, 4, 0.10406965210174e-18},    // 29
+    {10, 10, -0.10234747095929e-12},  // 30
+    {10, 14, -0.10018179379511e-8},   // 31
+    {16, 29, -0.80882908646985e-10},  // 32
+    {16, 50, 0.10693031879409},       // 33
+    {18, 57, -0.33662250574171},      // 34
+    {20, 20, 0.89185845355421e-24},   // 35
+    {20, 35, 0.30629316876232e-12},   // 36
+    {20, 48, -0.42002467698208e-5},   // 37
+    {21, 21, -0.59056029685639e-25},  // 38
+    {22, 53, 0.37826947613457e-5},    // 39
+    {23, 39, -0.12768608934681e-14},  // 40
+    {24, 26, 0.73087610595061e-28},   // 41
+    {24, 40, 0.55414715350778e-16},   // 42
+    {24, 58, -0.94369707241210e-6},   // 43
 });
 static_assert(kRegion2Terms.size() == 43);
 
@@ -130,45 +131,45 @@ static_assert(kRegion2Terms.size() == 43);
 // terms 2 to 40, term 1 has no exponents.
 constexpr double kRegion3LogCoefficient = 0.10658070028513e1;
 constexpr auto kRegion3Terms = std::to_array<GibbsTerm>({
-    {0, 0, -0.15732845290239e2},
-    {0, 1, 0.20944396974307e2},
-    {0, 2, -0.76867707878716e1},
-    {0, 7, 0.26185947787954e1},
-    {0, 10, -0.28080781148620e1},
-    {0, 12, 0.12053369696517e1},
-    {0, 23, -0.84566812812502e-2},
-    {1, 2, -0.12654315477714e1},
-    {1, 6, -0.11524407806681e1},
-    {1, 15, 0.88521043984318},
-    {1, 17, -0.64207765181607},
-    {2, 0, 0.38493460186671},
-    {2, 2, -0.85214708824206},
-    {2, 6, 0.48972281541877e1},
-    {2, 7, -0.30502617256965e1},
-    {2, 22, 0.39420536879154e-1},
-    {2, 26, 0.12558408424308},
-    {3, 0, -0.27999329698710},
-    {3, 2, 0.13899799569460e1},
-    {3, 4, -0.20189915023570e1},
-    {3, 16, -0.82147637173963e-2},
-    {3, 26, -0.47596035734923},
-    {4, 0, 0.43984074473500e-1},
-    {4, 2, -0.44476435428739},
-    {4, 4, 0.90572070719733},
-    {4, 26, 0.70522450087967},
-    {5, 1, 0.10770512626332},
-    {5, 3, -0.32913623258954},
-    {5, 26, -0.50871062041158},
-    {6, 0, -0.22175400873096e-1},
-    {6, 2, 0.94260751665092e-1},
-    {6, 26, 0.16436278447961},
-    {7, 2, -0.13503372241348e-1},
-    {8, 26, -0.14834345352472e-1},
-    {9, 2, 0.57922953628084e-3},
-    {9, 26, 0.32308904703711e-2},
-    {10, 0, 0.80964802996215e-4},
-    {10, 1, -0.16557679795037e-3},
-    {11, 26, -0.44923899061815e-4},
+    {0, 0, -0.15732845290239e2},     // 2
+    {0, 1, 0.20944396974307e2},      // 3
+    {0, 2, -0.76867707878716e1},     // 4
+    {0, 7, 0.26185947787954e1},      // 5
+    {0, 10, -0.28080781148620e1},    // 6
+    {0, 12, 0.12053369696517e1},     // 7
+    {0, 23, -0.84566812812502e-2},   // 8
+    {1, 2, -0.12654315477714e1},     // 9
+    {1, 6, -0.11524407806681e1},     // 10
+    {1, 15, 0.88521043984318},       // 11
+    {1, 17, -0.64207765181607},      // 12
+    {2, 0, 0.38493460186671},        // 13
+    {2, 2, -0.85214708824206},       // 14
+    {2, 6, 0.48972281541877e1},      // 15
+    {2, 7, -0.30502617256965e1},     // 16
+    {2, 22, 0.39420536879154e-1},    // 17
+    {2, 26, 0.12558408424308},       // 18
+    {3, 0, -0.27999329698710},       // 19
+    {3, 2, 0.13899799569460e1},      // 20
+    {3, 4, -0.20189915023570e1},     // 21
+    {3, 16, -0.82147637173963e-2},   // 22
+    {3, 26, -0.47596035734923},      // 23
+    {4, 0, 0.43984074473500e-1},     // 24
+    {4, 2, -0.44476435428739},       // 25
+    {4, 4, 0.90572070719733},        // 26
+    {4, 26, 0.70522450087967},       // 27
+    {5, 1, 0.10770512626332},        // 28
+    {5, 3, -0.32913623258954},       // 29
+    {5, 26, -0.50871062041158},      // 30
+    {6, 0, -0.22175400873096e-1},    // 31
+    {6, 2, 0.94260751665092e-1},     // 32
+    {6, 26, 0.16436278447961},       // 33
+    {7, 2, -0.13503372241348e-1},    // 34
+    {8, 26, -0.14834345352472e-1},   // 35
+    {9, 2, 0.57922953628084e-3},     // 36
+    {9, 26, 0.32308904703711e-2},    // 37
+    {10, 0, 0.80964802996215e-4},    // 38
+    {10, 1, -0.16557679795037e-3},   // 39
+    {11, 26, -0.44923899061815e-4},  // 40
 });
 static_assert(kRegion3Terms.size() == 39);
 
@@ -251,21 +252,28 @@ public:
         at(0) = 1.0;
         if constexpr (kMax >= 1) {
             at(1) = x;
-        }
-        for (int k = 2; k <= kMax; ++k) {
-            at(k) = at(k / 2) * at(k - k / 2);
+            fill<1>(std::make_index_sequence<static_cast<std::size_t>(kMax)>{});
         }
         if constexpr (kMin < 0) {
             at(-1) = 1.0 / x;
-            for (int k = 2; k <= -kMin; ++k) {
-                at(-k) = at(-(k / 2)) * at(-(k - k / 2));
-            }
+            fill<-1>(std::make_index_sequence<static_cast<std::size_t>(-kMin)>{});
         }
     }
     double operator[](int e) const { return values_[static_cast<std::size_t>(e - kMin)]; }
 
 private:
     double& at(int e) { return values_[static_cast<std::size_t>(e - kMin)]; }
+
+    // x^(s k) for k = 2, 3, ... as x^(s (k / 2)) x^(s (k - k / 2)), unrolled at compile time.
+    template <int kSign, std::size_t... K>
+    void fill(std::index_sequence<K...>) {
+        ((K >= 2 ? void(at(kSign * static_cast<int>(K)) = at(kSign * static_cast<int>(K / 2)) *
+                                                          at(kSign * static_cast<int>(K - K / 2)))
+                 : void()),
+         ...);
+        constexpr int kLast = static_cast<int>(sizeof...(K));
+        at(kSign * kLast) = at(kSign * (kLast / 2)) * at(kSign * (kLast - kLast / 2));
+    }
     // One storage size for every table keeps instantiations that the compiler merges
     // within bounds of each other.
     static_assert(kMax - kMin + 1 <= 64);
@@ -295,13 +303,29 @@ inline void addTerm(BasicEquation& e, double n, const XPowers& x, const YPowers&
     }
 }
 
+BasicEquation& operator+=(BasicEquation& a, const BasicEquation& b) {
+    a.value += b.value;
+    a.pi += b.pi;
+    a.piPi += b.piPi;
+    a.tau += b.tau;
+    a.tauTau += b.tauTau;
+    a.piTau += b.piTau;
+    return a;
+}
+
+// The terms go round-robin into four partial sums: one long chain of dependent additions
+// would take most of the time of a property.
 template <const auto& kTerms, unsigned kNeed, typename XPowers, typename YPowers>
 BasicEquation sumTerms(const XPowers& x, const YPowers& y) {
-    BasicEquation e;
+    std::array<BasicEquation, 4> partial{};
     [&]<std::size_t... K>(std::index_sequence<K...>) {
-        (addTerm<kNeed, kTerms[K].i, kTerms[K].j>(e, kTerms[K].n, x, y), ...);
-    }(std::make_index_sequence<kTerms.size()>{});
-    return e;
+        (addTerm<kNeed, kTerms[K].i, kTerms[K].j>(partial[K % 4], kTerms[K].n, x, y), ...);
+    }
+    (std::make_index_sequence<kTerms.size()>{});
+    partial[0] += partial[1];
+    partial[2] += partial[3];
+    partial[0] += partial[2];
+    return partial[0];
 }
 
 template <unsigned kNeed, int J, typename TauPowers>
@@ -322,7 +346,8 @@ template <const auto& kTerms, unsigned kNeed, typename TauPowers>
 void addIdealPart(BasicEquation& e, double pi, const TauPowers& tau) {
     [&]<std::size_t... K>(std::index_sequence<K...>) {
         (addIdealTerm<kNeed, kTerms[K].j>(e, kTerms[K].n, tau), ...);
-    }(std::make_index_sequence<kTerms.size()>{});
+    }
+    (std::make_index_sequence<kTerms.size()>{});
     if constexpr ((kNeed & kNeedValue) != 0) {
         e.value += std::log(pi);
     }
@@ -448,7 +473,8 @@ double property(double p, double t, int region, int& status, double outsideValue
         }
         const double delta = 1.0 / (v * kRegion3RhoStar);
         const double tau = kRegion3TStar / tK;
-        return helmholtzForm(HelmholtzPoint{v, tK, delta, tau, region3<kNeedHelmholtz>(delta, tau)});
+        return helmholtzForm(
+            HelmholtzPoint{v, tK, delta, tau, region3<kNeedHelmholtz>(delta, tau)});
     }
     status = kOk;
     return gibbsForm(gibbsPoint<kNeedGibbs>(p, tK, r));
@@ -503,11 +529,15 @@ BasicEquation basicEquation(double x, double tau, int region) {
 double gammaValue(double x, double tau, int region) {
     return evaluate<kNeedValue>(x, tau, region).value;
 }
-double gammaPi(double x, double tau, int region) { return evaluate<kNeedPi>(x, tau, region).pi; }
+double gammaPi(double x, double tau, int region) {
+    return evaluate<kNeedPi>(x, tau, region).pi;
+}
 double gammaPiPi(double x, double tau, int region) {
     return evaluate<kNeedPiPi>(x, tau, region).piPi;
 }
-double gammaTau(double x, double tau, int region) { return evaluate<kNeedTau>(x, tau, region).tau; }
+double gammaTau(double x, double tau, int region) {
+    return evaluate<kNeedTau>(x, tau, region).tau;
+}
 double gammaTauTau(double x, double tau, int region) {
     return evaluate<kNeedTauTau>(x, tau, region).tauTau;
 }
@@ -577,8 +607,12 @@ double soundVelocity(double p, double t, int region, int& status) {
 double specificVolume(double p, double t, int& status) {
     return specificVolume(p, t, kRegionNone, status);
 }
-double enthalpy(double p, double t, int& status) { return enthalpy(p, t, kRegionNone, status); }
-double entropy(double p, double t, int& status) { return entropy(p, t, kRegionNone, status); }
+double enthalpy(double p, double t, int& status) {
+    return enthalpy(p, t, kRegionNone, status);
+}
+double entropy(double p, double t, int& status) {
+    return entropy(p, t, kRegionNone, status);
+}
 double isobaricHeatCapacity(double p, double t, int& status) {
     return isobaricHeatCapacity(p, t, kRegionNone, status);
 }

@@ -25,7 +25,9 @@ constexpr int kMaxNewtonSteps = 50;
 constexpr int kMaxDensitySteps = 20000;
 constexpr int kMaxBisectionSteps = 200;
 
-double maximumTemperature(double p) { return p > kRegion5Pressure ? 800.0 : 2000.0; }
+double maximumTemperature(double p) {
+    return p > kRegion5Pressure ? 800.0 : 2000.0;
+}
 
 int aboveMaximumStatus(double p) {
     return p > kRegion5Pressure ? kEnthalpyAbove800 : kEnthalpyAbove2000;
@@ -145,7 +147,9 @@ double newtonEnthalpy(double p, double h, Bracket range, int& status) {
     return t;
 }
 
-bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+bool finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
 
 }  // namespace
 

@@ -15,9 +15,9 @@ namespace {
 
 // IAPS Formulation 1985 for the viscosity and the thermal conductivity of ordinary water
 // substance; the viscosity without its critical enhancement.
-constexpr double kTStar = 647.226;     // K
-constexpr double kRhoStar = 317.763;   // kg/m³
-constexpr double kPStar = 221.15;      // bar
+constexpr double kTStar = 647.226;      // K
+constexpr double kRhoStar = 317.763;    // kg/m³
+constexpr double kPStar = 221.15;       // bar
 constexpr double kEtaStar = 55.071e-6;  // Pa s
 constexpr double kLambdaStar = 0.4945;  // W/(m K)
 
@@ -31,25 +31,25 @@ struct TransportTerm {
     double n;
 };
 constexpr auto kViscosityHij = std::to_array<TransportTerm>({
-    {0, 0, 0.5132047},
-    {1, 0, 0.3205656},
-    {4, 0, -0.7782567},
-    {5, 0, 0.1885447},
-    {0, 1, 0.2151778},
-    {1, 1, 0.7317883},
-    {2, 1, 1.241044},
-    {3, 1, 1.476783},
-    {0, 2, -0.2818107},
-    {1, 2, -1.070786},
-    {2, 2, -1.263184},
-    {0, 3, 0.1778064},
-    {1, 3, 0.460504},
-    {2, 3, 0.2340379},
-    {3, 3, -0.4924179},
-    {0, 4, -0.0417661},
-    {3, 4, 0.1600435},
-    {1, 5, -0.01578386},
-    {3, 6, -0.003629481},
+    {0, 0, 0.5132047},     // 1
+    {1, 0, 0.3205656},     // 2
+    {4, 0, -0.7782567},    // 3
+    {5, 0, 0.1885447},     // 4
+    {0, 1, 0.2151778},     // 5
+    {1, 1, 0.7317883},     // 6
+    {2, 1, 1.241044},      // 7
+    {3, 1, 1.476783},      // 8
+    {0, 2, -0.2818107},    // 9
+    {1, 2, -1.070786},     // 10
+    {2, 2, -1.263184},     // 11
+    {0, 3, 0.1778064},     // 12
+    {1, 3, 0.460504},      // 13
+    {2, 3, 0.2340379},     // 14
+    {3, 3, -0.4924179},    // 15
+    {0, 4, -0.0417661},    // 16
+    {3, 4, 0.1600435},     // 17
+    {1, 5, -0.01578386},   // 18
+    {3, 6, -0.003629481},  // 19
 });
 static_assert(kViscosityHij.size() == 19);
 
@@ -118,7 +118,9 @@ double reducedConductivityBackground(double tBar, double rhoBar) {
     return dilutePart(tBar, kConductivityL) * std::exp(rhoBar * sum);
 }
 
-bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+bool finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
 
 // Density [kg/m³] inside the range of the transport formulations, or a non-zero status.
 double transportDensity(double p, double t, int& status) {
@@ -135,7 +137,9 @@ double transportDensity(double p, double t, int& status) {
     return status == kOk ? 1.0 / v : -1.0;
 }
 
-bool strictlyBetween(double v, double a, double b) { return (a < v && v < b) || (b < v && v < a); }
+bool strictlyBetween(double v, double a, double b) {
+    return (a < v && v < b) || (b < v && v < a);
+}
 
 // Pressure on the isochore v at temperature t2 [°C], by bisection between pLow and pHigh with
 // region r's equation.
@@ -242,8 +246,7 @@ double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
         status = kDegenerateStep;
         return -1.0;
     }
-    const double p2 =
-        isochorePressure(v, t + d * dT, r, p - steps.lower, p + steps.upper, status);
+    const double p2 = isochorePressure(v, t + d * dT, r, p - steps.lower, p + steps.upper, status);
     return status == kOk ? (p2 - p) / (d * dT) : -1.0;
 }
 
@@ -292,8 +295,10 @@ double isentropicExponentSat(double p, bool liquid, int& status) {
     }
     int vStatus = kOk;
     int wStatus = kOk;
-    const double v = liquid ? specificVolumeSatLiquid(p, vStatus) : specificVolumeSatVapor(p, vStatus);
-    const double w = liquid ? soundVelocitySatLiquid(p, wStatus) : soundVelocitySatVapor(p, wStatus);
+    const double v =
+        liquid ? specificVolumeSatLiquid(p, vStatus) : specificVolumeSatVapor(p, vStatus);
+    const double w =
+        liquid ? soundVelocitySatLiquid(p, wStatus) : soundVelocitySatVapor(p, wStatus);
     if (vStatus != kOk || wStatus != kOk) {
         status = vStatus != kOk ? vStatus : wStatus;
         return -1.0;
@@ -357,10 +362,11 @@ double thermalConductivity(double p, double t, int& status) {
     const double etaBar = reducedViscosity(tBar, rhoBar);
     const double slopeBar = pressureSlope * kTStar / kPStar;
     const double chiBar = rhoBar * densitySlope * kPStar / kRhoStar;
-    const double lambda2 = 0.0013848 / etaBar * (tBar / rhoBar) * (tBar / rhoBar) * slopeBar *
-                           slopeBar * std::pow(chiBar, 0.4678) * std::sqrt(rhoBar) *
-                           std::exp(-18.66 * (tBar - 1.0) * (tBar - 1.0) -
-                                    (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0));
+    const double lambda2 =
+        0.0013848 / etaBar * (tBar / rhoBar) * (tBar / rhoBar) * slopeBar * slopeBar *
+        std::pow(chiBar, 0.4678) * std::sqrt(rhoBar) *
+        std::exp(-18.66 * (tBar - 1.0) * (tBar - 1.0) -
+                 (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0));
     return kLambdaStar * (reducedConductivityBackground(tBar, rhoBar) + lambda2);
 }
 
@@ -408,8 +414,8 @@ double isobaricExpansion(double p, double t, int region, int& status) {
         const BasicEquation g = basicEquation(p / pStar, tau, r);
         return (1.0 - tau * g.piTau / g.pi) / tK;
     }
-    const bool compressedLiquid = p < kCriticalPressure && tK < kCriticalTemperature &&
-                                  p > saturationPressure(t);
+    const bool compressedLiquid =
+        p < kCriticalPressure && tK < kCriticalTemperature && p > saturationPressure(t);
     double dT = compressedLiquid ? -0.1 : 0.1;
     if (tK + dT > b23Temperature(p)) {
         dT = 0.9 * (b23Temperature(p) - tK);

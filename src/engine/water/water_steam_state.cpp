@@ -11,9 +11,9 @@
 namespace vaporis::water {
 namespace {
 
-constexpr double kCriticalPressure = 220.64;         // bar
-constexpr double kCriticalTemperature = 647.096;     // K
-constexpr double kTriplePressure = 0.00611213;       // bar
+constexpr double kCriticalPressure = 220.64;           // bar
+constexpr double kCriticalTemperature = 647.096;       // K
+constexpr double kTriplePressure = 0.00611213;         // bar
 constexpr double kLowestTemperature = 273.1599999999;  // K
 
 // The functions behind one saturated row, in WaterSteamProperty order where they apply.
@@ -62,7 +62,9 @@ constexpr SaturatedFunctions kVaporFunctions{
 using Values = WaterSteamState::Values;
 using Statuses = WaterSteamState::Statuses;
 
-std::size_t at(WaterSteamProperty i) { return static_cast<std::size_t>(i); }
+std::size_t at(WaterSteamProperty i) {
+    return static_cast<std::size_t>(i);
+}
 
 // nu, a and Pr from eta, v, cp and lambda, each valid only when its inputs are.
 void deriveFlowNumbers(Values& value, Statuses& status) {
@@ -70,10 +72,9 @@ void deriveFlowNumbers(Values& value, Statuses& status) {
     status[at(kNu)] =
         WaterSteamState::allValid(status[at(kEta)], status[at(kV)], 0) ? kOk : kDerivedInvalid;
     value[at(kA)] = value[at(kLambda)] * value[at(kV)] / value[at(kCp)] * 1000.0;
-    status[at(kA)] =
-        WaterSteamState::allValid(status[at(kLambda)], status[at(kV)], status[at(kCp)])
-            ? kOk
-            : kDerivedInvalid;
+    status[at(kA)] = WaterSteamState::allValid(status[at(kLambda)], status[at(kV)], status[at(kCp)])
+                         ? kOk
+                         : kDerivedInvalid;
     value[at(kPr)] = value[at(kEta)] * value[at(kCp)] / value[at(kLambda)] / 1000.0;
     status[at(kPr)] =
         WaterSteamState::allValid(status[at(kEta)], status[at(kCp)], status[at(kLambda)])
@@ -278,15 +279,27 @@ void WaterSteamState::computeTwoPhaseState() {
     }
 }
 
-double WaterSteamState::stateValue(int i) const { return element(state_, i, NOT_SET); }
-double WaterSteamState::liquidValue(int i) const { return element(liquid_, i, NOT_SET); }
-double WaterSteamState::vaporValue(int i) const { return element(vapor_, i, NOT_SET); }
+double WaterSteamState::stateValue(int i) const {
+    return element(state_, i, NOT_SET);
+}
+double WaterSteamState::liquidValue(int i) const {
+    return element(liquid_, i, NOT_SET);
+}
+double WaterSteamState::vaporValue(int i) const {
+    return element(vapor_, i, NOT_SET);
+}
 double WaterSteamState::saturationValue(int i) const {
     return element(saturation_, i, NOT_SET);
 }
-int WaterSteamState::stateStatus(int i) const { return element(stateStatus_, i, kNotComputed); }
-int WaterSteamState::liquidStatus(int i) const { return element(liquidStatus_, i, kNotComputed); }
-int WaterSteamState::vaporStatus(int i) const { return element(vaporStatus_, i, kNotComputed); }
+int WaterSteamState::stateStatus(int i) const {
+    return element(stateStatus_, i, kNotComputed);
+}
+int WaterSteamState::liquidStatus(int i) const {
+    return element(liquidStatus_, i, kNotComputed);
+}
+int WaterSteamState::vaporStatus(int i) const {
+    return element(vaporStatus_, i, kNotComputed);
+}
 int WaterSteamState::saturationStatus(int i) const {
     return element(saturationStatus_, i, kNotComputed);
 }
