@@ -10,9 +10,6 @@ namespace vaporis::gas {
 namespace {
 
 constexpr double kCriticalTemperatureK = 647.096;
-// What minTemperature and maxTemperature answer for an analysis without components.
-constexpr double kNoComponentMaxT = 100000.0;
-constexpr double kNoComponentMinT = -2000.0;
 
 double sumOf(std::span<const double, kComponentCount> values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
@@ -99,6 +96,19 @@ void GasAnalysis::deriveConstants() {
     }
     molarMass_ = 1.0 / molesPerKg;
     gasConstant_ = kUniversalGasConstant / molarMass_ * 1000.0;
+    deriveTemperatureRange();
+}
+
+void GasAnalysis::deriveTemperatureRange() {
+    const auto components = componentTable();
+    minTemperature_ = kNoComponentMinTemperature;
+    maxTemperature_ = kNoComponentMaxTemperature;
+    for (int i = 0; i < kComponentCount; ++i) {
+        if (massFraction_[i] > 0.0) {
+            minTemperature_ = std::max(minTemperature_, components[i].tMin);
+            maxTemperature_ = std::min(maxTemperature_, components[i].tMax);
+        }
+    }
 }
 
 void GasAnalysis::clear() {
@@ -108,6 +118,7 @@ void GasAnalysis::clear() {
     volumePercent_.fill(0.0);
     massPercentSum_ = 0.0;
     volumePercentSum_ = 0.0;
+    deriveTemperatureRange();
 }
 
 void GasAnalysis::reset() {
@@ -277,28 +288,6 @@ int GasAnalysis::singleComponent() const {
         }
     }
     return found;
-}
-
-double GasAnalysis::maxTemperature() const {
-    const auto components = componentTable();
-    double tMax = kNoComponentMaxT;
-    for (int i = 0; i < kComponentCount; ++i) {
-        if (massFraction_[i] > 0.0) {
-            tMax = std::min(tMax, components[i].tMax);
-        }
-    }
-    return tMax;
-}
-
-double GasAnalysis::minTemperature() const {
-    const auto components = componentTable();
-    double tMin = kNoComponentMinT;
-    for (int i = 0; i < kComponentCount; ++i) {
-        if (massFraction_[i] > 0.0) {
-            tMin = std::max(tMin, components[i].tMin);
-        }
-    }
-    return tMin;
 }
 
 void GasAnalysis::setName(std::string_view text) {

@@ -22,6 +22,10 @@ enum class EditResult : int {
     AboveHundredPercent,   //!< a value above 100 %
 };
 
+//! Temperature range [°C] of an analysis without components.
+inline constexpr double kNoComponentMinTemperature = -2000.0;
+inline constexpr double kNoComponentMaxTemperature = 100000.0;
+
 //! Longest name an analysis keeps [bytes].
 inline constexpr std::size_t kMaxGasNameLength = 127;
 
@@ -74,9 +78,9 @@ public:
     //! -2 when no component is present, -1 when more than one is, else its index.
     [[nodiscard]] int singleComponent() const;
     //! Smallest tMax [°C] of the components present; 100000 when there is none.
-    [[nodiscard]] double maxTemperature() const;
+    [[nodiscard]] double maxTemperature() const { return maxTemperature_; }
     //! Largest tMin [°C] of the components present; -2000 when there is none.
-    [[nodiscard]] double minTemperature() const;
+    [[nodiscard]] double minTemperature() const { return minTemperature_; }
 
     //! Keeps at most kMaxGasNameLength bytes, never splitting a UTF-8 character.
     void setName(std::string_view text);
@@ -115,6 +119,7 @@ private:
     void deriveFromMassFractions();
     void deriveFromVolumeFractions();
     void deriveConstants();
+    void deriveTemperatureRange();
     void setComponentFraction(int index, double x, bool volumeBasis);
 
     Array massFraction_{};
@@ -126,6 +131,9 @@ private:
     double normalVolume_ = -1.0;
     double massPercentSum_ = -1.0;
     double volumePercentSum_ = -1.0;
+    // Derived with the fractions: every range-tested property function asks for them.
+    double minTemperature_ = kNoComponentMinTemperature;
+    double maxTemperature_ = kNoComponentMaxTemperature;
     bool isVolumeBasis_ = true;
     std::string name_ = "NO NAME";
 };

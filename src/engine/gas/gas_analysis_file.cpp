@@ -1,6 +1,7 @@
 #include "engine/gas/gas_analysis_file.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -38,13 +39,15 @@ bool usablePercentage(double value) {
     return std::isfinite(value) && value >= 0.0;
 }
 
+// A hidden name beside the target: ".<file name>.<n>.tmp".
 std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
-    const std::filesystem::path folder = target.parent_path();
+    const std::string base = target.filename().string();
     for (int attempt = 0; attempt < kMaxTemporaryNames; ++attempt) {
         std::array<char, 16> digits{};
         const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), attempt).ptr;
-        std::filesystem::path candidate = folder / ("." + target.filename().string() + "." +
-                                                    std::string(digits.data(), end) + ".tmp");
+        std::string name(1, '.');
+        name.append(base).append(1, '.').append(digits.data(), end).append(".tmp");
+        const std::filesystem::path candidate = target.parent_path() / name;
         std::error_code error;
         if (!std::filesystem::exists(candidate, error) && !error) {
             return candidate;
