@@ -1,8 +1,9 @@
-#include <QApplication>
-#include <QStringList>
 #include <clocale>
 #include <cstdio>
 #include <memory>
+
+#include <QApplication>
+#include <QStringList>
 
 #include "app/main_menu.h"
 #include "app/module_objects.h"

@@ -1,9 +1,10 @@
 #include "app/screenshots.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <memory>
 
 #include "app/main_menu.h"
 #include "engine/water/water_steam_state.h"

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include <QWidget>
 
 #include "ui/port.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <utility>
+
+#include <QDialog>
 
 namespace vaporis::ui {
 
@@ -13,6 +14,7 @@ public:
     HostWindow(QWidget* parent, std::function<void()> closeRequested)
         : QDialog(parent), closeRequested_(std::move(closeRequested)) {}
 
+    //! Qt's way in for the close box and Escape: hand them to the logic instead of closing.
     void reject() override { closeRequested_(); }
 
 private:

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <string_view>
+
+#include <QWidget>
 
 namespace vaporis::ui {
 

@@ -1,12 +1,13 @@
 #include "ui/qt/pictures.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
-#include <algorithm>
-#include <array>
-#include <cstddef>
 
 namespace vaporis::ui {
 namespace {

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QObject>
-#include <QWidget>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include <QObject>
+#include <QWidget>
 
 #include "ui/dialog_template.h"
 #include "ui/port.h"

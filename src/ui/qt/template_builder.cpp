@@ -1,14 +1,15 @@
 #include "ui/qt/template_builder.h"
 
+#include <algorithm>
+#include <set>
+#include <string_view>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
-#include <set>
-#include <string_view>
 
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_text.h"

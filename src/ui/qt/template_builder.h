@@ -1,8 +1,9 @@
 #pragma once
 
+#include <map>
+
 #include <QLabel>
 #include <QWidget>
-#include <map>
 
 #include "ui/dialog_template.h"
 

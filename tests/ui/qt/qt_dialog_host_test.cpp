@@ -1,5 +1,8 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <array>
+#include <memory>
+
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
@@ -9,9 +12,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <array>
-#include <memory>
-
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"

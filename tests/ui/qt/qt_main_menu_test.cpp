@@ -1,9 +1,9 @@
+#include <memory>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <memory>
-
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"

@@ -1,6 +1,6 @@
-#include <QApplication>
 #include <clocale>
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include <QApplication>
 #include <QDialog>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <utility>
-#include <vector>
 
 #include "ui/port.h"
 
