@@ -174,7 +174,9 @@ TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTh
         [&](QWidget& window) {
             auto& dialog = static_cast<QFileDialog&>(window);
             filters = dialog.nameFilters();
-            dialog.selectFile(directory.filePath("report"));
+            // Typed as a user would: selectFile() leaves a focused name field alone.
+            dialog.setDirectory(directory.path());
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("report");
             static_cast<QDialog&>(dialog).accept();
         });
     const auto path = built.host().askSaveFileName({"HTML files (*.html)", "*.html", "html"});
