@@ -198,56 +198,71 @@ PressureSteps subcriticalSteps(double p, double t2, double d) {
     return {dpl, dpu};
 }
 
-// Regions 1, 2, 5: the isochore through (p, t) bracketed at a nearby temperature, then
-// bisected; subcritical states step away from the saturation line and halve ΔT until the
-// bracket holds.
-double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
+// Direction d and temperature step of the isochore search at a trial temperature t + d ΔT.
+struct IsochoreStep {
     double d = 1.0;
     double dT = 0.1;
     PressureSteps steps{0.0, 0.1};
+};
+
+// Subcritical start: away from the saturation line (liquid downward, vapour upward); a liquid
+// below 0.1 °C steps down to 0 °C, or, at 0 °C, upward by a part of its distance to ts.
+IsochoreStep subcriticalStart(double p, double t) {
+    IsochoreStep step;
+    const double ts = saturationTemperature(p);
+    const bool liquid = t <= ts;
+    step.d = liquid ? -1.0 : 1.0;
+    if (liquid && t < 0.1) {
+        step.dT = t;
+        if (step.dT == 0.0) {
+            step.dT = std::abs(ts - t) < 0.1 ? 0.9 * std::abs(ts - t) : 0.1;
+            step.d = 1.0;
+        }
+    }
+    return step;
+}
+
+// Halves ΔT until the isochore through (p, t) lies strictly between the two trial volumes.
+int bracketSubcritical(double p, double t, double v, int r, IsochoreStep& step) {
+    for (int n = 0; n < kMaxSlopeHalvings; ++n) {
+        // A zero temperature step (liquid at 0 °C on the line) or a zero lower pressure step
+        // (at the triple-point pressure) leaves no difference quotient.
+        if (step.dT == 0.0) {
+            return kDegenerateStep;
+        }
+        const double t2 = t + step.d * step.dT;
+        step.steps = subcriticalSteps(p, t2, step.d);
+        if (step.steps.lower == 0.0) {
+            return kDegenerateStep;
+        }
+        int vStatus = kOk;
+        const double vl = specificVolume(p - step.steps.lower, t2, r, vStatus);
+        const double vu = specificVolume(p + step.steps.upper, t2, r, vStatus);
+        if (strictlyBetween(v, vl, vu)) {
+            return kOk;
+        }
+        step.dT /= 2.0;
+    }
+    return kNoConvergence;
+}
+
+// Regions 1, 2, 5: the pressure on the isochore through (p, t) at a nearby temperature, with
+// region r's equation for every trial point.
+double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
+    IsochoreStep step;
     if (p > kCriticalPressure || t + 273.15 > kCriticalTemperature) {
-        steps.lower = std::min({0.1, std::abs(p - kCriticalPressure), p - kTriplePressure});
+        step.steps.lower = std::min({0.1, std::abs(p - kCriticalPressure), p - kTriplePressure});
     } else {
-        const double ts = saturationTemperature(p);
-        const bool liquid = t <= ts;
-        d = liquid ? -1.0 : 1.0;
-        if (liquid && t < 0.1) {
-            dT = t;
-            if (dT == 0.0) {
-                dT = std::abs(ts - t) < 0.1 ? 0.9 * std::abs(ts - t) : 0.1;
-                d = 1.0;
-            }
-        }
-        int n = 0;
-        for (; n < kMaxSlopeHalvings; ++n) {
-            if (dT == 0.0) {
-                break;
-            }
-            steps = subcriticalSteps(p, t + d * dT, d);
-            if (steps.lower == 0.0) {
-                break;
-            }
-            int vStatus = kOk;
-            const double vl = specificVolume(p - steps.lower, t + d * dT, r, vStatus);
-            const double vu = specificVolume(p + steps.upper, t + d * dT, r, vStatus);
-            if (strictlyBetween(v, vl, vu)) {
-                break;
-            }
-            dT /= 2.0;
-        }
-        if (n == kMaxSlopeHalvings) {
-            status = kNoConvergence;
+        step = subcriticalStart(p, t);
+        status = bracketSubcritical(p, t, v, r, step);
+        if (status != kOk) {
             return -1.0;
         }
     }
-    // A zero temperature step (liquid at 0 °C on the line) or a zero lower pressure step (at
-    // the triple-point pressure) leaves no difference quotient.
-    if (dT == 0.0 || steps.lower == 0.0) {
-        status = kDegenerateStep;
-        return -1.0;
-    }
-    const double p2 = isochorePressure(v, t + d * dT, r, p - steps.lower, p + steps.upper, status);
-    return status == kOk ? (p2 - p) / (d * dT) : -1.0;
+    const double t2 = t + step.d * step.dT;
+    const double p2 =
+        isochorePressure(v, t2, r, p - step.steps.lower, p + step.steps.upper, status);
+    return status == kOk ? (p2 - p) / (step.d * step.dT) : -1.0;
 }
 
 using RegionProperty = double (*)(double, double, int, int&);

@@ -71,7 +71,7 @@ using TwoArguments = double (*)(double, double, int&);
 using RegionArgument = double (*)(double, double, int, int&);
 using OneArgument = double (*)(double, int&);
 
-TEST(WaterHostileInput, PressureTemperatureFunctions) {
+TEST(WaterHostileInput, PressureTemperatureFunctionsReturnPromptlyAndRefuseNonFinite) {
     const std::array<std::pair<const char*, TwoArguments>, 18> functions{{
         {"specificVolume", specificVolume},
         {"enthalpy", enthalpy},
@@ -99,7 +99,7 @@ TEST(WaterHostileInput, PressureTemperatureFunctions) {
     }
 }
 
-TEST(WaterHostileInput, FunctionsWithRegionArgument) {
+TEST(WaterHostileInput, FunctionsWithRegionArgumentRefuseUnknownRegions) {
     const std::array<std::pair<const char*, RegionArgument>, 8> functions{{
         {"specificVolume", specificVolume},
         {"enthalpy", enthalpy},
@@ -125,7 +125,7 @@ TEST(WaterHostileInput, FunctionsWithRegionArgument) {
     }
 }
 
-TEST(WaterHostileInput, SaturationFunctions) {
+TEST(WaterHostileInput, SaturationFunctionsReturnPromptlyAndRefuseNonFinite) {
     const std::array<std::pair<const char*, OneArgument>, 26> functions{{
         {"vaporPressure", vaporPressure},
         {"boilingTemperature", boilingTemperature},
@@ -171,7 +171,7 @@ TEST(WaterHostileInput, SaturatedValuesAtZeroOrNegativePressureAreNotValid) {
     }
 }
 
-TEST(WaterHostileInput, IsentropicEndTemperature) {
+TEST(WaterHostileInput, IsentropicEndTemperatureRefusesNonFinite) {
     for (const double hostile : kHostile) {
         for (const auto& args : {std::array{hostile, 3000.0, 1.0}, std::array{10.0, hostile, 1.0},
                                  std::array{10.0, 3000.0, hostile}}) {
@@ -218,7 +218,7 @@ TEST(WaterHostileInput, FunctionsWithoutStatusReturnPromptly) {
     }
 }
 
-TEST(WaterHostileInput, SteamStateInEveryMode) {
+TEST(WaterHostileInput, SteamStateCalculatesPromptlyInEveryMode) {
     for (const double hostile : kHostile) {
         for (const int mode : {kModePT, kModePX, kModeTX}) {
             for (const auto& [p, t, x] :

@@ -124,11 +124,18 @@ TEST(WaterIsochoricSlope, AgreesWithDirectDifferenceInLiquidAndVapour) {
         0.005);
     EXPECT_GT(isochoricPressureSlope(250.0, 380.0, status), 0.0);
     EXPECT_EQ(status, kOk);
+    // exactly at the critical pressure the lower pressure step is zero but the bracket holds
+    EXPECT_NEAR(isochoricPressureSlope(220.64, 500.0, status),
+                isobaricExpansion(220.64, 500.0, status) /
+                    isothermalCompressibility(220.64, 500.0, status),
+                0.01);
+    EXPECT_EQ(status, kOk);
 }
 
 TEST(WaterIsochoricSlope, DegenerateStatesAtTriplePointReportAStatus) {
     int status = -1;
-    // liquid at exactly 0 °C on the saturation line: no temperature step is left
+    // liquid at exactly 0 °C on the saturation line would leave no temperature step; it lies in
+    // the band of region 4 and is refused before any step
     EXPECT_EQ(isochoricPressureSlope(saturationPressure(0.0) + 1e-12, 0.0, status), -1.0);
     EXPECT_NE(status, kOk);
     // vapour at exactly the triple-point pressure: no room below p for the bracket
