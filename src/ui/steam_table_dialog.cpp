@@ -6,6 +6,7 @@
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "ui/fields.h"
 #include "ui/messages.h"
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
@@ -24,7 +25,7 @@ constexpr int kIterationDecimals = 4;
 // The iteration's quality field stays empty while x holds this marker (a one-phase result).
 constexpr double kNoQuality = -1.0;
 
-constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
+}  // namespace
 
 // The message for a failed enthalpy iteration: the enthalpy lies beyond the temperature range
 // (message 0), the pressure or the state outside the range of validity (message 1), or the
@@ -43,8 +44,6 @@ int iterationFailureMessage(int status) {
             return 9;
     }
 }
-
-}  // namespace
 
 SteamTableDialog::SteamTableDialog(Port& port, water::WaterSteamState& state, SessionFlags& flags)
     : port_(port), state_(state), flags_(flags) {}
