@@ -169,6 +169,11 @@ double withCondensation(const GasAnalysis& analysis, double p, double t, double&
     if (p > kCriticalPressure || !(td > t) || t < analysis.minTemperature()) {
         return Model::gas(analysis, p, t, status);
     }
+    // Steam alone below its boiling point is liquid water: no gas is left to describe.
+    if (analysis.massFraction(kWaterVapor) == 1.0) {
+        status = kOutOfRange;
+        return kFailure;
+    }
     DewPoint from{td, analysis.massFraction(kWaterVapor), Model::gas(analysis, p, td, status)};
     if (status != kOk) {
         return kFailure;

@@ -62,7 +62,9 @@ int GasState::solveTemperature() {
 }
 
 void GasState::calculate() {
-    if (analysis_ == nullptr || !pressureSet_ || !(temperatureSet_ || enthalpySet_)) {
+    // An analysis without components is no gas: its sums would give zero volume and cp.
+    if (analysis_ == nullptr || analysis_->singleComponent() == -2 || !pressureSet_ ||
+        !(temperatureSet_ || enthalpySet_)) {
         status_ = kStateIncomplete;
         return;
     }

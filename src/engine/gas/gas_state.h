@@ -51,7 +51,8 @@ namespace detail {
 //! one analysis.
 class GasState {
 public:
-    //! A state without analysis: calculate reports kStateIncomplete.
+    //! A state without analysis: calculate reports kStateIncomplete, as it does for an
+    //! analysis without components.
     GasState() = default;
     //! Bound to analysis with pressure p [bar] and temperature t [°C] set.
     GasState(const GasAnalysis& analysis, double p, double t);

@@ -165,15 +165,19 @@ TEST(GasInverse, NonFiniteInputIsRefusedPromptly) {
     }
 }
 
-TEST(GasCondensation, PureSteamBelowItsBoilingPointEndsWithAStatus) {
+TEST(GasCondensation, PureSteamBelowItsBoilingPointIsOutOfRange) {
     const GasAnalysis steam = byVolume({{kWaterVapor, 100.0}});
     double water = 0.0;
     double condensation = 0.0;
     int status = -1;
-    static_cast<void>(enthalpyWithCondensation(steam, 1.0, 50.0, water, condensation, status));
-    EXPECT_NE(status, -1);
-    static_cast<void>(temperatureFromEnthalpy(steam, 1.0, 100.0, water, condensation, status));
-    EXPECT_NE(status, -1);
+    EXPECT_EQ(enthalpyWithCondensation(steam, 1.0, 50.0, water, condensation, status), -1.0);
+    EXPECT_EQ(status, kOutOfRange);
+    EXPECT_EQ(temperatureFromEnthalpy(steam, 1.0, 100.0, water, condensation, status), -1.0);
+    EXPECT_EQ(status, kOutOfRange);
+    // Above its boiling point steam is an ordinary gas.
+    const double h = mixtureEnthalpy(steam, 150.0, status);
+    EXPECT_NEAR(temperatureFromEnthalpy(steam, 1.0, h, water, condensation, status), 150.0, 1e-5);
+    EXPECT_EQ(status, kOk);
 }
 
 }  // namespace

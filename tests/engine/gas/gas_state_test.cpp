@@ -97,6 +97,7 @@ TEST(GasState, GivenEnthalpyYieldsTheTemperature) {
 TEST(GasState, StatusNamesWhyNothingWasComputed) {
     const GasAnalysis air = defaultAir();
     const GasAnalysis propane = byVolume({{kPropane, 100.0}});
+    const GasAnalysis empty;
     struct Case {
         const char* what;
         GasState state;
@@ -114,6 +115,7 @@ TEST(GasState, StatusNamesWhyNothingWasComputed) {
     lowEnthalpy.setEnthalpy(-50.0);
     for (auto& [what, state, status] : std::to_array<Case>({
              {"no analysis", GasState(), kStateIncomplete},
+             {"empty analysis", GasState(empty, 1.0, 20.0), kStateIncomplete},
              {"no temperature or enthalpy", noTemperature, kStateIncomplete},
              {"no pressure", noPressure, kStateIncomplete},
              {"negative pressure", GasState(air, -1.0, 20.0), kNegativePressure},
