@@ -97,16 +97,6 @@ TEST(FieldRules, WriteNumberUsesFourDecimalsOutsideZeroToSix) {
     }
 }
 
-TEST(FieldRules, WriteNumberRepaintsOnlyWhenAsked) {
-    test::ScriptedPort port;
-    writeNumber(port, kField, 1.0, 2);
-    EXPECT_EQ(port.repaints(), 0);
-    writeNumber(port, kField, 1.0, 2, true);
-    clearField(port, kField, true);
-    EXPECT_EQ(port.repaints(), 2);
-    EXPECT_EQ(port.text(kField), "");
-}
-
 TEST(FieldRules, WriteNumberCutsHugeValuesTo255Characters) {
     test::ScriptedPort port;
     writeNumber(port, kField, 1e300, 6);

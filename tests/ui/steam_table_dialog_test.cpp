@@ -114,6 +114,10 @@ TEST_F(SteamTable, TypingRefreshesTheBoilingTemperature) {
 
 TEST_F(SteamTable, PressureAndTemperatureOpenTheResults) {
     enter(kIdModePT, "50", "400", "");
+    port_.onNextChild([](test::ScriptedPort& /*child*/, DialogLogic& results) {
+        results.command(kIdResultsValidity);
+        results.command(kIdResultsOk);
+    });
     dialog_.command(kIdSteamOk);
     EXPECT_TRUE(port_.messages().empty());
     ASSERT_EQ(port_.children().size(), 1U);
@@ -121,6 +125,8 @@ TEST_F(SteamTable, PressureAndTemperatureOpenTheResults) {
     EXPECT_EQ(results.resourceId, 102);
     EXPECT_EQ(results.port->text(stateFieldId(water::kH)).substr(0, 7), "3196.59");
     EXPECT_EQ(results.port->text(kIdResultPs), "");
+    EXPECT_EQ(results.port->endCode(), kIdResultsOk);
+    EXPECT_TRUE(port_.validityWindowVisible()) << "one validity window for all dialogs";
     EXPECT_EQ(state_.mode(), water::kModePT);
     EXPECT_EQ(state_.inputStatus(), water::kInputOk);
     EXPECT_FALSE(port_.endCode().has_value()) << "dialog 101 stays open";
