@@ -1,0 +1,184 @@
+#include "cli/command_line.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/command_error.h"
+#include "cli/gas_command.h"
+#include "cli/number_io.h"
+#include "cli/steam_command.h"
+#include "cli/version.h"
+
+namespace vaporis::app {
+
+namespace {
+
+constexpr const char* kDescription =
+    "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
+    "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
+
+// Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
+const CLI::Validator kNumber(
+    [](const std::string& text) {
+        return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
+    },
+    "NUMBER");
+
+// A number option read as text, converted once parsing has succeeded.
+struct NumberOption {
+    CLI::Option* option = nullptr;
+    std::string text;
+
+    [[nodiscard]] std::optional<double> value() const {
+        return option->count() > 0 ? parseNumber(text) : std::nullopt;
+    }
+};
+
+NumberOption& addNumber(CLI::App& command, NumberOption& target, const std::string& name,
+                        const std::string& help) {
+    target.option = command.add_option(name, target.text, help)->check(kNumber);
+    return target;
+}
+
+// --json, --html and --batch; a batch takes none of the single-state options.
+void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
+                      std::initializer_list<const NumberOption*> stateInputs) {
+    auto* json = command.add_flag("--json", output.json, "print one JSON object");
+    auto* batch = command.add_flag("--batch", output.batch,
+                                   "read CSV from stdin (header: two input names), write CSV");
+    batch->excludes(json);
+    if (withHtml) {
+        batch->excludes(command.add_option("--html", output.htmlPath,
+                                           "also write the HTML report to FILE")
+                            ->type_name("FILE"));
+    }
+    for (const NumberOption* input : stateInputs) {
+        batch->excludes(input->option);
+    }
+}
+
+struct SteamArguments {
+    NumberOption p, t, x;
+    SteamOptions options;
+};
+
+struct SteamPhArguments {
+    NumberOption p, h;
+    SteamPhOptions options;
+};
+
+struct GasArguments {
+    NumberOption p, t, h;
+    GasOptions options;
+};
+
+void addSteam(CLI::App& app, SteamArguments& a) {
+    auto* command = app.add_subcommand(
+        "steam", "water/steam state from two of p, t, x: every property, saturated liquid and "
+                 "vapour, saturation values");
+    addNumber(*command, a.p, "--p", "absolute pressure [bar]");
+    addNumber(*command, a.t, "--t", "temperature [°C]");
+    addNumber(*command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
+    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.x});
+}
+
+void addSteamPh(CLI::App& app, SteamPhArguments& a) {
+    auto* command = app.add_subcommand(
+        "steam-ph", "temperature (or boiling temperature and steam quality) from p and h");
+    addNumber(*command, a.p, "--p", "absolute pressure [bar]");
+    addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
+    addOutputOptions(*command, a.options.output, false, {&a.p, &a.h});
+}
+
+void addGas(CLI::App& app, GasArguments& a) {
+    auto* command = app.add_subcommand(
+        "gas", "the 25 properties of a gas mixture at p and t (or h); default: dry air");
+    addNumber(*command, a.p, "--p", "absolute pressure [bar]");
+    addNumber(*command, a.t, "--t", "temperature [°C]");
+    addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
+    a.t.option->excludes(a.h.option);
+    GasAnalysisOptions& analysis = a.options.analysis;
+    auto* vol = command->add_option("--vol", analysis.volumeSpec,
+                                    "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
+                                    "..., C4H10, air)")
+                    ->type_name("SPEC");
+    auto* mass = command->add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
+                     ->type_name("SPEC");
+    auto* file = command->add_option("--analysis", analysis.analysisFile, "a .gas file")
+                     ->type_name("FILE.gas");
+    vol->excludes(mass)->excludes(file);
+    mass->excludes(file);
+    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h});
+}
+
+// CLI11 texts may span lines; the usage error is one line.
+std::string oneLine(std::string text) {
+    for (char& c : text) {
+        c = c == '\n' ? ' ' : c;
+    }
+    return text;
+}
+
+int usageError(const std::string& text) {
+    const std::string line = "vaporis-cli: " + oneLine(text) + "\n";
+    std::fputs(line.c_str(), stderr);
+    return kExitUsage;
+}
+
+// CLI11 would only say that a command is missing; name the word it did not know.
+bool isUnknownCommand(CLI::App& app, int argc, const char* const* argv) {
+    if (argc < 2 || argv[1][0] == '-') {
+        return false;
+    }
+    const auto known = app.get_subcommands(
+        [name = std::string(argv[1])](CLI::App* command) { return command->get_name() == name; });
+    return known.empty();
+}
+
+}  // namespace
+
+int runCommandLine(int argc, const char* const* argv) {
+    CLI::App app(kDescription, "vaporis-cli");
+    app.set_version_flag("--version", "vaporis-cli " + std::string(kVersion));
+    app.require_subcommand(1);
+    SteamArguments steam;
+    SteamPhArguments steamPh;
+    GasArguments gas;
+    addSteam(app, steam);
+    addSteamPh(app, steamPh);
+    addGas(app, gas);
+    if (isUnknownCommand(app, argc, argv)) {
+        return usageError("unknown command \"" + std::string(argv[1]) +
+                          "\" (use steam, steam-ph or gas)");
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
+    }
+    try {
+        if (app.got_subcommand("steam")) {
+            steam.options.p = steam.p.value();
+            steam.options.t = steam.t.value();
+            steam.options.x = steam.x.value();
+            return runSteam(steam.options);
+        }
+        if (app.got_subcommand("steam-ph")) {
+            steamPh.options.p = steamPh.p.value();
+            steamPh.options.h = steamPh.h.value();
+            return runSteamPh(steamPh.options);
+        }
+        gas.options.p = gas.p.value();
+        gas.options.t = gas.t.value();
+        gas.options.h = gas.h.value();
+        return runGas(gas.options);
+    } catch (const ArgumentError& error) {
+        return usageError(error.what());
+    }
+}
+
+}  // namespace vaporis::app

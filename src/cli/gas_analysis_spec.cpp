@@ -1,0 +1,150 @@
+#include "cli/gas_analysis_spec.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "cli/command_error.h"
+#include "cli/number_io.h"
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis_file.h"
+#include "ui/fields.h"
+#include "ui/number_text.h"
+
+namespace vaporis::app {
+
+namespace {
+
+constexpr std::string_view kDryAirLabel = "air";
+// A sum this close to 100 % is taken as 100 % without a note.
+constexpr double kSumTolerance = 1e-9;
+
+using Percentages = std::array<double, gas::kComponentCount>;
+
+std::optional<int> componentOfLabel(std::string_view label) {
+    for (int i = 0; i < gas::kComponentCount; ++i) {
+        if (label == componentLabel(i)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string allLabels() {
+    std::string text;
+    for (int i = 0; i < gas::kComponentCount; ++i) {
+        text += (i == 0 ? "" : ",") + componentLabel(i);
+    }
+    return text;
+}
+
+// One "NAME=PERCENT" item into the percentages.
+void addItem(std::string_view option, std::string_view item, Percentages& percentages,
+             std::array<bool, gas::kComponentCount>& seen) {
+    const auto equals = item.find('=');
+    const std::string_view label = item.substr(0, equals);
+    const auto index = componentOfLabel(label);
+    if (!index) {
+        throw ArgumentError(std::string(option) + ": unknown component \"" + std::string(label) +
+                            "\" (use " + allLabels() + ")");
+    }
+    const auto slot = static_cast<std::size_t>(*index);
+    if (seen[slot]) {
+        throw ArgumentError(std::string(option) + ": " + std::string(label) + " is given twice");
+    }
+    const auto percent = equals == std::string_view::npos
+                             ? std::nullopt
+                             : parseNumber(item.substr(equals + 1));
+    if (!percent || *percent < 0.0) {
+        throw ArgumentError(std::string(option) + ": \"" + std::string(item) +
+                            "\" is not NAME=PERCENT with a percentage of 0 or more");
+    }
+    seen[slot] = true;
+    percentages[slot] = *percent;
+}
+
+Percentages parseSpec(std::string_view option, std::string_view spec) {
+    Percentages percentages{};
+    std::array<bool, gas::kComponentCount> seen{};
+    std::size_t start = 0;
+    while (start <= spec.size()) {
+        const auto comma = spec.find(',', start);
+        addItem(option, spec.substr(start, comma - start), percentages, seen);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return percentages;
+}
+
+gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& spec,
+                                  bool volumeBasis) {
+    const Percentages percentages = parseSpec(option, spec);
+    double sum = 0.0;
+    for (const double percent : percentages) {
+        sum += percent;
+    }
+    if (!(sum > 0.0) || !std::isfinite(sum)) {
+        throw ArgumentError(std::string(option) + ": the percentages add up to 0");
+    }
+    if (std::abs(sum - 100.0) > kSumTolerance) {
+        const std::string note = "vaporis-cli: note: " + std::string(option) + " adds up to " +
+                                 ui::formatShortest(sum) + " %; scaled to 100 %\n";
+        std::fputs(note.c_str(), stderr);
+    }
+    gas::GasAnalysis analysis;
+    if (volumeBasis) {
+        analysis.setFromVolumePercent(percentages);
+    } else {
+        analysis.setFromMassPercent(percentages);
+    }
+    analysis.setName(spec);
+    return analysis;
+}
+
+gas::GasAnalysis analysisFromFile(const std::string& path) {
+    gas::GasAnalysis analysis;
+    switch (gas::readGasFile(analysis, path)) {
+        case gas::GasFileResult::kOk:
+            analysis.setName(ui::fileTitle(path, gas::kMaxGasNameLength + 1));
+            return analysis;
+        case gas::GasFileResult::kFileNotFound:
+            throw ArgumentError("--analysis " + path + ": file not found");
+        case gas::GasFileResult::kNewerVersion:
+            throw ArgumentError("--analysis " + path + ": written by a newer version");
+        default:
+            throw ArgumentError("--analysis " + path + ": not a gas-analysis file");
+    }
+}
+
+}  // namespace
+
+std::string componentLabel(int index) {
+    if (index == gas::kDryAir) {
+        return std::string(kDryAirLabel);
+    }
+    return gas::isComponentIndex(index)
+               ? std::string(gas::componentTable()[static_cast<std::size_t>(index)].formula)
+               : std::string();
+}
+
+gas::GasAnalysis analysisFromOptions(const GasAnalysisOptions& options) {
+    if (!options.volumeSpec.empty()) {
+        return analysisFromSpec("--vol", options.volumeSpec, true);
+    }
+    if (!options.massSpec.empty()) {
+        return analysisFromSpec("--mass", options.massSpec, false);
+    }
+    if (!options.analysisFile.empty()) {
+        return analysisFromFile(options.analysisFile);
+    }
+    gas::GasAnalysis analysis;
+    analysis.setDefault();
+    analysis.setName("Dry air");
+    return analysis;
+}
+
+}  // namespace vaporis::app

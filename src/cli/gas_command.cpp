@@ -1,0 +1,283 @@
+#include "cli/gas_command.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/command_error.h"
+#include "cli/csv_batch.h"
+#include "cli/json_output.h"
+#include "cli/number_io.h"
+#include "cli/text_table.h"
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/mixture.h"
+#include "engine/gas/status_codes.h"
+#include "ui/messages.h"
+#include "ui/number_text.h"
+#include "ui/text_format.h"
+
+namespace vaporis::app {
+
+namespace {
+
+// Input pairs: the index tells whether the second input is t (0) or h (1).
+constexpr std::size_t kByTemperature = 0;
+constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
+
+constexpr std::string_view kGasHeader =
+    "p,t,status,h,v,rho,rhoN,s,cp,cpm,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi,hTotal,hFormation,"
+    "dewPoint,maxH2O,o2Demand,airDemand,Ho,Hu";
+
+struct GasLine {
+    const char* key;
+    std::string_view label;  // with the unit, for the text table
+};
+
+// In GasProperty order.
+constexpr auto kGasLines = std::to_array<GasLine>({
+    {"h", "Specific enthalpy h [kJ/kg]"},
+    {"v", "Specific volume v [m³/kg]"},
+    {"rho", "Density rho [kg/m³]"},
+    {"rhoN", "Normal density [kg/m³]"},
+    {"s", "Specific entropy s [kJ/(kg K)]"},
+    {"cp", "Specific isobaric heat capacity cp [kJ/(kg K)]"},
+    {"cpm", "Medium spec. isobaric heat capacity cpm [kJ/(kg K)]"},
+    {"cv", "Specific isochore heat capacity cv [kJ/(kg K)]"},
+    {"w", "Sonic velocity w [m/s]"},
+    {"eta", "Dynamic viscosity eta [10⁻⁶ Pa s]"},
+    {"nu", "Kinematic viscosity nu [10⁻⁶ m²/s]"},
+    {"lambda", "Thermal conductivity lambda [W/(m K)]"},
+    {"a", "Temperature diffusivity a [10⁻⁶ m²/s]"},
+    {"kappa", "Isotropic coefficient kappa [-]"},
+    {"Pr", "Prandtl - number Pr [-]"},
+    {"beta", "Isobaric volumetric expansion coefficient beta [1/K]"},
+    {"chi", "Isothermal volumetric expansion coefficient chi [1/bar]"},
+    {"hTotal", "Enthalpy of formation [kJ/kg]"},
+    {"hFormation", "Standard enthalpy of formation (25°C) [kJ/kg]"},
+    {"dewPoint", "H2O - dew point Ts [°C]"},
+    {"maxH2O", "Max. H2O content [-]"},
+    {"o2Demand", "O2 demand [m³/m³]"},
+    {"airDemand", "Air demand [m³/m³]"},
+    {"Ho", "Upper heating value [MJ/m³ (normal)]"},
+    {"Hu", "Lower heating value [MJ/m³ (normal)]"},
+});
+static_assert(kGasLines.size() == gas::kGasPropertyCount);
+
+// The pressure range of the gas formulations; the dialog refuses pressures outside it.
+constexpr double kMinPressure = 0.1;
+constexpr double kMaxPressure = 100.0;
+constexpr int kPressureTooHighMessage = 18;
+constexpr int kPressureTooLowMessage = 19;
+constexpr int kHeliumWarningMessage = 4;
+
+constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
+constexpr double kNoDewPoint = -1.0;
+constexpr int kTextDecimals = 6;
+
+// A gas state as the gas-property dialog judges it.
+struct GasResult {
+    gas::GasState state;
+    //! The GasState's status, kOutOfRange for a pressure outside the range, kCondensation
+    //! for a temperature below the dew point.
+    int status = gas::kNotCalculated;
+    bool valid = false;             //!< the properties may be shown
+    bool temperatureKnown = false;  //!< given, or computed from h
+    std::string message;            //!< for the user: why not valid, or a warning
+};
+
+std::string condensationMessage(const gas::GasState& state) {
+    const double dewPoint = state.property(gas::kDewPoint);
+    int status = gas::kOk;
+    const double hDew = gas::mixtureEnthalpy(*state.analysis(), dewPoint, status);
+    return ui::formatText(kCondensationFormat,
+                          {ui::messageText(5), dewPoint, hDew, ui::messageText(6),
+                           state.property(gas::kMaxWaterContent) * 100.0});
+}
+
+// The message of a status the dialog does not accept.
+int statusMessage(int status) {
+    switch (status) {
+        case gas::kOutsideAnalysisRange:
+            return 3;
+        case gas::kOutOfRange:
+            return 1;
+        default:
+            return 9;
+    }
+}
+
+void judge(GasResult& result) {
+    const gas::GasState& state = result.state;
+    result.status = state.status();
+    result.temperatureKnown = state.temperatureSet() || gas::isValidStatus(result.status) ||
+                              result.status == gas::kHeliumAbove2044K;
+    if (result.status == gas::kCondensation ||
+        ((result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) &&
+         state.property(gas::kDewPoint) > state.temperature())) {
+        result.status = gas::kCondensation;
+        result.message = condensationMessage(state);
+    } else if (result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) {
+        result.valid = true;
+        if (result.status == gas::kHeliumAbove2044K) {
+            result.message = ui::messageText(kHeliumWarningMessage);
+        }
+    } else {
+        result.message = ui::messageText(statusMessage(result.status));
+    }
+}
+
+GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value) {
+    GasResult result;
+    result.state.bind(analysis);
+    result.state.setPressure(p);
+    if (pair == kByTemperature) {
+        result.state.setTemperature(value);
+    } else {
+        result.state.setEnthalpy(value);
+    }
+    if (p < kMinPressure || p > kMaxPressure) {
+        result.status = gas::kOutOfRange;
+        result.temperatureKnown = pair == kByTemperature;
+        result.message =
+            ui::messageText(p < kMinPressure ? kPressureTooLowMessage : kPressureTooHighMessage);
+        return result;
+    }
+    result.state.calculate();
+    judge(result);
+    return result;
+}
+
+// Whether property k of a valid state is shown: not the transport values the helium limit
+// leaves out, and no dew point for a gas without one.
+bool shown(const GasResult& result, int k) {
+    if (!result.valid) {
+        return false;
+    }
+    if (result.status == gas::kHeliumAbove2044K && k >= gas::kViscosity && k <= gas::kPrandtl) {
+        return false;
+    }
+    return k != gas::kDewPoint || result.state.property(k) != kNoDewPoint;
+}
+
+void appendGasRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
+                  std::string& out) {
+    const GasResult result = computeGas(analysis, pair, p, value);
+    appendNumber(out, p);
+    appendNextField(out, result.state.temperature(), result.temperatureKnown);
+    appendNextField(out, result.status);
+    for (int k = 0; k < gas::kGasPropertyCount; ++k) {
+        appendNextField(out, result.state.property(k), shown(result, k));
+    }
+}
+
+std::string fixed(double value, bool valid) {
+    return valid ? ui::formatFixed(value, kTextDecimals) : std::string();
+}
+
+std::string analysisTable(const gas::GasAnalysis& analysis) {
+    TextTable table;
+    table.addRow({"Gas analysis: " + analysis.name()});
+    table.addRow({"Molar mass [kg/kmol]", fixed(analysis.molarMass(), true)});
+    table.addRow({"Gas constant [J/(kg K)]", fixed(analysis.gasConstant(), true)});
+    table.addRow({"", "% mass", "% vol"});
+    for (int i = 0; i < gas::kComponentCount; ++i) {
+        if (analysis.massFraction(i) > 0.0) {
+            table.addRow({std::string(gas::componentTable()[static_cast<std::size_t>(i)].name) +
+                              " (" + componentLabel(i) + ")",
+                          ui::formatFixed(100.0 * analysis.massFraction(i), 4),
+                          ui::formatFixed(100.0 * analysis.volumeFraction(i), 4)});
+        }
+    }
+    return table.render();
+}
+
+std::string gasTable(const GasResult& result) {
+    TextTable table;
+    table.addRow({"Absolute pressure p [bar]", fixed(result.state.pressure(), true)});
+    table.addRow({"Temperature t [°C]", fixed(result.state.temperature(), true)});
+    table.addRow({"Status", std::to_string(result.status)});
+    table.addRow({});
+    for (int k = 0; k < gas::kGasPropertyCount; ++k) {
+        table.addRow({std::string(kGasLines[static_cast<std::size_t>(k)].label),
+                      fixed(result.state.property(k), shown(result, k))});
+    }
+    return table.render() + '\n' + analysisTable(*result.state.analysis());
+}
+
+nlohmann::ordered_json percentages(const gas::GasAnalysis& analysis, bool volume) {
+    nlohmann::ordered_json values = nlohmann::ordered_json::object();
+    for (int i = 0; i < gas::kComponentCount; ++i) {
+        if (analysis.massFraction(i) > 0.0) {
+            values[componentLabel(i)] =
+                100.0 * (volume ? analysis.volumeFraction(i) : analysis.massFraction(i));
+        }
+    }
+    return values;
+}
+
+nlohmann::ordered_json gasJson(const GasResult& result) {
+    const gas::GasAnalysis& analysis = *result.state.analysis();
+    nlohmann::ordered_json properties = nlohmann::ordered_json::object();
+    for (int k = 0; k < gas::kGasPropertyCount; ++k) {
+        properties[kGasLines[static_cast<std::size_t>(k)].key] =
+            numberOrNull(result.state.property(k), shown(result, k));
+    }
+    return {{"p", result.state.pressure()},
+            {"t", result.state.temperature()},
+            {"status", result.status},
+            {"analysis",
+             {{"molarMass", analysis.molarMass()},
+              {"gasConstant", analysis.gasConstant()},
+              {"massPercent", percentages(analysis, false)},
+              {"volumePercent", percentages(analysis, true)}}},
+            {"properties", properties}};
+}
+
+void printLine(std::FILE* file, const std::string& text) {
+    const std::string line = text + '\n';
+    std::fwrite(line.data(), 1, line.size(), file);
+}
+
+std::size_t statePair(const GasOptions& options) {
+    if (!options.p) {
+        throw ArgumentError("gas: --p is required");
+    }
+    if (!options.t && !options.h) {
+        throw ArgumentError("gas: --t or --h is required");
+    }
+    return options.t ? kByTemperature : kByTemperature + 1;
+}
+
+}  // namespace
+
+int runGas(const GasOptions& options) {
+    const gas::GasAnalysis analysis = analysisFromOptions(options.analysis);
+    if (options.output.batch) {
+        runBatch(stdin, stdout,
+                 {"gas", kGasInputs, kGasHeader,
+                  [&analysis](std::size_t pair, double p, double value, std::string& out) {
+                      appendGasRow(analysis, pair, p, value, out);
+                  }});
+        return kExitOk;
+    }
+    const std::size_t pair = statePair(options);
+    const GasResult result =
+        computeGas(analysis, pair, *options.p, pair == kByTemperature ? *options.t : *options.h);
+    if (!result.message.empty()) {
+        printLine(stderr, result.message);
+    }
+    if (!result.valid) {
+        return kExitInputStatus;
+    }
+    if (options.output.json) {
+        printJson(gasJson(result));
+    } else {
+        std::string text = gasTable(result);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+    return kExitOk;
+}
+
+}  // namespace vaporis::app

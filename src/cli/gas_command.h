@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+
+#include "cli/gas_analysis_spec.h"
+#include "cli/output_options.h"
+
+namespace vaporis::app {
+
+//! Inputs of `vaporis-cli gas`: p [bar] with t [°C] or h [kJ/kg], and the analysis.
+struct GasOptions {
+    std::optional<double> p;
+    std::optional<double> t;
+    std::optional<double> h;
+    GasAnalysisOptions analysis;
+    OutputOptions output;
+};
+
+//! Computes the 25 properties of one gas state (table, JSON, report) or a batch, as the
+//! gas-property dialog accepts them; returns the exit code. Throws ArgumentError for unusable
+//! arguments.
+[[nodiscard]] int runGas(const GasOptions& options);
+
+}  // namespace vaporis::app

@@ -1,0 +1,44 @@
+#include "cli/number_io.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace vaporis::app {
+
+namespace {
+
+constexpr int kSignificantDigits = 17;
+// Sign, 17 digits, point and a four-character exponent, with room to spare.
+constexpr std::size_t kNumberBufferSize = 32;
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    // from_chars takes no leading "+", which spreadsheets do write.
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const char* const last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value);
+    if (text.empty() || error != std::errc{} || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void appendNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
+    std::array<char, kNumberBufferSize> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::general, kSignificantDigits);
+    if (error == std::errc{}) {
+        out.append(buffer.data(), end);
+    }
+}
+
+}  // namespace vaporis::app

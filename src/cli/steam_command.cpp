@@ -1,0 +1,299 @@
+#include "cli/steam_command.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/command_error.h"
+#include "cli/csv_batch.h"
+#include "cli/json_output.h"
+#include "cli/number_io.h"
+#include "cli/text_table.h"
+#include "engine/water/iterations.h"
+#include "engine/water/saturation.h"
+#include "engine/water/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "ui/messages.h"
+#include "ui/number_text.h"
+#include "ui/report_frame.h"
+#include "ui/steam_results_dialog.h"
+#include "ui/steam_table_dialog.h"
+#include "ui/steam_table_report.h"
+#include "ui/text_format.h"
+
+namespace vaporis::app {
+
+namespace {
+
+using water::WaterSteamState;
+
+// The input pairs in InputMode order: the index of a pair is its mode.
+constexpr auto kSteamInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "x"}, {"t", "x"}});
+constexpr auto kSteamPhInputs = std::to_array<InputColumns>({{"p", "h"}});
+
+constexpr std::string_view kSteamHeader =
+    "p,t,x,status,h,v,rho,s,cp,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi";
+constexpr std::string_view kSteamPhHeader = "p,h,status,t,x";
+
+// JSON keys of the WaterSteamProperty rows and of the saturation values, in index order.
+constexpr auto kPropertyKeys = std::to_array<const char*>(
+    {"h", "v", "rho", "s", "cp", "cv", "w", "eta", "nu", "lambda", "a", "kappa", "Pr", "beta",
+     "chi"});
+static_assert(kPropertyKeys.size() == water::kPropertyCount);
+constexpr auto kSaturationKeys = std::to_array<const char*>({"ps", "ts", "sigma"});
+static_assert(kSaturationKeys.size() == water::kSaturationCount);
+
+// Saturation rows of the text table, in SaturationValue order, as the results dialog names
+// them.
+constexpr auto kSaturationLabels =
+    std::to_array<std::string_view>({"ps (t) [bar]", "ts (p) [°C]", "sigma' [10⁻³ N/m]"});
+
+// As many decimals as the results dialog shows.
+constexpr int kTextDecimals = 6;
+
+struct ModeInputs {
+    int mode;
+    double first;
+    double second;
+};
+
+ModeInputs modeInputs(const SteamOptions& options) {
+    const int given = static_cast<int>(options.p.has_value()) +
+                      static_cast<int>(options.t.has_value()) +
+                      static_cast<int>(options.x.has_value());
+    if (given != 2) {
+        throw ArgumentError("steam: give exactly two of --p, --t, --x");
+    }
+    if (!options.x) {
+        return {water::kModePT, *options.p, *options.t};
+    }
+    if (options.p) {
+        return {water::kModePX, *options.p, *options.x};
+    }
+    return {water::kModeTX, *options.t, *options.x};
+}
+
+WaterSteamState computeState(const ModeInputs& inputs) {
+    const double a = inputs.first;
+    const double b = inputs.second;
+    WaterSteamState state = inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
+                            : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
+                                                            : WaterSteamState(inputs.mode, NOT_SET, a, b);
+    state.calculate();
+    return state;
+}
+
+// What the steam-table dialog says about an input status that is not 0.
+int inputStatusMessage(int inputStatus) {
+    switch (inputStatus) {
+        case water::kInputError:
+            return 0;
+        case water::kInputOutOfRange:
+            return 1;
+        case water::kInputOnSaturationLine:
+            return 11;
+        default:
+            return 9;
+    }
+}
+
+int reportFailure(std::string_view message) {
+    std::string line(message);
+    line += '\n';
+    std::fputs(line.c_str(), stderr);
+    return kExitInputStatus;
+}
+
+std::string fixed(double value, bool valid) {
+    return valid ? ui::formatFixed(value, kTextDecimals) : std::string();
+}
+
+// p, t, x as the state holds them: the inputs, and the saturation value a mode with x
+// computed from them.
+struct StateInputs {
+    double p;
+    double t;
+    double x;
+    bool pValid;
+    bool tValid;
+    bool xValid;
+};
+
+StateInputs stateInputs(const WaterSteamState& state) {
+    const bool computed = state.inputStatus() == water::kInputOk;
+    return {state.pressure(),
+            state.temperature(),
+            state.quality(),
+            state.mode() != water::kModeTX || computed,
+            state.mode() != water::kModePX || computed,
+            state.mode() != water::kModePT};
+}
+
+std::string steamTable(const WaterSteamState& state) {
+    const StateInputs in = stateInputs(state);
+    TextTable table;
+    table.addRow({"pressure p [bar]", fixed(in.p, in.pValid)});
+    table.addRow({"temperature t [°C]", fixed(in.t, in.tValid)});
+    table.addRow({"steam quality x [-]", fixed(in.x, in.xValid)});
+    table.addRow({});
+    table.addRow({"", "state", "saturated liquid '", "saturated vapour ''"});
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        table.addRow({std::string(ui::detail::kResultPropertyLabels[static_cast<std::size_t>(i)]),
+                      fixed(state.stateValue(i), state.stateStatus(i) == water::kOk),
+                      fixed(state.liquidValue(i), state.liquidStatus(i) == water::kOk),
+                      fixed(state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
+    }
+    table.addRow({});
+    for (int i = 0; i < water::kSaturationCount; ++i) {
+        table.addRow({std::string(kSaturationLabels[static_cast<std::size_t>(i)]),
+                      fixed(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
+    }
+    return table.render();
+}
+
+template <typename ValueOf, typename StatusOf>
+nlohmann::ordered_json propertyRow(ValueOf valueOf, StatusOf statusOf) {
+    nlohmann::ordered_json row = nlohmann::ordered_json::object();
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        row[kPropertyKeys[static_cast<std::size_t>(i)]] = valueWithStatus(valueOf(i), statusOf(i));
+    }
+    return row;
+}
+
+nlohmann::ordered_json steamJson(const WaterSteamState& s) {
+    const StateInputs in = stateInputs(s);
+    nlohmann::ordered_json saturation = nlohmann::ordered_json::object();
+    for (int i = 0; i < water::kSaturationCount; ++i) {
+        saturation[kSaturationKeys[static_cast<std::size_t>(i)]] =
+            valueWithStatus(s.saturationValue(i), s.saturationStatus(i));
+    }
+    return {
+        {"mode", s.mode()},
+        {"p", numberOrNull(in.p, in.pValid)},
+        {"t", numberOrNull(in.t, in.tValid)},
+        {"x", numberOrNull(in.x, in.xValid)},
+        {"inputStatus", s.inputStatus()},
+        {"state", propertyRow([&s](int i) { return s.stateValue(i); },
+                              [&s](int i) { return s.stateStatus(i); })},
+        {"liquid", propertyRow([&s](int i) { return s.liquidValue(i); },
+                               [&s](int i) { return s.liquidStatus(i); })},
+        {"vapor", propertyRow([&s](int i) { return s.vaporValue(i); },
+                              [&s](int i) { return s.vaporStatus(i); })},
+        {"saturation", saturation},
+    };
+}
+
+void appendSteamRow(std::size_t mode, double first, double second, std::string& out) {
+    const WaterSteamState state = computeState({static_cast<int>(mode), first, second});
+    const StateInputs in = stateInputs(state);
+    if (in.pValid) {
+        appendNumber(out, in.p);
+    }
+    appendNextField(out, in.t, in.tValid);
+    appendNextField(out, in.x, in.xValid);
+    appendNextField(out, state.inputStatus());
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        appendNextField(out, state.stateValue(i), state.stateStatus(i) == water::kOk);
+    }
+}
+
+void writeReport(const std::string& path, const WaterSteamState& state) {
+    if (!path.empty() && !ui::writeSteamTableReport(path, state)) {
+        throw ArgumentError("--html " + path + ": " + std::string(ui::kReportNotWrittenText));
+    }
+}
+
+// The enthalpy iteration: t, or in the two-phase region the boiling temperature and x.
+struct PhResult {
+    int status;
+    double t;
+    double x;
+    [[nodiscard]] bool valid() const { return status == water::kOk || twoPhase(); }
+    [[nodiscard]] bool twoPhase() const { return status == water::kTwoPhase; }
+};
+
+PhResult iteratePh(double p, double h) {
+    int status = water::kOk;
+    const double r = water::temperatureFromPH(p, h, status);
+    if (status != water::kTwoPhase) {
+        return {status, r, NOT_SET};
+    }
+    int boilingStatus = water::kOk;
+    return {status, water::boilingTemperature(p, boilingStatus), r};
+}
+
+void appendSteamPhRow(std::size_t /*pair*/, double p, double h, std::string& out) {
+    const PhResult result = iteratePh(p, h);
+    appendNumber(out, p);
+    appendNextField(out, h, true);
+    appendNextField(out, result.status);
+    appendNextField(out, result.t, result.valid());
+    appendNextField(out, result.x, result.twoPhase());
+}
+
+std::string steamPhTable(double p, double h, const PhResult& result) {
+    TextTable table;
+    table.addRow({"pressure p [bar]", fixed(p, true)});
+    table.addRow({"enthalpy h [kJ/kg]", fixed(h, true)});
+    table.addRow({"temperature t [°C]", fixed(result.t, true)});
+    table.addRow({"steam quality x [-]", fixed(result.x, result.twoPhase())});
+    return table.render();
+}
+
+nlohmann::ordered_json steamPhJson(double p, double h, const PhResult& result) {
+    return {{"p", p},
+            {"h", h},
+            {"status", result.status},
+            {"t", result.t},
+            {"x", numberOrNull(result.x, result.twoPhase())}};
+}
+
+void print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace
+
+int runSteam(const SteamOptions& options) {
+    if (options.output.batch) {
+        runBatch(stdin, stdout, {"steam", kSteamInputs, kSteamHeader, appendSteamRow});
+        return kExitOk;
+    }
+    const WaterSteamState state = computeState(modeInputs(options));
+    if (state.inputStatus() != water::kInputOk) {
+        return reportFailure(ui::messageText(inputStatusMessage(state.inputStatus())));
+    }
+    writeReport(options.output.htmlPath, state);
+    if (options.output.json) {
+        printJson(steamJson(state));
+    } else {
+        print(steamTable(state));
+    }
+    return kExitOk;
+}
+
+int runSteamPh(const SteamPhOptions& options) {
+    if (options.output.batch) {
+        runBatch(stdin, stdout, {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow});
+        return kExitOk;
+    }
+    if (!options.p || !options.h) {
+        throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
+                            " is required");
+    }
+    const PhResult result = iteratePh(*options.p, *options.h);
+    if (!result.valid()) {
+        return reportFailure(ui::formatText(
+            ui::kIterationMessageFormat,
+            {ui::messageText(ui::iterationFailureMessage(result.status))}));
+    }
+    if (options.output.json) {
+        printJson(steamPhJson(*options.p, *options.h, result));
+    } else {
+        print(steamPhTable(*options.p, *options.h, result));
+    }
+    return kExitOk;
+}
+
+}  // namespace vaporis::app

@@ -1,0 +1,56 @@
+#include "cli/text_table.h"
+
+#include <algorithm>
+
+namespace vaporis::app {
+
+namespace {
+
+constexpr std::size_t kColumnGap = 2;
+
+// Counts code points: every byte that does not continue a UTF-8 sequence.
+std::size_t displayWidth(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+void pad(std::string& line, std::size_t count) {
+    line.append(count, ' ');
+}
+
+}  // namespace
+
+std::vector<std::size_t> TextTable::columnWidths() const {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows_) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], displayWidth(row[i]));
+        }
+    }
+    return widths;
+}
+
+std::string TextTable::render() const {
+    const std::vector<std::size_t> widths = columnWidths();
+    std::string out;
+    for (const auto& row : rows_) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::size_t fill = widths[i] - displayWidth(row[i]);
+            if (i == 0) {
+                line += row[i];
+                pad(line, fill);
+            } else {
+                pad(line, kColumnGap + fill);
+                line += row[i];
+            }
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out += line;
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace vaporis::app
