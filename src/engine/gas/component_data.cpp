@@ -172,16 +172,16 @@ constexpr auto kDryAirMassFractions = [] {
 constexpr double kSetSwitchK = 1000.0;
 constexpr double kFailure = -1.0;
 
-const HeatCapacitySet& setAt(double tK, int index) {
+[[nodiscard]] const HeatCapacitySet& setAt(double tK, int index) {
     return tK <= kSetSwitchK ? kLowSet[index] : kHighSet[index];
 }
 
-double specificGasConstant(int index) {
+[[nodiscard]] double specificGasConstant(int index) {
     return kUniversalGasConstant / kComponents[index].molarMass;
 }
 
 // The temperature-dependent functions test t first, then the index, as the callers rely on.
-bool checkTemperatureAndIndex(double t, int index, int& status) {
+[[nodiscard]] bool checkTemperatureAndIndex(double t, int index, int& status) {
     if (!std::isfinite(t)) {
         status = kNonFiniteInput;
         return false;
@@ -195,14 +195,14 @@ bool checkTemperatureAndIndex(double t, int index, int& status) {
     return status == kOk;
 }
 
-bool checkIndex(int index, int& status) {
+[[nodiscard]] bool checkIndex(int index, int& status) {
     status = isComponentIndex(index) ? kOk : kNotAComponent;
     return status == kOk;
 }
 
 // The transport functions have no range of their own, but below absolute zero their square
 // roots would turn into NaN reported as valid.
-bool checkTransportInput(double tK, int index, int& status) {
+[[nodiscard]] bool checkTransportInput(double tK, int index, int& status) {
     if (!std::isfinite(tK)) {
         status = kNonFiniteInput;
         return false;
@@ -214,22 +214,22 @@ bool checkTransportInput(double tK, int index, int& status) {
     return status == kOk;
 }
 
-double cpOverR(const HeatCapacitySet& c, double tK) {
+[[nodiscard]] double cpOverR(const HeatCapacitySet& c, double tK) {
     return c.a0 + tK * (c.a1 + tK * (c.a2 + tK * (c.a3 + tK * c.a4)));
 }
 
 // a0 T + a1 T²/2 + a2 T³/3 + a3 T⁴/4 + a4 T⁵/5: the enthalpy integral of cp/R.
-double enthalpyIntegral(const HeatCapacitySet& c, double tK) {
+[[nodiscard]] double enthalpyIntegral(const HeatCapacitySet& c, double tK) {
     return tK * (c.a0 + tK * (c.a1 / 2 + tK * (c.a2 / 3 + tK * (c.a3 / 4 + tK * c.a4 / 5))));
 }
 
-double totalEnthalpyAt(double t, int index) {
+[[nodiscard]] double totalEnthalpyAt(double t, int index) {
     const double tK = t + kNormalTemperatureK;
     const HeatCapacitySet& c = setAt(tK, index);
     return specificGasConstant(index) * (enthalpyIntegral(c, tK) + c.cHf);
 }
 
-std::string padRight(std::string_view text, std::size_t width) {
+[[nodiscard]] std::string padRight(std::string_view text, std::size_t width) {
     std::string result(text);
     if (result.size() < width) {
         result.append(width - result.size(), ' ');
@@ -239,8 +239,9 @@ std::string padRight(std::string_view text, std::size_t width) {
 
 // "Dry air" has no collision data of its own: its transport properties are those of the
 // air mixture, built once.
-double transportOfDryAir(double t, int& status,
-                         double (*mixtureFunction)(const GasAnalysis&, double, int&)) {
+[[nodiscard]] double transportOfDryAir(double t, int& status,
+                                       double (*mixtureFunction)(const GasAnalysis&, double,
+                                                                 int&)) {
     static const GasAnalysis air = [] {
         GasAnalysis a;
         a.setFromMassPercent(kDryAirMassFractions);

@@ -32,8 +32,8 @@ constexpr double kBisectionWidthK = 1e-5;
 constexpr int kMaxCondensationSteps = 100000;
 
 // Newton on the temperature of a gas without condensation.
-double temperatureByNewton(const GasAnalysis& analysis, double h, double tMin, double tMax,
-                           double hLow, double hHigh, int& status) {
+[[nodiscard]] double temperatureByNewton(const GasAnalysis& analysis, double h, double tMin,
+                                         double tMax, double hLow, double hHigh, int& status) {
     double t1 = tMin + (tMax - tMin) * (h - hLow) / (hHigh - hLow);
     for (int step = 0; step < kMaxNewtonSteps; ++step) {
         const double t0 = t1;
@@ -55,8 +55,8 @@ double temperatureByNewton(const GasAnalysis& analysis, double h, double tMin, d
 }
 
 // Bisection on the temperature of a gas without condensation.
-double temperatureByBisection(const GasAnalysis& analysis, double p, double s, double tMin,
-                              double tMax, int& status) {
+[[nodiscard]] double temperatureByBisection(const GasAnalysis& analysis, double p, double s,
+                                            double tMin, double tMax, int& status) {
     double low = tMin;
     double high = tMax;
     for (int step = 0; step < kMaxBisectionSteps; ++step) {
@@ -78,13 +78,19 @@ double temperatureByBisection(const GasAnalysis& analysis, double p, double s, d
 // Enthalpy form of the condensation balance.
 struct EnthalpyModel {
     static constexpr int kRangeStatus = kOutOfRange;
-    static double gas(const GasAnalysis& analysis, double /*p*/, double t, int& status) {
+    [[nodiscard]] static double gas(const GasAnalysis& analysis, double /*p*/, double t,
+                                    int& status) {
         return mixtureEnthalpy(analysis, t, status);
     }
-    static double latent(double pw, int& status) { return water::evaporationEnthalpy(pw, status); }
-    static double liquid(double p, double t, int& status) { return water::enthalpy(p, t, status); }
-    static double solveDry(const GasAnalysis& analysis, double /*p*/, double h, double tMin,
-                           double tMax, double hLow, double hHigh, int& status) {
+    [[nodiscard]] static double latent(double pw, int& status) {
+        return water::evaporationEnthalpy(pw, status);
+    }
+    [[nodiscard]] static double liquid(double p, double t, int& status) {
+        return water::enthalpy(p, t, status);
+    }
+    [[nodiscard]] static double solveDry(const GasAnalysis& analysis, double /*p*/, double h,
+                                         double tMin, double tMax, double hLow, double hHigh,
+                                         int& status) {
         return temperatureByNewton(analysis, h, tMin, tMax, hLow, hHigh, status);
     }
 };
@@ -92,10 +98,10 @@ struct EnthalpyModel {
 // Entropy form: latent entropy s'' - s' at the partial pressure, liquid entropy at p.
 struct EntropyModel {
     static constexpr int kRangeStatus = kEntropyOutOfRange;
-    static double gas(const GasAnalysis& analysis, double p, double t, int& status) {
+    [[nodiscard]] static double gas(const GasAnalysis& analysis, double p, double t, int& status) {
         return mixtureEntropy(analysis, p, t, status);
     }
-    static double latent(double pw, int& status) {
+    [[nodiscard]] static double latent(double pw, int& status) {
         int liquidStatus = kOk;
         const double sLiquid = water::entropySatLiquid(pw, liquidStatus);
         const double sVapor = water::entropySatVapor(pw, status);
@@ -104,9 +110,12 @@ struct EntropyModel {
         }
         return sVapor - sLiquid;
     }
-    static double liquid(double p, double t, int& status) { return water::entropy(p, t, status); }
-    static double solveDry(const GasAnalysis& analysis, double p, double s, double tMin,
-                           double tMax, double /*sLow*/, double /*sHigh*/, int& status) {
+    [[nodiscard]] static double liquid(double p, double t, int& status) {
+        return water::entropy(p, t, status);
+    }
+    [[nodiscard]] static double solveDry(const GasAnalysis& analysis, double p, double s,
+                                         double tMin, double tMax, double /*sLow*/,
+                                         double /*sHigh*/, int& status) {
         return temperatureByBisection(analysis, p, s, tMin, tMax, status);
     }
 };
@@ -136,8 +145,8 @@ struct Release {
 // partial pressure pw, all condensate so far cooled from one temperature to the next, and
 // the remaining gas cooled likewise. Water functions are skipped where their weight is 0.
 template <class Model>
-bool releaseBetween(double p, double pw, double wStart, const DewPoint& from, const DewPoint& to,
-                    Release& release, int& status) {
+[[nodiscard]] bool releaseBetween(double p, double pw, double wStart, const DewPoint& from,
+                                  const DewPoint& to, Release& release, int& status) {
     status = kOk;
     const double condensed = from.w - to.w;
     if (condensed != 0.0) {
@@ -159,8 +168,8 @@ bool releaseBetween(double p, double pw, double wStart, const DewPoint& from, co
 }
 
 template <class Model>
-double withCondensation(const GasAnalysis& analysis, double p, double t, double& remainingWater,
-                        double& condensation, int& status) {
+[[nodiscard]] double withCondensation(const GasAnalysis& analysis, double p, double t,
+                                      double& remainingWater, double& condensation, int& status) {
     if (!std::isfinite(p) || !std::isfinite(t)) {
         status = kNonFiniteInput;
         return kFailure;
@@ -218,9 +227,9 @@ double withCondensation(const GasAnalysis& analysis, double p, double t, double&
 // Follows the dew line down from td in temperature steps until gas plus condensate have the
 // target property; a step that would pass the target is halved.
 template <class Model>
-double marchAlongDewLine(const GasAnalysis& analysis, double p, double target, double tMin,
-                         const DewPoint& dew, double& remainingWater, double& condensation,
-                         int& status) {
+[[nodiscard]] double marchAlongDewLine(const GasAnalysis& analysis, double p, double target,
+                                       double tMin, const DewPoint& dew, double& remainingWater,
+                                       double& condensation, int& status) {
     GasAnalysis gas = analysis;
     DewPoint from = dew;
     double total = dew.gas;
@@ -267,8 +276,8 @@ double marchAlongDewLine(const GasAnalysis& analysis, double p, double target, d
 // Above the dew point the condensing value at the lowest temperature is not needed, which
 // keeps the common case free of the condensation loop.
 template <class Model>
-double temperatureFrom(const GasAnalysis& analysis, double p, double target, double& remainingWater,
-                       double& condensation, int& status) {
+[[nodiscard]] double temperatureFrom(const GasAnalysis& analysis, double p, double target,
+                                     double& remainingWater, double& condensation, int& status) {
     if (!std::isfinite(p) || !std::isfinite(target)) {
         status = kNonFiniteInput;
         return kFailure;

@@ -11,11 +11,11 @@ namespace {
 
 constexpr double kCriticalTemperatureK = 647.096;
 
-double sumOf(std::span<const double, kComponentCount> values) {
+[[nodiscard]] double sumOf(std::span<const double, kComponentCount> values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
 }
 
-bool allFinite(std::span<const double, kComponentCount> values) {
+[[nodiscard]] bool allFinite(std::span<const double, kComponentCount> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 

@@ -26,7 +26,8 @@ void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t value, int
     }
 }
 
-std::uint64_t readLittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset, int count) {
+[[nodiscard]] std::uint64_t readLittleEndian(std::span<const std::uint8_t> bytes,
+                                             std::size_t offset, int count) {
     std::uint64_t value = 0;
     for (int i = 0; i < count; ++i) {
         value |= static_cast<std::uint64_t>(bytes[offset + i]) << (8 * i);
@@ -35,12 +36,12 @@ std::uint64_t readLittleEndian(std::span<const std::uint8_t> bytes, std::size_t 
 }
 
 // Percentages the program can hold: finite and not negative.
-bool usablePercentage(double value) {
+[[nodiscard]] bool usablePercentage(double value) {
     return std::isfinite(value) && value >= 0.0;
 }
 
 // A hidden name beside the target: ".<file name>.<n>.tmp".
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
+[[nodiscard]] std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
     const std::string base = target.filename().string();
     for (int attempt = 0; attempt < kMaxTemporaryNames; ++attempt) {
         std::array<char, 16> digits{};
@@ -58,7 +59,8 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
 
 // Writes to a temporary file in the target's folder and renames it over the target, so that
 // a failed write leaves an existing file as it was.
-bool writeFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+[[nodiscard]] bool writeFileSafely(const std::filesystem::path& path,
+                                   const std::vector<std::uint8_t>& bytes) {
     const std::filesystem::path temporary = temporaryPathFor(path);
     if (temporary.empty()) {
         return false;

@@ -19,12 +19,12 @@ constexpr double kGasConstantJ = 8314.5;
 // Helium's collision integral is defined up to T* = 200, i.e. 200 x 10.22 K.
 constexpr double kHeliumTransportLimitK = 200.0 * 10.22;
 
-bool inAnalysisRange(const GasAnalysis& analysis, double t) {
+[[nodiscard]] bool inAnalysisRange(const GasAnalysis& analysis, double t) {
     return t >= analysis.minTemperature() && t <= analysis.maxTemperature();
 }
 
 // Range test shared by the functions that have one; NaN fails it as non-finite.
-bool checkRange(const GasAnalysis& analysis, double t, int& status) {
+[[nodiscard]] bool checkRange(const GasAnalysis& analysis, double t, int& status) {
     if (!std::isfinite(t)) {
         status = kNonFiniteInput;
         return false;
@@ -36,8 +36,8 @@ bool checkRange(const GasAnalysis& analysis, double t, int& status) {
 // Sum of fraction x component value over the components present; the first failing
 // component ends the sum with its status.
 template <class ComponentFunction>
-double weightedSum(std::span<const double, kComponentCount> fractions, ComponentFunction value,
-                   int& status) {
+[[nodiscard]] double weightedSum(std::span<const double, kComponentCount> fractions,
+                                 ComponentFunction value, int& status) {
     double sum = 0.0;
     for (int i = 0; i < kComponentCount; ++i) {
         if (fractions[i] > 0.0) {
@@ -53,7 +53,8 @@ double weightedSum(std::span<const double, kComponentCount> fractions, Component
 }
 
 // Sum of volume fraction x a per-volume constant of the component table.
-double volumeWeighted(const GasAnalysis& analysis, double ComponentConstants::*constant) {
+[[nodiscard]] double volumeWeighted(const GasAnalysis& analysis,
+                                    double ComponentConstants::*constant) {
     const auto components = componentTable();
     double sum = 0.0;
     for (int i = 0; i < kComponentCount; ++i) {
@@ -63,8 +64,9 @@ double volumeWeighted(const GasAnalysis& analysis, double ComponentConstants::*c
 }
 
 // Component conductivities, 1.0 for absent components (they carry no weight).
-bool componentConductivities(const GasAnalysis& analysis, double t,
-                             std::array<double, kComponentCount>& lambda, int& status) {
+[[nodiscard]] bool componentConductivities(const GasAnalysis& analysis, double t,
+                                           std::array<double, kComponentCount>& lambda,
+                                           int& status) {
     for (int i = 0; i < kComponentCount; ++i) {
         lambda[i] = 1.0;
         if (analysis.massFraction(i) > 0.0) {
@@ -80,9 +82,9 @@ bool componentConductivities(const GasAnalysis& analysis, double t,
 
 // Hydrogen conducts heat far better than the other gases; its share is blended in with the
 // rule of the FDBR handbook instead of the plain mass average.
-double hydrogenMixtureConductivity(const GasAnalysis& analysis,
-                                   const std::array<double, kComponentCount>& lambda,
-                                   double lambdaAverage) {
+[[nodiscard]] double hydrogenMixtureConductivity(const GasAnalysis& analysis,
+                                                 const std::array<double, kComponentCount>& lambda,
+                                                 double lambdaAverage) {
     const auto components = componentTable();
     const double wH2 = analysis.massFraction(kHydrogen);
     double sumA = 0.0;
