@@ -87,9 +87,11 @@ struct ComponentConstants {
 [[nodiscard]] double componentTotalEnthalpy(double t, int index, int& status);
 //! Standard enthalpy of formation at 25 °C [kJ/kg]; exactly 0 for an element.
 [[nodiscard]] double componentFormationEnthalpy(int index, int& status);
-//! Specific entropy [kJ/(kg K)] at the total pressure p [bar] and t [°C].
+//! Specific entropy [kJ/(kg K)] at the total pressure p [bar] and t [°C]; p <= 0 gives
+//! kOutOfRange.
 [[nodiscard]] double componentEntropy(double p, double t, int index, int& status);
-//! Ideal-gas specific volume [m³/kg] at p [bar] and t [°C] from the normal density.
+//! Ideal-gas specific volume [m³/kg] at p [bar] and t [°C] from the normal density; p <= 0
+//! gives kOutOfRange, the temperature is not range-tested.
 [[nodiscard]] double componentVolume(double p, double t, int index, int& status);
 //! Dynamic viscosity [Pa s] at t [°C]; the temperature is not range-tested here.
 [[nodiscard]] double componentViscosity(double t, int index, int& status);
