@@ -70,7 +70,7 @@ TEST(WaterSaturationLimits, StatusCodesAtRangeEnds) {
     }
 }
 
-TEST(WaterRegionChoice, FollowsTheWrittenOrderOfTests) {
+TEST(WaterRegionChoice, LaterTestsOverrideEarlierOnes) {
     struct Case {
         double p;  // bar
         double t;  // °C
