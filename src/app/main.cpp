@@ -1,6 +1,5 @@
 #include <clocale>
 #include <cstdio>
-#include <memory>
 
 #include <QApplication>
 #include <QStringList>
@@ -8,30 +7,18 @@
 #include "app/main_menu.h"
 #include "app/module_objects.h"
 #include "app/screenshots.h"
-#include "ui/information_dialog.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_dialog_host.h"
-#include "ui/validity_window.h"
+#include "ui/qt/qt_validity_window.h"
 
 namespace {
 
 constexpr char kScreenshotOption[] = "--screenshots";
 
 int runMenu(vaporis::app::ModuleObjects& objects) {
-    using vaporis::ui::QtDialogHost;
-    // One validity window for the whole run, hidden until a dialog's validity button asks.
-    QtDialogHost validity(
-        vaporis::ui::kValidityTemplate,
-        [](vaporis::ui::Port& port) {
-            return std::make_unique<vaporis::ui::InformationDialog>(port);
-        },
-        nullptr);
-    QtDialogHost menu(
-        vaporis::app::kMainMenuTemplate,
-        [&objects](vaporis::ui::Port& port) {
-            return std::make_unique<vaporis::app::MainMenu>(port, objects);
-        },
-        &validity.window());
+    vaporis::ui::QtValidityWindow validity;
+    vaporis::ui::QtDialogHost menu(vaporis::app::kMainMenuTemplate,
+                                   vaporis::app::mainMenuFactory(objects), &validity.window());
     menu.exec();
     return 0;
 }

@@ -35,6 +35,10 @@ constexpr auto kControls = std::to_array<ControlEntry>({
 
 const ui::DialogTemplate kMainMenuTemplate{100, "TORVIK - Vaporis V3.5", kControls, kIdExitProgram};
 
+ui::DialogFactory mainMenuFactory(ModuleObjects& objects) {
+    return [&objects](ui::Port& port) { return std::make_unique<MainMenu>(port, objects); };
+}
+
 void MainMenu::command(int id) {
     switch (id) {
         case kIdSteamTable:

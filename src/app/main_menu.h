@@ -35,4 +35,7 @@ private:
     ModuleObjects& objects_;
 };
 
+//! Makes the main menu's logic for the window a host builds from kMainMenuTemplate.
+[[nodiscard]] ui::DialogFactory mainMenuFactory(ModuleObjects& objects);
+
 }  // namespace vaporis::app

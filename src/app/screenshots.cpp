@@ -10,9 +10,9 @@
 #include "engine/water/water_steam_state.h"
 #include "ui/information_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_validity_window.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
-#include "ui/validity_window.h"
 
 namespace vaporis::app {
 namespace {
@@ -51,14 +51,10 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
     if (!target.mkpath(QStringLiteral("."))) {
         return false;
     }
-    QtDialogHost validity(
-        ui::kValidityTemplate,
-        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, nullptr);
+    ui::QtValidityWindow validity;
     QWidget& validityWindow = validity.window();
-    bool saved = saveDialog(
-        kMainMenuTemplate,
-        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); },
-        validityWindow, target, QStringLiteral("main-menu.png"));
+    bool saved = saveDialog(kMainMenuTemplate, mainMenuFactory(objects), validityWindow, target,
+                            QStringLiteral("main-menu.png"));
     saved &= saveDialog(
         ui::kSteamTableTemplate,
         [&objects](Port& port) {

@@ -18,6 +18,7 @@
 #include "qt_test_support.h"
 #include "ui/information_dialog.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/qt_validity_window.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
 #include "ui/validity_window.h"
@@ -130,9 +131,7 @@ TEST(QtDialogHost, PortWritesReachTheWidgetsAndUnknownIdsAreIgnored) {
 }
 
 TEST(QtDialogHost, ValidityButtonTogglesTheOneValidityWindow) {
-    QtDialogHost validity(
-        kValidityTemplate, [](Port& port) { return std::make_unique<InformationDialog>(port); },
-        nullptr);
+    QtValidityWindow validity;
     QtDialogHost table(
         kSteamTableTemplate, [](Port&) { return std::make_unique<RecordingLogic>(); },
         &validity.window());

@@ -1,5 +1,3 @@
-#include <memory>
-
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,19 +7,17 @@
 #include "app/main_menu.h"
 #include "app/module_objects.h"
 #include "qt_test_support.h"
-#include "ui/information_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/qt_validity_window.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
-#include "ui/validity_window.h"
 
 namespace vaporis::app {
 namespace {
 
 using test::control;
 using test::inWindow;
-using ui::Port;
 using ui::QtDialogHost;
 using ui::toQString;
 
@@ -38,13 +34,8 @@ void click(QWidget& window, int id) {
 // The whole way of an engineer who looks up superheated steam at 50 bar and 400 °C.
 TEST(QtMainMenu, SteamTableShowsEnthalpyOfFiftyBarFourHundredDegrees) {
     ModuleObjects objects;
-    QtDialogHost validity(
-        ui::kValidityTemplate,
-        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, nullptr);
-    QtDialogHost menu(
-        kMainMenuTemplate,
-        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); },
-        &validity.window());
+    ui::QtValidityWindow validity;
+    QtDialogHost menu(kMainMenuTemplate, mainMenuFactory(objects), &validity.window());
     test::Watchdog watchdog;
     QString enthalpy;
     bool validityShown = false;
@@ -73,9 +64,7 @@ TEST(QtMainMenu, SteamTableShowsEnthalpyOfFiftyBarFourHundredDegrees) {
 
 TEST(QtMainMenu, CloseBoxEndsTheProgramLikeExit) {
     ModuleObjects objects;
-    QtDialogHost menu(
-        kMainMenuTemplate,
-        [&objects](Port& port) { return std::make_unique<MainMenu>(port, objects); }, nullptr);
+    QtDialogHost menu(kMainMenuTemplate, mainMenuFactory(objects), nullptr);
     test::Watchdog watchdog;
     inWindow(toQString(kMainMenuTemplate.caption), [](QWidget& window) { window.close(); });
     EXPECT_EQ(menu.exec(), kIdExitProgram);
