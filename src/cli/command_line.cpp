@@ -52,9 +52,9 @@ void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
                                    "read CSV from stdin (header: two input names), write CSV");
     batch->excludes(json);
     if (withHtml) {
-        batch->excludes(command.add_option("--html", output.htmlPath,
-                                           "also write the HTML report to FILE")
-                            ->type_name("FILE"));
+        batch->excludes(
+            command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
+                ->type_name("FILE"));
     }
     for (const NumberOption* input : stateInputs) {
         batch->excludes(input->option);
@@ -78,8 +78,9 @@ struct GasArguments {
 
 void addSteam(CLI::App& app, SteamArguments& a) {
     auto* command = app.add_subcommand(
-        "steam", "water/steam state from two of p, t, x: every property, saturated liquid and "
-                 "vapour, saturation values");
+        "steam",
+        "water/steam state from two of p, t, x: every property, saturated liquid and "
+        "vapour, saturation values");
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
@@ -102,9 +103,10 @@ void addGas(CLI::App& app, GasArguments& a) {
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     a.t.option->excludes(a.h.option);
     GasAnalysisOptions& analysis = a.options.analysis;
-    auto* vol = command->add_option("--vol", analysis.volumeSpec,
-                                    "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
-                                    "..., C4H10, air)")
+    auto* vol = command
+                    ->add_option("--vol", analysis.volumeSpec,
+                                 "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
+                                 "..., C4H10, air)")
                     ->type_name("SPEC");
     auto* mass = command->add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
                      ->type_name("SPEC");

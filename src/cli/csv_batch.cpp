@@ -110,22 +110,13 @@ private:
     std::string buffer_;
 };
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The two fields of a line; nothing when it has another number of fields.
 std::optional<std::array<std::string_view, 2>> splitPair(std::string_view line) {
     const auto comma = line.find(',');
-    if (comma == std::string_view::npos ||
-        line.find(',', comma + 1) != std::string_view::npos) {
+    if (comma == std::string_view::npos || line.find(',', comma + 1) != std::string_view::npos) {
         return std::nullopt;
     }
-    return std::array{trimmed(line.substr(0, comma)), trimmed(line.substr(comma + 1))};
+    return std::array{trimBlanks(line.substr(0, comma)), trimBlanks(line.substr(comma + 1))};
 }
 
 // Which accepted pair a header names, and whether its columns come in the pair's order.
@@ -166,7 +157,7 @@ std::string acceptedHeaders(const BatchCommand& command) {
 }
 
 bool isBlank(std::string_view line) {
-    return trimmed(line).empty();
+    return trimBlanks(line).empty();
 }
 
 HeaderMatch readHeader(LineReader& reader, const BatchCommand& command) {

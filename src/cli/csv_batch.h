@@ -26,8 +26,7 @@ struct BatchCommand {
     std::string_view outputHeader;
     //! Appends the fields of one output line (without its end) for the inputs of pair
     //! `pair`, in that pair's order.
-    std::function<void(std::size_t pair, double first, double second, std::string& out)>
-        writeRow;
+    std::function<void(std::size_t pair, double first, double second, std::string& out)> writeRow;
 };
 
 //! Status written for an input line that does not hold two numbers.

@@ -44,7 +44,7 @@ std::string allLabels() {
 void addItem(std::string_view option, std::string_view item, Percentages& percentages,
              std::array<bool, gas::kComponentCount>& seen) {
     const auto equals = item.find('=');
-    const std::string_view label = item.substr(0, equals);
+    const std::string_view label = trimBlanks(item.substr(0, equals));
     const auto index = componentOfLabel(label);
     if (!index) {
         throw ArgumentError(std::string(option) + ": unknown component \"" + std::string(label) +
@@ -56,7 +56,7 @@ void addItem(std::string_view option, std::string_view item, Percentages& percen
     }
     const auto percent = equals == std::string_view::npos
                              ? std::nullopt
-                             : parseNumber(item.substr(equals + 1));
+                             : parseNumber(trimBlanks(item.substr(equals + 1)));
     if (!percent || *percent < 0.0) {
         throw ArgumentError(std::string(option) + ": \"" + std::string(item) +
                             "\" is not NAME=PERCENT with a percentage of 0 or more");

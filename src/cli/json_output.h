@@ -10,8 +10,8 @@ namespace vaporis::app {
 //! {"value": value or null, "status": status}; the value is null unless status is 0.
 [[nodiscard]] nlohmann::ordered_json valueWithStatus(double value, int status);
 
-//! Prints the document on one line to stdout, keys in the order they were added. Numbers keep their shortest round-trip form
-//! whatever the locale (nlohmann writes them itself).
+//! Prints the document on one line to stdout, keys in the order they were added. Numbers keep their
+//! shortest round-trip form whatever the locale (nlohmann writes them itself).
 void printJson(const nlohmann::ordered_json& document);
 
 }  // namespace vaporis::app

@@ -15,6 +15,14 @@ constexpr std::size_t kNumberBufferSize = 32;
 
 }  // namespace
 
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::optional<double> parseNumber(std::string_view text) {
     // from_chars takes no leading "+", which spreadsheets do write.
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') {

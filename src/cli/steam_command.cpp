@@ -37,9 +37,9 @@ constexpr std::string_view kSteamHeader =
 constexpr std::string_view kSteamPhHeader = "p,h,status,t,x";
 
 // JSON keys of the WaterSteamProperty rows and of the saturation values, in index order.
-constexpr auto kPropertyKeys = std::to_array<const char*>(
-    {"h", "v", "rho", "s", "cp", "cv", "w", "eta", "nu", "lambda", "a", "kappa", "Pr", "beta",
-     "chi"});
+constexpr auto kPropertyKeys =
+    std::to_array<const char*>({"h", "v", "rho", "s", "cp", "cv", "w", "eta", "nu", "lambda", "a",
+                                "kappa", "Pr", "beta", "chi"});
 static_assert(kPropertyKeys.size() == water::kPropertyCount);
 constexpr auto kSaturationKeys = std::to_array<const char*>({"ps", "ts", "sigma"});
 static_assert(kSaturationKeys.size() == water::kSaturationCount);
@@ -77,9 +77,10 @@ ModeInputs modeInputs(const SteamOptions& options) {
 WaterSteamState computeState(const ModeInputs& inputs) {
     const double a = inputs.first;
     const double b = inputs.second;
-    WaterSteamState state = inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
-                            : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
-                                                            : WaterSteamState(inputs.mode, NOT_SET, a, b);
+    WaterSteamState state =
+        inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
+        : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
+                                        : WaterSteamState(inputs.mode, NOT_SET, a, b);
     state.calculate();
     return state;
 }
@@ -284,9 +285,9 @@ int runSteamPh(const SteamPhOptions& options) {
     }
     const PhResult result = iteratePh(*options.p, *options.h);
     if (!result.valid()) {
-        return reportFailure(ui::formatText(
-            ui::kIterationMessageFormat,
-            {ui::messageText(ui::iterationFailureMessage(result.status))}));
+        return reportFailure(
+            ui::formatText(ui::kIterationMessageFormat,
+                           {ui::messageText(ui::iterationFailureMessage(result.status))}));
     }
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));

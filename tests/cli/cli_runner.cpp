@@ -1,0 +1,79 @@
+#include "cli/cli_runner.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vaporis::test {
+
+namespace {
+
+constexpr std::string_view kCliPath = VAPORIS_CLI_PATH;
+
+std::string shellQuoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+void writeFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+TemporaryFolder::TemporaryFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("vaporis_cli_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string lineOf(const std::string& text, std::size_t index) {
+    std::istringstream lines(text);
+    std::string line;
+    for (std::size_t i = 0; i <= index; ++i) {
+        if (!std::getline(lines, line)) {
+            return {};
+        }
+    }
+    return line;
+}
+
+CliRun runCli(const std::vector<std::string>& arguments, std::string_view input) {
+    const TemporaryFolder folder;
+    writeFile(folder.file("in"), input);
+    std::string command = shellQuoted(kCliPath);
+    for (const std::string& argument : arguments) {
+        command += ' ' + shellQuoted(argument);
+    }
+    command += " < " + shellQuoted(folder.file("in").string());
+    command += " > " + shellQuoted(folder.file("out").string());
+    command += " 2> " + shellQuoted(folder.file("err").string());
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = fileBytes(folder.file("out"));
+    run.err = fileBytes(folder.file("err"));
+    return run;
+}
+
+}  // namespace vaporis::test
