@@ -74,7 +74,6 @@ constexpr int kHeliumWarningMessage = 4;
 
 constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
 constexpr double kNoDewPoint = -1.0;
-constexpr int kTextDecimals = 6;
 
 // A gas state as the gas-property dialog judges it.
 struct GasResult {
@@ -172,15 +171,11 @@ void appendGasRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, 
     }
 }
 
-std::string fixed(double value, bool valid) {
-    return valid ? ui::formatFixed(value, kTextDecimals) : std::string();
-}
-
 std::string analysisTable(const gas::GasAnalysis& analysis) {
     TextTable table;
     table.addRow({"Gas analysis: " + analysis.name()});
-    table.addRow({"Molar mass [kg/kmol]", fixed(analysis.molarMass(), true)});
-    table.addRow({"Gas constant [J/(kg K)]", fixed(analysis.gasConstant(), true)});
+    table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
+    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstant(), true)});
     table.addRow({"", "% mass", "% vol"});
     for (int i = 0; i < gas::kComponentCount; ++i) {
         if (analysis.massFraction(i) > 0.0) {
@@ -195,13 +190,13 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
 
 std::string gasTable(const GasResult& result) {
     TextTable table;
-    table.addRow({"Absolute pressure p [bar]", fixed(result.state.pressure(), true)});
-    table.addRow({"Temperature t [°C]", fixed(result.state.temperature(), true)});
+    table.addRow({"Absolute pressure p [bar]", tableNumber(result.state.pressure(), true)});
+    table.addRow({"Temperature t [°C]", tableNumber(result.state.temperature(), true)});
     table.addRow({"Status", std::to_string(result.status)});
     table.addRow({});
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
         table.addRow({std::string(kGasLines[static_cast<std::size_t>(k)].label),
-                      fixed(result.state.property(k), shown(result, k))});
+                      tableNumber(result.state.property(k), shown(result, k))});
     }
     return table.render() + '\n' + analysisTable(*result.state.analysis());
 }
@@ -235,11 +230,6 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
             {"properties", properties}};
 }
 
-void printLine(std::FILE* file, const std::string& text) {
-    const std::string line = text + '\n';
-    std::fwrite(line.data(), 1, line.size(), file);
-}
-
 std::size_t statePair(const GasOptions& options) {
     if (!options.p) {
         throw ArgumentError("gas: --p is required");
@@ -266,7 +256,7 @@ int runGas(const GasOptions& options) {
     const GasResult result =
         computeGas(analysis, pair, *options.p, pair == kByTemperature ? *options.t : *options.h);
     if (!result.message.empty()) {
-        printLine(stderr, result.message);
+        writeText(stderr, result.message + '\n');
     }
     if (!result.valid) {
         return kExitInputStatus;
@@ -274,8 +264,7 @@ int runGas(const GasOptions& options) {
     if (options.output.json) {
         printJson(gasJson(result));
     } else {
-        std::string text = gasTable(result);
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        writeText(stdout, gasTable(result));
     }
     return kExitOk;
 }

@@ -1,7 +1,8 @@
 #include "cli/json_output.h"
 
 #include <cstdio>
-#include <string>
+
+#include "cli/text_table.h"
 
 namespace vaporis::app {
 
@@ -14,8 +15,7 @@ nlohmann::ordered_json valueWithStatus(double value, int status) {
 }
 
 void printJson(const nlohmann::ordered_json& document) {
-    const std::string text = document.dump() + '\n';
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    writeText(stdout, document.dump() + '\n');
 }
 
 }  // namespace vaporis::app

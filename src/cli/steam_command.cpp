@@ -15,7 +15,6 @@
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/messages.h"
-#include "ui/number_text.h"
 #include "ui/report_frame.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
@@ -48,9 +47,6 @@ static_assert(kSaturationKeys.size() == water::kSaturationCount);
 // them.
 constexpr auto kSaturationLabels =
     std::to_array<std::string_view>({"ps (t) [bar]", "ts (p) [°C]", "sigma' [10⁻³ N/m]"});
-
-// As many decimals as the results dialog shows.
-constexpr int kTextDecimals = 6;
 
 struct ModeInputs {
     int mode;
@@ -100,14 +96,8 @@ int inputStatusMessage(int inputStatus) {
 }
 
 int reportFailure(std::string_view message) {
-    std::string line(message);
-    line += '\n';
-    std::fputs(line.c_str(), stderr);
+    writeText(stderr, std::string(message) + '\n');
     return kExitInputStatus;
-}
-
-std::string fixed(double value, bool valid) {
-    return valid ? ui::formatFixed(value, kTextDecimals) : std::string();
 }
 
 // p, t, x as the state holds them: the inputs, and the saturation value a mode with x
@@ -134,21 +124,21 @@ StateInputs stateInputs(const WaterSteamState& state) {
 std::string steamTable(const WaterSteamState& state) {
     const StateInputs in = stateInputs(state);
     TextTable table;
-    table.addRow({"pressure p [bar]", fixed(in.p, in.pValid)});
-    table.addRow({"temperature t [°C]", fixed(in.t, in.tValid)});
-    table.addRow({"steam quality x [-]", fixed(in.x, in.xValid)});
+    table.addRow({"pressure p [bar]", tableNumber(in.p, in.pValid)});
+    table.addRow({"temperature t [°C]", tableNumber(in.t, in.tValid)});
+    table.addRow({"steam quality x [-]", tableNumber(in.x, in.xValid)});
     table.addRow({});
     table.addRow({"", "state", "saturated liquid '", "saturated vapour ''"});
     for (int i = 0; i < water::kPropertyCount; ++i) {
         table.addRow({std::string(ui::detail::kResultPropertyLabels[static_cast<std::size_t>(i)]),
-                      fixed(state.stateValue(i), state.stateStatus(i) == water::kOk),
-                      fixed(state.liquidValue(i), state.liquidStatus(i) == water::kOk),
-                      fixed(state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
+                      tableNumber(state.stateValue(i), state.stateStatus(i) == water::kOk),
+                      tableNumber(state.liquidValue(i), state.liquidStatus(i) == water::kOk),
+                      tableNumber(state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
     }
     table.addRow({});
     for (int i = 0; i < water::kSaturationCount; ++i) {
         table.addRow({std::string(kSaturationLabels[static_cast<std::size_t>(i)]),
-                      fixed(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
+                      tableNumber(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
     }
     return table.render();
 }
@@ -235,10 +225,10 @@ void appendSteamPhRow(std::size_t /*pair*/, double p, double h, std::string& out
 
 std::string steamPhTable(double p, double h, const PhResult& result) {
     TextTable table;
-    table.addRow({"pressure p [bar]", fixed(p, true)});
-    table.addRow({"enthalpy h [kJ/kg]", fixed(h, true)});
-    table.addRow({"temperature t [°C]", fixed(result.t, true)});
-    table.addRow({"steam quality x [-]", fixed(result.x, result.twoPhase())});
+    table.addRow({"pressure p [bar]", tableNumber(p, true)});
+    table.addRow({"enthalpy h [kJ/kg]", tableNumber(h, true)});
+    table.addRow({"temperature t [°C]", tableNumber(result.t, true)});
+    table.addRow({"steam quality x [-]", tableNumber(result.x, result.twoPhase())});
     return table.render();
 }
 
@@ -248,10 +238,6 @@ nlohmann::ordered_json steamPhJson(double p, double h, const PhResult& result) {
             {"status", result.status},
             {"t", result.t},
             {"x", numberOrNull(result.x, result.twoPhase())}};
-}
-
-void print(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 }  // namespace
@@ -269,7 +255,7 @@ int runSteam(const SteamOptions& options) {
     if (options.output.json) {
         printJson(steamJson(state));
     } else {
-        print(steamTable(state));
+        writeText(stdout, steamTable(state));
     }
     return kExitOk;
 }
@@ -292,7 +278,7 @@ int runSteamPh(const SteamPhOptions& options) {
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));
     } else {
-        print(steamPhTable(*options.p, *options.h, result));
+        writeText(stdout, steamPhTable(*options.p, *options.h, result));
     }
     return kExitOk;
 }

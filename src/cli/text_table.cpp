@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "ui/number_text.h"
+
 namespace vaporis::app {
 
 namespace {
 
 constexpr std::size_t kColumnGap = 2;
+constexpr int kTableDecimals = 6;
 
 // Counts code points: every byte that does not continue a UTF-8 sequence.
 std::size_t displayWidth(const std::string& text) {
@@ -51,6 +54,14 @@ std::string TextTable::render() const {
         out += '\n';
     }
     return out;
+}
+
+std::string tableNumber(double value, bool valid) {
+    return valid ? ui::formatFixed(value, kTableDecimals) : std::string();
+}
+
+void writeText(std::FILE* file, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), file);
 }
 
 }  // namespace vaporis::app

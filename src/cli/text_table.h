@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,5 +23,12 @@ private:
 
     std::vector<std::vector<std::string>> rows_;
 };
+
+//! A table cell: the value with the 6 decimals of the results dialogs, or empty when it is
+//! not valid.
+[[nodiscard]] std::string tableNumber(double value, bool valid);
+
+//! Writes the text to the file as it stands.
+void writeText(std::FILE* file, std::string_view text);
 
 }  // namespace vaporis::app
