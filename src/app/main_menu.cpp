@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "ui/gas_property_dialog.h"
 #include "ui/information_dialog.h"
 #include "ui/steam_table_dialog.h"
 
@@ -23,7 +24,7 @@ constexpr auto kControls = std::to_array<ControlEntry>({
      3, 0, "", 1, false},
     {kIdLoadCalculation, ControlKind::kButton, "load calculation", 4, 0, "", 1, false},
     {kIdInformation, ControlKind::kButton, "information / license agreements", 5, 0, ""},
-    {kIdGasProperties, ControlKind::kButton, "fluid properties of gases", 1, 1, "", 1, false},
+    {kIdGasProperties, ControlKind::kButton, "fluid properties of gases", 1, 1, ""},
     {kIdGasThermalProcess, ControlKind::kButton, "thermal processes gases", 2, 1, "", 1, false},
     {kIdGasFlowProcess, ControlKind::kButton, "flow processes gases", 3, 1, "", 1, false},
     {kIdSaveCalculation, ControlKind::kButton, "save calculation", 4, 1, "", 1, false},
@@ -45,6 +46,12 @@ void MainMenu::command(int id) {
             port_.runModal(ui::kSteamTableTemplate, [this](ui::Port& port) {
                 return std::make_unique<ui::SteamTableDialog>(port, objects_.steamState1,
                                                               objects_.flags);
+            });
+            break;
+        case kIdGasProperties:
+            port_.runModal(ui::kGasPropertyTemplate, [this](ui::Port& port) {
+                return std::make_unique<ui::GasPropertyDialog>(
+                    port, objects_.gasState1, objects_.gasAnalysis, objects_.flags);
             });
             break;
         case kIdInformation:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/session_flags.h"
 
@@ -8,8 +10,20 @@ namespace vaporis::app {
 //! The calculation objects of all modules, created once at start and alive for the whole
 //! run. Modules share them on purpose: the steam table, the water/steam flow process and
 //! the thermal process all work on steamState1, so an input typed in one is seen in the
-//! others.
+//! others; likewise the gas modules share gasState1 and every gas module the one analysis.
 struct ModuleObjects {
+    ModuleObjects() = default;
+    // The gas states point at gasAnalysis: a copy would compute with the original's gas.
+    ModuleObjects(const ModuleObjects&) = delete;
+    ModuleObjects& operator=(const ModuleObjects&) = delete;
+
+    gas::GasAnalysis gasAnalysis = [] {
+        gas::GasAnalysis analysis;
+        analysis.setDefault();
+        return analysis;
+    }();
+    gas::GasState gasState1{gasAnalysis, 1.0, 400.0};
+    gas::GasState gasState2{gasAnalysis, 1.0, 400.0};
     water::WaterSteamState steamState1{water::kModePT, 50.0, 400.0, 1.0};
     water::WaterSteamState steamState2{water::kModePT, 50.0, 400.0, 1.0};
     ui::SessionFlags flags;

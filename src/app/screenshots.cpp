@@ -8,6 +8,8 @@
 
 #include "app/main_menu.h"
 #include "engine/water/water_steam_state.h"
+#include "ui/gas_analysis_dialog.h"
+#include "ui/gas_property_dialog.h"
 #include "ui/information_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_validity_window.h"
@@ -44,6 +46,23 @@ void calculateReferenceState(water::WaterSteamState& state) {
     state.calculate();
 }
 
+// The gas-property dialog after OK on gas state 1, every result field filled.
+bool saveCalculatedGasProperties(ModuleObjects& objects, QWidget& validityWindow,
+                                 const QDir& directory) {
+    ui::DialogLogic* logic = nullptr;
+    QtDialogHost host(
+        ui::kGasPropertyTemplate,
+        [&objects, &logic](Port& port) {
+            auto dialog = std::make_unique<ui::GasPropertyDialog>(
+                port, objects.gasState1, objects.gasAnalysis, objects.flags);
+            logic = dialog.get();
+            return dialog;
+        },
+        &validityWindow);
+    logic->command(ui::kIdGasOk);
+    return saveWindow(host.window(), directory, QStringLiteral("gas-properties.png"));
+}
+
 }  // namespace
 
 bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
@@ -68,6 +87,13 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
             return std::make_unique<ui::SteamResultsDialog>(port, objects.steamState1);
         },
         validityWindow, target, QStringLiteral("steam-results.png"));
+    saved &= saveCalculatedGasProperties(objects, validityWindow, target);
+    saved &= saveDialog(
+        ui::kGasAnalysisTemplate,
+        [&objects](Port& port) {
+            return std::make_unique<ui::GasAnalysisDialog>(port, objects.gasAnalysis);
+        },
+        validityWindow, target, QStringLiteral("gas-analysis.png"));
     saved &= saveWindow(validityWindow, target, QStringLiteral("validity.png"));
     saved &= saveDialog(
         ui::kInformationTemplate,

@@ -2,6 +2,10 @@
 
 #include <fstream>
 
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/mixture.h"
 #include "engine/water/not_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
@@ -9,6 +13,7 @@
 #include "ui/messages.h"
 #include "ui/number_text.h"
 #include "ui/port.h"
+#include "ui/session_flags.h"
 
 namespace vaporis::ui {
 
@@ -25,6 +30,16 @@ constexpr int kMaxDecimals = 6;
 constexpr std::size_t kMaxFieldText = 255;
 constexpr int kInputDecimals = 4;
 constexpr int kBoilingDecimals = 3;
+constexpr int kDewPointDecimals = 3;
+// What dewPoint answers when the water vapour would freeze out before it condenses.
+constexpr double kNoDewPoint = -1.0;
+
+// The gas formulations hold at 1 bar, with small errors from 0.5 to 10 bar; beyond 0.1 and
+// 100 bar they are not used at all [bar].
+constexpr double kGasPressureMin = 0.1;
+constexpr double kGasPressureGoodFrom = 0.5;
+constexpr double kGasPressureGoodTo = 10.0;
+constexpr double kGasPressureMax = 100.0;
 
 constexpr FileQuestion kHtmlQuestion{"HTML files (*.html)", "*.html", "html"};
 
@@ -49,7 +64,9 @@ std::string_view cutUtf8(std::string_view text, std::size_t length) {
     return text.substr(0, length);
 }
 
-void writeInput(Port& port, int fieldId, double value) {
+}  // namespace
+
+void writeInputNumber(Port& port, int fieldId, double value) {
     if (value == NOT_SET) {
         clearField(port, fieldId);
         return;
@@ -57,8 +74,6 @@ void writeInput(Port& port, int fieldId, double value) {
     const std::string text = formatFixed(value, kInputDecimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
 }
-
-}  // namespace
 
 int checkNumberText(std::string& text) {
     if (text.empty()) {
@@ -155,13 +170,13 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
     port.setChecked(group.radioTX, mode == water::kModeTX);
     enableSteamInputs(port, group, mode);
     if (mode != water::kModeTX) {
-        writeInput(port, group.fieldP, state.pressure());
+        writeInputNumber(port, group.fieldP, state.pressure());
     }
     if (mode != water::kModePX) {
-        writeInput(port, group.fieldT, state.temperature());
+        writeInputNumber(port, group.fieldT, state.temperature());
     }
     if (mode != water::kModePT) {
-        writeInput(port, group.fieldX, state.quality());
+        writeInputNumber(port, group.fieldX, state.quality());
     }
 }
 
@@ -183,6 +198,45 @@ void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField,
             port.setText(targetField, "T > T_krit");
         }
     }
+}
+
+void showGasInputs(Port& port, int fieldP, int fieldT, const gas::GasState& state) {
+    writeInputNumber(port, fieldP, state.pressure());
+    writeInputNumber(port, fieldT, state.temperature());
+}
+
+void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysis& analysis) {
+    const double p = readLeniently(port, fieldP);
+    const bool humid =
+        analysis.massPercentSum() > 0.0 && analysis.volumeFraction(gas::kWaterVapor) > 0.0;
+    if (!humid || !(p > 0.0 && p < kCriticalPressure)) {
+        clearField(port, targetField);
+        return;
+    }
+    const double t = gas::dewPoint(analysis, p);
+    if (t == kNoDewPoint) {
+        port.setText(targetField, "  < 0 °C ");
+    } else {
+        writeNumber(port, targetField, t, kDewPointDecimals);
+    }
+}
+
+bool checkGasPressure(Port& port, double p, SessionFlags& flags) {
+    if (p > kGasPressureMax) {
+        showMessage(port, 18, kCaptionError);
+        return false;
+    }
+    if (!(p >= kGasPressureMin)) {
+        showMessage(port, 19, kCaptionError);
+        return false;
+    }
+    const bool nearOne = p >= kGasPressureGoodFrom && p <= kGasPressureGoodTo;
+    if (!nearOne && flags.validityWarningFlag &&
+        port.messageWithCheckBox(kGasPressureWarningTitle, kGasPressureWarningText,
+                                 kDontShowAgainText)) {
+        flags.validityWarningFlag = false;
+    }
+    return true;
 }
 
 bool fileExists(const std::string& path) {

@@ -9,9 +9,15 @@ namespace vaporis::water {
 class WaterSteamState;
 }
 
+namespace vaporis::gas {
+class GasAnalysis;
+class GasState;
+}  // namespace vaporis::gas
+
 namespace vaporis::ui {
 
 class Port;
+struct SessionFlags;
 
 //! Input error codes. The caller sets its code to kNoInputError before reading a group of
 //! fields; a read changes it only when that field is wrong.
@@ -81,6 +87,32 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
 //! 3 decimals, or a short note when the input lies beyond the saturation line. Unreadable
 //! fields count as 0; another mode leaves the display as it is.
 void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
+
+//! Shows an input number [bar, °C, kJ/kg] with 4 decimals, at most kMaxInputLength
+//! characters, as an input field holds it; an empty field for the no-value marker.
+void writeInputNumber(Port& port, int fieldId, double value);
+
+//! Shows the pressure [bar] and temperature [°C] of a gas state in its input fields.
+void showGasInputs(Port& port, int fieldP, int fieldT, const gas::GasState& state);
+
+//! The H2O dew-point display beside a gas input: the dew point [°C] of the analysis at the
+//! typed pressure with 3 decimals, "  < 0 °C " when the water would freeze out first, empty
+//! for a dry or empty analysis and for a pressure outside 0 < p < 220.64 bar. An unreadable
+//! pressure counts as 0.
+void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysis& analysis);
+
+//! Title, text and check box of the warning for a gas pressure beyond 0.5 to 10 bar.
+inline constexpr std::string_view kGasPressureWarningTitle =
+    "Achtung: Gültigkeitsbereich überschritten";
+inline constexpr std::string_view kGasPressureWarningText =
+    "Warning: The formulas are valid for p = 1bar. In the range of p = 0.5 bar and p = 10 bar "
+    "the error will be small. Above this range higher deviations have to be expected.";
+inline constexpr std::string_view kDontShowAgainText = "Don't show this message again";
+
+//! Whether the gas formulations may be used at p [bar]: not above 100 bar (message 18) nor
+//! below 0.1 bar (message 19). Between 0.1 and 0.5 bar and between 10 and 100 bar the user is
+//! warned first, until he ticks "Don't show this message again" for the rest of the run.
+[[nodiscard]] bool checkGasPressure(Port& port, double p, SessionFlags& flags);
 
 //! Whether the file at `path` (UTF-8) can be opened for reading.
 [[nodiscard]] bool fileExists(const std::string& path);

@@ -1,0 +1,74 @@
+#include "ui/gas_analysis_actions.h"
+
+#include <optional>
+#include <string>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_analysis_file.h"
+#include "ui/fields.h"
+#include "ui/file_path.h"
+#include "ui/messages.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+// The name buffer of an analysis: 127 characters and the terminating zero.
+constexpr std::size_t kNameCapacity = gas::kMaxGasNameLength + 1;
+
+void nameAfterFile(gas::GasAnalysis& analysis, const std::string& path) {
+    analysis.setName(fileTitle(path, kNameCapacity));
+}
+
+// Message of a failed read, with its caption.
+void showReadFailure(Port& port, gas::GasFileResult result) {
+    switch (result) {
+        case gas::GasFileResult::kFileNotFound:
+            showMessage(port, 38, kCaptionError);
+            break;
+        case gas::GasFileResult::kNewerVersion:
+            showMessage(port, 36, kCaptionError);
+            break;
+        default:
+            showMessage(port, 37, kCaptionError);
+            break;
+    }
+}
+
+}  // namespace
+
+bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
+    if (!(analysis.massPercentSum() > 0.0)) {
+        showMessage(port, 40, kCaptionError);
+        return false;
+    }
+    const std::optional<std::string> path = port.askSaveFileName(kGasFileQuestion);
+    if (!path || path->empty()) {
+        return false;
+    }
+    nameAfterFile(analysis, *path);
+    if (fileExists(*path) && !askMessage(port, 35, kCaptionWarning)) {
+        return false;
+    }
+    if (gas::writeGasFile(analysis, pathFromUtf8(*path)) != gas::GasFileResult::kOk) {
+        port.message(kGasFileNotWrittenText, kCaptionError, MessageButtons::kOk);
+        return false;
+    }
+    return true;
+}
+
+bool loadGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
+    const std::optional<std::string> path = port.askOpenFileName(kGasFileQuestion);
+    if (!path || path->empty()) {
+        return false;
+    }
+    nameAfterFile(analysis, *path);
+    const gas::GasFileResult result = gas::readGasFile(analysis, pathFromUtf8(*path));
+    if (result != gas::GasFileResult::kOk) {
+        showReadFailure(port, result);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vaporis::ui

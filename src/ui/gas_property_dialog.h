@@ -1,0 +1,147 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "ui/dialog_template.h"
+#include "ui/port.h"
+
+namespace vaporis::ui {
+
+struct SessionFlags;
+
+//! Control ids of the gas-property dialog (145).
+enum GasPropertyId : int {
+    kIdGasOk = 1,
+    kIdGasByTemperature = 1000,
+    kIdGasByEnthalpy = 1001,
+    kIdGasHtmlOutput = 1004,
+    kIdGasValidity = 1006,
+    kIdGasBack = 1007,
+    kIdGasPressure = 1008,
+    kIdGasTemperature = 1009,
+    kIdGasEditAnalysis = 1011,
+    kIdGasDewPoint = 1012,
+    kIdGasName = 1572,
+    kIdGasEnthalpy = 2600,
+    kIdGasMolarMass = 2619,
+    kIdGasConstant = 2620,
+    kIdGasLowerHeatingValue = 2621,
+    kIdGasAirDemand = 2622,
+    kIdGasUpperHeatingValue = 2623,
+    kIdGasOxygenDemand = 2624,
+};
+
+//! Result field of gas property k (gas::GasProperty 1 to 18); k = 0 is the enthalpy input.
+[[nodiscard]] constexpr int gasPropertyFieldId(int k) {
+    return kIdGasEnthalpy + k;
+}
+
+namespace detail {
+
+inline constexpr std::string_view kGroupGasInput = "Input";
+inline constexpr std::string_view kGroupGasData = "Gas analysis";
+inline constexpr std::string_view kGroupGasProperties = "Properties";
+
+// Thermodynamic properties at the left, transport and caloric data at the right.
+// id, kind, UTF-8 text, row, column, group box, column span
+inline constexpr auto kGasPropertyControls = std::to_array<ControlEntry>({
+    {kStaticId, ControlKind::kGroup, kGroupGasInput, 0, 0, ""},
+    {kIdGasByTemperature, ControlKind::kRadio, "p + t", 0, 0, kGroupGasInput},
+    {kIdGasByEnthalpy, ControlKind::kRadio, "p + h", 1, 0, kGroupGasInput},
+    {kIdGasPressure, ControlKind::kEdit, "absolute pressure p [bar] =", 2, 0, kGroupGasInput},
+    {kIdGasTemperature, ControlKind::kEdit, "temperature t [°C] =", 3, 0, kGroupGasInput},
+    {kIdGasEnthalpy, ControlKind::kEdit, "specific enthalpy h [kJ/kg] =", 4, 0, kGroupGasInput},
+    {kIdGasDewPoint, ControlKind::kReadOnlyEdit, "H2O dew point [°C] =", 5, 0, kGroupGasInput},
+    {kStaticId, ControlKind::kGroup, kGroupGasData, 0, 1, "", 2},
+    {kIdGasName, ControlKind::kReadOnlyEdit, "gas notation", 0, 0, kGroupGasData},
+    {kIdGasMolarMass, ControlKind::kReadOnlyEdit, "molar mass [g/mol]", 1, 0, kGroupGasData},
+    {kIdGasConstant, ControlKind::kReadOnlyEdit, "gas constant [J/kgK]", 2, 0, kGroupGasData},
+    {kIdGasOxygenDemand, ControlKind::kReadOnlyEdit, "O2 demand [m³/m³]", 3, 0, kGroupGasData},
+    {kIdGasAirDemand, ControlKind::kReadOnlyEdit, "air demand [m³/m³]", 4, 0, kGroupGasData},
+    {kIdGasUpperHeatingValue, ControlKind::kReadOnlyEdit, "upper heating value [MJ/Nm³]", 5, 0,
+     kGroupGasData},
+    {kIdGasLowerHeatingValue, ControlKind::kReadOnlyEdit, "lower heating value [MJ/Nm³]", 6, 0,
+     kGroupGasData},
+    {kIdGasEditAnalysis, ControlKind::kButton, "edit gas analysis", 7, 0, kGroupGasData, 2},
+    {kStaticId, ControlKind::kGroup, kGroupGasProperties, 1, 0, "", 3},
+    {gasPropertyFieldId(gas::kVolume), ControlKind::kReadOnlyEdit, "specific volume v [m³/kg]", 0,
+     0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kDensity), ControlKind::kReadOnlyEdit, "density rho [kg/m³]", 1, 0,
+     kGroupGasProperties},
+    {gasPropertyFieldId(gas::kNormalDensity), ControlKind::kReadOnlyEdit, "normal density [kg/Nm³]",
+     2, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kEntropy), ControlKind::kReadOnlyEdit,
+     "specific entropy s [kJ/(kg K)]", 3, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kCp), ControlKind::kReadOnlyEdit,
+     "isobaric heat capacity cp [kJ/(kg K)]", 4, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kCpm), ControlKind::kReadOnlyEdit,
+     "mean heat capacity cpm, 0 °C to t [kJ/(kg K)]", 5, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kCv), ControlKind::kReadOnlyEdit,
+     "isochoric heat capacity cv [kJ/(kg K)]", 6, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kSonicVelocity), ControlKind::kReadOnlyEdit, "sonic velocity w [m/s]",
+     7, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kKappa), ControlKind::kReadOnlyEdit, "isentropic exponent kappa [-]",
+     8, 0, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kViscosity), ControlKind::kReadOnlyEdit,
+     "dynamic viscosity eta [10⁻⁶ Pa s]", 0, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kKinematicViscosity), ControlKind::kReadOnlyEdit,
+     "kinematic viscosity nu [10⁻⁶ m²/s]", 1, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kConductivity), ControlKind::kReadOnlyEdit,
+     "thermal conductivity lambda [W/(m K)]", 2, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kDiffusivity), ControlKind::kReadOnlyEdit,
+     "thermal diffusivity a [10⁻⁶ m²/s]", 3, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kPrandtl), ControlKind::kReadOnlyEdit, "Prandtl number Pr [-]", 4, 2,
+     kGroupGasProperties},
+    {gasPropertyFieldId(gas::kExpansion), ControlKind::kReadOnlyEdit,
+     "isobaric expansion coefficient beta [1/K]", 5, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kCompressibility), ControlKind::kReadOnlyEdit,
+     "isothermal compressibility chi [1/bar]", 6, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kTotalEnthalpy), ControlKind::kReadOnlyEdit,
+     "enthalpy incl. formation [kJ/kg]", 7, 2, kGroupGasProperties},
+    {gasPropertyFieldId(gas::kFormationEnthalpy), ControlKind::kReadOnlyEdit,
+     "enthalpy of formation at 25 °C [kJ/kg]", 8, 2, kGroupGasProperties},
+    {kIdGasHtmlOutput, ControlKind::kCheck, "output in HTML format", 2, 0, "", 3},
+    {kIdGasOk, ControlKind::kButton, "OK", 3, 0, ""},
+    {kIdGasValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1, ""},
+    {kIdGasBack, ControlKind::kButton, "back", 3, 2, ""},
+});
+
+}  // namespace detail
+
+//! Dialog 145. The close box acts as "back".
+inline constexpr DialogTemplate kGasPropertyTemplate{
+    145, "TORVIK - fluid properties of gases according to FDBR", detail::kGasPropertyControls,
+    kIdGasBack, kIdGasOk};
+
+//! The gas-property dialog: computes gas state 1 of the program's gas analysis from p and t
+//! or p and h, shows every property and optionally writes the report; opens the editor.
+class GasPropertyDialog : public DialogLogic {
+public:
+    //! state must be bound to analysis.
+    GasPropertyDialog(Port& port, gas::GasState& state, gas::GasAnalysis& analysis,
+                      SessionFlags& flags);
+
+    void opened() override;
+    void command(int id) override;
+    void refreshDisplays() override;
+
+private:
+    [[nodiscard]] bool byTemperature() const;
+    void inputModeChosen(bool temperature);
+    void calculateState();
+    [[nodiscard]] bool readInputsIntoState();
+    [[nodiscard]] bool statusAccepted();
+    void showResults();
+    void editAnalysis();
+    void back();
+
+    Port& port_;
+    gas::GasState& state_;
+    gas::GasAnalysis& analysis_;
+    SessionFlags& flags_;
+};
+
+}  // namespace vaporis::ui

@@ -1,0 +1,181 @@
+#include "ui/gas_property_report.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/status_codes.h"
+#include "ui/report_frame.h"
+#include "ui/text_format.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+struct ReportLine {
+    std::string_view label;
+    int unit;  // number in the report unit table
+};
+
+// Properties 0 to 18 of a gas state.
+constexpr auto kPropertyLines = std::to_array<ReportLine>({
+    {"Specific enthalpy h", 2},
+    {"Specific volume v", 3},
+    {"Density rho", 4},
+    {"Normal density", 4},
+    {"Specific entropy s", 5},
+    {"Specific isobaric heat capacity cp", 5},
+    {"Medium spec. isobaric heat capacity cpm", 5},
+    {"Specific isochore heat capacity cv", 5},
+    {"Sonic velocity w", 6},
+    {"Dynamic viscosity eta", 7},
+    {"Kinematic viscosity nu", 12},
+    {"Thermal conductivity lambda", 8},
+    {"Temperature diffusivity a", 12},
+    {"Isotropic coefficient kappa", 9},
+    {"Prandtl - number Pr", 9},
+    {"Isobaric volumetric expansion coefficient beta", 16},
+    {"Isothermal volumetric expansion coefficient chi", 17},
+    {"Enthalpy of formation", 2},
+    {"Standard enthalpy of formation (25°C)", 2},
+});
+static_assert(kPropertyLines.size() == gas::kFormationEnthalpy + 1);
+
+constexpr ReportLine kPressureLine{"Absolute pressure p", 0};
+constexpr ReportLine kTemperatureLine{"Temperature t", 1};
+constexpr ReportLine kDewPointLine{"H2O - dew point Ts", 1};
+
+// The components in the order of the analysis block: air and its constituents first.
+constexpr auto kBlockOrder = std::to_array<int>({
+    gas::kDryAir,
+    gas::kNitrogen,
+    gas::kOxygen,
+    gas::kWaterVapor,
+    gas::kCarbonDioxide,
+    gas::kHelium,
+    gas::kNeon,
+    gas::kArgon,
+    gas::kHydrogen,
+    gas::kCarbonMonoxide,
+    gas::kNitrogenOxide,
+    gas::kSulfurDioxide,
+    gas::kHydrogenSulfide,
+    gas::kChlorine,
+    gas::kHydrogenChloride,
+    gas::kAmmonia,
+    gas::kMethane,
+    gas::kAcetylene,
+    gas::kEthylene,
+    gas::kEthane,
+    gas::kPropylene,
+    gas::kPropane,
+    gas::kButylene,
+    gas::kButane,
+});
+static_assert(kBlockOrder.size() == gas::kComponentCount);
+
+constexpr int kMassPercentUnit = 14;
+constexpr int kVolumePercentUnit = 15;
+constexpr int kMolarMassUnit = 10;
+constexpr int kGasConstantUnit = 11;
+// What dewPoint stores when the gas has none.
+constexpr double kNoDewPoint = -1.0;
+
+constexpr std::string_view kInputRow =
+    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
+constexpr std::string_view kValueRow =
+    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
+constexpr std::string_view kInputSpacerRow = "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
+constexpr std::string_view kValueSpacerRow = "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
+constexpr std::string_view kNameHeading = "<h3> Gas analysis:       %s </h3>\n\n";
+constexpr std::string_view kMolarMassRow =
+    "<tr> \n <td width=180> Molar mass   </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
+constexpr std::string_view kGasConstantRow =
+    "<tr> \n <td width=180> Gas constant </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
+constexpr std::string_view kBlockSpacerRow =
+    "<tr>\n <td> %s </td><td></td><td></td><td></td><td></td>\n</tr>\n";
+constexpr std::string_view kComponentRow =
+    "<tr>\n <td width=180>%s</td><td width=100>%s</td><td width=70> %.4lf </td><td width=120> "
+    "%s </td><td width=70> %.4lf </td><td width=40> %s </td>\n</tr>\n";
+
+void appendRow(std::string& out, std::string_view format, const ReportLine& line, double value) {
+    out += formatText(format, {line.label, value, unitText(line.unit), kSpacer});
+}
+
+// The name comes from a file name the user chose; in the report it is text, never markup.
+std::string htmlText(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void appendState(std::string& out, const gas::GasState& state) {
+    appendRow(out, kInputRow, kPressureLine, state.pressure());
+    appendRow(out, kInputRow, kTemperatureLine, state.temperature());
+    if (state.property(gas::kDewPoint) != kNoDewPoint) {
+        appendRow(out, kInputRow, kDewPointLine, state.property(gas::kDewPoint));
+    }
+    out += formatText(kInputSpacerRow, {kSpacer});
+}
+
+void appendProperties(std::string& out, const gas::GasState& state) {
+    const bool helium = state.status() == gas::kHeliumAbove2044K;
+    for (int k = 0; k < static_cast<int>(kPropertyLines.size()); ++k) {
+        // Above 2044 K the transport properties of helium are not known.
+        if (helium && k >= gas::kViscosity && k <= gas::kPrandtl) {
+            continue;
+        }
+        appendRow(out, kValueRow, kPropertyLines[static_cast<std::size_t>(k)], state.property(k));
+    }
+    out += formatText(kValueSpacerRow, {kSpacer});
+}
+
+}  // namespace
+
+bool writeGasPropertyReport(const std::string& path, const gas::GasState& state) {
+    if (!state.hasAnalysis()) {
+        return false;
+    }
+    std::string sections = "<table>\n";
+    appendState(sections, state);
+    appendProperties(sections, state);
+    sections += "</table>\n";
+    writeGasAnalysisBlock(sections, *state.analysis());
+    return writeReportFile(path, reportDocument(kGasReportTitle, sections));
+}
+
+void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis) {
+    report += formatText(kNameHeading, {htmlText(analysis.name())});
+    report += "<table>\n";
+    report += formatText(kMolarMassRow, {unitText(kMolarMassUnit), analysis.molarMass()});
+    report += formatText(kGasConstantRow, {unitText(kGasConstantUnit), analysis.gasConstant()});
+    report += formatText(kBlockSpacerRow, {kSpacer});
+    for (const int i : kBlockOrder) {
+        const double massPercent = 100.0 * analysis.massFraction(i);
+        if (massPercent > 0.0) {
+            report += formatText(
+                kComponentRow, {gas::paddedComponentName(i), gas::paddedComponentFormula(i),
+                                massPercent, unitText(kMassPercentUnit),
+                                100.0 * analysis.volumeFraction(i), unitText(kVolumePercentUnit)});
+        }
+    }
+    report += "</table>\n";
+}
+
+}  // namespace vaporis::ui

@@ -1,0 +1,318 @@
+#include "ui/gas_property_dialog.h"
+
+#include <array>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/mixture.h"
+#include "engine/water/saturation.h"
+#include "support/scripted_port.h"
+#include "ui/gas_analysis_dialog.h"
+#include "ui/number_text.h"
+#include "ui/session_flags.h"
+
+namespace vaporis::ui {
+namespace {
+
+const std::string kMessage0 = "Input data error. Please check your input data!";
+const std::string kMessage1 = "Input data is out of validity range!";
+const std::string kMessage3 = "Temperature is out of validity range!";
+const std::string kMessage4 =
+    "Eta and lambda of He mixtures can only be evaluated up to approx. 2044K. Some results can "
+    "not be evaluated!";
+const std::string kMessage18 = "Error: Pressure is too high!";
+const std::string kMessage19 = "Error: Pressure is too low!";
+const std::string kCondensationStart =
+    "The water vapor content is too high (condensation).\n\nH2O dew point = ";
+
+constexpr int kFirstResult = 2601;
+constexpr int kLastResult = 2624;
+
+// An analysis of two components in volume percent.
+gas::GasAnalysis mixture(int a, double percentA, int b, double percentB) {
+    gas::GasAnalysis analysis;
+    std::array<double, gas::kComponentCount> values{};
+    values[static_cast<std::size_t>(a)] = percentA;
+    values[static_cast<std::size_t>(b)] = percentB;
+    analysis.setFromVolumePercent(values);
+    return analysis;
+}
+
+// Dialog 145 over the program's start-up objects: dry air at 1 bar and 400 °C.
+class GasProperties : public ::testing::Test {
+protected:
+    void SetUp() override {
+        analysis_.setDefault();
+        state_ = gas::GasState(analysis_, 1.0, 400.0);
+        dialog_.opened();
+    }
+
+    void enter(const char* p, const char* t) {
+        port_.typeText(kIdGasPressure, p);
+        port_.typeText(kIdGasTemperature, t);
+        dialog_.command(kIdGasOk);
+    }
+    void fillResultsWith(const char* text) {
+        for (int id = kFirstResult; id <= kLastResult; ++id) {
+            port_.setText(id, text);
+        }
+    }
+    [[nodiscard]] std::string onlyMessage(const char* caption = "Error") const {
+        EXPECT_EQ(port_.messages().size(), 1U);
+        if (port_.messages().empty()) {
+            return {};
+        }
+        EXPECT_EQ(port_.messages()[0].caption, caption);
+        EXPECT_EQ(port_.messages()[0].buttons, MessageButtons::kOk);
+        return port_.messages()[0].text;
+    }
+
+    test::ScriptedPort port_;
+    gas::GasAnalysis analysis_;
+    gas::GasState state_;
+    SessionFlags flags_;
+    GasPropertyDialog dialog_{port_, state_, analysis_, flags_};
+};
+
+TEST_F(GasProperties, OpensWithGasStateOneAndTheHtmlChoice) {
+    EXPECT_EQ(port_.text(kIdGasPressure), "1.0000");
+    EXPECT_EQ(port_.text(kIdGasTemperature), "400.0000");
+    EXPECT_EQ(port_.text(kIdGasEnthalpy), "");
+    EXPECT_TRUE(port_.checked(kIdGasByTemperature));
+    EXPECT_FALSE(port_.checked(kIdGasByEnthalpy));
+    EXPECT_TRUE(port_.enabled(kIdGasTemperature));
+    EXPECT_FALSE(port_.enabled(kIdGasEnthalpy));
+    EXPECT_FALSE(port_.checked(kIdGasHtmlOutput));
+    EXPECT_EQ(port_.text(kIdGasDewPoint), "") << "dry air has no dew point";
+    EXPECT_EQ(port_.text(kIdGasName), "NO NAME");
+
+    test::ScriptedPort port;
+    gas::GasState state(analysis_, 2.5, 0.0);
+    state.reset();
+    state.setPressure(2.5);
+    state.setEnthalpy(-12.5);
+    SessionFlags flags{.htmlOutputFlag = true};
+    GasPropertyDialog dialog(port, state, analysis_, flags);
+    dialog.opened();
+    EXPECT_EQ(port.text(kIdGasPressure), "2.5000");
+    EXPECT_EQ(port.text(kIdGasEnthalpy), "-12.5000");
+    EXPECT_TRUE(port.checked(kIdGasByEnthalpy));
+    EXPECT_FALSE(port.enabled(kIdGasTemperature));
+    EXPECT_TRUE(port.enabled(kIdGasEnthalpy));
+    EXPECT_TRUE(port.checked(kIdGasHtmlOutput));
+}
+
+TEST_F(GasProperties, DefaultStateShowsEveryFieldWithoutAMessage) {
+    dialog_.command(kIdGasOk);
+    EXPECT_TRUE(port_.messages().empty());
+    EXPECT_EQ(state_.status(), gas::kOk);
+    for (int k = gas::kVolume; k <= gas::kFormationEnthalpy; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(port_.text(gasPropertyFieldId(k)), formatFixed(state_.property(k), 6));
+    }
+    // Ideal gas from the normal density of air, 1.293 kg/m³ at 1.01325 bar and 273.15 K.
+    const double rho = 1.293 * (1.0 / 1.01325) * (273.15 / 673.15);
+    EXPECT_NEAR(std::stod(port_.text(gasPropertyFieldId(gas::kDensity))), rho, 1e-6);
+    EXPECT_EQ(port_.text(kIdGasMolarMass), "28.9650");
+    EXPECT_EQ(port_.text(kIdGasConstant), formatFixed(8314.5 / 28.965, 4));
+    EXPECT_EQ(port_.text(kIdGasTemperature), "400.0000");
+    EXPECT_EQ(port_.text(kIdGasEnthalpy), formatFixed(state_.enthalpy(), 4));
+    EXPECT_EQ(port_.text(kIdGasOxygenDemand), "-0.2095");
+    EXPECT_EQ(port_.text(kIdGasAirDemand), "-1.0000");
+    EXPECT_EQ(port_.text(kIdGasUpperHeatingValue), "0.000");
+    EXPECT_EQ(port_.text(kIdGasLowerHeatingValue), "0.000");
+    EXPECT_TRUE(port_.children().empty());
+    EXPECT_EQ(port_.saveQuestions(), 0);
+}
+
+TEST_F(GasProperties, EnthalpyInputFillsInTheTemperature) {
+    dialog_.command(kIdGasOk);
+    const std::string h = port_.text(kIdGasEnthalpy);
+    port_.chooseRadio(kIdGasByEnthalpy, {kIdGasByTemperature, kIdGasByEnthalpy});
+    dialog_.command(kIdGasByEnthalpy);
+    EXPECT_FALSE(port_.enabled(kIdGasTemperature));
+    port_.setText(kIdGasTemperature, "");
+    port_.typeText(kIdGasEnthalpy, h);
+    dialog_.command(kIdGasOk);
+    EXPECT_TRUE(port_.messages().empty());
+    EXPECT_TRUE(state_.enthalpySet());
+    EXPECT_NEAR(std::stod(port_.text(kIdGasTemperature)), 400.0, 1e-3);
+}
+
+TEST_F(GasProperties, HeliumAbove2044KelvinWarnsAndEmptiesTheSixTransportFields) {
+    analysis_ = mixture(gas::kHelium, 50.0, gas::kNitrogen, 50.0);
+    fillResultsWith("old");
+    enter("1", "1800");
+    EXPECT_EQ(onlyMessage("Warning"), kMessage4);
+    for (int id = kFirstResult; id <= kLastResult; ++id) {
+        SCOPED_TRACE(id);
+        const bool transport =
+            id >= gasPropertyFieldId(gas::kViscosity) && id <= gasPropertyFieldId(gas::kPrandtl);
+        EXPECT_EQ(port_.text(id).empty(), transport);
+        EXPECT_NE(port_.text(id), "old");
+    }
+    test::ScriptedPort port;
+    gas::GasState state(analysis_, 1.0, 1770.0);
+    GasPropertyDialog dialog(port, state, analysis_, flags_);
+    dialog.opened();
+    dialog.command(kIdGasOk);
+    EXPECT_TRUE(port.messages().empty()) << "2043.15 K is still within reach";
+    EXPECT_FALSE(port.text(gasPropertyFieldId(gas::kViscosity)).empty());
+}
+
+TEST_F(GasProperties, RejectedInputsShowTheirMessageAndKeepTheResults) {
+    struct Case {
+        const char* p;
+        const char* t;
+        const std::string& message;
+    };
+    const auto cases = std::to_array<Case>({
+        {"", "400", kMessage0},
+        {"1", "", kMessage0},
+        {"1", "4OO", kMessage0},
+        {"-1", "400", kMessage0},
+        {"150", "400", kMessage18},
+        {"0.05", "400", kMessage19},
+        {"1", "5000", kMessage3},
+        {"1", "-300", kMessage3},
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.p) + " bar / " + c.t + " °C");
+        test::ScriptedPort port;
+        gas::GasState state(analysis_, 1.0, 400.0);
+        GasPropertyDialog dialog(port, state, analysis_, flags_);
+        dialog.opened();
+        port.setText(gasPropertyFieldId(gas::kCp), "old");
+        port.typeText(kIdGasPressure, c.p);
+        port.typeText(kIdGasTemperature, c.t);
+        dialog.command(kIdGasOk);
+        ASSERT_EQ(port.messages().size(), 1U);
+        EXPECT_EQ(port.messages()[0].text, c.message);
+        EXPECT_EQ(port.messages()[0].caption, "Error");
+        EXPECT_EQ(port.text(gasPropertyFieldId(gas::kCp)), "old");
+    }
+}
+
+TEST_F(GasProperties, EnthalpyBeyondTheReachOfTheGasIsOutOfRange) {
+    port_.chooseRadio(kIdGasByEnthalpy, {kIdGasByTemperature, kIdGasByEnthalpy});
+    port_.typeText(kIdGasEnthalpy, "99999999");
+    dialog_.command(kIdGasOk);
+    EXPECT_EQ(onlyMessage(), kMessage1);
+}
+
+TEST_F(GasProperties, HumidGasBelowItsDewPointShowsTheCondensationText) {
+    // 20 vol % water at 1 bar condenses below 60.06 °C; at 40 °C the gas holds at most
+    // ps(40 °C) / p = 7.38 vol %.
+    analysis_ = mixture(gas::kWaterVapor, 20.0, gas::kDryAir, 80.0);
+    fillResultsWith("old");
+    enter("1", "40");
+    const double dewPoint = water::saturationTemperature(0.2);
+    int status = -1;
+    const double hDew = gas::mixtureEnthalpy(analysis_, dewPoint, status);
+    const std::string expected =
+        kCondensationStart + formatFixed(dewPoint, 2) + " °C / " + formatFixed(hDew, 2) +
+        " kJ/kg \nMax. H2O content = " + formatFixed(100.0 * water::saturationPressure(40.0), 2) +
+        " %vol";
+    EXPECT_EQ(onlyMessage(), expected);
+    EXPECT_NE(expected.find("= 60.06 °C / "), std::string::npos);
+    EXPECT_NE(expected.find("= 7.38 %vol"), std::string::npos);
+    EXPECT_EQ(port_.text(gasPropertyFieldId(gas::kDensity)), "old") << "no results";
+    dialog_.refreshDisplays();
+    EXPECT_EQ(port_.text(kIdGasDewPoint), formatFixed(dewPoint, 3));
+}
+
+TEST_F(GasProperties, EnthalpyBelowTheDewPointEnthalpyShowsTheCondensationText) {
+    analysis_ = mixture(gas::kWaterVapor, 20.0, gas::kDryAir, 80.0);
+    port_.chooseRadio(kIdGasByEnthalpy, {kIdGasByTemperature, kIdGasByEnthalpy});
+    port_.typeText(kIdGasEnthalpy, "0");
+    dialog_.command(kIdGasOk);
+    EXPECT_EQ(state_.status(), gas::kCondensation);
+    const std::string text = onlyMessage();
+    EXPECT_EQ(text.substr(0, kCondensationStart.size() + 5), kCondensationStart + "60.06");
+    EXPECT_EQ(port_.text(kIdGasTemperature), "400.0000") << "no results";
+}
+
+TEST_F(GasProperties, PressureWarningIsShownOnceAndNeverAgainAfterTheBoxIsTicked) {
+    port_.answerNextCheckBoxMessage(true);
+    enter("0.3", "400");
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].caption, "Achtung: Gültigkeitsbereich überschritten");
+    EXPECT_FALSE(flags_.validityWarningFlag);
+    EXPECT_FALSE(port_.text(gasPropertyFieldId(gas::kDensity)).empty()) << "results follow";
+    enter("0.3", "400");
+    enter("50", "400");
+    EXPECT_EQ(port_.messages().size(), 1U);
+}
+
+TEST_F(GasProperties, EditedAnalysisRefreshesDewPointAndNameAndEmptiesTheResults) {
+    dialog_.command(kIdGasOk);
+    port_.onNextChild([](test::ScriptedPort& editor, DialogLogic& logic) {
+        logic.command(kIdDeleteAnalysis);
+        editor.typeText(componentFieldId(gas::kWaterVapor), "10");
+        logic.fieldEdited(componentFieldId(gas::kWaterVapor));
+        editor.typeText(componentFieldId(gas::kDryAir), "90");
+        logic.fieldEdited(componentFieldId(gas::kDryAir));
+        logic.command(kIdAnalysisOk);
+    });
+    dialog_.command(kIdGasEditAnalysis);
+    ASSERT_EQ(port_.children().size(), 1U);
+    EXPECT_EQ(port_.children()[0].resourceId, 152);
+    EXPECT_EQ(port_.children()[0].port->endCode(), kIdAnalysisOk);
+    EXPECT_DOUBLE_EQ(analysis_.volumeFraction(gas::kWaterVapor), 0.1);
+    EXPECT_EQ(port_.text(kIdGasDewPoint), formatFixed(water::saturationTemperature(0.1), 3));
+    EXPECT_EQ(port_.text(kIdGasName), "NO NAME");
+    for (int id = 2600; id <= kLastResult; ++id) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(port_.text(id), "");
+    }
+    EXPECT_EQ(port_.text(kIdGasTemperature), "400.0000") << "the inputs stay";
+}
+
+TEST_F(GasProperties, ReportIsWrittenBesideTheShownResults) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("vaporis_gas_dialog_" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "gas.html").string();
+    port_.setChecked(kIdGasHtmlOutput, true);
+    port_.answerNextSaveQuestion(file);
+    dialog_.command(kIdGasOk);
+    EXPECT_TRUE(port_.messages().empty());
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(port_.openedDocuments(), std::vector<std::string>{file});
+    EXPECT_FALSE(port_.text(gasPropertyFieldId(gas::kCp)).empty());
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(GasProperties, BackKeepsTheHtmlChoiceAndValidityButtonToggles) {
+    dialog_.command(kIdGasValidity);
+    EXPECT_TRUE(port_.validityWindowVisible());
+    dialog_.command(kIdGasValidity);
+    EXPECT_FALSE(port_.validityWindowVisible());
+    port_.setChecked(kIdGasHtmlOutput, true);
+    dialog_.command(kIdGasBack);
+    EXPECT_TRUE(flags_.htmlOutputFlag);
+    EXPECT_EQ(port_.endCode(), kIdGasBack);
+    EXPECT_EQ(kGasPropertyTemplate.closeBoxId, kIdGasBack);
+}
+
+TEST_F(GasProperties, DewPointFollowsTheTypedPressure) {
+    analysis_ = mixture(gas::kWaterVapor, 20.0, gas::kDryAir, 80.0);
+    for (const auto& [p, shown] :
+         {std::pair{"1", formatFixed(water::saturationTemperature(0.2), 3)},
+          std::pair{"5", formatFixed(water::saturationTemperature(1.0), 3)},
+          std::pair{"", std::string()}}) {
+        SCOPED_TRACE(p);
+        port_.typeText(kIdGasPressure, p);
+        dialog_.refreshDisplays();
+        EXPECT_EQ(port_.text(kIdGasDewPoint), shown);
+    }
+}
+
+}  // namespace
+}  // namespace vaporis::ui
