@@ -28,6 +28,10 @@ const CLI::Validator kNumber(
     },
     "NUMBER");
 
+// An empty text would silently mean "not given".
+const CLI::Validator kNotEmpty(
+    [](const std::string& text) { return text.empty() ? "must not be empty" : std::string(); }, "");
+
 // A number option read as text, converted once parsing has succeeded.
 struct NumberOption {
     CLI::Option* option = nullptr;
@@ -54,7 +58,8 @@ void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
     if (withHtml) {
         batch->excludes(
             command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
-                ->type_name("FILE"));
+                ->type_name("FILE")
+                ->check(kNotEmpty));
     }
     for (const NumberOption* input : stateInputs) {
         batch->excludes(input->option);
@@ -107,11 +112,14 @@ void addGas(CLI::App& app, GasArguments& a) {
                     ->add_option("--vol", analysis.volumeSpec,
                                  "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
                                  "..., C4H10, air)")
-                    ->type_name("SPEC");
+                    ->type_name("SPEC")
+                    ->check(kNotEmpty);
     auto* mass = command->add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
-                     ->type_name("SPEC");
+                     ->type_name("SPEC")
+                     ->check(kNotEmpty);
     auto* file = command->add_option("--analysis", analysis.analysisFile, "a .gas file")
-                     ->type_name("FILE.gas");
+                     ->type_name("FILE.gas")
+                     ->check(kNotEmpty);
     vol->excludes(mass)->excludes(file);
     mass->excludes(file);
     addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h});

@@ -12,11 +12,13 @@
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
-#include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
+#include "ui/fields.h"
+#include "ui/gas_property_dialog.h"
+#include "ui/gas_property_report.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
-#include "ui/text_format.h"
+#include "ui/report_frame.h"
 
 namespace vaporis::app {
 
@@ -65,14 +67,16 @@ constexpr auto kGasLines = std::to_array<GasLine>({
 });
 static_assert(kGasLines.size() == gas::kGasPropertyCount);
 
-// The pressure range of the gas formulations; the dialog refuses pressures outside it.
+// The pressure range of the gas formulations [bar]: the dialog refuses pressures outside it
+// and warns outside the narrower range where their error stays small.
 constexpr double kMinPressure = 0.1;
+constexpr double kGoodFromPressure = 0.5;
+constexpr double kGoodToPressure = 10.0;
 constexpr double kMaxPressure = 100.0;
 constexpr int kPressureTooHighMessage = 18;
 constexpr int kPressureTooLowMessage = 19;
 constexpr int kHeliumWarningMessage = 4;
 
-constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
 constexpr double kNoDewPoint = -1.0;
 
 // A gas state as the gas-property dialog judges it.
@@ -85,15 +89,6 @@ struct GasResult {
     bool temperatureKnown = false;  //!< given, or computed from h
     std::string message;            //!< for the user: why not valid, or a warning
 };
-
-std::string condensationMessage(const gas::GasState& state) {
-    const double dewPoint = state.property(gas::kDewPoint);
-    int status = gas::kOk;
-    const double hDew = gas::mixtureEnthalpy(*state.analysis(), dewPoint, status);
-    return ui::formatText(kCondensationFormat,
-                          {ui::messageText(5), dewPoint, hDew, ui::messageText(6),
-                           state.property(gas::kMaxWaterContent) * 100.0});
-}
 
 // The message of a status the dialog does not accept.
 int statusMessage(int status) {
@@ -116,7 +111,7 @@ void judge(GasResult& result) {
         ((result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) &&
          state.property(gas::kDewPoint) > state.temperature())) {
         result.status = gas::kCondensation;
-        result.message = condensationMessage(state);
+        result.message = ui::condensationMessage(state, *state.analysis());
     } else if (result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) {
         result.valid = true;
         if (result.status == gas::kHeliumAbove2044K) {
@@ -240,6 +235,19 @@ std::size_t statePair(const GasOptions& options) {
     return options.t ? kByTemperature : kByTemperature + 1;
 }
 
+// A single state outside the range where the formulations are close says so on stderr.
+void warnAboutPressure(double p) {
+    if (p >= kMinPressure && p <= kMaxPressure && (p < kGoodFromPressure || p > kGoodToPressure)) {
+        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    }
+}
+
+void writeReport(const std::string& path, const gas::GasState& state) {
+    if (!path.empty() && !ui::writeGasPropertyReport(path, state)) {
+        throw ArgumentError("--html " + path + ": " + std::string(ui::kReportNotWrittenText));
+    }
+}
+
 }  // namespace
 
 int runGas(const GasOptions& options) {
@@ -255,12 +263,14 @@ int runGas(const GasOptions& options) {
     const std::size_t pair = statePair(options);
     const GasResult result =
         computeGas(analysis, pair, *options.p, pair == kByTemperature ? *options.t : *options.h);
+    warnAboutPressure(*options.p);
     if (!result.message.empty()) {
         writeText(stderr, result.message + '\n');
     }
     if (!result.valid) {
         return kExitInputStatus;
     }
+    writeReport(options.output.htmlPath, result.state);
     if (options.output.json) {
         printJson(gasJson(result));
     } else {

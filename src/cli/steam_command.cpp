@@ -137,8 +137,9 @@ std::string steamTable(const WaterSteamState& state) {
     }
     table.addRow({});
     for (int i = 0; i < water::kSaturationCount; ++i) {
-        table.addRow({std::string(kSaturationLabels[static_cast<std::size_t>(i)]),
-                      tableNumber(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
+        table.addRow(
+            {std::string(kSaturationLabels[static_cast<std::size_t>(i)]),
+             tableNumber(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
     }
     return table.render();
 }

@@ -24,6 +24,13 @@ constexpr int kHeatingValueDecimals = 3;
 
 constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
 
+// Eta, nu, lambda, a, kappa and Pr, which a helium-bearing gas above 2044 K lacks.
+bool missingAboveHeliumLimit(int k) {
+    return k >= gas::kViscosity && k <= gas::kPrandtl;
+}
+
+}  // namespace
+
 // The dew point with the gas enthalpy there, and how much water the gas can hold at its
 // temperature.
 std::string condensationMessage(const gas::GasState& state, const gas::GasAnalysis& analysis) {
@@ -33,13 +40,6 @@ std::string condensationMessage(const gas::GasState& state, const gas::GasAnalys
     return formatText(kCondensationFormat, {messageText(5), dewPoint, hDew, messageText(6),
                                             state.property(gas::kMaxWaterContent) * 100.0});
 }
-
-// Eta, nu, lambda, a, kappa and Pr, which a helium-bearing gas above 2044 K lacks.
-bool missingAboveHeliumLimit(int k) {
-    return k >= gas::kViscosity && k <= gas::kPrandtl;
-}
-
-}  // namespace
 
 GasPropertyDialog::GasPropertyDialog(Port& port, gas::GasState& state, gas::GasAnalysis& analysis,
                                      SessionFlags& flags)

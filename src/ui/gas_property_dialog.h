@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "engine/gas/gas_analysis.h"
@@ -110,6 +111,11 @@ inline constexpr auto kGasPropertyControls = std::to_array<ControlEntry>({
 });
 
 }  // namespace detail
+
+//! The message for a gas state that condenses: its dew point [°C] with the enthalpy of the
+//! analysis there [kJ/kg], and the H2O content [% vol] the gas can hold at its temperature.
+[[nodiscard]] std::string condensationMessage(const gas::GasState& state,
+                                              const gas::GasAnalysis& analysis);
 
 //! Dialog 145. The close box acts as "back".
 inline constexpr DialogTemplate kGasPropertyTemplate{

@@ -13,7 +13,7 @@
 #include "engine/gas/gas_analysis_file.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/number_text.h"
+#include "ui/gas_property_report.h"
 
 namespace vaporis::test {
 namespace {
@@ -144,6 +144,48 @@ TEST(GasCommand, HeliumAbove2044KWarnsAndLeavesTransportValuesOut) {
         EXPECT_TRUE(document.at("properties").at(key).is_null());
     }
     EXPECT_FALSE(document.at("properties").at("cp").is_null());
+}
+
+TEST(GasCommand, HtmlFileEqualsTheGasPropertyReport) {
+    const TemporaryFolder folder;
+    struct Case {
+        std::vector<std::string> arguments;
+        gas::GasAnalysis analysis;
+        double t;
+    };
+    const std::vector<Case> cases = {
+        {{"--t", "400"}, dryAir(), 400.0},
+        {{"--t", "1800", "--vol", "He=50,N2=50"},
+         volumeAnalysis({{gas::kHelium, 50.0}, {gas::kNitrogen, 50.0}}),
+         1800.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.t);
+        const std::string cliReport = folder.file("cli.html").string();
+        const std::string dialogReport = folder.file("dialog.html").string();
+        std::vector<std::string> arguments = {"gas", "--p", "1", "--html", cliReport};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliRun run = runCli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        gas::GasAnalysis analysis = c.analysis;
+        // The report names the analysis; the command line names it after its spec.
+        analysis.setName(c.arguments.size() > 2 ? c.arguments[3] : "Dry air");
+        ASSERT_TRUE(ui::writeGasPropertyReport(dialogReport, computed(analysis, 1.0, c.t)));
+        EXPECT_FALSE(fileBytes(cliReport).empty());
+        EXPECT_EQ(fileBytes(cliReport), fileBytes(dialogReport));
+    }
+}
+
+TEST(GasCommand, PressureAwayFromOneBarWarnsButComputes) {
+    for (const char* p : {"0.2", "20"}) {
+        SCOPED_TRACE(p);
+        const CliRun run = runCli({"gas", "--p", p, "--t", "20", "--json"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.err.starts_with("Warning: The formulas are valid for p = 1bar."))
+            << run.err;
+        EXPECT_FALSE(run.out.empty());
+    }
+    EXPECT_EQ(runCli({"gas", "--p", "5", "--t", "20"}).err, "");
 }
 
 TEST(GasCommand, TableShowsInputsAndAnalysis) {
