@@ -4,7 +4,12 @@
 set -euo pipefail
 
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev qt6-base-dev
-          libgl-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core)
+          libgl-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core locales)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -15,13 +20,15 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing build dependencies: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+fi
+
+# The number tests run under a German locale, whose decimal comma must never reach a field,
+# report or file.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
