@@ -102,23 +102,25 @@ int statusMessage(int status) {
     }
 }
 
+// Sorts a calculated state as the dialog does: shown (with a warning for helium above its
+// limit), refused because the gas condenses, or refused with the message of its status.
 void judge(GasResult& result) {
     const gas::GasState& state = result.state;
-    result.status = state.status();
-    result.temperatureKnown = state.temperatureSet() || gas::isValidStatus(result.status) ||
-                              result.status == gas::kHeliumAbove2044K;
-    if (result.status == gas::kCondensation ||
-        ((result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) &&
-         state.property(gas::kDewPoint) > state.temperature())) {
+    const int status = state.status();
+    const bool computed = status == gas::kOk || status == gas::kHeliumAbove2044K;
+    result.temperatureKnown = state.temperatureSet() || computed || status == gas::kCondensation;
+    if (status == gas::kCondensation ||
+        (computed && state.property(gas::kDewPoint) > state.temperature())) {
         result.status = gas::kCondensation;
         result.message = ui::condensationMessage(state, *state.analysis());
-    } else if (result.status == gas::kOk || result.status == gas::kHeliumAbove2044K) {
-        result.valid = true;
-        if (result.status == gas::kHeliumAbove2044K) {
-            result.message = ui::messageText(kHeliumWarningMessage);
-        }
-    } else {
-        result.message = ui::messageText(statusMessage(result.status));
+        return;
+    }
+    result.status = status;
+    result.valid = computed;
+    if (status == gas::kHeliumAbove2044K) {
+        result.message = ui::messageText(kHeliumWarningMessage);
+    } else if (!computed) {
+        result.message = ui::messageText(statusMessage(status));
     }
 }
 
