@@ -18,7 +18,6 @@
 #include "ui/gas_property_report.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
-#include "ui/report_frame.h"
 
 namespace vaporis::app {
 
@@ -244,12 +243,6 @@ void warnAboutPressure(double p) {
     }
 }
 
-void writeReport(const std::string& path, const gas::GasState& state) {
-    if (!path.empty() && !ui::writeGasPropertyReport(path, state)) {
-        throw ArgumentError("--html " + path + ": " + std::string(ui::kReportNotWrittenText));
-    }
-}
-
 }  // namespace
 
 int runGas(const GasOptions& options) {
@@ -272,7 +265,9 @@ int runGas(const GasOptions& options) {
     if (!result.valid) {
         return kExitInputStatus;
     }
-    writeReport(options.output.htmlPath, result.state);
+    writeHtmlIfAsked(options.output, [&result](const std::string& path) {
+        return ui::writeGasPropertyReport(path, result.state);
+    });
     if (options.output.json) {
         printJson(gasJson(result));
     } else {

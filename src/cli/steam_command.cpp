@@ -15,7 +15,6 @@
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/messages.h"
-#include "ui/report_frame.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
 #include "ui/steam_table_report.h"
@@ -190,12 +189,6 @@ void appendSteamRow(std::size_t mode, double first, double second, std::string& 
     }
 }
 
-void writeReport(const std::string& path, const WaterSteamState& state) {
-    if (!path.empty() && !ui::writeSteamTableReport(path, state)) {
-        throw ArgumentError("--html " + path + ": " + std::string(ui::kReportNotWrittenText));
-    }
-}
-
 // The enthalpy iteration: t, or in the two-phase region the boiling temperature and x.
 struct PhResult {
     int status;
@@ -252,7 +245,9 @@ int runSteam(const SteamOptions& options) {
     if (state.inputStatus() != water::kInputOk) {
         return reportFailure(ui::messageText(inputStatusMessage(state.inputStatus())));
     }
-    writeReport(options.output.htmlPath, state);
+    writeHtmlIfAsked(options.output, [&state](const std::string& path) {
+        return ui::writeSteamTableReport(path, state);
+    });
     if (options.output.json) {
         printJson(steamJson(state));
     } else {

@@ -1,6 +1,8 @@
 #include "cli/cli_runner.h"
 
 #include <atomic>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -56,6 +58,25 @@ std::string lineOf(const std::string& text, std::size_t index) {
         }
     }
     return line;
+}
+
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            return fields;
+        }
+        start = comma + 1;
+    }
+}
+
+double numberOf(const std::string& field) {
+    double value = std::nan("");
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
 }
 
 CliRun runCli(const std::vector<std::string>& arguments, std::string_view input) {

@@ -37,4 +37,10 @@ private:
 //! Line `index` (from 0) of a text, without its end.
 [[nodiscard]] std::string lineOf(const std::string& text, std::size_t index);
 
+//! The fields of a CSV line.
+[[nodiscard]] std::vector<std::string> fieldsOf(const std::string& line);
+
+//! The number a field spells; NaN for an empty or unreadable field, so it never equals a value.
+[[nodiscard]] double numberOf(const std::string& field);
+
 }  // namespace vaporis::test

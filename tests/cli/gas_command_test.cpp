@@ -1,5 +1,4 @@
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -45,25 +44,6 @@ gas::GasState computed(const gas::GasAnalysis& analysis, double p, double t) {
     gas::GasState state(analysis, p, t);
     state.calculate();
     return state;
-}
-
-double numberOf(const std::string& field) {
-    double value = std::nan("");
-    std::from_chars(field.data(), field.data() + field.size(), value);
-    return value;
-}
-
-std::vector<std::string> fieldsOf(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const auto comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string::npos) {
-            return fields;
-        }
-        start = comma + 1;
-    }
 }
 
 TEST(GasCommand, DefaultIsDryAirAndJsonReadsBackAsTheGasState) {

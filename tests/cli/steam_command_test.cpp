@@ -1,5 +1,4 @@
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -29,26 +28,6 @@ WaterSteamState computed(int mode, double p, double t, double x) {
     WaterSteamState state(mode, p, t, x);
     state.calculate();
     return state;
-}
-
-// The numbers of a CSV line; an empty field becomes NaN so that it never equals a value.
-std::vector<std::string> fieldsOf(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const auto comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string::npos) {
-            return fields;
-        }
-        start = comma + 1;
-    }
-}
-
-double numberOf(const std::string& field) {
-    double value = std::nan("");
-    std::from_chars(field.data(), field.data() + field.size(), value);
-    return value;
 }
 
 // A valid value is printed so that it reads back exactly; an invalid one stays empty.
