@@ -78,25 +78,6 @@ TEST(GasPressureCheck, RefusesBeyondOneHundredAndBelowOneTenthBarAndWarnsInTheBa
     }
 }
 
-TEST(GasPressureCheck, WarningStopsForTheRestOfTheRunOnceTheBoxIsTicked) {
-    test::ScriptedPort port;
-    SessionFlags flags;
-    port.answerNextCheckBoxMessage(false);
-    EXPECT_TRUE(checkGasPressure(port, 0.3, flags));
-    EXPECT_EQ(port.messages().size(), 1U);
-    port.answerNextCheckBoxMessage(true);
-    EXPECT_TRUE(checkGasPressure(port, 50.0, flags));
-    EXPECT_EQ(port.messages().size(), 2U);
-    EXPECT_FALSE(flags.validityWarningFlag);
-    for (const double p : {0.3, 50.0, 0.1, 100.0}) {
-        SCOPED_TRACE(p);
-        EXPECT_TRUE(checkGasPressure(port, p, flags));
-    }
-    EXPECT_EQ(port.messages().size(), 2U);
-    EXPECT_FALSE(checkGasPressure(port, 101.0, flags)) << "the limits stay";
-    EXPECT_EQ(port.messages().back().text, kMessage18);
-}
-
 TEST(GasDewPointDisplay, ShowsTheSaturationTemperatureOfTheWaterPartialPressure) {
     // 10 vol % water at 2 bar: partial pressure 0.2 bar, boiling at 60.06 °C (steam tables).
     const gas::GasAnalysis humid = airWithWater(10.0);
