@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/qt_text.h"
