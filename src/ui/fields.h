@@ -110,8 +110,8 @@ inline constexpr std::string_view kGasPressureWarningText =
 inline constexpr std::string_view kDontShowAgainText = "Don't show this message again";
 
 //! Whether the gas formulations may be used at p [bar]: not above 100 bar (message 18) nor
-//! below 0.1 bar (message 19). Between 0.1 and 0.5 bar and between 10 and 100 bar the user is
-//! warned first, until he ticks "Don't show this message again" for the rest of the run.
+//! below 0.1 bar (message 19). Between 0.1 and 0.5 bar and between 10 and 100 bar a warning
+//! comes first, until "Don't show this message again" is ticked; then for the rest of the run.
 [[nodiscard]] bool checkGasPressure(Port& port, double p, SessionFlags& flags);
 
 //! Whether the file at `path` (UTF-8) can be opened for reading.
