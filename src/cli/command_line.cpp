@@ -42,10 +42,9 @@ struct NumberOption {
     }
 };
 
-NumberOption& addNumber(CLI::App& command, NumberOption& target, const std::string& name,
-                        const std::string& help) {
+void addNumber(CLI::App& command, NumberOption& target, const std::string& name,
+               const std::string& help) {
     target.option = command.add_option(name, target.text, help)->check(kNumber);
-    return target;
 }
 
 // --json, --html and --batch; a batch takes none of the single-state options.

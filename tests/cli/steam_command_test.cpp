@@ -1,5 +1,4 @@
 #include <array>
-#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
