@@ -1,10 +1,10 @@
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <array>
 #include <memory>
 #include <set>
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"
