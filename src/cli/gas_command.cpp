@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,8 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/fields.h"
-#include "ui/gas_property_dialog.h"
 #include "ui/gas_property_report.h"
+#include "ui/gas_result_rules.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
 
@@ -66,18 +66,6 @@ constexpr auto kGasLines = std::to_array<GasLine>({
 });
 static_assert(kGasLines.size() == gas::kGasPropertyCount);
 
-// The pressure range of the gas formulations [bar]: the dialog refuses pressures outside it
-// and warns outside the narrower range where their error stays small.
-constexpr double kMinPressure = 0.1;
-constexpr double kGoodFromPressure = 0.5;
-constexpr double kGoodToPressure = 10.0;
-constexpr double kMaxPressure = 100.0;
-constexpr int kPressureTooHighMessage = 18;
-constexpr int kPressureTooLowMessage = 19;
-constexpr int kHeliumWarningMessage = 4;
-
-constexpr double kNoDewPoint = -1.0;
-
 // A gas state as the gas-property dialog judges it.
 struct GasResult {
     gas::GasState state;
@@ -89,38 +77,15 @@ struct GasResult {
     std::string message;            //!< for the user: why not valid, or a warning
 };
 
-// The message of a status the dialog does not accept.
-int statusMessage(int status) {
-    switch (status) {
-        case gas::kOutsideAnalysisRange:
-            return 3;
-        case gas::kOutOfRange:
-            return 1;
-        default:
-            return 9;
-    }
-}
-
-// Sorts a calculated state as the dialog does: shown (with a warning for helium above its
-// limit), refused because the gas condenses, or refused with the message of its status.
+// Sorts a calculated state as the dialog does; a gas below its dew point reports kCondensation.
 void judge(GasResult& result) {
     const gas::GasState& state = result.state;
     const int status = state.status();
-    const bool computed = status == gas::kOk || status == gas::kHeliumAbove2044K;
-    result.temperatureKnown = state.temperatureSet() || computed || status == gas::kCondensation;
-    if (status == gas::kCondensation ||
-        (computed && state.property(gas::kDewPoint) > state.temperature())) {
-        result.status = gas::kCondensation;
-        result.message = ui::condensationMessage(state, *state.analysis());
-        return;
-    }
-    result.status = status;
-    result.valid = computed;
-    if (status == gas::kHeliumAbove2044K) {
-        result.message = ui::messageText(kHeliumWarningMessage);
-    } else if (!computed) {
-        result.message = ui::messageText(statusMessage(status));
-    }
+    const ui::GasStateVerdict verdict = ui::judgeGasState(state);
+    result.status = verdict.condenses ? gas::kCondensation : status;
+    result.valid = verdict.accepted;
+    result.message = verdict.message;
+    result.temperatureKnown = state.temperatureSet() || verdict.accepted || verdict.condenses;
 }
 
 GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value) {
@@ -132,11 +97,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
     } else {
         result.state.setEnthalpy(value);
     }
-    if (p < kMinPressure || p > kMaxPressure) {
+    if (const std::optional<int> refusal = ui::gasPressureRefusal(p)) {
         result.status = gas::kOutOfRange;
         result.temperatureKnown = pair == kByTemperature;
-        result.message =
-            ui::messageText(p < kMinPressure ? kPressureTooLowMessage : kPressureTooHighMessage);
+        result.message = ui::messageText(*refusal);
         return result;
     }
     result.state.calculate();
@@ -147,13 +111,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
 // Whether property k of a valid state is shown: not the transport values the helium limit
 // leaves out, and no dew point for a gas without one.
 bool shown(const GasResult& result, int k) {
-    if (!result.valid) {
+    if (!result.valid || !ui::gasPropertyKnown(result.state, k)) {
         return false;
     }
-    if (result.status == gas::kHeliumAbove2044K && k >= gas::kViscosity && k <= gas::kPrandtl) {
-        return false;
-    }
-    return k != gas::kDewPoint || result.state.property(k) != kNoDewPoint;
+    return k != gas::kDewPoint || result.state.property(k) != ui::kNoDewPoint;
 }
 
 void appendGasRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
@@ -238,7 +199,7 @@ std::size_t statePair(const GasOptions& options) {
 
 // A single state outside the range where the formulations are close says so on stderr.
 void warnAboutPressure(double p) {
-    if (p >= kMinPressure && p <= kMaxPressure && (p < kGoodFromPressure || p > kGoodToPressure)) {
+    if (!ui::gasPressureRefusal(p) && ui::gasPressureDeviates(p)) {
         writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
     }
 }

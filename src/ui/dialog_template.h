@@ -24,7 +24,7 @@ enum class ControlKind {
 struct ControlEntry {
     int id;  //!< control id; kStaticId for controls the logic never addresses
     ControlKind kind;
-    std::string_view text;   //!< UTF-8 label, button text, static text or group caption
+    std::string_view text;  //!< UTF-8 label, button text, static text or group caption
     int row;
     int column;
     std::string_view group;  //!< caption of the enclosing group box; "" for none
@@ -37,11 +37,11 @@ inline constexpr int kStaticId = -1;
 
 //! A dialog: caption, controls, and which button the window's close box stands for.
 struct DialogTemplate {
-    int resourceId;                    //!< the dialog's number (101, 102, ...)
-    std::string_view caption;          //!< UTF-8 window title
+    int resourceId;            //!< the dialog's number (101, 102, ...)
+    std::string_view caption;  //!< UTF-8 window title
     std::span<const ControlEntry> controls;
-    int closeBoxId;                    //!< the command the close box sends ("back", "OK")
-    int defaultButtonId = 0;           //!< button pressed by Enter; 0 for none
+    int closeBoxId;           //!< the command the close box sends ("back", "OK")
+    int defaultButtonId = 0;  //!< button pressed by Enter; 0 for none
 };
 
 }  // namespace vaporis::ui

@@ -10,6 +10,7 @@
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/file_path.h"
+#include "ui/gas_result_rules.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
 #include "ui/port.h"
@@ -31,15 +32,6 @@ constexpr std::size_t kMaxFieldText = 255;
 constexpr int kInputDecimals = 4;
 constexpr int kBoilingDecimals = 3;
 constexpr int kDewPointDecimals = 3;
-// What dewPoint answers when the water vapour would freeze out before it condenses.
-constexpr double kNoDewPoint = -1.0;
-
-// The gas formulations hold at 1 bar, with small errors from 0.5 to 10 bar; beyond 0.1 and
-// 100 bar they are not used at all [bar].
-constexpr double kGasPressureMin = 0.1;
-constexpr double kGasPressureGoodFrom = 0.5;
-constexpr double kGasPressureGoodTo = 10.0;
-constexpr double kGasPressureMax = 100.0;
 
 constexpr FileQuestion kHtmlQuestion{"HTML files (*.html)", "*.html", "html"};
 
@@ -222,16 +214,11 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 }
 
 bool checkGasPressure(Port& port, double p, SessionFlags& flags) {
-    if (p > kGasPressureMax) {
-        showMessage(port, 18, kCaptionError);
+    if (const std::optional<int> refusal = gasPressureRefusal(p)) {
+        showMessage(port, *refusal, kCaptionError);
         return false;
     }
-    if (!(p >= kGasPressureMin)) {
-        showMessage(port, 19, kCaptionError);
-        return false;
-    }
-    const bool nearOne = p >= kGasPressureGoodFrom && p <= kGasPressureGoodTo;
-    if (!nearOne && flags.validityWarningFlag &&
+    if (gasPressureDeviates(p) && flags.validityWarningFlag &&
         port.messageWithCheckBox(kGasPressureWarningTitle, kGasPressureWarningText,
                                  kDontShowAgainText)) {
         flags.validityWarningFlag = false;

@@ -101,14 +101,6 @@ void showGasInputs(Port& port, int fieldP, int fieldT, const gas::GasState& stat
 //! pressure counts as 0.
 void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysis& analysis);
 
-//! Title, text and check box of the warning for a gas pressure beyond 0.5 to 10 bar.
-inline constexpr std::string_view kGasPressureWarningTitle =
-    "Achtung: Gültigkeitsbereich überschritten";
-inline constexpr std::string_view kGasPressureWarningText =
-    "Warning: The formulas are valid for p = 1bar. In the range of p = 0.5 bar and p = 10 bar "
-    "the error will be small. Above this range higher deviations have to be expected.";
-inline constexpr std::string_view kDontShowAgainText = "Don't show this message again";
-
 //! Whether the gas formulations may be used at p [bar]: not above 100 bar (message 18) nor
 //! below 0.1 bar (message 19). Between 0.1 and 0.5 bar and between 10 and 100 bar a warning
 //! comes first, until "Don't show this message again" is ticked; then for the rest of the run.

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "engine/gas/gas_analysis.h"
-#include "engine/gas/mixture.h"
-#include "engine/gas/status_codes.h"
 #include "ui/fields.h"
 #include "ui/gas_analysis_dialog.h"
 #include "ui/gas_property_report.h"
+#include "ui/gas_result_rules.h"
 #include "ui/messages.h"
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -22,24 +20,7 @@ constexpr int kPropertyDecimals = 6;
 constexpr int kConstantDecimals = 4;
 constexpr int kHeatingValueDecimals = 3;
 
-constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
-
-// Eta, nu, lambda, a, kappa and Pr, which a helium-bearing gas above 2044 K lacks.
-bool missingAboveHeliumLimit(int k) {
-    return k >= gas::kViscosity && k <= gas::kPrandtl;
-}
-
 }  // namespace
-
-// The dew point with the gas enthalpy there, and how much water the gas can hold at its
-// temperature.
-std::string condensationMessage(const gas::GasState& state, const gas::GasAnalysis& analysis) {
-    const double dewPoint = state.property(gas::kDewPoint);
-    int status = gas::kOk;
-    const double hDew = gas::mixtureEnthalpy(analysis, dewPoint, status);
-    return formatText(kCondensationFormat, {messageText(5), dewPoint, hDew, messageText(6),
-                                            state.property(gas::kMaxWaterContent) * 100.0});
-}
 
 GasPropertyDialog::GasPropertyDialog(Port& port, gas::GasState& state, gas::GasAnalysis& analysis,
                                      SessionFlags& flags)
@@ -107,11 +88,7 @@ void GasPropertyDialog::calculateState() {
         return;
     }
     state_.calculate();
-    if (!statusAccepted()) {
-        return;
-    }
-    if (state_.property(gas::kDewPoint) > state_.temperature()) {
-        port_.message(condensationMessage(state_, analysis_), kCaptionError, MessageButtons::kOk);
+    if (!resultsAccepted()) {
         return;
     }
     showResults();
@@ -134,39 +111,24 @@ bool GasPropertyDialog::readInputsIntoState() {
     return error == kNoInputError;
 }
 
-// Shows what the state's status means; true when its results may be shown.
-bool GasPropertyDialog::statusAccepted() {
-    switch (state_.status()) {
-        case gas::kOk:
-            return true;
-        case gas::kHeliumAbove2044K:
-            showMessage(port_, 4, kCaptionWarning);
-            return true;
-        case gas::kOutsideAnalysisRange:
-            showMessage(port_, 3, kCaptionError);
-            return false;
-        case gas::kOutOfRange:
-            showMessage(port_, 1, kCaptionError);
-            return false;
-        case gas::kCondensation:
-            port_.message(condensationMessage(state_, analysis_), kCaptionError,
-                          MessageButtons::kOk);
-            return false;
-        default:
-            showMessage(port_, 9, kCaptionError);
-            return false;
+// Tells the user what the calculated state means; true when its results may be shown.
+bool GasPropertyDialog::resultsAccepted() {
+    const GasStateVerdict verdict = judgeGasState(state_);
+    if (!verdict.message.empty()) {
+        port_.message(verdict.message, verdict.warning ? kCaptionWarning : kCaptionError,
+                      MessageButtons::kOk);
     }
+    return verdict.accepted;
 }
 
 void GasPropertyDialog::showResults() {
     writeInputNumber(port_, kIdGasTemperature, state_.temperature());
     writeInputNumber(port_, kIdGasEnthalpy, state_.enthalpy());
-    const bool helium = state_.status() == gas::kHeliumAbove2044K;
     for (int k = gas::kVolume; k <= gas::kFormationEnthalpy; ++k) {
-        if (helium && missingAboveHeliumLimit(k)) {
-            clearField(port_, gasPropertyFieldId(k));
-        } else {
+        if (gasPropertyKnown(state_, k)) {
             writeNumber(port_, gasPropertyFieldId(k), state_.property(k), kPropertyDecimals);
+        } else {
+            clearField(port_, gasPropertyFieldId(k));
         }
     }
     writeNumber(port_, kIdGasMolarMass, analysis_.molarMass(), kConstantDecimals);

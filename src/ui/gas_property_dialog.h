@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "engine/gas/gas_analysis.h"
@@ -112,11 +111,6 @@ inline constexpr auto kGasPropertyControls = std::to_array<ControlEntry>({
 
 }  // namespace detail
 
-//! The message for a gas state that condenses: its dew point [°C] with the enthalpy of the
-//! analysis there [kJ/kg], and the H2O content [% vol] the gas can hold at its temperature.
-[[nodiscard]] std::string condensationMessage(const gas::GasState& state,
-                                              const gas::GasAnalysis& analysis);
-
 //! Dialog 145. The close box acts as "back".
 inline constexpr DialogTemplate kGasPropertyTemplate{
     145, "TORVIK - fluid properties of gases according to FDBR", detail::kGasPropertyControls,
@@ -139,7 +133,7 @@ private:
     void inputModeChosen(bool temperature);
     void calculateState();
     [[nodiscard]] bool readInputsIntoState();
-    [[nodiscard]] bool statusAccepted();
+    [[nodiscard]] bool resultsAccepted();
     void showResults();
     void editAnalysis();
     void back();

@@ -6,18 +6,13 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
-#include "engine/gas/status_codes.h"
+#include "ui/gas_result_rules.h"
 #include "ui/report_frame.h"
 #include "ui/text_format.h"
 
 namespace vaporis::ui {
 
 namespace {
-
-struct ReportLine {
-    std::string_view label;
-    int unit;  // number in the report unit table
-};
 
 // Properties 0 to 18 of a gas state.
 constexpr auto kPropertyLines = std::to_array<ReportLine>({
@@ -80,15 +75,7 @@ constexpr int kMassPercentUnit = 14;
 constexpr int kVolumePercentUnit = 15;
 constexpr int kMolarMassUnit = 10;
 constexpr int kGasConstantUnit = 11;
-// What dewPoint stores when the gas has none.
-constexpr double kNoDewPoint = -1.0;
 
-constexpr std::string_view kInputRow =
-    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr std::string_view kValueRow =
-    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr std::string_view kInputSpacerRow = "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
-constexpr std::string_view kValueSpacerRow = "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
 constexpr std::string_view kNameHeading = "<h3> Gas analysis:       %s </h3>\n\n";
 constexpr std::string_view kMolarMassRow =
     "<tr> \n <td width=180> Molar mass   </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
@@ -126,24 +113,23 @@ std::string htmlText(std::string_view text) {
 }
 
 void appendState(std::string& out, const gas::GasState& state) {
-    appendRow(out, kInputRow, kPressureLine, state.pressure());
-    appendRow(out, kInputRow, kTemperatureLine, state.temperature());
+    appendRow(out, kReportInputRow, kPressureLine, state.pressure());
+    appendRow(out, kReportInputRow, kTemperatureLine, state.temperature());
     if (state.property(gas::kDewPoint) != kNoDewPoint) {
-        appendRow(out, kInputRow, kDewPointLine, state.property(gas::kDewPoint));
+        appendRow(out, kReportInputRow, kDewPointLine, state.property(gas::kDewPoint));
     }
-    out += formatText(kInputSpacerRow, {kSpacer});
+    out += formatText(kReportInputSpacerRow, {kSpacer});
 }
 
 void appendProperties(std::string& out, const gas::GasState& state) {
-    const bool helium = state.status() == gas::kHeliumAbove2044K;
     for (int k = 0; k < static_cast<int>(kPropertyLines.size()); ++k) {
-        // Above 2044 K the transport properties of helium are not known.
-        if (helium && k >= gas::kViscosity && k <= gas::kPrandtl) {
+        if (!gasPropertyKnown(state, k)) {
             continue;
         }
-        appendRow(out, kValueRow, kPropertyLines[static_cast<std::size_t>(k)], state.property(k));
+        appendRow(out, kReportValueRow, kPropertyLines[static_cast<std::size_t>(k)],
+                  state.property(k));
     }
-    out += formatText(kValueSpacerRow, {kSpacer});
+    out += formatText(kReportValueSpacerRow, {kSpacer});
 }
 
 }  // namespace

@@ -19,6 +19,24 @@ inline constexpr std::string_view kGasReportTitle = "Properties of gases accordi
 inline constexpr std::string_view kReportNotWrittenText =
     "The report file could not be written. Please choose another folder or file name.";
 
+//! A report row's label and the number of its unit text.
+struct ReportLine {
+    std::string_view label;
+    int unit;  //!< 0..33, see unitText
+};
+
+//! The rows of a report's inputs (4 decimals) and results (5 decimals): label, value, then
+//! the spacer and the unit text in the order the module's report has always used.
+inline constexpr std::string_view kReportInputRow =
+    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
+inline constexpr std::string_view kReportValueRow =
+    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
+//! The empty rows, filled with the spacer, that close the input rows and the result rows.
+inline constexpr std::string_view kReportInputSpacerRow =
+    "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
+inline constexpr std::string_view kReportValueSpacerRow =
+    "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
+
 //! Number of unit texts (0 to 33).
 inline constexpr int kUnitCount = 34;
 

@@ -12,11 +12,6 @@ namespace vaporis::ui {
 
 namespace {
 
-struct ReportLine {
-    std::string_view label;
-    int unit;  // number in the report unit table
-};
-
 constexpr auto kPropertyLines = std::to_array<ReportLine>({
     {"Specific enthalpy h", 2},
     {"Specific volume v", 3},
@@ -47,12 +42,6 @@ constexpr ReportLine kPressureLine{"Absolute pressure p", 0};
 constexpr ReportLine kTemperatureLine{"Temperature t", 1};
 constexpr ReportLine kQualityLine{"Steam quality x", 9};
 
-constexpr std::string_view kInputRow =
-    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr std::string_view kValueRow =
-    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr std::string_view kInputSpacerRow = "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
-constexpr std::string_view kValueSpacerRow = "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
 constexpr std::string_view kLiquidLabel = "%s' (p, ts)";
 constexpr std::string_view kVaporLabel = "%s'' (p, ts)";
 
@@ -64,17 +53,18 @@ void appendRow(std::string& out, std::string_view format, std::string_view label
 void appendValueIfValid(std::string& out, std::string_view label, double value, int status,
                         int unit) {
     if (status == water::kOk) {
-        appendRow(out, kValueRow, label, value, unit);
+        appendRow(out, kReportValueRow, label, value, unit);
     }
 }
 
 void appendInputs(std::string& out, const water::WaterSteamState& state) {
-    appendRow(out, kInputRow, kPressureLine.label, state.pressure(), kPressureLine.unit);
-    appendRow(out, kInputRow, kTemperatureLine.label, state.temperature(), kTemperatureLine.unit);
+    appendRow(out, kReportInputRow, kPressureLine.label, state.pressure(), kPressureLine.unit);
+    appendRow(out, kReportInputRow, kTemperatureLine.label, state.temperature(),
+              kTemperatureLine.unit);
     if (state.mode() != water::kModePT) {
-        appendRow(out, kInputRow, kQualityLine.label, state.quality(), kQualityLine.unit);
+        appendRow(out, kReportInputRow, kQualityLine.label, state.quality(), kQualityLine.unit);
     }
-    out += formatText(kInputSpacerRow, {kSpacer});
+    out += formatText(kReportInputSpacerRow, {kSpacer});
 }
 
 void appendProperties(std::string& out, const water::WaterSteamState& state) {
@@ -86,7 +76,7 @@ void appendProperties(std::string& out, const water::WaterSteamState& state) {
         appendValueIfValid(out, formatText(kVaporLabel, {line.label}), state.vaporValue(i),
                            state.vaporStatus(i), line.unit);
     }
-    out += formatText(kValueSpacerRow, {kSpacer});
+    out += formatText(kReportValueSpacerRow, {kSpacer});
 }
 
 void appendSaturation(std::string& out, const water::WaterSteamState& state) {
@@ -95,7 +85,7 @@ void appendSaturation(std::string& out, const water::WaterSteamState& state) {
         appendValueIfValid(out, line.label, state.saturationValue(i), state.saturationStatus(i),
                            line.unit);
     }
-    out += formatText(kValueSpacerRow, {kSpacer});
+    out += formatText(kReportValueSpacerRow, {kSpacer});
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+#include "ui/gas_result_rules.h"
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/mixture.h"
+#include "engine/gas/status_codes.h"
+#include "ui/messages.h"
+#include "ui/text_format.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+// The gas formulations hold at 1 bar, with small errors from 0.5 to 10 bar; beyond 0.1 and
+// 100 bar they are not used at all [bar].
+constexpr double kGasPressureMin = 0.1;
+constexpr double kGasPressureGoodFrom = 0.5;
+constexpr double kGasPressureGoodTo = 10.0;
+constexpr double kGasPressureMax = 100.0;
+
+constexpr int kPressureTooHighMessage = 18;
+constexpr int kPressureTooLowMessage = 19;
+constexpr int kHeliumWarningMessage = 4;
+
+constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
+
+// The message of a status whose results are not shown, the condensation aside.
+int refusalMessage(int status) {
+    switch (status) {
+        case gas::kOutsideAnalysisRange:
+            return 3;
+        case gas::kOutOfRange:
+            return 1;
+        default:
+            return 9;
+    }
+}
+
+}  // namespace
+
+std::optional<int> gasPressureRefusal(double p) {
+    if (p > kGasPressureMax) {
+        return kPressureTooHighMessage;
+    }
+    if (!(p >= kGasPressureMin)) {
+        return kPressureTooLowMessage;
+    }
+    return std::nullopt;
+}
+
+bool gasPressureDeviates(double p) {
+    return p < kGasPressureGoodFrom || p > kGasPressureGoodTo;
+}
+
+std::string condensationMessage(const gas::GasState& state, const gas::GasAnalysis& analysis) {
+    const double dewPoint = state.property(gas::kDewPoint);
+    int status = gas::kOk;
+    const double hDew = gas::mixtureEnthalpy(analysis, dewPoint, status);
+    return formatText(kCondensationFormat, {messageText(5), dewPoint, hDew, messageText(6),
+                                            state.property(gas::kMaxWaterContent) * 100.0});
+}
+
+// A gas below its dew point is refused even where the engine could compute its properties:
+// they would hold for a vapour content the gas cannot carry.
+GasStateVerdict judgeGasState(const gas::GasState& state) {
+    const int status = state.status();
+    const bool computed = status == gas::kOk || status == gas::kHeliumAbove2044K;
+    GasStateVerdict verdict;
+    if (status == gas::kCondensation ||
+        (computed && state.property(gas::kDewPoint) > state.temperature())) {
+        verdict.condenses = true;
+        verdict.message = condensationMessage(state, *state.analysis());
+        return verdict;
+    }
+    verdict.accepted = computed;
+    if (status == gas::kHeliumAbove2044K) {
+        verdict.warning = true;
+        verdict.message = messageText(kHeliumWarningMessage);
+    } else if (!computed) {
+        verdict.message = messageText(refusalMessage(status));
+    }
+    return verdict;
+}
+
+bool gasPropertyKnown(const gas::GasState& state, int k) {
+    const bool heliumGap = k >= gas::kViscosity && k <= gas::kPrandtl;
+    return !(heliumGap && state.status() == gas::kHeliumAbove2044K);
+}
+
+}  // namespace vaporis::ui
