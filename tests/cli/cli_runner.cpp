@@ -1,15 +1,13 @@
 #include "cli/cli_runner.h"
 
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace vaporis::test {
 
@@ -31,23 +29,6 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 }  // namespace
-
-TemporaryFolder::TemporaryFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("vaporis_cli_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::string lineOf(const std::string& text, std::size_t index) {
     std::istringstream lines(text);

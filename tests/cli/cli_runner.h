@@ -1,9 +1,10 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/temporary_folder.h"
 
 namespace vaporis::test {
 
@@ -16,23 +17,6 @@ struct CliRun {
 
 //! Runs the built vaporis-cli with `arguments`, feeding `input` on stdin.
 [[nodiscard]] CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {});
-
-//! A folder of its own for one test, removed with everything in it at the end.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    [[nodiscard]] std::filesystem::path file(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
-//! The bytes of a file; empty when it cannot be read.
-[[nodiscard]] std::string fileBytes(const std::filesystem::path& path);
 
 //! Line `index` (from 0) of a text, without its end.
 [[nodiscard]] std::string lineOf(const std::string& text, std::size_t index);

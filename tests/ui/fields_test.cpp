@@ -3,7 +3,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
 
@@ -199,18 +199,12 @@ TEST(FieldRules, FileTitleDropsFoldersOfEitherSeparatorAndTheLastExtension) {
 
 class HtmlFileQuestion : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_fields_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string existingFile() {
-        const std::filesystem::path path = folder_ / "old.html";
+        const std::filesystem::path path = folder_.path() / "old.html";
         std::ofstream(path) << "old";
         return path.string();
     }
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(HtmlFileQuestion, CancelGivesNoFile) {
@@ -226,7 +220,7 @@ TEST_F(HtmlFileQuestion, CancelGivesNoFile) {
 
 TEST_F(HtmlFileQuestion, NewFileIsTakenWithoutQuestion) {
     test::ScriptedPort port;
-    const std::string path = (folder_ / "new.html").string();
+    const std::string path = (folder_.path() / "new.html").string();
     port.answerNextSaveQuestion(path);
     EXPECT_EQ(askHtmlFileName(port), path);
     EXPECT_TRUE(port.messages().empty());
@@ -249,7 +243,7 @@ TEST_F(HtmlFileQuestion, ExistingFileNeedsYesToOverwrite) {
 
 TEST_F(HtmlFileQuestion, FileExistsOnlyForReadableFiles) {
     EXPECT_TRUE(fileExists(existingFile()));
-    EXPECT_FALSE(fileExists((folder_ / "missing.html").string()));
+    EXPECT_FALSE(fileExists((folder_.path() / "missing.html").string()));
 }
 
 }  // namespace

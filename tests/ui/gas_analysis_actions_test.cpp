@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 
 #include "engine/gas/gas_analysis.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 #include "ui/messages.h"
 
 namespace vaporis::ui {
@@ -28,16 +28,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 class GasAnalysisFileActions : public ::testing::Test {
 protected:
-    void SetUp() override {
-        analysis_.setDefault();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_gas_actions_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { analysis_.setDefault(); }
 
     [[nodiscard]] std::string path(const std::string& name) const {
-        return (folder_ / name).string();
+        return (folder_.path() / name).string();
     }
     void writeBytes(const std::string& file, const Bytes& bytes) const {
         std::ofstream out(file, std::ios::binary);
@@ -51,7 +45,7 @@ protected:
 
     test::ScriptedPort port_;
     gas::GasAnalysis analysis_;
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(GasAnalysisFileActions, SavedDefaultAnalysisIsTheDocumented199Bytes) {
@@ -105,7 +99,7 @@ TEST_F(GasAnalysisFileActions, FailedSaveTellsTheUserAndLeavesTheFolderAlone) {
     ASSERT_EQ(port_.messages().size(), 1U);
     EXPECT_EQ(port_.messages()[0].text, kGasFileNotWrittenText);
     EXPECT_EQ(port_.messages()[0].caption, "Error");
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "missing folder"));
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing folder"));
 }
 
 TEST_F(GasAnalysisFileActions, CancelledQuestionsChangeNothing) {
@@ -165,8 +159,8 @@ TEST_F(GasAnalysisFileActions, MissingFileGivesMessage38) {
 }
 
 TEST_F(GasAnalysisFileActions, NameIsTheFileTitleWithoutFoldersAndLastExtension) {
-    std::filesystem::create_directories(folder_ / "plant.v2");
-    const std::string file = (folder_ / "plant.v2" / "boiler.flue.gas").string();
+    std::filesystem::create_directories(folder_.path() / "plant.v2");
+    const std::string file = (folder_.path() / "plant.v2" / "boiler.flue.gas").string();
     port_.answerNextSaveQuestion(file);
     ASSERT_TRUE(saveGasAnalysis(port_, analysis_));
     analysis_.setName("x");

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "engine/gas/gas_analysis_file.h"
 #include "engine/water/saturation.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 #include "ui/number_text.h"
 
 namespace vaporis::ui {
@@ -38,11 +38,7 @@ protected:
     void SetUp() override {
         analysis_.setDefault();
         dialog_.opened();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_gas_editor_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     void type(int component, const char* text) {
         port_.typeText(componentFieldId(component), text);
@@ -75,12 +71,14 @@ protected:
         EXPECT_EQ(port_.messages()[0].buttons, MessageButtons::kOk);
         return port_.messages()[0].text;
     }
-    [[nodiscard]] std::string path(const char* name) const { return (folder_ / name).string(); }
+    [[nodiscard]] std::string path(const char* name) const {
+        return (folder_.path() / name).string();
+    }
 
     test::ScriptedPort port_;
     gas::GasAnalysis analysis_;
     GasAnalysisDialog dialog_{port_, analysis_};
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(GasAnalysisEditor, RowsListAirAndItsConstituentsFirstAndTheHydrocarbonsLast) {

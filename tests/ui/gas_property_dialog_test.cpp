@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include "engine/gas/mixture.h"
 #include "engine/water/saturation.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 #include "ui/gas_analysis_dialog.h"
 #include "ui/number_text.h"
 #include "ui/session_flags.h"
@@ -280,11 +280,8 @@ TEST_F(GasProperties, EditedAnalysisRefreshesDewPointAndNameAndEmptiesTheResults
 }
 
 TEST_F(GasProperties, ReportIsWrittenBesideTheShownResults) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("vaporis_gas_dialog_" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "gas.html").string();
+    const test::TemporaryFolder folder;
+    const std::string file = folder.file("gas.html").string();
     port_.setChecked(kIdGasHtmlOutput, true);
     port_.answerNextSaveQuestion(file);
     dialog_.command(kIdGasOk);
@@ -292,7 +289,6 @@ TEST_F(GasProperties, ReportIsWrittenBesideTheShownResults) {
     EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_EQ(port_.openedDocuments(), std::vector<std::string>{file});
     EXPECT_FALSE(port_.text(gasPropertyFieldId(gas::kCp)).empty());
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(GasProperties, BackKeepsTheHtmlChoiceAndValidityButtonToggles) {

@@ -4,9 +4,6 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,19 +11,16 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
+#include "support/temporary_folder.h"
+#include "ui/report_rows.h"
 
 namespace vaporis::ui {
 namespace {
 
-// The report rows of the gas-property report, filled by C's own printf in the C locale.
-constexpr const char* kInputRow =
-    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr const char* kValueRow =
-    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
+// The analysis block's component row, filled by C's own printf in the C locale.
 constexpr const char* kComponentRow =
     "<tr>\n <td width=180>%s</td><td width=100>%s</td><td width=70> %.4lf </td><td width=120> "
     "%s </td><td width=70> %.4lf </td><td width=40> %s </td>\n</tr>\n";
-constexpr const char* kSpacer = "&nbsp &nbsp &nbsp &nbsp";
 constexpr const char* kDegrees =
     "\xB0"
     "C      ";
@@ -60,10 +54,9 @@ constexpr auto kProperties = std::to_array<Line>({
      "kJ/kg   "},
 });
 
-std::string printed(const char* format, const char* label, double value, const char* unit) {
-    std::array<char, 1024> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), format, label, value, unit, kSpacer);
-    return buffer.data();
+// Gas rows put the unit before the spacer.
+std::string row(const char* format, const char* label, double value, const char* unit) {
+    return test::printed(format, label, value, unit, test::kSpacer);
 }
 
 struct Component {
@@ -82,7 +75,7 @@ std::string analysisBlock(const gas::GasAnalysis& analysis, const char* name,
                   "</td><td> %.3lf </td>\n</tr>\n",
                   "g/mol   ", analysis.molarMass(), "J/kgK   ", analysis.gasConstant());
     text += buffer.data();
-    text += std::string("<tr>\n <td> ") + kSpacer +
+    text += std::string("<tr>\n <td> ") + test::kSpacer +
             " </td><td></td><td></td><td></td><td></td>\n</tr>\n";
     for (const Component& c : components) {
         std::snprintf(buffer.data(), buffer.size(), kComponentRow, c.name, c.formula,
@@ -94,49 +87,37 @@ std::string analysisBlock(const gas::GasAnalysis& analysis, const char* name,
 }
 
 std::string expectedReport(const gas::GasState& state, const std::string& block) {
-    std::string text =
-        "<html> \n<head> \n\n</head> \n\n<body> \n\n"
-        "<h2> Properties of gases according to FDBR </h2>\n\n<table>\n";
-    text += printed(kInputRow, "Absolute pressure p", state.pressure(), "bar     ");
-    text += printed(kInputRow, "Temperature t", state.temperature(), kDegrees);
+    std::string text = test::reportStart("Properties of gases according to FDBR");
+    text += row(test::kInputRow, "Absolute pressure p", state.pressure(), "bar     ");
+    text += row(test::kInputRow, "Temperature t", state.temperature(), kDegrees);
     if (state.property(gas::kDewPoint) != -1.0) {
-        text += printed(kInputRow, "H2O - dew point Ts", state.property(gas::kDewPoint), kDegrees);
+        text +=
+            row(test::kInputRow, "H2O - dew point Ts", state.property(gas::kDewPoint), kDegrees);
     }
-    text += std::string("<tr> \n <td> ") + kSpacer + " </td><td></td><td></td>\n</tr>\n";
+    text += test::spacerRow("<tr> ");
     for (int k = 0; k < static_cast<int>(kProperties.size()); ++k) {
         const bool missing = state.status() == gas::kHeliumAbove2044K && k >= 9 && k <= 14;
         if (!missing) {
             const Line& line = kProperties[static_cast<std::size_t>(k)];
-            text += printed(kValueRow, line.label, state.property(k), line.unit);
+            text += row(test::kValueRow, line.label, state.property(k), line.unit);
         }
     }
-    text += std::string("<tr>\n <td> ") + kSpacer + " </td><td></td><td></td>\n</tr>\n";
+    text += test::spacerRow("<tr>");
     text += "</table>\n" + block + "\n</body> \n</html>";
-    std::string crlf;
-    for (const char c : text) {
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return crlf;
+    return test::withCrLf(text);
 }
 
 class GasPropertyReport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_gas_report_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr); }
 
     std::string written(const gas::GasState& state) {
-        const std::filesystem::path path = folder_ / "gas.html";
+        const std::filesystem::path path = folder_.path() / "gas.html";
         EXPECT_TRUE(writeGasPropertyReport(path.string(), state));
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        return test::fileBytes(path);
     }
 
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(GasPropertyReport, DefaultStateListsEveryPropertyAndDryAirAlone) {
@@ -183,8 +164,8 @@ TEST_F(GasPropertyReport, UnwritableFileIsReported) {
     air.setDefault();
     gas::GasState state(air, 1.0, 400.0);
     state.calculate();
-    EXPECT_FALSE(writeGasPropertyReport((folder_ / "missing" / "gas.html").string(), state));
-    EXPECT_FALSE(writeGasPropertyReport((folder_ / "gas.html").string(), gas::GasState()));
+    EXPECT_FALSE(writeGasPropertyReport((folder_.path() / "missing" / "gas.html").string(), state));
+    EXPECT_FALSE(writeGasPropertyReport((folder_.path() / "gas.html").string(), gas::GasState()));
 }
 
 }  // namespace

@@ -3,20 +3,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 
 namespace vaporis::ui {
 namespace {
-
-std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 TEST(ReportFrame, UnitTextsKeepTheirPadding) {
     for (int number = 0; number < kUnitCount; ++number) {
@@ -50,31 +45,26 @@ TEST(ReportFrame, FileBytesAreWindows1252WithCrLf) {
 
 class ReportFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_report_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     [[nodiscard]] std::size_t filesInFolder() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder_.path()),
+                          std::filesystem::directory_iterator()));
     }
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(ReportFile, ReplacesAnOlderReportCompletely) {
-    const std::filesystem::path path = folder_ / "report.html";
+    const std::filesystem::path path = folder_.path() / "report.html";
     std::ofstream(path) << std::string(1000, 'x');
     ASSERT_TRUE(writeReportFile(path.string(), "°\n"));
-    EXPECT_EQ(fileBytes(path), "\xB0\r\n");
+    EXPECT_EQ(test::fileBytes(path), "\xB0\r\n");
     EXPECT_EQ(filesInFolder(), 1U) << "no temporary file is left behind";
 }
 
 TEST_F(ReportFile, UnwritableTargetIsReportedAndLeavesNothing) {
-    const std::filesystem::path missingFolder = folder_ / "missing" / "report.html";
+    const std::filesystem::path missingFolder = folder_.path() / "missing" / "report.html";
     EXPECT_FALSE(writeReportFile(missingFolder.string(), "text"));
-    const std::filesystem::path folderInTheWay = folder_ / "taken.html";
+    const std::filesystem::path folderInTheWay = folder_.path() / "taken.html";
     std::filesystem::create_directory(folderInTheWay);
     EXPECT_FALSE(writeReportFile(folderInTheWay.string(), "text"));
     EXPECT_TRUE(std::filesystem::is_directory(folderInTheWay));
@@ -82,15 +72,15 @@ TEST_F(ReportFile, UnwritableTargetIsReportedAndLeavesNothing) {
 }
 
 TEST_F(ReportFile, NonAsciiFolderNamesWork) {
-    const std::filesystem::path folder = folder_ / std::filesystem::path(u8"Kessel_äö°");
+    const std::filesystem::path folder = folder_.path() / std::filesystem::path(u8"Kessel_äö°");
     std::filesystem::create_directory(folder);
-    const std::string utf8Path = (folder_ / "Kessel_äö°" / "r.html").string();
+    const std::string utf8Path = (folder_.path() / "Kessel_äö°" / "r.html").string();
     ASSERT_TRUE(writeReportFile(utf8Path, "x"));
     EXPECT_TRUE(std::filesystem::exists(folder / "r.html"));
 }
 
 TEST_F(ReportFile, AskWriteAndOpenOpensOnlyAWrittenReport) {
-    const std::string path = (folder_ / "r.html").string();
+    const std::string path = (folder_.path() / "r.html").string();
     struct Case {
         std::optional<std::string> answer;
         bool written;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <random>
 #include <set>
 #include <string>
 #include <tuple>
@@ -15,6 +14,7 @@
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
 #include "ui/report_frame.h"
@@ -260,14 +260,10 @@ class SteamTableHtml : public SteamTable {
 protected:
     void SetUp() override {
         SteamTable::SetUp();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_steam_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
         port_.setChecked(kIdHtmlOutput, true);
         enter(kIdModePT, "50", "400", "");
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(SteamTableHtml, CancelledFileQuestionWritesAndShowsNothing) {
@@ -277,11 +273,11 @@ TEST_F(SteamTableHtml, CancelledFileQuestionWritesAndShowsNothing) {
     EXPECT_TRUE(port_.messages().empty());
     EXPECT_TRUE(port_.children().empty());
     EXPECT_TRUE(port_.openedDocuments().empty());
-    EXPECT_TRUE(std::filesystem::is_empty(folder_));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
 TEST_F(SteamTableHtml, AnsweredFileQuestionWritesAndOpensTheReport) {
-    const std::string path = (folder_ / "steam.html").string();
+    const std::string path = (folder_.path() / "steam.html").string();
     port_.answerNextSaveQuestion(path);
     dialog_.command(kIdSteamOk);
     EXPECT_TRUE(port_.messages().empty());
@@ -291,11 +287,11 @@ TEST_F(SteamTableHtml, AnsweredFileQuestionWritesAndOpensTheReport) {
 }
 
 TEST_F(SteamTableHtml, ReportThatCannotBeCreatedIsNotOpenedAndTheUserIsTold) {
-    port_.answerNextSaveQuestion((folder_ / "no such folder" / "steam.html").string());
+    port_.answerNextSaveQuestion((folder_.path() / "no such folder" / "steam.html").string());
     dialog_.command(kIdSteamOk);
     EXPECT_EQ(onlyMessage(), kReportNotWrittenText);
     EXPECT_TRUE(port_.openedDocuments().empty());
-    EXPECT_TRUE(std::filesystem::is_empty(folder_));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
 TEST(SteamTableTemplate, HasEveryControlWithItsText) {

@@ -2,26 +2,17 @@
 
 #include <array>
 #include <clocale>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "engine/water/water_steam_state.h"
+#include "support/temporary_folder.h"
+#include "ui/report_rows.h"
 
 namespace vaporis::ui {
 namespace {
-
-// The report rows as written for the steam table, filled by C's own printf in the C locale.
-constexpr const char* kInputRow =
-    "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr const char* kValueRow =
-    "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
-constexpr const char* kSpacer = "&nbsp &nbsp &nbsp &nbsp";
 
 struct Line {
     const char* label;
@@ -54,73 +45,55 @@ constexpr auto kSaturation = std::to_array<Line>({
     {"Surface tension of the boiling liquid", "E-3 N/m "},
 });
 
-std::string printed(const char* format, const std::string& label, double value, const char* unit) {
-    std::array<char, 1024> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), format, label.c_str(), value, kSpacer, unit);
-    return buffer.data();
-}
-
-std::string spacerRow(const char* open) {
-    return std::string(open) + "\n <td> " + kSpacer + " </td><td></td><td></td>\n</tr>\n";
+// Steam rows put the spacer before the unit.
+std::string row(const char* format, const std::string& label, double value, const char* unit) {
+    return test::printed(format, label, value, test::kSpacer, unit);
 }
 
 std::string expectedReport(const water::WaterSteamState& state) {
-    std::string text =
-        "<html> \n<head> \n\n</head> \n\n<body> \n\n"
-        "<h2> Properties of water / steam according to IAPWS-IF97 </h2>\n\n<table>\n";
-    text += printed(kInputRow, "Absolute pressure p", state.pressure(), "bar     ");
-    text += printed(kInputRow, "Temperature t", state.temperature(),
-                    "\xB0"
-                    "C      ");
+    std::string text = test::reportStart("Properties of water / steam according to IAPWS-IF97");
+    text += row(test::kInputRow, "Absolute pressure p", state.pressure(), "bar     ");
+    text += row(test::kInputRow, "Temperature t", state.temperature(),
+                "\xB0"
+                "C      ");
     if (state.mode() != water::kModePT) {
-        text += printed(kInputRow, "Steam quality x", state.quality(), "[-]     ");
+        text += row(test::kInputRow, "Steam quality x", state.quality(), "[-]     ");
     }
-    text += spacerRow("<tr> ");
+    text += test::spacerRow("<tr> ");
     for (int i = 0; i < water::kPropertyCount; ++i) {
         const Line& line = kProperties[static_cast<std::size_t>(i)];
         const std::string label = line.label;
         if (state.stateStatus(i) == 0) {
-            text += printed(kValueRow, label, state.stateValue(i), line.unit);
+            text += row(test::kValueRow, label, state.stateValue(i), line.unit);
         }
         if (state.liquidStatus(i) == 0) {
-            text += printed(kValueRow, label + "' (p, ts)", state.liquidValue(i), line.unit);
+            text += row(test::kValueRow, label + "' (p, ts)", state.liquidValue(i), line.unit);
         }
         if (state.vaporStatus(i) == 0) {
-            text += printed(kValueRow, label + "'' (p, ts)", state.vaporValue(i), line.unit);
+            text += row(test::kValueRow, label + "'' (p, ts)", state.vaporValue(i), line.unit);
         }
     }
-    text += spacerRow("<tr>");
+    text += test::spacerRow("<tr>");
     for (int i = 0; i < water::kSaturationCount; ++i) {
         if (state.saturationStatus(i) == 0) {
             const Line& line = kSaturation[static_cast<std::size_t>(i)];
-            text += printed(kValueRow, line.label, state.saturationValue(i), line.unit);
+            text += row(test::kValueRow, line.label, state.saturationValue(i), line.unit);
         }
     }
-    text += spacerRow("<tr>") + "</table>\n\n</body> \n</html>";
-    std::string crlf;
-    for (const char c : text) {
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return crlf;
+    text += test::spacerRow("<tr>") + "</table>\n\n</body> \n</html>";
+    return test::withCrLf(text);
 }
 
 class SteamTableReport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vaporis_steam_report_" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr); }
 
     std::string written(const water::WaterSteamState& state) {
-        const std::filesystem::path path = folder_ / "steam.html";
+        const std::filesystem::path path = folder_.path() / "steam.html";
         EXPECT_TRUE(writeSteamTableReport(path.string(), state));
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        return test::fileBytes(path);
     }
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 TEST_F(SteamTableReport, SuperheatedStateBytesMatchTheRowFormats) {
@@ -150,7 +123,8 @@ TEST_F(SteamTableReport, WetSteamBytesMatchTheRowFormats) {
 TEST_F(SteamTableReport, UncreatableFileIsReported) {
     water::WaterSteamState state(water::kModePT, 50.0, 400.0, 1.0);
     state.calculate();
-    EXPECT_FALSE(writeSteamTableReport((folder_ / "missing" / "steam.html").string(), state));
+    EXPECT_FALSE(
+        writeSteamTableReport((folder_.path() / "missing" / "steam.html").string(), state));
 }
 
 }  // namespace
