@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,10 +82,20 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
     return makeStatic(entry.text, entry.columnSpan, parent);
 }
 
+// A control's widget with its template state and, when it has an id, its object name.
+BuiltControl makeControl(const ControlEntry& entry, int defaultButtonId, QWidget* parent) {
+    BuiltControl built{entry.kind, makeWidget(entry, defaultButtonId, parent)};
+    built.widget->setEnabled(entry.enabled);
+    if (entry.id != kStaticId) {
+        built.widget->setObjectName(QStringLiteral("control%1").arg(entry.id));
+    }
+    return built;
+}
+
 // Places one control in its grid; an edit field with a text gets its label in front.
 BuiltControl place(const ControlEntry& entry, int defaultButtonId, QGridLayout& grid) {
     QWidget* parent = grid.parentWidget();
-    BuiltControl built{entry.kind, makeWidget(entry, defaultButtonId, parent)};
+    BuiltControl built = makeControl(entry, defaultButtonId, parent);
     int column = entry.column;
     const bool isEdit =
         entry.kind == ControlKind::kEdit || entry.kind == ControlKind::kReadOnlyEdit;
@@ -95,11 +107,51 @@ BuiltControl place(const ControlEntry& entry, int defaultButtonId, QGridLayout& 
     grid.addWidget(
         built.widget, entry.row, column, 1, entry.columnSpan,
         entry.kind == ControlKind::kStatic ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment());
-    built.widget->setEnabled(entry.enabled);
-    if (entry.id != kStaticId) {
-        built.widget->setObjectName(QStringLiteral("control%1").arg(entry.id));
-    }
     return built;
+}
+
+// The buttons that end a dialog, left to right: the window's last row when it holds nothing
+// but buttons one column wide (a menu's full-width button is no such row).
+std::vector<const ControlEntry*> commandButtons(const DialogTemplate& layout) {
+    int lastRow = -1;
+    for (const ControlEntry& entry : layout.controls) {
+        if (entry.group.empty()) {
+            lastRow = std::max(lastRow, entry.row);
+        }
+    }
+    std::vector<const ControlEntry*> buttons;
+    for (const ControlEntry& entry : layout.controls) {
+        if (!entry.group.empty() || entry.row != lastRow) {
+            continue;
+        }
+        if (entry.kind != ControlKind::kButton || entry.columnSpan != 1) {
+            return {};
+        }
+        buttons.push_back(&entry);
+    }
+    std::ranges::sort(buttons, {}, [](const ControlEntry* entry) { return entry->column; });
+    return buttons;
+}
+
+// In the grid, a command button would take the width of its column, which the groups above
+// decide: one button grew to half the window. In a row of their own the buttons keep their
+// natural width and spread over the window's width; a lone one stands at the right.
+void placeCommandRow(const std::vector<const ControlEntry*>& buttons, int defaultButtonId,
+                     QGridLayout& top, ControlMap& controls) {
+    auto* row = new QHBoxLayout;  // owned by top from the next line on
+    top.addLayout(row, buttons.front()->row, 0, 1, -1);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 || buttons.size() == 1) {
+            row->addStretch();
+        }
+        const ControlEntry& entry = *buttons[i];
+        const BuiltControl built = makeControl(entry, defaultButtonId, top.parentWidget());
+        built.widget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        row->addWidget(built.widget);
+        if (entry.id != kStaticId) {
+            controls.insert_or_assign(entry.id, built);
+        }
+    }
 }
 
 void addGroup(const ControlEntry& entry, GridMap& grids) {
@@ -153,9 +205,10 @@ ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
             addGroup(entry, grids);
         }
     }
+    const std::vector<const ControlEntry*> commandRow = commandButtons(layout);
     ControlMap controls;
     for (const ControlEntry& entry : layout.controls) {
-        if (entry.kind == ControlKind::kGroup) {
+        if (entry.kind == ControlKind::kGroup || std::ranges::count(commandRow, &entry) > 0) {
             continue;
         }
         const BuiltControl built =
@@ -163,6 +216,9 @@ ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
         if (entry.id != kStaticId) {
             controls.insert_or_assign(entry.id, built);
         }
+    }
+    if (!commandRow.empty()) {
+        placeCommandRow(commandRow, layout.defaultButtonId, *top, controls);
     }
     for (const auto& [group, grid] : grids) {
         equalizePictureColumns(*grid);
