@@ -10,15 +10,13 @@
 #include "cli/json_output.h"
 #include "cli/number_io.h"
 #include "cli/text_table.h"
-#include "engine/water/iterations.h"
-#include "engine/water/saturation.h"
+#include "engine/water/not_set.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/messages.h"
+#include "ui/steam_result_rules.h"
 #include "ui/steam_results_dialog.h"
-#include "ui/steam_table_dialog.h"
 #include "ui/steam_table_report.h"
-#include "ui/text_format.h"
 
 namespace vaporis::app {
 
@@ -78,20 +76,6 @@ WaterSteamState computeState(const ModeInputs& inputs) {
                                         : WaterSteamState(inputs.mode, NOT_SET, a, b);
     state.calculate();
     return state;
-}
-
-// What the steam-table dialog says about an input status that is not 0.
-int inputStatusMessage(int inputStatus) {
-    switch (inputStatus) {
-        case water::kInputError:
-            return 0;
-        case water::kInputOutOfRange:
-            return 1;
-        case water::kInputOnSaturationLine:
-            return 11;
-        default:
-            return 9;
-    }
 }
 
 int reportFailure(std::string_view message) {
@@ -189,27 +173,8 @@ void appendSteamRow(std::size_t mode, double first, double second, std::string& 
     }
 }
 
-// The enthalpy iteration: t, or in the two-phase region the boiling temperature and x.
-struct PhResult {
-    int status;
-    double t;
-    double x;
-    [[nodiscard]] bool valid() const { return status == water::kOk || twoPhase(); }
-    [[nodiscard]] bool twoPhase() const { return status == water::kTwoPhase; }
-};
-
-PhResult iteratePh(double p, double h) {
-    int status = water::kOk;
-    const double r = water::temperatureFromPH(p, h, status);
-    if (status != water::kTwoPhase) {
-        return {status, r, NOT_SET};
-    }
-    int boilingStatus = water::kOk;
-    return {status, water::boilingTemperature(p, boilingStatus), r};
-}
-
 void appendSteamPhRow(std::size_t /*pair*/, double p, double h, std::string& out) {
-    const PhResult result = iteratePh(p, h);
+    const ui::EnthalpyIteration result = ui::enthalpyIteration(p, h);
     appendNumber(out, p);
     appendNextField(out, h, true);
     appendNextField(out, result.status);
@@ -217,7 +182,7 @@ void appendSteamPhRow(std::size_t /*pair*/, double p, double h, std::string& out
     appendNextField(out, result.x, result.twoPhase());
 }
 
-std::string steamPhTable(double p, double h, const PhResult& result) {
+std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result) {
     TextTable table;
     table.addRow({"pressure p [bar]", tableNumber(p, true)});
     table.addRow({"enthalpy h [kJ/kg]", tableNumber(h, true)});
@@ -226,7 +191,7 @@ std::string steamPhTable(double p, double h, const PhResult& result) {
     return table.render();
 }
 
-nlohmann::ordered_json steamPhJson(double p, double h, const PhResult& result) {
+nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIteration& result) {
     return {{"p", p},
             {"h", h},
             {"status", result.status},
@@ -243,7 +208,7 @@ int runSteam(const SteamOptions& options) {
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
-        return reportFailure(ui::messageText(inputStatusMessage(state.inputStatus())));
+        return reportFailure(ui::messageText(ui::inputStatusMessage(state.inputStatus())));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
         return ui::writeSteamTableReport(path, state);
@@ -265,11 +230,9 @@ int runSteamPh(const SteamPhOptions& options) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
                             " is required");
     }
-    const PhResult result = iteratePh(*options.p, *options.h);
+    const ui::EnthalpyIteration result = ui::enthalpyIteration(*options.p, *options.h);
     if (!result.valid()) {
-        return reportFailure(
-            ui::formatText(ui::kIterationMessageFormat,
-                           {ui::messageText(ui::iterationFailureMessage(result.status))}));
+        return reportFailure(ui::iterationMessage(ui::iterationFailureMessage(result.status)));
     }
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));

@@ -1,18 +1,17 @@
 #include "ui/steam_table_dialog.h"
 
 #include <memory>
+#include <string>
 
-#include "engine/water/iterations.h"
-#include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
+#include "ui/steam_result_rules.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_report.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -22,28 +21,8 @@ constexpr SteamInputGroup kSteamInputs{kIdModePT,   kIdModePX,      kIdModeTX,
                                        kIdPressure, kIdTemperature, kIdQuality};
 
 constexpr int kIterationDecimals = 4;
-// The iteration's quality field stays empty while x holds this marker (a one-phase result).
-constexpr double kNoQuality = -1.0;
 
 }  // namespace
-
-// The message for a failed enthalpy iteration: the enthalpy lies beyond the temperature range
-// (message 0), the pressure or the state outside the range of validity (message 1), or the
-// iteration itself gave up (message 9) - never a temperature of -1.
-int iterationFailureMessage(int status) {
-    switch (status) {
-        case water::kEnthalpyAbove2000:
-        case water::kEnthalpyAbove800:
-        case water::kBelowTripleTemperature:
-            return 0;
-        case water::kPressureAbove1000:
-        case water::kBelowTriplePressure:
-        case water::kOutsideRegion:
-            return 1;
-        default:
-            return 9;
-    }
-}
 
 SteamTableDialog::SteamTableDialog(Port& port, water::WaterSteamState& state, SessionFlags& flags)
     : port_(port), state_(state), flags_(flags) {}
@@ -126,16 +105,12 @@ int SteamTableDialog::readInputsIntoState(int mode) {
 }
 
 bool SteamTableDialog::inputsAccepted(int readError, int inputStatus) {
-    if (readError != kNoInputError || inputStatus == water::kInputError) {
+    if (readError != kNoInputError) {
         showMessage(port_, 0, kCaptionError);
         return false;
     }
-    if (inputStatus == water::kInputOutOfRange) {
-        showMessage(port_, 1, kCaptionError);
-        return false;
-    }
-    if (inputStatus == water::kInputOnSaturationLine) {
-        showMessage(port_, 11, kCaptionError);
+    if (inputStatus != water::kInputOk) {
+        showMessage(port_, inputStatusMessage(inputStatus), kCaptionError);
         return false;
     }
     return true;
@@ -161,29 +136,17 @@ void SteamTableDialog::iterateEnthalpy() {
         showIterationFailure(0);
         return;
     }
-    int status = water::kOk;
-    const double r = water::temperatureFromPH(p, h, status);
-    double x = kNoQuality;
-    double t = r;
-    if (status == water::kTwoPhase) {
-        int boilingStatus = water::kOk;
-        x = r;
-        t = water::boilingTemperature(p, boilingStatus);
-    } else if (status != water::kOk) {
-        showIterationFailure(iterationFailureMessage(status));
+    const EnthalpyIteration result = enthalpyIteration(p, h);
+    if (!result.valid()) {
+        showIterationFailure(iterationFailureMessage(result.status));
         return;
     }
-    if (x == kNoQuality) {
-        clearField(port_, kIdIterQuality);
-    } else {
-        writeNumber(port_, kIdIterQuality, x, kIterationDecimals);
-    }
-    writeNumber(port_, kIdIterTemperature, t, kIterationDecimals);
+    writeNumber(port_, kIdIterQuality, result.x, kIterationDecimals);  // empty for one phase
+    writeNumber(port_, kIdIterTemperature, result.t, kIterationDecimals);
 }
 
 void SteamTableDialog::showIterationFailure(int messageNumber) {
-    const std::string text = formatText(kIterationMessageFormat, {messageText(messageNumber)});
-    port_.message(text, kCaptionError, MessageButtons::kOk);
+    port_.message(iterationMessage(messageNumber), kCaptionError, MessageButtons::kOk);
     clearField(port_, kIdIterQuality);
     clearField(port_, kIdIterTemperature);
 }

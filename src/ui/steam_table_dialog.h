@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "ui/dialog_template.h"
 #include "ui/port.h"
@@ -35,11 +36,6 @@ enum SteamTableId : int {
 
 inline constexpr std::string_view kGroupSteamInput = "Input";
 
-//! The text around the message of a failed enthalpy iteration.
-inline constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
-
-//! The message number for a failed enthalpy iteration with the status of temperatureFromPH.
-[[nodiscard]] int iterationFailureMessage(int status);
 inline constexpr std::string_view kGroupIteration = "Steam enthalpy iteration:";
 
 // id, kind, UTF-8 text, row, column, group box, column span, enabled

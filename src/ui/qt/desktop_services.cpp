@@ -7,16 +7,17 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/messages.h"
 #include "ui/qt/qt_text.h"
 
 namespace vaporis::ui {
 namespace {
 
 QMessageBox::Icon iconFor(std::string_view caption) {
-    if (caption == "Error") {
+    if (caption == kCaptionError) {
         return QMessageBox::Critical;
     }
-    return caption == "Warning" ? QMessageBox::Warning : QMessageBox::Information;
+    return caption == kCaptionWarning ? QMessageBox::Warning : QMessageBox::Information;
 }
 
 QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {

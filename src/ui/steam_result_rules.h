@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vaporis::ui {
+
+//! The text around the message of a failed enthalpy iteration.
+inline constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
+
+//! The message number for a water/steam input status that is not kInputOk: 0 for an input
+//! error, 1 out of range, 11 on the saturation line, 9 otherwise.
+[[nodiscard]] int inputStatusMessage(int inputStatus);
+
+//! The message number for a failed enthalpy iteration with the status of temperatureFromPH.
+[[nodiscard]] int iterationFailureMessage(int status);
+
+//! Message `messageNumber` as the enthalpy iteration tells it.
+[[nodiscard]] std::string iterationMessage(int messageNumber);
+
+//! The result of the enthalpy iteration at p [bar] and h [kJ/kg].
+struct EnthalpyIteration {
+    int status;  //!< of temperatureFromPH
+    double t;    //!< [°C]; in the two-phase region the boiling temperature
+    double x;    //!< [-] in the two-phase region, else NOT_SET
+    [[nodiscard]] bool twoPhase() const;
+    [[nodiscard]] bool valid() const;  //!< t (and x) may be shown
+};
+
+//! Temperature at p [bar] and h [kJ/kg], or boiling temperature and quality for wet steam.
+[[nodiscard]] EnthalpyIteration enthalpyIteration(double p, double h);
+
+}  // namespace vaporis::ui
