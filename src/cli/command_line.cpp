@@ -80,6 +80,12 @@ struct GasArguments {
     GasOptions options;
 };
 
+struct Arguments {
+    SteamArguments steam;
+    SteamPhArguments steamPh;
+    GasArguments gas;
+};
+
 void addSteam(CLI::App& app, SteamArguments& a) {
     auto* command = app.add_subcommand(
         "steam",
@@ -148,18 +154,35 @@ bool isUnknownCommand(CLI::App& app, int argc, const char* const* argv) {
     return known.empty();
 }
 
+// Runs the command that was parsed; ArgumentError for unusable arguments.
+int runParsed(const CLI::App& app, Arguments& a) {
+    if (app.got_subcommand("steam")) {
+        a.steam.options.p = a.steam.p.value();
+        a.steam.options.t = a.steam.t.value();
+        a.steam.options.x = a.steam.x.value();
+        return runSteam(a.steam.options);
+    }
+    if (app.got_subcommand("steam-ph")) {
+        a.steamPh.options.p = a.steamPh.p.value();
+        a.steamPh.options.h = a.steamPh.h.value();
+        return runSteamPh(a.steamPh.options);
+    }
+    a.gas.options.p = a.gas.p.value();
+    a.gas.options.t = a.gas.t.value();
+    a.gas.options.h = a.gas.h.value();
+    return runGas(a.gas.options);
+}
+
 }  // namespace
 
 int runCommandLine(int argc, const char* const* argv) {
     CLI::App app(kDescription, "vaporis-cli");
     app.set_version_flag("--version", "vaporis-cli " + std::string(kVersion));
     app.require_subcommand(1);
-    SteamArguments steam;
-    SteamPhArguments steamPh;
-    GasArguments gas;
-    addSteam(app, steam);
-    addSteamPh(app, steamPh);
-    addGas(app, gas);
+    Arguments arguments;
+    addSteam(app, arguments.steam);
+    addSteamPh(app, arguments.steamPh);
+    addGas(app, arguments.gas);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
                           "\" (use steam, steam-ph or gas)");
@@ -170,21 +193,7 @@ int runCommandLine(int argc, const char* const* argv) {
         return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
     }
     try {
-        if (app.got_subcommand("steam")) {
-            steam.options.p = steam.p.value();
-            steam.options.t = steam.t.value();
-            steam.options.x = steam.x.value();
-            return runSteam(steam.options);
-        }
-        if (app.got_subcommand("steam-ph")) {
-            steamPh.options.p = steamPh.p.value();
-            steamPh.options.h = steamPh.h.value();
-            return runSteamPh(steamPh.options);
-        }
-        gas.options.p = gas.p.value();
-        gas.options.t = gas.t.value();
-        gas.options.h = gas.h.value();
-        return runGas(gas.options);
+        return runParsed(app, arguments);
     } catch (const ArgumentError& error) {
         return usageError(error.what());
     }

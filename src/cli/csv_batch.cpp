@@ -193,6 +193,22 @@ std::string inputErrorLine(std::string_view header) {
     }
 }
 
+// The two numbers of a data line in the order of the header's pair; nothing for a malformed
+// line.
+std::optional<std::array<double, 2>> readInputs(std::string_view line, bool overlong,
+                                                const HeaderMatch& header) {
+    const auto fields = splitPair(line);
+    if (!fields || overlong) {
+        return std::nullopt;
+    }
+    const std::optional<double> first = parseNumber((*fields)[header.swapped ? 1 : 0]);
+    const std::optional<double> second = parseNumber((*fields)[header.swapped ? 0 : 1]);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return std::array{*first, *second};
+}
+
 }  // namespace
 
 void appendNextField(std::string& out, double value, bool valid) {
@@ -222,15 +238,8 @@ void runBatch(std::FILE* in, std::FILE* out, const BatchCommand& command) {
         if (isBlank(line)) {
             continue;
         }
-        const auto fields = splitPair(line);
-        std::optional<double> first;
-        std::optional<double> second;
-        if (fields && !overlong) {
-            first = parseNumber((*fields)[header.swapped ? 1 : 0]);
-            second = parseNumber((*fields)[header.swapped ? 0 : 1]);
-        }
-        if (first && second) {
-            command.writeRow(header.pair, *first, *second, writer.buffer());
+        if (const auto inputs = readInputs(line, overlong, header)) {
+            command.writeRow(header.pair, (*inputs)[0], (*inputs)[1], writer.buffer());
         } else {
             writer.buffer() += errorLine;
         }
