@@ -15,8 +15,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"
-#include "qt_test_support.h"
+#include "ui/gas_property_dialog.h"
 #include "ui/information_dialog.h"
+#include "ui/qt/qt_test_support.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
 #include "ui/steam_results_dialog.h"
@@ -71,6 +72,31 @@ TEST(QtDialogHost, EveryTemplateBuildsEveryControlWithItsTitle) {
                 EXPECT_EQ(widget->isEnabled(), entry.enabled);
             }
         }
+    }
+}
+
+// The groups above decide how wide the grid's columns are; the buttons below must not follow.
+TEST(QtDialogHost, ButtonsThatEndADialogKeepTheirNaturalWidthInOneRow) {
+    struct Case {
+        const DialogTemplate* layout;
+        std::array<int, 3> buttons;
+    };
+    for (const Case& c : {Case{&kGasPropertyTemplate, {kIdGasOk, kIdGasValidity, kIdGasBack}},
+                          Case{&kSteamTableTemplate, {kIdSteamOk, kIdValidity, kIdSteamBack}}}) {
+        SCOPED_TRACE(c.layout->resourceId);
+        RecordedWindow built(*c.layout);
+        built.window().show();
+        QApplication::processEvents();
+        int previousRight = 0;
+        for (const int id : c.buttons) {
+            SCOPED_TRACE(id);
+            const auto* button = control<QPushButton>(built.window(), id);
+            EXPECT_EQ(button->width(), button->sizeHint().width());
+            EXPECT_EQ(button->y(), control<QPushButton>(built.window(), c.buttons[0])->y());
+            EXPECT_GT(button->x(), previousRight);
+            previousRight = button->geometry().right();
+        }
+        built.window().hide();
     }
 }
 

@@ -10,32 +10,22 @@
 #include "app/main_menu.h"
 #include "app/module_objects.h"
 #include "engine/gas/component_data.h"
-#include "qt_test_support.h"
 #include "ui/gas_analysis_dialog.h"
 #include "ui/gas_property_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_test_support.h"
 #include "ui/qt/qt_text.h"
 
 namespace vaporis::app {
 namespace {
 
+using test::click;
 using test::control;
 using test::inWindow;
+using test::retype;
 using ui::DialogTemplate;
 using ui::QtDialogHost;
 using ui::toQString;
-
-// Replaces the field's text key by key, as a user who selected it and typed.
-void retype(QWidget& window, int id, const char* text) {
-    auto* edit = control<QLineEdit>(window, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void click(QWidget& window, int id) {
-    control<QPushButton>(window, id)->click();
-}
 
 QString textOf(QWidget& window, int id) {
     return control<QLineEdit>(window, id)->text();

@@ -6,8 +6,8 @@
 
 #include "app/main_menu.h"
 #include "app/module_objects.h"
-#include "qt_test_support.h"
 #include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_test_support.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
 #include "ui/steam_results_dialog.h"
@@ -16,20 +16,12 @@
 namespace vaporis::app {
 namespace {
 
+using test::click;
 using test::control;
 using test::inWindow;
+using test::retype;
 using ui::QtDialogHost;
 using ui::toQString;
-
-void type(QWidget& window, int id, const char* text) {
-    auto* edit = control<QLineEdit>(window, id);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-}
-
-void click(QWidget& window, int id) {
-    control<QPushButton>(window, id)->click();
-}
 
 // The whole way of an engineer who looks up superheated steam at 50 bar and 400 °C.
 TEST(QtMainMenu, SteamTableShowsEnthalpyOfFiftyBarFourHundredDegrees) {
@@ -42,8 +34,8 @@ TEST(QtMainMenu, SteamTableShowsEnthalpyOfFiftyBarFourHundredDegrees) {
     inWindow(toQString(kMainMenuTemplate.caption), [&](QWidget& menuWindow) {
         inWindow(toQString(ui::kSteamTableTemplate.caption), [&](QWidget& table) {
             control<QRadioButton>(table, ui::kIdModePT)->click();
-            type(table, ui::kIdPressure, "50");
-            type(table, ui::kIdTemperature, "400");
+            retype(table, ui::kIdPressure, "50");
+            retype(table, ui::kIdTemperature, "400");
             inWindow(toQString(ui::kSteamResultsTemplate.caption), [&](QWidget& results) {
                 enthalpy = control<QLineEdit>(results, ui::stateFieldId(water::kH))->text();
                 click(results, ui::kIdResultsValidity);

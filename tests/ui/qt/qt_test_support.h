@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +21,19 @@ namespace vaporis::test {
 template <typename Widget>
 Widget* control(QWidget& window, int id) {
     return window.findChild<Widget*>(QStringLiteral("control%1").arg(id));
+}
+
+//! Replaces the text of edit field `id` key by key, as a user who selected it and typed.
+inline void retype(QWidget& window, int id, const char* text) {
+    auto* edit = control<QLineEdit>(window, id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+//! Clicks button `id`.
+inline void click(QWidget& window, int id) {
+    control<QPushButton>(window, id)->click();
 }
 
 //! Dialog logic that only records what the window sent it.
