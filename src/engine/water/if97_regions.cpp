@@ -199,8 +199,8 @@ constexpr double kRegion1PStar = 165.3;
 constexpr double kRegion1TStar = 1386.0;
 constexpr double kRegion2PStar = 10.0;
 constexpr double kRegion2TStar = 540.0;
-constexpr double kRegion3RhoStar = 322.0;
-constexpr double kRegion3TStar = 647.096;
+using detail::kRegion3RhoStar;
+using detail::kRegion3TStar;
 constexpr double kRegion5PStar = 10.0;
 constexpr double kRegion5TStar = 1000.0;
 

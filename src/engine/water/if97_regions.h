@@ -69,6 +69,10 @@ struct BasicEquation {
 
 namespace detail {
 
+//! Reducing density [kg/m³] and temperature [K] of the Helmholtz equation of region 3.
+inline constexpr double kRegion3RhoStar = 322.0;
+inline constexpr double kRegion3TStar = 647.096;
+
 //! Reducing pressure [bar] and temperature [K] of the Gibbs equation of region 1, 2 or 5.
 struct ReducingValues {
     double pStar;

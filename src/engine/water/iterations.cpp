@@ -154,8 +154,8 @@ bool finite(double a, double b) {
 }  // namespace
 
 double region3Pressure(double v, double tK) {
-    const double delta = 1.0 / (322.0 * v);
-    const double tau = 647.096 / tK;
+    const double delta = 1.0 / (detail::kRegion3RhoStar * v);
+    const double tau = detail::kRegion3TStar / tK;
     return delta * gammaPi(delta, tau, kRegion3) * kGasConstant * tK / (100.0 * v);
 }
 

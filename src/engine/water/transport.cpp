@@ -223,7 +223,10 @@ IsochoreStep subcriticalStart(double p, double t) {
 }
 
 // Halves ΔT until the isochore through (p, t) lies strictly between the two trial volumes.
-int bracketSubcritical(double p, double t, double v, int r, IsochoreStep& step) {
+// Below the critical point the pressure steps follow the saturation line at each trial
+// temperature; above it they stay fixed, and the halving keeps a slope steeper than
+// 0.1 bar per 0.1 K from being cut off at the end of the bracket.
+int bracketIsochore(double p, double t, double v, int r, bool subcritical, IsochoreStep& step) {
     for (int n = 0; n < kMaxSlopeHalvings; ++n) {
         // A zero temperature step (liquid at 0 °C on the line) or a zero lower pressure step
         // (at the triple-point pressure) leaves no difference quotient.
@@ -231,9 +234,11 @@ int bracketSubcritical(double p, double t, double v, int r, IsochoreStep& step) 
             return kDegenerateStep;
         }
         const double t2 = t + step.d * step.dT;
-        step.steps = subcriticalSteps(p, t2, step.d);
-        if (step.steps.lower == 0.0) {
-            return kDegenerateStep;
+        if (subcritical) {
+            step.steps = subcriticalSteps(p, t2, step.d);
+            if (step.steps.lower == 0.0) {
+                return kDegenerateStep;
+            }
         }
         int vStatus = kOk;
         const double vl = specificVolume(p - step.steps.lower, t2, r, vStatus);
@@ -249,15 +254,16 @@ int bracketSubcritical(double p, double t, double v, int r, IsochoreStep& step) 
 // Regions 1, 2, 5: the pressure on the isochore through (p, t) at a nearby temperature, with
 // region r's equation for every trial point.
 double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
+    const bool subcritical = p <= kCriticalPressure && t + 273.15 <= kCriticalTemperature;
     IsochoreStep step;
-    if (p > kCriticalPressure || t + 273.15 > kCriticalTemperature) {
-        step.steps.lower = std::min({0.1, std::abs(p - kCriticalPressure), p - kTriplePressure});
-    } else {
+    if (subcritical) {
         step = subcriticalStart(p, t);
-        status = bracketSubcritical(p, t, v, r, step);
-        if (status != kOk) {
-            return -1.0;
-        }
+    } else {
+        step.steps.lower = std::min({0.1, std::abs(p - kCriticalPressure), p - kTriplePressure});
+    }
+    status = bracketIsochore(p, t, v, r, subcritical, step);
+    if (status != kOk) {
+        return -1.0;
     }
     const double t2 = t + step.d * step.dT;
     const double p2 =
@@ -339,14 +345,36 @@ int derivativeRegion(double p, double t, int region, int& status) {
     return r;
 }
 
-// Relative volume change (vB - vA) / vA of two region-3 states, or a non-zero status.
-double region3VolumeChange(double pA, double tKA, double pB, double tKB, int& status) {
-    const double vA = region3Volume(pA, tKA, status);
+// Region 3 from the derivatives of phi at the density of (p, T): a difference quotient of two
+// density searches would carry their 0.0001 bar stop as an error of 10 % and more, and near
+// 623.15 K its step would reach across the saturation line.
+struct Region3Slopes {
+    double beta;  // [1/K]
+    double chi;   // [1/bar]
+};
+
+Region3Slopes region3Slopes(double p, double tK, int& status) {
+    const double v = region3Volume(p, tK, status);
     if (status != kOk) {
-        return -1.0;
+        return {-1.0, -1.0};
     }
-    const double vB = region3Volume(pB, tKB, status);
-    return status == kOk ? (vB - vA) / vA : -1.0;
+    const double delta = 1.0 / (detail::kRegion3RhoStar * v);
+    const double tau = detail::kRegion3TStar / tK;
+    const BasicEquation f = basicEquation(delta, tau, kRegion3);
+    // (dp/drho)_T / (R T) and (dp/dT)_rho / (rho R)
+    const double stiffness = 2.0 * delta * f.pi + delta * delta * f.piPi;
+    const double pressureSlope = delta * f.pi - delta * tau * f.piTau;
+    // chi = 1 / (rho (dp/drho)_T) in 1/kPa, 100 kPa per bar
+    return {pressureSlope / (tK * stiffness), 100.0 * v / (kGasConstant * tK * stiffness)};
+}
+
+// The second pressure of the density slope: upward in the liquid, downward in the vapour (away
+// from the saturation line), and never below the critical pressure from above it.
+double densityStepPressure(double p, double t, double dp) {
+    if (p < kCriticalPressure) {
+        return p > saturationPressure(t) && p < 1000.0 - dp ? p + dp : p - dp;
+    }
+    return p > kCriticalPressure + 2.0 * dp ? p - dp : p + dp;
 }
 
 }  // namespace
@@ -395,7 +423,8 @@ double surfaceTension(double t, int& status) {
         status = kAboveCriticalTemperature;
         return -1.0;
     }
-    if (tK < 273.16) {
+    // in °C: 0.01 + 273.15 rounds to just below 273.16, which would refuse the triple point
+    if (t < 0.01) {
         status = kBelowTripleTemperature;
         return -1.0;
     }
@@ -429,17 +458,7 @@ double isobaricExpansion(double p, double t, int region, int& status) {
         const BasicEquation g = basicEquation(p / pStar, tau, r);
         return (1.0 - tau * g.piTau / g.pi) / tK;
     }
-    const bool compressedLiquid =
-        p < kCriticalPressure && tK < kCriticalTemperature && p > saturationPressure(t);
-    double dT = compressedLiquid ? -0.1 : 0.1;
-    if (tK + dT > b23Temperature(p)) {
-        dT = 0.9 * (b23Temperature(p) - tK);
-    }
-    if (tK + dT < 623.15) {
-        dT = 0.9 * (tK - 623.15);
-    }
-    const double change = region3VolumeChange(p, tK, p, tK + dT, status);
-    return status == kOk ? change / dT : -1.0;
+    return region3Slopes(p, tK, status).beta;
 }
 
 double isothermalCompressibility(double p, double t, int region, int& status) {
@@ -453,12 +472,7 @@ double isothermalCompressibility(double p, double t, int region, int& status) {
         const BasicEquation g = basicEquation(p / pStar, tStar / tK, r);
         return -g.piPi / g.pi / pStar;
     }
-    double dp = (p >= kCriticalPressure || t < saturationTemperature(p)) ? 0.001 : -0.001;
-    if (p + dp < kRegion3Switch) {
-        dp = 0.9 * (p - kRegion3Switch);
-    }
-    const double change = region3VolumeChange(p, tK, p + dp, tK, status);
-    return status == kOk ? -change / dp : -1.0;
+    return region3Slopes(p, tK, status).chi;
 }
 
 double isobaricExpansion(double p, double t, int& status) {
@@ -484,26 +498,20 @@ double isochoricPressureSlope(double p, double t, int& status) {
 }
 
 double isothermalDensitySlope(double p, double t, int& status) {
-    if (!finite(p, t)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    const double dp = p < 0.01611213 ? (p - kTriplePressure) / 2.0 : 0.01;
-    const double v1 = specificVolume(p, t, status);
+    // Both densities come from the state's own equation: near the boundary of regions 2 and 3
+    // the second pressure may lie across it, and the step of 0.01 bar would then measure the
+    // small disagreement of the two equations instead of the slope.
+    const int r = derivativeRegion(p, t, kRegionNone, status);
     if (status != kOk) {
         return -1.0;
     }
-    double p2 = p + dp;
-    if (p < kCriticalPressure) {
-        if (!(p > saturationPressure(t) && p < 1000.0 - dp)) {
-            p2 = p - dp;
-        }
-    } else if (!(p > kCriticalPressure + 2.0 * dp)) {
-        p2 = p + dp;
-    } else {
-        p2 = p - dp;
+    const double dp = p < 0.01611213 ? (p - kTriplePressure) / 2.0 : 0.01;
+    const double v1 = specificVolume(p, t, r, status);
+    if (status != kOk) {
+        return -1.0;
     }
-    const double v2 = specificVolume(p2, t, status);
+    const double p2 = densityStepPressure(p, t, dp);
+    const double v2 = specificVolume(p2, t, r, status);
     return status == kOk ? (1.0 / v2 - 1.0 / v1) / (p2 - p) : -1.0;
 }
 

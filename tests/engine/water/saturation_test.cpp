@@ -118,6 +118,44 @@ TEST(WaterSaturatedStates, AboveRegion3SwitchFindLiquidAndVapourDensities) {
     EXPECT_NEAR(1.0 / vVapor, 170.5, 0.5);
 }
 
+TEST(WaterSaturatedStates, MatchIf97SaturationTables) {
+    // p [bar], h', h'' [kJ/kg], s', s'' [kJ/(kg K)], v', v'' [m³/kg]: IF97 regions 1 and 2 at
+    // ts, and above 165.35 bar region 3 exactly at ts (an independent evaluation); the engine
+    // evaluates region 3 0.001 K off the line, which moves h by cp times 0.001 K
+    struct Row {
+        double p, hLiquid, hVapor, sLiquid, sVapor, vLiquid, vVapor, hTolerance;
+    };
+    for (const Row& r : {
+             Row{0.01, 29.298246546, 2513.682039051, 0.105910448, 8.974929790, 0.00100014334,
+                 129.183305, 1e-6},
+             Row{10.0, 762.682844335, 2777.119537685, 2.138431351, 6.584978996, 0.00112723375,
+                 0.194348884, 1e-6},
+             Row{50.0, 1154.502042334, 2794.227066045, 2.920745964, 5.973704054, 0.00128640561,
+                 0.0394462712, 1e-6},
+             Row{100.0, 1407.867500568, 2725.472566439, 3.360290685, 5.615889874, 0.0014526199,
+                 0.0180335752, 1e-6},
+             Row{150.0, 1610.151785656, 2610.864758770, 3.684446043, 5.310800319, 0.00165696259,
+                 0.0103400917, 1e-6},
+             Row{170.0, 1690.035824671, 2547.412768052, 3.807669583, 5.178500093, 0.00176934393,
+                 0.00836934417, 0.03},
+             Row{200.0, 1827.100624218, 2411.387211390, 4.015381593, 4.929903969, 0.00203864725,
+                 0.00585827684, 0.06},
+         }) {
+        SCOPED_TRACE(r.p);
+        const bool exact = r.hTolerance < 1e-3;
+        const double sTolerance = exact ? 1e-9 : 1e-4;
+        const double vTolerance = exact ? 1e-8 : 2e-4;
+        int status = -1;
+        EXPECT_NEAR(enthalpySatLiquid(r.p, status), r.hLiquid, r.hTolerance);
+        EXPECT_NEAR(enthalpySatVapor(r.p, status), r.hVapor, r.hTolerance);
+        EXPECT_NEAR(entropySatLiquid(r.p, status), r.sLiquid, sTolerance);
+        EXPECT_NEAR(entropySatVapor(r.p, status), r.sVapor, sTolerance);
+        EXPECT_NEAR(specificVolumeSatLiquid(r.p, status) / r.vLiquid, 1.0, vTolerance);
+        EXPECT_NEAR(specificVolumeSatVapor(r.p, status) / r.vVapor, 1.0, vTolerance);
+        EXPECT_EQ(status, kOk);
+    }
+}
+
 TEST(WaterSaturatedStates, LiquidAndVapourAt1BarAndEvaporationEnthalpy) {
     int status = -1;
     EXPECT_NEAR(enthalpySatLiquid(1.0, status), 417.436, 5e-4);

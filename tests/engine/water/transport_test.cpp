@@ -1,5 +1,7 @@
 #include "engine/water/transport.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "engine/water/saturation.h"
@@ -36,13 +38,55 @@ TEST(WaterTransport, StateWithoutDensityIsNotReportedValid) {
     EXPECT_EQ(status, kOutsideRegion);
 }
 
-TEST(WaterTransport, ConductivityNearCriticalPointIncludesEnhancement) {
-    // IAPS 1985 tables: about 0.2 W/(m K) at 250 bar, 380 °C, well above the background
-    int status = -1;
-    const double lambda = thermalConductivity(250.0, 380.0, status);
-    EXPECT_EQ(status, kOk);
-    EXPECT_GT(lambda, 0.15);
-    EXPECT_LT(lambda, 0.6);
+TEST(WaterTransport, MatchesIaps1985FormulationsAndWellKnownValues) {
+    // p [bar], t [°C], eta [1e-6 Pa s], lambda [W/(m K)]: an independent evaluation of the IAPS
+    // 1985 viscosity and conductivity formulations on IF97 densities with exact derivatives in
+    // the critical enhancement (water at 25 °C: 890.0e-6 Pa s and 0.607 W/(m K); steam at
+    // 1 bar, 200 °C: 16.2e-6 Pa s). Above the critical pressure the enhancement is a large
+    // part of lambda and needs the isochore's slope even where it exceeds 1 bar/K.
+    for (const auto& [p, t, eta, lambda] : {
+             std::array{1.0, 25.0, 890.0825, 0.6071948},
+             std::array{1.0, 200.0, 16.1769, 0.03328443},
+             std::array{1000.0, 25.0, 889.661, 0.6514143},
+             std::array{150.0, 300.0, 88.33336, 0.5614359},
+             std::array{221.0, 350.0, 70.89191, 0.4711677},
+             std::array{250.0, 410.0, 28.56143, 0.1424323},
+             std::array{400.0, 460.0, 37.28022, 0.2019042},
+             std::array{1000.0, 590.0, 55.38049, 0.2791946},
+         }) {
+        SCOPED_TRACE(::testing::Message() << "p = " << p << " bar, t = " << t << " °C");
+        int status = -1;
+        EXPECT_NEAR(dynamicViscosity(p, t, status) * 1e6 / eta, 1.0, 5e-6);
+        EXPECT_EQ(status, kOk);
+        EXPECT_NEAR(thermalConductivity(p, t, status) / lambda, 1.0, 2e-3);
+        EXPECT_EQ(status, kOk);
+    }
+}
+
+TEST(WaterTransport, ConductivityContinuousAcrossRegion2And3Boundary) {
+    // the density slope of the critical enhancement takes both densities from one equation
+    for (const double p : {170.0, 250.0, 500.0}) {
+        SCOPED_TRACE(p);
+        const double t = b23Temperature(p) - 273.15;
+        int status = -1;
+        const double region3 = thermalConductivity(p, t - 1e-4, status);
+        EXPECT_EQ(status, kOk);
+        const double region2 = thermalConductivity(p, t + 1e-4, status);
+        EXPECT_EQ(status, kOk);
+        EXPECT_NEAR(region2 / region3, 1.0, 0.005);
+    }
+}
+
+TEST(WaterSurfaceTension, MatchesIapws1994TableFromTheTriplePoint) {
+    // t [°C], sigma [1e-3 N/m] as printed in the IAPWS 1994 release's table
+    for (const auto& [t, sigma] : {std::array{0.01, 75.65}, std::array{25.0, 71.97},
+                                   std::array{100.0, 58.91}, std::array{200.0, 37.67},
+                                   std::array{300.0, 14.36}}) {
+        SCOPED_TRACE(t);
+        int status = -1;
+        EXPECT_NEAR(surfaceTension(t, status) * 1e3, sigma, 0.005);
+        EXPECT_EQ(status, kOk);
+    }
 }
 
 TEST(WaterSurfaceTension, ValueAndTemperatureLimits) {
@@ -74,20 +118,56 @@ TEST(WaterExpansionAndCompressibility, IdealGasLimitAtLowPressure) {
     EXPECT_EQ(status, kOk);
 }
 
-TEST(WaterExpansionAndCompressibility, Region3NumericalValuesAreContinuousAcrossBoundary) {
-    // just below and above the 1-3 boundary at 350 °C the two methods must roughly agree
-    int status = -1;
-    const double beta1 = isobaricExpansion(300.0, 349.9, status);
-    EXPECT_EQ(status, kOk);
-    const double beta3 = isobaricExpansion(300.0, 350.1, status);
-    EXPECT_EQ(status, kOk);
-    EXPECT_NEAR(beta3 / beta1, 1.0, 0.02);
-    // the 0.001 bar step is only ten times the 0.0001 bar stop of the density search, so the
-    // region-3 compressibility carries up to about 20 % noise
-    const double chi1 = isothermalCompressibility(300.0, 349.9, status);
-    const double chi3 = isothermalCompressibility(300.0, 350.1, status);
-    EXPECT_EQ(status, kOk);
-    EXPECT_NEAR(chi3 / chi1, 1.0, 0.25);
+TEST(WaterExpansionAndCompressibility, Region3MatchesIf97Derivatives) {
+    // the IF97 region-3 check points (Table 33) at their pressures; beta [1/K] and chi [1/bar]
+    // from the derivatives of the region-3 equation at rho = 500 and 200 kg/m³
+    for (const auto& [p, t, beta, chi] : {
+             std::array{255.837018, 376.85, 0.0168653108, 0.00345506958},
+             std::array{222.930643, 376.85, 0.0685312281, 0.0375798588},
+             std::array{783.095639, 476.85, 0.00441515099, 0.000806710817},
+         }) {
+        SCOPED_TRACE(p);
+        int status = -1;
+        EXPECT_NEAR(isobaricExpansion(p, t, status) / beta, 1.0, 1e-4);
+        EXPECT_EQ(status, kOk);
+        EXPECT_NEAR(isothermalCompressibility(p, t, status) / chi, 1.0, 1e-4);
+        EXPECT_EQ(status, kOk);
+    }
+}
+
+TEST(WaterExpansionAndCompressibility, ContinuousAcrossRegion3Boundaries) {
+    // p [bar], t [°C] on the boundary: region 1 or 2 on one side, region 3 on the other; the
+    // equations of neighbouring regions agree to well within a per cent there
+    for (const auto& [p, t] : {std::array{300.0, 350.0}, std::array{1000.0, 350.0},
+                               std::array{250.0, b23Temperature(250.0) - 273.15},
+                               std::array{500.0, b23Temperature(500.0) - 273.15}}) {
+        SCOPED_TRACE(p);
+        int status = -1;
+        const double below = isobaricExpansion(p, t - 0.01, status);
+        const double above = isobaricExpansion(p, t + 0.01, status);
+        EXPECT_NEAR(above / below, 1.0, 0.01);
+        EXPECT_EQ(status, kOk);
+        const double chiBelow = isothermalCompressibility(p, t - 0.01, status);
+        const double chiAbove = isothermalCompressibility(p, t + 0.01, status);
+        EXPECT_NEAR(chiAbove / chiBelow, 1.0, 0.01);
+        EXPECT_EQ(status, kOk);
+    }
+}
+
+TEST(WaterSaturatedTransport, ExpansionAndCompressibilityContinuousAtRegion3Switch) {
+    // at and just above 165.35 bar the saturated states come from region 3 just off the line;
+    // the values must continue those of regions 1 and 2 below (IF97 at ts: beta' = 0.01041,
+    // beta'' = 0.02274 1/K, chi' = 0.001686, chi'' = 0.02185 1/bar)
+    for (const double p : {165.34, 165.35, 165.351, 165.4, 165.5}) {
+        SCOPED_TRACE(p);
+        int status = -1;
+        EXPECT_NEAR(isobaricExpansionSatLiquid(p, status) / 0.01041, 1.0, 0.01);
+        EXPECT_EQ(status, kOk);
+        EXPECT_NEAR(isobaricExpansionSatVapor(p, status) / 0.02274, 1.0, 0.01);
+        EXPECT_NEAR(isothermalCompressibilitySatLiquid(p, status) / 0.001686, 1.0, 0.01);
+        EXPECT_NEAR(isothermalCompressibilitySatVapor(p, status) / 0.02185, 1.0, 0.01);
+        EXPECT_EQ(status, kOk);
+    }
 }
 
 TEST(WaterSaturatedTransport, AboveCriticalPressureStatus5AndRegion3At200Bar) {

@@ -1,5 +1,6 @@
 #include "engine/water/water_steam_state.h"
 
+#include <array>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,51 @@ TEST(WaterSteamState, SupercriticalAndRegion3States) {
     EXPECT_EQ(state.liquidStatus(kH), kAboveCriticalPressure);
     EXPECT_EQ(state.liquidStatus(kNu), kDerivedInvalid);
     EXPECT_EQ(state.saturationStatus(kTs), kAboveCriticalPressure);
+}
+
+using ValueReader = double (WaterSteamState::*)(int) const;
+using StatusReader = int (WaterSteamState::*)(int) const;
+
+// Every value of one row of two states agrees within tolerance and is valid in both.
+void expectRowsClose(const WaterSteamState& a, const WaterSteamState& b, ValueReader value,
+                     StatusReader status, double tolerance) {
+    for (int i = 0; i < kPropertyCount; ++i) {
+        SCOPED_TRACE(::testing::Message() << "property " << i);
+        EXPECT_EQ((a.*status)(i), kOk);
+        EXPECT_EQ((b.*status)(i), kOk);
+        EXPECT_NEAR((b.*value)(i) / (a.*value)(i), 1.0, tolerance);
+    }
+}
+
+TEST(WaterSteamState, SaturatedRowsContinuousAcrossRegion3Switch) {
+    // at 165.35 bar the saturated states move from regions 1 and 2 at ts to region 3 just off
+    // the line; the rows differ by the two equations' disagreement only (0.3 % in cp)
+    const WaterSteamState below = calculated(kModePX, 165.35, NOT_SET, 0.0);
+    const WaterSteamState above = calculated(kModePX, 165.3500001, NOT_SET, 0.0);
+    ASSERT_EQ(below.inputStatus(), kInputOk);
+    ASSERT_EQ(above.inputStatus(), kInputOk);
+    SCOPED_TRACE("saturated liquid");
+    expectRowsClose(below, above, &WaterSteamState::liquidValue, &WaterSteamState::liquidStatus,
+                    0.005);
+    SCOPED_TRACE("saturated vapour");
+    expectRowsClose(below, above, &WaterSteamState::vaporValue, &WaterSteamState::vaporStatus,
+                    0.005);
+}
+
+TEST(WaterSteamState, StateContinuousAcrossRegion3Boundaries) {
+    // p [bar], t [°C] on the boundary of region 3 with region 1 (350 °C) or region 2 (B23);
+    // 1 % is what the equations of neighbouring regions disagree by in the second derivatives
+    for (const auto& [p, t] : {std::array{300.0, 350.0}, std::array{221.0, 350.0},
+                               std::array{170.0, b23Temperature(170.0) - 273.15},
+                               std::array{250.0, b23Temperature(250.0) - 273.15},
+                               std::array{500.0, b23Temperature(500.0) - 273.15}}) {
+        SCOPED_TRACE(::testing::Message() << "p = " << p << " bar, t = " << t << " °C");
+        const WaterSteamState below = calculated(kModePT, p, t - 1e-4, 0.0);
+        const WaterSteamState above = calculated(kModePT, p, t + 1e-4, 0.0);
+        ASSERT_NE(regionAt(p, t - 1e-4), regionAt(p, t + 1e-4));
+        expectRowsClose(below, above, &WaterSteamState::stateValue,
+                        &WaterSteamState::stateStatus, 0.01);
+    }
 }
 
 TEST(WaterSteamState, TransportOutOfRangeInvalidatesDerivedValues) {
