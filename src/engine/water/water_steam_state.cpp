@@ -267,7 +267,9 @@ void WaterSteamState::computeTwoPhaseState() {
     state_[kRho] = 1.0 / state_[kV];
     stateStatus_[kRho] = kOk;
     state_[kEta] = 1.0 / (x / vapor_[kEta] + (1.0 - x) / liquid_[kEta]);
-    stateStatus_[kEta] = kOk;
+    // At the triple-point pressure the liquid lies below 0 °C, outside the viscosity's range.
+    stateStatus_[kEta] =
+        allValid(liquidStatus_[kEta], vaporStatus_[kEta], kOk) ? kOk : kDerivedInvalid;
     state_[kNu] = state_[kEta] * state_[kV];
     stateStatus_[kNu] = allValid(stateStatus_[kEta], stateStatus_[kV], 0) ? kOk : kDerivedInvalid;
     if (x == 0.0) {

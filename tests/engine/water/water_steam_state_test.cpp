@@ -120,6 +120,17 @@ TEST(WaterSteamState, WetSteamMixesSaturatedRowsAndLeavesUndefinedValues) {
     }
 }
 
+TEST(WaterSteamState, WetSteamViscosityNeedsBothSaturatedViscosities) {
+    // at the triple-point pressure the liquid is taken 0.0011 K below 0 °C, where the viscosity
+    // is not defined: the mixture's viscosity is not valid either
+    const WaterSteamState state = calculated(kModePX, 0.00611213, NOT_SET, 0.5);
+    ASSERT_EQ(state.inputStatus(), kInputOk);
+    EXPECT_EQ(state.liquidStatus(kEta), kOutsideRegion);
+    EXPECT_EQ(state.stateStatus(kH), kOk);
+    EXPECT_NE(state.stateStatus(kEta), kOk);
+    EXPECT_NE(state.stateStatus(kNu), kOk);
+}
+
 TEST(WaterSteamState, QualityZeroAndOneCopyTheSaturatedRows) {
     const WaterSteamState liquid = calculated(kModePX, 10.0, NOT_SET, 0.0);
     const WaterSteamState vapor = calculated(kModeTX, NOT_SET, 150.0, 1.0);
