@@ -96,7 +96,10 @@ std::string_view unitText(int number) {
 }
 
 std::string reportDocument(std::string_view title, std::string_view sections) {
-    std::string document = "<html> \n<head> \n\n</head> \n\n<body> \n\n";
+    // The bytes are Windows-1252 (° and ³ are single bytes); saying so keeps a viewer that
+    // would guess UTF-8 from showing broken units.
+    std::string document =
+        "<html> \n<head> \n<meta charset=\"windows-1252\">\n\n</head> \n\n<body> \n\n";
     document += "<h2> ";
     document += title;
     document += " </h2>\n\n";

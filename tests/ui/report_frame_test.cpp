@@ -27,7 +27,7 @@ TEST(ReportFrame, UnitTextsKeepTheirPadding) {
 
 TEST(ReportFrame, DocumentWrapsSectionsInTheFrame) {
     EXPECT_EQ(reportDocument(kWaterReportTitle, "<table>\n</table>\n"),
-              "<html> \n<head> \n\n</head> \n\n<body> \n\n"
+              "<html> \n<head> \n<meta charset=\"windows-1252\">\n\n</head> \n\n<body> \n\n"
               "<h2> Properties of water / steam according to IAPWS-IF97 </h2>\n\n"
               "<table>\n</table>\n"
               "\n</body> \n</html>");

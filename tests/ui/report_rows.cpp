@@ -17,8 +17,8 @@ std::string spacerRow(const char* open) {
 }
 
 std::string reportStart(std::string_view title) {
-    return "<html> \n<head> \n\n</head> \n\n<body> \n\n<h2> " + std::string(title) +
-           " </h2>\n\n<table>\n";
+    return "<html> \n<head> \n<meta charset=\"windows-1252\">\n\n</head> \n\n<body> \n\n<h2> " +
+           std::string(title) + " </h2>\n\n<table>\n";
 }
 
 std::string withCrLf(std::string_view text) {
