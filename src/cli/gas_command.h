@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "cli/gas_analysis_spec.h"
+#include "cli/gas_analysis_option.h"
 #include "cli/output_options.h"
 
 namespace vaporis::app {

@@ -1,4 +1,4 @@
-#include "cli/gas_analysis_spec.h"
+#include "cli/gas_analysis_option.h"
 
 #include <array>
 #include <cmath>
