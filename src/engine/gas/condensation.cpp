@@ -14,8 +14,8 @@ namespace vaporis::gas {
 namespace {
 
 constexpr double kFailure = -1.0;
-constexpr double kCriticalPressure = 220.64;
-constexpr double kTriplePressure = 0.00611213;
+using water::kCriticalPressure;
+using water::kTriplePressure;
 // Each step removes this H2O volume fraction; the step halves when it overshoots.
 constexpr double kWaterStep = 0.001;
 constexpr double kSmallestWaterStep = 1e-6;

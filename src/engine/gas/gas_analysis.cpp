@@ -9,7 +9,7 @@
 namespace vaporis::gas {
 namespace {
 
-constexpr double kCriticalTemperatureK = 647.096;
+using water::kCriticalTemperature;
 
 [[nodiscard]] double sumOf(std::span<const double, kComponentCount> values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
@@ -200,7 +200,7 @@ EditResult GasAnalysis::humidify(double p, double t, double phi) {
     if (t < minTemperature()) {
         return EditResult::BelowMinTemperature;
     }
-    const double y = t + kNormalTemperatureK <= kCriticalTemperatureK
+    const double y = t + kNormalTemperatureK <= kCriticalTemperature
                          ? phi / 100.0 * water::saturationPressure(t) / p
                          : 1.0;
     if (!(y >= 0.0)) {

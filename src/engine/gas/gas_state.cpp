@@ -7,8 +7,8 @@
 namespace vaporis::gas {
 namespace {
 
-constexpr double kCriticalPressure = 220.64;
-constexpr double kCriticalTemperatureK = 647.096;
+using water::kCriticalPressure;
+using water::kCriticalTemperature;
 // Share of oxygen in dry air by volume: the air demand is the O2 demand over it.
 constexpr double kOxygenInAir = 0.20948;
 
@@ -89,7 +89,7 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
     property_[kDewPoint] = p_ <= kCriticalPressure ? dewPoint(analysis, p_) : -1.0;
     // IF97's saturation-pressure equation holds from 0 °C to the critical point.
     const bool supersaturated =
-        property_[kDewPoint] > t_ && t_ + kNormalTemperatureK <= kCriticalTemperatureK;
+        property_[kDewPoint] > t_ && t_ + kNormalTemperatureK <= kCriticalTemperature;
     property_[kMaxWaterContent] = supersaturated ? water::saturationPressure(t_) / p_ : 1.0;
     if (temperatureSet_) {
         hIn_ = mixtureEnthalpy(analysis, t_, status);

@@ -11,7 +11,7 @@ namespace vaporis::gas {
 namespace {
 
 constexpr double kFailure = -1.0;
-constexpr double kTriplePressure = 0.00611213;
+using water::kTriplePressure;
 constexpr double kWaterMolarMass = 18.0152;
 constexpr double kHydrogenMolarMass = 2.0158;
 // 8314.5 J/(kmol K): the universal gas constant as the conductivity rule writes it.

@@ -9,8 +9,6 @@
 namespace vaporis::water {
 namespace {
 
-constexpr double kCriticalPressure = 220.64;      // bar
-constexpr double kCriticalTemperature = 647.096;  // K
 constexpr double kHighestPressure = 1000.0;       // bar
 constexpr double kRegion5Pressure = 100.0;        // bar: up to here t reaches 2000 °C
 constexpr double kLowestTemperature = 0.01;       // °C, lower end of h and s
@@ -27,6 +25,10 @@ constexpr int kMaxBisectionSteps = 200;
 
 double maximumTemperature(double p) {
     return p > kRegion5Pressure ? 800.0 : 2000.0;
+}
+
+bool finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
 }
 
 int aboveMaximumStatus(double p) {
@@ -86,13 +88,41 @@ double supercriticalVolume(double p, double tK, int& status) {
     return -1.0;
 }
 
-// Search range of an inverse function at p [bar]: the temperatures and the enthalpies there.
+// Search range of an inverse function at p [bar]: the temperatures and the enthalpies
+// (entropies) there.
 struct Bracket {
     double tlo;
     double thi;
     double hlo;
     double hhi;
 };
+
+using PropertyAt = double (*)(double, double, int&);
+
+// The whole range of an inverse function: from 0 °C to the highest temperature at p, with the
+// property's values at 0.01 °C and there. Refuses a value (h or s) outside them and a pressure
+// outside every region.
+int attainableRange(double p, double value, PropertyAt property, Bracket& range) {
+    if (!finite(p, value)) {
+        return kNonFiniteInput;
+    }
+    if (p > kHighestPressure) {
+        return kPressureAbove1000;
+    }
+    range.tlo = 0.0;
+    range.thi = maximumTemperature(p);
+    int minStatus = kOk;
+    int maxStatus = kOk;
+    range.hlo = property(p, kLowestTemperature, minStatus);
+    range.hhi = property(p, range.thi, maxStatus);
+    if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
+        return kOutsideRegion;
+    }
+    if (value < range.hlo) {
+        return kBelowTripleTemperature;
+    }
+    return value > range.hhi ? aboveMaximumStatus(p) : kOk;
+}
 
 // Bisection of the temperature on [tlo, thi] until it is 0.0001 K wide.
 double bisectEnthalpy(double p, double h, Bracket range, int& status) {
@@ -107,6 +137,27 @@ double bisectEnthalpy(double p, double h, Bracket range, int& status) {
             range.tlo = t;
         } else {
             range.thi = t;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+// Bisection of the temperature on [tlo, thi] until the midpoint moves by 0.0001 K or less.
+double bisectEntropy(double p, double s, double tlo, double thi, int& status) {
+    double t = (tlo + thi) / 2.0;
+    for (int n = 0; n < kMaxBisectionSteps; ++n) {
+        int sStatus = kOk;
+        if (entropy(p, t, sStatus) <= s) {
+            tlo = t;
+        } else {
+            thi = t;
+        }
+        const double tprev = t;
+        t = (tlo + thi) / 2.0;
+        if (std::abs(t - tprev) <= kTemperatureTolerance) {
+            status = kOk;
+            return t;
         }
     }
     status = kNoConvergence;
@@ -147,10 +198,6 @@ double newtonEnthalpy(double p, double h, Bracket range, int& status) {
     return t;
 }
 
-bool finite(double a, double b) {
-    return std::isfinite(a) && std::isfinite(b);
-}
-
 }  // namespace
 
 double region3Pressure(double v, double tK) {
@@ -171,28 +218,11 @@ double region3Volume(double p, double tK, int& status) {
 }
 
 double temperatureFromPH(double p, double h, int& status) {
-    if (!finite(p, h)) {
-        status = kNonFiniteInput;
+    Bracket range{};
+    status = attainableRange(p, h, enthalpy, range);
+    if (status != kOk) {
         return -1.0;
     }
-    if (p > kHighestPressure) {
-        status = kPressureAbove1000;
-        return -1.0;
-    }
-    const double tmax = maximumTemperature(p);
-    int minStatus = kOk;
-    int maxStatus = kOk;
-    const double hmin = enthalpy(p, kLowestTemperature, minStatus);
-    const double hmax = enthalpy(p, tmax, maxStatus);
-    if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
-        status = kOutsideRegion;
-        return -1.0;
-    }
-    if (h < hmin || h > hmax) {
-        status = h < hmin ? kBelowTripleTemperature : aboveMaximumStatus(p);
-        return -1.0;
-    }
-    Bracket range{0.0, tmax, hmin, hmax};
     double x = 2.0;  // marks a single-phase state above the critical pressure
     if (p <= kCriticalPressure) {
         int satStatus = kOk;
@@ -225,29 +255,13 @@ double temperatureFromPH(double p, double h, int& status) {
 }
 
 double temperatureFromPS(double p, double s, int& status) {
-    if (!finite(p, s)) {
-        status = kNonFiniteInput;
+    Bracket range{};
+    status = attainableRange(p, s, entropy, range);
+    if (status != kOk) {
         return -1.0;
     }
-    if (p > kHighestPressure) {
-        status = kPressureAbove1000;
-        return -1.0;
-    }
-    const double tmax = maximumTemperature(p);
-    int minStatus = kOk;
-    int maxStatus = kOk;
-    const double smin = entropy(p, kLowestTemperature, minStatus);
-    const double smax = entropy(p, tmax, maxStatus);
-    if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
-        status = kOutsideRegion;
-        return -1.0;
-    }
-    if (s < smin || s > smax) {
-        status = s < smin ? kBelowTripleTemperature : aboveMaximumStatus(p);
-        return -1.0;
-    }
-    double tlo = 0.0;
-    double thi = tmax;
+    double tlo = range.tlo;
+    double thi = range.thi;
     if (p < kCriticalPressure) {
         int satStatus = kOk;
         const double sLiquid = entropySatLiquid(p, satStatus);
@@ -263,23 +277,7 @@ double temperatureFromPS(double p, double s, int& status) {
             thi = ts - kLineMargin;
         }
     }
-    double t = (tlo + thi) / 2.0;
-    for (int n = 0; n < kMaxBisectionSteps; ++n) {
-        int sStatus = kOk;
-        if (entropy(p, t, sStatus) <= s) {
-            tlo = t;
-        } else {
-            thi = t;
-        }
-        const double tprev = t;
-        t = (tlo + thi) / 2.0;
-        if (std::abs(t - tprev) <= kTemperatureTolerance) {
-            status = kOk;
-            return t;
-        }
-    }
-    status = kNoConvergence;
-    return -1.0;
+    return bisectEntropy(p, s, tlo, thi, status);
 }
 
 double specificVolumeFromPS(double p, double s, int& status) {

@@ -38,15 +38,12 @@ constexpr double n(int i) {
     return kSaturation[static_cast<std::size_t>(i - 1)];
 }
 
-constexpr double kTriplePressure = 0.00611213;              // bar
-constexpr double kCriticalPressure = 220.64;                // bar
-constexpr double kCriticalTemperature = 647.096;            // K
 constexpr double kLowestTemperature = 273.15;               // K, region selection
 constexpr double kLowestVaporTemperature = 273.1599999999;  // K
 constexpr double kSaturationBand = 0.001;                   // K
-constexpr double kRegion3Switch = 165.35;                   // bar
-constexpr double kRegion3Offset = 0.001;                    // K
 constexpr int kBoundary23 = 23;
+using detail::kRegion3Offset;
+using detail::kRegion3Switch;
 
 // The band test of region selection needs the costly saturation temperature only near the
 // line. Within 0.001 K of it the pressure differs from ps(T) by less than 7.3e-5 ps(T) (the
@@ -61,12 +58,8 @@ using PropertyFunction = double (*)(double, double, int, int&);
 // A property of saturated liquid or vapour at p: regions 1 and 2 exactly at ts, or, above
 // 165.35 bar, region 3 just off the line so that the density search starts on the right side.
 double saturated(double p, Phase phase, PropertyFunction property, int& status) {
-    if (!std::isfinite(p)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p > kCriticalPressure) {
-        status = kAboveCriticalPressure;
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
         return -1.0;
     }
     if (!(p > 0.0)) {
@@ -114,30 +107,13 @@ double saturationTemperature(double p) {
 }
 
 double vaporPressure(double t, int& status) {
-    if (!std::isfinite(t)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    const double tK = t + 273.15;
-    if (tK > kCriticalTemperature) {
-        status = kAboveCriticalTemperature;
-        return -1.0;
-    }
-    if (tK < kLowestVaporTemperature) {
-        status = kBelowTripleTemperature;
-        return -1.0;
-    }
-    status = kOk;
-    return saturationPressure(t);
+    status = detail::saturationTemperatureStatus(t);
+    return status == kOk ? saturationPressure(t) : -1.0;
 }
 
 double boilingTemperature(double p, int& status) {
-    if (!std::isfinite(p)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p > kCriticalPressure) {
-        status = kAboveCriticalPressure;
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
         return -1.0;
     }
     if (p < kTriplePressure) {
@@ -246,12 +222,8 @@ double entropyFromPX(double p, double x) {
 }
 
 double evaporationEnthalpy(double p, int& status) {
-    if (!std::isfinite(p)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p > kCriticalPressure) {
-        status = kAboveCriticalPressure;
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
         return -1.0;
     }
     int liquidStatus = kOk;
@@ -265,5 +237,28 @@ double evaporationEnthalpy(double p, int& status) {
     status = kOk;
     return hVapor - hLiquid;
 }
+
+namespace detail {
+
+int saturatedPressureStatus(double p) {
+    if (!std::isfinite(p)) {
+        return kNonFiniteInput;
+    }
+    return p > kCriticalPressure ? kAboveCriticalPressure : kOk;
+}
+
+int saturationTemperatureStatus(double t) {
+    if (!std::isfinite(t)) {
+        return kNonFiniteInput;
+    }
+    const double tK = t + 273.15;
+    if (tK > kCriticalTemperature) {
+        return kAboveCriticalTemperature;
+    }
+    // not 273.16: 0.01 + 273.15 rounds to just below it, which would refuse the triple point
+    return tK < kLowestVaporTemperature ? kBelowTripleTemperature : kOk;
+}
+
+}  // namespace detail
 
 }  // namespace vaporis::water

@@ -2,6 +2,13 @@
 
 namespace vaporis::water {
 
+//! Critical pressure [bar]: the end of the saturation line and of every saturated value.
+inline constexpr double kCriticalPressure = 220.64;
+//! Critical temperature [K].
+inline constexpr double kCriticalTemperature = 647.096;
+//! Triple-point pressure [bar]: the lowest pressure of the vapour regions.
+inline constexpr double kTriplePressure = 0.00611213;
+
 //! Pressure of the saturation line [bar] at temperature t [°C] (IF97 region 4); no range check.
 [[nodiscard]] double saturationPressure(double t);
 //! Temperature of the saturation line [°C] at pressure p [bar]; no range check.
@@ -58,5 +65,22 @@ namespace vaporis::water {
 [[nodiscard]] double entropyFromPX(double p, double x);
 //! Evaporation enthalpy h'' - h' [kJ/kg] at p [bar]; kEvaporationFailed when h' or h'' fails.
 [[nodiscard]] double evaporationEnthalpy(double p, int& status);
+
+namespace detail {
+
+//! Above this pressure [bar] saturated states come from region 3, kRegion3Offset [K] beside
+//! the line, so that the density search starts on the side of the phase asked for.
+inline constexpr double kRegion3Switch = 165.35;
+inline constexpr double kRegion3Offset = 0.001;
+
+//! kOk for a pressure p [bar] at or below the critical pressure, else kNonFiniteInput or
+//! kAboveCriticalPressure: the first tests of every saturated value.
+[[nodiscard]] int saturatedPressureStatus(double p);
+
+//! kOk for t [°C] from the triple point to the critical temperature, else the status that
+//! refuses it: kNonFiniteInput, kAboveCriticalTemperature or kBelowTripleTemperature.
+[[nodiscard]] int saturationTemperatureStatus(double t);
+
+}  // namespace detail
 
 }  // namespace vaporis::water

@@ -67,11 +67,8 @@ constexpr auto kConductivityLij = std::to_array<ConductivityRow>({
 });
 static_assert(kConductivityLij.size() == 5);
 
-constexpr double kCriticalPressure = 220.64;      // bar
-constexpr double kCriticalTemperature = 647.096;  // K
-constexpr double kTriplePressure = 0.00611213;    // bar
-constexpr double kRegion3Switch = 165.35;         // bar
-constexpr double kRegion3Offset = 0.001;          // K
+using detail::kRegion3Offset;
+using detail::kRegion3Switch;
 constexpr double kTransportOffset = 0.0011;       // K, outside the 0.001 K band of region 4
 constexpr double kSlopeTolerance = 1.0e-5;        // bar
 
@@ -276,12 +273,8 @@ using RegionProperty = double (*)(double, double, int, int&);
 // A saturated value at ts ∓ offset with the region its own function selects.
 double saturatedTransport(double p, bool liquid, double (*property)(double, double, int&),
                           int& status) {
-    if (!std::isfinite(p)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p > kCriticalPressure) {
-        status = kAboveCriticalPressure;
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
         return -1.0;
     }
     const double ts = saturationTemperature(p);
@@ -291,12 +284,8 @@ double saturatedTransport(double p, bool liquid, double (*property)(double, doub
 // Expansion or compressibility of saturated liquid or vapour: regions 1 and 2 at ts below
 // 165.35 bar, region 3 just off the line from there up.
 double saturatedDerivative(double p, bool liquid, RegionProperty property, int& status) {
-    if (!std::isfinite(p)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p > kCriticalPressure) {
-        status = kAboveCriticalPressure;
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
         return -1.0;
     }
     const double ts = boilingTemperature(p, status);
@@ -414,22 +403,11 @@ double thermalConductivity(double p, double t, int& status) {
 }
 
 double surfaceTension(double t, int& status) {
-    if (!std::isfinite(t)) {
-        status = kNonFiniteInput;
+    status = detail::saturationTemperatureStatus(t);
+    if (status != kOk) {
         return -1.0;
     }
-    const double tK = t + 273.15;
-    if (tK > kCriticalTemperature) {
-        status = kAboveCriticalTemperature;
-        return -1.0;
-    }
-    // in °C: 0.01 + 273.15 rounds to just below 273.16, which would refuse the triple point
-    if (t < 0.01) {
-        status = kBelowTripleTemperature;
-        return -1.0;
-    }
-    const double tau = 1.0 - tK / kCriticalTemperature;
-    status = kOk;
+    const double tau = 1.0 - (t + 273.15) / kCriticalTemperature;
     return 0.2358 * std::pow(tau, 1.256) * (1.0 - 0.625 * tau);
 }
 

@@ -11,9 +11,6 @@
 namespace vaporis::water {
 namespace {
 
-constexpr double kCriticalPressure = 220.64;           // bar
-constexpr double kCriticalTemperature = 647.096;       // K
-constexpr double kTriplePressure = 0.00611213;         // bar
 constexpr double kLowestTemperature = 273.1599999999;  // K
 
 // The functions behind one saturated row, in WaterSteamProperty order where they apply.

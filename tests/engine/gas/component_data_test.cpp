@@ -2,18 +2,19 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using test::kNaN;
+
 // 1000 K in °C: the temperature where the coefficient sets change.
 constexpr double kSwitchC = 1000.0 - 273.15;
 

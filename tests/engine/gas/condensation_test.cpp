@@ -1,40 +1,19 @@
 #include <array>
-#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-GasAnalysis byVolume(std::initializer_list<std::pair<int, double>> entries) {
-    std::array<double, kComponentCount> values{};
-    for (const auto& [index, value] : entries) {
-        values[index] = value;
-    }
-    GasAnalysis analysis;
-    analysis.setFromVolumePercent(values);
-    return analysis;
-}
-
-GasAnalysis flueGas() {
-    return byVolume({{kNitrogen, 72.0},
-                     {kCarbonDioxide, 10.0},
-                     {kWaterVapor, 12.0},
-                     {kOxygen, 5.0},
-                     {kArgon, 1.0}});
-}
-
-// Air holding 12.352 kPa of water vapour at 1 bar: dew point 50 °C (IAPWS).
-GasAnalysis humidAir() {
-    GasAnalysis analysis = byVolume({{kDryAir, 100.0}});
-    analysis.setComponentVolumeFraction(kWaterVapor, 0.12352);
-    return analysis;
-}
+using test::air;
+using test::byVolume;
+using test::flueGas;
+using test::humidAir;
+using test::kNaN;
 
 TEST(GasInverse, TemperatureFromEnthalpyRoundTripsADryGas) {
     for (const GasAnalysis& analysis : {byVolume({{kDryAir, 100.0}}), flueGas()}) {

@@ -1,39 +1,20 @@
 #include "engine/gas/gas_analysis.h"
 
 #include <array>
-#include <limits>
 #include <numeric>
 #include <string>
 
 #include <gtest/gtest.h>
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-using Percentages = std::array<double, kComponentCount>;
-
-Percentages percentages(std::initializer_list<std::pair<int, double>> entries) {
-    Percentages values{};
-    for (const auto& [index, value] : entries) {
-        values[index] = value;
-    }
-    return values;
-}
-
-GasAnalysis byVolume(std::initializer_list<std::pair<int, double>> entries) {
-    GasAnalysis analysis;
-    analysis.setFromVolumePercent(percentages(entries));
-    return analysis;
-}
-
-GasAnalysis byMass(std::initializer_list<std::pair<int, double>> entries) {
-    GasAnalysis analysis;
-    analysis.setVolumeBasis(false);
-    analysis.setFromMassPercent(percentages(entries));
-    return analysis;
-}
+using test::byMass;
+using test::byVolume;
+using test::kNaN;
+using test::Percentages;
+using test::percentages;
 
 double sum(std::span<const double, kComponentCount> values) {
     return std::accumulate(values.begin(), values.end(), 0.0);

@@ -7,36 +7,18 @@
 
 #include "engine/gas/mixture.h"
 #include "engine/water/not_set.h"
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
 
-GasAnalysis byVolume(std::initializer_list<std::pair<int, double>> entries) {
-    std::array<double, kComponentCount> values{};
-    for (const auto& [index, value] : entries) {
-        values[index] = value;
-    }
-    GasAnalysis analysis;
-    analysis.setFromVolumePercent(values);
-    return analysis;
-}
-
-GasAnalysis defaultAir() {
-    GasAnalysis analysis;
-    analysis.setDefault();
-    return analysis;
-}
-
-// Air holding 12.352 kPa of water vapour at 1 bar: dew point 50 °C (IAPWS).
-GasAnalysis humidAir() {
-    GasAnalysis analysis = defaultAir();
-    analysis.setComponentVolumeFraction(kWaterVapor, 0.12352);
-    return analysis;
-}
+using test::air;
+using test::byVolume;
+using test::humidAir;
 
 TEST(GasState, AirAt1BarAnd400DegreesMatchesTabulatedAir) {
-    const GasAnalysis air = defaultAir();
-    GasState state(air, 1.0, 400.0);
+    const GasAnalysis dryAir = air();
+    GasState state(dryAir, 1.0, 400.0);
     state.calculate();
     ASSERT_EQ(state.status(), kOk);
     // Air at 673 K and 1 atm, Incropera Table A.4, with the tolerance of the correlations;
@@ -68,23 +50,23 @@ TEST(GasState, AirAt1BarAnd400DegreesMatchesTabulatedAir) {
     EXPECT_NEAR(state.property(kDensity) * state.property(kVolume), 1.0, 1e-15);
     // Mean cp between 0 and 400 °C lies between cp at the two ends.
     int status = -1;
-    EXPECT_GT(state.property(kCpm), mixtureCp(air, 0.0, status));
+    EXPECT_GT(state.property(kCpm), mixtureCp(dryAir, 0.0, status));
     EXPECT_LT(state.property(kCpm), state.property(kCp));
     EXPECT_EQ(state.enthalpy(), state.property(kEnthalpy));
 }
 
 TEST(GasState, MeanHeatCapacityAtZeroDegreesIsCp) {
-    const GasAnalysis air = defaultAir();
-    GasState state(air, 1.0, 0.0);
+    const GasAnalysis dryAir = air();
+    GasState state(dryAir, 1.0, 0.0);
     state.calculate();
     EXPECT_EQ(state.property(kCpm), state.property(kCp));
 }
 
 TEST(GasState, GivenEnthalpyYieldsTheTemperature) {
-    const GasAnalysis air = defaultAir();
+    const GasAnalysis dryAir = air();
     int status = -1;
-    const double h = mixtureEnthalpy(air, 250.0, status);
-    GasState state(air, 1.0, 400.0);
+    const double h = mixtureEnthalpy(dryAir, 250.0, status);
+    GasState state(dryAir, 1.0, 400.0);
     state.reset();
     state.setPressure(1.0);
     state.setEnthalpy(h);
@@ -95,7 +77,7 @@ TEST(GasState, GivenEnthalpyYieldsTheTemperature) {
 }
 
 TEST(GasState, StatusNamesWhyNothingWasComputed) {
-    const GasAnalysis air = defaultAir();
+    const GasAnalysis dryAir = air();
     const GasAnalysis propane = byVolume({{kPropane, 100.0}});
     const GasAnalysis empty;
     struct Case {
@@ -103,13 +85,13 @@ TEST(GasState, StatusNamesWhyNothingWasComputed) {
         GasState state;
         int status;
     };
-    GasState noTemperature(air, 1.0, 20.0);
+    GasState noTemperature(dryAir, 1.0, 20.0);
     noTemperature.reset();
     noTemperature.setPressure(1.0);
-    GasState noPressure(air, 1.0, 20.0);
+    GasState noPressure(dryAir, 1.0, 20.0);
     noPressure.reset();
     noPressure.setTemperature(20.0);
-    GasState lowEnthalpy(air, 1.0, 20.0);
+    GasState lowEnthalpy(dryAir, 1.0, 20.0);
     lowEnthalpy.reset();
     lowEnthalpy.setPressure(1.0);
     lowEnthalpy.setEnthalpy(-50.0);
@@ -118,10 +100,10 @@ TEST(GasState, StatusNamesWhyNothingWasComputed) {
              {"empty analysis", GasState(empty, 1.0, 20.0), kStateIncomplete},
              {"no temperature or enthalpy", noTemperature, kStateIncomplete},
              {"no pressure", noPressure, kStateIncomplete},
-             {"negative pressure", GasState(air, -1.0, 20.0), kNegativePressure},
+             {"negative pressure", GasState(dryAir, -1.0, 20.0), kNegativePressure},
              {"propane too hot", GasState(propane, 1.0, 1600.0), kOutsideAnalysisRange},
              {"enthalpy below 0 °C", lowEnthalpy, kOutOfRange},
-             {"NaN temperature", GasState(air, 1.0, std::numeric_limits<double>::quiet_NaN()),
+             {"NaN temperature", GasState(dryAir, 1.0, std::numeric_limits<double>::quiet_NaN()),
               kNonFiniteInput},
          })) {
         SCOPED_TRACE(what);
@@ -177,8 +159,8 @@ TEST(GasState, EnthalpyBelowTheDewPointEnthalpyIsACondensingState) {
 }
 
 TEST(GasState, ResetKeepsTheInputsButForgetsTheResults) {
-    const GasAnalysis air = defaultAir();
-    GasState state(air, 2.0, 300.0);
+    const GasAnalysis dryAir = air();
+    GasState state(dryAir, 2.0, 300.0);
     state.calculate();
     state.reset();
     EXPECT_EQ(state.status(), kNotCalculated);
@@ -192,7 +174,7 @@ TEST(GasState, ResetKeepsTheInputsButForgetsTheResults) {
 }
 
 TEST(GasState, StatesSharingAnAnalysisSeeItsChanges) {
-    GasAnalysis analysis = defaultAir();
+    GasAnalysis analysis = air();
     GasState state(analysis, 1.0, 400.0);
     analysis.setFromVolumePercent(std::array<double, kComponentCount>{0, 0, 0, 100.0});
     state.calculate();

@@ -1,50 +1,21 @@
 #include "engine/gas/mixture.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "engine/gas/status_codes.h"
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-GasAnalysis byVolume(std::initializer_list<std::pair<int, double>> entries) {
-    std::array<double, kComponentCount> values{};
-    for (const auto& [index, value] : entries) {
-        values[index] = value;
-    }
-    GasAnalysis analysis;
-    analysis.setFromVolumePercent(values);
-    return analysis;
-}
-
-GasAnalysis byMass(std::initializer_list<std::pair<int, double>> entries) {
-    std::array<double, kComponentCount> values{};
-    for (const auto& [index, value] : entries) {
-        values[index] = value;
-    }
-    GasAnalysis analysis;
-    analysis.setVolumeBasis(false);
-    analysis.setFromMassPercent(values);
-    return analysis;
-}
-
-GasAnalysis air() {
-    return byVolume({{kDryAir, 100.0}});
-}
-
-// Air with as much water vapour as saturates it at 50 °C and 1 bar: 12.352 kPa (IAPWS).
-GasAnalysis humidAirWithDewPointAt50() {
-    GasAnalysis analysis = air();
-    analysis.setComponentVolumeFraction(kWaterVapor, 0.12352);
-    return analysis;
-}
+using test::air;
+using test::byMass;
+using test::byVolume;
+using test::humidAir;
+using test::kInf;
+using test::kNaN;
 
 TEST(MixtureProperties, MassWeightedSumsOfTheComponents) {
     const GasAnalysis analysis = byMass({{kNitrogen, 70.0}, {kCarbonDioxide, 30.0}});
@@ -115,17 +86,17 @@ TEST(MixtureProperties, NonFiniteInputIsRefusedPromptly) {
         EXPECT_NE(status, kOk);
         EXPECT_EQ(mixtureVolume(analysis, 1.0, bad, status), -1.0);
         EXPECT_NE(status, kOk);
-        EXPECT_EQ(dewPoint(humidAirWithDewPointAt50(), bad), -1.0);
+        EXPECT_EQ(dewPoint(humidAir(), bad), -1.0);
         EXPECT_EQ(checkGasState(analysis, bad, 20.0), kNonFiniteInput);
     }
 }
 
 TEST(MixtureProperties, DewPointOfHumidAirIsTheSaturationTemperatureOfItsVapour) {
-    EXPECT_NEAR(dewPoint(humidAirWithDewPointAt50(), 1.0), 50.0, 0.01);
-    EXPECT_NEAR(waterPartialPressure(humidAirWithDewPointAt50(), 2.0), 2.0 * 0.12352, 1e-12);
+    EXPECT_NEAR(dewPoint(humidAir(), 1.0), 50.0, 0.01);
+    EXPECT_NEAR(waterPartialPressure(humidAir(), 2.0), 2.0 * 0.12352, 1e-12);
     EXPECT_EQ(dewPoint(air(), 1.0), -1.0);
     // Partial pressure below the triple point: no dew point.
-    EXPECT_EQ(dewPoint(humidAirWithDewPointAt50(), 0.04), -1.0);
+    EXPECT_EQ(dewPoint(humidAir(), 0.04), -1.0);
 }
 
 TEST(MixtureProperties, HydrogenConductivityRule) {
@@ -150,7 +121,7 @@ TEST(MixtureProperties, HydrogenConductivityRule) {
 
 TEST(MixtureProperties, HumidGasConductsBetterThanItsMassAverage) {
     int status = -1;
-    const GasAnalysis humid = humidAirWithDewPointAt50();
+    const GasAnalysis humid = humidAir();
     int s = -1;
     const double average = humid.massFraction(kWaterVapor) * componentConductivity(60.0, 0, s) +
                            humid.massFraction(kDryAir) * componentConductivity(60.0, 1, s);
