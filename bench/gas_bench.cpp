@@ -35,23 +35,16 @@ GasAnalysis analysisNamed(bool isFlueGas) {
     return isFlueGas ? flueGas() : air();
 }
 
-void mixtureCpBench(benchmark::State& state, bool isFlueGas) {
-    const GasAnalysis analysis = analysisNamed(isFlueGas);
-    double t = 400.0;
-    for (auto _ : state) {
-        int status = 0;
-        benchmark::DoNotOptimize(t);
-        benchmark::DoNotOptimize(vaporis::gas::mixtureCp(analysis, t, status));
-    }
-}
+// mixtureCp or mixtureEnthalpy at 400 °C.
+using MixtureFunction = double (*)(const GasAnalysis&, double, int&);
 
-void mixtureEnthalpyBench(benchmark::State& state, bool isFlueGas) {
+void mixtureBench(benchmark::State& state, MixtureFunction function, bool isFlueGas) {
     const GasAnalysis analysis = analysisNamed(isFlueGas);
     double t = 400.0;
     for (auto _ : state) {
         int status = 0;
         benchmark::DoNotOptimize(t);
-        benchmark::DoNotOptimize(vaporis::gas::mixtureEnthalpy(analysis, t, status));
+        benchmark::DoNotOptimize(function(analysis, t, status));
     }
 }
 
@@ -92,10 +85,13 @@ void enthalpyWithCondensationBench(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(mixtureCpBench, air, false)->Name("gas/mixtureCp/air");
-BENCHMARK_CAPTURE(mixtureCpBench, flueGas, true)->Name("gas/mixtureCp/flueGas");
-BENCHMARK_CAPTURE(mixtureEnthalpyBench, air, false)->Name("gas/mixtureEnthalpy/air");
-BENCHMARK_CAPTURE(mixtureEnthalpyBench, flueGas, true)->Name("gas/mixtureEnthalpy/flueGas");
+BENCHMARK_CAPTURE(mixtureBench, cpAir, vaporis::gas::mixtureCp, false)->Name("gas/mixtureCp/air");
+BENCHMARK_CAPTURE(mixtureBench, cpFlueGas, vaporis::gas::mixtureCp, true)
+    ->Name("gas/mixtureCp/flueGas");
+BENCHMARK_CAPTURE(mixtureBench, enthalpyAir, vaporis::gas::mixtureEnthalpy, false)
+    ->Name("gas/mixtureEnthalpy/air");
+BENCHMARK_CAPTURE(mixtureBench, enthalpyFlueGas, vaporis::gas::mixtureEnthalpy, true)
+    ->Name("gas/mixtureEnthalpy/flueGas");
 BENCHMARK(temperatureFromEnthalpyBench)->Name("gas/temperatureFromEnthalpy/flueGas");
 BENCHMARK_CAPTURE(gasStateBench, air, false)->Name("gas/state/air");
 BENCHMARK_CAPTURE(gasStateBench, flueGas, true)->Name("gas/state/flueGas");

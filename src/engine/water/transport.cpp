@@ -69,8 +69,8 @@ static_assert(kConductivityLij.size() == 5);
 
 using detail::kRegion3Offset;
 using detail::kRegion3Switch;
-constexpr double kTransportOffset = 0.0011;       // K, outside the 0.001 K band of region 4
-constexpr double kSlopeTolerance = 1.0e-5;        // bar
+constexpr double kTransportOffset = 0.0011;  // K, outside the 0.001 K band of region 4
+constexpr double kSlopeTolerance = 1.0e-5;   // bar
 
 // Safety limits of the isochore search: ΔT starts at 0.1 K and is useless below 1e-15 K.
 constexpr int kMaxSlopeHalvings = 60;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
 #include "test_analyses.h"
 
 namespace vaporis::gas {

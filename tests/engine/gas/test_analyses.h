@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <limits>
-#include <cstddef>
 #include <utility>
 
 #include "engine/gas/gas_analysis.h"

@@ -79,9 +79,9 @@ TEST(WaterTransport, ConductivityContinuousAcrossRegion2And3Boundary) {
 
 TEST(WaterSurfaceTension, MatchesIapws1994TableFromTheTriplePoint) {
     // t [°C], sigma [1e-3 N/m] as printed in the IAPWS 1994 release's table
-    for (const auto& [t, sigma] : {std::array{0.01, 75.65}, std::array{25.0, 71.97},
-                                   std::array{100.0, 58.91}, std::array{200.0, 37.67},
-                                   std::array{300.0, 14.36}}) {
+    for (const auto& [t, sigma] :
+         {std::array{0.01, 75.65}, std::array{25.0, 71.97}, std::array{100.0, 58.91},
+          std::array{200.0, 37.67}, std::array{300.0, 14.36}}) {
         SCOPED_TRACE(t);
         int status = -1;
         EXPECT_NEAR(surfaceTension(t, status) * 1e3, sigma, 0.005);
@@ -205,10 +205,10 @@ TEST(WaterIsochoricSlope, AgreesWithDirectDifferenceInLiquidAndVapour) {
     EXPECT_GT(isochoricPressureSlope(250.0, 380.0, status), 0.0);
     EXPECT_EQ(status, kOk);
     // exactly at the critical pressure the lower pressure step is zero but the bracket holds
-    EXPECT_NEAR(isochoricPressureSlope(220.64, 500.0, status),
-                isobaricExpansion(220.64, 500.0, status) /
-                    isothermalCompressibility(220.64, 500.0, status),
-                0.01);
+    EXPECT_NEAR(
+        isochoricPressureSlope(220.64, 500.0, status),
+        isobaricExpansion(220.64, 500.0, status) / isothermalCompressibility(220.64, 500.0, status),
+        0.01);
     EXPECT_EQ(status, kOk);
 }
 

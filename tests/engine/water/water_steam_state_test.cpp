@@ -194,8 +194,8 @@ TEST(WaterSteamState, StateContinuousAcrossRegion3Boundaries) {
         const WaterSteamState below = calculated(kModePT, p, t - 1e-4, 0.0);
         const WaterSteamState above = calculated(kModePT, p, t + 1e-4, 0.0);
         ASSERT_NE(regionAt(p, t - 1e-4), regionAt(p, t + 1e-4));
-        expectRowsClose(below, above, &WaterSteamState::stateValue,
-                        &WaterSteamState::stateStatus, 0.01);
+        expectRowsClose(below, above, &WaterSteamState::stateValue, &WaterSteamState::stateStatus,
+                        0.01);
     }
 }
 
