@@ -167,6 +167,48 @@ template <class Model>
     return true;
 }
 
+// Takes water out of the gas in steps of its volume fraction, following the dew line down
+// from the dew point to t; a step that would take the dew point below t is halved.
+template <class Model>
+[[nodiscard]] double condenseDownTo(const GasAnalysis& analysis, double p, double t,
+                                    const DewPoint& dew, double& remainingWater,
+                                    double& condensation, int& status) {
+    GasAnalysis gas = analysis;
+    DewPoint from = dew;
+    double y = analysis.volumeFraction(kWaterVapor);
+    double step = kWaterStep;
+    Release released;
+    for (int i = 0; i < kMaxCondensationSteps; ++i) {
+        if (!(step > kSmallestWaterStep)) {
+            remainingWater = gas.massFraction(kWaterVapor);
+            condensation = released.latent + released.liquid;
+            status = kCondensation;
+            return dew.gas - released.total();
+        }
+        step = std::min(step, y);
+        GasAnalysis trial = gas;
+        trial.setComponentVolumeFraction(kWaterVapor, y - step);
+        const double tdNew = dewPoint(trial, p);
+        if (tdNew < t) {
+            step /= 2.0;
+            continue;
+        }
+        const double pw = (y - step / 2.0) * p;
+        y -= step;
+        const DewPoint to{tdNew, trial.massFraction(kWaterVapor),
+                          Model::gas(trial, p, tdNew, status)};
+        Release release;
+        if (status != kOk || !releaseBetween<Model>(p, pw, dew.w, from, to, release, status)) {
+            return kFailure;
+        }
+        released += release;
+        from = to;
+        gas = trial;
+    }
+    status = kNoConvergence;
+    return kFailure;
+}
+
 template <class Model>
 [[nodiscard]] double withCondensation(const GasAnalysis& analysis, double p, double t,
                                       double& remainingWater, double& condensation, int& status) {
@@ -183,45 +225,11 @@ template <class Model>
         status = kOutOfRange;
         return kFailure;
     }
-    DewPoint from{td, analysis.massFraction(kWaterVapor), Model::gas(analysis, p, td, status)};
+    const DewPoint dew{td, analysis.massFraction(kWaterVapor), Model::gas(analysis, p, td, status)};
     if (status != kOk) {
         return kFailure;
     }
-    const double wStart = from.w;
-    const double atDewPoint = from.gas;
-    GasAnalysis gas = analysis;
-    double y = analysis.volumeFraction(kWaterVapor);
-    double step = kWaterStep;
-    Release released;
-    for (int i = 0; i < kMaxCondensationSteps; ++i) {
-        if (!(step > kSmallestWaterStep)) {
-            remainingWater = gas.massFraction(kWaterVapor);
-            condensation = released.latent + released.liquid;
-            status = kCondensation;
-            return atDewPoint - released.total();
-        }
-        step = std::min(step, y);
-        GasAnalysis trial = gas;
-        trial.setComponentVolumeFraction(kWaterVapor, y - step);
-        const double tdNew = dewPoint(trial, p);
-        if (tdNew < t) {
-            step /= 2.0;
-            continue;
-        }
-        const double pw = (y - step / 2.0) * p;
-        y -= step;
-        const DewPoint to{tdNew, trial.massFraction(kWaterVapor),
-                          Model::gas(trial, p, tdNew, status)};
-        Release release;
-        if (status != kOk || !releaseBetween<Model>(p, pw, wStart, from, to, release, status)) {
-            return kFailure;
-        }
-        released += release;
-        from = to;
-        gas = trial;
-    }
-    status = kNoConvergence;
-    return kFailure;
+    return condenseDownTo<Model>(analysis, p, t, dew, remainingWater, condensation, status);
 }
 
 // Follows the dew line down from td in temperature steps until gas plus condensate have the
@@ -272,6 +280,24 @@ template <class Model>
     return kFailure;
 }
 
+// Below the dew point: the target must not lie below the value of gas and condensate at the
+// lowest temperature; then the march along the dew line finds it.
+template <class Model>
+[[nodiscard]] double condensingTemperature(const GasAnalysis& analysis, double p, double target,
+                                           double tMin, const DewPoint& dew, double& remainingWater,
+                                           double& condensation, int& status) {
+    double unusedWater = 0.0;
+    double unusedCondensation = 0.0;
+    const double low =
+        withCondensation<Model>(analysis, p, tMin, unusedWater, unusedCondensation, status);
+    if (!isValidStatus(status) || target < low) {
+        status = isValidStatus(status) ? Model::kRangeStatus : status;
+        return kFailure;
+    }
+    return marchAlongDewLine<Model>(analysis, p, target, tMin, dew, remainingWater, condensation,
+                                    status);
+}
+
 // The temperature at which gas (and condensate, below the dew point) has the target value.
 // Above the dew point the condensing value at the lowest temperature is not needed, which
 // keeps the common case free of the condensation loop.
@@ -296,17 +322,9 @@ template <class Model>
             return kFailure;
         }
         if (target < atDew) {
-            double unusedWater = 0.0;
-            double unusedCondensation = 0.0;
-            const double low =
-                withCondensation<Model>(analysis, p, tMin, unusedWater, unusedCondensation, status);
-            if (!isValidStatus(status) || target < low) {
-                status = isValidStatus(status) ? Model::kRangeStatus : status;
-                return kFailure;
-            }
-            return marchAlongDewLine<Model>(analysis, p, target, tMin,
-                                            {td, analysis.massFraction(kWaterVapor), atDew},
-                                            remainingWater, condensation, status);
+            return condensingTemperature<Model>(analysis, p, target, tMin,
+                                                {td, analysis.massFraction(kWaterVapor), atDew},
+                                                remainingWater, condensation, status);
         }
     }
     const double low = Model::gas(analysis, p, tMin, status);
