@@ -212,6 +212,21 @@ TEST(WaterIsochoricSlope, AgreesWithDirectDifferenceInLiquidAndVapour) {
     EXPECT_EQ(status, kOk);
 }
 
+TEST(WaterIsochoricSlope, SteepIsochoresAboveCriticalPressureAreNotCutOff) {
+    // p [bar], t [°C]: compressed liquid and dense steam where (dp/dT)_v = beta / chi is
+    // 2 to 10 bar/K, far more than the first bracket of 0.1 bar per 0.1 K holds
+    for (const auto& [p, t] : {std::array{1000.0, 25.0}, std::array{221.0, 350.0},
+                               std::array{400.0, 460.0}, std::array{700.0, 540.0}}) {
+        SCOPED_TRACE(p);
+        int status = -1;
+        const double slope = isochoricPressureSlope(p, t, status);
+        EXPECT_EQ(status, kOk);
+        int s = -1;
+        EXPECT_NEAR(slope / (isobaricExpansion(p, t, s) / isothermalCompressibility(p, t, s)), 1.0,
+                    1e-3);
+    }
+}
+
 TEST(WaterIsochoricSlope, DegenerateStatesAtTriplePointReportAStatus) {
     int status = -1;
     // liquid at exactly 0 °C on the saturation line would leave no temperature step; it lies in
