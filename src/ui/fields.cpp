@@ -20,11 +20,9 @@ namespace vaporis::ui {
 
 namespace {
 
-// The range of the saturation line (IAPWS-IF97): triple-point and critical pressure [bar],
-// critical temperature [K].
-constexpr double kTriplePressure = 0.00611213;
-constexpr double kCriticalPressure = 220.64;
-constexpr double kCriticalTemperatureK = 647.096;
+using water::kCriticalPressure;
+using water::kCriticalTemperature;
+using water::kTriplePressure;
 
 constexpr int kDefaultDecimals = 4;
 constexpr int kMaxDecimals = 6;
@@ -184,7 +182,7 @@ void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField,
         }
     } else if (mode == water::kModeTX) {
         const double t = readLeniently(port, fieldT);
-        if (t + 273.15 < kCriticalTemperatureK) {
+        if (t + 273.15 < kCriticalTemperature) {
             writeNumber(port, targetField, t, kBoilingDecimals);
         } else {
             port.setText(targetField, "T > T_krit");
