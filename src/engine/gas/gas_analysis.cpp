@@ -19,12 +19,18 @@ using water::kCriticalTemperature;
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
+// Percentages that can be normalised: all finite, with a positive sum that does not overflow
+// (an infinite sum would turn every fraction into 0 and the conversion into 0/0).
+[[nodiscard]] bool usablePercentages(std::span<const double, kComponentCount> values, double sum) {
+    return allFinite(values) && sum > 0.0 && std::isfinite(sum);
+}
+
 }  // namespace
 
 void GasAnalysis::setFromMassPercent(Values values) {
     std::copy(values.begin(), values.end(), massPercent_.begin());
     massPercentSum_ = sumOf(massPercent_);
-    if (!allFinite(values) || !(massPercentSum_ > 0.0)) {
+    if (!usablePercentages(values, massPercentSum_)) {
         clear();
         return;
     }
@@ -37,7 +43,7 @@ void GasAnalysis::setFromMassPercent(Values values) {
 void GasAnalysis::setFromVolumePercent(Values values) {
     std::copy(values.begin(), values.end(), volumePercent_.begin());
     volumePercentSum_ = sumOf(volumePercent_);
-    if (!allFinite(values) || !(volumePercentSum_ > 0.0)) {
+    if (!usablePercentages(values, volumePercentSum_)) {
         clear();
         return;
     }

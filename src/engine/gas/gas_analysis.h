@@ -37,8 +37,8 @@ class GasAnalysis {
 public:
     using Values = std::span<const double, kComponentCount>;
 
-    //! Loads mass percentages [%] and derives everything; a sum <= 0 or a NaN/inf value
-    //! clears the analysis.
+    //! Loads mass percentages [%] and derives everything; a sum <= 0, a sum too large for a
+    //! double or a NaN/inf value clears the analysis.
     void setFromMassPercent(Values values);
     //! Loads volume percentages [%] and derives everything; as setFromMassPercent.
     void setFromVolumePercent(Values values);

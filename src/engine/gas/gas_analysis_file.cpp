@@ -125,11 +125,17 @@ GasFileResult readRecord(GasAnalysis& analysis, std::span<const std::uint8_t> by
     }
     GasAnalysisRecord record;
     record.isVolumeBasis = basis == 1;
+    double sum = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
         record.percentages[i] = std::bit_cast<double>(readLittleEndian(bytes, 2 + 8 * i, 8));
+        sum += record.percentages[i];
         if (!usablePercentage(record.percentages[i])) {
             return GasFileResult::kInvalidFileType;
         }
+    }
+    // Huge percentages whose sum overflows cannot be normalised.
+    if (!std::isfinite(sum)) {
+        return GasFileResult::kInvalidFileType;
     }
     GasAnalysis parsed = analysis;
     applyRecord(record, parsed);

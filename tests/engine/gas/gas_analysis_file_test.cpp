@@ -143,6 +143,11 @@ TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
          GasFileResult::kInvalidFileType},
         {"negative percentage", changed([](Bytes& b) { putDouble(b, 7, -5.0); }),
          GasFileResult::kInvalidFileType},
+        {"percentages whose sum overflows", changed([](Bytes& b) {
+             putDouble(b, 7, 1e308);
+             putDouble(b, 15, 1e308);
+         }),
+         GasFileResult::kInvalidFileType},
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -256,14 +256,20 @@ TEST(GasAnalysis, TemperatureRangeIsTheNarrowestOfItsComponents) {
 }
 
 TEST(GasAnalysis, UnusablePercentagesClearTheAnalysis) {
+    // finite percentages whose sum overflows would leave 0/0 in the converted fractions
     for (const Percentages& values : {percentages({}), percentages({{kNitrogen, kNaN}}),
-                                      percentages({{kNitrogen, 50.0}, {kOxygen, -50.0}})}) {
+                                      percentages({{kNitrogen, 50.0}, {kOxygen, -50.0}}),
+                                      percentages({{kNitrogen, 1e308}, {kOxygen, 1e308}})}) {
         GasAnalysis analysis;
         analysis.setDefault();
         analysis.setFromVolumePercent(values);
         EXPECT_EQ(analysis.singleComponent(), -2);
         EXPECT_EQ(analysis.volumePercentSum(), 0.0);
         EXPECT_EQ(analysis.molarMass(), 28.965);
+        analysis.setDefault();
+        analysis.setFromMassPercent(values);
+        EXPECT_EQ(analysis.singleComponent(), -2);
+        EXPECT_EQ(analysis.massPercentSum(), 0.0);
     }
 }
 
