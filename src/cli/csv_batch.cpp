@@ -9,6 +9,7 @@
 
 #include "cli/command_error.h"
 #include "cli/number_io.h"
+#include "cli/text_table.h"
 
 namespace vaporis::app {
 
@@ -21,6 +22,8 @@ constexpr std::size_t kWriteBlock = 1 << 16;
 // malformed, so a runaway input cannot grow memory without bound.
 constexpr std::size_t kMaxLineLength = 4096;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// Bytes of a rejected header quoted in the error message.
+constexpr std::size_t kHeaderExcerptLength = 40;
 
 // Reads lines of a file in large chunks; a line's end (LF, or CR LF) is not returned.
 class LineReader {
@@ -91,18 +94,8 @@ public:
     }
 
     void flush() {
-        if (!buffer_.empty() &&
-            std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-            throw ArgumentError("the output could not be written");
-        }
+        writeText(file_, buffer_);
         buffer_.clear();
-    }
-
-    void close() {
-        flush();
-        if (std::fflush(file_) != 0) {
-            throw ArgumentError("the output could not be written");
-        }
     }
 
 private:
@@ -160,6 +153,16 @@ bool isBlank(std::string_view line) {
     return trimBlanks(line).empty();
 }
 
+// The start of a rejected line for a message, control characters shown as "?": a NUL would
+// end the message early, an escape sequence would reach the terminal.
+std::string headerExcerpt(std::string_view line) {
+    std::string excerpt(line.substr(0, kHeaderExcerptLength));
+    std::replace_if(
+        excerpt.begin(), excerpt.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, '?');
+    return excerpt;
+}
+
 HeaderMatch readHeader(LineReader& reader, const BatchCommand& command) {
     std::string line;
     bool overlong = false;
@@ -171,7 +174,7 @@ HeaderMatch readHeader(LineReader& reader, const BatchCommand& command) {
             return *match;
         }
         throw ArgumentError(std::string(command.name) + " --batch: the header line must be " +
-                            acceptedHeaders(command) + ", not \"" + line.substr(0, 40) + "\"");
+                            acceptedHeaders(command) + ", not \"" + headerExcerpt(line) + "\"");
     }
     throw ArgumentError(std::string(command.name) + " --batch: no header line on stdin (" +
                         acceptedHeaders(command) + ")");
@@ -245,7 +248,7 @@ void runBatch(std::FILE* in, std::FILE* out, const BatchCommand& command) {
         }
         writer.endLine();
     }
-    writer.close();
+    writer.flush();
 }
 
 }  // namespace vaporis::app

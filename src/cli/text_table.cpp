@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/command_error.h"
 #include "ui/number_text.h"
 
 namespace vaporis::app {
@@ -61,7 +62,9 @@ std::string tableNumber(double value, bool valid) {
 }
 
 void writeText(std::FILE* file, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), file);
+    if (std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fflush(file) != 0) {
+        throw ArgumentError("the output could not be written");
+    }
 }
 
 }  // namespace vaporis::app

@@ -28,7 +28,8 @@ private:
 //! not valid.
 [[nodiscard]] std::string tableNumber(double value, bool valid);
 
-//! Writes the text to the file as it stands.
+//! Writes the text to the file as it stands and flushes it. Throws ArgumentError when it
+//! could not be written (a full disk), so that no lost output passes for success.
 void writeText(std::FILE* file, std::string_view text);
 
 }  // namespace vaporis::app

@@ -60,7 +60,8 @@ double numberOf(const std::string& field) {
     return value;
 }
 
-CliRun runCli(const std::vector<std::string>& arguments, std::string_view input) {
+CliRun runCli(const std::vector<std::string>& arguments, std::string_view input,
+              const std::string& outputPath) {
     const TemporaryFolder folder;
     writeFile(folder.file("in"), input);
     std::string command = shellQuoted(kCliPath);
@@ -68,7 +69,7 @@ CliRun runCli(const std::vector<std::string>& arguments, std::string_view input)
         command += ' ' + shellQuoted(argument);
     }
     command += " < " + shellQuoted(folder.file("in").string());
-    command += " > " + shellQuoted(folder.file("out").string());
+    command += " > " + shellQuoted(outputPath.empty() ? folder.file("out").string() : outputPath);
     command += " 2> " + shellQuoted(folder.file("err").string());
     const int status = std::system(command.c_str());
     CliRun run;

@@ -15,8 +15,10 @@ struct CliRun {
     std::string err;
 };
 
-//! Runs the built vaporis-cli with `arguments`, feeding `input` on stdin.
-[[nodiscard]] CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {});
+//! Runs the built vaporis-cli with `arguments`, feeding `input` on stdin; stdout goes to
+//! `outputPath` instead of CliRun::out when one is given.
+[[nodiscard]] CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {},
+                            const std::string& outputPath = {});
 
 //! Line `index` (from 0) of a text, without its end.
 [[nodiscard]] std::string lineOf(const std::string& text, std::size_t index);

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,24 @@ TEST(CommandLine, BadArgumentsGiveOneLineNamingTheArgumentAndExitCode1) {
         EXPECT_TRUE(run.err.starts_with("vaporis-cli: ")) << run.err;
         EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+TEST(CommandLine, OutputThatCannotBeWrittenIsAUsageError) {
+    // A full disk must not pass for a result that was printed.
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"steam", "--p", "50", "--t", "400"},
+          std::vector<std::string>{"steam", "--p", "50", "--t", "400", "--json"},
+          std::vector<std::string>{"steam-ph", "--p", "1", "--h", "2000"},
+          std::vector<std::string>{"gas", "--p", "1", "--t", "20"},
+          std::vector<std::string>{"steam", "--batch"}}) {
+        SCOPED_TRACE(arguments.front() + ' ' + arguments.back());
+        const CliRun run = runCli(arguments, "p,t\n50,400\n", "/dev/full");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "vaporis-cli: the output could not be written\n");
     }
 }
 

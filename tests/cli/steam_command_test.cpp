@@ -261,6 +261,11 @@ TEST(SteamBatch, MissingOrUnknownHeaderIsAOneLineError) {
         EXPECT_TRUE(run.err.starts_with("vaporis-cli: steam --batch: ")) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
     }
+    // Binary input is quoted whole and harmless: a NUL would end the message early, an
+    // escape sequence or carriage return would reach the terminal.
+    const CliRun run = runCli({"steam", "--batch"}, std::string("a\0b,\x1B[31m\rc\n", 12));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.ends_with(", not \"a?b,?[31m?c\"\n")) << run.err;
 }
 
 TEST(SteamPhCommand, TwoPhaseEnthalpyGivesBoilingTemperatureAndQuality) {
