@@ -109,6 +109,10 @@ gas::GasAnalysis analysisFromFile(const std::string& path) {
     gas::GasAnalysis analysis;
     switch (gas::readGasFile(analysis, path)) {
         case gas::GasFileResult::kOk:
+            // A file of zero percentages is well formed but holds no gas to compute.
+            if (!(analysis.massPercentSum() > 0.0)) {
+                throw ArgumentError("--analysis " + path + ": the percentages add up to 0");
+            }
             analysis.setName(ui::fileTitle(path, gas::kMaxGasNameLength + 1));
             return analysis;
         case gas::GasFileResult::kFileNotFound:

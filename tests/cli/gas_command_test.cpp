@@ -206,6 +206,10 @@ TEST(GasCommand, UnusableAnalysisArgumentsAreUsageErrors) {
         std::vector<std::string> arguments;
         std::string named;
     };
+    // A well-formed file may hold no gas at all.
+    const TemporaryFolder folder;
+    const std::string emptyFile = folder.file("empty.gas").string();
+    ASSERT_EQ(gas::writeGasFile(gas::GasAnalysis{}, emptyFile), gas::GasFileResult::kOk);
     const std::vector<Case> cases = {
         {{"--vol", "N2=79,Xe=21"}, "--vol: unknown component \"Xe\""},
         {{"--vol", "n2=100"}, "\"n2\""},
@@ -215,6 +219,7 @@ TEST(GasCommand, UnusableAnalysisArgumentsAreUsageErrors) {
         {{"--vol", "N2=0"}, "--vol: the percentages add up to 0"},
         {{"--vol", "N2=79,"}, "--vol: unknown component \"\""},
         {{"--analysis", "/nonexistent/air.gas"}, "--analysis /nonexistent/air.gas: file not found"},
+        {{"--analysis", emptyFile}, "--analysis " + emptyFile + ": the percentages add up to 0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);
