@@ -1,5 +1,6 @@
 #include "engine/water/saturation.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -106,9 +107,11 @@ double saturationTemperature(double p) {
     return tK - 273.15;
 }
 
+// The line ends at the critical point: at 373.946 °C the equation rounds to a hair above
+// 220.64 bar, where every saturated value would be refused.
 double vaporPressure(double t, int& status) {
     status = detail::saturationTemperatureStatus(t);
-    return status == kOk ? saturationPressure(t) : -1.0;
+    return status == kOk ? std::min(saturationPressure(t), kCriticalPressure) : -1.0;
 }
 
 double boilingTemperature(double p, int& status) {
