@@ -489,6 +489,11 @@ double isothermalDensitySlope(double p, double t, int& status) {
         return -1.0;
     }
     const double p2 = densityStepPressure(p, t, dp);
+    // Vapour at the triple-point pressure has no room below p: no difference quotient.
+    if (p2 == p) {
+        status = kDegenerateStep;
+        return -1.0;
+    }
     const double v2 = specificVolume(p2, t, r, status);
     return status == kOk ? (1.0 / v2 - 1.0 / v1) / (p2 - p) : -1.0;
 }

@@ -1,6 +1,7 @@
 #include "engine/water/transport.h"
 
 #include <array>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,22 @@ TEST(WaterIsochoricSlope, DegenerateStatesAtTriplePointReportAStatus) {
     // vapour at exactly the triple-point pressure: no room below p for the bracket
     EXPECT_EQ(isochoricPressureSlope(0.00611213, 50.0, status), -1.0);
     EXPECT_EQ(status, kDegenerateStep);
+}
+
+TEST(WaterIsothermalDensitySlope, TriplePointPressureLeavesNoStepAndNoConductivity) {
+    // Vapour at the triple-point pressure has no room below p for the density step; its 0/0
+    // must not reach the conductivity as a valid value.
+    for (const double t : {50.0, 800.0}) {
+        SCOPED_TRACE(t);
+        int status = -1;
+        EXPECT_EQ(isothermalDensitySlope(0.00611213, t, status), -1.0);
+        EXPECT_EQ(status, kDegenerateStep);
+        EXPECT_EQ(thermalConductivity(0.00611213, t, status), -1.0);
+        EXPECT_NE(status, kOk);
+        const double pAbove = std::nextafter(0.00611213, 1.0);
+        const double slope = isothermalDensitySlope(pAbove, t, status);
+        EXPECT_TRUE(status != kOk || std::isfinite(slope)) << slope;
+    }
 }
 
 TEST(WaterIsothermalDensitySlope, LiquidAndVapourSigns) {
