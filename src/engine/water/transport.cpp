@@ -71,6 +71,9 @@ using detail::kRegion3Offset;
 using detail::kRegion3Switch;
 constexpr double kTransportOffset = 0.0011;  // K, outside the 0.001 K band of region 4
 constexpr double kSlopeTolerance = 1.0e-5;   // bar
+// Shortest temperature step of a liquid near 0 °C: the tolerance over it is 0.1 % of the
+// slope of about 1 bar/K there.
+constexpr double kMinLiquidStep = 0.01;  // K
 
 // Safety limits of the isochore search: ΔT starts at 0.1 K and is useless below 1e-15 K.
 constexpr int kMaxSlopeHalvings = 60;
@@ -203,7 +206,8 @@ struct IsochoreStep {
 };
 
 // Subcritical start: away from the saturation line (liquid downward, vapour upward); a liquid
-// below 0.1 °C steps down to 0 °C, or, at 0 °C, upward by a part of its distance to ts.
+// below 0.1 °C steps down to 0 °C, or, closer to 0 °C than kMinLiquidStep, upward by a part of
+// its distance to ts.
 IsochoreStep subcriticalStart(double p, double t) {
     IsochoreStep step;
     const double ts = saturationTemperature(p);
@@ -211,7 +215,7 @@ IsochoreStep subcriticalStart(double p, double t) {
     step.d = liquid ? -1.0 : 1.0;
     if (liquid && t < 0.1) {
         step.dT = t;
-        if (step.dT == 0.0) {
+        if (step.dT < kMinLiquidStep) {
             step.dT = std::abs(ts - t) < 0.1 ? 0.9 * std::abs(ts - t) : 0.1;
             step.d = 1.0;
         }

@@ -213,6 +213,21 @@ TEST(WaterIsochoricSlope, AgreesWithDirectDifferenceInLiquidAndVapour) {
     EXPECT_EQ(status, kOk);
 }
 
+TEST(WaterIsochoricSlope, LiquidJustAboveZeroDegreesKeepsAUsableStep) {
+    // Liquid below 0.1 °C steps down to 0 °C; a step of a few nanokelvin would divide the
+    // 1e-5 bar tolerance of the isochore search into a slope of any size, and the
+    // conductivity's critical term with it.
+    for (const double t : {1e-300, 1e-12, 1e-7, 1e-5}) {
+        SCOPED_TRACE(t);
+        int status = -1;
+        const double expected =
+            isobaricExpansion(1.0, t, status) / isothermalCompressibility(1.0, t, status);
+        EXPECT_NEAR(isochoricPressureSlope(1.0, t, status), expected, 0.01);
+        EXPECT_EQ(status, kOk);
+        EXPECT_NEAR(thermalConductivity(1.0, t, status), 0.5611, 5e-4);
+    }
+}
+
 TEST(WaterIsochoricSlope, SteepIsochoresAboveCriticalPressureAreNotCutOff) {
     // p [bar], t [°C]: compressed liquid and dense steam where (dp/dT)_v = beta / chi is
     // 2 to 10 bar/K, far more than the first bracket of 0.1 bar per 0.1 K holds
