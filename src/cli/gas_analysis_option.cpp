@@ -87,8 +87,11 @@ gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& sp
     for (const double percent : percentages) {
         sum += percent;
     }
-    if (!(sum > 0.0) || !std::isfinite(sum)) {
+    if (!(sum > 0.0)) {
         throw ArgumentError(std::string(option) + ": the percentages add up to 0");
+    }
+    if (!std::isfinite(sum)) {
+        throw ArgumentError(std::string(option) + ": the percentages are too large to add up");
     }
     if (std::abs(sum - 100.0) > kSumTolerance) {
         const std::string note = "vaporis-cli: note: " + std::string(option) + " adds up to " +

@@ -217,6 +217,7 @@ TEST(GasCommand, UnusableAnalysisArgumentsAreUsageErrors) {
         {{"--vol", "N2=-5,O2=105"}, "--vol: \"N2=-5\""},
         {{"--vol", "N2"}, "--vol: \"N2\""},
         {{"--vol", "N2=0"}, "--vol: the percentages add up to 0"},
+        {{"--vol", "N2=1e308,O2=1e308"}, "--vol: the percentages are too large to add up"},
         {{"--vol", "N2=79,"}, "--vol: unknown component \"\""},
         {{"--analysis", "/nonexistent/air.gas"}, "--analysis /nonexistent/air.gas: file not found"},
         {{"--analysis", emptyFile}, "--analysis " + emptyFile + ": the percentages add up to 0"},
