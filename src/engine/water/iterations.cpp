@@ -98,11 +98,14 @@ struct Bracket {
 };
 
 using PropertyAt = double (*)(double, double, int&);
+using SaturatedAt = double (*)(double, int&);
 
 // The whole range of an inverse function: from 0 °C to the highest temperature at p, with the
 // property's values at 0.01 °C and there. Refuses a value (h or s) outside them and a pressure
-// outside every region.
-int attainableRange(double p, double value, PropertyAt property, Bracket& range) {
+// outside every region. Where the saturation line passes 0.01 °C, the saturated liquid is the
+// lowest state.
+int attainableRange(double p, double value, PropertyAt property, SaturatedAt liquidAt,
+                    Bracket& range) {
     if (!finite(p, value)) {
         return kNonFiniteInput;
     }
@@ -114,6 +117,9 @@ int attainableRange(double p, double value, PropertyAt property, Bracket& range)
     int minStatus = kOk;
     int maxStatus = kOk;
     range.hlo = property(p, kLowestTemperature, minStatus);
+    if (minStatus == kOnSaturationLine) {
+        range.hlo = liquidAt(p, minStatus);
+    }
     range.hhi = property(p, range.thi, maxStatus);
     if (minStatus == kOutsideRegion || maxStatus == kOutsideRegion) {
         return kOutsideRegion;
@@ -219,7 +225,7 @@ double region3Volume(double p, double tK, int& status) {
 
 double temperatureFromPH(double p, double h, int& status) {
     Bracket range{};
-    status = attainableRange(p, h, enthalpy, range);
+    status = attainableRange(p, h, enthalpy, enthalpySatLiquid, range);
     if (status != kOk) {
         return -1.0;
     }
@@ -256,7 +262,7 @@ double temperatureFromPH(double p, double h, int& status) {
 
 double temperatureFromPS(double p, double s, int& status) {
     Bracket range{};
-    status = attainableRange(p, s, entropy, range);
+    status = attainableRange(p, s, entropy, entropySatLiquid, range);
     if (status != kOk) {
         return -1.0;
     }

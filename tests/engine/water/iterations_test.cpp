@@ -79,6 +79,24 @@ TEST(WaterTemperatureFromPH, StatusCodesAtRangeLimits) {
     EXPECT_EQ(status, kOk);
 }
 
+TEST(WaterTemperatureFromPH, BelowTheLiquidWhereTheLineCrossesTheLowestTemperature) {
+    // Near 0.0061166 bar the 0.01 °C end of the range lies in the saturation band, so its
+    // value is a failure; an enthalpy or entropy below the saturated liquid must still be
+    // refused instead of answered with a temperature near 0 °C.
+    for (const double p : {0.0061163, 0.00611657, 0.0061169}) {
+        SCOPED_TRACE(p);
+        int status = -1;
+        const double hLiquid = enthalpySatLiquid(p, status);
+        EXPECT_EQ(temperatureFromPH(p, hLiquid - 0.5, status), -1.0);
+        EXPECT_EQ(status, kBelowTripleTemperature);
+        const double sLiquid = entropySatLiquid(p, status);
+        EXPECT_EQ(temperatureFromPS(p, sLiquid - 0.002, status), -1.0);
+        EXPECT_EQ(status, kBelowTripleTemperature);
+        EXPECT_NEAR(temperatureFromPH(p, enthalpyFromPX(p, 0.5), status), 0.5, 1e-9);
+        EXPECT_EQ(status, kTwoPhase);
+    }
+}
+
 TEST(WaterTemperatureFromPH, EnthalpyBesideTheSaturationBandGivesNearestTemperature) {
     int status = -1;
     const double ts = saturationTemperature(10.0);
