@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <optional>
-#include <system_error>
+#include <string>
 
+#include "engine/file/safe_write.h"
 #include "ui/fields.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
@@ -70,22 +70,6 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
     return codePoint;
 }
 
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
-    std::filesystem::path temporary = target;
-    temporary += ".part";
-    return temporary;
-}
-
-bool writeBytes(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) {
-        return false;
-    }
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
-}
-
 }  // namespace
 
 std::string_view unitText(int number) {
@@ -124,19 +108,7 @@ std::string reportFileBytes(std::string_view utf8) {
 }
 
 bool writeReportFile(const std::string& path, std::string_view utf8Document) {
-    const std::filesystem::path target = pathFromUtf8(path);
-    const std::filesystem::path temporary = temporaryPathFor(target);
-    std::error_code error;
-    if (!writeBytes(temporary, reportFileBytes(utf8Document))) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return file::writeFileSafely(pathFromUtf8(path), reportFileBytes(utf8Document));
 }
 
 void askWriteAndOpenReport(Port& port, const ReportWriter& write) {

@@ -1,13 +1,12 @@
 #include "engine/gas/gas_analysis_file.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <fstream>
-#include <string>
-#include <system_error>
+#include <string_view>
+
+#include "engine/file/safe_write.h"
 
 namespace vaporis::gas {
 namespace {
@@ -16,8 +15,6 @@ constexpr std::size_t kHeaderSize = 5;
 // The shortest file that can be told apart from a foreign one: header plus count and basis
 // plus a little more, as the program has always required.
 constexpr std::size_t kMinimumFileSize = 8;
-// Attempts at a free name for the temporary file beside the target.
-constexpr int kMaxTemporaryNames = 100;
 
 // The file is little-endian whatever the machine.
 void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
@@ -38,50 +35,6 @@ void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint64_t value, int
 // Percentages the program can hold: finite and not negative.
 [[nodiscard]] bool usablePercentage(double value) {
     return std::isfinite(value) && value >= 0.0;
-}
-
-// A hidden name beside the target: ".<file name>.<n>.tmp".
-[[nodiscard]] std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
-    const std::string base = target.filename().string();
-    for (int attempt = 0; attempt < kMaxTemporaryNames; ++attempt) {
-        std::array<char, 16> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), attempt).ptr;
-        std::string name(1, '.');
-        name.append(base).append(1, '.').append(digits.data(), end).append(".tmp");
-        const std::filesystem::path candidate = target.parent_path() / name;
-        std::error_code error;
-        if (!std::filesystem::exists(candidate, error) && !error) {
-            return candidate;
-        }
-    }
-    return {};
-}
-
-// Writes to a temporary file in the target's folder and renames it over the target, so that
-// a failed write leaves an existing file as it was.
-[[nodiscard]] bool writeFileSafely(const std::filesystem::path& path,
-                                   const std::vector<std::uint8_t>& bytes) {
-    const std::filesystem::path temporary = temporaryPathFor(path);
-    if (temporary.empty()) {
-        return false;
-    }
-    bool written = false;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        written = !file.fail();
-    }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, path, error);
-        written = !error;
-    }
-    if (!written) {
-        std::filesystem::remove(temporary, error);
-    }
-    return written;
 }
 
 }  // namespace
@@ -150,7 +103,8 @@ GasFileResult writeGasFile(const GasAnalysis& analysis, const std::filesystem::p
     appendLittleEndian(bytes, kGasFileMagic, 4);
     bytes.push_back(kGasFileVersion);
     writeRecord(analysis, bytes, false);
-    return writeFileSafely(path, bytes) ? GasFileResult::kOk : GasFileResult::kWriteFailed;
+    const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return file::writeFileSafely(path, view) ? GasFileResult::kOk : GasFileResult::kWriteFailed;
 }
 
 GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
