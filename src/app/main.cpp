@@ -40,7 +40,11 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(vaporis::ui::applicationIcon());
     vaporis::app::ModuleObjects objects;
     if (screenshots) {
-        return vaporis::app::renderScreenshots(QApplication::arguments().at(2), objects) ? 0 : 1;
+        if (!vaporis::app::renderScreenshots(QApplication::arguments().at(2), objects)) {
+            std::fputs("vaporis: the pictures could not be written to that folder\n", stderr);
+            return 1;
+        }
+        return 0;
     }
     return runMenu(objects);
 }
