@@ -1,7 +1,6 @@
 #include "ui/gas_property_report.h"
 
 #include <array>
-#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -25,10 +24,7 @@ constexpr const char* kDegrees =
     "\xB0"
     "C      ";
 
-struct Line {
-    const char* label;
-    const char* unit;  // as written in the file: Windows-1252
-};
+using Line = test::ReferenceLine;
 
 constexpr auto kProperties = std::to_array<Line>({
     {"Specific enthalpy h", "kJ/kg   "},
@@ -107,17 +103,12 @@ std::string expectedReport(const gas::GasState& state, const std::string& block)
     return test::withCrLf(text);
 }
 
-class GasPropertyReport : public ::testing::Test {
+class GasPropertyReport : public test::ReportBytesTest {
 protected:
-    void SetUp() override { ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr); }
-
     std::string written(const gas::GasState& state) {
-        const std::filesystem::path path = folder_.path() / "gas.html";
-        EXPECT_TRUE(writeGasPropertyReport(path.string(), state));
-        return test::fileBytes(path);
+        return writtenBy(
+            [&](const std::string& path) { return writeGasPropertyReport(path, state); });
     }
-
-    test::TemporaryFolder folder_;
 };
 
 TEST_F(GasPropertyReport, DefaultStateListsEveryPropertyAndDryAirAlone) {

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <clocale>
+#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "support/temporary_folder.h"
 
 namespace vaporis::test {
 
@@ -12,6 +18,29 @@ inline constexpr const char* kInputRow =
 inline constexpr const char* kValueRow =
     "<tr>\n <td width=350>%s</td><td> %.5lf %s </td><td width=55>%s</td>\n</tr>\n";
 inline constexpr const char* kSpacer = "&nbsp &nbsp &nbsp &nbsp";
+
+//! A report row as the file holds it: label and unit text in Windows-1252.
+struct ReferenceLine {
+    const char* label;
+    const char* unit;
+};
+
+//! Writes a report into a folder of its own and reads its bytes back. The C locale lets
+//! printf build the reference rows with a decimal point.
+class ReportBytesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr); }
+
+    //! The bytes that `write(path)` left in the file; a failed write fails the test.
+    template <typename Writer>
+    [[nodiscard]] std::string writtenBy(const Writer& write) {
+        const std::filesystem::path path = folder_.file("report.html");
+        EXPECT_TRUE(write(path.string()));
+        return fileBytes(path);
+    }
+
+    TemporaryFolder folder_;
+};
 
 //! `format` filled by snprintf with a label, a value and two texts.
 [[nodiscard]] std::string printed(const char* format, const std::string& label, double value,

@@ -1,7 +1,6 @@
 #include "ui/steam_table_report.h"
 
 #include <array>
-#include <clocale>
 #include <filesystem>
 #include <string>
 
@@ -14,10 +13,7 @@
 namespace vaporis::ui {
 namespace {
 
-struct Line {
-    const char* label;
-    const char* unit;  // as written in the file: Windows-1252
-};
+using Line = test::ReferenceLine;
 
 constexpr auto kProperties = std::to_array<Line>({
     {"Specific enthalpy h", "kJ/kg   "},
@@ -84,16 +80,12 @@ std::string expectedReport(const water::WaterSteamState& state) {
     return test::withCrLf(text);
 }
 
-class SteamTableReport : public ::testing::Test {
+class SteamTableReport : public test::ReportBytesTest {
 protected:
-    void SetUp() override { ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr); }
-
     std::string written(const water::WaterSteamState& state) {
-        const std::filesystem::path path = folder_.path() / "steam.html";
-        EXPECT_TRUE(writeSteamTableReport(path.string(), state));
-        return test::fileBytes(path);
+        return writtenBy(
+            [&](const std::string& path) { return writeSteamTableReport(path, state); });
     }
-    test::TemporaryFolder folder_;
 };
 
 TEST_F(SteamTableReport, SuperheatedStateBytesMatchTheRowFormats) {
