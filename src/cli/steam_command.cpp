@@ -10,7 +10,7 @@
 #include "cli/json_output.h"
 #include "cli/number_io.h"
 #include "cli/text_table.h"
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/messages.h"

@@ -6,7 +6,7 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/file_path.h"

@@ -1,7 +1,7 @@
 #include "ui/steam_result_rules.h"
 
 #include "engine/water/iterations.h"
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "ui/messages.h"

@@ -1,7 +1,7 @@
 #include "engine/gas/gas_state.h"
 
 #include "engine/gas/mixture.h"
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "engine/water/saturation.h"
 
 namespace vaporis::gas {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 
 namespace vaporis::water {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gas/mixture.h"
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "test_analyses.h"
 
 namespace vaporis::gas {

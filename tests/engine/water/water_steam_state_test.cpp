@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/water/not_set.h"
+#include "engine/common/not_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 
