@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: installs the Debian build dependencies that are
-# missing, then configures and builds the project in ./build.
+# missing, then configures and builds the project in ./build (VAPORIS_WERROR=ON makes
+# warnings errors).
 set -euo pipefail
 
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev qt6-base-dev
@@ -32,5 +33,6 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
 fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${VAPORIS_BUILD_TYPE:-RelWithDebInfo}"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${VAPORIS_BUILD_TYPE:-RelWithDebInfo}" \
+      -DVAPORIS_WERROR="${VAPORIS_WERROR:-OFF}"
 cmake --build "$root/build" --parallel "$(nproc)"

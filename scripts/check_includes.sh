@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Checks the include structure of src/: no file includes a header of a higher layer, the
+# command line never includes the Qt backend, and no chain of includes leads back to where it
+# started. Prints each offence and exits 1 when there is one.
+set -euo pipefail
+src=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/../src}" && pwd)
+
+# Layers bottom up; a file may include headers of its own layer and of the layers below.
+rank() {
+    case "$1" in
+        engine/common/*) echo 0 ;;
+        engine/file/*) echo 1 ;;
+        engine/water/*) echo 2 ;;
+        engine/gas/*) echo 3 ;;
+        processes/*) echo 4 ;;
+        ui/qt/*) echo 6 ;;
+        ui/*) echo 5 ;;
+        app/*) echo 7 ;;
+        cli/*) echo 8 ;;
+        *) echo 99 ;;
+    esac
+}
+
+status=0
+edges=$(mktemp)
+trap 'rm -f "$edges"' EXIT
+cd "$src"
+while IFS= read -r file; do
+    stem=${file%.*}
+    while IFS= read -r header; do
+        [ -f "$header" ] || continue
+        if [ "$(rank "$header")" -gt "$(rank "$file")" ]; then
+            echo "$file includes $header of a higher layer"
+            status=1
+        fi
+        if [[ $file == cli/* && $header == ui/qt/* ]]; then
+            echo "$file includes the Qt backend $header"
+            status=1
+        fi
+        # A source file and its own header count as one node.
+        [ "${header%.*}" = "$stem" ] || echo "$stem ${header%.*}" >> "$edges"
+    done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+done < <(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort)
+
+# tsort names the files of each cycle it finds.
+if ! tsort "$edges" > /dev/null; then
+    echo "include loop: the files tsort names above form a cycle"
+    status=1
+fi
+exit $status

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything but the desktop program with AddressSanitizer and UndefinedBehaviorSanitizer
+# in ./build-sanitize and runs its tests. Without Qt on the include path, this build also proves
+# that the engines, the dialog logic and the command line need no toolkit. Expects the packages
+# of setup.sh to be installed.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+      -DVAPORIS_BUILD_GUI=OFF -DVAPORIS_BUILD_BENCH=OFF -DVAPORIS_SANITIZE=ON \
+      -DVAPORIS_WERROR="${VAPORIS_WERROR:-OFF}"
+cmake --build "$root/build-sanitize" --parallel "$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$(nproc)" "$@"
