@@ -59,14 +59,6 @@ void AmbientData::setInput(int i, double value) {
     }
 }
 
-double AmbientData::input(int i) const {
-    return i >= 0 && i < kInputCount ? inputs_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
-double AmbientData::result(int i) const {
-    return i >= 0 && i < kResultCount ? results_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
 int AmbientData::calculate() {
     status_ = compute();
     return status_;
@@ -92,7 +84,7 @@ int AmbientData::compute() {
     }
     int status = kOk;
     // Below the triple point (dry air only) there is no vapour pressure and no water.
-    const double ps = phi > 0.0 ? water::vaporPressure(t, status) : 0.0;
+    const double ps = tK >= kTriplePointK ? water::vaporPressure(t, status) : 0.0;
     if (status != kOk) {
         return status;
     }

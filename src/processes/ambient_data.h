@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/common/not_set.h"
+#include "processes/value_rows.h"
 
 namespace vaporis::processes {
 
@@ -32,9 +33,9 @@ public:
     //! Stores input i (Input); an index out of range is ignored.
     void setInput(int i, double value);
     //! Input i (Input); NOT_SET for an index out of range.
-    [[nodiscard]] double input(int i) const;
+    [[nodiscard]] double input(int i) const { return detail::valueAt(inputs_, i); }
     //! Result i (Result); NOT_SET for an index out of range.
-    [[nodiscard]] double result(int i) const;
+    [[nodiscard]] double result(int i) const { return detail::valueAt(results_, i); }
     [[nodiscard]] int status() const { return status_; }
 
     //! Computes the results from the inputs and returns the status (also stored): kOk, or a

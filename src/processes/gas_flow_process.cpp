@@ -32,14 +32,6 @@ void GasFlowProcess::setInput(int i, double value) {
     }
 }
 
-double GasFlowProcess::input(int i) const {
-    return i >= 0 && i < kInputCount ? inputs_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
-double GasFlowProcess::result(int i) const {
-    return i >= 0 && i < kResultCount ? results_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
 int GasFlowProcess::calculate() {
     status_ = evaluate();
     return status_;
@@ -61,8 +53,8 @@ int GasFlowProcess::checkState() const {
 
 int GasFlowProcess::checkInputs() const {
     const double timeFactor = inputs_[kInTimeFactor];
-    const bool valid = std::isfinite(timeFactor) && timeFactor > 0.0 &&
-                       std::isfinite(inputs_[kInZeta]) &&
+    const bool valid = flowInputKind_ <= kNormalFlowGiven && std::isfinite(timeFactor) &&
+                       timeFactor > 0.0 && std::isfinite(inputs_[kInZeta]) &&
                        isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]) &&
                        (!freeFlow_ || std::isfinite(inputs_[kInHeightDifference]));
     return valid ? kOk : kFlowInputInvalid;

@@ -60,6 +60,8 @@ public:
     void reset();
     //! Stores input i (Input); the three flows also set the flow input kind.
     void setInput(int i, double value);
+    //! FlowInputKind, as a project file restores it; setInput sets it too.
+    void setFlowInputKind(std::uint8_t kind) { flowInputKind_ = kind; }
     void setSolveMode(std::uint8_t mode) { solveMode_ = mode; }
     void setRectangularProfile(bool rectangular) { rectangularProfile_ = rectangular; }
     void setFreeFlow(bool freeFlow) { freeFlow_ = freeFlow; }
@@ -78,9 +80,9 @@ public:
     [[nodiscard]] bool rectangularProfile() const { return rectangularProfile_; }
     [[nodiscard]] bool freeFlow() const { return freeFlow_; }
     //! Input i (Input); NOT_SET for an index out of range.
-    [[nodiscard]] double input(int i) const;
+    [[nodiscard]] double input(int i) const { return detail::valueAt(inputs_, i); }
     //! Result i (Result); NOT_SET for an index out of range.
-    [[nodiscard]] double result(int i) const;
+    [[nodiscard]] double result(int i) const { return detail::valueAt(results_, i); }
 
 private:
     [[nodiscard]] int evaluate();

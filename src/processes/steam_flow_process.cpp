@@ -41,14 +41,6 @@ void SteamFlowProcess::setInput(int i, double value) {
     }
 }
 
-double SteamFlowProcess::input(int i) const {
-    return i >= 0 && i < kInputCount ? inputs_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
-double SteamFlowProcess::result(int i) const {
-    return i >= 0 && i < kResultCount ? results_[static_cast<std::size_t>(i)] : NOT_SET;
-}
-
 int SteamFlowProcess::calculate() {
     status_ = evaluate();
     return status_;
@@ -63,7 +55,8 @@ bool SteamFlowProcess::isWetSteam() const {
 int SteamFlowProcess::checkInputs() const {
     const double timeFactor = inputs_[kInTimeFactor];
     const double zeta = inputs_[kInZeta];
-    if (!std::isfinite(timeFactor) || timeFactor <= 0.0 || !std::isfinite(zeta) ||
+    if (flowInputKind_ > kVolumeFlowGiven || !std::isfinite(timeFactor) || timeFactor <= 0.0 ||
+        !std::isfinite(zeta) ||
         (singlePhaseFlow_ && !isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]))) {
         return kFlowInputInvalid;
     }

@@ -56,6 +56,8 @@ public:
     void reset();
     //! Stores input i (Input); kInMassFlow and kInVolumeFlow also set the flow input kind.
     void setInput(int i, double value);
+    //! FlowInputKind, as a project file restores it; setInput sets it too.
+    void setFlowInputKind(std::uint8_t kind) { flowInputKind_ = kind; }
     void setSolveMode(std::uint8_t mode) { solveMode_ = mode; }
     void setRectangularProfile(bool rectangular) { rectangularProfile_ = rectangular; }
 
@@ -71,9 +73,9 @@ public:
     [[nodiscard]] bool rectangularProfile() const { return rectangularProfile_; }
     [[nodiscard]] bool singlePhaseFlow() const { return singlePhaseFlow_; }
     //! Input i (Input); NOT_SET for an index out of range.
-    [[nodiscard]] double input(int i) const;
+    [[nodiscard]] double input(int i) const { return detail::valueAt(inputs_, i); }
     //! Result i (Result); NOT_SET for an index out of range.
-    [[nodiscard]] double result(int i) const;
+    [[nodiscard]] double result(int i) const { return detail::valueAt(results_, i); }
 
 private:
     [[nodiscard]] int evaluate();

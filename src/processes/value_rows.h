@@ -15,4 +15,10 @@ template <std::size_t N>
     return values;
 }
 
+//! Element i of row; NOT_SET for an index out of range.
+template <std::size_t N>
+[[nodiscard]] constexpr double valueAt(const std::array<double, N>& row, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < N ? row[static_cast<std::size_t>(i)] : NOT_SET;
+}
+
 }  // namespace vaporis::processes::detail
