@@ -24,7 +24,7 @@ inline constexpr int kGasFlowMachWarning = 11;
 //! not finite or out of its range (a dimension, flow or velocity of 0 or below); also a
 //! solve mode other than 0, 1, 2 or a fluid state given non-finite inputs.
 inline constexpr int kFlowInputInvalid = 20;
-//! The Colebrook iteration for the friction coefficient ran out of steps.
+//! The Colebrook iteration found no friction coefficient below 1 within its step limit.
 inline constexpr int kFrictionNoConvergence = 21;
 //! A property the flow needs (v, eta, sonic velocity, cp, conductivity) has no valid value.
 inline constexpr int kFlowPropertyInvalid = 22;

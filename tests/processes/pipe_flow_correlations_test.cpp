@@ -44,6 +44,10 @@ TEST(FrictionCoefficient, RefusesUnusableInputInsteadOfIterating) {
         EXPECT_EQ(frictionCoefficient(re, k, d, status), -1.0);
         EXPECT_EQ(status, kFlowInputInvalid);
     }
+    // A roughness of five diameters leaves Colebrook's equation without a root below 1.
+    int status = kOk;
+    EXPECT_EQ(frictionCoefficient(1e5, 50.0, 10.0, status), -1.0);
+    EXPECT_EQ(status, kFrictionNoConvergence);
 }
 
 TEST(RectangularLaminarFactor, DependsOnlyOnTheAspectRatio) {
