@@ -68,7 +68,7 @@ int GasFlowProcess::evaluate() {
         return stateStatus;
     }
     if (inputs_[kInZeta] == NOT_SET) {
-        in(kInZeta) = 0.0;
+        inputSlot(kInZeta) = 0.0;
     }
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {
         return inputStatus;
@@ -80,62 +80,62 @@ int GasFlowProcess::evaluate() {
         return geometry;
     }
     const double w = triangle.velocity;
-    out(kDynamicPressure) = dynamicPressure(v, w);
-    out(kFrictionDrop) = 0.0;
-    out(kMach) = w / state_->property(gas::kSonicVelocity);
-    if (out(kMach) > 1.0) {
+    resultSlot(kDynamicPressure) = dynamicPressure(v, w);
+    resultSlot(kFrictionDrop) = 0.0;
+    resultSlot(kMach) = w / state_->property(gas::kSonicVelocity);
+    if (resultSlot(kMach) > 1.0) {
         return kGasFlowMachAbove1;
     }
-    out(kReynolds) = reynoldsNumber(triangle, v, state_->property(gas::kViscosity));
+    resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->property(gas::kViscosity));
     if (const int wall = evaluateWall(triangle, v); wall != kOk) {
         return wall;
     }
-    out(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
-    out(kTotalDrop) = out(kFrictionDrop) + out(kZetaDrop);
+    resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
+    resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
     if (freeFlow_) {
         evaluateDraft(v);
     }
-    return out(kMach) > kMachWarningLimit ? kGasFlowMachWarning : kOk;
+    return resultSlot(kMach) > kMachWarningLimit ? kGasFlowMachWarning : kOk;
 }
 
 void GasFlowProcess::completeFlows(double v, double normalDensity) {
     if (flowInputKind_ == kVolumeFlowGiven) {
-        in(kInMassFlow) = in(kInVolumeFlow) / v;
+        inputSlot(kInMassFlow) = inputSlot(kInVolumeFlow) / v;
     } else if (flowInputKind_ == kNormalFlowGiven) {
-        in(kInMassFlow) = normalDensity * in(kInNormalFlow);
+        inputSlot(kInMassFlow) = normalDensity * inputSlot(kInNormalFlow);
     }
     if (flowInputKind_ != kVolumeFlowGiven) {
-        in(kInVolumeFlow) = v * in(kInMassFlow);
+        inputSlot(kInVolumeFlow) = v * inputSlot(kInMassFlow);
     }
     if (flowInputKind_ != kNormalFlowGiven) {
-        in(kInNormalFlow) = in(kInMassFlow) / normalDensity;
+        inputSlot(kInNormalFlow) = inputSlot(kInMassFlow) / normalDensity;
     }
 }
 
 int GasFlowProcess::solveGeometry(double v, double normalDensity, FlowTriangle& triangle) {
-    triangle = FlowTriangle{solveMode_,    rectangularProfile_, in(kInWidth),
-                            in(kInHeight), in(kInTubeCount),    in(kInVelocity)};
+    triangle = FlowTriangle{solveMode_,           rectangularProfile_,     inputSlot(kInWidth),
+                            inputSlot(kInHeight), inputSlot(kInTubeCount), inputSlot(kInVelocity)};
     if (solveMode_ != kSolveFlow) {
         completeFlows(v, normalDensity);
-        triangle.volumeFlow = in(kInVolumeFlow);
+        triangle.volumeFlow = inputSlot(kInVolumeFlow);
     }
     if (solveFlowTriangle(triangle) != kOk) {
         return kFlowInputInvalid;
     }
     if (solveMode_ == kSolveFlow) {
-        in(kInVolumeFlow) = triangle.volumeFlow;
-        in(kInMassFlow) = triangle.volumeFlow / v;
-        in(kInNormalFlow) = in(kInMassFlow) / normalDensity;
+        inputSlot(kInVolumeFlow) = triangle.volumeFlow;
+        inputSlot(kInMassFlow) = triangle.volumeFlow / v;
+        inputSlot(kInNormalFlow) = inputSlot(kInMassFlow) / normalDensity;
     }
-    in(kInWidth) = triangle.width;
-    in(kInVelocity) = triangle.velocity;
-    in(kInEquivalentDiameter) = triangle.equivalentDiameter;
-    out(kMassFlow) = in(kInMassFlow)*in(kInTimeFactor);
-    out(kVolumeFlow) = in(kInVolumeFlow)*in(kInTimeFactor);
-    out(kNormalFlow) = in(kInNormalFlow)*in(kInTimeFactor);
-    out(kCrossSection) = triangle.crossSection;
-    out(kTotalCrossSection) = triangle.totalCrossSection;
-    out(kSquareSide) = triangle.squareSide;
+    inputSlot(kInWidth) = triangle.width;
+    inputSlot(kInVelocity) = triangle.velocity;
+    inputSlot(kInEquivalentDiameter) = triangle.equivalentDiameter;
+    resultSlot(kMassFlow) = inputSlot(kInMassFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kVolumeFlow) = inputSlot(kInVolumeFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kNormalFlow) = inputSlot(kInNormalFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kCrossSection) = triangle.crossSection;
+    resultSlot(kTotalCrossSection) = triangle.totalCrossSection;
+    resultSlot(kSquareSide) = triangle.squareSide;
     return kOk;
 }
 
@@ -143,19 +143,20 @@ int GasFlowProcess::evaluateWall(const FlowTriangle& triangle, double v) {
     const FlowFluid fluid{v, state_->property(gas::kViscosity), state_->property(gas::kCp),
                           state_->property(gas::kConductivity)};
     int status = kOk;
-    const WallFlow wall = evaluateWallFlow(triangle, fluid, out(kReynolds), in(kInRoughness),
-                                           in(kInTubeLength), status);
-    out(kLambda) = wall.lambda;
-    out(kFrictionDrop) = wall.frictionDrop;
-    out(kHeatTransfer) = wall.heatTransfer;
+    const WallFlow wall =
+        evaluateWallFlow(triangle, fluid, resultSlot(kReynolds), inputSlot(kInRoughness),
+                         inputSlot(kInTubeLength), status);
+    resultSlot(kLambda) = wall.lambda;
+    resultSlot(kFrictionDrop) = wall.frictionDrop;
+    resultSlot(kHeatTransfer) = wall.heatTransfer;
     return status;
 }
 
 // The column of ambient air of height H outweighs the gas column by g H (rho_amb - rho_gas).
 void GasFlowProcess::evaluateDraft(double v) {
     if (ambient_->calculate() == kOk) {
-        out(kDraft) = kGravity * in(kInHeightDifference) *
-                      (ambient_->result(AmbientData::kDensity) - 1.0 / v) * 0.01;
+        resultSlot(kDraft) = kGravity * inputSlot(kInHeightDifference) *
+                             (ambient_->result(AmbientData::kDensity) - 1.0 / v) * 0.01;
     }
 }
 

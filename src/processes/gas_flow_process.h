@@ -92,8 +92,8 @@ private:
     [[nodiscard]] int solveGeometry(double v, double normalDensity, FlowTriangle& triangle);
     [[nodiscard]] int evaluateWall(const FlowTriangle& triangle, double v);
     void evaluateDraft(double v);
-    double& in(Input i) { return inputs_[static_cast<std::size_t>(i)]; }
-    double& out(Result i) { return results_[static_cast<std::size_t>(i)]; }
+    double& inputSlot(Input i) { return inputs_[static_cast<std::size_t>(i)]; }
+    double& resultSlot(Result i) { return results_[static_cast<std::size_t>(i)]; }
 
     gas::GasState* state_;
     AmbientData* ambient_;

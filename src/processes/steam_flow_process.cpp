@@ -77,7 +77,7 @@ int SteamFlowProcess::evaluate() {
     }
     singlePhaseFlow_ = !isWetSteam();
     if (inputs_[kInZeta] == NOT_SET) {
-        in(kInZeta) = 0.0;
+        inputSlot(kInZeta) = 0.0;
     }
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {
         return inputStatus;
@@ -88,51 +88,51 @@ int SteamFlowProcess::evaluate() {
         return geometry;
     }
     const double w = triangle.velocity;
-    out(kDynamicPressure) = dynamicPressure(v, w);
-    out(kFrictionDrop) = 0.0;
-    out(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
+    resultSlot(kDynamicPressure) = dynamicPressure(v, w);
+    resultSlot(kFrictionDrop) = 0.0;
+    resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
     int status = kOk;
     if (singlePhaseFlow_) {
-        out(kMach) = w / state_->stateValue(water::kW);
-        if (out(kMach) > 1.0) {
+        resultSlot(kMach) = w / state_->stateValue(water::kW);
+        if (resultSlot(kMach) > 1.0) {
             return kSteamFlowMachAbove1;
         }
         if (const int wall = evaluateWall(triangle, v); wall != kOk) {
             return wall;
         }
-        status = out(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
+        status = resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
     }
-    out(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
-    out(kTotalDrop) = out(kFrictionDrop) + out(kZetaDrop);
+    resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
+    resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
     return status;
 }
 
 int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {
-    triangle = FlowTriangle{solveMode_,    rectangularProfile_, in(kInWidth),
-                            in(kInHeight), in(kInTubeCount),    in(kInVelocity)};
+    triangle = FlowTriangle{solveMode_,           rectangularProfile_,     inputSlot(kInWidth),
+                            inputSlot(kInHeight), inputSlot(kInTubeCount), inputSlot(kInVelocity)};
     if (solveMode_ != kSolveFlow) {
         if (flowInputKind_ == kVolumeFlowGiven) {
-            in(kInMassFlow) = in(kInVolumeFlow) / v;
+            inputSlot(kInMassFlow) = inputSlot(kInVolumeFlow) / v;
         } else {
-            in(kInVolumeFlow) = v * in(kInMassFlow);
+            inputSlot(kInVolumeFlow) = v * inputSlot(kInMassFlow);
         }
-        triangle.volumeFlow = in(kInVolumeFlow);
+        triangle.volumeFlow = inputSlot(kInVolumeFlow);
     }
     if (solveFlowTriangle(triangle) != kOk) {
         return kFlowInputInvalid;
     }
     if (solveMode_ == kSolveFlow) {
-        in(kInVolumeFlow) = triangle.volumeFlow;
-        in(kInMassFlow) = triangle.volumeFlow / v;
+        inputSlot(kInVolumeFlow) = triangle.volumeFlow;
+        inputSlot(kInMassFlow) = triangle.volumeFlow / v;
     }
-    in(kInWidth) = triangle.width;
-    in(kInVelocity) = triangle.velocity;
-    in(kInEquivalentDiameter) = triangle.equivalentDiameter;
-    out(kMassFlow) = in(kInMassFlow)*in(kInTimeFactor);
-    out(kVolumeFlow) = in(kInVolumeFlow)*in(kInTimeFactor);
-    out(kCrossSection) = triangle.crossSection;
-    out(kTotalCrossSection) = triangle.totalCrossSection;
-    out(kSquareSide) = triangle.squareSide;
+    inputSlot(kInWidth) = triangle.width;
+    inputSlot(kInVelocity) = triangle.velocity;
+    inputSlot(kInEquivalentDiameter) = triangle.equivalentDiameter;
+    resultSlot(kMassFlow) = inputSlot(kInMassFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kVolumeFlow) = inputSlot(kInVolumeFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kCrossSection) = triangle.crossSection;
+    resultSlot(kTotalCrossSection) = triangle.totalCrossSection;
+    resultSlot(kSquareSide) = triangle.squareSide;
     return kOk;
 }
 
@@ -140,11 +140,12 @@ int SteamFlowProcess::evaluateWall(const FlowTriangle& triangle, double v) {
     const FlowFluid fluid{v, state_->stateValue(water::kEta), state_->stateValue(water::kCp),
                           state_->stateValue(water::kLambda)};
     int status = kOk;
-    const WallFlow wall = evaluateWallFlow(triangle, fluid, out(kReynolds), in(kInRoughness),
-                                           in(kInTubeLength), status);
-    out(kLambda) = wall.lambda;
-    out(kFrictionDrop) = wall.frictionDrop;
-    out(kHeatTransfer) = wall.heatTransfer;
+    const WallFlow wall =
+        evaluateWallFlow(triangle, fluid, resultSlot(kReynolds), inputSlot(kInRoughness),
+                         inputSlot(kInTubeLength), status);
+    resultSlot(kLambda) = wall.lambda;
+    resultSlot(kFrictionDrop) = wall.frictionDrop;
+    resultSlot(kHeatTransfer) = wall.heatTransfer;
     return status;
 }
 

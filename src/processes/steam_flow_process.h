@@ -83,8 +83,8 @@ private:
     [[nodiscard]] int solveGeometry(double v, FlowTriangle& triangle);
     [[nodiscard]] int evaluateWall(const FlowTriangle& triangle, double v);
     [[nodiscard]] bool isWetSteam() const;
-    double& in(Input i) { return inputs_[static_cast<std::size_t>(i)]; }
-    double& out(Result i) { return results_[static_cast<std::size_t>(i)]; }
+    double& inputSlot(Input i) { return inputs_[static_cast<std::size_t>(i)]; }
+    double& resultSlot(Result i) { return results_[static_cast<std::size_t>(i)]; }
 
     water::WaterSteamState* state_;
     int status_ = kNotComputed;

@@ -39,32 +39,27 @@ struct SteamPipe {
 
 TEST(SteamFlowProcess, FlowTriangleClosesInAllThreeSolveModes) {
     // 1 m³/s at 10 m/s on two tubes: 100000 mm² and d = sqrt(4 * 50000 / pi) = 252.31 mm.
-    SteamPipe diameter(kSolveDiameter);
-    diameter.process.setInput(Steam::kInTimeFactor, 3600.0);
-    diameter.process.setInput(Steam::kInVolumeFlow, 1.0);
-    diameter.process.setInput(Steam::kInVelocity, 10.0);
-    diameter.process.setInput(Steam::kInTubeCount, 2.0);
-    ASSERT_EQ(diameter.process.calculate(), kOk);
-    const double d = diameter.process.input(Steam::kInWidth);
-    EXPECT_NEAR(diameter.process.result(Steam::kTotalCrossSection), 100000.0, 1e-6);
-    EXPECT_NEAR(d, 252.31, 0.005);
-    EXPECT_EQ(diameter.process.result(Steam::kVolumeFlow), 3600.0);
-    EXPECT_NEAR(diameter.process.result(Steam::kMassFlow),
-                3600.0 * diameter.state.stateValue(water::kRho), 1e-9);
+    SteamPipe pipe(kSolveDiameter);
+    Steam& p = pipe.process;
+    p.setInput(Steam::kInTimeFactor, 3600.0);
+    p.setInput(Steam::kInVolumeFlow, 1.0);
+    p.setInput(Steam::kInVelocity, 10.0);
+    p.setInput(Steam::kInTubeCount, 2.0);
+    ASSERT_EQ(p.calculate(), kOk);
+    EXPECT_NEAR(p.result(Steam::kTotalCrossSection), 100000.0, 1e-6);
+    EXPECT_NEAR(p.input(Steam::kInWidth), 252.31, 0.005);
+    EXPECT_EQ(p.result(Steam::kVolumeFlow), 3600.0);
+    EXPECT_NEAR(p.result(Steam::kMassFlow), 3600.0 * pipe.state.stateValue(water::kRho), 1e-9);
 
-    SteamPipe velocity(kSolveVelocity);
-    velocity.process.setInput(Steam::kInWidth, d);
-    velocity.process.setInput(Steam::kInTubeCount, 2.0);
-    velocity.process.setInput(Steam::kInMassFlow, diameter.process.input(Steam::kInMassFlow));
-    ASSERT_EQ(velocity.process.calculate(), kOk);
-    EXPECT_NEAR(velocity.process.input(Steam::kInVelocity), 10.0, 1e-12);
-
-    SteamPipe flow(kSolveFlow);
-    flow.process.setInput(Steam::kInWidth, d);
-    flow.process.setInput(Steam::kInTubeCount, 2.0);
-    flow.process.setInput(Steam::kInVelocity, 10.0);
-    ASSERT_EQ(flow.process.calculate(), kOk);
-    EXPECT_NEAR(flow.process.input(Steam::kInVolumeFlow), 1.0, 1e-12);
+    // The solved diameter gives the velocity back, and diameter and velocity the flow.
+    p.setSolveMode(kSolveVelocity);
+    p.setInput(Steam::kInVelocity, 1.0);
+    ASSERT_EQ(p.calculate(), kOk);
+    EXPECT_NEAR(p.input(Steam::kInVelocity), 10.0, 1e-12);
+    p.setSolveMode(kSolveFlow);
+    p.setInput(Steam::kInVolumeFlow, 5.0);
+    ASSERT_EQ(p.calculate(), kOk);
+    EXPECT_NEAR(p.input(Steam::kInVolumeFlow), 1.0, 1e-12);
 }
 
 TEST(SteamFlowProcess, DropsFollowDarcyWeisbachAndHeatTransferMatchesDittusBoelter) {
