@@ -132,6 +132,13 @@ TEST(SteamFlowProcess, DiameterSolveOfARectangularProfileSizesACircularTube) {
     rectangular.process.setInput(Steam::kInWidth, 80.0);
     ASSERT_EQ(rectangular.process.calculate(), kOk);
     EXPECT_NEAR(rectangular.process.input(Steam::kInEquivalentDiameter), 160.0 / 3.0, 1e-12);
+    // A creeping flow (Re < 500) through it: 64/Re * 700/Re times the factor of sides 2:1.
+    rectangular.process.setInput(Steam::kInVelocity, 0.01);
+    ASSERT_EQ(rectangular.process.calculate(), kOk);
+    const double re = rectangular.process.result(Steam::kReynolds);
+    ASSERT_LT(re, 500.0);
+    EXPECT_NEAR(rectangular.process.result(Steam::kLambda) * re * re / (64.0 * 700.0), 0.95969,
+                1e-5);
 }
 
 TEST(SteamFlowProcess, UnusableInputsAreRefusedBeforeAnyResult) {
@@ -153,7 +160,7 @@ TEST(SteamFlowProcess, UnusableInputsAreRefusedBeforeAnyResult) {
     EXPECT_EQ(tooHot.process.calculate(), water::kInputOutOfRange);
 }
 
-// Gas of a stack, 1 m wide, at 1.013 bar.
+// Dry air at 1.013 bar in a duct 1 m across at 5 m/s.
 struct GasPipe {
     gas::GasAnalysis analysis;
     gas::GasState state;
@@ -203,6 +210,7 @@ TEST(GasFlowProcess, NormalFlowPerHourFixesMassAndVolumeFlows) {
 
 TEST(GasFlowProcess, MachNumberAndDewPointLimits) {
     GasPipe duct(20.0);
+    // Speed of sound in air at 20 °C: 343.2 m/s.
     duct.process.setInput(Gas::kInVelocity, 0.31 * 343.2);
     EXPECT_EQ(duct.process.calculate(), kGasFlowMachWarning);
     duct.process.setInput(Gas::kInVelocity, 1.01 * 343.2);
@@ -210,10 +218,10 @@ TEST(GasFlowProcess, MachNumberAndDewPointLimits) {
     EXPECT_EQ(duct.process.result(Gas::kReynolds), NOT_SET);
 
     // Air holding 12.352 kPa of water vapour condenses below 50 °C at 1 bar.
-    GasPipe cold(30.0);
-    cold.analysis.setComponentVolumeFraction(gas::kWaterVapor, 0.12352);
-    cold.state = gas::GasState(cold.analysis, 1.0, 30.0);
-    EXPECT_EQ(cold.process.calculate(), kGasFlowCondensing);
+    GasPipe humid(30.0);
+    humid.analysis.setComponentVolumeFraction(gas::kWaterVapor, 0.12352);
+    humid.state = gas::GasState(humid.analysis, 1.0, 30.0);
+    EXPECT_EQ(humid.process.calculate(), kGasFlowCondensing);
 }
 
 }  // namespace
