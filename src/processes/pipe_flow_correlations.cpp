@@ -34,7 +34,7 @@ double lowReynoldsFactor(double re) {
 // y = 1/sqrt(lambda) as f(y) = y + 2 log10(b y + a) = 0. f rises and is concave, so Newton's
 // steps from lambda = 1 climb monotonically to the root whenever lambda < 1: four or five
 // steps where the plain fixed-point iteration takes up to fifteen. A y that is not positive
-// means no friction coefficient below 1 exists (a roughness beyond the tube's radius).
+// means no friction coefficient below 1 exists (a roughness larger than the diameter).
 double colebrook(double re, double relativeRoughness, int& status) {
     const double a = relativeRoughness / 3.71;
     const double b = 2.51 / re;
