@@ -1,0 +1,152 @@
+#include "processes/steam_flow_process.h"
+
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+
+#include "engine/water/status_codes.h"
+#include "processes/status_codes.h"
+
+namespace vaporis::processes {
+namespace {
+
+using water::WaterSteamState;
+
+constexpr double kMachWarningLimit = 0.3;
+
+bool allPropertiesValid(const WaterSteamState& state, std::initializer_list<int> properties) {
+    for (const int i : properties) {
+        if (state.stateStatus(i) != water::kOk) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void SteamFlowProcess::reset() {
+    *this = SteamFlowProcess(*state_);
+}
+
+void SteamFlowProcess::setInput(int i, double value) {
+    if (i < 0 || i >= kInputCount) {
+        return;
+    }
+    inputs_[static_cast<std::size_t>(i)] = value;
+    if (i == kInMassFlow) {
+        flowInputKind_ = kMassFlowGiven;
+    } else if (i == kInVolumeFlow) {
+        flowInputKind_ = kVolumeFlowGiven;
+    }
+}
+
+int SteamFlowProcess::calculate() {
+    status_ = evaluate();
+    return status_;
+}
+
+// A quality of exactly 0 or 1 is saturated liquid or vapour: a single phase.
+bool SteamFlowProcess::isWetSteam() const {
+    const double x = state_->quality();
+    return state_->mode() != water::kModePT && x != 0.0 && x != 1.0;
+}
+
+int SteamFlowProcess::checkInputs() const {
+    const double timeFactor = inputs_[kInTimeFactor];
+    const double zeta = inputs_[kInZeta];
+    if (flowInputKind_ > kVolumeFlowGiven || !std::isfinite(timeFactor) || timeFactor <= 0.0 ||
+        !std::isfinite(zeta) ||
+        (singlePhaseFlow_ && !isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]))) {
+        return kFlowInputInvalid;
+    }
+    const bool heated = singlePhaseFlow_ && inputs_[kInTubeLength] != 0.0;
+    const bool valid = allPropertiesValid(*state_, {water::kV, water::kEta}) &&
+                       (!singlePhaseFlow_ || allPropertiesValid(*state_, {water::kW})) &&
+                       (!heated || allPropertiesValid(*state_, {water::kCp, water::kLambda}));
+    return valid ? kOk : kFlowPropertyInvalid;
+}
+
+// No result of an earlier calculation survives, whatever this one gives.
+int SteamFlowProcess::evaluate() {
+    results_ = detail::notSetRow<kResultCount>();
+    singlePhaseFlow_ = true;
+    state_->calculate();
+    if (state_->inputStatus() != water::kInputOk) {
+        return state_->inputStatus();
+    }
+    singlePhaseFlow_ = !isWetSteam();
+    if (inputs_[kInZeta] == NOT_SET) {
+        inputSlot(kInZeta) = 0.0;
+    }
+    if (const int inputStatus = checkInputs(); inputStatus != kOk) {
+        return inputStatus;
+    }
+    const double v = state_->stateValue(water::kV);
+    FlowTriangle triangle;
+    if (const int geometry = solveGeometry(v, triangle); geometry != kOk) {
+        return geometry;
+    }
+    const double w = triangle.velocity;
+    resultSlot(kDynamicPressure) = dynamicPressure(v, w);
+    resultSlot(kFrictionDrop) = 0.0;
+    resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
+    int status = kOk;
+    if (singlePhaseFlow_) {
+        resultSlot(kMach) = w / state_->stateValue(water::kW);
+        if (resultSlot(kMach) > 1.0) {
+            return kSteamFlowMachAbove1;
+        }
+        if (const int wall = evaluateWall(triangle, v); wall != kOk) {
+            return wall;
+        }
+        status = resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
+    }
+    resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
+    resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
+    return status;
+}
+
+int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {
+    triangle = FlowTriangle{solveMode_,           rectangularProfile_,     inputSlot(kInWidth),
+                            inputSlot(kInHeight), inputSlot(kInTubeCount), inputSlot(kInVelocity)};
+    if (solveMode_ != kSolveFlow) {
+        if (flowInputKind_ == kVolumeFlowGiven) {
+            inputSlot(kInMassFlow) = inputSlot(kInVolumeFlow) / v;
+        } else {
+            inputSlot(kInVolumeFlow) = v * inputSlot(kInMassFlow);
+        }
+        triangle.volumeFlow = inputSlot(kInVolumeFlow);
+    }
+    if (solveFlowTriangle(triangle) != kOk) {
+        return kFlowInputInvalid;
+    }
+    if (solveMode_ == kSolveFlow) {
+        inputSlot(kInVolumeFlow) = triangle.volumeFlow;
+        inputSlot(kInMassFlow) = triangle.volumeFlow / v;
+    }
+    inputSlot(kInWidth) = triangle.width;
+    inputSlot(kInVelocity) = triangle.velocity;
+    inputSlot(kInEquivalentDiameter) = triangle.equivalentDiameter;
+    resultSlot(kMassFlow) = inputSlot(kInMassFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kVolumeFlow) = inputSlot(kInVolumeFlow) * inputSlot(kInTimeFactor);
+    resultSlot(kCrossSection) = triangle.crossSection;
+    resultSlot(kTotalCrossSection) = triangle.totalCrossSection;
+    resultSlot(kSquareSide) = triangle.squareSide;
+    return kOk;
+}
+
+int SteamFlowProcess::evaluateWall(const FlowTriangle& triangle, double v) {
+    const FlowFluid fluid{v, state_->stateValue(water::kEta), state_->stateValue(water::kCp),
+                          state_->stateValue(water::kLambda)};
+    int status = kOk;
+    const WallFlow wall =
+        evaluateWallFlow(triangle, fluid, resultSlot(kReynolds), inputSlot(kInRoughness),
+                         inputSlot(kInTubeLength), status);
+    resultSlot(kLambda) = wall.lambda;
+    resultSlot(kFrictionDrop) = wall.frictionDrop;
+    resultSlot(kHeatTransfer) = wall.heatTransfer;
+    return status;
+}
+
+}  // namespace vaporis::processes
