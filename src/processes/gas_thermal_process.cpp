@@ -153,8 +153,8 @@ int GasThermalProcess::determineEndTemperature(const GasAnalysis& analysis,
     double water = 0.0;
     double condensation = 0.0;
     int code = gas::kOk;
-    isentropic.t2s = gas::temperatureFromEntropy(analysis, p2, initial_.property(kEntropy),
-                                                 water, condensation, code);
+    isentropic.t2s = gas::temperatureFromEntropy(analysis, p2, initial_.property(kEntropy), water,
+                                                 condensation, code);
     if (isValidStatus(code)) {
         isentropic.h2s =
             gas::enthalpyWithCondensation(analysis, p2, isentropic.t2s, water, condensation, code);
@@ -266,9 +266,8 @@ void GasThermalProcess::applyHeatLoss(const GasAnalysis& analysis, const Message
     double y = w;
     double unusedEnthalpy = 0.0;
     int code = gas::kOk;
-    const double t = gas::temperatureFromEnthalpy(analysis, final_.pressure(),
-                                                  results_[kEnthalpyAfterLoss], y, unusedEnthalpy,
-                                                  code);
+    const double t = gas::temperatureFromEnthalpy(
+        analysis, final_.pressure(), results_[kEnthalpyAfterLoss], y, unusedEnthalpy, code);
     if (!isValidStatus(code)) {
         heatLossValid_ = false;
         if (q > 0.0) {

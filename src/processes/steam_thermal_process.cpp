@@ -149,7 +149,8 @@ SteamThermalProcess::EndPoint SteamThermalProcess::determineEndPoint() const {
     if (end.code != water::kOk) {
         return end;
     }
-    const double h2 = realEndEnthalpy(h1, end.h2s, inputs_[kIsentropicEta], initial_.pressure(), p2);
+    const double h2 =
+        realEndEnthalpy(h1, end.h2s, inputs_[kIsentropicEta], initial_.pressure(), p2);
     end.value = water::temperatureFromPH(p2, h2, end.code);
     if (endEnthalpyOutOfRange(end.code)) {
         end.code = kEndEnthalpyOutOfRange;

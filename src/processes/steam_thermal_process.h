@@ -16,29 +16,29 @@ class SteamThermalProcess {
 public:
     //! Input slots; flows are held per second whatever the display unit.
     enum Input : int {
-        kMassFlow = 0,          //!< [kg/s]
-        kVolumeFlow = 1,        //!< at the initial state [m³/s]
-        kTimeFactor = 2,        //!< 1 for display per second, 3600 per hour
-        kHeatLoss = 3,          //!< [kW], positive when heat leaves the fluid
-        kIsentropicEta = 4,     //!< [-]
-        kMechanicalEta = 5,     //!< [-]
-        kGeneratorEta = 6,      //!< [-]
+        kMassFlow = 0,       //!< [kg/s]
+        kVolumeFlow = 1,     //!< at the initial state [m³/s]
+        kTimeFactor = 2,     //!< 1 for display per second, 3600 per hour
+        kHeatLoss = 3,       //!< [kW], positive when heat leaves the fluid
+        kIsentropicEta = 4,  //!< [-]
+        kMechanicalEta = 5,  //!< [-]
+        kGeneratorEta = 6,   //!< [-]
     };
     static constexpr int kInputCount = 7;
 
     //! Result slots; NOT_SET where the calculation gave no value.
     enum Result : int {
-        kShownMassFlow = 0,        //!< mass flow x time factor [kg/s or kg/h]
-        kShownVolumeFlow = 1,      //!< volume flow x time factor [m³/s or m³/h]
-        kEnthalpyChange = 2,       //!< h2 - h1 [kJ/kg]
-        kIsentropicChange = 3,     //!< h2s - h1 [kJ/kg]
-        kEntropyChange = 4,        //!< s2 - s1 [kJ/(kg K)]
-        kPower = 5,                //!< [kW], negative when delivered
-        kEnthalpyAfterLoss = 6,    //!< [kJ/kg]
-        kTemperatureAfterLoss = 7, //!< [°C]
-        kQualityAfterLoss = 8,     //!< [-], only in the two-phase region
-        kExpansion = 9,            //!< (v2 / v1 - 1) x 100 [%]
-        kMassDischarge = 10,       //!< rho2 x expansion / rho1 [%]
+        kShownMassFlow = 0,         //!< mass flow x time factor [kg/s or kg/h]
+        kShownVolumeFlow = 1,       //!< volume flow x time factor [m³/s or m³/h]
+        kEnthalpyChange = 2,        //!< h2 - h1 [kJ/kg]
+        kIsentropicChange = 3,      //!< h2s - h1 [kJ/kg]
+        kEntropyChange = 4,         //!< s2 - s1 [kJ/(kg K)]
+        kPower = 5,                 //!< [kW], negative when delivered
+        kEnthalpyAfterLoss = 6,     //!< [kJ/kg]
+        kTemperatureAfterLoss = 7,  //!< [°C]
+        kQualityAfterLoss = 8,      //!< [-], only in the two-phase region
+        kExpansion = 9,             //!< (v2 / v1 - 1) x 100 [%]
+        kMassDischarge = 10,        //!< rho2 x expansion / rho1 [%]
     };
     static constexpr int kResultCount = 11;
 
