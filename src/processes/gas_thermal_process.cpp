@@ -110,26 +110,11 @@ int GasThermalProcess::calculate(const MessageSink& messages) {
     }
     const GasAnalysis& analysis = *initial_.analysis();
     IsentropicEnd isentropic;
-    if (type_ == kConstantEnthalpy) {
-        final_.setTemperature(initial_.temperature());
-    } else if (type_ == kIsentropicEfficiency) {
-        if (const int code = determineEndTemperature(analysis, isentropic); code != gas::kOk) {
-            return finish(kFinalStateFailed + code);
-        }
-    }
-    final_.calculate();
-    if (final_.status() != gas::kOk) {
-        return finish(kFinalStateFailed + final_.status());
-    }
-    for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        finalValues_[static_cast<std::size_t>(k)] = final_.property(k);
+    if (const int code = computeFinalState(analysis, isentropic); code != gas::kOk) {
+        return finish(kFinalStateFailed + code);
     }
     computeFlow();
-    heatLossOn_ = inputSet_[kHeatLoss];
-    if (heatLossOn_ && !fluxGiven_) {
-        messages(kMessageHeatLossWithoutFlow);
-        heatLossOn_ = false;
-    }
+    heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
     if (type_ != kConstantEnthalpy && condensationPossible()) {
         if (const int code = correctForCondensation(analysis); code != gas::kOk) {
             return finish(kFinalStateFailed + code);
@@ -141,6 +126,22 @@ int GasThermalProcess::calculate(const MessageSink& messages) {
     }
     computeExpansionAndPower();
     return finish(condensedAtEnd_ ? kCondensedInFinalState : kProcessOk);
+}
+
+// Throttling keeps the temperature of the ideal gas; a balance has the final state given.
+int GasThermalProcess::computeFinalState(const GasAnalysis& analysis, IsentropicEnd& isentropic) {
+    if (type_ == kConstantEnthalpy) {
+        final_.setTemperature(initial_.temperature());
+    } else if (type_ == kIsentropicEfficiency) {
+        if (const int code = determineEndTemperature(analysis, isentropic); code != gas::kOk) {
+            return code;
+        }
+    }
+    final_.calculate();
+    for (int k = 0; k < gas::kGasPropertyCount; ++k) {
+        finalValues_[static_cast<std::size_t>(k)] = final_.property(k);
+    }
+    return final_.status();
 }
 
 // The end temperature of an expansion or compression, written into the final state. Every

@@ -93,6 +93,8 @@ private:
         double t2s = NOT_SET;  // [°C]
         double h2s = NOT_SET;  // [kJ/kg]
     };
+    [[nodiscard]] int computeFinalState(const gas::GasAnalysis& analysis,
+                                        IsentropicEnd& isentropic);
     [[nodiscard]] int determineEndTemperature(const gas::GasAnalysis& analysis,
                                               IsentropicEnd& isentropic);
     [[nodiscard]] bool condensationPossible() const;

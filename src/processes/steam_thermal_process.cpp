@@ -112,23 +112,13 @@ int SteamThermalProcess::calculate(const MessageSink& messages) {
         if (end.code != water::kOk && end.code != kTwoPhase) {
             return finish(kFinalStateFailed + end.code);
         }
-        if (end.code == kTwoPhase) {
-            final_.setQuality(end.value);
-            final_.setMode(water::kModePX);
-        } else {
-            final_.setTemperature(end.value);
-            final_.setMode(water::kModePT);
-        }
+        writeEndPoint(end);
     }
     if (const int code = computeFinalState(); code != water::kInputOk) {
         return finish(kFinalStateFailed + code);
     }
     computeFlow();
-    heatLossOn_ = inputSet_[kHeatLoss];
-    if (heatLossOn_ && !fluxGiven_) {
-        messages(kMessageHeatLossWithoutFlow);
-        heatLossOn_ = false;
-    }
+    heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
     computeDifferences(end.h2s);
     if (heatLossOn_) {
         applyHeatLoss(messages);
@@ -171,6 +161,17 @@ SteamThermalProcess::EndPoint SteamThermalProcess::isentropicEndPoint() const {
         end.h2s = water::enthalpy(p2, t2s, end.code);
     }
     return end;
+}
+
+// The pressure stays the one entered; a two-phase end is given by its quality.
+void SteamThermalProcess::writeEndPoint(const EndPoint& end) {
+    if (end.code == kTwoPhase) {
+        final_.setQuality(end.value);
+        final_.setMode(water::kModePX);
+    } else {
+        final_.setTemperature(end.value);
+        final_.setMode(water::kModePT);
+    }
 }
 
 // A temperature that falls on the boiling line makes the final state saturated liquid or

@@ -80,6 +80,7 @@ private:
     };
     [[nodiscard]] EndPoint determineEndPoint() const;
     [[nodiscard]] EndPoint isentropicEndPoint() const;
+    void writeEndPoint(const EndPoint& end);
     [[nodiscard]] int computeFinalState();
     void computeFlow();
     void computeDifferences(double h2s);

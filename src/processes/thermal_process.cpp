@@ -24,6 +24,13 @@ bool inputRefused(InputKind kind, double value, double p1, double p2) {
     return true;
 }
 
+bool heatLossApplies(bool heatLossGiven, bool fluxGiven, const MessageSink& messages) {
+    if (heatLossGiven && !fluxGiven) {
+        messages(kMessageHeatLossWithoutFlow);
+    }
+    return heatLossGiven && fluxGiven;
+}
+
 double realEndEnthalpy(double h1, double h2s, double eta, double p1, double p2) {
     return p1 > p2 ? h1 + (h2s - h1) * eta : h1 + (h2s - h1) / eta;
 }

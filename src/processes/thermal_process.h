@@ -52,6 +52,10 @@ enum class InputKind {
 //! process compresses from p1 [bar] to p2 [bar] or keeps the pressure, and where either
 //! pressure is not known (NaN).
 [[nodiscard]] bool inputRefused(InputKind kind, double value, double p1, double p2);
+//! Whether a heat loss is applied: only one that was given, and only with a flow, since the
+//! loss [kW] becomes kJ/kg through the mass flow; a loss without flow shows
+//! kMessageHeatLossWithoutFlow.
+[[nodiscard]] bool heatLossApplies(bool heatLossGiven, bool fluxGiven, const MessageSink& messages);
 //! End enthalpy [kJ/kg] from h1 and the isentropic end enthalpy h2s [kJ/kg]: an expansion
 //! (p1 > p2) reaches eta of the isentropic drop, a compression needs 1/eta of its rise.
 [[nodiscard]] double realEndEnthalpy(double h1, double h2s, double eta, double p1, double p2);
