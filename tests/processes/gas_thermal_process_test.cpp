@@ -89,6 +89,7 @@ TEST(GasThermalProcess, ExpansionBelowDewPointCondensesUntilTheVapourIsSaturated
     EXPECT_NEAR(c.dh(), 0.85 * c.process.result(Process::kIsentropicChange), 0.01);
     EXPECT_LT(c.process.finalProperty(kVolume), c.final.property(kVolume));
     EXPECT_EQ(c.process.result(Process::kCondensationHeat), NOT_SET);
+    EXPECT_EQ(c.process.result(Process::kCondensateFlow), NOT_SET);  // no flow given
     // the gas left over holds water vapour at its saturation pressure
     const double condensed = c.process.result(Process::kCondensate);
     ASSERT_GT(condensed, 0.0);

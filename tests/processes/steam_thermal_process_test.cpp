@@ -117,6 +117,9 @@ TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
     EXPECT_FALSE(same.process.setInput(Process::kGeneratorEta, 0.0));
     EXPECT_FALSE(same.process.setInput(Process::kMechanicalEta, std::nan("")));
     EXPECT_FALSE(same.process.setInput(Process::kMassFlow, 0.0));
+    SteamCase fromBoilingLine(kIsentropicEfficiency, 0.0, 0.0, 5.0);  // from about 1 bar
+    fromBoilingLine.initial = WaterSteamState(water::kModeTX, 0.0, 100.0, 1.0);
+    EXPECT_FALSE(fromBoilingLine.process.setInput(Process::kIsentropicEta, 0.0));
     SteamCase expansion(kIsentropicEfficiency, 10.0, 300.0, 5.0);
     ASSERT_TRUE(expansion.process.setInput(Process::kIsentropicEta, 0.0));
     ASSERT_EQ(expansion.calculate(), kProcessOk);
