@@ -6,6 +6,7 @@
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
+#include "processes/value_rows.h"
 
 namespace vaporis::processes {
 namespace {
@@ -83,16 +84,16 @@ bool GasThermalProcess::setInput(int slot, double value) {
 }
 
 double GasThermalProcess::input(int slot) const {
-    return detail::slotValue(inputs_, slot, NOT_SET);
+    return detail::valueAt(inputs_, slot);
 }
 bool GasThermalProcess::inputSet(int slot) const {
-    return detail::slotValue(inputSet_, slot, false);
+    return detail::valueAt(inputSet_, slot, false);
 }
 double GasThermalProcess::result(int slot) const {
-    return detail::slotValue(results_, slot, NOT_SET);
+    return detail::valueAt(results_, slot);
 }
 double GasThermalProcess::finalProperty(int k) const {
-    return detail::slotValue(finalValues_, k, NOT_SET);
+    return detail::valueAt(finalValues_, k);
 }
 
 int GasThermalProcess::calculate(const MessageSink& messages) {

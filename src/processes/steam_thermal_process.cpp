@@ -8,6 +8,7 @@
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
+#include "processes/value_rows.h"
 
 namespace vaporis::processes {
 namespace {
@@ -89,13 +90,13 @@ bool SteamThermalProcess::setInput(int slot, double value) {
 }
 
 double SteamThermalProcess::input(int slot) const {
-    return detail::slotValue(inputs_, slot, NOT_SET);
+    return detail::valueAt(inputs_, slot);
 }
 bool SteamThermalProcess::inputSet(int slot) const {
-    return detail::slotValue(inputSet_, slot, false);
+    return detail::valueAt(inputSet_, slot, false);
 }
 double SteamThermalProcess::result(int slot) const {
-    return detail::slotValue(results_, slot, NOT_SET);
+    return detail::valueAt(results_, slot);
 }
 
 int SteamThermalProcess::calculate(const MessageSink& messages) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <functional>
 
 #include "engine/common/not_set.h"
@@ -66,15 +64,5 @@ enum class InputKind {
 //! value, or 0 when it is smaller than 1e-4 in magnitude: rounding noise of a forward and
 //! backward property call must not show as an entropy change or a power.
 [[nodiscard]] double zeroIfNegligible(double value);
-
-namespace detail {
-
-//! row[i], or outside for an index out of range.
-template <typename T, std::size_t N>
-[[nodiscard]] T slotValue(const std::array<T, N>& row, int i, T outside) {
-    return i >= 0 && static_cast<std::size_t>(i) < N ? row[static_cast<std::size_t>(i)] : outside;
-}
-
-}  // namespace detail
 
 }  // namespace vaporis::processes
