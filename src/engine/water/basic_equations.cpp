@@ -445,10 +445,14 @@ Region3Isotherm::Region3Isotherm(double tK) : scale_(kRegion3RhoStar * kGasConst
     static_assert(maxExponentI(kRegion3Terms) + 1 == 12);
     const double tau = kRegion3TStar / tK;
     const Powers<0, maxExponentJ(kRegion3Terms)> y(tau);
-    std::array<double, 12> c{};  // sum of n tau^J over the terms of each I
-    for (const auto& term : kRegion3Terms) {
-        c[static_cast<std::size_t>(term.i)] += term.n * y[term.j];
+    // c_I, the sum of n tau^J over the terms of each I, unrolled so that c stays in registers
+    std::array<double, 12> c{};
+    [&]<std::size_t... K>(std::index_sequence<K...>) {
+        ((c[static_cast<std::size_t>(kRegion3Terms[K].i)] +=
+          kRegion3Terms[K].n * y[kRegion3Terms[K].j]),
+         ...);
     }
+    (std::make_index_sequence<kRegion3Terms.size()>{});
     for (std::size_t i = 1; i < c.size(); ++i) {
         const auto exponent = static_cast<double>(i);
         pressureTerms_[i] = exponent * c[i];
