@@ -15,20 +15,38 @@ enum class Phase { kLiquid, kVapor };
 using detail::kRegion3Switch;
 using detail::SinglePhaseProperty;
 
-// Both saturated phases at the critical pressure. The isobaric heat capacity diverges there:
-// the equation's value, a huge number of either sign, is no result.
-double criticalState(SinglePhaseProperty property, int& status) {
+// Where the saturation line and region 3 disagree by more than the two phases differ, one of
+// the roots of region 3 at ts stops existing (from 9.3e-5 bar below the critical pressure):
+// from this pressure [bar] up, the saturated values run linearly in p to the critical state.
+constexpr double kCriticalApproach = 220.6395;
+
+// A saturated phase from region 3 at p [bar], exactly at ts.
+double region3Saturated(double p, bool liquid, SinglePhaseProperty property, int& status) {
+    const double tK = saturationTemperature(p) + 273.15;
+    const double v = detail::region3VolumeOnSide(p, tK, liquid, status);
+    return status == kOk ? detail::helmholtzProperty(property, v, tK) : -1.0;
+}
+
+// Both saturated phases at and just below the critical pressure. The isobaric heat capacity
+// diverges there: the equation's value, a huge number of either sign, is no result.
+double criticalState(double p, bool liquid, SinglePhaseProperty property, int& status) {
     if (property == SinglePhaseProperty::kIsobaricHeatCapacity) {
         status = kOutsideRegion;
         return -1.0;
     }
-    status = kOk;
-    return detail::helmholtzProperty(property, 1.0 / kCriticalDensity, kCriticalTemperature);
+    const double critical =
+        detail::helmholtzProperty(property, 1.0 / kCriticalDensity, kCriticalTemperature);
+    if (p >= kCriticalPressure) {
+        status = kOk;
+        return critical;
+    }
+    const double approach = region3Saturated(kCriticalApproach, liquid, property, status);
+    const double f = (p - kCriticalApproach) / (kCriticalPressure - kCriticalApproach);
+    return status == kOk ? approach + f * (critical - approach) : -1.0;
 }
 
 // A property of saturated liquid or vapour at p, exactly at ts: from regions 1 and 2 where
-// ts is within their range, above from region 3 at the density of the phase asked for. At the
-// critical pressure both phases are the critical state.
+// ts is within their range, above from region 3 at the density of the phase asked for.
 double saturated(double p, Phase phase, SinglePhaseProperty property, int& status) {
     status = detail::saturatedPressureStatus(p);
     if (status != kOk) {
@@ -39,13 +57,11 @@ double saturated(double p, Phase phase, SinglePhaseProperty property, int& statu
         return -1.0;
     }
     const bool liquid = phase == Phase::kLiquid;
-    if (p >= kCriticalPressure) {
-        return criticalState(property, status);
+    if (p > kCriticalApproach) {
+        return criticalState(p, liquid, property, status);
     }
     if (p > kRegion3Switch) {
-        const double tK = saturationTemperature(p) + 273.15;
-        const double v = detail::region3VolumeOnSide(p, tK, liquid, status);
-        return status == kOk ? detail::helmholtzProperty(property, v, tK) : -1.0;
+        return region3Saturated(p, liquid, property, status);
     }
     status = kOk;
     return detail::gibbsProperty(property, p, saturationTemperature(p) + 273.15,

@@ -67,13 +67,13 @@ std::array<double, 6> saturatedAt(double p, bool& valid) {
 }
 
 TEST(WaterNearCritical, SaturatedStatesCloseContinuouslyAtTheCriticalPoint) {
-    // 165.3 to 220.64 bar in 0.001-bar steps: the liquid is denser and the vapour lighter than
-    // the critical state, h'' - h' shrinks at every step, and a single-phase state beside the
-    // line lies on its own side of the critical density
+    // 165.3 to 220.64 bar in 0.001-bar steps, the last of them in 1e-6: the liquid is denser
+    // and the vapour lighter than the critical state, h'' - h' shrinks at every step, and a
+    // single-phase state beside the line lies on its own side of the critical density
     double previous = 1.0e9;
     bool valid = false;
-    for (int i = 0; i < 55340; ++i) {
-        const double p = 165.3 + 0.001 * i;
+    for (int i = 0; i < 56339; ++i) {
+        const double p = i < 55340 ? 165.3 + 0.001 * i : 220.639 + 1e-6 * (i - 55339);
         const auto s = saturatedAt(p, valid);
         ASSERT_TRUE(valid) << p;
         ASSERT_LT(s[kVLiquid], 1.0 / kCriticalDensity) << p;
