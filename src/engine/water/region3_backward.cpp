@@ -981,7 +981,7 @@ constexpr auto kTerms3z = std::to_array<VolumeTerm>({
 static_assert(kTerms3z.size() == 23);
 
 // How the sum omega of a subregion becomes v / v*: omega, omega^4 or exp(omega).
-enum class Form { kOmega, kOmegaToTheFourth, kExponential };
+enum class Form { kOmega, kFourthPower, kExponential };
 
 // The constants of one subregion: omega = sum n ((pi - a)^c)^I ((theta - b)^d)^J with
 // pi = p / p*, theta = T / T*; c is 1 or 0.5, d is 1 or 0.25.
@@ -1023,65 +1023,6 @@ double omega(double x, double y) {
     return (partial[0] + partial[1]) + (partial[2] + partial[3]);
 }
 
-template <const auto& kTerms, const Subregion& kSubregion>
-double subregionVolume(double pMPa, double tK) {
-    const double pi = pMPa / kSubregion.pStar - kSubregion.a;
-    const double theta = tK / kSubregion.tStar - kSubregion.b;
-    const double x = kSubregion.cIsOneHalf ? std::sqrt(pi) : pi;
-    const double y = kSubregion.dIsOneQuarter ? std::sqrt(std::sqrt(theta)) : theta;
-    const double w = omega<kTerms>(x, y);
-    switch (kSubregion.form) {
-        case Form::kOmegaToTheFourth:
-            return (w * w) * (w * w) * kSubregion.vStar;
-        case Form::kExponential:
-            return std::exp(w) * kSubregion.vStar;
-        case Form::kOmega:
-            break;
-    }
-    return w * kSubregion.vStar;
-}
-
-// v*, p*, T*, a, b, c = 1/2, d = 1/4, form of each subregion (the release's Tables 4 and 12).
-constexpr Subregion k3aConstants{0.0024, 100.0, 760.0, 0.085, 0.817, false, false, Form::kOmega};
-constexpr Subregion k3bConstants{0.0041, 100.0, 860.0, 0.280, 0.779, false, false, Form::kOmega};
-constexpr Subregion k3cConstants{0.0022, 40.0, 690.0, 0.259, 0.903, false, false, Form::kOmega};
-constexpr Subregion k3dConstants{0.0029, 40.0,  690.0, 0.559,
-                                 0.939,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3eConstants{0.0032, 40.0, 710.0, 0.587, 0.918, false, false, Form::kOmega};
-constexpr Subregion k3fConstants{0.0064, 40.0, 730.0, 0.587,
-                                 0.891,  true, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3gConstants{0.0027, 25.0,  660.0, 0.872,
-                                 0.971,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3hConstants{0.0032, 25.0,  660.0, 0.898,
-                                 0.983,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3iConstants{0.0041, 25.0, 660.0, 0.910,
-                                 0.984,  true, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3jConstants{0.0054, 25.0, 670.0, 0.875,
-                                 0.964,  true, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3kConstants{0.0077, 25.0, 680.0, 0.802, 0.935, false, false, Form::kOmega};
-constexpr Subregion k3lConstants{0.0026, 24.0,  650.0, 0.908,
-                                 0.989,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3mConstants{0.0028, 23.0, 650.0, 1.000, 0.997, false, true, Form::kOmega};
-constexpr Subregion k3nConstants{0.0031, 23.0,  650.0, 0.976,
-                                 0.997,  false, false, Form::kExponential};
-constexpr Subregion k3oConstants{0.0034, 23.0, 650.0, 0.974, 0.996, true, false, Form::kOmega};
-constexpr Subregion k3pConstants{0.0041, 23.0, 650.0, 0.972, 0.997, true, false, Form::kOmega};
-constexpr Subregion k3qConstants{0.0022, 23.0,  650.0, 0.848,
-                                 0.983,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3rConstants{0.0054, 23.0, 650.0, 0.874, 0.982, false, false, Form::kOmega};
-constexpr Subregion k3sConstants{0.0022, 21.0,  640.0, 0.886,
-                                 0.990,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3tConstants{0.0088, 20.0, 650.0, 0.803, 1.020, false, false, Form::kOmega};
-constexpr Subregion k3uConstants{0.0026, 23.0, 650.0, 0.902, 0.988, false, false, Form::kOmega};
-constexpr Subregion k3vConstants{0.0031, 23.0, 650.0, 0.960, 0.995, false, false, Form::kOmega};
-constexpr Subregion k3wConstants{0.0039, 23.0,  650.0, 0.959,
-                                 0.995,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3xConstants{0.0049, 23.0, 650.0, 0.910, 0.988, false, false, Form::kOmega};
-constexpr Subregion k3yConstants{0.0031, 22.0,  650.0, 0.996,
-                                 0.994,  false, false, Form::kOmegaToTheFourth};
-constexpr Subregion k3zConstants{0.0038, 22.0,  650.0, 0.993,
-                                 0.994,  false, false, Form::kOmegaToTheFourth};
-
 enum SubregionIndex : int {
     k3a,
     k3b,
@@ -1108,26 +1049,72 @@ enum SubregionIndex : int {
     k3w,
     k3x,
     k3y,
-    k3z
+    k3z,
 };
+
+// v*, p*, T*, a, b, c = 1/2, d = 1/4, form of each subregion (the release's Tables 4 and 12).
+constexpr auto kSubregions = std::to_array<Subregion>({
+    {0.0024, 100.0, 760.0, 0.085, 0.817, false, false, Form::kOmega},       // 3a
+    {0.0041, 100.0, 860.0, 0.280, 0.779, false, false, Form::kOmega},       // 3b
+    {0.0022, 40.0, 690.0, 0.259, 0.903, false, false, Form::kOmega},        // 3c
+    {0.0029, 40.0, 690.0, 0.559, 0.939, false, false, Form::kFourthPower},  // 3d
+    {0.0032, 40.0, 710.0, 0.587, 0.918, false, false, Form::kOmega},        // 3e
+    {0.0064, 40.0, 730.0, 0.587, 0.891, true, false, Form::kFourthPower},   // 3f
+    {0.0027, 25.0, 660.0, 0.872, 0.971, false, false, Form::kFourthPower},  // 3g
+    {0.0032, 25.0, 660.0, 0.898, 0.983, false, false, Form::kFourthPower},  // 3h
+    {0.0041, 25.0, 660.0, 0.910, 0.984, true, false, Form::kFourthPower},   // 3i
+    {0.0054, 25.0, 670.0, 0.875, 0.964, true, false, Form::kFourthPower},   // 3j
+    {0.0077, 25.0, 680.0, 0.802, 0.935, false, false, Form::kOmega},        // 3k
+    {0.0026, 24.0, 650.0, 0.908, 0.989, false, false, Form::kFourthPower},  // 3l
+    {0.0028, 23.0, 650.0, 1.000, 0.997, false, true, Form::kOmega},         // 3m
+    {0.0031, 23.0, 650.0, 0.976, 0.997, false, false, Form::kExponential},  // 3n
+    {0.0034, 23.0, 650.0, 0.974, 0.996, true, false, Form::kOmega},         // 3o
+    {0.0041, 23.0, 650.0, 0.972, 0.997, true, false, Form::kOmega},         // 3p
+    {0.0022, 23.0, 650.0, 0.848, 0.983, false, false, Form::kFourthPower},  // 3q
+    {0.0054, 23.0, 650.0, 0.874, 0.982, false, false, Form::kOmega},        // 3r
+    {0.0022, 21.0, 640.0, 0.886, 0.990, false, false, Form::kFourthPower},  // 3s
+    {0.0088, 20.0, 650.0, 0.803, 1.020, false, false, Form::kOmega},        // 3t
+    {0.0026, 23.0, 650.0, 0.902, 0.988, false, false, Form::kOmega},        // 3u
+    {0.0031, 23.0, 650.0, 0.960, 0.995, false, false, Form::kOmega},        // 3v
+    {0.0039, 23.0, 650.0, 0.959, 0.995, false, false, Form::kFourthPower},  // 3w
+    {0.0049, 23.0, 650.0, 0.910, 0.988, false, false, Form::kOmega},        // 3x
+    {0.0031, 22.0, 650.0, 0.996, 0.994, false, false, Form::kFourthPower},  // 3y
+    {0.0038, 22.0, 650.0, 0.993, 0.994, false, false, Form::kFourthPower},  // 3z
+});
+static_assert(kSubregions.size() == k3z + 1);
+
+template <const auto& kTerms, int kIndex>
+double subregionVolume(double pMPa, double tK) {
+    constexpr Subregion kSubregion = kSubregions[static_cast<std::size_t>(kIndex)];
+    const double pi = pMPa / kSubregion.pStar - kSubregion.a;
+    const double theta = tK / kSubregion.tStar - kSubregion.b;
+    const double x = kSubregion.cIsOneHalf ? std::sqrt(pi) : pi;
+    const double y = kSubregion.dIsOneQuarter ? std::sqrt(std::sqrt(theta)) : theta;
+    const double w = omega<kTerms>(x, y);
+    switch (kSubregion.form) {
+        case Form::kFourthPower:
+            return (w * w) * (w * w) * kSubregion.vStar;
+        case Form::kExponential:
+            return std::exp(w) * kSubregion.vStar;
+        case Form::kOmega:
+            break;
+    }
+    return w * kSubregion.vStar;
+}
 
 using VolumeFunction = double (*)(double, double);
 constexpr auto kSubregionVolume = std::to_array<VolumeFunction>({
-    subregionVolume<kTerms3a, k3aConstants>, subregionVolume<kTerms3b, k3bConstants>,
-    subregionVolume<kTerms3c, k3cConstants>, subregionVolume<kTerms3d, k3dConstants>,
-    subregionVolume<kTerms3e, k3eConstants>, subregionVolume<kTerms3f, k3fConstants>,
-    subregionVolume<kTerms3g, k3gConstants>, subregionVolume<kTerms3h, k3hConstants>,
-    subregionVolume<kTerms3i, k3iConstants>, subregionVolume<kTerms3j, k3jConstants>,
-    subregionVolume<kTerms3k, k3kConstants>, subregionVolume<kTerms3l, k3lConstants>,
-    subregionVolume<kTerms3m, k3mConstants>, subregionVolume<kTerms3n, k3nConstants>,
-    subregionVolume<kTerms3o, k3oConstants>, subregionVolume<kTerms3p, k3pConstants>,
-    subregionVolume<kTerms3q, k3qConstants>, subregionVolume<kTerms3r, k3rConstants>,
-    subregionVolume<kTerms3s, k3sConstants>, subregionVolume<kTerms3t, k3tConstants>,
-    subregionVolume<kTerms3u, k3uConstants>, subregionVolume<kTerms3v, k3vConstants>,
-    subregionVolume<kTerms3w, k3wConstants>, subregionVolume<kTerms3x, k3xConstants>,
-    subregionVolume<kTerms3y, k3yConstants>, subregionVolume<kTerms3z, k3zConstants>,
+    subregionVolume<kTerms3a, k3a>, subregionVolume<kTerms3b, k3b>, subregionVolume<kTerms3c, k3c>,
+    subregionVolume<kTerms3d, k3d>, subregionVolume<kTerms3e, k3e>, subregionVolume<kTerms3f, k3f>,
+    subregionVolume<kTerms3g, k3g>, subregionVolume<kTerms3h, k3h>, subregionVolume<kTerms3i, k3i>,
+    subregionVolume<kTerms3j, k3j>, subregionVolume<kTerms3k, k3k>, subregionVolume<kTerms3l, k3l>,
+    subregionVolume<kTerms3m, k3m>, subregionVolume<kTerms3n, k3n>, subregionVolume<kTerms3o, k3o>,
+    subregionVolume<kTerms3p, k3p>, subregionVolume<kTerms3q, k3q>, subregionVolume<kTerms3r, k3r>,
+    subregionVolume<kTerms3s, k3s>, subregionVolume<kTerms3t, k3t>, subregionVolume<kTerms3u, k3u>,
+    subregionVolume<kTerms3v, k3v>, subregionVolume<kTerms3w, k3w>, subregionVolume<kTerms3x, k3x>,
+    subregionVolume<kTerms3y, k3y>, subregionVolume<kTerms3z, k3z>,
 });
-static_assert(kSubregionVolume.size() == k3z + 1);
+static_assert(kSubregionVolume.size() == kSubregions.size());
 
 // The boundaries between subregions, T [K] at p [MPa] (the release's Table 2 and Table 11):
 // polynomials in pi = p / 1 MPa, three of them in ln pi with the exponents 0, 1, 2, -1, -2.
