@@ -116,7 +116,7 @@ TEST_F(GasAnalysisFileActions, UnreadableFilesKeepTheCompositionButNameIt) {
         Bytes bytes;
         const std::string& message;
     };
-    const std::string kMessage36(messageText(36));
+    const std::string kMessage36(messageText(static_cast<MessageId>(36)));
     Bytes foreign(199, 0);
     foreign[0] = 0x50;
     foreign[4] = 0x01;

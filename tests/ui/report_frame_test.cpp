@@ -17,12 +17,12 @@ TEST(ReportFrame, UnitTextsKeepTheirPadding) {
     for (int number = 0; number < kUnitCount; ++number) {
         SCOPED_TRACE(number);
         const std::size_t expected = number == 23 ? 5 : (number == 27 ? 6 : 8);
-        EXPECT_EQ(reportFileBytes(unitText(number)).size(), expected);
+        EXPECT_EQ(reportFileBytes(unitText(static_cast<ReportUnit>(number))).size(), expected);
     }
-    EXPECT_EQ(unitText(23), "Pa\t\t ");
-    EXPECT_EQ(unitText(1), "°C      ");
-    EXPECT_EQ(unitText(33), "Nm³/h   ");
-    EXPECT_TRUE(unitText(34).empty());
+    EXPECT_EQ(unitText(static_cast<ReportUnit>(23)), "Pa\t\t ");
+    EXPECT_EQ(unitText(static_cast<ReportUnit>(1)), "°C      ");
+    EXPECT_EQ(unitText(static_cast<ReportUnit>(33)), "Nm³/h   ");
+    EXPECT_TRUE(unitText(static_cast<ReportUnit>(34)).empty());
 }
 
 TEST(ReportFrame, DocumentWrapsSectionsInTheFrame) {
