@@ -1,14 +1,15 @@
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "engine/gas/gas_analysis.h"
-#include "engine/gas/gas_state.h"
 #include "engine/water/saturation.h"
 #include "support/scripted_port.h"
 #include "ui/fields.h"
+#include "ui/messages.h"
 #include "ui/number_text.h"
 #include "ui/session_flags.h"
 
@@ -16,11 +17,7 @@ namespace vaporis::ui {
 namespace {
 
 constexpr int kFieldP = 1008;
-constexpr int kFieldT = 1009;
 constexpr int kTarget = 1012;
-
-const std::string kMessage18 = "Error: Pressure is too high!";
-const std::string kMessage19 = "Error: Pressure is too low!";
 
 gas::GasAnalysis airWithWater(double waterVolumePercent) {
     gas::GasAnalysis analysis;
@@ -34,45 +31,29 @@ gas::GasAnalysis airWithWater(double waterVolumePercent) {
 TEST(GasPressureCheck, RefusesBeyondOneHundredAndBelowOneTenthBarAndWarnsInTheBands) {
     struct Case {
         double p;
-        bool accepted;
-        std::optional<std::string> error;
+        std::optional<MessageId> refusal;
         bool warned;
     };
     const auto cases = std::to_array<Case>({
-        {150.0, false, kMessage18, false},
-        {100.001, false, kMessage18, false},
-        {100.0, true, std::nullopt, true},
-        {10.001, true, std::nullopt, true},
-        {10.0, true, std::nullopt, false},
-        {1.0, true, std::nullopt, false},
-        {0.5, true, std::nullopt, false},
-        {0.499, true, std::nullopt, true},
-        {0.1, true, std::nullopt, true},
-        {0.099, false, kMessage19, false},
-        {0.0, false, kMessage19, false},
-        {-3.0, false, kMessage19, false},
+        {100.001, MessageId::kPressureTooHigh, false},
+        {100.0, std::nullopt, true},
+        {10.001, std::nullopt, true},
+        {10.0, std::nullopt, false},
+        {0.5, std::nullopt, false},
+        {0.499, std::nullopt, true},
+        {0.1, std::nullopt, true},
+        {0.099, MessageId::kPressureTooLow, false},
+        {std::nan(""), MessageId::kPressureTooLow, false},
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.p);
         test::ScriptedPort port;
         SessionFlags flags;
-        EXPECT_EQ(checkGasPressure(port, c.p, flags), c.accepted);
-        const bool shown = !port.messages().empty();
-        EXPECT_EQ(shown, c.error.has_value() || c.warned);
-        if (!shown) {
-            continue;
-        }
-        ASSERT_EQ(port.messages().size(), 1U);
-        const test::RecordedMessage& message = port.messages()[0];
-        if (c.error) {
-            EXPECT_EQ(message.text, *c.error);
-            EXPECT_EQ(message.caption, "Error");
-        } else {
-            EXPECT_EQ(message.caption, "Achtung: Gültigkeitsbereich überschritten");
-            EXPECT_EQ(message.text,
-                      "Warning: The formulas are valid for p = 1bar. In the range of p = 0.5 bar "
-                      "and p = 10 bar the error will be small. Above this range higher "
-                      "deviations have to be expected.");
+        EXPECT_EQ(checkGasPressure(port, c.p, flags), !c.refusal);
+        ASSERT_EQ(port.messages().size(), c.refusal || c.warned ? 1U : 0U);
+        if (c.refusal) {
+            EXPECT_EQ(port.messages()[0].text, messageText(*c.refusal));
+            EXPECT_EQ(port.messages()[0].caption, "Error");
         }
         EXPECT_TRUE(flags.validityWarningFlag) << "an unticked box keeps the warning";
     }
@@ -100,10 +81,8 @@ TEST(GasDewPointDisplay, StaysEmptyWithoutWaterOrUsablePressure) {
     };
     const auto cases = std::to_array<Case>({
         {0.0, "1", ""},
-        {10.0, "", ""},
         {10.0, "abc", ""},
         {10.0, "0", ""},
-        {10.0, "-1", ""},
         {10.0, "220.64", ""},
         {10.0, "230", ""},
         {0.1, "0.5", "  < 0 °C "},
@@ -123,17 +102,6 @@ TEST(GasDewPointDisplay, StaysEmptyWithoutWaterOrUsablePressure) {
     empty.reset();
     showDewPoint(port, kFieldP, kTarget, empty);
     EXPECT_EQ(port.text(kTarget), "") << "an empty analysis has no dew point";
-}
-
-TEST(GasInputs, ShowPressureAndTemperatureAsAnInputFieldHoldsThem) {
-    const gas::GasAnalysis air = airWithWater(0.0);
-    test::ScriptedPort port;
-    showGasInputs(port, kFieldP, kFieldT, gas::GasState(air, 1.0, 400.0));
-    EXPECT_EQ(port.text(kFieldP), "1.0000");
-    EXPECT_EQ(port.text(kFieldT), "400.0000");
-    showGasInputs(port, kFieldP, kFieldT, gas::GasState(air, 0.25, 12345.678));
-    EXPECT_EQ(port.text(kFieldP), "0.2500");
-    EXPECT_EQ(port.text(kFieldT), "12345.678") << "nine characters, as the field takes";
 }
 
 }  // namespace

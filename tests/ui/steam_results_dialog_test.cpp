@@ -73,20 +73,5 @@ TEST(SteamResultsDialog, OkAndCloseBoxEndIt) {
     EXPECT_EQ(port.endCode(), kIdResultsOk);
 }
 
-TEST(SteamResultsTemplate, HoldsEveryResultFieldOnce) {
-    std::set<int> expected = valueFields();
-    expected.insert({kIdResultP, kIdResultT, kIdResultX, kIdResultsOk, kIdResultsValidity});
-    std::multiset<int> found;
-    for (const ControlEntry& entry : kSteamResultsTemplate.controls) {
-        if (entry.id != kStaticId) {
-            found.insert(entry.id);
-        }
-    }
-    EXPECT_EQ(std::set<int>(found.begin(), found.end()), expected);
-    EXPECT_EQ(found.size(), expected.size());
-    EXPECT_EQ(kSteamResultsTemplate.resourceId, 102);
-    EXPECT_EQ(kSteamResultsTemplate.caption, "TORVIK - results steam table");
-}
-
 }  // namespace
 }  // namespace vaporis::ui
