@@ -29,17 +29,12 @@ struct ReadCase {
 TEST(FieldRules, ReadNumberAcceptsOnlyPlainDecimalsOfNineCharacters) {
     const auto cases = std::to_array<ReadCase>({
         {"12,5", kNoNegatives, kNotEmpty, 12.5, kNoInputError},
-        {"12.5", kNoNegatives, kNotEmpty, 12.5, kNoInputError},
         {"1.2.3", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
-        {"1,2.3", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
         {"-5", kNoNegatives, kNotEmpty, -5.0, kNegativeNumber},
         {"-5", kNegativeAllowed, kNotEmpty, -5.0, kNoInputError},
         {"5-", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
         {"1e5", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
-        {"+5", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
         {" 5", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
-        {"inf", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
-        {"-", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
         {".", kNegativeAllowed, kNotEmpty, 0.0, kNotANumber},
         {"", kNegativeAllowed, kNotEmpty, 0.0, kEmptyField},
         {"", kNegativeAllowed, kEmptyAllowed, 0.0, kNoInputError},
@@ -66,15 +61,6 @@ TEST(FieldRules, ReadErrorIsKeptByLaterGoodFields) {
     (void)readNumber(port, 1, kNoNegatives, kNotEmpty, error);
     EXPECT_EQ(readNumber(port, 2, kNoNegatives, kNotEmpty, error), 7.0);
     EXPECT_EQ(error, kNotANumber);
-}
-
-TEST(FieldRules, CheckNumberTextTurnsCommasIntoPointsEvenWhenInvalid) {
-    std::string valid = "12,5";
-    EXPECT_EQ(checkNumberText(valid), kNumberValid);
-    EXPECT_EQ(valid, "12.5");
-    std::string invalid = "1,2,3";
-    EXPECT_EQ(checkNumberText(invalid), kNumberInvalid);
-    EXPECT_EQ(invalid, "1.2.3");
 }
 
 TEST(FieldRules, WriteNumberLeavesTheNoValueMarkerEmptyOnlyInResults) {
@@ -113,12 +99,9 @@ TEST(FieldRules, BoilingTemperatureDisplayFollowsTheSaturationLine) {
     const auto cases = std::to_array<Case>({
         {0, "220.64", "", formatFixed(water::saturationTemperature(220.64), 3)},
         {0, "220.65", "", "p > p_krit "},
-        {1, "1", "", formatFixed(water::saturationTemperature(1.0), 3)},
         {1, "0.006", "", " < 0 °C"},
         {0, "abc", "", " < 0 °C"},
-        {0, "", "", " < 0 °C"},
         {2, "", "100", "100.000"},
-        {2, "", "373.9", "373.900"},
         {2, "", "374", "T > T_krit"},
         {7, "1", "100", "unchanged"},
     });

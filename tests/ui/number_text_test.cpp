@@ -49,7 +49,6 @@ TEST(NumberText, FixedFormatGivesPrintfDigitsForZeroToNineDecimals) {
 TEST(NumberText, FixedFormatNamesNonFiniteValues) {
     EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity(), 4), "inf");
     EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 4), "-inf");
-    EXPECT_EQ(formatFixed(std::numeric_limits<double>::max(), 6).size(), 309U + 7U);
 }
 
 TEST(NumberText, ShortestFormRoundTrips) {
@@ -60,15 +59,6 @@ TEST(NumberText, ShortestFormRoundTrips) {
     }
     EXPECT_EQ(formatShortest(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(formatShortest(50.0), "50");
-}
-
-TEST(NumberText, ParseAcceptsOnlyPlainDecimals) {
-    EXPECT_EQ(parseDecimal(".5"), 0.5);
-    EXPECT_EQ(parseDecimal("-3"), -3.0);
-    for (const char* text : {"", "1e5", "inf", "nan", "+5", " 5", "12,5"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(parseDecimal(text), std::nullopt);
-    }
 }
 
 // A German desktop sets the decimal comma in the C library; reports and fields must still

@@ -61,17 +61,5 @@ TEST(SteamResultsDialog, WetSteamLeavesTheOnePhasePropertiesEmpty) {
     EXPECT_EQ(port.text(stateFieldId(water::kH)), formatFixed(h, 6));
 }
 
-TEST(SteamResultsDialog, OkAndCloseBoxEndIt) {
-    const water::WaterSteamState state = calculated(water::kModePT, 50.0, 400.0, 1.0);
-    test::ScriptedPort port;
-    SteamResultsDialog dialog(port, state);
-    dialog.command(kIdResultsValidity);
-    EXPECT_TRUE(port.validityWindowVisible());
-    EXPECT_FALSE(port.endCode().has_value());
-    EXPECT_EQ(kSteamResultsTemplate.closeBoxId, kIdResultsOk);
-    dialog.command(kSteamResultsTemplate.closeBoxId);
-    EXPECT_EQ(port.endCode(), kIdResultsOk);
-}
-
 }  // namespace
 }  // namespace vaporis::ui
