@@ -53,16 +53,6 @@ TEST(FieldRules, ReadNumberAcceptsOnlyPlainDecimalsOfNineCharacters) {
     }
 }
 
-TEST(FieldRules, ReadErrorIsKeptByLaterGoodFields) {
-    test::ScriptedPort port;
-    port.typeText(1, "x");
-    port.typeText(2, "7");
-    int error = kNoInputError;
-    (void)readNumber(port, 1, kNoNegatives, kNotEmpty, error);
-    EXPECT_EQ(readNumber(port, 2, kNoNegatives, kNotEmpty, error), 7.0);
-    EXPECT_EQ(error, kNotANumber);
-}
-
 TEST(FieldRules, WriteNumberLeavesTheNoValueMarkerEmptyOnlyInResults) {
     test::ScriptedPort port;
     for (const auto& [value, decimals, shown] :

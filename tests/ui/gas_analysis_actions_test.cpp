@@ -97,16 +97,5 @@ TEST_F(GasAnalysisFileActions, UnreadableFilesKeepTheCompositionButNameIt) {
     }
 }
 
-TEST_F(GasAnalysisFileActions, NameIsTheFileTitleWithoutFoldersAndLastExtension) {
-    std::filesystem::create_directories(folder_.path() / "plant.v2");
-    const std::string file = (folder_.path() / "plant.v2" / "boiler.flue.gas").string();
-    port_.answerNextSaveQuestion(file);
-    ASSERT_TRUE(saveGasAnalysis(port_, analysis_));
-    analysis_.setName("x");
-    port_.answerNextOpenQuestion(file);
-    ASSERT_TRUE(loadGasAnalysis(port_, analysis_));
-    EXPECT_EQ(analysis_.name(), "boiler.flue");
-}
-
 }  // namespace
 }  // namespace vaporis::ui

@@ -4,7 +4,6 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,22 +18,9 @@ std::string printfFixed(double value, int decimals) {
     return buffer.data();
 }
 
-constexpr auto kSamples = std::to_array<double>({
-    0.0,
-    -0.0,
-    0.5,
-    2.5,
-    0.125,
-    -0.00005,
-    3196.5926831,
-    123456789.987654321,
-    2.675,
-    1.005,
-    1e22,
-    5e-324,
-    -273.15,
-    0.1 + 0.2,
-});
+constexpr auto kSamples =
+    std::to_array<double>({0.0, -0.0, 0.5, 2.5, 0.125, -0.00005, 3196.5926831, 123456789.987654321,
+                           2.675, 1.005, 1e22, 5e-324, -273.15, 0.1 + 0.2});
 
 TEST(NumberText, FixedFormatGivesPrintfDigitsForZeroToNineDecimals) {
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
@@ -44,11 +30,6 @@ TEST(NumberText, FixedFormatGivesPrintfDigitsForZeroToNineDecimals) {
             EXPECT_EQ(formatFixed(value, decimals), printfFixed(value, decimals));
         }
     }
-}
-
-TEST(NumberText, FixedFormatNamesNonFiniteValues) {
-    EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity(), 4), "inf");
-    EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 4), "-inf");
 }
 
 TEST(NumberText, ShortestFormRoundTrips) {

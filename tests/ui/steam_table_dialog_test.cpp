@@ -126,20 +126,15 @@ TEST_F(SteamTable, RejectedInputsShowTheirMessageAndStayInTheDialog) {
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.p) + " / " + c.t + " / " + c.x);
-        test::ScriptedPort port;
-        water::WaterSteamState state;
-        SteamTableDialog dialog(port, state, flags_);
-        port.chooseRadio(c.radio, {kIdModePT, kIdModePX, kIdModeTX});
-        port.typeText(kIdPressure, c.p);
-        port.typeText(kIdTemperature, c.t);
-        port.typeText(kIdQuality, c.x);
-        dialog.command(kIdSteamOk);
-        ASSERT_EQ(port.messages().size(), 1U);
-        EXPECT_EQ(port.messages()[0].text, messageText(c.message));
-        EXPECT_EQ(port.messages()[0].caption, "Error");
-        EXPECT_TRUE(port.children().empty());
-        EXPECT_FALSE(port.endCode().has_value());
+        const std::size_t before = port_.messages().size();
+        enter(c.radio, c.p, c.t, c.x);
+        dialog_.command(kIdSteamOk);
+        ASSERT_EQ(port_.messages().size(), before + 1);
+        EXPECT_EQ(port_.messages().back().text, messageText(c.message));
+        EXPECT_EQ(port_.messages().back().caption, "Error");
     }
+    EXPECT_TRUE(port_.children().empty());
+    EXPECT_FALSE(port_.endCode().has_value());
 }
 
 // 999 bar is a pressure like any other: after OK the dialog shows it again when it reopens,
@@ -181,19 +176,15 @@ TEST_F(SteamTable, EnthalpyIterationFailuresNameTheIteration) {
          {Case{"-100", "1", MessageId::kInputDataError}, Case{"", "1", MessageId::kInputDataError},
           Case{"1500", "2000", MessageId::kInputOutOfRange}}) {
         SCOPED_TRACE(std::string(c.h) + " kJ/kg at " + c.p + " bar");
-        test::ScriptedPort port;
-        SteamTableDialog dialog(port, state_, flags_);
-        port.setText(kIdIterTemperature, "old");
-        port.setText(kIdIterQuality, "old");
-        port.typeText(kIdIterEnthalpy, c.h);
-        port.typeText(kIdIterPressure, c.p);
-        dialog.command(kIdIterCalculate);
-        ASSERT_EQ(port.messages().size(), 1U);
-        EXPECT_EQ(port.messages()[0].text,
+        port_.setText(kIdIterTemperature, "old");
+        port_.setText(kIdIterQuality, "old");
+        iterate(c.h, c.p);
+        EXPECT_EQ(port_.messages().back().text,
                   "Steam enthalpy iteration: " + std::string(messageText(c.message)));
-        EXPECT_EQ(port.text(kIdIterTemperature), "");
-        EXPECT_EQ(port.text(kIdIterQuality), "");
+        EXPECT_EQ(port_.text(kIdIterTemperature), "");
+        EXPECT_EQ(port_.text(kIdIterQuality), "");
     }
+    EXPECT_EQ(port_.messages().size(), 3U);
 }
 
 TEST_F(SteamTable, BackAndCloseBoxKeepTheHtmlChoiceAndValidityButtonToggles) {
