@@ -80,7 +80,7 @@ TEST(GasCommand, HeliumAbove2044KWarnsLeavesTransportOutAndWritesTheDialogsRepor
     const json properties = json::parse(run.out).at("properties");
     EXPECT_TRUE(properties.at("eta").is_null() && properties.at("Pr").is_null());
     EXPECT_FALSE(properties.at("cp").is_null());
-    // The command line names the analysis after its spec.
+    // The command line names the analysis after the text of --vol.
     gas::GasAnalysis analysis = volumeAnalysis({{gas::kHelium, 50.0}, {gas::kNitrogen, 50.0}});
     analysis.setName("He=50,N2=50");
     ASSERT_TRUE(ui::writeGasPropertyReport(dialogReport, computed(analysis, 1.0, 1800.0)));
