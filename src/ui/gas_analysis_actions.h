@@ -23,8 +23,8 @@ inline constexpr std::string_view kGasFileNotWrittenText =
 bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis);
 
 //! Asks for a .gas file and loads it into the analysis, which is named after the file even
-//! when the file proves unreadable (messages 36, 37, 38); the composition changes only when
-//! the whole file was good. False when nothing was loaded.
+//! when the file proves unreadable (newer version, invalid type, not found); the composition
+//! changes only when the whole file was good. False when nothing was loaded.
 bool loadGasAnalysis(Port& port, gas::GasAnalysis& analysis);
 
 }  // namespace vaporis::ui

@@ -67,7 +67,7 @@ TEST_F(GasAnalysisFileActions, FailedSaveTellsTheUser) {
     EXPECT_EQ(port_.messages()[0].caption, "Error");
 }
 
-TEST_F(GasAnalysisFileActions, UnreadableFilesKeepTheCompositionButNameIt) {
+TEST_F(GasAnalysisFileActions, UnreadableFilesNameTheirFaultAndKeepTheComposition) {
     using Bytes = std::vector<std::uint8_t>;
     Bytes newer(199, 0);
     newer[0] = 0x50;
