@@ -1,0 +1,66 @@
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "support/temporary_folder.h"
+#include "ui/gas_property_report.h"
+#include "ui/steam_table_report.h"
+
+namespace vaporis::ui {
+namespace {
+
+// Each report is compared byte for byte with a file that engineers' tools have always read:
+// Windows-1252, CR LF, rows in the fixed order with the values of the state.
+class ReportBytes : public ::testing::Test {
+protected:
+    template <typename Writer>
+    void expectBytesOf(const char* reference, const Writer& write) {
+        const std::filesystem::path path = folder_.file("report.html");
+        ASSERT_TRUE(write(path.string()));
+        EXPECT_EQ(test::fileBytes(path),
+                  test::fileBytes(std::filesystem::path(VAPORIS_REPORTS_DIR) / reference));
+    }
+    test::TemporaryFolder folder_;
+};
+
+// Wet steam at 10 bar: the quality row, no one-phase cp..chi rows, the ' and '' rows.
+TEST_F(ReportBytes, SteamTableOfWetSteamAtTenBar) {
+    water::WaterSteamState state(water::kModePX, 10.0, 0.0, 0.5);
+    state.calculate();
+    expectBytesOf("steam_table_10bar_x05.html",
+                  [&](const std::string& path) { return writeSteamTableReport(path, state); });
+}
+
+// Helium above 2044 K: the dew-point row, no transport rows, the name as text, N2 before H2O
+// before He in the analysis block.
+TEST_F(ReportBytes, GasPropertiesOfHumidHeliumAt1800C) {
+    gas::GasAnalysis analysis;
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kHelium] = 30.0;
+    percent[gas::kNitrogen] = 60.0;
+    percent[gas::kWaterVapor] = 10.0;
+    analysis.setFromVolumePercent(percent);
+    analysis.setName("He <test> & co");
+    gas::GasState state(analysis, 1.0, 1800.0);
+    state.calculate();
+    ASSERT_EQ(state.status(), gas::kHeliumAbove2044K);
+    expectBytesOf("gas_properties_helium_1800C.html",
+                  [&](const std::string& path) { return writeGasPropertyReport(path, state); });
+}
+
+TEST_F(ReportBytes, UnwritableFileOrStateWithoutAnalysisIsReported) {
+    water::WaterSteamState steam(water::kModePT, 50.0, 400.0, 1.0);
+    steam.calculate();
+    const std::string missing = (folder_.path() / "missing" / "r.html").string();
+    EXPECT_FALSE(writeSteamTableReport(missing, steam));
+    EXPECT_FALSE(writeGasPropertyReport(folder_.file("gas.html").string(), gas::GasState()));
+}
+
+}  // namespace
+}  // namespace vaporis::ui
