@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/gas/dry_air_transport.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
@@ -178,8 +179,8 @@ TEST(ComponentData, DryAirTransportIsThatOfTheFiveComponentAirMixture) {
         SCOPED_TRACE(t);
         int status = -1;
         int mixtureStatus = -1;
-        EXPECT_EQ(componentViscosity(t, kDryAir, status), mixtureViscosity(air, t, mixtureStatus));
-        EXPECT_EQ(componentConductivity(t, kDryAir, status),
+        EXPECT_EQ(transportViscosity(t, kDryAir, status), mixtureViscosity(air, t, mixtureStatus));
+        EXPECT_EQ(transportConductivity(t, kDryAir, status),
                   mixtureConductivity(air, t, mixtureStatus));
         EXPECT_EQ(status, kOk);
     }
@@ -192,8 +193,8 @@ TEST(ComponentData, AirTransportPropertiesAgreeWithTabulatedAir) {
          {std::array{0.0, 17.1, 0.0244}, std::array{400.0, 33.0, 0.0510}}) {
         SCOPED_TRACE(t);
         int status = -1;
-        EXPECT_NEAR(componentViscosity(t, kDryAir, status) * 1e6, eta, 0.03 * eta);
-        EXPECT_NEAR(componentConductivity(t, kDryAir, status), lambda, 0.04 * lambda);
+        EXPECT_NEAR(transportViscosity(t, kDryAir, status) * 1e6, eta, 0.03 * eta);
+        EXPECT_NEAR(transportConductivity(t, kDryAir, status), lambda, 0.04 * lambda);
     }
 }
 

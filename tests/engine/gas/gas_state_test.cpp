@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/gas/mixture.h"
 #include "engine/common/not_set.h"
+#include "engine/gas/condensation.h"
+#include "engine/gas/mixture.h"
 #include "test_analyses.h"
 
 namespace vaporis::gas {

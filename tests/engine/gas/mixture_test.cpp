@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/gas/dry_air_transport.h"
 #include "engine/gas/status_codes.h"
 #include "test_analyses.h"
 
@@ -124,7 +125,7 @@ TEST(MixtureProperties, HumidGasConductsBetterThanItsMassAverage) {
     const GasAnalysis humid = humidAir();
     int s = -1;
     const double average = humid.massFraction(kWaterVapor) * componentConductivity(60.0, 0, s) +
-                           humid.massFraction(kDryAir) * componentConductivity(60.0, 1, s);
+                           humid.massFraction(kDryAir) * transportConductivity(60.0, kDryAir, s);
     EXPECT_GT(mixtureConductivity(humid, 60.0, status), average);
 }
 
