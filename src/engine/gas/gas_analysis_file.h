@@ -4,9 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <span>
-#include <vector>
 
+#include "engine/file/binary_io.h"
 #include "engine/gas/gas_analysis.h"
 
 namespace vaporis::gas {
@@ -44,11 +43,11 @@ struct GasAnalysisRecord {
 void applyRecord(const GasAnalysisRecord& record, GasAnalysis& analysis);
 
 //! Appends the record of analysis to out (194 bytes; 1000 with the reserve of zero bytes).
-void writeRecord(const GasAnalysis& analysis, std::vector<std::uint8_t>& out, bool withReserve);
-//! Reads a record from the start of bytes into analysis and sets bytesRead. Anything but
-//! kOk (kInvalidFileType) leaves analysis unchanged and bytesRead 0.
-[[nodiscard]] GasFileResult readRecord(GasAnalysis& analysis, std::span<const std::uint8_t> bytes,
-                                       bool withReserve, std::size_t& bytesRead);
+void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool withReserve);
+//! Reads a record at the position of in into analysis; with the reserve the reader passes its
+//! whole 1000-byte block. Anything but kOk (kInvalidFileType) leaves analysis unchanged.
+[[nodiscard]] GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in,
+                                       bool withReserve);
 
 //! Writes a .gas file safely: a temporary file in the same folder renamed over path. The
 //! name of the analysis is not stored. Does not ask before overwriting.

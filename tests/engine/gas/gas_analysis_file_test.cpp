@@ -195,21 +195,21 @@ TEST_F(GasFile, WritingReplacesAnExistingFile) {
 }
 
 TEST(GasAnalysisRecord, ProjectBlockIs1000BytesWithZeroReserve) {
-    Bytes block;
-    writeRecord(defaultAnalysis(), block, true);
+    file::BinaryWriter out;
+    writeRecord(defaultAnalysis(), out, true);
+    Bytes block = out.bytes();
     ASSERT_EQ(block.size(), 1000U);
     EXPECT_EQ(block[0], 24);
     EXPECT_EQ(block[1], 1);
     EXPECT_TRUE(std::all_of(block.begin() + 194, block.end(), [](auto b) { return b == 0; }));
     block.push_back(0x55);
     GasAnalysis analysis;
-    std::size_t bytesRead = 0;
-    ASSERT_EQ(readRecord(analysis, block, true, bytesRead), GasFileResult::kOk);
-    EXPECT_EQ(bytesRead, 1000U);
+    file::BinaryReader whole(block);
+    ASSERT_EQ(readRecord(analysis, whole, true), GasFileResult::kOk);
+    EXPECT_EQ(whole.offset(), 1000U);
     EXPECT_EQ(analysis.volumeFraction(kDryAir), 1.0);
-    EXPECT_EQ(readRecord(analysis, std::span(block).first(999), true, bytesRead),
-              GasFileResult::kInvalidFileType);
-    EXPECT_EQ(bytesRead, 0U);
+    file::BinaryReader truncated{std::span(block).first(999)};
+    EXPECT_EQ(readRecord(analysis, truncated, true), GasFileResult::kInvalidFileType);
 }
 
 }  // namespace

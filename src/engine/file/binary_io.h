@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace vaporis::file {
+
+//! Appends the fields of a binary file: little-endian whatever the machine, no padding.
+class BinaryWriter {
+public:
+    void u8(std::uint8_t value) { bytes_.push_back(value); }
+    //! One byte, 0 or 1.
+    void flag(bool value) { bytes_.push_back(value ? 1 : 0); }
+    void i32(std::int32_t value);
+    void u32(std::uint32_t value);
+    void f64(double value);
+    //! Zero bytes up to a total size of size; nothing when the buffer is that long already.
+    void padTo(std::size_t size);
+
+    [[nodiscard]] const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    [[nodiscard]] std::size_t size() const { return bytes_.size(); }
+
+private:
+    void appendLittleEndian(std::uint64_t value, int count);
+
+    std::vector<std::uint8_t> bytes_;
+};
+
+//! Reads the fields of a binary file in order. A read past the end, or a flag byte other than
+//! 0 and 1, marks the reader failed and yields 0; callers check ok() once after a record.
+class BinaryReader {
+public:
+    explicit BinaryReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    [[nodiscard]] std::uint8_t u8();
+    [[nodiscard]] bool flag();
+    [[nodiscard]] std::int32_t i32();
+    [[nodiscard]] std::uint32_t u32();
+    [[nodiscard]] double f64();
+    //! Passes over count bytes (a reserve).
+    void skip(std::size_t count);
+
+    [[nodiscard]] bool ok() const { return ok_; }
+    [[nodiscard]] std::size_t offset() const { return offset_; }
+
+private:
+    [[nodiscard]] std::uint64_t readLittleEndian(int count);
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t offset_ = 0;
+    bool ok_ = true;
+};
+
+}  // namespace vaporis::file
