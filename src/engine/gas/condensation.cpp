@@ -1,16 +1,14 @@
 // Gas plus condensate below the H2O dew point, balanced directly per kg of the original gas.
 // The dry gas stays in the gas phase, which holds water vapour at the vapour pressure of t; the
 // rest of the water is liquid at t, its enthalpy the vapour's less the evaporation enthalpy.
-// Because the liquid is split off the uncondensed gas, h = h_gas(A, t) - m_c r(t).
+// Because the liquid is split off the uncondensed gas, h = h_gas(A, t) - m_c r(t), L = m_c r.
 //
-// The entropy follows from the same model: the gas phase as an ideal mixture at partial
-// pressures, the liquid with s_vapour(t, ps) - r/T, which is what equilibrium with the
-// saturated vapour requires. Taken relative to the mixture functions (every component at the
-// total pressure), the partial-pressure terms of water and dry gas enter as the change from
-// their values at the dew point, so s is continuous there:
-//   s = s_gas(A, p, t) - m_c r / T + R [n_w ln(p_w / ps) + n_d ln((p - p_w) / (p - ps))]
-// with n_w, n_d the kmol of water and dry gas per kg and p_w their partial pressure of water.
-// With Clausius-Clapeyron, d ln ps / dT = r M_w / (R T^2), this gives T ds = dh along an isobar.
+// The entropy is the one this enthalpy implies along the isobar, T ds = dh, continuous with the
+// mixture entropy at the dew point td:
+//   s(t) = s_gas(A, p, t) - L(t) / T + ∫ from t to td of L / T² dT.
+// In the ideal-gas picture the integral is the partial-pressure (mixing) entropy of the gas
+// phase gained since the dew point; what IF97's evaporation enthalpy adds to that is small and
+// is integrated numerically (latentOverTIntegral).
 #include "engine/gas/condensation.h"
 
 #include <algorithm>
@@ -34,7 +32,7 @@ constexpr double kNewtonToleranceK = 1e-5;
 constexpr int kMaxBisectionSteps = 200;
 constexpr double kBisectionWidthK = 1e-5;
 // The condensing inverse brackets its root between the lowest temperature and the dew point;
-// regula falsi with the Illinois correction needs about ten steps, bisection at most 60.
+// regula falsi with the Illinois correction needs about ten steps, plain bisection about 30.
 constexpr int kMaxRootSteps = 100;
 constexpr double kRootWidthK = 1e-6;
 
