@@ -27,6 +27,8 @@ constexpr double kFailure = -1.0;
 using water::kCriticalPressure;
 using water::kTriplePressure;
 constexpr double kWaterMolarMass = 18.0152;
+// What dewPoint gives a gas that has none.
+constexpr double kNoDewPoint = -1.0;
 constexpr int kMaxNewtonSteps = 50;
 constexpr double kNewtonToleranceK = 1e-5;
 constexpr int kMaxBisectionSteps = 200;
@@ -234,7 +236,9 @@ template <class Model>
         return kFailure;
     }
     const double td = dewPoint(analysis, p);
-    if (p > kCriticalPressure || !(td > t) || t < analysis.minTemperature()) {
+    // -1.0 is no dew point, not one at -1 °C: a real one lies at or above 0 °C.
+    if (p > kCriticalPressure || !(td > t) || !(td > kNoDewPoint) ||
+        t < analysis.minTemperature()) {
         return Model::gas(analysis, p, t, status);
     }
     // Steam alone below its boiling point is liquid water: no gas is left to describe.

@@ -14,8 +14,6 @@
 namespace vaporis::gas {
 namespace {
 
-using test::kNaN;
-
 double molar(double specific, int index) {
     return specific * componentTable()[index].molarMass;
 }
@@ -61,7 +59,7 @@ TEST(ComponentData, BadArgumentsAreRefused) {
     EXPECT_EQ(status, kOutOfRange);
     EXPECT_EQ(componentEnthalpy(25.0, kComponentCount, status), -1.0);
     EXPECT_EQ(status, kNotAComponent);
-    EXPECT_EQ(componentEntropy(1.0, kNaN, kNitrogen, status), -1.0);
+    EXPECT_EQ(componentEntropy(1.0, test::kNaN, kNitrogen, status), -1.0);
     EXPECT_EQ(status, kNonFiniteInput);
     EXPECT_EQ(componentViscosity(20.0, kDryAir, status), -1.0);
     EXPECT_EQ(status, kNotAComponent);

@@ -175,6 +175,10 @@ TEST(GasInverse, ValuesOutsideTheAttainableRangeAndNonFiniteInputAreRefused) {
     EXPECT_EQ(status, kEntropyOutOfRange);
     EXPECT_EQ(temperatureFromEnthalpy(analysis, 1.0, 1e6, water, condensation, status), -1.0);
     EXPECT_EQ(status, kOutOfRange);
+    // An empty analysis, valid below 0 °C, has no dew point, not one at -1 °C.
+    EXPECT_EQ(enthalpyWithCondensation(GasAnalysis(), 1.0, -10.0, water, condensation, status),
+              0.0);
+    EXPECT_EQ(status, kOk);
     // Steam alone below its boiling point is water, not a gas.
     const GasAnalysis steam = byVolume({{kWaterVapor, 100.0}});
     EXPECT_EQ(enthalpyWithCondensation(steam, 1.0, 50.0, water, condensation, status), -1.0);

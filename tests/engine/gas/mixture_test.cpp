@@ -13,7 +13,6 @@ namespace vaporis::gas {
 namespace {
 
 using test::air;
-using test::byMass;
 using test::byVolume;
 using test::humidAir;
 using test::kNaN;
@@ -63,9 +62,9 @@ TEST(MixtureProperties, HydrogenConductivityRule) {
     const double lambdaH2 = componentConductivity(20.0, kHydrogen, s);
     EXPECT_EQ(mixtureConductivity(byVolume({{kHydrogen, 100.0}}), 20.0, status), lambdaH2);
     // A trace of hydrogen joins the hydrogen-free rule without a step.
-    const double noHydrogen = mixtureConductivity(byMass({{kNitrogen, 100.0}}), 20.0, status);
+    const double noHydrogen = mixtureConductivity(test::byMass({{kNitrogen, 100.0}}), 20.0, status);
     const double trace =
-        mixtureConductivity(byMass({{kNitrogen, 100.0}, {kHydrogen, 1e-9}}), 20.0, status);
+        mixtureConductivity(test::byMass({{kNitrogen, 100.0}, {kHydrogen, 1e-9}}), 20.0, status);
     EXPECT_NEAR(trace, noHydrogen, 1e-9);
 }
 
