@@ -12,8 +12,8 @@ namespace vaporis::app {
 namespace {
 
 // The temperature of the state, given or from the inverse of h or s.
-double temperatureOf(const gas::GasAnalysis& analysis, double p, CondensingInput input,
-                     double value, int& status) {
+[[nodiscard]] double temperatureOf(const gas::GasAnalysis& analysis, double p,
+                                   CondensingInput input, double value, int& status) {
     double water = 0.0;
     double condensation = 0.0;
     if (input == kGivenH) {
@@ -27,7 +27,8 @@ double temperatureOf(const gas::GasAnalysis& analysis, double p, CondensingInput
 }
 
 // The dry gas is conserved: 1 - w0 = (1 - m_c) (1 - w), w the H2O left in the gas phase.
-double condensateOf(const gas::GasAnalysis& analysis, double remainingWater, int status) {
+[[nodiscard]] double condensateOf(const gas::GasAnalysis& analysis, double remainingWater,
+                                  int status) {
     if (status != gas::kCondensation) {
         return 0.0;
     }
@@ -38,7 +39,7 @@ void addRow(TextTable& table, const std::string& label, double value, int status
     table.addRow({label, tableNumber(value, gas::isValidStatus(status)), std::to_string(status)});
 }
 
-nlohmann::ordered_json valueAndStatus(double value, int status) {
+[[nodiscard]] nlohmann::ordered_json valueAndStatus(double value, int status) {
     return {{"value", numberOrNull(value, gas::isValidStatus(status))}, {"status", status}};
 }
 
