@@ -257,26 +257,24 @@ struct Point {
 
 // The temperature in [low.t, high.t] where the increasing condensing value meets the target:
 // regula falsi with the Illinois correction (an end kept twice has its residual halved), a
-// bisection step where the interpolation leaves the bracket, until the bracket is narrower
-// than kRootWidthK.
+// bisection step where the interpolation leaves the bracket. It ends at an evaluated point,
+// whose outputs it keeps, once the bracket is narrower than kRootWidthK or the residual there
+// is worth a hundredth of it along the bracket's mean slope.
 template <class Model>
 [[nodiscard]] double condensingRoot(const GasAnalysis& analysis, double p, double target, Point low,
-                                    Point high, int& status) {
+                                    Point high, double& remainingWater, double& condensation,
+                                    int& status) {
     const double td = high.t;
     int kept = 0;  // -1: the low end was kept last, +1: the high end
-    double water = 0.0;
-    double condensation = 0.0;
     for (int step = 0; step < kMaxRootSteps; ++step) {
-        if (high.t - low.t <= kRootWidthK || low.residual == 0.0) {
-            status = kOk;
-            return low.residual == 0.0 ? low.t : (low.t + high.t) / 2.0;
-        }
+        const double slope = (high.residual - low.residual) / (high.t - low.t);
         double t = (low.t * high.residual - high.t * low.residual) / (high.residual - low.residual);
         if (!(t > low.t && t < high.t)) {
             t = (low.t + high.t) / 2.0;
         }
         const Point next{
-            t, condensingValue<Model>(analysis, p, t, td, water, condensation, status) - target};
+            t, condensingValue<Model>(analysis, p, t, td, remainingWater, condensation, status) -
+                   target};
         if (!isValidStatus(status)) {
             return kFailure;
         }
@@ -288,6 +286,10 @@ template <class Model>
             high = next;
             low.residual /= kept == -1 ? 2.0 : 1.0;
             kept = -1;
+        }
+        if (high.t - low.t <= kRootWidthK ||
+            std::abs(next.residual) <= 0.01 * slope * kRootWidthK) {
+            return t;
         }
     }
     status = kNoConvergence;
@@ -307,14 +309,14 @@ template <class Model>
         status = isValidStatus(status) ? Model::kRangeStatus : status;
         return kFailure;
     }
-    dew.residual -= target;
-    const double t = condensingRoot<Model>(analysis, p, target, {tMin, low - target}, dew, status);
-    if (status != kOk) {
-        return kFailure;
+    if (target == low) {
+        remainingWater = water;
+        condensation = heat;
+        return tMin;
     }
-    static_cast<void>(
-        condensingValue<Model>(analysis, p, t, dew.t, remainingWater, condensation, status));
-    return isValidStatus(status) ? t : kFailure;
+    dew.residual -= target;
+    return condensingRoot<Model>(analysis, p, target, {tMin, low - target}, dew, remainingWater,
+                                 condensation, status);
 }
 
 // The temperature at which gas (and condensate, below the dew point) has the target value.
