@@ -37,6 +37,8 @@ constexpr double kBisectionWidthK = 1e-5;
 // regula falsi with the Illinois correction needs about ten steps, plain bisection about 30.
 constexpr int kMaxRootSteps = 100;
 constexpr double kRootWidthK = 1e-6;
+// A residual worth this share of kRootWidthK along the bracket's mean slope ends it as well.
+constexpr double kResidualShare = 0.01;
 
 // Newton on the temperature of a gas without condensation.
 [[nodiscard]] double temperatureByNewton(const GasAnalysis& analysis, double h, double tMin,
@@ -259,22 +261,23 @@ struct Point {
 // regula falsi with the Illinois correction (an end kept twice has its residual halved), a
 // bisection step where the interpolation leaves the bracket. It ends at an evaluated point,
 // whose outputs it keeps, once the bracket is narrower than kRootWidthK or the residual there
-// is worth a hundredth of it along the bracket's mean slope.
+// is worth far less than that (kResidualShare).
 template <class Model>
 [[nodiscard]] double condensingRoot(const GasAnalysis& analysis, double p, double target, Point low,
                                     Point high, double& remainingWater, double& condensation,
                                     int& status) {
     const double td = high.t;
     int kept = 0;  // -1: the low end was kept last, +1: the high end
+    double water = 0.0;
+    double heat = 0.0;
     for (int step = 0; step < kMaxRootSteps; ++step) {
         const double slope = (high.residual - low.residual) / (high.t - low.t);
         double t = (low.t * high.residual - high.t * low.residual) / (high.residual - low.residual);
         if (!(t > low.t && t < high.t)) {
             t = (low.t + high.t) / 2.0;
         }
-        const Point next{
-            t, condensingValue<Model>(analysis, p, t, td, remainingWater, condensation, status) -
-                   target};
+        const Point next{t,
+                         condensingValue<Model>(analysis, p, t, td, water, heat, status) - target};
         if (!isValidStatus(status)) {
             return kFailure;
         }
@@ -288,7 +291,9 @@ template <class Model>
             kept = -1;
         }
         if (high.t - low.t <= kRootWidthK ||
-            std::abs(next.residual) <= 0.01 * slope * kRootWidthK) {
+            std::abs(next.residual) <= kResidualShare * slope * kRootWidthK) {
+            remainingWater = water;
+            condensation = heat;
             return t;
         }
     }
