@@ -76,7 +76,7 @@ struct SteamPhArguments {
 };
 
 struct GasArguments {
-    NumberOption p, t, h;
+    NumberOption p, t, h, s;
     GasOptions options;
 };
 
@@ -105,6 +105,15 @@ void addSteamPh(CLI::App& app, SteamPhArguments& a) {
     addOutputOptions(*command, a.options.output, false, {&a.p, &a.h});
 }
 
+// --condensation and the entropy it accepts as an input; gas plus condensate has no report.
+void addCondensingOptions(CLI::App& command, GasArguments& a) {
+    auto* condensation = command.add_flag(
+        "--condensation", a.options.condensation,
+        "below the dew point: gas plus condensate (h, s and condensate; --s accepted)");
+    addNumber(command, a.s, "--s", "specific entropy [kJ/(kg K)] (with --condensation)");
+    a.s.option->needs(condensation)->excludes(a.t.option)->excludes(a.h.option);
+}
+
 void addGas(CLI::App& app, GasArguments& a) {
     auto* command = app.add_subcommand(
         "gas", "the 25 properties of a gas mixture at p and t (or h); default: dry air");
@@ -112,6 +121,7 @@ void addGas(CLI::App& app, GasArguments& a) {
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     a.t.option->excludes(a.h.option);
+    addCondensingOptions(*command, a);
     GasAnalysisOptions& analysis = a.options.analysis;
     auto* vol = command
                     ->add_option("--vol", analysis.volumeSpec,
@@ -127,7 +137,8 @@ void addGas(CLI::App& app, GasArguments& a) {
                      ->check(kNotEmpty);
     vol->excludes(mass)->excludes(file);
     mass->excludes(file);
-    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h});
+    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h, &a.s});
+    command->get_option("--html")->excludes(command->get_option("--condensation"));
 }
 
 // CLI11 texts may span lines; the usage error is one line.
@@ -170,6 +181,7 @@ int runParsed(const CLI::App& app, Arguments& a) {
     a.gas.options.p = a.gas.p.value();
     a.gas.options.t = a.gas.t.value();
     a.gas.options.h = a.gas.h.value();
+    a.gas.options.s = a.gas.s.value();
     return runGas(a.gas.options);
 }
 
