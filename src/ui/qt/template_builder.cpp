@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/qt/canvas_widget.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_text.h"
 
@@ -72,6 +73,8 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
         }
         case ControlKind::kPicture:
             return new PictureWidget(entry.text, parent);
+        case ControlKind::kCanvas:
+            return new CanvasWidget(parent);
         case ControlKind::kEdit:
         case ControlKind::kReadOnlyEdit:
             return makeEdit(entry.kind, parent);
