@@ -81,25 +81,6 @@ protected:
     test::TemporaryFolder folder_;
 };
 
-TEST_F(GasAnalysisEditor, RowsListAirAndItsConstituentsFirstAndTheHydrocarbonsLast) {
-    const auto expected = std::to_array<int>({2401, 2400, 2403, 2404, 2405, 2406, 2407, 2408,
-                                              2409, 2410, 2411, 2412, 2402, 2413, 2414, 2415,
-                                              2416, 2418, 2419, 2420, 2421, 2417, 2422, 2423});
-    std::vector<int> fields(gas::kComponentCount, 0);
-    for (const ControlEntry& entry : kGasAnalysisTemplate.controls) {
-        if (entry.kind == ControlKind::kEdit && entry.id >= 2400 && entry.id < 2424) {
-            fields.at(static_cast<std::size_t>(entry.row)) = entry.id;
-        }
-    }
-    EXPECT_EQ(fields, std::vector<int>(expected.begin(), expected.end()));
-    for (const ControlEntry& entry : kGasAnalysisTemplate.controls) {
-        if (entry.kind == ControlKind::kRadio && entry.id >= 3000 && entry.id < 3024) {
-            EXPECT_EQ(fields.at(static_cast<std::size_t>(entry.row)), entry.id - 600)
-                << "the radio of a component stands in its row";
-        }
-    }
-}
-
 TEST_F(GasAnalysisEditor, OpensWithTheAnalysisInItsBasisAndDryAirSelected) {
     EXPECT_TRUE(port_.checked(kIdVolumeBasis));
     EXPECT_FALSE(port_.checked(kIdMassBasis));
