@@ -63,6 +63,26 @@ TEST(WaterTemperatureFromPH, InvertsTheForwardEnthalpyInEveryRegion) {
     }
 }
 
+TEST(WaterTemperatureFromPH, RegionsOneAndTwoInvertToTheExactRoot) {
+    // The forward enthalpy and entropy of a grid over regions 1 and 2, also beside the
+    // saturation line and the boundary to region 3, come back to their temperature.
+    for (const double p :
+         {0.0062, 0.1, 1.0, 10.0, 40.0, 65.0, 100.0, 165.0, 200.0, 500.0, 1000.0}) {
+        for (const double t : {0.02, 20.0, 150.0, 300.0, 349.9, 400.0, 600.0, 799.9}) {
+            const int region = regionAt(p, t);
+            if (region != kRegion1 && region != kRegion2) {
+                continue;
+            }
+            SCOPED_TRACE(::testing::Message() << "p = " << p << " bar, t = " << t << " °C");
+            int status = -1;
+            EXPECT_NEAR(temperatureFromPH(p, enthalpy(p, t, status), status), t, 1e-9);
+            EXPECT_EQ(status, kOk);
+            EXPECT_NEAR(temperatureFromPS(p, entropy(p, t, status), status), t, 1e-9);
+            EXPECT_EQ(status, kOk);
+        }
+    }
+}
+
 TEST(WaterTemperatureFromPH, StatusCodesAtRangeLimits) {
     int status = -1;
     EXPECT_EQ(temperatureFromPH(1001.0, 1000.0, status), -1.0);
