@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "engine/water/if97_regions.h"
+#include "engine/water/property_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/transport.h"
@@ -12,49 +13,7 @@ namespace vaporis::water {
 namespace {
 
 constexpr double kLowestTemperature = 273.1599999999;  // K
-
-// The functions behind one saturated row, in WaterSteamProperty order where they apply.
-struct SaturatedFunctions {
-    double (*h)(double, int&);
-    double (*v)(double, int&);
-    double (*s)(double, int&);
-    double (*cp)(double, int&);
-    double (*cv)(double, int&);
-    double (*w)(double, int&);
-    double (*eta)(double, int&);
-    double (*lambda)(double, int&);
-    double (*kappa)(double, int&);
-    double (*beta)(double, int&);
-    double (*chi)(double, int&);
-};
-
-constexpr SaturatedFunctions kLiquidFunctions{
-    enthalpySatLiquid,
-    specificVolumeSatLiquid,
-    entropySatLiquid,
-    isobaricHeatCapacitySatLiquid,
-    isochoricHeatCapacitySatLiquid,
-    soundVelocitySatLiquid,
-    dynamicViscositySatLiquid,
-    thermalConductivitySatLiquid,
-    isentropicExponentSatLiquid,
-    isobaricExpansionSatLiquid,
-    isothermalCompressibilitySatLiquid,
-};
-
-constexpr SaturatedFunctions kVaporFunctions{
-    enthalpySatVapor,
-    specificVolumeSatVapor,
-    entropySatVapor,
-    isobaricHeatCapacitySatVapor,
-    isochoricHeatCapacitySatVapor,
-    soundVelocitySatVapor,
-    dynamicViscositySatVapor,
-    thermalConductivitySatVapor,
-    isentropicExponentSatVapor,
-    isobaricExpansionSatVapor,
-    isothermalCompressibilitySatVapor,
-};
+constexpr double kTransportOffset = 0.0011;            // K, outside the 0.001 K band of region 4
 
 using Values = WaterSteamState::Values;
 using Statuses = WaterSteamState::Statuses;
@@ -79,46 +38,78 @@ void deriveFlowNumbers(Values& value, Statuses& status) {
             : kDerivedInvalid;
 }
 
-void fillSaturatedRow(double p, const SaturatedFunctions& f, Values& value, Statuses& status) {
-    auto set = [&](WaterSteamProperty i, double (*function)(double, int&)) {
-        value[at(i)] = function(p, status[at(i)]);
+// The values of one row that come from one caloric set, its expansion and compressibility
+// (from a second set where they are taken elsewhere) and one transport pair.
+struct RowSources {
+    PropertySet set;
+    int setStatus = kOk;
+    PropertySet slopes;
+    int slopesStatus = kOk;
+    TransportPair transport;
+};
+
+void fillRow(const RowSources& in, Values& value, Statuses& status) {
+    auto set = [&](WaterSteamProperty i, double x, int code) {
+        value[at(i)] = x;
+        status[at(i)] = code;
     };
-    set(kH, f.h);
-    set(kV, f.v);
-    value[at(kRho)] = 1.0 / value[at(kV)];
-    status[at(kRho)] = status[at(kV)];
-    set(kS, f.s);
-    set(kCp, f.cp);
-    set(kCv, f.cv);
-    set(kW, f.w);
-    set(kEta, f.eta);
-    value[at(kEta)] *= 1.0e6;
-    set(kLambda, f.lambda);
-    set(kKappa, f.kappa);
-    set(kBeta, f.beta);
-    set(kChi, f.chi);
+    set(kH, in.set.h, in.setStatus);
+    set(kV, in.set.v, in.setStatus);
+    set(kRho, 1.0 / in.set.v, in.setStatus);
+    set(kS, in.set.s, in.setStatus);
+    set(kCp, in.set.cp, in.setStatus);
+    set(kCv, in.set.cv, in.setStatus);
+    set(kW, in.set.w, in.setStatus);
+    set(kEta, in.transport.eta * 1.0e6, in.transport.etaStatus);
+    set(kLambda, in.transport.lambda, in.transport.lambdaStatus);
+    set(kBeta, in.slopes.beta, in.slopesStatus);
+    set(kChi, in.slopes.chi, in.slopesStatus);
     deriveFlowNumbers(value, status);
 }
 
+// Saturated liquid or vapour at p: the caloric values on regions 1 and 2 exactly at ts up to
+// 165.35 bar, on region 3 just off the line above; the expansion and compressibility switch to
+// region 3 already at 165.35 bar; viscosity and conductivity 0.0011 K off the line.
+void fillSaturatedRow(double p, bool liquid, Values& value, Statuses& status) {
+    RowSources in;
+    in.setStatus = detail::saturatedPressureStatus(p);
+    if (in.setStatus != kOk) {
+        in.slopesStatus = in.setStatus;
+        in.transport = {-1.0, in.setStatus, -1.0, in.setStatus};
+        fillRow(in, value, status);
+        value[at(kKappa)] = -1.0;
+        status[at(kKappa)] = in.setStatus;
+        return;
+    }
+    const double ts = saturationTemperature(p);
+    const double offLine = liquid ? ts - detail::kRegion3Offset : ts + detail::kRegion3Offset;
+    const int gibbsRegion = liquid ? kRegion1 : kRegion2;
+    if (p > detail::kRegion3Switch) {
+        in.set = propertySet(p, offLine, kRegion3, in.setStatus);
+    } else {
+        in.set = propertySet(p, ts, gibbsRegion, in.setStatus);
+    }
+    in.slopes = in.set;
+    in.slopesStatus = in.setStatus;
+    if (p == detail::kRegion3Switch) {
+        in.slopes = propertySet(p, offLine, kRegion3, in.slopesStatus);
+    }
+    in.transport =
+        viscosityAndConductivity(p, liquid ? ts - kTransportOffset : ts + kTransportOffset);
+    fillRow(in, value, status);
+    value[at(kKappa)] = in.setStatus == kOk ? in.set.w * in.set.w / (p * in.set.v * 1.0e5) : -1.0;
+    status[at(kKappa)] = in.setStatus;
+}
+
 void fillSinglePhaseRow(double p, double t, Values& value, Statuses& status) {
-    auto set = [&](WaterSteamProperty i, double (*function)(double, double, int&)) {
-        value[at(i)] = function(p, t, status[at(i)]);
-    };
-    set(kH, enthalpy);
-    set(kV, specificVolume);
-    value[at(kRho)] = 1.0 / value[at(kV)];
-    status[at(kRho)] = status[at(kV)];
-    set(kS, entropy);
-    set(kCp, isobaricHeatCapacity);
-    set(kCv, isochoricHeatCapacity);
-    set(kW, soundVelocity);
-    set(kEta, dynamicViscosity);
-    value[at(kEta)] *= 1.0e6;
-    set(kLambda, thermalConductivity);
-    set(kKappa, isentropicExponent);
-    set(kBeta, isobaricExpansion);
-    set(kChi, isothermalCompressibility);
-    deriveFlowNumbers(value, status);
+    RowSources in;
+    in.set = propertySet(p, t, kRegionNone, in.setStatus);
+    in.slopes = in.set;
+    in.slopesStatus = in.setStatus;
+    in.transport = viscosityAndConductivity(p, t);
+    fillRow(in, value, status);
+    value[at(kKappa)] = in.setStatus == kOk ? in.set.w * in.set.w / (p * 1.0e5 * in.set.v) : -1.0;
+    status[at(kKappa)] = in.setStatus;
 }
 
 template <typename T, std::size_t N>
@@ -226,8 +217,8 @@ void WaterSteamState::calculate() {
     } else if (mode_ == kModePX) {
         temperature_ = boilingTemperature(pressure_, ignored);
     }
-    fillSaturatedRow(pressure_, kLiquidFunctions, liquid_, liquidStatus_);
-    fillSaturatedRow(pressure_, kVaporFunctions, vapor_, vaporStatus_);
+    fillSaturatedRow(pressure_, true, liquid_, liquidStatus_);
+    fillSaturatedRow(pressure_, false, vapor_, vaporStatus_);
     computeSaturationValues();
     if (mode_ == kModePT) {
         fillSinglePhaseRow(pressure_, temperature_, state_, stateStatus_);
