@@ -38,78 +38,85 @@ void deriveFlowNumbers(Values& value, Statuses& status) {
             : kDerivedInvalid;
 }
 
-// The values of one row that come from one caloric set, its expansion and compressibility
-// (from a second set where they are taken elsewhere) and one transport pair.
-struct RowSources {
-    PropertySet set;
-    int setStatus = kOk;
-    PropertySet slopes;
-    int slopesStatus = kOk;
-    TransportPair transport;
-};
+void put(Values& value, Statuses& status, WaterSteamProperty i, double x, int code) {
+    value[at(i)] = x;
+    status[at(i)] = code;
+}
 
-void fillRow(const RowSources& in, Values& value, Statuses& status) {
-    auto set = [&](WaterSteamProperty i, double x, int code) {
-        value[at(i)] = x;
-        status[at(i)] = code;
+// h, v, rho, s, cp, cv, w and the isentropic exponent from one caloric set.
+void putCaloric(double p, const PropertySet& set, int code, Values& value, Statuses& status) {
+    put(value, status, kH, set.h, code);
+    put(value, status, kV, set.v, code);
+    put(value, status, kRho, 1.0 / set.v, code);
+    put(value, status, kS, set.s, code);
+    put(value, status, kCp, set.cp, code);
+    put(value, status, kCv, set.cv, code);
+    put(value, status, kW, set.w, code);
+    put(value, status, kKappa, code == kOk ? set.w * set.w / (p * set.v * 1.0e5) : -1.0, code);
+}
+
+// The same from the saturated-state functions, which find each phase's own density in region 3.
+void putSaturatedCaloric(double p, bool liquid, Values& value, Statuses& status) {
+    auto call = [&](WaterSteamProperty i, double (*liquidAt)(double, int&),
+                    double (*vaporAt)(double, int&)) {
+        value[at(i)] = (liquid ? liquidAt : vaporAt)(p, status[at(i)]);
     };
-    set(kH, in.set.h, in.setStatus);
-    set(kV, in.set.v, in.setStatus);
-    set(kRho, 1.0 / in.set.v, in.setStatus);
-    set(kS, in.set.s, in.setStatus);
-    set(kCp, in.set.cp, in.setStatus);
-    set(kCv, in.set.cv, in.setStatus);
-    set(kW, in.set.w, in.setStatus);
-    set(kEta, in.transport.eta * 1.0e6, in.transport.etaStatus);
-    set(kLambda, in.transport.lambda, in.transport.lambdaStatus);
-    set(kBeta, in.slopes.beta, in.slopesStatus);
-    set(kChi, in.slopes.chi, in.slopesStatus);
+    call(kH, enthalpySatLiquid, enthalpySatVapor);
+    call(kV, specificVolumeSatLiquid, specificVolumeSatVapor);
+    put(value, status, kRho, 1.0 / value[at(kV)], status[at(kV)]);
+    call(kS, entropySatLiquid, entropySatVapor);
+    call(kCp, isobaricHeatCapacitySatLiquid, isobaricHeatCapacitySatVapor);
+    call(kCv, isochoricHeatCapacitySatLiquid, isochoricHeatCapacitySatVapor);
+    call(kW, soundVelocitySatLiquid, soundVelocitySatVapor);
+    call(kKappa, isentropicExponentSatLiquid, isentropicExponentSatVapor);
+}
+
+// eta, lambda, beta, chi, then nu, a and Pr from all of them.
+void putTransport(const TransportPair& transport, const PropertySet& slopes, int slopesStatus,
+                  Values& value, Statuses& status) {
+    put(value, status, kEta, transport.eta * 1.0e6, transport.etaStatus);
+    put(value, status, kLambda, transport.lambda, transport.lambdaStatus);
+    put(value, status, kBeta, slopes.beta, slopesStatus);
+    put(value, status, kChi, slopes.chi, slopesStatus);
     deriveFlowNumbers(value, status);
 }
 
-// Saturated liquid or vapour at p: the caloric values on regions 1 and 2 exactly at ts up to
-// 165.35 bar, on region 3 just off the line above; the expansion and compressibility switch to
-// region 3 already at 165.35 bar; viscosity and conductivity 0.0011 K off the line.
+// Saturated liquid or vapour at p. Up to 165.35 bar the caloric values lie on regions 1 and 2
+// exactly at ts, so one set gives them all; above, the saturated-state functions give them.
+// Expansion and compressibility are taken on region 3 just off the line from 165.35 bar up,
+// viscosity and conductivity 0.0011 K off the line.
 void fillSaturatedRow(double p, bool liquid, Values& value, Statuses& status) {
-    RowSources in;
-    in.setStatus = detail::saturatedPressureStatus(p);
-    if (in.setStatus != kOk) {
-        in.slopesStatus = in.setStatus;
-        in.transport = {-1.0, in.setStatus, -1.0, in.setStatus};
-        fillRow(in, value, status);
-        value[at(kKappa)] = -1.0;
-        status[at(kKappa)] = in.setStatus;
+    const int pressureStatus = detail::saturatedPressureStatus(p);
+    if (pressureStatus != kOk) {
+        putCaloric(p, PropertySet{}, pressureStatus, value, status);
+        putTransport({-1.0, pressureStatus, -1.0, pressureStatus}, PropertySet{}, pressureStatus,
+                     value, status);
         return;
     }
     const double ts = saturationTemperature(p);
-    const double offLine = liquid ? ts - detail::kRegion3Offset : ts + detail::kRegion3Offset;
-    const int gibbsRegion = liquid ? kRegion1 : kRegion2;
+    int setStatus = kOk;
+    PropertySet set;
     if (p > detail::kRegion3Switch) {
-        in.set = propertySet(p, offLine, kRegion3, in.setStatus);
+        putSaturatedCaloric(p, liquid, value, status);
     } else {
-        in.set = propertySet(p, ts, gibbsRegion, in.setStatus);
+        set = propertySet(p, ts, liquid ? kRegion1 : kRegion2, setStatus);
+        putCaloric(p, set, setStatus, value, status);
     }
-    in.slopes = in.set;
-    in.slopesStatus = in.setStatus;
-    if (p == detail::kRegion3Switch) {
-        in.slopes = propertySet(p, offLine, kRegion3, in.slopesStatus);
+    if (p >= detail::kRegion3Switch) {
+        const double offLine = liquid ? ts - detail::kRegion3Offset : ts + detail::kRegion3Offset;
+        set = propertySet(p, offLine, kRegion3, setStatus);
     }
-    in.transport =
-        viscosityAndConductivity(p, liquid ? ts - kTransportOffset : ts + kTransportOffset);
-    fillRow(in, value, status);
-    value[at(kKappa)] = in.setStatus == kOk ? in.set.w * in.set.w / (p * in.set.v * 1.0e5) : -1.0;
-    status[at(kKappa)] = in.setStatus;
+    const double tTransport = liquid ? ts - kTransportOffset : ts + kTransportOffset;
+    putTransport(viscosityAndConductivity(p, tTransport), set, setStatus, value, status);
 }
 
 void fillSinglePhaseRow(double p, double t, Values& value, Statuses& status) {
-    RowSources in;
-    in.set = propertySet(p, t, kRegionNone, in.setStatus);
-    in.slopes = in.set;
-    in.slopesStatus = in.setStatus;
-    in.transport = viscosityAndConductivity(p, t);
-    fillRow(in, value, status);
-    value[at(kKappa)] = in.setStatus == kOk ? in.set.w * in.set.w / (p * 1.0e5 * in.set.v) : -1.0;
-    status[at(kKappa)] = in.setStatus;
+    int setStatus = kOk;
+    const PropertySet set = propertySet(p, t, kRegionNone, setStatus);
+    putCaloric(p, set, setStatus, value, status);
+    // the single-phase exponent w² / (p v) multiplies in this order
+    value[at(kKappa)] = setStatus == kOk ? set.w * set.w / (p * 1.0e5 * set.v) : -1.0;
+    putTransport(viscosityAndConductivity(p, t), set, setStatus, value, status);
 }
 
 template <typename T, std::size_t N>
