@@ -14,23 +14,14 @@ namespace {
 TEST(WaterTemperatureFromPH, InvertsTheForwardPropertiesInEveryRegion) {
     // p [bar], t [°C], tolerance [K]: in regions 1 and 2 (beside the saturation line and the
     // boundaries too) the exact root; in regions 3 and 5 the search's own tolerance
-    for (const auto& [p, t, tolerance] : {
-             std::array{0.0062, 0.02, 1e-9},
-             std::array{1.0, 99.0, 1e-9},
-             std::array{1.0, 100.0, 1e-9},
-             std::array{40.0, 600.0, 1e-9},
-             std::array{65.0, 281.0, 1e-9},
-             std::array{100.0, 117.0, 1e-9},
-             std::array{165.0, 349.9, 1e-9},
-             std::array{200.0, 340.0, 1e-9},
-             std::array{200.0, 380.0, 1e-9},
-             std::array{500.0, 349.9, 1e-9},
-             std::array{1000.0, 0.02, 1e-9},
-             std::array{1000.0, 799.9, 1e-9},
-             std::array{255.837018, 376.85, 2e-3},
-             std::array{300.0, 450.0, 2e-3},
-             std::array{5.0, 1226.85, 2e-3},
-         }) {
+    for (const auto& [p, t, tolerance] :
+         {std::array{0.0062, 0.02, 1e-9}, std::array{1.0, 99.0, 1e-9}, std::array{1.0, 100.0, 1e-9},
+          std::array{40.0, 600.0, 1e-9}, std::array{65.0, 281.0, 1e-9},
+          std::array{100.0, 117.0, 1e-9}, std::array{165.0, 349.9, 1e-9},
+          std::array{200.0, 340.0, 1e-9}, std::array{200.0, 380.0, 1e-9},
+          std::array{500.0, 349.9, 1e-9}, std::array{1000.0, 0.02, 1e-9},
+          std::array{1000.0, 799.9, 1e-9}, std::array{255.837018, 376.85, 2e-3},
+          std::array{300.0, 450.0, 2e-3}, std::array{5.0, 1226.85, 2e-3}}) {
         SCOPED_TRACE(::testing::Message() << "p = " << p << " bar, t = " << t << " °C");
         int status = -1;
         EXPECT_NEAR(temperatureFromPH(p, enthalpy(p, t, status), status), t, tolerance);
