@@ -45,12 +45,22 @@ double entropySlope(double p, double t, int region, int& status) {
 // h1(165.29 bar, 350 °C) = 1671 kJ/kg is the highest enthalpy of region 1 and 2500 kJ/kg at
 // the triple point the lowest of region 2; likewise 3.78 and 5.05 kJ/(kg K) for the entropy.
 constexpr InvertedProperty kEnthalpy{
-    enthalpy, isobaricHeatCapacity, backwardTemperaturePH,
-    2000.0,   enthalpySatLiquid,    enthalpySatVapor,
-    true,
+    .value = enthalpy,
+    .slope = isobaricHeatCapacity,
+    .backward = backwardTemperaturePH,
+    .regionSplit = 2000.0,
+    .liquidAt = enthalpySatLiquid,
+    .vaporAt = enthalpySatVapor,
+    .lineAtCriticalPressure = true,
 };
 constexpr InvertedProperty kEntropy{
-    entropy, entropySlope, backwardTemperaturePS, 4.3, entropySatLiquid, entropySatVapor, false,
+    .value = entropy,
+    .slope = entropySlope,
+    .backward = backwardTemperaturePS,
+    .regionSplit = 4.3,
+    .liquidAt = entropySatLiquid,
+    .vaporAt = entropySatVapor,
+    .lineAtCriticalPressure = false,
 };
 
 // Newton steps on region's basic equation from the start tK [K]; empty when they do not settle.
