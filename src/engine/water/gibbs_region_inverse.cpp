@@ -84,7 +84,7 @@ bool subcritical(const InvertedProperty& f, double p) {
 
 // Whether the root t [°C] of region's equation is the answer of the general search: inside the
 // region and above 0.01 °C, and, below the critical pressure, beyond the margin of the
-// saturation line ts [°C] on the region's side. Up to 165.35 bar the saturated states lie on
+// saturation line ts [°C] on the region's side. Up to 165.29 bar the saturated states lie on
 // the same equation at ts, so the margin alone keeps the value off the two-phase range; above,
 // where they come from region 3, the value is compared with them.
 bool isSearchAnswer(const InvertedProperty& f, double p, double target, int region, double t,

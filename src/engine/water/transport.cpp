@@ -329,7 +329,7 @@ double saturatedTransport(double p, bool liquid, double (*property)(double, doub
 }
 
 // Expansion or compressibility of saturated liquid or vapour: regions 1 and 2 at ts below
-// 165.35 bar, region 3 just off the line from there up.
+// 165.29 bar, region 3 just off the line from there up.
 double saturatedDerivative(double p, bool liquid, RegionProperty property, int& status) {
     status = detail::saturatedPressureStatus(p);
     if (status != kOk) {

@@ -81,9 +81,9 @@ void putTransport(const TransportPair& transport, const PropertySet& slopes, int
     deriveFlowNumbers(value, status);
 }
 
-// Saturated liquid or vapour at p. Up to 165.35 bar the caloric values lie on regions 1 and 2
+// Saturated liquid or vapour at p. Up to 165.29 bar the caloric values lie on regions 1 and 2
 // exactly at ts, so one set gives them all; above, the saturated-state functions give them.
-// Expansion and compressibility are taken on region 3 just off the line from 165.35 bar up,
+// Expansion and compressibility are taken on region 3 just off the line from 165.29 bar up,
 // viscosity and conductivity 0.0011 K off the line.
 void fillSaturatedRow(double p, bool liquid, Values& value, Statuses& status) {
     const int pressureStatus = detail::saturatedPressureStatus(p);
