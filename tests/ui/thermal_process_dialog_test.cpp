@@ -13,6 +13,7 @@
 #include "ui/number_text.h"
 #include "ui/session_flags.h"
 #include "ui/steam_process_dialog.h"
+#include "ui/thermal_process_verdict.h"
 
 namespace vaporis::ui {
 namespace {
@@ -153,6 +154,15 @@ TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults
     ASSERT_EQ(port_.children().size(), 1U);
     EXPECT_EQ(port_.children()[0].resourceId, 152);
     EXPECT_EQ(port_.text(kIdGasResultDh), "");
+}
+
+TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
+    EXPECT_TRUE(judgeSteamProcess(processes::kProcessOk).showResults);
+    EXPECT_EQ(judgeSteamProcess(103).message, "Final state: " + std::string(messageText(1)));
+    EXPECT_EQ(judgeSteamProcess(2).message, "Initial state: " + std::string(messageText(1)));
+    EXPECT_EQ(judgeSteamProcess(104).message, messageText(0));
+    EXPECT_EQ(judgeSteamProcess(110).message, messageText(21));
+    EXPECT_EQ(judgeSteamProcess(kNotComputed).message, messageText(10));
 }
 
 }  // namespace
