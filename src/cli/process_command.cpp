@@ -45,12 +45,14 @@ const std::map<std::string, int> kTypeNames{{"throttle", processes::kConstantEnt
 void addStateOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     addNumber(command, o.p1, "--p1", "initial pressure [bar]");
     addNumber(command, o.t1, "--t1", "initial temperature [°C]");
+    if (steam) {
+        addNumber(command, o.x1, "--x1", "initial steam quality [-] (instead of --t1)");
+        o.t1.option->excludes(o.x1.option);
+    }
     addNumber(command, o.p2, "--p2", "final pressure [bar]");
     addNumber(command, o.t2, "--t2", "final temperature [°C] (balance only)");
     if (steam) {
-        addNumber(command, o.x1, "--x1", "initial steam quality [-] (instead of --t1)");
         addNumber(command, o.x2, "--x2", "final steam quality [-] (balance, instead of --t2)");
-        o.t1.option->excludes(o.x1.option);
         o.t2.option->excludes(o.x2.option);
     }
 }
@@ -58,7 +60,8 @@ void addStateOptions(CLI::App& command, ProcessOptions& o, bool steam) {
 void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     command.add_option("--type", o.type, "throttle, isentropic or balance")
         ->required()
-        ->transform(CLI::CheckedTransformer(kTypeNames));
+        ->transform(CLI::CheckedTransformer(kTypeNames).description(""))
+        ->type_name("TYPE");
     addStateOptions(command, o, steam);
     addNumber(command, o.etaS, "--eta-s", "isentropic efficiency [-] (isentropic only)");
     addNumber(command, o.etaM, "--eta-m", "mechanical efficiency [-] (isentropic only)");
