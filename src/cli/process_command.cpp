@@ -87,12 +87,12 @@ struct Refusal {
     std::string message;
 };
 
-std::optional<double> required(const NumberOption& option, const char* name) {
+double required(const NumberOption& option, const char* name) {
     const std::optional<double> value = option.value();
     if (!value) {
         throw ArgumentError(std::string("process: ") + name + " is required");
     }
-    return value;
+    return *value;
 }
 
 void checkTypeOptions(const ProcessOptions& o) {
@@ -106,7 +106,7 @@ void checkTypeOptions(const ProcessOptions& o) {
         (o.etaS.value() || o.etaM.value() || o.etaG.value())) {
         throw ArgumentError("process: the efficiencies belong to --type isentropic");
     }
-    if (o.type == processes::kConstantEnthalpy && *required(o.p2, "--p2") > *o.p1.value()) {
+    if (o.type == processes::kConstantEnthalpy && required(o.p2, "--p2") > *o.p1.value()) {
         throw Refusal{std::string(ui::messageText(kInletBelowOutletPressure))};
     }
 }
@@ -330,7 +330,7 @@ StateRow steamRow(const water::WaterSteamState& s) {
 
 water::WaterSteamState steamState(const NumberOption& p, const NumberOption& t,
                                   const NumberOption& x, const char* pName) {
-    const double pressure = *required(p, pName);
+    const double pressure = required(p, pName);
     if (const std::optional<double> quality = x.value()) {
         return {water::kModePX, pressure, NOT_SET, *quality};
     }
@@ -372,9 +372,9 @@ void checkGasPressures(double p1, double p2) {
 }
 
 void setGasStates(gas::GasState& initial, gas::GasState& final, const ProcessOptions& o) {
-    initial.setPressure(*required(o.p1, "--p1"));
-    initial.setTemperature(*required(o.t1, "--t1"));
-    final.setPressure(*required(o.p2, "--p2"));
+    initial.setPressure(required(o.p1, "--p1"));
+    initial.setTemperature(required(o.t1, "--t1"));
+    final.setPressure(required(o.p2, "--p2"));
     if (const std::optional<double> t2 = o.t2.value()) {
         final.setTemperature(*t2);
     }
