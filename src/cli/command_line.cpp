@@ -2,14 +2,14 @@
 
 #include <cstdio>
 #include <initializer_list>
-#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_error.h"
+#include "cli/command_options.h"
 #include "cli/gas_command.h"
-#include "cli/number_io.h"
+#include "cli/process_command.h"
 #include "cli/steam_command.h"
 #include "cli/version.h"
 
@@ -20,32 +20,6 @@ namespace {
 constexpr const char* kDescription =
     "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
     "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
-
-// Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
-const CLI::Validator kNumber(
-    [](const std::string& text) {
-        return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
-    },
-    "NUMBER");
-
-// An empty text would silently mean "not given".
-const CLI::Validator kNotEmpty(
-    [](const std::string& text) { return text.empty() ? "must not be empty" : std::string(); }, "");
-
-// A number option read as text, converted once parsing has succeeded.
-struct NumberOption {
-    CLI::Option* option = nullptr;
-    std::string text;
-
-    [[nodiscard]] std::optional<double> value() const {
-        return option->count() > 0 ? parseNumber(text) : std::nullopt;
-    }
-};
-
-void addNumber(CLI::App& command, NumberOption& target, const std::string& name,
-               const std::string& help) {
-    target.option = command.add_option(name, target.text, help)->check(kNumber);
-}
 
 // --json, --html and --batch; a batch takes none of the single-state options.
 void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
@@ -84,6 +58,7 @@ struct Arguments {
     SteamArguments steam;
     SteamPhArguments steamPh;
     GasArguments gas;
+    ProcessArguments process;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -122,21 +97,7 @@ void addGas(CLI::App& app, GasArguments& a) {
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     a.t.option->excludes(a.h.option);
     addCondensingOptions(*command, a);
-    GasAnalysisOptions& analysis = a.options.analysis;
-    auto* vol = command
-                    ->add_option("--vol", analysis.volumeSpec,
-                                 "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
-                                 "..., C4H10, air)")
-                    ->type_name("SPEC")
-                    ->check(kNotEmpty);
-    auto* mass = command->add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
-                     ->type_name("SPEC")
-                     ->check(kNotEmpty);
-    auto* file = command->add_option("--analysis", analysis.analysisFile, "a .gas file")
-                     ->type_name("FILE.gas")
-                     ->check(kNotEmpty);
-    vol->excludes(mass)->excludes(file);
-    mass->excludes(file);
+    addGasAnalysisOptions(*command, a.options.analysis);
     addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h, &a.s});
     command->get_option("--html")->excludes(command->get_option("--condensation"));
 }
@@ -173,6 +134,9 @@ int runParsed(const CLI::App& app, Arguments& a) {
         a.steam.options.x = a.steam.x.value();
         return runSteam(a.steam.options);
     }
+    if (app.got_subcommand("process")) {
+        return runProcess(a.process);
+    }
     if (app.got_subcommand("steam-ph")) {
         a.steamPh.options.p = a.steamPh.p.value();
         a.steamPh.options.h = a.steamPh.h.value();
@@ -195,9 +159,10 @@ int runCommandLine(int argc, const char* const* argv) {
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
     addGas(app, arguments.gas);
+    addProcessCommand(app, arguments.process);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph or gas)");
+                          "\" (use steam, steam-ph, gas or process)");
     }
     try {
         app.parse(argc, argv);
