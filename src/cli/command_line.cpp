@@ -1,15 +1,15 @@
 #include "cli/command_line.h"
 
 #include <cstdio>
-#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_error.h"
+#include "cli/flow_command.h"
 #include "cli/gas_command.h"
-#include "cli/number_io.h"
+#include "cli/option_helpers.h"
 #include "cli/steam_command.h"
 #include "cli/version.h"
 
@@ -20,50 +20,6 @@ namespace {
 constexpr const char* kDescription =
     "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
     "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
-
-// Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
-const CLI::Validator kNumber(
-    [](const std::string& text) {
-        return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
-    },
-    "NUMBER");
-
-// An empty text would silently mean "not given".
-const CLI::Validator kNotEmpty(
-    [](const std::string& text) { return text.empty() ? "must not be empty" : std::string(); }, "");
-
-// A number option read as text, converted once parsing has succeeded.
-struct NumberOption {
-    CLI::Option* option = nullptr;
-    std::string text;
-
-    [[nodiscard]] std::optional<double> value() const {
-        return option->count() > 0 ? parseNumber(text) : std::nullopt;
-    }
-};
-
-void addNumber(CLI::App& command, NumberOption& target, const std::string& name,
-               const std::string& help) {
-    target.option = command.add_option(name, target.text, help)->check(kNumber);
-}
-
-// --json, --html and --batch; a batch takes none of the single-state options.
-void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
-                      std::initializer_list<const NumberOption*> stateInputs) {
-    auto* json = command.add_flag("--json", output.json, "print one JSON object");
-    auto* batch = command.add_flag("--batch", output.batch,
-                                   "read CSV from stdin (header: two input names), write CSV");
-    batch->excludes(json);
-    if (withHtml) {
-        batch->excludes(
-            command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
-                ->type_name("FILE")
-                ->check(kNotEmpty));
-    }
-    for (const NumberOption* input : stateInputs) {
-        batch->excludes(input->option);
-    }
-}
 
 struct SteamArguments {
     NumberOption p, t, x;
@@ -94,7 +50,7 @@ void addSteam(CLI::App& app, SteamArguments& a) {
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
-    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.x});
+    addOutputOptions(*command, a.options.output, true, true, {&a.p, &a.t, &a.x});
 }
 
 void addSteamPh(CLI::App& app, SteamPhArguments& a) {
@@ -102,7 +58,7 @@ void addSteamPh(CLI::App& app, SteamPhArguments& a) {
         "steam-ph", "temperature (or boiling temperature and steam quality) from p and h");
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
-    addOutputOptions(*command, a.options.output, false, {&a.p, &a.h});
+    addOutputOptions(*command, a.options.output, false, true, {&a.p, &a.h});
 }
 
 void addGas(CLI::App& app, GasArguments& a) {
@@ -112,22 +68,8 @@ void addGas(CLI::App& app, GasArguments& a) {
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     a.t.option->excludes(a.h.option);
-    GasAnalysisOptions& analysis = a.options.analysis;
-    auto* vol = command
-                    ->add_option("--vol", analysis.volumeSpec,
-                                 "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
-                                 "..., C4H10, air)")
-                    ->type_name("SPEC")
-                    ->check(kNotEmpty);
-    auto* mass = command->add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
-                     ->type_name("SPEC")
-                     ->check(kNotEmpty);
-    auto* file = command->add_option("--analysis", analysis.analysisFile, "a .gas file")
-                     ->type_name("FILE.gas")
-                     ->check(kNotEmpty);
-    vol->excludes(mass)->excludes(file);
-    mass->excludes(file);
-    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h});
+    addGasAnalysisOptions(*command, a.options.analysis);
+    addOutputOptions(*command, a.options.output, true, true, {&a.p, &a.t, &a.h});
 }
 
 // CLI11 texts may span lines; the usage error is one line.
@@ -183,9 +125,10 @@ int runCommandLine(int argc, const char* const* argv) {
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
     addGas(app, arguments.gas);
+    const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph or gas)");
+                          "\" (use steam, steam-ph, gas, flow or ambient)");
     }
     try {
         app.parse(argc, argv);
@@ -193,6 +136,9 @@ int runCommandLine(int argc, const char* const* argv) {
         return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
     }
     try {
+        if (const std::optional<int> code = flow.runIfChosen()) {
+            return *code;
+        }
         return runParsed(app, arguments);
     } catch (const ArgumentError& error) {
         return usageError(error.what());

@@ -9,6 +9,55 @@ class Port;
 inline constexpr std::string_view kCaptionError = "Error";
 inline constexpr std::string_view kCaptionWarning = "Warning";
 
+//! The fixed user messages, by their number in the message table. Fragments (the dew point,
+//! the Mach number, the heat gain, the zeta limit) are completed by the dialog that shows them.
+enum class MessageId : int {
+    kInputDataError = 0,
+    kInputOutOfRange = 1,
+    kDataOutOfRange = 2,
+    kTemperatureOutOfRange = 3,
+    kHeliumTransportLimit = 4,
+    kCondensationDewPoint = 5,
+    kMaxWaterContent = 6,
+    kProcessEndBelowDewPoint = 7,
+    kGasIsAllWater = 8,
+    kUnknownError = 9,
+    kResultsOutOfRange = 10,
+    kTooCloseToBoiling = 11,
+    kMachAboveOne = 12,
+    kMachWarningStart = 13,
+    kMachWarningEnd = 14,
+    kHeatLossNeedsFlow = 15,
+    kHeatLossTooHigh = 16,
+    kHeatGainTooHigh = 17,
+    kPressureTooHigh = 18,
+    kPressureTooLow = 19,
+    kInletBelowOutletPressure = 20,
+    kResultOutOfRange = 21,
+    kFreeFlowInputError = 22,
+    kAmbientTemperatureRange = 23,
+    kRelativeHumidityRange = 24,
+    kFreeFlowError = 25,
+    kFreeFlowAborted = 26,
+    kWaterVaporOnly = 27,
+    kCheckPressureTemperatureValue = 28,
+    kCheckValue = 29,
+    kNoSaturationPossible = 30,
+    kValueAboveHundredPercent = 31,
+    kNoGasMixture = 32,
+    kRemovalTooHigh = 33,
+    kAdditionTooHigh = 34,
+    kFileExistsOverwrite = 35,
+    kFileFromNewerVersion = 36,
+    kInvalidFileType = 37,
+    kFileNotFound = 38,
+    kCheckGasAnalysis = 39,
+    kComponentSumZero = 40,
+    kScaleToHundredPercent = 41,
+    kTemperatureLimitsOutOfRange = 42,
+    kZetaLimit = 43,
+};
+
 //! Number of texts in the message table (0 to 43).
 inline constexpr int kMessageCount = 44;
 
@@ -20,5 +69,13 @@ void showMessage(Port& port, int number, std::string_view caption);
 
 //! Asks message `number` with Yes and No; true only for Yes.
 [[nodiscard]] bool askMessage(Port& port, int number, std::string_view caption);
+
+//! The same, by message id.
+[[nodiscard]] inline std::string_view messageText(MessageId id) {
+    return messageText(static_cast<int>(id));
+}
+inline void showMessage(Port& port, MessageId id, std::string_view caption) {
+    showMessage(port, static_cast<int>(id), caption);
+}
 
 }  // namespace vaporis::ui
