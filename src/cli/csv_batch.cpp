@@ -187,7 +187,7 @@ std::string inputErrorLine(std::string_view header) {
     while (true) {
         const auto comma = header.find(',', start);
         const std::string_view column = header.substr(start, comma - start);
-        line += column == "status" ? kInputErrorStatus : std::string_view();
+        line += column == kStatusColumn ? kInputErrorStatus : std::string_view();
         if (comma == std::string_view::npos) {
             return line;
         }
@@ -213,6 +213,20 @@ std::optional<std::array<double, 2>> readInputs(std::string_view line, bool over
 }
 
 }  // namespace
+
+std::string csvHeader(std::initializer_list<std::string_view> leading,
+                      std::span<const ui::PropertyEntry> catalogue) {
+    std::string header;
+    for (const std::string_view column : leading) {
+        header += header.empty() ? "" : ",";
+        header += column;
+    }
+    for (const ui::PropertyEntry& entry : catalogue) {
+        header += ',';
+        header += entry.key;
+    }
+    return header;
+}
 
 void appendNextField(std::string& out, double value, bool valid) {
     out += ',';

@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "ui/property_catalogue.h"
 
 namespace vaporis::app {
 
@@ -28,6 +31,13 @@ struct BatchCommand {
     //! `pair`, in that pair's order.
     std::function<void(std::size_t pair, double first, double second, std::string& out)> writeRow;
 };
+
+//! The column of an output line that holds its status.
+inline constexpr std::string_view kStatusColumn = "status";
+
+//! An output header: the `leading` columns, then the key of every catalogue entry.
+[[nodiscard]] std::string csvHeader(std::initializer_list<std::string_view> leading,
+                                    std::span<const ui::PropertyEntry> catalogue);
 
 //! Status written for an input line that does not hold two numbers.
 inline constexpr std::string_view kInputErrorStatus = "input-error";

@@ -14,6 +14,7 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
+#include "ui/gas_properties.h"
 #include "ui/gas_property_report.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
@@ -27,44 +28,9 @@ namespace {
 constexpr std::size_t kByTemperature = 0;
 constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
 
-constexpr std::string_view kGasHeader =
-    "p,t,status,h,v,rho,rhoN,s,cp,cpm,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi,hTotal,hFormation,"
-    "dewPoint,maxH2O,o2Demand,airDemand,Ho,Hu";
-
-struct GasLine {
-    const char* key;
-    std::string_view label;  // with the unit, for the text table
-};
-
-// In GasProperty order.
-constexpr auto kGasLines = std::to_array<GasLine>({
-    {"h", "Specific enthalpy h [kJ/kg]"},
-    {"v", "Specific volume v [m³/kg]"},
-    {"rho", "Density rho [kg/m³]"},
-    {"rhoN", "Normal density [kg/m³]"},
-    {"s", "Specific entropy s [kJ/(kg K)]"},
-    {"cp", "Specific isobaric heat capacity cp [kJ/(kg K)]"},
-    {"cpm", "Medium spec. isobaric heat capacity cpm [kJ/(kg K)]"},
-    {"cv", "Specific isochore heat capacity cv [kJ/(kg K)]"},
-    {"w", "Sonic velocity w [m/s]"},
-    {"eta", "Dynamic viscosity eta [10⁻⁶ Pa s]"},
-    {"nu", "Kinematic viscosity nu [10⁻⁶ m²/s]"},
-    {"lambda", "Thermal conductivity lambda [W/(m K)]"},
-    {"a", "Temperature diffusivity a [10⁻⁶ m²/s]"},
-    {"kappa", "Isotropic coefficient kappa [-]"},
-    {"Pr", "Prandtl - number Pr [-]"},
-    {"beta", "Isobaric volumetric expansion coefficient beta [1/K]"},
-    {"chi", "Isothermal volumetric expansion coefficient chi [1/bar]"},
-    {"hTotal", "Enthalpy of formation [kJ/kg]"},
-    {"hFormation", "Standard enthalpy of formation (25°C) [kJ/kg]"},
-    {"dewPoint", "H2O - dew point Ts [°C]"},
-    {"maxH2O", "Max. H2O content [-]"},
-    {"o2Demand", "O2 demand [m³/m³]"},
-    {"airDemand", "Air demand [m³/m³]"},
-    {"Ho", "Upper heating value [MJ/m³ (normal)]"},
-    {"Hu", "Lower heating value [MJ/m³ (normal)]"},
-});
-static_assert(kGasLines.size() == gas::kGasPropertyCount);
+using ui::gasProperty;
+using ui::kGasPressureEntry;
+using ui::kGasTemperatureEntry;
 
 // A gas state as the gas-property dialog judges it.
 struct GasResult {
@@ -97,7 +63,7 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
     } else {
         result.state.setEnthalpy(value);
     }
-    if (const std::optional<int> refusal = ui::gasPressureRefusal(p)) {
+    if (const std::optional<ui::MessageId> refusal = ui::gasPressureRefusal(p)) {
         result.status = gas::kOutOfRange;
         result.temperatureKnown = pair == kByTemperature;
         result.message = ui::messageText(*refusal);
@@ -147,12 +113,14 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
 
 std::string gasTable(const GasResult& result) {
     TextTable table;
-    table.addRow({"Absolute pressure p [bar]", tableNumber(result.state.pressure(), true)});
-    table.addRow({"Temperature t [°C]", tableNumber(result.state.temperature(), true)});
+    table.addRow(
+        {std::string(kGasPressureEntry.textLabel), tableNumber(result.state.pressure(), true)});
+    table.addRow({std::string(kGasTemperatureEntry.textLabel),
+                  tableNumber(result.state.temperature(), true)});
     table.addRow({"Status", std::to_string(result.status)});
     table.addRow({});
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        table.addRow({std::string(kGasLines[static_cast<std::size_t>(k)].label),
+        table.addRow({std::string(gasProperty(k).textLabel),
                       tableNumber(result.state.property(k), shown(result, k))});
     }
     return table.render() + '\n' + analysisTable(*result.state.analysis());
@@ -173,11 +141,11 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
     const gas::GasAnalysis& analysis = *result.state.analysis();
     nlohmann::ordered_json properties = nlohmann::ordered_json::object();
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        properties[kGasLines[static_cast<std::size_t>(k)].key] =
+        properties[std::string(gasProperty(k).key)] =
             numberOrNull(result.state.property(k), shown(result, k));
     }
-    return {{"p", result.state.pressure()},
-            {"t", result.state.temperature()},
+    return {{std::string(kGasPressureEntry.key), result.state.pressure()},
+            {std::string(kGasTemperatureEntry.key), result.state.temperature()},
             {"status", result.status},
             {"analysis",
              {{"molarMass", analysis.molarMass()},
@@ -209,8 +177,11 @@ void warnAboutPressure(double p) {
 int runGas(const GasOptions& options) {
     const gas::GasAnalysis analysis = analysisFromOptions(options.analysis);
     if (options.output.batch) {
+        const std::string header =
+            csvHeader({kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn},
+                      ui::kGasPropertyCatalogue);
         runBatch(stdin, stdout,
-                 {"gas", kGasInputs, kGasHeader,
+                 {"gas", kGasInputs, header,
                   [&analysis](std::size_t pair, double p, double value, std::string& out) {
                       appendGasRow(analysis, pair, p, value, out);
                   }});

@@ -15,8 +15,8 @@
 #include "engine/water/water_steam_state.h"
 #include "ui/messages.h"
 #include "ui/steam_result_rules.h"
-#include "ui/steam_results_dialog.h"
 #include "ui/steam_table_report.h"
+#include "ui/water_properties.h"
 
 namespace vaporis::app {
 
@@ -28,22 +28,21 @@ using water::WaterSteamState;
 constexpr auto kSteamInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "x"}, {"t", "x"}});
 constexpr auto kSteamPhInputs = std::to_array<InputColumns>({{"p", "h"}});
 
-constexpr std::string_view kSteamHeader =
-    "p,t,x,status,h,v,rho,s,cp,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi";
 constexpr std::string_view kSteamPhHeader = "p,h,status,t,x";
 
-// JSON keys of the WaterSteamProperty rows and of the saturation values, in index order.
-constexpr auto kPropertyKeys =
-    std::to_array<const char*>({"h", "v", "rho", "s", "cp", "cv", "w", "eta", "nu", "lambda", "a",
-                                "kappa", "Pr", "beta", "chi"});
-static_assert(kPropertyKeys.size() == water::kPropertyCount);
-constexpr auto kSaturationKeys = std::to_array<const char*>({"ps", "ts", "sigma"});
-static_assert(kSaturationKeys.size() == water::kSaturationCount);
+using ui::kWaterPressureEntry;
+using ui::kWaterQualityEntry;
+using ui::kWaterTemperatureEntry;
+using ui::saturationEntry;
+using ui::waterProperty;
 
-// Saturation rows of the text table, in SaturationValue order, as the results dialog names
-// them.
-constexpr auto kSaturationLabels =
-    std::to_array<std::string_view>({"ps (t) [bar]", "ts (p) [°C]", "sigma' [10⁻³ N/m]"});
+std::string key(const ui::PropertyEntry& entry) {
+    return std::string(entry.key);
+}
+
+std::string label(const ui::PropertyEntry& entry) {
+    return std::string(entry.textLabel);
+}
 
 struct ModeInputs {
     int mode;
@@ -107,13 +106,13 @@ StateInputs stateInputs(const WaterSteamState& state) {
 std::string steamTable(const WaterSteamState& state) {
     const StateInputs in = stateInputs(state);
     TextTable table;
-    table.addRow({"pressure p [bar]", tableNumber(in.p, in.pValid)});
-    table.addRow({"temperature t [°C]", tableNumber(in.t, in.tValid)});
-    table.addRow({"steam quality x [-]", tableNumber(in.x, in.xValid)});
+    table.addRow({label(kWaterPressureEntry), tableNumber(in.p, in.pValid)});
+    table.addRow({label(kWaterTemperatureEntry), tableNumber(in.t, in.tValid)});
+    table.addRow({label(kWaterQualityEntry), tableNumber(in.x, in.xValid)});
     table.addRow({});
     table.addRow({"", "state", "saturated liquid '", "saturated vapour ''"});
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        table.addRow({std::string(ui::detail::kResultPropertyLabels[static_cast<std::size_t>(i)]),
+        table.addRow({label(waterProperty(i)),
                       tableNumber(state.stateValue(i), state.stateStatus(i) == water::kOk),
                       tableNumber(state.liquidValue(i), state.liquidStatus(i) == water::kOk),
                       tableNumber(state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
@@ -121,7 +120,7 @@ std::string steamTable(const WaterSteamState& state) {
     table.addRow({});
     for (int i = 0; i < water::kSaturationCount; ++i) {
         table.addRow(
-            {std::string(kSaturationLabels[static_cast<std::size_t>(i)]),
+            {label(saturationEntry(i)),
              tableNumber(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
     }
     return table.render();
@@ -131,7 +130,7 @@ template <typename ValueOf, typename StatusOf>
 nlohmann::ordered_json propertyRow(ValueOf valueOf, StatusOf statusOf) {
     nlohmann::ordered_json row = nlohmann::ordered_json::object();
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        row[kPropertyKeys[static_cast<std::size_t>(i)]] = valueWithStatus(valueOf(i), statusOf(i));
+        row[key(waterProperty(i))] = valueWithStatus(valueOf(i), statusOf(i));
     }
     return row;
 }
@@ -140,14 +139,14 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
     const StateInputs in = stateInputs(s);
     nlohmann::ordered_json saturation = nlohmann::ordered_json::object();
     for (int i = 0; i < water::kSaturationCount; ++i) {
-        saturation[kSaturationKeys[static_cast<std::size_t>(i)]] =
+        saturation[key(saturationEntry(i))] =
             valueWithStatus(s.saturationValue(i), s.saturationStatus(i));
     }
     return {
         {"mode", s.mode()},
-        {"p", numberOrNull(in.p, in.pValid)},
-        {"t", numberOrNull(in.t, in.tValid)},
-        {"x", numberOrNull(in.x, in.xValid)},
+        {key(kWaterPressureEntry), numberOrNull(in.p, in.pValid)},
+        {key(kWaterTemperatureEntry), numberOrNull(in.t, in.tValid)},
+        {key(kWaterQualityEntry), numberOrNull(in.x, in.xValid)},
         {"inputStatus", s.inputStatus()},
         {"state", propertyRow([&s](int i) { return s.stateValue(i); },
                               [&s](int i) { return s.stateStatus(i); })},
@@ -203,7 +202,10 @@ nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIterati
 
 int runSteam(const SteamOptions& options) {
     if (options.output.batch) {
-        runBatch(stdin, stdout, {"steam", kSteamInputs, kSteamHeader, appendSteamRow});
+        const std::string header = csvHeader({kWaterPressureEntry.key, kWaterTemperatureEntry.key,
+                                              kWaterQualityEntry.key, kStatusColumn},
+                                             ui::kWaterPropertyCatalogue);
+        runBatch(stdin, stdout, {"steam", kSteamInputs, header, appendSteamRow});
         return kExitOk;
     }
     const WaterSteamState state = computeState(modeInputs(options));

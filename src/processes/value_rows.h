@@ -15,10 +15,16 @@ template <std::size_t N>
     return values;
 }
 
+//! Element i of row; outside for an index out of range.
+template <typename T, std::size_t N>
+[[nodiscard]] constexpr T valueAt(const std::array<T, N>& row, int i, T outside) {
+    return i >= 0 && static_cast<std::size_t>(i) < N ? row[static_cast<std::size_t>(i)] : outside;
+}
+
 //! Element i of row; NOT_SET for an index out of range.
 template <std::size_t N>
 [[nodiscard]] constexpr double valueAt(const std::array<double, N>& row, int i) {
-    return i >= 0 && static_cast<std::size_t>(i) < N ? row[static_cast<std::size_t>(i)] : NOT_SET;
+    return valueAt(row, i, NOT_SET);
 }
 
 }  // namespace vaporis::processes::detail

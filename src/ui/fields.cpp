@@ -2,14 +2,15 @@
 
 #include <fstream>
 
+#include "engine/common/not_set.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
-#include "engine/common/not_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/file_path.h"
+#include "ui/gas_properties.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
 #include "ui/number_text.h"
@@ -29,7 +30,6 @@ constexpr int kMaxDecimals = 6;
 constexpr std::size_t kMaxFieldText = 255;
 constexpr int kInputDecimals = 4;
 constexpr int kBoilingDecimals = 3;
-constexpr int kDewPointDecimals = 3;
 
 constexpr FileQuestion kHtmlQuestion{"HTML files (*.html)", "*.html", "html"};
 
@@ -57,10 +57,6 @@ std::string_view cutUtf8(std::string_view text, std::size_t length) {
 }  // namespace
 
 void writeInputNumber(Port& port, int fieldId, double value) {
-    if (value == NOT_SET) {
-        clearField(port, fieldId);
-        return;
-    }
     const std::string text = formatFixed(value, kInputDecimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
 }
@@ -207,12 +203,12 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
     if (t == kNoDewPoint) {
         port.setText(targetField, "  < 0 °C ");
     } else {
-        writeNumber(port, targetField, t, kDewPointDecimals);
+        writeNumber(port, targetField, t, gasProperty(gas::kDewPoint).decimals);
     }
 }
 
 bool checkGasPressure(Port& port, double p, SessionFlags& flags) {
-    if (const std::optional<int> refusal = gasPressureRefusal(p)) {
+    if (const std::optional<MessageId> refusal = gasPressureRefusal(p)) {
         showMessage(port, *refusal, kCaptionError);
         return false;
     }
@@ -234,7 +230,7 @@ std::optional<std::string> askHtmlFileName(Port& port) {
     if (!path || path->empty()) {
         return std::nullopt;
     }
-    if (fileExists(*path) && !askMessage(port, 35, kCaptionWarning)) {
+    if (fileExists(*path) && !askMessage(port, MessageId::kFileExistsOverwrite, kCaptionWarning)) {
         return std::nullopt;
     }
     return path;

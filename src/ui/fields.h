@@ -89,7 +89,8 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
 void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
 
 //! Shows an input number [bar, °C, kJ/kg] with 4 decimals, at most kMaxInputLength
-//! characters, as an input field holds it; an empty field for the no-value marker.
+//! characters, as an input field holds it. 999 is shown as typed: the no-value marker
+//! belongs to result fields only.
 void writeInputNumber(Port& port, int fieldId, double value);
 
 //! Shows the pressure [bar] and temperature [°C] of a gas state in its input fields.
@@ -101,8 +102,8 @@ void showGasInputs(Port& port, int fieldP, int fieldT, const gas::GasState& stat
 //! pressure counts as 0.
 void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysis& analysis);
 
-//! Whether the gas formulations may be used at p [bar]: not above 100 bar (message 18) nor
-//! below 0.1 bar (message 19). Between 0.1 and 0.5 bar and between 10 and 100 bar a warning
+//! Whether the gas formulations may be used at p [bar]: not above 100 bar ("too high") nor
+//! below 0.1 bar ("too low"). Between 0.1 and 0.5 bar and between 10 and 100 bar a warning
 //! comes first, until "Don't show this message again" is ticked; then for the rest of the run.
 [[nodiscard]] bool checkGasPressure(Port& port, double p, SessionFlags& flags);
 
@@ -110,7 +111,7 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 [[nodiscard]] bool fileExists(const std::string& path);
 
 //! Asks for the name of an HTML report; an existing file is only taken after the user
-//! agreed to overwrite it (message 35). Nothing when the user cancelled or declined.
+//! agreed to overwrite it. Nothing when the user cancelled or declined.
 [[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port);
 
 //! The file name of `path` without its folders ("/" or "\") and its last extension, cut to

@@ -24,13 +24,13 @@ void nameAfterFile(gas::GasAnalysis& analysis, const std::string& path) {
 void showReadFailure(Port& port, gas::GasFileResult result) {
     switch (result) {
         case gas::GasFileResult::kFileNotFound:
-            showMessage(port, 38, kCaptionError);
+            showMessage(port, MessageId::kFileNotFound, kCaptionError);
             break;
         case gas::GasFileResult::kNewerVersion:
-            showMessage(port, 36, kCaptionError);
+            showMessage(port, MessageId::kFileFromNewerVersion, kCaptionError);
             break;
         default:
-            showMessage(port, 37, kCaptionError);
+            showMessage(port, MessageId::kInvalidFileType, kCaptionError);
             break;
     }
 }
@@ -39,7 +39,7 @@ void showReadFailure(Port& port, gas::GasFileResult result) {
 
 bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
     if (!(analysis.massPercentSum() > 0.0)) {
-        showMessage(port, 40, kCaptionError);
+        showMessage(port, MessageId::kComponentSumZero, kCaptionError);
         return false;
     }
     const std::optional<std::string> path = port.askSaveFileName(kGasFileQuestion);
@@ -47,7 +47,7 @@ bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
         return false;
     }
     nameAfterFile(analysis, *path);
-    if (fileExists(*path) && !askMessage(port, 35, kCaptionWarning)) {
+    if (fileExists(*path) && !askMessage(port, MessageId::kFileExistsOverwrite, kCaptionWarning)) {
         return false;
     }
     if (gas::writeGasFile(analysis, pathFromUtf8(*path)) != gas::GasFileResult::kOk) {

@@ -18,13 +18,13 @@ inline constexpr std::string_view kGasFileNotWrittenText =
     "The gas analysis file could not be written. Please choose another folder or file name.";
 
 //! Asks for a .gas file and writes the analysis into it; the analysis is named after the
-//! chosen file. An empty analysis (message 40) is not saved; an existing file is replaced
-//! only after the user agreed (message 35). False when nothing was written.
+//! chosen file. An empty analysis is not saved; an existing file is replaced
+//! only after the user agreed. False when nothing was written.
 bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis);
 
 //! Asks for a .gas file and loads it into the analysis, which is named after the file even
-//! when the file proves unreadable (messages 36, 37, 38); the composition changes only when
-//! the whole file was good. False when nothing was loaded.
+//! when the file proves unreadable (newer version, invalid type, not found); the composition
+//! changes only when the whole file was good. False when nothing was loaded.
 bool loadGasAnalysis(Port& port, gas::GasAnalysis& analysis);
 
 }  // namespace vaporis::ui

@@ -40,33 +40,33 @@ double enteredSum(const gas::GasAnalysis& analysis) {
 
 // The message of an edit operation that did not succeed; badInputMessage names the fields the
 // operation read.
-int editFailureMessage(gas::EditResult result, int badInputMessage) {
+MessageId editFailureMessage(gas::EditResult result, MessageId badInputMessage) {
     switch (result) {
         case gas::EditResult::WaterOnly:
-            return 27;
+            return MessageId::kWaterVaporOnly;
         case gas::EditResult::BelowMinTemperature:
-            return 3;
+            return MessageId::kTemperatureOutOfRange;
         case gas::EditResult::SaturationImpossible:
-            return 30;
+            return MessageId::kNoSaturationPossible;
         case gas::EditResult::AboveHundredPercent:
-            return 31;
+            return MessageId::kValueAboveHundredPercent;
         case gas::EditResult::SingleComponent:
-            return 32;
+            return MessageId::kNoGasMixture;
         case gas::EditResult::TooMuchRemoved:
-            return 33;
+            return MessageId::kRemovalTooHigh;
         case gas::EditResult::TooMuchAdded:
-            return 34;
+            return MessageId::kAdditionTooHigh;
         default:
             return badInputMessage;
     }
 }
 
-// VALUE (2424) for the component and mixing operations; nothing after message 29.
+// VALUE (2424) for the component and mixing operations; nothing after telling the user to check it.
 std::optional<double> readValue(Port& port, bool allowNegative) {
     int error = kNoInputError;
     const double value = readNumber(port, kIdValue, allowNegative, kNotEmpty, error);
     if (error != kNoInputError) {
-        showMessage(port, 29, kCaptionError);
+        showMessage(port, MessageId::kCheckValue, kCaptionError);
         return std::nullopt;
     }
     return value;
@@ -192,12 +192,12 @@ GasAnalysisDialog::FieldsCheck GasAnalysisDialog::checkFields(bool showZeroMessa
         sum += readNumber(port_, componentFieldId(i), kNoNegatives, kEmptyAllowed, error);
     }
     if (error != kNoInputError) {
-        showMessage(port_, 39, kCaptionError);
+        showMessage(port_, MessageId::kCheckGasAnalysis, kCaptionError);
         return FieldsCheck::kUnreadable;
     }
     if (sum == 0.0) {
         if (showZeroMessage) {
-            showMessage(port_, 40, kCaptionError);
+            showMessage(port_, MessageId::kComponentSumZero, kCaptionError);
         }
         return FieldsCheck::kSumZero;
     }
@@ -223,7 +223,8 @@ bool GasAnalysisDialog::closeCheck() {
         return false;
     }
     const bool offHundred = std::abs(enteredSum(analysis_) - 100.0) > kSumTolerance;
-    if (offHundred && analysis_.singleComponent() < 0 && !askMessage(port_, 41, kCaptionWarning)) {
+    if (offHundred && analysis_.singleComponent() < 0 &&
+        !askMessage(port_, MessageId::kScaleToHundredPercent, kCaptionWarning)) {
         return false;
     }
     analysis_.rescale();
@@ -278,12 +279,12 @@ void GasAnalysisDialog::changeComponent(bool byAmount) {
     const int component = selectedComponent();
     applied(byAmount ? analysis_.changeComponentBy(component, *value)
                      : analysis_.changeComponentTo(component, *value),
-            29);
+            MessageId::kCheckValue);
 }
 
 void GasAnalysisDialog::humidify() {
     if (analysis_.massFraction(gas::kWaterVapor) == 1.0) {
-        showMessage(port_, 27, kCaptionError);
+        showMessage(port_, MessageId::kWaterVaporOnly, kCaptionError);
         return;
     }
     if (!fieldsUsable()) {
@@ -294,10 +295,10 @@ void GasAnalysisDialog::humidify() {
     const double p = readNumber(port_, kIdAnalysisPressure, kNoNegatives, kNotEmpty, error);
     const double phi = readNumber(port_, kIdValue, kNoNegatives, kNotEmpty, error);
     if (error != kNoInputError || p == 0.0 || phi < 0.0 || phi > 100.0) {
-        showMessage(port_, 28, kCaptionError);
+        showMessage(port_, MessageId::kCheckPressureTemperatureValue, kCaptionError);
         return;
     }
-    applied(analysis_.humidify(p, t, phi), 28);
+    applied(analysis_.humidify(p, t, phi), MessageId::kCheckPressureTemperatureValue);
 }
 
 void GasAnalysisDialog::mix(bool byVolume) {
@@ -313,7 +314,7 @@ void GasAnalysisDialog::mix(bool byVolume) {
         return;
     }
     applied(byVolume ? analysis_.mixVolume(stored, *amount) : analysis_.mixMass(stored, *amount),
-            29);
+            MessageId::kCheckValue);
 }
 
 void GasAnalysisDialog::load() {
@@ -328,7 +329,7 @@ void GasAnalysisDialog::save() {
     port_.setText(kIdGasNotation, analysis_.name());
 }
 
-void GasAnalysisDialog::applied(gas::EditResult result, int badInputMessage) {
+void GasAnalysisDialog::applied(gas::EditResult result, MessageId badInputMessage) {
     if (result != gas::EditResult::EditOk) {
         showMessage(port_, editFailureMessage(result, badInputMessage), kCaptionError);
         return;

@@ -7,6 +7,7 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "ui/dialog_template.h"
+#include "ui/messages.h"
 #include "ui/port.h"
 
 namespace vaporis::ui {
@@ -188,7 +189,7 @@ private:
     void mix(bool byVolume);
     void load();
     void save();
-    void applied(gas::EditResult result, int badInputMessage);
+    void applied(gas::EditResult result, MessageId badInputMessage);
     void changed();
 
     Port& port_;

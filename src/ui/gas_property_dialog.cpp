@@ -1,5 +1,6 @@
 #include "ui/gas_property_dialog.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -16,9 +17,23 @@ namespace vaporis::ui {
 
 namespace {
 
-constexpr int kPropertyDecimals = 6;
 constexpr int kConstantDecimals = 4;
-constexpr int kHeatingValueDecimals = 3;
+
+// The demands and heating values sit beside the analysis, not at 2600 + k.
+struct CaloricField {
+    int id;
+    int k;  // GasProperty
+};
+constexpr auto kCaloricFields = std::to_array<CaloricField>({
+    {kIdGasOxygenDemand, gas::kOxygenDemand},
+    {kIdGasAirDemand, gas::kAirDemand},
+    {kIdGasLowerHeatingValue, gas::kLowerHeatingValue},
+    {kIdGasUpperHeatingValue, gas::kUpperHeatingValue},
+});
+
+void writeProperty(Port& port, int fieldId, const gas::GasState& state, int k) {
+    writeNumber(port, fieldId, state.property(k), gasProperty(k).decimals);
+}
 
 }  // namespace
 
@@ -81,7 +96,7 @@ void GasPropertyDialog::inputModeChosen(bool temperature) {
 void GasPropertyDialog::calculateState() {
     state_.reset();
     if (!readInputsIntoState()) {
-        showMessage(port_, 0, kCaptionError);
+        showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return;
     }
     if (!checkGasPressure(port_, state_.pressure(), flags_)) {
@@ -126,19 +141,16 @@ void GasPropertyDialog::showResults() {
     writeInputNumber(port_, kIdGasEnthalpy, state_.enthalpy());
     for (int k = gas::kVolume; k <= gas::kFormationEnthalpy; ++k) {
         if (gasPropertyKnown(state_, k)) {
-            writeNumber(port_, gasPropertyFieldId(k), state_.property(k), kPropertyDecimals);
+            writeProperty(port_, gasPropertyFieldId(k), state_, k);
         } else {
             clearField(port_, gasPropertyFieldId(k));
         }
     }
     writeNumber(port_, kIdGasMolarMass, analysis_.molarMass(), kConstantDecimals);
     writeNumber(port_, kIdGasConstant, analysis_.gasConstant(), kConstantDecimals);
-    writeNumber(port_, kIdGasOxygenDemand, state_.property(gas::kOxygenDemand), kConstantDecimals);
-    writeNumber(port_, kIdGasAirDemand, state_.property(gas::kAirDemand), kConstantDecimals);
-    writeNumber(port_, kIdGasLowerHeatingValue, state_.property(gas::kLowerHeatingValue),
-                kHeatingValueDecimals);
-    writeNumber(port_, kIdGasUpperHeatingValue, state_.property(gas::kUpperHeatingValue),
-                kHeatingValueDecimals);
+    for (const CaloricField& field : kCaloricFields) {
+        writeProperty(port_, field.id, state_, field.k);
+    }
 }
 
 void GasPropertyDialog::editAnalysis() {

@@ -6,6 +6,7 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
+#include "ui/gas_properties.h"
 #include "ui/gas_result_rules.h"
 #include "ui/report_frame.h"
 #include "ui/text_format.h"
@@ -13,34 +14,6 @@
 namespace vaporis::ui {
 
 namespace {
-
-// Properties 0 to 18 of a gas state.
-constexpr auto kPropertyLines = std::to_array<ReportLine>({
-    {"Specific enthalpy h", 2},
-    {"Specific volume v", 3},
-    {"Density rho", 4},
-    {"Normal density", 4},
-    {"Specific entropy s", 5},
-    {"Specific isobaric heat capacity cp", 5},
-    {"Medium spec. isobaric heat capacity cpm", 5},
-    {"Specific isochore heat capacity cv", 5},
-    {"Sonic velocity w", 6},
-    {"Dynamic viscosity eta", 7},
-    {"Kinematic viscosity nu", 12},
-    {"Thermal conductivity lambda", 8},
-    {"Temperature diffusivity a", 12},
-    {"Isotropic coefficient kappa", 9},
-    {"Prandtl - number Pr", 9},
-    {"Isobaric volumetric expansion coefficient beta", 16},
-    {"Isothermal volumetric expansion coefficient chi", 17},
-    {"Enthalpy of formation", 2},
-    {"Standard enthalpy of formation (25°C)", 2},
-});
-static_assert(kPropertyLines.size() == gas::kFormationEnthalpy + 1);
-
-constexpr ReportLine kPressureLine{"Absolute pressure p", 0};
-constexpr ReportLine kTemperatureLine{"Temperature t", 1};
-constexpr ReportLine kDewPointLine{"H2O - dew point Ts", 1};
 
 // The components in the order of the analysis block: air and its constituents first.
 constexpr auto kBlockOrder = std::to_array<int>({
@@ -71,11 +44,6 @@ constexpr auto kBlockOrder = std::to_array<int>({
 });
 static_assert(kBlockOrder.size() == gas::kComponentCount);
 
-constexpr int kMassPercentUnit = 14;
-constexpr int kVolumePercentUnit = 15;
-constexpr int kMolarMassUnit = 10;
-constexpr int kGasConstantUnit = 11;
-
 constexpr std::string_view kNameHeading = "<h3> Gas analysis:       %s </h3>\n\n";
 constexpr std::string_view kMolarMassRow =
     "<tr> \n <td width=180> Molar mass   </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
@@ -87,8 +55,9 @@ constexpr std::string_view kComponentRow =
     "<tr>\n <td width=180>%s</td><td width=100>%s</td><td width=70> %.4lf </td><td width=120> "
     "%s </td><td width=70> %.4lf </td><td width=40> %s </td>\n</tr>\n";
 
-void appendRow(std::string& out, std::string_view format, const ReportLine& line, double value) {
-    out += formatText(format, {line.label, value, unitText(line.unit), kSpacer});
+void appendRow(std::string& out, std::string_view format, const PropertyEntry& entry,
+               double value) {
+    out += formatText(format, {entry.reportLabel, value, unitText(entry.unit), kSpacer});
 }
 
 // The name comes from a file name the user chose; in the report it is text, never markup.
@@ -113,21 +82,20 @@ std::string htmlText(std::string_view text) {
 }
 
 void appendState(std::string& out, const gas::GasState& state) {
-    appendRow(out, kReportInputRow, kPressureLine, state.pressure());
-    appendRow(out, kReportInputRow, kTemperatureLine, state.temperature());
+    appendRow(out, kReportInputRow, kGasPressureEntry, state.pressure());
+    appendRow(out, kReportInputRow, kGasTemperatureEntry, state.temperature());
     if (state.property(gas::kDewPoint) != kNoDewPoint) {
-        appendRow(out, kReportInputRow, kDewPointLine, state.property(gas::kDewPoint));
+        appendRow(out, kReportInputRow, gasProperty(gas::kDewPoint),
+                  state.property(gas::kDewPoint));
     }
     out += formatText(kReportInputSpacerRow, {kSpacer});
 }
 
 void appendProperties(std::string& out, const gas::GasState& state) {
-    for (int k = 0; k < static_cast<int>(kPropertyLines.size()); ++k) {
-        if (!gasPropertyKnown(state, k)) {
-            continue;
+    for (int k = gas::kEnthalpy; k <= gas::kFormationEnthalpy; ++k) {
+        if (gasPropertyKnown(state, k)) {
+            appendRow(out, kReportValueRow, gasProperty(k), state.property(k));
         }
-        appendRow(out, kReportValueRow, kPropertyLines[static_cast<std::size_t>(k)],
-                  state.property(k));
     }
     out += formatText(kReportValueSpacerRow, {kSpacer});
 }
@@ -149,16 +117,18 @@ bool writeGasPropertyReport(const std::string& path, const gas::GasState& state)
 void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis) {
     report += formatText(kNameHeading, {htmlText(analysis.name())});
     report += "<table>\n";
-    report += formatText(kMolarMassRow, {unitText(kMolarMassUnit), analysis.molarMass()});
-    report += formatText(kGasConstantRow, {unitText(kGasConstantUnit), analysis.gasConstant()});
+    report += formatText(kMolarMassRow, {unitText(ReportUnit::kGramPerMole), analysis.molarMass()});
+    report += formatText(kGasConstantRow,
+                         {unitText(ReportUnit::kJoulePerKilogramKelvin), analysis.gasConstant()});
     report += formatText(kBlockSpacerRow, {kSpacer});
     for (const int i : kBlockOrder) {
         const double massPercent = 100.0 * analysis.massFraction(i);
         if (massPercent > 0.0) {
             report += formatText(
-                kComponentRow, {gas::paddedComponentName(i), gas::paddedComponentFormula(i),
-                                massPercent, unitText(kMassPercentUnit),
-                                100.0 * analysis.volumeFraction(i), unitText(kVolumePercentUnit)});
+                kComponentRow,
+                {gas::paddedComponentName(i), gas::paddedComponentFormula(i), massPercent,
+                 unitText(ReportUnit::kMassPercent), 100.0 * analysis.volumeFraction(i),
+                 unitText(ReportUnit::kVolumePercent)});
         }
     }
     report += "</table>\n";

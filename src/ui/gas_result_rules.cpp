@@ -18,32 +18,28 @@ constexpr double kGasPressureGoodFrom = 0.5;
 constexpr double kGasPressureGoodTo = 10.0;
 constexpr double kGasPressureMax = 100.0;
 
-constexpr int kPressureTooHighMessage = 18;
-constexpr int kPressureTooLowMessage = 19;
-constexpr int kHeliumWarningMessage = 4;
-
 constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
 
 // The message of a status whose results are not shown, the condensation aside.
-int refusalMessage(int status) {
+MessageId refusalMessage(int status) {
     switch (status) {
         case gas::kOutsideAnalysisRange:
-            return 3;
+            return MessageId::kTemperatureOutOfRange;
         case gas::kOutOfRange:
-            return 1;
+            return MessageId::kInputOutOfRange;
         default:
-            return 9;
+            return MessageId::kUnknownError;
     }
 }
 
 }  // namespace
 
-std::optional<int> gasPressureRefusal(double p) {
+std::optional<MessageId> gasPressureRefusal(double p) {
     if (p > kGasPressureMax) {
-        return kPressureTooHighMessage;
+        return MessageId::kPressureTooHigh;
     }
     if (!(p >= kGasPressureMin)) {
-        return kPressureTooLowMessage;
+        return MessageId::kPressureTooLow;
     }
     return std::nullopt;
 }
@@ -56,7 +52,8 @@ std::string condensationMessage(const gas::GasState& state, const gas::GasAnalys
     const double dewPoint = state.property(gas::kDewPoint);
     int status = gas::kOk;
     const double hDew = gas::mixtureEnthalpy(analysis, dewPoint, status);
-    return formatText(kCondensationFormat, {messageText(5), dewPoint, hDew, messageText(6),
+    return formatText(kCondensationFormat, {messageText(MessageId::kCondensationDewPoint), dewPoint,
+                                            hDew, messageText(MessageId::kMaxWaterContent),
                                             state.property(gas::kMaxWaterContent) * 100.0});
 }
 
@@ -75,7 +72,7 @@ GasStateVerdict judgeGasState(const gas::GasState& state) {
     verdict.accepted = computed;
     if (status == gas::kHeliumAbove2044K) {
         verdict.warning = true;
-        verdict.message = messageText(kHeliumWarningMessage);
+        verdict.message = messageText(MessageId::kHeliumTransportLimit);
     } else if (!computed) {
         verdict.message = messageText(refusalMessage(status));
     }

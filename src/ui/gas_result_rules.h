@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/messages.h"
+
 namespace vaporis::gas {
 class GasAnalysis;
 class GasState;
@@ -22,9 +24,9 @@ inline constexpr std::string_view kGasPressureWarningText =
     "the error will be small. Above this range higher deviations have to be expected.";
 inline constexpr std::string_view kDontShowAgainText = "Don't show this message again";
 
-//! The message refusing the gas formulations at p [bar]: 18 above 100 bar, 19 below 0.1 bar
-//! (and for a pressure that is no number); nothing when they may be used.
-[[nodiscard]] std::optional<int> gasPressureRefusal(double p);
+//! The message refusing the gas formulations at p [bar]: too high above 100 bar, too low below
+//! 0.1 bar (and for a pressure that is no number); nothing when they may be used.
+[[nodiscard]] std::optional<MessageId> gasPressureRefusal(double p);
 
 //! Whether p [bar], where the gas formulations may be used, lies outside 0.5 to 10 bar, the
 //! range in which their error stays small.
@@ -44,8 +46,8 @@ struct GasStateVerdict {
 };
 
 //! Judges a calculated state bound to its analysis: accepted (helium above 2044 K with a
-//! warning, message 4), refused because it condenses, or refused with the message of its
-//! status (3 outside the analysis's range, 1 out of range, 9 otherwise).
+//! warning), refused because it condenses, or refused with the message of its status
+//! (temperature outside the analysis's range, input out of range, or an unknown error).
 [[nodiscard]] GasStateVerdict judgeGasState(const gas::GasState& state);
 
 //! Whether property k (gas::GasProperty) of an accepted state has a value: a helium-bearing

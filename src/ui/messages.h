@@ -58,24 +58,16 @@ enum class MessageId : int {
     kZetaLimit = 43,
 };
 
-//! Number of texts in the message table (0 to 43).
+//! Number of texts in the message table.
 inline constexpr int kMessageCount = 44;
 
-//! The text of message `number` (UTF-8); empty for a number outside 0..43.
-[[nodiscard]] std::string_view messageText(int number);
+//! The text of a message (UTF-8).
+[[nodiscard]] std::string_view messageText(MessageId id);
 
-//! Shows message `number` in a modal box with an OK button.
-void showMessage(Port& port, int number, std::string_view caption);
+//! Shows a message in a modal box with an OK button.
+void showMessage(Port& port, MessageId id, std::string_view caption);
 
-//! Asks message `number` with Yes and No; true only for Yes.
-[[nodiscard]] bool askMessage(Port& port, int number, std::string_view caption);
-
-//! The same, by message id.
-[[nodiscard]] inline std::string_view messageText(MessageId id) {
-    return messageText(static_cast<int>(id));
-}
-inline void showMessage(Port& port, MessageId id, std::string_view caption) {
-    showMessage(port, static_cast<int>(id), caption);
-}
+//! Asks a message with Yes and No; true only for Yes.
+[[nodiscard]] bool askMessage(Port& port, MessageId id, std::string_view caption);
 
 }  // namespace vaporis::ui

@@ -72,7 +72,8 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
-std::string_view unitText(int number) {
+std::string_view unitText(ReportUnit unit) {
+    const auto number = static_cast<int>(unit);
     if (number < 0 || number >= kUnitCount) {
         return {};
     }

@@ -19,11 +19,6 @@ inline constexpr std::string_view kGasReportTitle = "Properties of gases accordi
 inline constexpr std::string_view kReportNotWrittenText =
     "The report file could not be written. Please choose another folder or file name.";
 
-//! A report row's label and the number of its unit text.
-struct ReportLine {
-    std::string_view label;
-    int unit;  //!< 0..33, see unitText
-};
 
 //! The rows of a report's inputs (4 decimals) and results (5 decimals): label, value, then
 //! the spacer and the unit text in the order the module's report has always used.
@@ -37,12 +32,51 @@ inline constexpr std::string_view kReportInputSpacerRow =
 inline constexpr std::string_view kReportValueSpacerRow =
     "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
 
-//! Number of unit texts (0 to 33).
+//! The units of the report rows.
+enum class ReportUnit : int {
+    kNone = -1,  //!< for a value that no report shows
+    kBar = 0,
+    kCelsius = 1,
+    kKilojoulePerKilogram = 2,
+    kCubicMetrePerKilogram = 3,
+    kKilogramPerCubicMetre = 4,
+    kKilojoulePerKilogramKelvin = 5,
+    kMetrePerSecond = 6,
+    kMicropascalSecond = 7,
+    kWattPerMetreKelvin = 8,
+    kDimensionless = 9,
+    kGramPerMole = 10,
+    kJoulePerKilogramKelvin = 11,
+    kSquareMillimetrePerSecond = 12,
+    kMillinewtonPerMetre = 13,
+    kMassPercent = 14,
+    kVolumePercent = 15,
+    kPerKelvin = 16,
+    kPerBar = 17,
+    kKilowatt = 18,
+    kPercent = 19,
+    kMetre = 20,
+    kMillimetre = 21,
+    kSquareMillimetre = 22,
+    kPascal = 23,
+    kMillibar = 24,
+    kWattPerSquareMetreKelvin = 25,
+    kGramPerKilogram = 26,
+    kKilogramPerNormalCubicMetre = 27,
+    kKilogramPerSecond = 28,
+    kKilogramPerHour = 29,
+    kCubicMetrePerSecond = 30,
+    kCubicMetrePerHour = 31,
+    kNormalCubicMetrePerSecond = 32,
+    kNormalCubicMetrePerHour = 33,
+};
+
+//! Number of unit texts.
 inline constexpr int kUnitCount = 34;
 
-//! Unit text `number` of the report rows, with its padding (mostly 8 characters; UTF-8);
-//! empty for a number outside 0..33.
-[[nodiscard]] std::string_view unitText(int number);
+//! The text of a unit in the report rows, with its padding (mostly 8 characters; UTF-8);
+//! empty for kNone.
+[[nodiscard]] std::string_view unitText(ReportUnit unit);
 
 //! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
 [[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);

@@ -1,7 +1,7 @@
 #include "ui/steam_result_rules.h"
 
-#include "engine/water/iterations.h"
 #include "engine/common/not_set.h"
+#include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "ui/messages.h"
@@ -9,39 +9,38 @@
 
 namespace vaporis::ui {
 
-int inputStatusMessage(int inputStatus) {
+MessageId inputStatusMessage(int inputStatus) {
     switch (inputStatus) {
         case water::kInputError:
-            return 0;
+            return MessageId::kInputDataError;
         case water::kInputOutOfRange:
-            return 1;
+            return MessageId::kInputOutOfRange;
         case water::kInputOnSaturationLine:
-            return 11;
+            return MessageId::kTooCloseToBoiling;
         default:
-            return 9;
+            return MessageId::kUnknownError;
     }
 }
 
-// The enthalpy lies beyond the temperature range (message 0), the pressure or the state
-// outside the range of validity (message 1), or the iteration itself gave up (message 9) -
-// never a temperature of -1.
-int iterationFailureMessage(int status) {
+// The enthalpy lies beyond the temperature range (an input error), the pressure or the state
+// outside the range of validity, or the iteration itself gave up - never a temperature of -1.
+MessageId iterationFailureMessage(int status) {
     switch (status) {
         case water::kEnthalpyAbove2000:
         case water::kEnthalpyAbove800:
         case water::kBelowTripleTemperature:
-            return 0;
+            return MessageId::kInputDataError;
         case water::kPressureAbove1000:
         case water::kBelowTriplePressure:
         case water::kOutsideRegion:
-            return 1;
+            return MessageId::kInputOutOfRange;
         default:
-            return 9;
+            return MessageId::kUnknownError;
     }
 }
 
-std::string iterationMessage(int messageNumber) {
-    return formatText(kIterationMessageFormat, {messageText(messageNumber)});
+std::string iterationMessage(MessageId id) {
+    return formatText(kIterationMessageFormat, {messageText(id)});
 }
 
 bool EnthalpyIteration::twoPhase() const {

@@ -3,20 +3,22 @@
 #include <string>
 #include <string_view>
 
+#include "ui/messages.h"
+
 namespace vaporis::ui {
 
 //! The text around the message of a failed enthalpy iteration.
 inline constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iteration: %s";
 
-//! The message number for a water/steam input status that is not kInputOk: 0 for an input
-//! error, 1 out of range, 11 on the saturation line, 9 otherwise.
-[[nodiscard]] int inputStatusMessage(int inputStatus);
+//! The message for a water/steam input status that is not kInputOk: an input error, out of
+//! range, too close to the saturation line, or an unknown error.
+[[nodiscard]] MessageId inputStatusMessage(int inputStatus);
 
-//! The message number for a failed enthalpy iteration with the status of temperatureFromPH.
-[[nodiscard]] int iterationFailureMessage(int status);
+//! The message for a failed enthalpy iteration with the status of temperatureFromPH.
+[[nodiscard]] MessageId iterationFailureMessage(int status);
 
-//! Message `messageNumber` as the enthalpy iteration tells it.
-[[nodiscard]] std::string iterationMessage(int messageNumber);
+//! A message as the enthalpy iteration tells it.
+[[nodiscard]] std::string iterationMessage(MessageId id);
 
 //! The result of the enthalpy iteration at p [bar] and h [kJ/kg].
 struct EnthalpyIteration {

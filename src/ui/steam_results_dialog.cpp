@@ -8,11 +8,9 @@ namespace vaporis::ui {
 
 namespace {
 
-constexpr int kResultDecimals = 6;
-
-void writeIfValid(Port& port, int fieldId, double value, int status) {
+void writeIfValid(Port& port, int fieldId, double value, int status, const PropertyEntry& entry) {
     if (status == water::kOk) {
-        writeNumber(port, fieldId, value, kResultDecimals);
+        writeNumber(port, fieldId, value, entry.decimals);
     }
 }
 
@@ -22,20 +20,22 @@ SteamResultsDialog::SteamResultsDialog(Port& port, const water::WaterSteamState&
     : port_(port), state_(state) {}
 
 void SteamResultsDialog::opened() {
-    writeNumber(port_, kIdResultP, state_.pressure(), kResultDecimals);
-    writeNumber(port_, kIdResultT, state_.temperature(), kResultDecimals);
+    writeNumber(port_, kIdResultP, state_.pressure(), kWaterPressureEntry.decimals);
+    writeNumber(port_, kIdResultT, state_.temperature(), kWaterTemperatureEntry.decimals);
     if (state_.mode() != water::kModePT) {
-        writeNumber(port_, kIdResultX, state_.quality(), kResultDecimals);
+        writeNumber(port_, kIdResultX, state_.quality(), kWaterQualityEntry.decimals);
     } else {
         clearField(port_, kIdResultX);
     }
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        writeIfValid(port_, stateFieldId(i), state_.stateValue(i), state_.stateStatus(i));
-        writeIfValid(port_, liquidFieldId(i), state_.liquidValue(i), state_.liquidStatus(i));
-        writeIfValid(port_, vaporFieldId(i), state_.vaporValue(i), state_.vaporStatus(i));
+        const PropertyEntry& entry = waterProperty(i);
+        writeIfValid(port_, stateFieldId(i), state_.stateValue(i), state_.stateStatus(i), entry);
+        writeIfValid(port_, liquidFieldId(i), state_.liquidValue(i), state_.liquidStatus(i), entry);
+        writeIfValid(port_, vaporFieldId(i), state_.vaporValue(i), state_.vaporStatus(i), entry);
     }
     for (int i = 0; i < water::kSaturationCount; ++i) {
-        writeIfValid(port_, kIdResultPs + i, state_.saturationValue(i), state_.saturationStatus(i));
+        writeIfValid(port_, kIdResultPs + i, state_.saturationValue(i), state_.saturationStatus(i),
+                     saturationEntry(i));
     }
 }
 

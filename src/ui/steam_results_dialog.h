@@ -6,6 +6,7 @@
 
 #include "ui/dialog_template.h"
 #include "ui/port.h"
+#include "ui/water_properties.h"
 
 namespace vaporis::water {
 class WaterSteamState;
@@ -42,40 +43,25 @@ inline constexpr std::string_view kResultsGroupInput = "State";
 inline constexpr std::string_view kResultsGroupProperties = "Properties";
 inline constexpr std::string_view kResultsGroupSaturation = "Saturation";
 
-// Row labels of the property grid, in WaterSteamProperty order.
-inline constexpr auto kResultPropertyLabels = std::to_array<std::string_view>({
-    "specific enthalpy h [kJ/kg]",
-    "specific volume v [m³/kg]",
-    "density rho [kg/m³]",
-    "specific entropy s [kJ/(kg K)]",
-    "isobaric heat capacity cp [kJ/(kg K)]",
-    "isochoric heat capacity cv [kJ/(kg K)]",
-    "speed of sound w [m/s]",
-    "dynamic viscosity eta [10⁻⁶ Pa s]",
-    "kinematic viscosity nu [10⁻⁶ m²/s]",
-    "thermal conductivity lambda [W/(m K)]",
-    "thermal diffusivity a [10⁻⁶ m²/s]",
-    "isentropic exponent kappa [-]",
-    "Prandtl number Pr [-]",
-    "isobaric expansion coefficient beta [1/K]",
-    "isothermal compressibility chi [1/bar]",
-});
-static_assert(kResultPropertyLabels.size() == 15);
-
 // id, kind, UTF-8 text, row, column, group box, column span
 inline constexpr auto kResultsFixedControls = std::to_array<ControlEntry>({
     {kStaticId, ControlKind::kGroup, kResultsGroupInput, 0, 0, "", 2},
-    {kIdResultP, ControlKind::kReadOnlyEdit, "pressure p [bar] =", 0, 0, kResultsGroupInput},
-    {kIdResultT, ControlKind::kReadOnlyEdit, "temperature t [°C] =", 0, 2, kResultsGroupInput},
-    {kIdResultX, ControlKind::kReadOnlyEdit, "steam quality x [-] =", 0, 4, kResultsGroupInput},
+    {kIdResultP, ControlKind::kReadOnlyEdit, kWaterPressureEntry.dialogLabel, 0, 0,
+     kResultsGroupInput},
+    {kIdResultT, ControlKind::kReadOnlyEdit, kWaterTemperatureEntry.dialogLabel, 0, 2,
+     kResultsGroupInput},
+    {kIdResultX, ControlKind::kReadOnlyEdit, kWaterQualityEntry.dialogLabel, 0, 4,
+     kResultsGroupInput},
     {kStaticId, ControlKind::kGroup, kResultsGroupProperties, 1, 0, "", 2},
     {kStaticId, ControlKind::kStatic, "state", 0, 1, kResultsGroupProperties},
     {kStaticId, ControlKind::kStatic, "saturated liquid '", 0, 2, kResultsGroupProperties},
     {kStaticId, ControlKind::kStatic, "saturated vapour ''", 0, 3, kResultsGroupProperties},
     {kStaticId, ControlKind::kGroup, kResultsGroupSaturation, 2, 0, "", 2},
-    {kIdResultPs, ControlKind::kReadOnlyEdit, "ps (t) [bar] =", 0, 0, kResultsGroupSaturation},
-    {kIdResultTs, ControlKind::kReadOnlyEdit, "ts (p) [°C] =", 0, 2, kResultsGroupSaturation},
-    {kIdResultSigma, ControlKind::kReadOnlyEdit, "sigma' [10⁻³ N/m] =", 0, 4,
+    {kIdResultPs, ControlKind::kReadOnlyEdit, saturationEntry(water::kPs).dialogLabel, 0, 0,
+     kResultsGroupSaturation},
+    {kIdResultTs, ControlKind::kReadOnlyEdit, saturationEntry(water::kTs).dialogLabel, 0, 2,
+     kResultsGroupSaturation},
+    {kIdResultSigma, ControlKind::kReadOnlyEdit, saturationEntry(water::kSigma).dialogLabel, 0, 4,
      kResultsGroupSaturation},
     {kIdResultsOk, ControlKind::kButton, "OK", 3, 0, ""},
     {kIdResultsValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1,
@@ -84,14 +70,14 @@ inline constexpr auto kResultsFixedControls = std::to_array<ControlEntry>({
 
 // The property grid: the label and the state's field, then the liquid and vapour fields.
 constexpr auto makeSteamResultsControls() {
-    constexpr std::size_t kGridCount = 3 * kResultPropertyLabels.size();
+    constexpr std::size_t kGridCount = 3 * kWaterPropertyCatalogue.size();
     std::array<ControlEntry, kResultsFixedControls.size() + kGridCount> controls{};
     std::size_t next = 0;
     for (const ControlEntry& entry : kResultsFixedControls) {
         controls[next++] = entry;
     }
-    for (int i = 0; i < static_cast<int>(kResultPropertyLabels.size()); ++i) {
-        const std::string_view label = kResultPropertyLabels[static_cast<std::size_t>(i)];
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        const std::string_view label = waterProperty(i).dialogLabel;
         controls[next++] = {stateFieldId(i),        ControlKind::kReadOnlyEdit, label, i + 1, 0,
                             kResultsGroupProperties};
         controls[next++] = {liquidFieldId(i),       ControlKind::kReadOnlyEdit, "", i + 1, 2,

@@ -106,7 +106,7 @@ int SteamTableDialog::readInputsIntoState(int mode) {
 
 bool SteamTableDialog::inputsAccepted(int readError, int inputStatus) {
     if (readError != kNoInputError) {
-        showMessage(port_, 0, kCaptionError);
+        showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return false;
     }
     if (inputStatus != water::kInputOk) {
@@ -133,7 +133,7 @@ void SteamTableDialog::iterateEnthalpy() {
     const double h = readNumber(port_, kIdIterEnthalpy, kNegativeAllowed, kNotEmpty, error);
     const double p = readNumber(port_, kIdIterPressure, kNoNegatives, kNotEmpty, error);
     if (error != kNoInputError) {
-        showIterationFailure(0);
+        showIterationFailure(MessageId::kInputDataError);
         return;
     }
     const EnthalpyIteration result = enthalpyIteration(p, h);
@@ -145,8 +145,8 @@ void SteamTableDialog::iterateEnthalpy() {
     writeNumber(port_, kIdIterTemperature, result.t, kIterationDecimals);
 }
 
-void SteamTableDialog::showIterationFailure(int messageNumber) {
-    port_.message(iterationMessage(messageNumber), kCaptionError, MessageButtons::kOk);
+void SteamTableDialog::showIterationFailure(MessageId id) {
+    port_.message(iterationMessage(id), kCaptionError, MessageButtons::kOk);
     clearField(port_, kIdIterQuality);
     clearField(port_, kIdIterTemperature);
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/dialog_template.h"
+#include "ui/messages.h"
 #include "ui/port.h"
 
 namespace vaporis::water {
@@ -83,7 +84,7 @@ private:
     [[nodiscard]] bool inputsAccepted(int readError, int inputStatus);
     void showResults();
     void iterateEnthalpy();
-    void showIterationFailure(int messageNumber);
+    void showIterationFailure(MessageId id);
     void back();
 
     Port& port_;

@@ -13,14 +13,12 @@ constexpr double kHighestPressure = 1000.0;       // bar
 constexpr double kRegion5Pressure = 100.0;        // bar: up to here t reaches 2000 °C
 constexpr double kLowestTemperature = 0.01;       // °C, lower end of h and s
 constexpr double kLineMargin = 0.00101;           // K, outside the 0.001 K band of region 4
-constexpr double kPressureTolerance = 0.0001;     // bar
 constexpr double kEnthalpyTolerance = 0.001;      // kJ/kg
 constexpr double kTemperatureTolerance = 0.0001;  // K
 constexpr int kMaxNewtonSteps = 50;
 
-// Safety limits of the loops that end by their tolerance alone; a well-posed search needs a
-// few hundred density steps and about 60 halvings, so reaching a limit means no root.
-constexpr int kMaxDensitySteps = 20000;
+// Safety limit of the bisections that end by their tolerance alone; a well-posed search
+// needs about 60 halvings, so reaching the limit means no root.
 constexpr int kMaxBisectionSteps = 200;
 
 double maximumTemperature(double p) {
@@ -33,59 +31,6 @@ bool finite(double a, double b) {
 
 int aboveMaximumStatus(double p) {
     return p > kRegion5Pressure ? kEnthalpyAbove800 : kEnthalpyAbove2000;
-}
-
-// Steps along the isotherm from the side of the saturation line on which tK lies, reversing
-// and halving the step whenever the pressure passes p.
-double subcriticalVolume(double p, double tK, int& status) {
-    const detail::Region3Isotherm isotherm(tK);
-    const double t = tK - 273.15;
-    int startStatus = kOk;
-    double v = 0.0;
-    double direction = 1.0;
-    double step = 0.0001;
-    if (saturationTemperature(p) > t) {
-        v = specificVolume(kCriticalPressure, 350.0, kRegion1, startStatus);
-    } else {
-        v = specificVolume(b23Pressure(tK), t, kRegion2, startStatus);
-        direction = -1.0;
-        step = 0.0005;
-    }
-    for (int n = 0; n < kMaxDensitySteps; ++n) {
-        v += direction * step;
-        const double pc = isotherm.pressure(v);
-        if ((direction > 0.0 && p > pc) || (direction < 0.0 && pc > p)) {
-            direction = -direction;
-            step /= 2.0;
-        }
-        if (std::abs(pc - p) <= kPressureTolerance) {
-            status = kOk;
-            return v;
-        }
-    }
-    status = kNoConvergence;
-    return -1.0;
-}
-
-double supercriticalVolume(double p, double tK, int& status) {
-    const detail::Region3Isotherm isotherm(tK);
-    double lo = 0.0013117;
-    double hi = 0.00882;
-    for (int n = 0; n < kMaxBisectionSteps; ++n) {
-        const double v = (lo + hi) / 2.0;
-        const double pc = isotherm.pressure(v);
-        if (p > pc) {
-            hi = v;
-        } else {
-            lo = v;
-        }
-        if (std::abs(pc - p) < kPressureTolerance) {
-            status = kOk;
-            return v;
-        }
-    }
-    status = kNoConvergence;
-    return -1.0;
 }
 
 // Search range of an inverse function at p [bar]: the temperatures and the enthalpies
@@ -205,23 +150,6 @@ double newtonEnthalpy(double p, double h, Bracket range, int& status) {
 }
 
 }  // namespace
-
-double region3Pressure(double v, double tK) {
-    const double delta = 1.0 / (detail::kRegion3RhoStar * v);
-    const double tau = detail::kRegion3TStar / tK;
-    return delta * gammaPi(delta, tau, kRegion3) * kGasConstant * tK / (100.0 * v);
-}
-
-double region3Volume(double p, double tK, int& status) {
-    if (!finite(p, tK)) {
-        status = kNonFiniteInput;
-        return -1.0;
-    }
-    if (p < kCriticalPressure && tK < kCriticalTemperature) {
-        return subcriticalVolume(p, tK, status);
-    }
-    return supercriticalVolume(p, tK, status);
-}
 
 double temperatureFromPH(double p, double h, int& status) {
     Bracket range{};

@@ -1,12 +1,8 @@
 #pragma once
 
-namespace vaporis::water {
+#include "engine/water/region3_density.h"
 
-//! Pressure [bar] of the region-3 equation at specific volume v [m³/kg] and temperature tK [K].
-[[nodiscard]] double region3Pressure(double v, double tK);
-//! Specific volume [m³/kg] of region 3 at p [bar] and tK [K]; below the critical point the
-//! search starts on the side of the saturation line on which tK lies.
-[[nodiscard]] double region3Volume(double p, double tK, int& status);
+namespace vaporis::water {
 
 //! Temperature [°C] at pressure p [bar] and specific enthalpy h [kJ/kg]; in the two-phase
 //! region the steam quality x [-] with status kTwoPhase.

@@ -1,32 +1,14 @@
 #pragma once
 
+#include "engine/water/region_choice.h"
+#include "engine/water/saturation_line.h"
+
 namespace vaporis::water {
 
-//! Critical pressure [bar]: the end of the saturation line and of every saturated value.
-inline constexpr double kCriticalPressure = 220.64;
-//! Critical temperature [K].
-inline constexpr double kCriticalTemperature = 647.096;
-//! Triple-point pressure [bar]: the lowest pressure of the vapour regions.
-inline constexpr double kTriplePressure = 0.00611213;
-
-//! Pressure of the saturation line [bar] at temperature t [°C] (IF97 region 4); no range check.
-[[nodiscard]] double saturationPressure(double t);
-//! Temperature of the saturation line [°C] at pressure p [bar]; no range check.
-[[nodiscard]] double saturationTemperature(double p);
 //! Saturation pressure [bar] at t [°C] from 0.01 °C to the critical temperature.
 [[nodiscard]] double vaporPressure(double t, int& status);
 //! Saturation temperature [°C] at p [bar] from the triple-point to the critical pressure.
 [[nodiscard]] double boilingTemperature(double p, int& status);
-
-//! Pressure [bar] of the boundary between regions 2 and 3 at temperature tK [K].
-[[nodiscard]] double b23Pressure(double tK);
-//! Temperature [K] of the boundary between regions 2 and 3 at pressure p [bar].
-[[nodiscard]] double b23Temperature(double p);
-
-//! IF97 region (RegionCode) of the state p [bar], tK [K]; kRegionNone outside every region.
-[[nodiscard]] int regionOf(double p, double tK);
-//! IF97 region (RegionCode) of the state p [bar], t [°C].
-[[nodiscard]] int regionAt(double p, double t);
 
 // Saturated liquid (') and saturated vapour ('') at pressure p [bar]; above 220.64 bar
 // kAboveCriticalPressure and -1.0.
@@ -68,9 +50,10 @@ inline constexpr double kTriplePressure = 0.00611213;
 
 namespace detail {
 
-//! Above this pressure [bar] saturated states come from region 3, kRegion3Offset [K] beside
-//! the line, so that the density search starts on the side of the phase asked for.
-inline constexpr double kRegion3Switch = 165.35;
+//! Above this pressure [bar], the saturation pressure at 623.15 K where regions 1 and 2 end,
+//! saturated states come from region 3. The saturated expansion and compressibility take
+//! region 3 kRegion3Offset [K] beside the line, on the side of the phase.
+inline constexpr double kRegion3Switch = 165.291642526;
 inline constexpr double kRegion3Offset = 0.001;
 
 //! kOk for a pressure p [bar] at or below the critical pressure, else kNonFiniteInput or

@@ -77,28 +77,18 @@ TEST(WaterRegion5, PropertiesMatchThe1997FiveTermEquation) {
 }
 
 TEST(WaterRegion3, PropertiesAtGivenPressureMatchIf97Table33) {
-    // The density comes from an iteration that stops within 0.0001 bar of p; at these states
-    // that moves v by less than 2e-7 relative (dp/dv near the critical point is small).
+    // (T, rho) as published, p from the equation there to 12 digits: the density search
+    // inverts it to full precision, so every printed digit is reproduced from (p, t)
     for (const CheckRow& row : {
-             CheckRow{376.85, 255.837018, 1.0 / 500.0, 1863.43019, 4.05427273, 13.8935717,
+             CheckRow{376.85, 255.837018185, 1.0 / 500.0, 1863.43019, 4.05427273, 13.8935717,
                       502.005554},
-             CheckRow{376.85, 222.930643, 1.0 / 200.0, 2375.12401, 4.85438792, 44.6579342,
+             CheckRow{376.85, 222.930642566, 1.0 / 200.0, 2375.12401, 4.85438792, 44.6579342,
                       383.444594},
-             CheckRow{476.85, 783.095639, 1.0 / 500.0, 2258.68845, 4.46971906, 6.34165359,
+             CheckRow{476.85, 783.095639169, 1.0 / 500.0, 2258.68845, 4.46971906, 6.34165359,
                       760.696041},
          }) {
-        expectRowMatches(row, 2e-5);
+        expectRowMatches(row, kNineDigits);
     }
-}
-
-TEST(WaterRegion2, StartUpStateAt50Bar400DegC) {
-    int status = -1;
-    EXPECT_NEAR(enthalpy(50.0, 400.0, status), 3196.59, 0.005);
-    EXPECT_NEAR(specificVolume(50.0, 400.0, status), 0.0578398, 5e-8);
-    EXPECT_NEAR(entropy(50.0, 400.0, status), 6.64813, 5e-6);
-    EXPECT_NEAR(isobaricHeatCapacity(50.0, 400.0, status), 2.45901, 5e-6);
-    EXPECT_NEAR(soundVelocity(50.0, 400.0, status), 609.556, 5e-4);
-    EXPECT_EQ(status, kOk);
 }
 
 TEST(WaterRegionStatus, OutsideEveryRegionGivesZeroVolumeAndStatus1) {
@@ -125,8 +115,7 @@ TEST(WaterRegionStatus, GivenRegionIsUsedOutsideItsOwnRange) {
     int status = -1;
     const double h = enthalpy(1.0, 110.0, kRegion1, status);
     EXPECT_EQ(status, kOk);
-    EXPECT_GT(h, 400.0);
-    EXPECT_LT(h, 500.0);
+    EXPECT_NEAR(h, 450.0, 50.0);
 }
 
 }  // namespace

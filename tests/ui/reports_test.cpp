@@ -1,0 +1,107 @@
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "processes/ambient_data.h"
+#include "processes/gas_flow_process.h"
+#include "processes/status_codes.h"
+#include "processes/steam_flow_process.h"
+#include "support/temporary_folder.h"
+#include "ui/flow_reports.h"
+#include "ui/gas_property_report.h"
+#include "ui/steam_table_report.h"
+
+namespace vaporis::ui {
+namespace {
+
+// Each report is compared byte for byte with a file that engineers' tools have always read:
+// Windows-1252, CR LF, rows in the fixed order with the values of the state.
+class ReportBytes : public ::testing::Test {
+protected:
+    template <typename Writer>
+    void expectBytesOf(const char* reference, const Writer& write) {
+        const std::filesystem::path path = folder_.file("report.html");
+        ASSERT_TRUE(write(path.string()));
+        EXPECT_EQ(test::fileBytes(path),
+                  test::fileBytes(std::filesystem::path(VAPORIS_REPORTS_DIR) / reference));
+    }
+    test::TemporaryFolder folder_;
+};
+
+// Wet steam at 10 bar: the quality row, no one-phase cp..chi rows, the ' and '' rows.
+TEST_F(ReportBytes, SteamTableOfWetSteamAtTenBar) {
+    water::WaterSteamState state(water::kModePX, 10.0, 0.0, 0.5);
+    state.calculate();
+    expectBytesOf("steam_table_10bar_x05.html",
+                  [&](const std::string& path) { return writeSteamTableReport(path, state); });
+}
+
+// Helium above 2044 K: the dew-point row, no transport rows, the name as text, N2 before H2O
+// before He in the analysis block.
+TEST_F(ReportBytes, GasPropertiesOfHumidHeliumAt1800C) {
+    gas::GasAnalysis analysis;
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kHelium] = 30.0;
+    percent[gas::kNitrogen] = 60.0;
+    percent[gas::kWaterVapor] = 10.0;
+    analysis.setFromVolumePercent(percent);
+    analysis.setName("He <test> & co");
+    gas::GasState state(analysis, 1.0, 1800.0);
+    state.calculate();
+    ASSERT_EQ(state.status(), gas::kHeliumAbove2044K);
+    expectBytesOf("gas_properties_helium_1800C.html",
+                  [&](const std::string& path) { return writeGasPropertyReport(path, state); });
+}
+
+// Two tubes, flows per second, a zeta: the total cross section, Mach and heat-transfer rows.
+TEST_F(ReportBytes, SteamFlowThroughTwoTubesPerSecond) {
+    using P = processes::SteamFlowProcess;
+    water::WaterSteamState state(water::kModePT, 50.0, 400.0, NOT_SET);
+    P process(state);
+    process.reset();
+    process.setInput(P::kInTimeFactor, 1.0);
+    process.setInput(P::kInMassFlow, 20.0);
+    process.setInput(P::kInWidth, 100.0);
+    process.setInput(P::kInTubeCount, 2.0);
+    process.setInput(P::kInZeta, 1.5);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("steam_flow_50bar_400C_two_tubes.html",
+                  [&](const std::string& path) { return writeSteamFlowReport(path, process); });
+}
+
+// A stack of dry air per hour with the draft: dashes for the missing dew point, the
+// difference in height and the ambience section.
+TEST_F(ReportBytes, GasFlowPerHourWithTheDraftOfAStack) {
+    using P = processes::GasFlowProcess;
+    gas::GasAnalysis air;
+    air.setDefault();
+    gas::GasState state(air, 1.0, 200.0);
+    processes::AmbientData ambient;
+    ambient.reset();
+    P process(state, ambient);
+    process.reset();
+    process.setFreeFlow(true);
+    process.setInput(P::kInNormalFlow, 1.0);
+    process.setInput(P::kInWidth, 300.0);
+    process.setInput(P::kInHeightDifference, 40.0);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("gas_flow_air_200C_stack.html",
+                  [&](const std::string& path) { return writeGasFlowReport(path, process); });
+}
+
+TEST_F(ReportBytes, UnwritableFileOrStateWithoutAnalysisIsReported) {
+    water::WaterSteamState steam(water::kModePT, 50.0, 400.0, 1.0);
+    steam.calculate();
+    const std::string missing = (folder_.path() / "missing" / "r.html").string();
+    EXPECT_FALSE(writeSteamTableReport(missing, steam));
+    EXPECT_FALSE(writeGasPropertyReport(folder_.file("gas.html").string(), gas::GasState()));
+}
+
+}  // namespace
+}  // namespace vaporis::ui
