@@ -113,7 +113,8 @@ void readFlowInputs(const Port& port, const FlowControls& c, Process& p, int& er
     if (mode != 1) {
         p.setInput(Process::kInWidth, readPositive(port, kIdFlowWidth, error));
     }
-    if (p.rectangularProfile()) {
+    // A solved diameter sizes a circular tube: the height field is disabled then.
+    if (p.rectangularProfile() && mode != 1) {
         p.setInput(Process::kInHeight, readPositive(port, kIdFlowHeight, error));
     }
     if (mode != 2) {
