@@ -63,6 +63,8 @@ namespace detail {
 
 inline constexpr std::string_view kGroupGasFlowState = "Gas";
 inline constexpr std::string_view kGroupGasFlowFlow = "Flow";
+inline constexpr std::string_view kGroupGasFlowSolve = "Solve for";
+inline constexpr std::string_view kGroupGasFlowUnits = "Units";
 inline constexpr std::string_view kGroupGasFlowTube = "Tube";
 inline constexpr std::string_view kGroupGasFlowAmbience = "Free flow (ambience)";
 inline constexpr std::string_view kGroupGasFlowResults = "Results";
@@ -78,20 +80,22 @@ inline constexpr auto kGasFlowControls = std::to_array<ControlEntry>({
     {kIdGasFlowName, ControlKind::kReadOnlyEdit, "gas analysis:", 3, 0, kGroupGasFlowState, 1,
      false},
     {kIdGasFlowEditAnalysis, ControlKind::kButton, "edit gas analysis", 4, 1, kGroupGasFlowState},
-    {kStaticId, ControlKind::kGroup, kGroupGasFlowFlow, 0, 1, "", 1},
-    {kIdFlowSolveVelocity, ControlKind::kRadio, "solve velocity", 0, 0, kGroupGasFlowFlow},
-    {kIdFlowSolveDiameter, ControlKind::kRadio, "solve diameter", 1, 0, kGroupGasFlowFlow},
-    {kIdFlowSolveFlow, ControlKind::kRadio, "solve flows", 2, 0, kGroupGasFlowFlow},
-    {kIdFlowGivenMass, ControlKind::kRadio, "mass flow given", 3, 0, kGroupGasFlowFlow},
-    {kIdFlowGivenVolume, ControlKind::kRadio, "volumetric flow given", 4, 0, kGroupGasFlowFlow},
-    {kIdGasFlowGivenNormal, ControlKind::kRadio, "normal volumetric flow given", 5, 0,
+    {kStaticId, ControlKind::kGroup, kGroupGasFlowFlow, 1, 0, "", 1},
+    {kStaticId, ControlKind::kGroup, kGroupGasFlowSolve, 0, 1, "", 1},
+    {kIdFlowSolveVelocity, ControlKind::kRadio, "velocity", 0, 0, kGroupGasFlowSolve},
+    {kIdFlowSolveDiameter, ControlKind::kRadio, "diameter", 1, 0, kGroupGasFlowSolve},
+    {kIdFlowSolveFlow, ControlKind::kRadio, "flows", 2, 0, kGroupGasFlowSolve},
+    {kIdFlowGivenMass, ControlKind::kRadio, "mass flow given", 0, 0, kGroupGasFlowFlow},
+    {kIdFlowGivenVolume, ControlKind::kRadio, "volumetric flow given", 1, 0, kGroupGasFlowFlow},
+    {kIdGasFlowGivenNormal, ControlKind::kRadio, "normal volumetric flow given", 2, 0,
      kGroupGasFlowFlow},
-    {kIdFlowPerSecond, ControlKind::kRadio, "kg/s - Nm³/s - m³/s", 6, 0, kGroupGasFlowFlow},
-    {kIdFlowPerHour, ControlKind::kRadio, "kg/h - Nm³/h - m³/h", 7, 0, kGroupGasFlowFlow},
-    {kIdFlowMassFlow, ControlKind::kEdit, "mass flow =", 8, 0, kGroupGasFlowFlow},
-    {kIdFlowVolumeFlow, ControlKind::kEdit, "volumetric flow =", 9, 0, kGroupGasFlowFlow},
-    {kIdFlowNormalFlow, ControlKind::kEdit, "normal volumetric flow =", 10, 0, kGroupGasFlowFlow},
-    {kIdFlowVelocity, ControlKind::kEdit, "flow velocity w [m/s] =", 11, 0, kGroupGasFlowFlow},
+    {kStaticId, ControlKind::kGroup, kGroupGasFlowUnits, 1, 1, "", 1},
+    {kIdFlowPerSecond, ControlKind::kRadio, "kg/s - Nm³/s - m³/s", 0, 0, kGroupGasFlowUnits},
+    {kIdFlowPerHour, ControlKind::kRadio, "kg/h - Nm³/h - m³/h", 1, 0, kGroupGasFlowUnits},
+    {kIdFlowMassFlow, ControlKind::kEdit, "mass flow =", 3, 0, kGroupGasFlowFlow},
+    {kIdFlowVolumeFlow, ControlKind::kEdit, "volumetric flow =", 4, 0, kGroupGasFlowFlow},
+    {kIdFlowNormalFlow, ControlKind::kEdit, "normal volumetric flow =", 5, 0, kGroupGasFlowFlow},
+    {kIdFlowVelocity, ControlKind::kEdit, "flow velocity w [m/s] =", 6, 0, kGroupGasFlowFlow},
     {kStaticId, ControlKind::kGroup, kGroupGasFlowTube, 0, 2, "", 1},
     {kIdFlowCircular, ControlKind::kRadio, "circular", 0, 0, kGroupGasFlowTube},
     {kIdFlowRectangular, ControlKind::kRadio, "rectangular", 1, 0, kGroupGasFlowTube},
@@ -110,7 +114,7 @@ inline constexpr auto kGasFlowControls = std::to_array<ControlEntry>({
     {kIdGasFlowHumidity, ControlKind::kEdit, "relative humidity [%] =", 2, 0,
      kGroupGasFlowAmbience},
     {kIdGasFlowLevel, ControlKind::kEdit, "level above sea [m] =", 3, 0, kGroupGasFlowAmbience},
-    {kStaticId, ControlKind::kGroup, kGroupGasFlowResults, 1, 0, "", 2},
+    {kStaticId, ControlKind::kGroup, kGroupGasFlowResults, 2, 0, "", 3},
     {kIdGasFlowMolarMass, ControlKind::kReadOnlyEdit, "molar mass [kg/kmol] =", 0, 0,
      kGroupGasFlowResults},
     {kIdGasFlowGasConstant, ControlKind::kReadOnlyEdit, "gas constant [J/(kg K)] =", 1, 0,
@@ -145,10 +149,10 @@ inline constexpr auto kGasFlowControls = std::to_array<ControlEntry>({
      kGroupGasFlowResults},
     {kIdGasFlowAtmosphericPressure, ControlKind::kReadOnlyEdit, "atmospheric pressure [mbar] =", 8,
      2, kGroupGasFlowResults},
-    {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 2, 0, "", 3},
-    {kIdFlowOk, ControlKind::kButton, "OK", 3, 0, ""},
-    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1, ""},
-    {kIdFlowBack, ControlKind::kButton, "back", 3, 2, ""},
+    {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 3, 0, "", 3},
+    {kIdFlowOk, ControlKind::kButton, "OK", 4, 0, ""},
+    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 1, ""},
+    {kIdFlowBack, ControlKind::kButton, "back", 4, 2, ""},
 });
 
 }  // namespace detail

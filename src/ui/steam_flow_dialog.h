@@ -52,6 +52,8 @@ namespace detail {
 
 inline constexpr std::string_view kGroupSteamFlowState = "Water / steam";
 inline constexpr std::string_view kGroupSteamFlowFlow = "Flow";
+inline constexpr std::string_view kGroupSteamFlowSolve = "Solve for";
+inline constexpr std::string_view kGroupSteamFlowUnits = "Units";
 inline constexpr std::string_view kGroupSteamFlowTube = "Tube";
 inline constexpr std::string_view kGroupSteamFlowOptional = "Optional";
 inline constexpr std::string_view kGroupSteamFlowResults = "Results";
@@ -70,17 +72,19 @@ inline constexpr auto kSteamFlowControls = std::to_array<ControlEntry>({
      kGroupSteamFlowState},
     {kIdSteamFlowBoilingTemp, ControlKind::kReadOnlyEdit, "boiling temperature [°C] =", 6, 0,
      kGroupSteamFlowState, 1, false},
-    {kStaticId, ControlKind::kGroup, kGroupSteamFlowFlow, 0, 1, "", 1},
-    {kIdFlowSolveVelocity, ControlKind::kRadio, "solve velocity", 0, 0, kGroupSteamFlowFlow},
-    {kIdFlowSolveDiameter, ControlKind::kRadio, "solve diameter", 1, 0, kGroupSteamFlowFlow},
-    {kIdFlowSolveFlow, ControlKind::kRadio, "solve flows", 2, 0, kGroupSteamFlowFlow},
-    {kIdFlowGivenMass, ControlKind::kRadio, "mass flow given", 3, 0, kGroupSteamFlowFlow},
-    {kIdFlowGivenVolume, ControlKind::kRadio, "volumetric flow given", 4, 0, kGroupSteamFlowFlow},
-    {kIdFlowPerSecond, ControlKind::kRadio, "kg/s - m³/s", 5, 0, kGroupSteamFlowFlow},
-    {kIdFlowPerHour, ControlKind::kRadio, "kg/h - m³/h", 6, 0, kGroupSteamFlowFlow},
-    {kIdFlowMassFlow, ControlKind::kEdit, "mass flow =", 7, 0, kGroupSteamFlowFlow},
-    {kIdFlowVolumeFlow, ControlKind::kEdit, "volumetric flow =", 8, 0, kGroupSteamFlowFlow},
-    {kIdFlowVelocity, ControlKind::kEdit, "flow velocity w [m/s] =", 9, 0, kGroupSteamFlowFlow},
+    {kStaticId, ControlKind::kGroup, kGroupSteamFlowFlow, 1, 0, "", 1},
+    {kStaticId, ControlKind::kGroup, kGroupSteamFlowSolve, 0, 1, "", 1},
+    {kIdFlowSolveVelocity, ControlKind::kRadio, "velocity", 0, 0, kGroupSteamFlowSolve},
+    {kIdFlowSolveDiameter, ControlKind::kRadio, "diameter", 1, 0, kGroupSteamFlowSolve},
+    {kIdFlowSolveFlow, ControlKind::kRadio, "flows", 2, 0, kGroupSteamFlowSolve},
+    {kIdFlowGivenMass, ControlKind::kRadio, "mass flow given", 0, 0, kGroupSteamFlowFlow},
+    {kIdFlowGivenVolume, ControlKind::kRadio, "volumetric flow given", 1, 0, kGroupSteamFlowFlow},
+    {kStaticId, ControlKind::kGroup, kGroupSteamFlowUnits, 1, 1, "", 1},
+    {kIdFlowPerSecond, ControlKind::kRadio, "kg/s - m³/s", 0, 0, kGroupSteamFlowUnits},
+    {kIdFlowPerHour, ControlKind::kRadio, "kg/h - m³/h", 1, 0, kGroupSteamFlowUnits},
+    {kIdFlowMassFlow, ControlKind::kEdit, "mass flow =", 2, 0, kGroupSteamFlowFlow},
+    {kIdFlowVolumeFlow, ControlKind::kEdit, "volumetric flow =", 3, 0, kGroupSteamFlowFlow},
+    {kIdFlowVelocity, ControlKind::kEdit, "flow velocity w [m/s] =", 4, 0, kGroupSteamFlowFlow},
     {kStaticId, ControlKind::kGroup, kGroupSteamFlowTube, 0, 2, "", 1},
     {kIdFlowCircular, ControlKind::kRadio, "circular", 0, 0, kGroupSteamFlowTube},
     {kIdFlowRectangular, ControlKind::kRadio, "rectangular", 1, 0, kGroupSteamFlowTube},
@@ -92,7 +96,7 @@ inline constexpr auto kSteamFlowControls = std::to_array<ControlEntry>({
     {kIdFlowRoughness, ControlKind::kEdit, "roughness k [mm] =", 0, 0, kGroupSteamFlowOptional},
     {kIdFlowTubeLength, ControlKind::kEdit, "tube length [m] =", 1, 0, kGroupSteamFlowOptional},
     {kIdFlowZeta, ControlKind::kEdit, "additional zeta [-] =", 2, 0, kGroupSteamFlowOptional},
-    {kStaticId, ControlKind::kGroup, kGroupSteamFlowResults, 1, 0, "", 2},
+    {kStaticId, ControlKind::kGroup, kGroupSteamFlowResults, 2, 0, "", 3},
     {kIdSteamFlowDensity, ControlKind::kReadOnlyEdit, "density [kg/m³] =", 0, 0,
      kGroupSteamFlowResults},
     {kIdSteamFlowViscosity, ControlKind::kReadOnlyEdit, "dynamic viscosity [10⁻⁶ Pa s] =", 1, 0,
@@ -119,10 +123,10 @@ inline constexpr auto kSteamFlowControls = std::to_array<ControlEntry>({
      kGroupSteamFlowResults},
     {kIdSteamFlowHeatTransfer, ControlKind::kReadOnlyEdit, "heat transfer [W/(m² K)] =", 5, 2,
      kGroupSteamFlowResults},
-    {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 2, 0, "", 3},
-    {kIdFlowOk, ControlKind::kButton, "OK", 3, 0, ""},
-    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1, ""},
-    {kIdFlowBack, ControlKind::kButton, "back", 3, 2, ""},
+    {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 3, 0, "", 3},
+    {kIdFlowOk, ControlKind::kButton, "OK", 4, 0, ""},
+    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 1, ""},
+    {kIdFlowBack, ControlKind::kButton, "back", 4, 2, ""},
 });
 
 }  // namespace detail
