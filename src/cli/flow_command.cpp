@@ -176,6 +176,7 @@ struct GivenFlow {
     int input = -1;
     const NumberOption* option = nullptr;
     const char* name = "";
+    const char* choices = "";  //!< the flow options of the command, for its messages
 };
 
 // Stores the pipe options into a process that was reset; `flow` is the given flow.
@@ -192,7 +193,7 @@ void applyPipe(Process& process, const PipeArguments& a, const GivenFlow& flow,
                    mode != processes::kSolveVelocity);
     requireExactly(command, "--diameter (or --width and --height)",
                    a.diameter.value() || rectangular, mode != processes::kSolveDiameter);
-    requireExactly(command, "the flow", flow.option != nullptr, mode != processes::kSolveFlow);
+    requireExactly(command, flow.choices, flow.option != nullptr, mode != processes::kSolveFlow);
     if (a.velocity.value()) {
         process.setInput(Process::kInVelocity, positive(command, "--velocity", a.velocity));
     }
@@ -216,14 +217,14 @@ void applyPipe(Process& process, const PipeArguments& a, const GivenFlow& flow,
     process.setInput(Process::kInZeta, notNegative(command, "--zeta", a.zeta, 0.0));
 }
 
-GivenFlow givenFlow(const PipeArguments& a, int massInput, int volumeInput) {
+GivenFlow givenFlow(const PipeArguments& a, int massInput, int volumeInput, const char* choices) {
     if (a.massFlow.value()) {
-        return {massInput, &a.massFlow, "--mass-flow"};
+        return {massInput, &a.massFlow, "--mass-flow", choices};
     }
     if (a.volumeFlow.value()) {
-        return {volumeInput, &a.volumeFlow, "--volume-flow"};
+        return {volumeInput, &a.volumeFlow, "--volume-flow", choices};
     }
-    return {};
+    return {.choices = choices};
 }
 
 water::WaterSteamState steamState(const SteamFlowArguments& a) {
@@ -254,7 +255,8 @@ int runSteamFlow(const SteamFlowArguments& a) {
     SteamFlowProcess process(state);
     process.reset();
     applyPipe(process, a.pipe,
-              givenFlow(a.pipe, SteamFlowProcess::kInMassFlow, SteamFlowProcess::kInVolumeFlow),
+              givenFlow(a.pipe, SteamFlowProcess::kInMassFlow, SteamFlowProcess::kInVolumeFlow,
+                        "--mass-flow or --volume-flow"),
               kCommand);
     if (!tell(ui::steamFlowMessage(process.calculate()))) {
         return kExitInputStatus;
@@ -297,9 +299,10 @@ int runGasFlow(const GasFlowArguments& a) {
     AmbientData ambient;
     GasFlowProcess process(state, ambient);
     process.reset();
-    GivenFlow flow = givenFlow(a.pipe, GasFlowProcess::kInMassFlow, GasFlowProcess::kInVolumeFlow);
+    GivenFlow flow = givenFlow(a.pipe, GasFlowProcess::kInMassFlow, GasFlowProcess::kInVolumeFlow,
+                               "--mass-flow, --volume-flow or --normal-flow");
     if (a.normalFlow.value()) {
-        flow = {GasFlowProcess::kInNormalFlow, &a.normalFlow, "--normal-flow"};
+        flow = {GasFlowProcess::kInNormalFlow, &a.normalFlow, "--normal-flow", flow.choices};
     }
     applyPipe(process, a.pipe, flow, kCommand);
     applyDraft(process, a);
