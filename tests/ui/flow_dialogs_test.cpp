@@ -1,7 +1,9 @@
+#include <array>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
@@ -217,6 +219,29 @@ TEST_F(GasFlow, SupersonicShowsTheDerivedValuesOnly) {
     EXPECT_TRUE(shown(kIdGasFlowMach));
     EXPECT_TRUE(shown(kIdFlowMassFlow));
     EXPECT_FALSE(shown(kIdGasFlowReynolds));
+}
+
+TEST_F(GasFlow, EditingTheAnalysisClearsTheResultsAndTheDerivedFlows) {
+    ambience("", "", "", "");
+    ASSERT_TRUE(shown(kIdGasFlowTotalDrop));
+    dialog_.command(kIdGasFlowEditAnalysis);
+    ASSERT_EQ(port_.children().size(), 1U);
+    EXPECT_FALSE(shown(kIdGasFlowTotalDrop));
+    EXPECT_FALSE(shown(kIdFlowMassFlow));
+    EXPECT_FALSE(shown(kIdFlowVelocity));
+    EXPECT_TRUE(shown(kIdFlowNormalFlow));
+}
+
+TEST_F(GasFlow, GasBelowItsDewPointIsRefused) {
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kWaterVapor] = 20.0;
+    percent[gas::kNitrogen] = 80.0;
+    analysis_.setFromVolumePercent(percent);
+    port_.typeText(kIdGasFlowTemperature, "30");
+    ambience("", "", "", "");
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].caption, kCaptionError);
+    EXPECT_FALSE(shown(kIdGasFlowTotalDrop));
 }
 
 }  // namespace
