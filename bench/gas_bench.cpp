@@ -1,9 +1,10 @@
 // Gas engine benchmarks: the mixture functions, the inverse and the full gas state for
-// dry air and a typical flue gas, and the condensation loop below the dew point.
+// dry air and a typical flue gas, and gas plus condensate below the dew point.
 #include <array>
 
 #include <benchmark/benchmark.h>
 
+#include "engine/gas/condensation.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
 
@@ -83,6 +84,22 @@ void enthalpyWithCondensationBench(benchmark::State& state) {
     }
 }
 
+// The condensing inverses, fed the value of the flue gas at 1 bar and 30 °C (dew point 49 °C).
+using CondensingFunction = double (*)(const GasAnalysis&, double, double, double&, double&, int&);
+
+void condensingInverseBench(benchmark::State& state, CondensingFunction forward,
+                            CondensingFunction inverse) {
+    const GasAnalysis analysis = flueGas();
+    double water = 0.0;
+    double condensation = 0.0;
+    int status = 0;
+    double value = forward(analysis, 1.0, 30.0, water, condensation, status);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(inverse(analysis, 1.0, value, water, condensation, status));
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(mixtureBench, cpAir, vaporis::gas::mixtureCp, false)->Name("gas/mixtureCp/air");
@@ -96,3 +113,9 @@ BENCHMARK(temperatureFromEnthalpyBench)->Name("gas/temperatureFromEnthalpy/flueG
 BENCHMARK_CAPTURE(gasStateBench, air, false)->Name("gas/state/air");
 BENCHMARK_CAPTURE(gasStateBench, flueGas, true)->Name("gas/state/flueGas");
 BENCHMARK(enthalpyWithCondensationBench)->Name("gas/enthalpyWithCondensation/flueGas");
+BENCHMARK_CAPTURE(condensingInverseBench, enthalpy, vaporis::gas::enthalpyWithCondensation,
+                  vaporis::gas::temperatureFromEnthalpy)
+    ->Name("gas/temperatureFromEnthalpy/condensing");
+BENCHMARK_CAPTURE(condensingInverseBench, entropy, vaporis::gas::entropyWithCondensation,
+                  vaporis::gas::temperatureFromEntropy)
+    ->Name("gas/temperatureFromEntropy/condensing");

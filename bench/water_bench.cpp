@@ -25,6 +25,14 @@ void temperatureFromPHBench(benchmark::State& state, double p, double h) {
     }
 }
 
+void temperatureFromPSBench(benchmark::State& state, double p, double s) {
+    for (auto _ : state) {
+        int status = -1;
+        benchmark::DoNotOptimize(vaporis::water::temperatureFromPS(p, s, status));
+        benchmark::DoNotOptimize(status);
+    }
+}
+
 void steamStateBench(benchmark::State& state, int mode, double p, double t, double x) {
     for (auto _ : state) {
         WaterSteamState steam(mode, p, t, x);
@@ -39,10 +47,14 @@ BENCHMARK_CAPTURE(enthalpyBench, region1, 30.0, 26.85)->Name("water/enthalpy/reg
 BENCHMARK_CAPTURE(enthalpyBench, region2, 50.0, 400.0)->Name("water/enthalpy/region2");
 BENCHMARK_CAPTURE(enthalpyBench, region3, 255.837018, 376.85)->Name("water/enthalpy/region3");
 BENCHMARK_CAPTURE(enthalpyBench, region5, 5.0, 1226.85)->Name("water/enthalpy/region5");
+BENCHMARK_CAPTURE(temperatureFromPHBench, region1, 100.0, 500.0)
+    ->Name("water/temperatureFromPH/region1");
 BENCHMARK_CAPTURE(temperatureFromPHBench, region2, 50.0, 3196.59)
     ->Name("water/temperatureFromPH/region2");
 BENCHMARK_CAPTURE(temperatureFromPHBench, twoPhase, 1.0, 1500.0)
     ->Name("water/temperatureFromPH/twoPhase");
+BENCHMARK_CAPTURE(temperatureFromPSBench, region2, 50.0, 6.6481)
+    ->Name("water/temperatureFromPS/region2");
 BENCHMARK_CAPTURE(steamStateBench, region2, vaporis::water::kModePT, 50.0, 400.0, 1.0)
     ->Name("water/state/region2");
 BENCHMARK_CAPTURE(steamStateBench, region3, vaporis::water::kModePT, 250.0, 380.0, 1.0)

@@ -1,5 +1,6 @@
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QStringList>
@@ -7,6 +8,7 @@
 #include "app/main_menu.h"
 #include "app/module_objects.h"
 #include "app/screenshots.h"
+#include "ui/qt/offscreen_screen.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_validity_window.h"
@@ -31,8 +33,9 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: vaporis [--screenshots DIRECTORY]\n", stderr);
         return 2;
     }
-    if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<vaporis::ui::OffscreenLaptopScreen> offscreen;
+    if (screenshots) {
+        offscreen.emplace();
     }
     QApplication application(argc, argv);
     // Qt has set the C library's locale from the desktop; numbers keep their decimal point.

@@ -3,9 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "ui/gas_property_dialog.h"
-#include "ui/information_dialog.h"
-#include "ui/steam_table_dialog.h"
+#include "app/module_registry.h"
 
 namespace vaporis::app {
 namespace {
@@ -13,22 +11,29 @@ namespace {
 using ui::ControlEntry;
 using ui::ControlKind;
 
-// Buttons of modules that are not built yet start disabled.
+// A module's button is enabled when its module is registered with a window.
 constexpr auto kControls = std::to_array<ControlEntry>({
     {ui::kStaticId, ControlKind::kPicture, "steam", 0, 0, ""},
     {ui::kStaticId, ControlKind::kPicture, "flame", 0, 1, ""},
-    {kIdSteamTable, ControlKind::kButton, "steam table", 1, 0, ""},
+    {kIdSteamTable, ControlKind::kButton, "steam table", 1, 0, "", 1,
+     menuButtonEnabled(kIdSteamTable)},
     {kIdSteamThermalProcess, ControlKind::kButton, "thermal processes    water / steam", 2, 0, "",
-     1, false},
+     1, menuButtonEnabled(kIdSteamThermalProcess)},
     {kIdSteamFlowProcess, ControlKind::kButton, "       flow processes            water / steam   ",
-     3, 0, "", 1, false},
-    {kIdLoadCalculation, ControlKind::kButton, "load calculation", 4, 0, "", 1, false},
-    {kIdInformation, ControlKind::kButton, "information / license agreements", 5, 0, ""},
-    {kIdGasProperties, ControlKind::kButton, "fluid properties of gases", 1, 1, ""},
-    {kIdGasThermalProcess, ControlKind::kButton, "thermal processes gases", 2, 1, "", 1, false},
-    {kIdGasFlowProcess, ControlKind::kButton, "flow processes gases", 3, 1, "", 1, false},
-    {kIdSaveCalculation, ControlKind::kButton, "save calculation", 4, 1, "", 1, false},
-    {kIdTools, ControlKind::kButton, "tools", 5, 1, "", 1, false},
+     3, 0, "", 1, menuButtonEnabled(kIdSteamFlowProcess)},
+    {kIdLoadCalculation, ControlKind::kButton, "load calculation", 4, 0, "", 1,
+     menuButtonEnabled(kIdLoadCalculation)},
+    {kIdInformation, ControlKind::kButton, "information / license agreements", 5, 0, "", 1,
+     menuButtonEnabled(kIdInformation)},
+    {kIdGasProperties, ControlKind::kButton, "fluid properties of gases", 1, 1, "", 1,
+     menuButtonEnabled(kIdGasProperties)},
+    {kIdGasThermalProcess, ControlKind::kButton, "thermal processes gases", 2, 1, "", 1,
+     menuButtonEnabled(kIdGasThermalProcess)},
+    {kIdGasFlowProcess, ControlKind::kButton, "flow processes gases", 3, 1, "", 1,
+     menuButtonEnabled(kIdGasFlowProcess)},
+    {kIdSaveCalculation, ControlKind::kButton, "save calculation", 4, 1, "", 1,
+     menuButtonEnabled(kIdSaveCalculation)},
+    {kIdTools, ControlKind::kButton, "tools", 5, 1, "", 1, menuButtonEnabled(kIdTools)},
     {kIdExitProgram, ControlKind::kButton, "exit program", 6, 0, "", 2},
 });
 
@@ -41,30 +46,16 @@ ui::DialogFactory mainMenuFactory(ModuleObjects& objects) {
 }
 
 void MainMenu::command(int id) {
-    switch (id) {
-        case kIdSteamTable:
-            port_.runModal(ui::kSteamTableTemplate, [this](ui::Port& port) {
-                return std::make_unique<ui::SteamTableDialog>(port, objects_.steamState1,
-                                                              objects_.flags);
-            });
-            break;
-        case kIdGasProperties:
-            port_.runModal(ui::kGasPropertyTemplate, [this](ui::Port& port) {
-                return std::make_unique<ui::GasPropertyDialog>(
-                    port, objects_.gasState1, objects_.gasAnalysis, objects_.flags);
-            });
-            break;
-        case kIdInformation:
-            port_.runModal(ui::kInformationTemplate, [](ui::Port& port) {
-                return std::make_unique<ui::InformationDialog>(port);
-            });
-            break;
-        case kIdExitProgram:
-            port_.endDialog(kIdExitProgram);
-            break;
-        default:
-            break;
+    if (id == kIdExitProgram) {
+        port_.endDialog(kIdExitProgram);
+        return;
     }
+    const ModuleRow* row = moduleOfMenuButton(id);
+    if (row == nullptr || !row->enabled()) {
+        return;
+    }
+    port_.runModal(*row->layout,
+                   [this, row](ui::Port& port) { return row->makeLogic(port, objects_); });
 }
 
 }  // namespace vaporis::app

@@ -7,60 +7,39 @@
 #include <QPixmap>
 
 #include "app/main_menu.h"
-#include "engine/water/water_steam_state.h"
-#include "ui/gas_analysis_dialog.h"
-#include "ui/gas_property_dialog.h"
-#include "ui/information_dialog.h"
+#include "app/module_registry.h"
 #include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
-#include "ui/steam_results_dialog.h"
-#include "ui/steam_table_dialog.h"
 
 namespace vaporis::app {
 namespace {
 
-using ui::DialogFactory;
-using ui::DialogTemplate;
-using ui::Port;
 using ui::QtDialogHost;
 
 bool saveWindow(QWidget& window, const QDir& directory, const QString& name) {
     window.show();
     QApplication::processEvents();
-    const bool saved = window.grab().save(directory.filePath(name), "PNG");
+    const bool saved = window.grab().save(directory.filePath(name + ".png"), "PNG");
     window.hide();
     return saved;
 }
 
-bool saveDialog(const DialogTemplate& layout, const DialogFactory& makeLogic,
-                QWidget& validityWindow, const QDir& directory, const QString& name) {
-    QtDialogHost host(layout, makeLogic, &validityWindow);
-    return saveWindow(host.window(), directory, name);
-}
-
-void calculateReferenceState(water::WaterSteamState& state) {
-    state.reset();
-    state.setMode(water::kModePT);
-    state.setPressure(50.0);
-    state.setTemperature(400.0);
-    state.calculate();
-}
-
-// The gas-property dialog after OK on gas state 1, every result field filled.
-bool saveCalculatedGasProperties(ModuleObjects& objects, QWidget& validityWindow,
-                                 const QDir& directory) {
+bool saveModule(const ModuleRow& row, ModuleObjects& objects, QWidget& validityWindow,
+                const QDir& directory) {
     ui::DialogLogic* logic = nullptr;
     QtDialogHost host(
-        ui::kGasPropertyTemplate,
-        [&objects, &logic](Port& port) {
-            auto dialog = std::make_unique<ui::GasPropertyDialog>(
-                port, objects.gasState1, objects.gasAnalysis, objects.flags);
-            logic = dialog.get();
-            return dialog;
+        *row.layout,
+        [&](ui::Port& port) {
+            std::unique_ptr<ui::DialogLogic> made = row.makeLogic(port, objects);
+            logic = made.get();
+            return made;
         },
         &validityWindow);
-    logic->command(ui::kIdGasOk);
-    return saveWindow(host.window(), directory, QStringLiteral("gas-properties.png"));
+    if (row.pictureCommand != 0) {
+        logic->command(row.pictureCommand);
+    }
+    return saveWindow(host.window(), directory, ui::toQString(row.pictureName));
 }
 
 }  // namespace
@@ -71,34 +50,15 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
         return false;
     }
     ui::QtValidityWindow validity;
-    QWidget& validityWindow = validity.window();
-    bool saved = saveDialog(kMainMenuTemplate, mainMenuFactory(objects), validityWindow, target,
-                            QStringLiteral("main-menu.png"));
-    saved &= saveDialog(
-        ui::kSteamTableTemplate,
-        [&objects](Port& port) {
-            return std::make_unique<ui::SteamTableDialog>(port, objects.steamState1, objects.flags);
-        },
-        validityWindow, target, QStringLiteral("steam-table.png"));
-    calculateReferenceState(objects.steamState1);
-    saved &= saveDialog(
-        ui::kSteamResultsTemplate,
-        [&objects](Port& port) {
-            return std::make_unique<ui::SteamResultsDialog>(port, objects.steamState1);
-        },
-        validityWindow, target, QStringLiteral("steam-results.png"));
-    saved &= saveCalculatedGasProperties(objects, validityWindow, target);
-    saved &= saveDialog(
-        ui::kGasAnalysisTemplate,
-        [&objects](Port& port) {
-            return std::make_unique<ui::GasAnalysisDialog>(port, objects.gasAnalysis);
-        },
-        validityWindow, target, QStringLiteral("gas-analysis.png"));
-    saved &= saveWindow(validityWindow, target, QStringLiteral("validity.png"));
-    saved &= saveDialog(
-        ui::kInformationTemplate,
-        [](Port& port) { return std::make_unique<ui::InformationDialog>(port); }, validityWindow,
-        target, QStringLiteral("information.png"));
+    // The results window shows the state as the steam table leaves it after OK.
+    objects.steamState1.calculate();
+    QtDialogHost menu(kMainMenuTemplate, mainMenuFactory(objects), &validity.window());
+    bool saved = saveWindow(menu.window(), target, QStringLiteral("main-menu"));
+    for (const ModuleRow& row : kModules) {
+        if (row.enabled()) {
+            saved &= saveModule(row, objects, validity.window(), target);
+        }
+    }
     return saved;
 }
 

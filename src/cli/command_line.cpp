@@ -1,15 +1,17 @@
 #include "cli/command_line.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_error.h"
+#include "cli/command_options.h"
 #include "cli/flow_command.h"
 #include "cli/gas_command.h"
-#include "cli/option_helpers.h"
+#include "cli/process_command.h"
 #include "cli/steam_command.h"
 #include "cli/version.h"
 
@@ -20,6 +22,24 @@ namespace {
 constexpr const char* kDescription =
     "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
     "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
+
+// --json, --html and --batch; a batch takes none of the single-state options.
+void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
+                      std::initializer_list<const NumberOption*> stateInputs) {
+    auto* json = command.add_flag("--json", output.json, "print one JSON object");
+    auto* batch = command.add_flag("--batch", output.batch,
+                                   "read CSV from stdin (header: two input names), write CSV");
+    batch->excludes(json);
+    if (withHtml) {
+        batch->excludes(
+            command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
+                ->type_name("FILE")
+                ->check(kNotEmpty));
+    }
+    for (const NumberOption* input : stateInputs) {
+        batch->excludes(input->option);
+    }
+}
 
 struct SteamArguments {
     NumberOption p, t, x;
@@ -32,7 +52,7 @@ struct SteamPhArguments {
 };
 
 struct GasArguments {
-    NumberOption p, t, h;
+    NumberOption p, t, h, s;
     GasOptions options;
 };
 
@@ -40,6 +60,7 @@ struct Arguments {
     SteamArguments steam;
     SteamPhArguments steamPh;
     GasArguments gas;
+    ProcessArguments process;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -50,7 +71,7 @@ void addSteam(CLI::App& app, SteamArguments& a) {
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
-    addOutputOptions(*command, a.options.output, true, true, {&a.p, &a.t, &a.x});
+    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.x});
 }
 
 void addSteamPh(CLI::App& app, SteamPhArguments& a) {
@@ -58,7 +79,16 @@ void addSteamPh(CLI::App& app, SteamPhArguments& a) {
         "steam-ph", "temperature (or boiling temperature and steam quality) from p and h");
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
-    addOutputOptions(*command, a.options.output, false, true, {&a.p, &a.h});
+    addOutputOptions(*command, a.options.output, false, {&a.p, &a.h});
+}
+
+// --condensation and the entropy it accepts as an input; gas plus condensate has no report.
+void addCondensingOptions(CLI::App& command, GasArguments& a) {
+    auto* condensation = command.add_flag(
+        "--condensation", a.options.condensation,
+        "below the dew point: gas plus condensate (h, s and condensate; --s accepted)");
+    addNumber(command, a.s, "--s", "specific entropy [kJ/(kg K)] (with --condensation)");
+    a.s.option->needs(condensation)->excludes(a.t.option)->excludes(a.h.option);
 }
 
 void addGas(CLI::App& app, GasArguments& a) {
@@ -68,8 +98,10 @@ void addGas(CLI::App& app, GasArguments& a) {
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     a.t.option->excludes(a.h.option);
+    addCondensingOptions(*command, a);
     addGasAnalysisOptions(*command, a.options.analysis);
-    addOutputOptions(*command, a.options.output, true, true, {&a.p, &a.t, &a.h});
+    addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h, &a.s});
+    command->get_option("--html")->excludes(command->get_option("--condensation"));
 }
 
 // CLI11 texts may span lines; the usage error is one line.
@@ -104,6 +136,9 @@ int runParsed(const CLI::App& app, Arguments& a) {
         a.steam.options.x = a.steam.x.value();
         return runSteam(a.steam.options);
     }
+    if (app.got_subcommand("process")) {
+        return runProcess(a.process);
+    }
     if (app.got_subcommand("steam-ph")) {
         a.steamPh.options.p = a.steamPh.p.value();
         a.steamPh.options.h = a.steamPh.h.value();
@@ -112,6 +147,7 @@ int runParsed(const CLI::App& app, Arguments& a) {
     a.gas.options.p = a.gas.p.value();
     a.gas.options.t = a.gas.t.value();
     a.gas.options.h = a.gas.h.value();
+    a.gas.options.s = a.gas.s.value();
     return runGas(a.gas.options);
 }
 
@@ -125,10 +161,11 @@ int runCommandLine(int argc, const char* const* argv) {
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
     addGas(app, arguments.gas);
+    addProcessCommand(app, arguments.process);
     const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph, gas, flow or ambient)");
+                          "\" (use steam, steam-ph, gas, process, flow or ambient)");
     }
     try {
         app.parse(argc, argv);

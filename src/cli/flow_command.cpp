@@ -9,9 +9,10 @@
 
 #include "cli/ambient_command.h"
 #include "cli/command_error.h"
+#include "cli/command_options.h"
 #include "cli/flow_output.h"
 #include "cli/json_output.h"
-#include "cli/option_helpers.h"
+#include "cli/output_options.h"
 #include "cli/text_table.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
@@ -78,7 +79,10 @@ void addPipeOptions(CLI::App& command, PipeArguments& a) {
     addNumber(command, a.roughness, "--roughness", "wall roughness k [mm] (default 0.06)");
     addNumber(command, a.length, "--length", "tube length [m] (default 30)");
     addNumber(command, a.zeta, "--zeta", "additional resistance coefficient zeta [-]");
-    addOutputOptions(command, a.output, true, false);
+    command.add_flag("--json", a.output.json, "print one JSON object");
+    command.add_option("--html", a.output.htmlPath, "also write the HTML report to FILE")
+        ->type_name("FILE")
+        ->check(kNotEmpty);
 }
 
 // --help lists the JSON keys under each command.

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "cli/command_error.h"
 #include "cli/csv_batch.h"
+#include "cli/gas_condensing.h"
 #include "cli/json_output.h"
 #include "cli/number_io.h"
 #include "cli/text_table.h"
@@ -159,10 +161,62 @@ std::size_t statePair(const GasOptions& options) {
     if (!options.p) {
         throw ArgumentError("gas: --p is required");
     }
-    if (!options.t && !options.h) {
-        throw ArgumentError("gas: --t or --h is required");
+    if (!options.t && !options.h && !options.s) {
+        throw ArgumentError(options.condensation ? "gas: --t, --h or --s is required"
+                                                 : "gas: --t or --h is required");
     }
-    return options.t ? kByTemperature : kByTemperature + 1;
+    return options.t ? kGivenT : (options.h ? kGivenH : kGivenS);
+}
+
+// With --condensation a row may give s: the gas state is then the one at the temperature found.
+void appendCondensingRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
+                         std::string& out) {
+    const CondensingState condensing =
+        condensingState(analysis, p, static_cast<CondensingInput>(pair), value);
+    if (pair != kGivenS) {
+        appendGasRow(analysis, pair, p, value, out);
+    } else if (temperatureKnown(condensing)) {
+        appendGasRow(analysis, kGivenT, p, condensing.t, out);
+    } else {
+        appendNumber(out, p);
+        appendNextField(out, condensing.t, false);
+        appendNextField(out, condensing.tStatus);
+        for (int k = 0; k < gas::kGasPropertyCount; ++k) {
+            appendNextField(out, 0.0, false);
+        }
+    }
+    appendCondensingFields(condensing, out);
+}
+
+// Below its dew point the gas is taken as gas plus condensate: the dialog's refusal of the
+// single gas state is no error then, and the condensing values follow the state's table.
+int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& options,
+                       std::size_t pair, double value) {
+    const CondensingState condensing =
+        condensingState(analysis, *options.p, static_cast<CondensingInput>(pair), value);
+    if (pair == kGivenS && !temperatureKnown(condensing)) {
+        writeText(stderr, "gas: no temperature has this entropy at this pressure (status " +
+                              std::to_string(condensing.tStatus) + ")\n");
+        return kExitInputStatus;
+    }
+    const GasResult result = pair == kGivenS
+                                 ? computeGas(analysis, kGivenT, *options.p, condensing.t)
+                                 : computeGas(analysis, pair, *options.p, value);
+    const bool condensingValid = gas::isValidStatus(condensing.hStatus);
+    if (!result.message.empty() && !(condensingValid && result.status == gas::kCondensation)) {
+        writeText(stderr, result.message + '\n');
+    }
+    if (!result.valid && !condensingValid) {
+        return kExitInputStatus;
+    }
+    if (options.output.json) {
+        nlohmann::ordered_json document = gasJson(result);
+        document["condensing"] = condensingJson(condensing);
+        printJson(document);
+    } else {
+        writeText(stdout, gasTable(result) + '\n' + condensingTable(condensing));
+    }
+    return kExitOk;
 }
 
 // A single state outside the range where the formulations are close says so on stderr.
@@ -180,17 +234,25 @@ int runGas(const GasOptions& options) {
         const std::string header =
             csvHeader({kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn},
                       ui::kGasPropertyCatalogue);
+        const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
+        const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         runBatch(stdin, stdout,
-                 {"gas", kGasInputs, header,
-                  [&analysis](std::size_t pair, double p, double value, std::string& out) {
-                      appendGasRow(analysis, pair, p, value, out);
+                 {"gas",
+                  options.condensation ? std::span<const InputColumns>(kCondensingInputs)
+                                       : std::span<const InputColumns>(kGasInputs),
+                  options.condensation ? condensingHeader : header,
+                  [&analysis, row](std::size_t pair, double p, double value, std::string& out) {
+                      row(analysis, pair, p, value, out);
                   }});
         return kExitOk;
     }
     const std::size_t pair = statePair(options);
-    const GasResult result =
-        computeGas(analysis, pair, *options.p, pair == kByTemperature ? *options.t : *options.h);
+    const double value = pair == kGivenT ? *options.t : (pair == kGivenH ? *options.h : *options.s);
     warnAboutPressure(*options.p);
+    if (options.condensation) {
+        return runCondensingState(analysis, options, pair, value);
+    }
+    const GasResult result = computeGas(analysis, pair, *options.p, value);
     if (!result.message.empty()) {
         writeText(stderr, result.message + '\n');
     }

@@ -7,11 +7,15 @@
 
 namespace vaporis::app {
 
-//! Inputs of `vaporis-cli gas`: p [bar] with t [°C] or h [kJ/kg], and the analysis.
+//! Inputs of `vaporis-cli gas`: p [bar] with t [°C], h [kJ/kg] or (with condensation)
+//! s [kJ/(kg K)], and the analysis; condensation takes a gas below its dew point as gas plus
+//! condensate.
 struct GasOptions {
     std::optional<double> p;
     std::optional<double> t;
     std::optional<double> h;
+    std::optional<double> s;
+    bool condensation = false;
     GasAnalysisOptions analysis;
     OutputOptions output;
 };

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "engine/gas/component_data.h"
+#include "engine/gas/condensation.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"

@@ -15,6 +15,7 @@ enum class ControlKind {
     kStatic,        //!< fixed text
     kPicture,       //!< a drawn picture; the text names it ("steam", "flame")
     kGroup,         //!< group box; its text is the caption that member controls name
+    kCanvas,        //!< a drawing area that shows the display list the logic hands it
 };
 
 //! One control of a dialog template. Every control sits in a grid cell: controls whose

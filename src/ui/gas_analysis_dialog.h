@@ -90,14 +90,18 @@ inline constexpr auto kComponentRows = std::to_array<ComponentRow>({
 });
 static_assert(kComponentRows.size() == gas::kComponentCount);
 
-inline constexpr int kSumRow = gas::kComponentCount;
+// The components stand in two columns of rows, so that the window fits a laptop screen; the
+// sum and its difference to 100 % under them.
+inline constexpr int kComponentColumnRows = gas::kComponentCount / 2;
+inline constexpr int kSumRow = kComponentColumnRows;
+inline constexpr int kSecondColumn = 3;
 
 // id, kind, UTF-8 text, row, column, group box, column span
 inline constexpr auto kAnalysisFixedControls = std::to_array<ControlEntry>({
     {kStaticId, ControlKind::kGroup, kGroupComponents, 0, 0, ""},
     {kIdPercentSum, ControlKind::kReadOnlyEdit, "sum", kSumRow, 1, kGroupComponents},
-    {kIdPercentDifference, ControlKind::kReadOnlyEdit, "difference to 100%", kSumRow + 1, 1,
-     kGroupComponents},
+    {kIdPercentDifference, ControlKind::kReadOnlyEdit, "difference to 100%", kSumRow,
+     kSecondColumn + 1, kGroupComponents},
     {kStaticId, ControlKind::kGroup, kGroupOperations, 0, 1, ""},
     {kStaticId, ControlKind::kGroup, kGroupBasis, 0, 0, kGroupOperations, 2},
     {kIdMassBasis, ControlKind::kRadio, "mass fraction x", 0, 0, kGroupBasis},
@@ -108,14 +112,14 @@ inline constexpr auto kAnalysisFixedControls = std::to_array<ControlEntry>({
     {kIdAnalysisTemperature, ControlKind::kEdit, "temperature t [°C] =", 3, 0, kGroupOperations},
     {kIdAnalysisDewPoint, ControlKind::kReadOnlyEdit, "H2O-dew point [°C] =", 4, 0,
      kGroupOperations},
-    {kIdHumidify, ControlKind::kButton, "gas - p, t and rel. humidity", 5, 0, kGroupOperations, 2},
-    {kIdDryGas, ControlKind::kButton, "dry gas", 6, 0, kGroupOperations, 2},
-    {kIdScaleTo100, ControlKind::kButton, "scale up to 100%", 7, 0, kGroupOperations, 2},
-    {kIdChangeBy, ControlKind::kButton, "change component by VALUE", 8, 0, kGroupOperations, 2},
-    {kIdChangeTo, ControlKind::kButton, "change component to VALUE", 9, 0, kGroupOperations, 2},
-    {kIdDeleteAnalysis, ControlKind::kButton, "delete gas analysis", 10, 0, kGroupOperations, 2},
-    {kIdMixMass, ControlKind::kButton, "mix gas 1kg : VALUE [kg]", 11, 0, kGroupOperations, 2},
-    {kIdMixVolume, ControlKind::kButton, "mix gas 1m³ : VALUE [m³]", 12, 0, kGroupOperations, 2},
+    {kIdHumidify, ControlKind::kButton, "gas - p, t and rel. humidity", 5, 0, kGroupOperations},
+    {kIdDryGas, ControlKind::kButton, "dry gas", 5, 1, kGroupOperations},
+    {kIdScaleTo100, ControlKind::kButton, "scale up to 100%", 6, 0, kGroupOperations},
+    {kIdChangeBy, ControlKind::kButton, "change component by VALUE", 6, 1, kGroupOperations},
+    {kIdChangeTo, ControlKind::kButton, "change component to VALUE", 7, 0, kGroupOperations},
+    {kIdDeleteAnalysis, ControlKind::kButton, "delete gas analysis", 7, 1, kGroupOperations},
+    {kIdMixMass, ControlKind::kButton, "mix gas 1kg : VALUE [kg]", 8, 0, kGroupOperations},
+    {kIdMixVolume, ControlKind::kButton, "mix gas 1m³ : VALUE [m³]", 8, 1, kGroupOperations},
     {kStaticId, ControlKind::kGroup, kGroupAnalysisFile, 1, 0, "", 2},
     {kIdGasNotation, ControlKind::kReadOnlyEdit, "gas notation", 0, 0, kGroupAnalysisFile, 2},
     {kIdLoadAnalysis, ControlKind::kButton, "load gas analysis", 0, 3, kGroupAnalysisFile},
@@ -129,19 +133,21 @@ constexpr auto makeGasAnalysisControls() {
     constexpr std::size_t kRowControls = 2 * kComponentRows.size();
     std::array<ControlEntry, kRowControls + kAnalysisFixedControls.size()> controls{};
     std::size_t next = 0;
-    for (int row = 0; row < static_cast<int>(kComponentRows.size()); ++row) {
-        const ComponentRow& component = kComponentRows[static_cast<std::size_t>(row)];
+    for (int i = 0; i < static_cast<int>(kComponentRows.size()); ++i) {
+        const ComponentRow& component = kComponentRows[static_cast<std::size_t>(i)];
+        const int row = i % kComponentColumnRows;
+        const int column = i < kComponentColumnRows ? 0 : kSecondColumn;
         controls[next++] = {componentRadioId(component.component),
                             ControlKind::kRadio,
                             "",
                             row,
-                            0,
+                            column,
                             kGroupComponents};
         controls[next++] = {componentFieldId(component.component),
                             ControlKind::kEdit,
                             component.label,
                             row,
-                            1,
+                            column + 1,
                             kGroupComponents};
     }
     for (const ControlEntry& entry : kAnalysisFixedControls) {

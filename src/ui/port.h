@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/dialog_template.h"
+#include "ui/display_list.h"
 
 namespace vaporis::ui {
 
@@ -60,6 +61,8 @@ public:
     virtual void setVisible(int id, bool visible) = 0;
     //! Paints the window at once, so results show while a long calculation goes on.
     virtual void repaintNow() = 0;
+    //! Shows drawing on canvas control id, in place of what it showed before.
+    virtual void draw(int id, const DisplayList& drawing) = 0;
 
     //! A modal message box owned by this dialog.
     virtual MessageAnswer message(std::string_view text, std::string_view caption,

@@ -80,6 +80,10 @@ std::string_view unitText(ReportUnit unit) {
     return kUnitTable[static_cast<std::size_t>(number)];
 }
 
+ReportUnit flowUnit(ReportUnit perSecond, double timeFactor) {
+    return timeFactor == 1.0 ? perSecond : static_cast<ReportUnit>(static_cast<int>(perSecond) + 1);
+}
+
 std::string reportDocument(std::string_view title, std::string_view sections) {
     // The bytes are Windows-1252 (° and ³ are single bytes); saying so keeps a viewer that
     // would guess UTF-8 from showing broken units.

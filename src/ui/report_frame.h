@@ -78,6 +78,10 @@ inline constexpr int kUnitCount = 34;
 //! empty for kNone.
 [[nodiscard]] std::string_view unitText(ReportUnit unit);
 
+//! The unit of a flow shown per second, or per hour where the time factor is 3600: each
+//! per-second unit of the table is followed by its per-hour twin.
+[[nodiscard]] ReportUnit flowUnit(ReportUnit perSecond, double timeFactor);
+
 //! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
 [[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);
 

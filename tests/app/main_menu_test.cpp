@@ -1,111 +1,96 @@
 #include "app/main_menu.h"
 
-#include <algorithm>
-#include <array>
+#include <set>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/module_objects.h"
-#include "engine/water/water_steam_state.h"
+#include "app/module_registry.h"
 #include "support/scripted_port.h"
-#include "ui/information_dialog.h"
-#include "ui/steam_table_dialog.h"
 
 namespace vaporis::app {
 namespace {
 
 using test::ScriptedPort;
+using ui::ControlEntry;
+using ui::ControlKind;
 
-const ui::ControlEntry* entryOf(int id) {
-    const auto controls = kMainMenuTemplate.controls;
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [id](const ui::ControlEntry& entry) { return entry.id == id; });
-    return found != controls.end() ? &*found : nullptr;
-}
-
-TEST(MainMenu, ButtonsStandInTwoColumnsInTheOrderOfTheMenuTable) {
-    const auto columns = std::to_array<std::array<int, 5>>({
-        {kIdSteamTable, kIdSteamThermalProcess, kIdSteamFlowProcess, kIdLoadCalculation,
-         kIdInformation},
-        {kIdGasProperties, kIdGasThermalProcess, kIdGasFlowProcess, kIdSaveCalculation, kIdTools},
-    });
-    for (int column = 0; column < 2; ++column) {
-        int previousRow = -1;
-        for (const int id : columns[column]) {
-            SCOPED_TRACE(id);
-            const ui::ControlEntry* entry = entryOf(id);
-            ASSERT_NE(entry, nullptr);
-            EXPECT_EQ(entry->column, column);
-            EXPECT_GT(entry->row, previousRow);
-            previousRow = entry->row;
+// A repeated id makes the logic address the wrong control; a control in a group that does not
+// exist or in a cell another control takes is built on top of it or not at all.
+TEST(ModuleTemplates, EveryControlHasItsOwnIdAndCellInAGroupThatExists) {
+    std::vector<const ui::DialogTemplate*> layouts{&kMainMenuTemplate};
+    for (const ModuleRow& row : kModules) {
+        if (row.enabled()) {
+            layouts.push_back(row.layout);
         }
     }
-    const ui::ControlEntry* exit = entryOf(kIdExitProgram);
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->columnSpan, 2);
-    EXPECT_GT(exit->row, entryOf(kIdInformation)->row);
+    for (const ui::DialogTemplate* layout : layouts) {
+        SCOPED_TRACE(layout->resourceId);
+        std::set<std::string_view> groups{""};
+        for (const ControlEntry& entry : layout->controls) {
+            EXPECT_TRUE(entry.kind != ControlKind::kGroup || groups.insert(entry.text).second);
+        }
+        std::set<int> ids;
+        std::set<std::tuple<std::string_view, int, int>> cells;
+        for (const ControlEntry& entry : layout->controls) {
+            EXPECT_TRUE(entry.id == ui::kStaticId || ids.insert(entry.id).second) << entry.id;
+            EXPECT_TRUE(groups.contains(entry.group)) << entry.text;
+            const bool labelled =
+                entry.kind == ControlKind::kEdit || entry.kind == ControlKind::kReadOnlyEdit;
+            const int width = entry.columnSpan + (labelled && !entry.text.empty() ? 1 : 0);
+            for (int column = entry.column; column < entry.column + width; ++column) {
+                EXPECT_TRUE(cells.emplace(entry.group, entry.row, column).second)
+                    << entry.text << ": cell taken, row " << entry.row << ", column " << column;
+            }
+        }
+    }
 }
 
-// A module's button is enabled exactly when its module exists: then it opens the module's
-// dialog (or ends the program); a disabled button would open nothing.
+// An enabled button opens its module's window (or ends the program); a disabled one nothing.
 TEST(MainMenu, EnabledButtonsOpenTheirModuleAndDisabledOnesNothing) {
-    for (const ui::ControlEntry& entry : kMainMenuTemplate.controls) {
-        if (entry.kind != ui::ControlKind::kButton) {
-            continue;
+    for (const ControlEntry& entry : kMainMenuTemplate.controls) {
+        if (entry.kind == ControlKind::kButton) {
+            SCOPED_TRACE(entry.id);
+            ModuleObjects objects;
+            ScriptedPort port;
+            MainMenu(port, objects).command(entry.id);
+            EXPECT_EQ(!port.children().empty() || port.endCode().has_value(), entry.enabled);
+            if (!port.children().empty()) {
+                EXPECT_EQ(port.children()[0].resourceId,
+                          moduleOfMenuButton(entry.id)->layout->resourceId);
+            }
         }
-        SCOPED_TRACE(entry.id);
-        ModuleObjects objects;
-        ScriptedPort port;
-        MainMenu menu(port, objects);
-        menu.command(entry.id);
-        EXPECT_EQ(!port.children().empty() || port.endCode().has_value(), entry.enabled);
     }
+    ModuleObjects objects;
+    ScriptedPort port;
+    MainMenu(port, objects).command(kMainMenuTemplate.closeBoxId);
+    EXPECT_EQ(port.endCode(), kIdExitProgram) << "the close box ends the program";
 }
 
-TEST(MainMenu, SteamTableWorksOnTheSharedWaterSteamState1) {
+// An input typed in one module is seen in the others: each works on the shared state 1.
+TEST(MainMenu, SteamTableAndGasPropertiesWorkOnTheSharedStates1) {
     ModuleObjects objects;
     ScriptedPort port;
     MainMenu menu(port, objects);
     port.onNextChild([](ScriptedPort& table, ui::DialogLogic& logic) {
-        table.chooseRadio(ui::kIdModePX, {ui::kIdModePT, ui::kIdModePX, ui::kIdModeTX});
         table.typeText(ui::kIdPressure, "10");
-        table.typeText(ui::kIdQuality, "0.5");
         logic.command(ui::kIdSteamOk);
     });
     menu.command(kIdSteamTable);
-    ASSERT_EQ(port.children().size(), 1U);
-    EXPECT_EQ(port.children()[0].resourceId, ui::kSteamTableTemplate.resourceId);
-    EXPECT_EQ(port.children()[0].port->children().size(), 1U) << "results dialog 102 shown";
-    EXPECT_EQ(objects.steamState1.mode(), water::kModePX);
-    EXPECT_DOUBLE_EQ(objects.steamState1.pressure(), 10.0);
-    EXPECT_EQ(objects.steamState2.mode(), water::kModePT);
-    EXPECT_FALSE(port.endCode().has_value()) << "the menu stays open";
-}
-
-TEST(MainMenu, InformationDialogEndsOnlyByItsCloseBox) {
-    ModuleObjects objects;
-    ScriptedPort port;
-    MainMenu menu(port, objects);
-    bool endedEarly = true;
-    port.onNextChild([&endedEarly](ScriptedPort& information, ui::DialogLogic& logic) {
-        logic.command(1);
-        endedEarly = information.endCode().has_value();
-        logic.command(ui::kInformationTemplate.closeBoxId);
+    port.onNextChild([](ScriptedPort& gas, ui::DialogLogic& logic) {
+        gas.typeText(ui::kIdGasPressure, "2");
+        logic.command(ui::kIdGasOk);
     });
-    menu.command(kIdInformation);
-    ASSERT_EQ(port.children().size(), 1U);
-    EXPECT_EQ(port.children()[0].resourceId, ui::kInformationTemplate.resourceId);
-    EXPECT_FALSE(endedEarly);
-    EXPECT_EQ(port.children()[0].port->endCode(), 0);
-}
-
-TEST(MainMenu, ExitProgramAndTheCloseBoxEndTheMenu) {
-    EXPECT_EQ(kMainMenuTemplate.closeBoxId, kIdExitProgram);
-    ModuleObjects objects;
-    ScriptedPort port;
-    MainMenu menu(port, objects);
-    menu.command(kIdExitProgram);
-    EXPECT_EQ(port.endCode(), kIdExitProgram);
+    menu.command(kIdGasProperties);
+    ASSERT_EQ(port.children().size(), 2U);
+    EXPECT_EQ(port.children()[0].port->children().size(), 1U) << "results dialog 102 shown";
+    EXPECT_DOUBLE_EQ(objects.steamState1.pressure(), 10.0);
+    EXPECT_DOUBLE_EQ(objects.steamState2.pressure(), 50.0);
+    EXPECT_DOUBLE_EQ(objects.gasState1.pressure(), 2.0);
+    EXPECT_DOUBLE_EQ(objects.gasState2.pressure(), 1.0);
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ bool ScriptedPort::visible(int id) const {
     return valueOr(visible_, id, true);
 }
 
+const ui::DisplayList* ScriptedPort::drawing(int id) const {
+    const auto found = drawings_.find(id);
+    return found == drawings_.end() ? nullptr : &found->second;
+}
+
 std::string ScriptedPort::text(int id) const {
     const auto found = texts_.find(id);
     return found == texts_.end() ? std::string{} : found->second;

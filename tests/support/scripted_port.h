@@ -69,6 +69,8 @@ public:
     [[nodiscard]] std::optional<int> endCode() const { return endCode_; }
     [[nodiscard]] int repaints() const { return repaints_; }
     [[nodiscard]] bool visible(int id) const;
+    //! What the logic last drew on canvas id; null when nothing.
+    [[nodiscard]] const ui::DisplayList* drawing(int id) const;
 
     // ui::Port
     [[nodiscard]] std::string text(int id) const override;
@@ -79,6 +81,7 @@ public:
     void setEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setVisible(int id, bool visible) override { visible_[id] = visible; }
     void repaintNow() override { ++repaints_; }
+    void draw(int id, const ui::DisplayList& drawing) override { drawings_[id] = drawing; }
     ui::MessageAnswer message(std::string_view text, std::string_view caption,
                               ui::MessageButtons buttons) override;
     bool messageWithCheckBox(std::string_view title, std::string_view text,
@@ -110,6 +113,7 @@ private:
     std::map<int, bool> checked_;
     std::map<int, bool> enabled_;
     std::map<int, bool> visible_;
+    std::map<int, ui::DisplayList> drawings_;
     std::vector<RecordedMessage> messages_;
     std::deque<ui::MessageAnswer> answers_;
     std::deque<bool> checkBoxAnswers_;

@@ -10,12 +10,15 @@
 #include "engine/water/water_steam_state.h"
 #include "processes/ambient_data.h"
 #include "processes/gas_flow_process.h"
+#include "processes/gas_thermal_process.h"
 #include "processes/status_codes.h"
 #include "processes/steam_flow_process.h"
+#include "processes/steam_thermal_process.h"
 #include "support/temporary_folder.h"
 #include "ui/flow_reports.h"
 #include "ui/gas_property_report.h"
 #include "ui/steam_table_report.h"
+#include "ui/thermal_process_report.h"
 
 namespace vaporis::ui {
 namespace {
@@ -93,6 +96,43 @@ TEST_F(ReportBytes, GasFlowPerHourWithTheDraftOfAStack) {
     ASSERT_EQ(process.calculate(), processes::kOk);
     expectBytesOf("gas_flow_air_200C_stack.html",
                   [&](const std::string& path) { return writeGasFlowReport(path, process); });
+}
+
+// A compression balanced between two IAPWS-IF97 check states (500 K, 3 MPa and 700 K,
+// 30 MPa), 1 kg/s shown per hour; the final state lies above the critical pressure, so its
+// quality and boiling temperature are dashes.
+TEST_F(ReportBytes, SteamProcessBalanceBetweenCheckStates) {
+    water::WaterSteamState initial(water::kModePT, 30.0, 226.85, 0.0);
+    water::WaterSteamState final(water::kModePT, 300.0, 426.85, 0.0);
+    processes::SteamThermalProcess process(initial, final);
+    process.setType(processes::kStateBalance);
+    ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kTimeFactor, 3600.0));
+    ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kMassFlow, 1.0));
+    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    expectBytesOf("steam_process_balance.html",
+                  [&](const std::string& path) { return writeSteamProcessReport(path, process); });
+}
+
+// Dry air throttled from 5 to 1 bar keeps its temperature: the volume grows fivefold and the
+// entropy by R ln 5; a heat loss of 10 kW follows.
+TEST_F(ReportBytes, GasProcessThrottlingWithHeatLoss) {
+    gas::GasAnalysis air;
+    air.setDefault();
+    gas::GasState initial;
+    gas::GasState final;
+    initial.bind(air);
+    final.bind(air);
+    initial.setPressure(5.0);
+    initial.setTemperature(200.0);
+    final.setPressure(1.0);
+    processes::GasThermalProcess process(initial, final);
+    process.setType(processes::kConstantEnthalpy);
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kTimeFactor, 1.0));
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kMassFlow, 1.0));
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kHeatLoss, 10.0));
+    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    expectBytesOf("gas_process_throttling.html",
+                  [&](const std::string& path) { return writeGasProcessReport(path, process); });
 }
 
 TEST_F(ReportBytes, UnwritableFileOrStateWithoutAnalysisIsReported) {

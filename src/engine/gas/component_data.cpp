@@ -4,8 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include "engine/gas/gas_analysis.h"
-#include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 
 namespace vaporis::gas {
@@ -157,17 +155,6 @@ constexpr auto kHighSet = std::to_array<HeatCapacitySet>({
 });
 static_assert(kHighSet.size() == kComponentCount);
 
-// Mass fractions of the air mixture behind "Dry air" in the transport functions.
-constexpr auto kDryAirMassFractions = [] {
-    std::array<double, kComponentCount> w{};
-    w[kNitrogen] = 0.7551;
-    w[kOxygen] = 0.23151;
-    w[kNeon] = 0.00001;
-    w[kArgon] = 0.01289;
-    w[kCarbonDioxide] = 0.00049;
-    return w;
-}();
-
 // The sets are used as they stand at 1000 K; the handbook does not blend them.
 constexpr double kSetSwitchK = 1000.0;
 constexpr double kFailure = -1.0;
@@ -214,6 +201,12 @@ constexpr double kFailure = -1.0;
     return status == kOk;
 }
 
+// "Dry air" is a mixture: it has no collision data of its own.
+[[nodiscard]] bool checkCollisionData(int index, int& status) {
+    status = index == kDryAir ? kNotAComponent : kOk;
+    return status == kOk;
+}
+
 [[nodiscard]] double cpOverR(const HeatCapacitySet& c, double tK) {
     return c.a0 + tK * (c.a1 + tK * (c.a2 + tK * (c.a3 + tK * c.a4)));
 }
@@ -237,19 +230,6 @@ constexpr double kFailure = -1.0;
     return result;
 }
 
-// "Dry air" has no collision data of its own: its transport properties are those of the
-// air mixture, built once.
-[[nodiscard]] double transportOfDryAir(double t, int& status,
-                                       double (*mixtureFunction)(const GasAnalysis&, double,
-                                                                 int&)) {
-    static const GasAnalysis air = [] {
-        GasAnalysis a;
-        a.setFromMassPercent(kDryAirMassFractions);
-        return a;
-    }();
-    return mixtureFunction(air, t, status);
-}
-
 }  // namespace
 
 std::span<const ComponentConstants, kComponentCount> componentTable() {
@@ -262,10 +242,6 @@ std::string paddedComponentName(int index) {
 
 std::string paddedComponentFormula(int index) {
     return isComponentIndex(index) ? padRight(kComponents[index].formula, 4) : std::string();
-}
-
-std::span<const double, kComponentCount> dryAirMassFractions() {
-    return kDryAirMassFractions;
 }
 
 double componentCp(double t, int index, int& status) {
@@ -365,8 +341,8 @@ double componentViscosity(double t, int index, int& status) {
     if (!checkTransportInput(t + kNormalTemperatureK, index, status)) {
         return kFailure;
     }
-    if (index == kDryAir) {
-        return transportOfDryAir(t, status, mixtureViscosity);
+    if (!checkCollisionData(index, status)) {
+        return kFailure;
     }
     const ComponentConstants& c = kComponents[index];
     const double tK = t + kNormalTemperatureK;
@@ -380,8 +356,8 @@ double componentConductivity(double t, int index, int& status) {
     if (!checkTransportInput(t + kNormalTemperatureK, index, status)) {
         return kFailure;
     }
-    if (index == kDryAir) {
-        return transportOfDryAir(t, status, mixtureConductivity);
+    if (!checkCollisionData(index, status)) {
+        return kFailure;
     }
     const ComponentConstants& c = kComponents[index];
     const double tK = t + kNormalTemperatureK;

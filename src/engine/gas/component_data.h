@@ -75,10 +75,6 @@ struct ComponentConstants {
 //! non-component index.
 [[nodiscard]] std::string paddedComponentFormula(int index);
 
-//! Mass fractions of the five-component mixture that stands for "Dry air" in the
-//! transport properties.
-[[nodiscard]] std::span<const double, kComponentCount> dryAirMassFractions();
-
 //! Isobaric heat capacity cp [kJ/(kg K)] of component index at t [°C].
 [[nodiscard]] double componentCp(double t, int index, int& status);
 //! Sensible specific enthalpy [kJ/kg] of component index at t [°C], 0 at 0 °C.
@@ -93,6 +89,9 @@ struct ComponentConstants {
 //! Ideal-gas specific volume [m³/kg] at p [bar] and t [°C] from the normal density; p <= 0
 //! gives kOutOfRange, the temperature is not range-tested.
 [[nodiscard]] double componentVolume(double p, double t, int index, int& status);
+// Transport from the collision data; "Dry air" has none (kNotAComponent): its transport is
+// that of the mixture of its gases (dry_air_transport.h).
+
 //! Dynamic viscosity [Pa s] at t [°C]; the temperature is not range-tested here.
 [[nodiscard]] double componentViscosity(double t, int index, int& status);
 //! Thermal conductivity [W/(m K)] at t [°C]; the temperature is not range-tested here.

@@ -1,13 +1,23 @@
-// Water-bearing gases below their H2O dew point: the water condenses as the gas cools, so
-// the enthalpy (entropy) of gas plus condensate is followed step by step along the dew
-// line, with the latent heat of the condensing water, the sensible heat of the condensate
-// and that of the remaining gas.
+// Gas plus condensate below the H2O dew point, balanced directly per kg of the original gas.
+// The dry gas stays in the gas phase, which holds water vapour at the vapour pressure of t; the
+// rest of the water is liquid at t, its enthalpy the vapour's less the evaporation enthalpy.
+// Because the liquid is split off the uncondensed gas, h = h_gas(A, t) - m_c r(t), L = m_c r.
+//
+// The entropy is the one this enthalpy implies along the isobar, T ds = dh, continuous with the
+// mixture entropy at the dew point td:
+//   s(t) = s_gas(A, p, t) - L(t) / T + ∫ from t to td of L / T² dT.
+// In the ideal-gas picture the integral is the partial-pressure (mixing) entropy of the gas
+// phase gained since the dew point; what IF97's evaporation enthalpy adds to that is small and
+// is integrated numerically (latentOverTIntegral).
+#include "engine/gas/condensation.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
-#include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 
 namespace vaporis::gas {
@@ -16,20 +26,19 @@ namespace {
 constexpr double kFailure = -1.0;
 using water::kCriticalPressure;
 using water::kTriplePressure;
-// Each step removes this H2O volume fraction; the step halves when it overshoots.
-constexpr double kWaterStep = 0.001;
-constexpr double kSmallestWaterStep = 1e-6;
-// Temperature step of the inverse march along the dew line [K].
-constexpr double kTemperatureStep = 0.5;
-// Distance from the target at which the inverse march stops [kJ/kg or kJ/(kg K)].
-constexpr double kMarchTolerance = 0.001;
+constexpr double kWaterMolarMass = 18.0152;
+// What dewPoint gives a gas that has none.
+constexpr double kNoDewPoint = -1.0;
 constexpr int kMaxNewtonSteps = 50;
 constexpr double kNewtonToleranceK = 1e-5;
 constexpr int kMaxBisectionSteps = 200;
 constexpr double kBisectionWidthK = 1e-5;
-// A full condensation from pure steam takes about a thousand water steps plus the halvings;
-// the bound only guards against a loop that cannot end.
-constexpr int kMaxCondensationSteps = 100000;
+// The condensing inverse brackets its root between the lowest temperature and the dew point;
+// regula falsi with the Illinois correction needs about ten steps, plain bisection about 30.
+constexpr int kMaxRootSteps = 100;
+constexpr double kRootWidthK = 1e-6;
+// A residual worth this share of kRootWidthK along the bracket's mean slope ends it as well.
+constexpr double kResidualShare = 0.01;
 
 // Newton on the temperature of a gas without condensation.
 [[nodiscard]] double temperatureByNewton(const GasAnalysis& analysis, double h, double tMin,
@@ -75,18 +84,106 @@ constexpr int kMaxCondensationSteps = 100000;
     return kFailure;
 }
 
-// Enthalpy form of the condensation balance.
+// The water and the dry gas of one kg of the analysis.
+struct Composition {
+    double waterMass;      // kg
+    double dryMass;        // kg
+    double waterFraction;  // mole (volume) fraction
+    double dryFraction;    // mole (volume) fraction
+};
+
+[[nodiscard]] Composition compositionOf(const GasAnalysis& analysis) {
+    Composition c{analysis.massFraction(kWaterVapor), 0.0, analysis.volumeFraction(kWaterVapor),
+                  0.0};
+    // Summed rather than 1 - water, which would lose the dry gas of a steam-rich analysis.
+    for (int i = kWaterVapor + 1; i < kComponentCount; ++i) {
+        c.dryMass += analysis.massFraction(i);
+        c.dryFraction += analysis.volumeFraction(i);
+    }
+    return c;
+}
+
+// Where the water of one kg of the original gas is at t below the dew point.
+struct Split {
+    double condensate = 0.0;  // kg of liquid
+    double vaporInGas = 0.0;  // H2O mass fraction of the gas phase
+    double latent = 0.0;      // evaporation enthalpy at t [kJ/kg]
+    double ps = 0.0;          // partial pressure of the vapour [bar]
+};
+
+// The gas phase keeps as much vapour per kmol of dry gas as the vapour pressure of t allows
+// (IF97 from 0 °C), never more than the analysis has.
+[[nodiscard]] bool splitAt(const Composition& c, double p, double t, Split& split, int& status) {
+    const double pw = p * c.waterFraction;
+    split.ps = std::min(water::saturationPressure(t), pw);
+    const double kept = split.ps / (p - split.ps) * (c.dryFraction / c.waterFraction);
+    const double vapor = c.waterMass * kept;
+    split.condensate = c.waterMass - vapor;
+    split.vaporInGas = vapor / (vapor + c.dryMass);
+    split.latent = water::evaporationEnthalpy(std::max(split.ps, kTriplePressure), status);
+    if (status != kOk) {
+        status = kOutOfRange;
+        return false;
+    }
+    return true;
+}
+
+// ∫ from t to td of L / T² dT, L = m_c r, which the entropy needs beside -L/T. Its main part
+// is in closed form: R n_c d ln ps integrates to the partial-pressure terms
+//   R [n_w ln(pw / ps) + n_d ln((p - pw) / (p - ps))]
+// of the water and the dry gas (n: kmol per kg, pw the partial pressure of the analysis). The
+// rest, m_c (r / T² - R_w d ln ps / dT), is what the evaporation enthalpy departs from
+// Clausius-Clapeyron with an ideal vapour: small and smooth, so five Gauss points take it.
+constexpr double kLnPsStepK = 1e-3;
+constexpr auto kGaussNodes = std::to_array<double>(
+    {-0.9061798459386640, -0.5384693101056831, 0.0, 0.5384693101056831, 0.9061798459386640});
+constexpr auto kGaussWeights =
+    std::to_array<double>({0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
+                           0.4786286704993665, 0.2369268850561891});
+static_assert(kGaussNodes.size() == kGaussWeights.size());
+
+[[nodiscard]] double departureFromClausiusClapeyron(const Composition& c, double p, double t,
+                                                    double td, int& status) {
+    const double waterGasConstant = kUniversalGasConstant / kWaterMolarMass;
+    const double half = (td - t) / 2.0;
+    double sum = 0.0;
+    for (std::size_t k = 0; k < kGaussNodes.size(); ++k) {
+        const double tau = t + half * (1.0 + kGaussNodes[k]);
+        Split split;
+        if (!splitAt(c, p, tau, split, status)) {
+            return kFailure;
+        }
+        const double tauK = tau + kNormalTemperatureK;
+        const double dLnPs = std::log(water::saturationPressure(tau + kLnPsStepK) /
+                                      water::saturationPressure(tau - kLnPsStepK)) /
+                             (2.0 * kLnPsStepK);
+        sum += kGaussWeights[k] * split.condensate *
+               (split.latent / (tauK * tauK) - waterGasConstant * dLnPs);
+    }
+    return half * sum;
+}
+
+[[nodiscard]] double latentOverTIntegral(const Composition& c, double p, double t, double td,
+                                         const Split& split, int& status) {
+    const double water = c.waterMass / kWaterMolarMass;
+    const double dry = water * c.dryFraction / c.waterFraction;
+    const double pw = p * c.waterFraction;
+    const double partialPressureTerms =
+        kUniversalGasConstant *
+        (water * std::log(pw / split.ps) + dry * std::log(p * c.dryFraction / (p - split.ps)));
+    return partialPressureTerms + departureFromClausiusClapeyron(c, p, t, td, status);
+}
+
+// Enthalpy: the condensate gives up its evaporation enthalpy.
 struct EnthalpyModel {
     static constexpr int kRangeStatus = kOutOfRange;
     [[nodiscard]] static double gas(const GasAnalysis& analysis, double /*p*/, double t,
                                     int& status) {
         return mixtureEnthalpy(analysis, t, status);
     }
-    [[nodiscard]] static double latent(double pw, int& status) {
-        return water::evaporationEnthalpy(pw, status);
-    }
-    [[nodiscard]] static double liquid(double p, double t, int& status) {
-        return water::enthalpy(p, t, status);
+    [[nodiscard]] static double condensation(const Composition& /*c*/, double /*p*/, double /*t*/,
+                                             double /*td*/, const Split& split, int& /*status*/) {
+        return split.condensate * split.latent;
     }
     [[nodiscard]] static double solveDry(const GasAnalysis& analysis, double /*p*/, double h,
                                          double tMin, double tMax, double hLow, double hHigh,
@@ -95,23 +192,16 @@ struct EnthalpyModel {
     }
 };
 
-// Entropy form: latent entropy s'' - s' at the partial pressure, liquid entropy at p.
+// Entropy: s = s_gas - L/T + ∫ from t to td of L / T² dT, so that T ds = dh.
 struct EntropyModel {
     static constexpr int kRangeStatus = kEntropyOutOfRange;
     [[nodiscard]] static double gas(const GasAnalysis& analysis, double p, double t, int& status) {
         return mixtureEntropy(analysis, p, t, status);
     }
-    [[nodiscard]] static double latent(double pw, int& status) {
-        int liquidStatus = kOk;
-        const double sLiquid = water::entropySatLiquid(pw, liquidStatus);
-        const double sVapor = water::entropySatVapor(pw, status);
-        if (status == kOk) {
-            status = liquidStatus;
-        }
-        return sVapor - sLiquid;
-    }
-    [[nodiscard]] static double liquid(double p, double t, int& status) {
-        return water::entropy(p, t, status);
+    [[nodiscard]] static double condensation(const Composition& c, double p, double t, double td,
+                                             const Split& split, int& status) {
+        const double integral = latentOverTIntegral(c, p, t, td, split, status);
+        return split.condensate * split.latent / (t + kNormalTemperatureK) - integral;
     }
     [[nodiscard]] static double solveDry(const GasAnalysis& analysis, double p, double s,
                                          double tMin, double tMax, double /*sLow*/,
@@ -120,93 +210,24 @@ struct EntropyModel {
     }
 };
 
-// A point on the dew line: temperature, H2O mass fraction left in the gas, gas property.
-struct DewPoint {
-    double t;
-    double w;
-    double gas;
-};
-
-// What a step hands over: latent part, condensate part, gas part.
-struct Release {
-    double latent = 0.0;
-    double liquid = 0.0;
-    double gas = 0.0;
-    [[nodiscard]] double total() const { return latent + liquid + gas; }
-    Release& operator+=(const Release& other) {
-        latent += other.latent;
-        liquid += other.liquid;
-        gas += other.gas;
-        return *this;
-    }
-};
-
-// The release from one dew-line point to the next: the water condensed on the way at
-// partial pressure pw, all condensate so far cooled from one temperature to the next, and
-// the remaining gas cooled likewise. Water functions are skipped where their weight is 0.
+// The value of gas plus condensate at t below the dew point.
 template <class Model>
-[[nodiscard]] bool releaseBetween(double p, double pw, double wStart, const DewPoint& from,
-                                  const DewPoint& to, Release& release, int& status) {
-    status = kOk;
-    const double condensed = from.w - to.w;
-    if (condensed != 0.0) {
-        release.latent = Model::latent(std::max(pw, kTriplePressure), status) * condensed;
+[[nodiscard]] double condensingValue(const GasAnalysis& analysis, double p, double t, double td,
+                                     double& remainingWater, double& condensation, int& status) {
+    const double uncondensed = Model::gas(analysis, p, t, status);
+    const Composition c = compositionOf(analysis);
+    Split split;
+    if (status != kOk || !splitAt(c, p, t, split, status)) {
+        return kFailure;
     }
-    const double condensate = wStart - to.w;
-    if (status == kOk && condensate != 0.0) {
-        int toStatus = kOk;
-        release.liquid =
-            (Model::liquid(p, from.t, status) - Model::liquid(p, to.t, toStatus)) * condensate;
-        status = status == kOk ? toStatus : status;
-    }
-    release.gas = (from.gas - to.gas) * (1.0 - to.w);
+    const double taken = Model::condensation(c, p, t, td, split, status);
     if (status != kOk) {
-        status = kOutOfRange;
-        return false;
+        return kFailure;
     }
-    return true;
-}
-
-// Takes water out of the gas in steps of its volume fraction, following the dew line down
-// from the dew point to t; a step that would take the dew point below t is halved.
-template <class Model>
-[[nodiscard]] double condenseDownTo(const GasAnalysis& analysis, double p, double t,
-                                    const DewPoint& dew, double& remainingWater,
-                                    double& condensation, int& status) {
-    GasAnalysis gas = analysis;
-    DewPoint from = dew;
-    double y = analysis.volumeFraction(kWaterVapor);
-    double step = kWaterStep;
-    Release released;
-    for (int i = 0; i < kMaxCondensationSteps; ++i) {
-        if (!(step > kSmallestWaterStep)) {
-            remainingWater = gas.massFraction(kWaterVapor);
-            condensation = released.latent + released.liquid;
-            status = kCondensation;
-            return dew.gas - released.total();
-        }
-        step = std::min(step, y);
-        GasAnalysis trial = gas;
-        trial.setComponentVolumeFraction(kWaterVapor, y - step);
-        const double tdNew = dewPoint(trial, p);
-        if (tdNew < t) {
-            step /= 2.0;
-            continue;
-        }
-        const double pw = (y - step / 2.0) * p;
-        y -= step;
-        const DewPoint to{tdNew, trial.massFraction(kWaterVapor),
-                          Model::gas(trial, p, tdNew, status)};
-        Release release;
-        if (status != kOk || !releaseBetween<Model>(p, pw, dew.w, from, to, release, status)) {
-            return kFailure;
-        }
-        released += release;
-        from = to;
-        gas = trial;
-    }
-    status = kNoConvergence;
-    return kFailure;
+    remainingWater = split.vaporInGas;
+    condensation = taken;
+    status = kCondensation;
+    return uncondensed - taken;
 }
 
 template <class Model>
@@ -217,7 +238,9 @@ template <class Model>
         return kFailure;
     }
     const double td = dewPoint(analysis, p);
-    if (p > kCriticalPressure || !(td > t) || t < analysis.minTemperature()) {
+    // -1.0 is no dew point, not one at -1 °C: a real one lies at or above 0 °C.
+    if (p > kCriticalPressure || !(td > t) || !(td > kNoDewPoint) ||
+        t < analysis.minTemperature()) {
         return Model::gas(analysis, p, t, status);
     }
     // Steam alone below its boiling point is liquid water: no gas is left to describe.
@@ -225,82 +248,85 @@ template <class Model>
         status = kOutOfRange;
         return kFailure;
     }
-    const DewPoint dew{td, analysis.massFraction(kWaterVapor), Model::gas(analysis, p, td, status)};
-    if (status != kOk) {
-        return kFailure;
-    }
-    return condenseDownTo<Model>(analysis, p, t, dew, remainingWater, condensation, status);
+    return condensingValue<Model>(analysis, p, t, td, remainingWater, condensation, status);
 }
 
-// Follows the dew line down from td in temperature steps until gas plus condensate have the
-// target property; a step that would pass the target is halved.
+// One end of the bracket: a temperature and the residual of the value there.
+struct Point {
+    double t;
+    double residual;
+};
+
+// The temperature in [low.t, high.t] where the increasing condensing value meets the target:
+// regula falsi with the Illinois correction (an end kept twice has its residual halved), a
+// bisection step where the interpolation leaves the bracket. It ends at an evaluated point,
+// whose outputs it keeps, once the bracket is narrower than kRootWidthK or the residual there
+// is worth far less than that (kResidualShare).
 template <class Model>
-[[nodiscard]] double marchAlongDewLine(const GasAnalysis& analysis, double p, double target,
-                                       double tMin, const DewPoint& dew, double& remainingWater,
-                                       double& condensation, int& status) {
-    GasAnalysis gas = analysis;
-    DewPoint from = dew;
-    double total = dew.gas;
-    double dT = kTemperatureStep;
-    Release released;
-    bool lowestReached = false;
-    for (int i = 0; i < kMaxCondensationSteps; ++i) {
-        dT = std::min(dT, from.t - tMin);
-        const double tNew = from.t - dT;
-        const double ps = water::saturationPressure(tNew);
-        GasAnalysis trial = gas;
-        trial.setComponentVolumeFraction(kWaterVapor, ps / p);
-        const DewPoint to{tNew, trial.massFraction(kWaterVapor),
-                          Model::gas(trial, p, tNew, status)};
-        Release release;
-        if (status != kOk || !releaseBetween<Model>(p, ps, dew.w, from, to, release, status)) {
+[[nodiscard]] double condensingRoot(const GasAnalysis& analysis, double p, double target, Point low,
+                                    Point high, double& remainingWater, double& condensation,
+                                    int& status) {
+    const double td = high.t;
+    int kept = 0;  // -1: the low end was kept last, +1: the high end
+    double water = 0.0;
+    double heat = 0.0;
+    for (int step = 0; step < kMaxRootSteps; ++step) {
+        const double slope = (high.residual - low.residual) / (high.t - low.t);
+        double t = (low.t * high.residual - high.t * low.residual) / (high.residual - low.residual);
+        if (!(t > low.t && t < high.t)) {
+            t = (low.t + high.t) / 2.0;
+        }
+        const Point next{t,
+                         condensingValue<Model>(analysis, p, t, td, water, heat, status) - target};
+        if (!isValidStatus(status)) {
             return kFailure;
         }
-        if (total - release.total() <= target) {
-            dT /= 2.0;
+        if (next.residual < 0.0) {
+            low = next;
+            high.residual /= kept == 1 ? 2.0 : 1.0;
+            kept = 1;
         } else {
-            lowestReached = dT == 0.0;
-            total -= release.total();
-            released += release;
-            from = to;
-            gas = trial;
+            high = next;
+            low.residual /= kept == -1 ? 2.0 : 1.0;
+            kept = -1;
         }
-        if (lowestReached) {
-            status = kOutOfRange;
-            return kFailure;
-        }
-        if (std::abs(target - total) <= kMarchTolerance) {
-            remainingWater = from.w;
-            condensation = released.latent + released.liquid;
-            status = kCondensation;
-            return from.t;
+        if (high.t - low.t <= kRootWidthK ||
+            std::abs(next.residual) <= kResidualShare * slope * kRootWidthK) {
+            remainingWater = water;
+            condensation = heat;
+            return t;
         }
     }
     status = kNoConvergence;
     return kFailure;
 }
 
-// Below the dew point: the target must not lie below the value of gas and condensate at the
-// lowest temperature; then the march along the dew line finds it.
+// Below the dew point td (value atDew there): a target below the value at the lowest
+// temperature is out of range, any other lies in the bracket [tMin, td].
 template <class Model>
 [[nodiscard]] double condensingTemperature(const GasAnalysis& analysis, double p, double target,
-                                           double tMin, const DewPoint& dew, double& remainingWater,
+                                           double tMin, Point dew, double& remainingWater,
                                            double& condensation, int& status) {
-    double unusedWater = 0.0;
-    double unusedCondensation = 0.0;
-    const double low =
-        withCondensation<Model>(analysis, p, tMin, unusedWater, unusedCondensation, status);
+    double water = 0.0;
+    double heat = 0.0;
+    const double low = withCondensation<Model>(analysis, p, tMin, water, heat, status);
     if (!isValidStatus(status) || target < low) {
         status = isValidStatus(status) ? Model::kRangeStatus : status;
         return kFailure;
     }
-    return marchAlongDewLine<Model>(analysis, p, target, tMin, dew, remainingWater, condensation,
-                                    status);
+    if (target == low) {
+        remainingWater = water;
+        condensation = heat;
+        return tMin;
+    }
+    dew.residual -= target;
+    return condensingRoot<Model>(analysis, p, target, {tMin, low - target}, dew, remainingWater,
+                                 condensation, status);
 }
 
 // The temperature at which gas (and condensate, below the dew point) has the target value.
 // Above the dew point the condensing value at the lowest temperature is not needed, which
-// keeps the common case free of the condensation loop.
+// keeps the common case free of the water engine.
 template <class Model>
 [[nodiscard]] double temperatureFrom(const GasAnalysis& analysis, double p, double target,
                                      double& remainingWater, double& condensation, int& status) {
@@ -322,8 +348,7 @@ template <class Model>
             return kFailure;
         }
         if (target < atDew) {
-            return condensingTemperature<Model>(analysis, p, target, tMin,
-                                                {td, analysis.massFraction(kWaterVapor), atDew},
+            return condensingTemperature<Model>(analysis, p, target, tMin, {td, atDew},
                                                 remainingWater, condensation, status);
         }
     }

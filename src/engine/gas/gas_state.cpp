@@ -1,7 +1,8 @@
 #include "engine/gas/gas_state.h"
 
-#include "engine/gas/mixture.h"
 #include "engine/common/not_set.h"
+#include "engine/gas/condensation.h"
+#include "engine/gas/mixture.h"
 #include "engine/water/saturation.h"
 
 namespace vaporis::gas {

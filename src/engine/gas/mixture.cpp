@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "engine/gas/dry_air_transport.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
 
@@ -70,7 +71,7 @@ template <class ComponentFunction>
     for (int i = 0; i < kComponentCount; ++i) {
         lambda[i] = 1.0;
         if (analysis.massFraction(i) > 0.0) {
-            lambda[i] = componentConductivity(t, i, status);
+            lambda[i] = transportConductivity(t, i, status);
             if (status != kOk) {
                 return false;
             }
@@ -182,31 +183,8 @@ double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status) 
     return std::sqrt(analysis.gasConstant() * kappa * (t + kNormalTemperatureK));
 }
 
-// Herning and Zipperer, written with mass fractions: the mole-fraction weights y_i sqrt(M_i)
-// become w_i / sqrt(M_i).
 double mixtureViscosity(const GasAnalysis& analysis, double t, int& status) {
-    if (!std::isfinite(t)) {
-        status = kNonFiniteInput;
-        return kFailure;
-    }
-    const auto components = componentTable();
-    double numerator = 0.0;
-    double denominator = 0.0;
-    for (int i = 0; i < kComponentCount; ++i) {
-        const double w = analysis.massFraction(i);
-        if (w > 0.0) {
-            const double eta = componentViscosity(t, i, status);
-            if (status != kOk) {
-                return kFailure;
-            }
-            const double weight = w / std::sqrt(components[i].molarMass);
-            numerator += weight * eta;
-            denominator += weight;
-        }
-    }
-    status = kOk;
-    // An empty analysis has no viscosity to average: like the other sums it gives 0.
-    return denominator > 0.0 ? numerator / denominator : 0.0;
+    return herningZipperer(analysis.massFractions(), t, status);
 }
 
 double mixtureConductivity(const GasAnalysis& analysis, double t, int& status) {

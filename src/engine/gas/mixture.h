@@ -45,27 +45,4 @@ namespace vaporis::gas {
 //! a state at p [bar] and t [°C].
 [[nodiscard]] int checkGasState(const GasAnalysis& analysis, double p, double t);
 
-// Condensation-aware functions: below the H2O dew point the water condenses step by step
-// as the gas cools, and the liquid is counted with its enthalpy (entropy). They work on a
-// private copy of the analysis. remainingWater [-] (H2O mass fraction left in the gas) and
-// the condensation enthalpy [kJ/kg] or entropy [kJ/(kg K)] are written only when
-// condensation took place (status kCondensation); the caller initialises them.
-
-//! Enthalpy [kJ/kg] of gas and condensate at p [bar] and t [°C].
-[[nodiscard]] double enthalpyWithCondensation(const GasAnalysis& analysis, double p, double t,
-                                              double& remainingWater, double& condensationEnthalpy,
-                                              int& status);
-//! Entropy [kJ/(kg K)] of gas and condensate at p [bar] and t [°C].
-[[nodiscard]] double entropyWithCondensation(const GasAnalysis& analysis, double p, double t,
-                                             double& remainingWater, double& condensationEntropy,
-                                             int& status);
-//! Temperature [°C] at p [bar] where gas and condensate have enthalpy h [kJ/kg].
-[[nodiscard]] double temperatureFromEnthalpy(const GasAnalysis& analysis, double p, double h,
-                                             double& remainingWater, double& condensationEnthalpy,
-                                             int& status);
-//! Temperature [°C] at p [bar] where gas and condensate have entropy s [kJ/(kg K)].
-[[nodiscard]] double temperatureFromEntropy(const GasAnalysis& analysis, double p, double s,
-                                            double& remainingWater, double& condensationEntropy,
-                                            int& status);
-
 }  // namespace vaporis::gas

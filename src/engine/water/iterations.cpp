@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/water/gibbs_region_inverse.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
@@ -152,6 +153,10 @@ double newtonEnthalpy(double p, double h, Bracket range, int& status) {
 }  // namespace
 
 double temperatureFromPH(double p, double h, int& status) {
+    if (const auto t = detail::gibbsRegionTemperatureFromPH(p, h)) {
+        status = kOk;
+        return *t;
+    }
     Bracket range{};
     status = attainableRange(p, h, enthalpy, enthalpySatLiquid, range);
     if (status != kOk) {
@@ -189,6 +194,10 @@ double temperatureFromPH(double p, double h, int& status) {
 }
 
 double temperatureFromPS(double p, double s, int& status) {
+    if (const auto t = detail::gibbsRegionTemperatureFromPS(p, s)) {
+        status = kOk;
+        return *t;
+    }
     Bracket range{};
     status = attainableRange(p, s, entropy, entropySatLiquid, range);
     if (status != kOk) {

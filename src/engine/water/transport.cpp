@@ -78,6 +78,10 @@ constexpr double kMinLiquidStep = 0.01;  // K
 // Safety limits of the isochore search: ΔT starts at 0.1 K and is useless below 1e-15 K.
 constexpr int kMaxSlopeHalvings = 60;
 constexpr int kMaxSlopeBisections = 200;
+// The root of the isochore search, far finer than the 1e-5 bar of its bracket; the secant
+// steps reach it in three or four volumes, the halving fallback within 60.
+constexpr double kRootTolerance = 1.0e-11;  // bar
+constexpr int kMaxRootSteps = 100;
 
 template <std::size_t N>
 std::array<double, N> powersOf(double x) {
@@ -122,8 +126,8 @@ bool finite(double a, double b) {
     return std::isfinite(a) && std::isfinite(b);
 }
 
-// Density [kg/m³] inside the range of the transport formulations, or a non-zero status.
-double transportDensity(double p, double t, int& status) {
+// Specific volume [m³/kg] inside the range of the transport formulations, or a non-zero status.
+double transportVolume(double p, double t, int& status) {
     if (!finite(p, t)) {
         status = kNonFiniteInput;
         return -1.0;
@@ -134,29 +138,65 @@ double transportDensity(double p, double t, int& status) {
         return -1.0;
     }
     const double v = specificVolume(p, t, status);
-    return status == kOk ? 1.0 / v : -1.0;
+    return status == kOk ? v : -1.0;
 }
 
 bool strictlyBetween(double v, double a, double b) {
     return (a < v && v < b) || (b < v && v < a);
 }
 
-// Pressure on the isochore v at temperature t2 [°C], by bisection between pLow and pHigh with
-// region r's equation.
-double isochorePressure(double v, double t2, int r, double pLow, double pHigh, int& status) {
-    int vStatus = kOk;
-    double vLow = specificVolume(pLow, t2, r, vStatus);
+// One end of the pressure bracket of the isochore search with its volume on the trial isotherm.
+struct BracketEnd {
+    double p;  // [bar]
+    double v;  // [m³/kg]
+};
+
+// The pressure [bar] at which region r's isotherm t2 [°C] has volume v, between the ends a and
+// b whose volumes enclose it: secant steps, a step leaving the bracket replaced by halving.
+double isochoreRoot(double v, double t2, int r, BracketEnd a, BracketEnd b, int& status) {
+    BracketEnd lo = a;
+    BracketEnd hi = b;
+    for (int n = 0; n < kMaxRootSteps; ++n) {
+        double p = b.p - (b.v - v) * (b.p - a.p) / (b.v - a.v);
+        if (!strictlyBetween(p, lo.p, hi.p)) {
+            p = (lo.p + hi.p) / 2.0;
+        }
+        int vStatus = kOk;
+        const BracketEnd next{p, specificVolume(p, t2, r, vStatus)};
+        if (strictlyBetween(v, lo.v, next.v)) {
+            hi = next;
+        } else {
+            lo = next;
+        }
+        a = b;
+        b = next;
+        if (next.v == v || std::abs(b.p - a.p) <= kRootTolerance) {
+            status = kOk;
+            return p;
+        }
+    }
+    status = kNoConvergence;
+    return -1.0;
+}
+
+// The pressure on the isochore at the trial temperature is the midpoint of the last bracket
+// when [pLow, pHigh] is halved toward the root until at most 1e-5 bar wide. Which halves hold
+// the root follows from the root itself, so the halving needs no volume of its own.
+double isochorePressure(double v, double t2, int r, BracketEnd low, BracketEnd high, int& status) {
+    const double root = isochoreRoot(v, t2, r, low, high, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    double pLow = low.p;
+    double pHigh = high.p;
     for (int n = 0; n < kMaxSlopeBisections; ++n) {
         const double pm = (pLow + pHigh) / 2.0;
-        const double vm = specificVolume(pm, t2, r, vStatus);
-        if (strictlyBetween(v, vLow, vm)) {
+        if (strictlyBetween(root, pLow, pm)) {
             pHigh = pm;
         } else {
             pLow = pm;
-            vLow = vm;
         }
         if (std::abs(pHigh - pLow) <= kSlopeTolerance) {
-            status = kOk;
             return (pLow + pHigh) / 2.0;
         }
     }
@@ -203,6 +243,8 @@ struct IsochoreStep {
     double d = 1.0;
     double dT = 0.1;
     PressureSteps steps{0.0, 0.1};
+    BracketEnd low{0.0, 0.0};   // at p - steps.lower
+    BracketEnd high{0.0, 0.0};  // at p + steps.upper
 };
 
 // Subcritical start: away from the saturation line (liquid downward, vapour upward); a liquid
@@ -242,9 +284,11 @@ int bracketIsochore(double p, double t, double v, int r, bool subcritical, Isoch
             }
         }
         int vStatus = kOk;
-        const double vl = specificVolume(p - step.steps.lower, t2, r, vStatus);
-        const double vu = specificVolume(p + step.steps.upper, t2, r, vStatus);
-        if (strictlyBetween(v, vl, vu)) {
+        const double pl = p - step.steps.lower;
+        const double pu = p + step.steps.upper;
+        step.low = {pl, specificVolume(pl, t2, r, vStatus)};
+        step.high = {pu, specificVolume(pu, t2, r, vStatus)};
+        if (strictlyBetween(v, step.low.v, step.high.v)) {
             return kOk;
         }
         step.dT /= 2.0;
@@ -267,8 +311,7 @@ double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
         return -1.0;
     }
     const double t2 = t + step.d * step.dT;
-    const double p2 =
-        isochorePressure(v, t2, r, p - step.steps.lower, p + step.steps.upper, status);
+    const double p2 = isochorePressure(v, t2, r, step.low, step.high, status);
     return status == kOk ? (p2 - p) / (step.d * step.dT) : -1.0;
 }
 
@@ -286,7 +329,7 @@ double saturatedTransport(double p, bool liquid, double (*property)(double, doub
 }
 
 // Expansion or compressibility of saturated liquid or vapour: regions 1 and 2 at ts below
-// 165.35 bar, region 3 just off the line from there up.
+// 165.29 bar, region 3 just off the line from there up.
 double saturatedDerivative(double p, bool liquid, RegionProperty property, int& status) {
     status = detail::saturatedPressureStatus(p);
     if (status != kOk) {
@@ -370,40 +413,97 @@ double densityStepPressure(double p, double t, double dp) {
     return p > kCriticalPressure + 2.0 * dp ? p - dp : p + dp;
 }
 
-}  // namespace
-
-double dynamicViscosity(double p, double t, int& status) {
-    const double rho = transportDensity(p, t, status);
-    if (status != kOk) {
-        return -1.0;
+// The slope of the isochore through (p, t) of region r and volume v [m³/kg].
+double isochoricSlopeAt(double p, double t, int r, double v, int& status) {
+    if (r == kRegion3) {
+        status = kOk;
+        return region3Slope(p, t, v);
     }
-    return kEtaStar * reducedViscosity((t + 273.15) / kTStar, rho / kRhoStar);
+    return gibbsRegionSlope(p, t, v, r, status);
 }
 
-double thermalConductivity(double p, double t, int& status) {
-    const double rho = transportDensity(p, t, status);
+// The density slope from (p, t) of region r and volume v [m³/kg], with region r's equation.
+double densitySlopeAt(double p, double t, int r, double v, int& status) {
+    const double dp = p < 0.01611213 ? (p - kTriplePressure) / 2.0 : 0.01;
+    const double p2 = densityStepPressure(p, t, dp);
+    // Vapour at the triple-point pressure has no room below p: no difference quotient.
+    if (p2 == p) {
+        status = kDegenerateStep;
+        return -1.0;
+    }
+    const double v2 = specificVolume(p2, t, r, status);
+    return status == kOk ? (1.0 / v2 - 1.0 / v) / (p2 - p) : -1.0;
+}
+
+// A state inside the transport range with its region, volume and reduced values.
+struct ReducedState {
+    double p;
+    double t;
+    int region;
+    double v;
+    double tBar;
+    double rhoBar;
+    double etaBar;
+};
+
+double conductivityAt(const ReducedState& x, int& status) {
+    const double pressureSlope = isochoricSlopeAt(x.p, x.t, x.region, x.v, status);
     if (status != kOk) {
         return -1.0;
     }
-    const double tBar = (t + 273.15) / kTStar;
-    const double rhoBar = rho / kRhoStar;
-    const double pressureSlope = isochoricPressureSlope(p, t, status);
+    const double densitySlope = densitySlopeAt(x.p, x.t, x.region, x.v, status);
     if (status != kOk) {
         return -1.0;
     }
-    const double densitySlope = isothermalDensitySlope(p, t, status);
-    if (status != kOk) {
-        return -1.0;
-    }
-    const double etaBar = reducedViscosity(tBar, rhoBar);
+    const double tBar = x.tBar;
+    const double rhoBar = x.rhoBar;
     const double slopeBar = pressureSlope * kTStar / kPStar;
     const double chiBar = rhoBar * densitySlope * kPStar / kRhoStar;
     const double lambda2 =
-        0.0013848 / etaBar * (tBar / rhoBar) * (tBar / rhoBar) * slopeBar * slopeBar *
+        0.0013848 / x.etaBar * (tBar / rhoBar) * (tBar / rhoBar) * slopeBar * slopeBar *
         std::pow(chiBar, 0.4678) * std::sqrt(rhoBar) *
         std::exp(-18.66 * (tBar - 1.0) * (tBar - 1.0) -
                  (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0) * (rhoBar - 1.0));
     return kLambdaStar * (reducedConductivityBackground(tBar, rhoBar) + lambda2);
+}
+
+}  // namespace
+
+double dynamicViscosity(double p, double t, int& status) {
+    const double v = transportVolume(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double rho = 1.0 / v;
+    return kEtaStar * reducedViscosity((t + 273.15) / kTStar, rho / kRhoStar);
+}
+
+double thermalConductivity(double p, double t, int& status) {
+    const double v = transportVolume(p, t, status);
+    if (status != kOk) {
+        return -1.0;
+    }
+    const double rho = 1.0 / v;
+    const double tBar = (t + 273.15) / kTStar;
+    const double rhoBar = rho / kRhoStar;
+    const ReducedState state{p, t, regionAt(p, t), v, tBar, rhoBar, reducedViscosity(tBar, rhoBar)};
+    return conductivityAt(state, status);
+}
+
+TransportPair viscosityAndConductivity(double p, double t) {
+    TransportPair pair;
+    const double v = transportVolume(p, t, pair.etaStatus);
+    if (pair.etaStatus != kOk) {
+        pair.lambdaStatus = pair.etaStatus;
+        return pair;
+    }
+    const double rho = 1.0 / v;
+    const double tBar = (t + 273.15) / kTStar;
+    const double rhoBar = rho / kRhoStar;
+    const ReducedState state{p, t, regionAt(p, t), v, tBar, rhoBar, reducedViscosity(tBar, rhoBar)};
+    pair.eta = kEtaStar * state.etaBar;
+    pair.lambda = conductivityAt(state, pair.lambdaStatus);
+    return pair;
 }
 
 double surfaceTension(double t, int& status) {
@@ -470,36 +570,16 @@ double isochoricPressureSlope(double p, double t, int& status) {
         return -1.0;
     }
     const double v = specificVolume(p, t, status);
-    if (status != kOk) {
-        return -1.0;
-    }
-    if (r == kRegion3) {
-        return region3Slope(p, t, v);
-    }
-    return gibbsRegionSlope(p, t, v, r, status);
+    return status == kOk ? isochoricSlopeAt(p, t, r, v, status) : -1.0;
 }
 
 double isothermalDensitySlope(double p, double t, int& status) {
-    // Both densities come from the state's own equation: near the boundary of regions 2 and 3
-    // the second pressure may lie across it, and the step of 0.01 bar would then measure the
-    // small disagreement of the two equations instead of the slope.
     const int r = derivativeRegion(p, t, kRegionNone, status);
     if (status != kOk) {
         return -1.0;
     }
-    const double dp = p < 0.01611213 ? (p - kTriplePressure) / 2.0 : 0.01;
-    const double v1 = specificVolume(p, t, r, status);
-    if (status != kOk) {
-        return -1.0;
-    }
-    const double p2 = densityStepPressure(p, t, dp);
-    // Vapour at the triple-point pressure has no room below p: no difference quotient.
-    if (p2 == p) {
-        status = kDegenerateStep;
-        return -1.0;
-    }
-    const double v2 = specificVolume(p2, t, r, status);
-    return status == kOk ? (1.0 / v2 - 1.0 / v1) / (p2 - p) : -1.0;
+    const double v = specificVolume(p, t, r, status);
+    return status == kOk ? densitySlopeAt(p, t, r, v, status) : -1.0;
 }
 
 double dynamicViscositySatLiquid(double p, int& status) {

@@ -9,6 +9,15 @@ namespace vaporis::water {
 [[nodiscard]] double dynamicViscosity(double p, double t, int& status);
 //! Thermal conductivity [W/(m K)], with the critical enhancement.
 [[nodiscard]] double thermalConductivity(double p, double t, int& status);
+//! Viscosity [Pa s] and conductivity [W/(m K)] of one state, from one density evaluation; each
+//! value and status as dynamicViscosity and thermalConductivity give them.
+struct TransportPair {
+    double eta = -1.0;
+    int etaStatus = 0;
+    double lambda = -1.0;
+    int lambdaStatus = 0;
+};
+[[nodiscard]] TransportPair viscosityAndConductivity(double p, double t);
 //! Surface tension of the boiling liquid [N/m] at t [°C] (IAPWS 1994).
 [[nodiscard]] double surfaceTension(double t, int& status);
 //! Isentropic exponent w² / (p v) [-].

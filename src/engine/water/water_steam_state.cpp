@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "engine/water/if97_regions.h"
+#include "engine/water/property_set.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/transport.h"
@@ -12,49 +13,7 @@ namespace vaporis::water {
 namespace {
 
 constexpr double kLowestTemperature = 273.1599999999;  // K
-
-// The functions behind one saturated row, in WaterSteamProperty order where they apply.
-struct SaturatedFunctions {
-    double (*h)(double, int&);
-    double (*v)(double, int&);
-    double (*s)(double, int&);
-    double (*cp)(double, int&);
-    double (*cv)(double, int&);
-    double (*w)(double, int&);
-    double (*eta)(double, int&);
-    double (*lambda)(double, int&);
-    double (*kappa)(double, int&);
-    double (*beta)(double, int&);
-    double (*chi)(double, int&);
-};
-
-constexpr SaturatedFunctions kLiquidFunctions{
-    enthalpySatLiquid,
-    specificVolumeSatLiquid,
-    entropySatLiquid,
-    isobaricHeatCapacitySatLiquid,
-    isochoricHeatCapacitySatLiquid,
-    soundVelocitySatLiquid,
-    dynamicViscositySatLiquid,
-    thermalConductivitySatLiquid,
-    isentropicExponentSatLiquid,
-    isobaricExpansionSatLiquid,
-    isothermalCompressibilitySatLiquid,
-};
-
-constexpr SaturatedFunctions kVaporFunctions{
-    enthalpySatVapor,
-    specificVolumeSatVapor,
-    entropySatVapor,
-    isobaricHeatCapacitySatVapor,
-    isochoricHeatCapacitySatVapor,
-    soundVelocitySatVapor,
-    dynamicViscositySatVapor,
-    thermalConductivitySatVapor,
-    isentropicExponentSatVapor,
-    isobaricExpansionSatVapor,
-    isothermalCompressibilitySatVapor,
-};
+constexpr double kTransportOffset = 0.0011;            // K, outside the 0.001 K band of region 4
 
 using Values = WaterSteamState::Values;
 using Statuses = WaterSteamState::Statuses;
@@ -79,46 +38,85 @@ void deriveFlowNumbers(Values& value, Statuses& status) {
             : kDerivedInvalid;
 }
 
-void fillSaturatedRow(double p, const SaturatedFunctions& f, Values& value, Statuses& status) {
-    auto set = [&](WaterSteamProperty i, double (*function)(double, int&)) {
-        value[at(i)] = function(p, status[at(i)]);
+void put(Values& value, Statuses& status, WaterSteamProperty i, double x, int code) {
+    value[at(i)] = x;
+    status[at(i)] = code;
+}
+
+// h, v, rho, s, cp, cv, w and the isentropic exponent from one caloric set.
+void putCaloric(double p, const PropertySet& set, int code, Values& value, Statuses& status) {
+    put(value, status, kH, set.h, code);
+    put(value, status, kV, set.v, code);
+    put(value, status, kRho, 1.0 / set.v, code);
+    put(value, status, kS, set.s, code);
+    put(value, status, kCp, set.cp, code);
+    put(value, status, kCv, set.cv, code);
+    put(value, status, kW, set.w, code);
+    put(value, status, kKappa, code == kOk ? set.w * set.w / (p * set.v * 1.0e5) : -1.0, code);
+}
+
+// The same from the saturated-state functions, which find each phase's own density in region 3.
+void putSaturatedCaloric(double p, bool liquid, Values& value, Statuses& status) {
+    auto call = [&](WaterSteamProperty i, double (*liquidAt)(double, int&),
+                    double (*vaporAt)(double, int&)) {
+        value[at(i)] = (liquid ? liquidAt : vaporAt)(p, status[at(i)]);
     };
-    set(kH, f.h);
-    set(kV, f.v);
-    value[at(kRho)] = 1.0 / value[at(kV)];
-    status[at(kRho)] = status[at(kV)];
-    set(kS, f.s);
-    set(kCp, f.cp);
-    set(kCv, f.cv);
-    set(kW, f.w);
-    set(kEta, f.eta);
-    value[at(kEta)] *= 1.0e6;
-    set(kLambda, f.lambda);
-    set(kKappa, f.kappa);
-    set(kBeta, f.beta);
-    set(kChi, f.chi);
+    call(kH, enthalpySatLiquid, enthalpySatVapor);
+    call(kV, specificVolumeSatLiquid, specificVolumeSatVapor);
+    put(value, status, kRho, 1.0 / value[at(kV)], status[at(kV)]);
+    call(kS, entropySatLiquid, entropySatVapor);
+    call(kCp, isobaricHeatCapacitySatLiquid, isobaricHeatCapacitySatVapor);
+    call(kCv, isochoricHeatCapacitySatLiquid, isochoricHeatCapacitySatVapor);
+    call(kW, soundVelocitySatLiquid, soundVelocitySatVapor);
+    call(kKappa, isentropicExponentSatLiquid, isentropicExponentSatVapor);
+}
+
+// eta, lambda, beta, chi, then nu, a and Pr from all of them.
+void putTransport(const TransportPair& transport, const PropertySet& slopes, int slopesStatus,
+                  Values& value, Statuses& status) {
+    put(value, status, kEta, transport.eta * 1.0e6, transport.etaStatus);
+    put(value, status, kLambda, transport.lambda, transport.lambdaStatus);
+    put(value, status, kBeta, slopes.beta, slopesStatus);
+    put(value, status, kChi, slopes.chi, slopesStatus);
     deriveFlowNumbers(value, status);
 }
 
+// Saturated liquid or vapour at p. Up to 165.29 bar the caloric values lie on regions 1 and 2
+// exactly at ts, so one set gives them all; above, the saturated-state functions give them.
+// Expansion and compressibility are taken on region 3 just off the line from 165.29 bar up,
+// viscosity and conductivity 0.0011 K off the line.
+void fillSaturatedRow(double p, bool liquid, Values& value, Statuses& status) {
+    const int pressureStatus = detail::saturatedPressureStatus(p);
+    if (pressureStatus != kOk) {
+        putCaloric(p, PropertySet{}, pressureStatus, value, status);
+        putTransport({-1.0, pressureStatus, -1.0, pressureStatus}, PropertySet{}, pressureStatus,
+                     value, status);
+        return;
+    }
+    const double ts = saturationTemperature(p);
+    int setStatus = kOk;
+    PropertySet set;
+    if (p > detail::kRegion3Switch) {
+        putSaturatedCaloric(p, liquid, value, status);
+    } else {
+        set = propertySet(p, ts, liquid ? kRegion1 : kRegion2, setStatus);
+        putCaloric(p, set, setStatus, value, status);
+    }
+    if (p >= detail::kRegion3Switch) {
+        const double offLine = liquid ? ts - detail::kRegion3Offset : ts + detail::kRegion3Offset;
+        set = propertySet(p, offLine, kRegion3, setStatus);
+    }
+    const double tTransport = liquid ? ts - kTransportOffset : ts + kTransportOffset;
+    putTransport(viscosityAndConductivity(p, tTransport), set, setStatus, value, status);
+}
+
 void fillSinglePhaseRow(double p, double t, Values& value, Statuses& status) {
-    auto set = [&](WaterSteamProperty i, double (*function)(double, double, int&)) {
-        value[at(i)] = function(p, t, status[at(i)]);
-    };
-    set(kH, enthalpy);
-    set(kV, specificVolume);
-    value[at(kRho)] = 1.0 / value[at(kV)];
-    status[at(kRho)] = status[at(kV)];
-    set(kS, entropy);
-    set(kCp, isobaricHeatCapacity);
-    set(kCv, isochoricHeatCapacity);
-    set(kW, soundVelocity);
-    set(kEta, dynamicViscosity);
-    value[at(kEta)] *= 1.0e6;
-    set(kLambda, thermalConductivity);
-    set(kKappa, isentropicExponent);
-    set(kBeta, isobaricExpansion);
-    set(kChi, isothermalCompressibility);
-    deriveFlowNumbers(value, status);
+    int setStatus = kOk;
+    const PropertySet set = propertySet(p, t, kRegionNone, setStatus);
+    putCaloric(p, set, setStatus, value, status);
+    // the single-phase exponent w² / (p v) multiplies in this order
+    value[at(kKappa)] = setStatus == kOk ? set.w * set.w / (p * 1.0e5 * set.v) : -1.0;
+    putTransport(viscosityAndConductivity(p, t), set, setStatus, value, status);
 }
 
 template <typename T, std::size_t N>
@@ -226,8 +224,8 @@ void WaterSteamState::calculate() {
     } else if (mode_ == kModePX) {
         temperature_ = boilingTemperature(pressure_, ignored);
     }
-    fillSaturatedRow(pressure_, kLiquidFunctions, liquid_, liquidStatus_);
-    fillSaturatedRow(pressure_, kVaporFunctions, vapor_, vaporStatus_);
+    fillSaturatedRow(pressure_, true, liquid_, liquidStatus_);
+    fillSaturatedRow(pressure_, false, vapor_, vaporStatus_);
     computeSaturationValues();
     if (mode_ == kModePT) {
         fillSinglePhaseRow(pressure_, temperature_, state_, stateStatus_);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/qt/canvas_widget.h"
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/qt_text.h"
 
@@ -147,6 +148,14 @@ void QtDialogHost::setVisible(int id, bool visible) {
 
 void QtDialogHost::repaintNow() {
     window_.repaint();
+}
+
+void QtDialogHost::draw(int id, const DisplayList& drawing) {
+    const BuiltControl* control = find(id);
+    if (auto* canvas =
+            control != nullptr ? dynamic_cast<CanvasWidget*>(control->widget) : nullptr) {
+        canvas->setDrawing(drawing);
+    }
 }
 
 MessageAnswer QtDialogHost::message(std::string_view text, std::string_view caption,

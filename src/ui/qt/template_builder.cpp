@@ -12,7 +12,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpacerItem>
+#include <QVBoxLayout>
 
+#include "ui/qt/canvas_widget.h"
+#include "ui/qt/fitting_scroll_area.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_text.h"
 
@@ -72,6 +76,8 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
         }
         case ControlKind::kPicture:
             return new PictureWidget(entry.text, parent);
+        case ControlKind::kCanvas:
+            return new CanvasWidget(parent);
         case ControlKind::kEdit:
         case ControlKind::kReadOnlyEdit:
             return makeEdit(entry.kind, parent);
@@ -136,22 +142,23 @@ std::vector<const ControlEntry*> commandButtons(const DialogTemplate& layout) {
 // In the grid, a command button would take the width of its column, which the groups above
 // decide: one button grew to half the window. In a row of their own the buttons keep their
 // natural width and spread over the window's width; a lone one stands at the right.
-void placeCommandRow(const std::vector<const ControlEntry*>& buttons, int defaultButtonId,
-                     QGridLayout& top, ControlMap& controls) {
-    auto* row = new QHBoxLayout;  // owned by top from the next line on
-    top.addLayout(row, buttons.front()->row, 0, 1, -1);
+QHBoxLayout* placeCommandRow(const std::vector<const ControlEntry*>& buttons, int defaultButtonId,
+                             QBoxLayout& outer, ControlMap& controls) {
+    auto* row = new QHBoxLayout;  // owned by outer from the next line on
+    outer.addLayout(row);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (i > 0 || buttons.size() == 1) {
             row->addStretch();
         }
         const ControlEntry& entry = *buttons[i];
-        const BuiltControl built = makeControl(entry, defaultButtonId, top.parentWidget());
+        const BuiltControl built = makeControl(entry, defaultButtonId, outer.parentWidget());
         built.widget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         row->addWidget(built.widget);
         if (entry.id != kStaticId) {
             controls.insert_or_assign(entry.id, built);
         }
     }
+    return row;
 }
 
 void addGroup(const ControlEntry& entry, GridMap& grids) {
@@ -196,9 +203,19 @@ void equalizePictureColumns(QGridLayout& grid) {
 }  // namespace
 
 ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
-    auto* top = new QGridLayout(&window);
+    auto* outer = new QVBoxLayout(&window);
     // Fixed to what the texts need in the current font, so it follows the screen's scaling.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    // A window's own margins go to its controls (a child widget would get narrower ones).
+    const QMargins margins = outer->contentsMargins();
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* scroll = new FittingScrollArea(&window);
+    outer->addWidget(scroll);
+    auto* body = new QWidget(scroll);
+    auto* top = new QGridLayout(body);
     top->setSizeConstraint(QLayout::SetFixedSize);
+    top->setContentsMargins(margins);
     GridMap grids{{"", top}};
     for (const ControlEntry& entry : layout.controls) {
         if (entry.kind == ControlKind::kGroup) {
@@ -218,13 +235,24 @@ ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
         }
     }
     if (!commandRow.empty()) {
-        placeCommandRow(commandRow, layout.defaultButtonId, *top, controls);
+        // The buttons stay in view below the controls, with the margins the controls have.
+        QHBoxLayout* row = placeCommandRow(commandRow, layout.defaultButtonId, *outer, controls);
+        row->setContentsMargins(margins.left(), top->verticalSpacing(), margins.right(),
+                                margins.bottom());
+        row->setSpacing(top->horizontalSpacing());
+        top->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
+        scroll->setReserved({0, row->sizeHint().height()});
+        // The controls take the width of the button row when it is the wider, as they would in
+        // one grid with it.
+        const int rowWidth = row->sizeHint().width() - margins.left() - margins.right();
+        top->addItem(new QSpacerItem(rowWidth, 0), 0, 0, 1, -1);
     }
     for (const auto& [group, grid] : grids) {
         equalizePictureColumns(*grid);
         // A group box stretched to its neighbour's height keeps its rows together at the top.
         grid->setRowStretch(grid->rowCount(), 1);
     }
+    scroll->setWidget(body);
     return controls;
 }
 

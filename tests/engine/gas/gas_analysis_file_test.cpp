@@ -1,7 +1,7 @@
 #include "engine/gas/gas_analysis_file.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "test_analyses.h"
 
 namespace vaporis::gas {
 namespace {
@@ -21,24 +23,21 @@ using Bytes = std::vector<std::uint8_t>;
 class GasFile : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  (std::string("vaporis_gas_file_") +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    [[nodiscard]] fs::path path(const std::string& name) const { return folder_ / name; }
-
-    fs::path write(const std::string& name, const Bytes& bytes) const {
-        std::ofstream file(path(name), std::ios::binary);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
+    [[nodiscard]] fs::path write(const std::string& name, const Bytes& bytes) const {
+        std::ofstream(folder_ / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-        return path(name);
+        return folder_ / name;
     }
 
-    fs::path folder_;
+    const fs::path folder_ =
+        fs::temp_directory_path() / (std::string("vaporis_gas_file_") +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 Bytes contents(const fs::path& path) {
@@ -53,56 +52,29 @@ void putDouble(Bytes& bytes, std::size_t offset, double value) {
     }
 }
 
-GasAnalysis defaultAnalysis() {
-    GasAnalysis analysis;
-    analysis.setDefault();
-    return analysis;
-}
-
-Bytes defaultFileBytes() {
-    Bytes bytes = {0x7D, 0x14, 0x01, 0x00, 0x01, 0x18, 0x01};
-    bytes.resize(kGasFileSize, 0);
+// Magic, version 1, 24 components, volume basis, then the percentages (100 % dry air).
+Bytes defaultFileBytes(std::uint8_t count = kComponentCount) {
+    Bytes bytes = {0x7D, 0x14, 0x01, 0x00, 0x01, count, 0x01};
+    bytes.resize(7 + 8 * count, 0);
     putDouble(bytes, 7 + 8 * kDryAir, 100.0);
     return bytes;
 }
 
-TEST_F(GasFile, DefaultAnalysisIsWrittenAs199Bytes) {
-    ASSERT_EQ(writeGasFile(defaultAnalysis(), path("air.gas")), GasFileResult::kOk);
-    EXPECT_EQ(contents(path("air.gas")), defaultFileBytes());
-    // Nothing else is left in the folder.
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-}
-
 TEST_F(GasFile, RoundTripKeepsTheEnteredPercentagesByteForByte) {
-    GasAnalysis analysis;
-    analysis.setVolumeBasis(false);
-    std::array<double, kComponentCount> values{};
-    values[kNitrogen] = 70.1;
-    values[kCarbonDioxide] = 0.1 + 0.2;
-    values[kWaterVapor] = 24.6;
-    analysis.setFromMassPercent(values);
-    ASSERT_EQ(writeGasFile(analysis, path("a.gas")), GasFileResult::kOk);
-    GasAnalysis loaded = defaultAnalysis();
-    ASSERT_EQ(readGasFile(loaded, path("a.gas")), GasFileResult::kOk);
+    ASSERT_EQ(writeGasFile(test::air(), folder_ / "air.gas"), GasFileResult::kOk);
+    EXPECT_EQ(contents(folder_ / "air.gas"), defaultFileBytes());
+    const GasAnalysis analysis = test::byMass({{kNitrogen, 70.1}, {kCarbonDioxide, 0.1 + 0.2}});
+    ASSERT_EQ(writeGasFile(analysis, folder_ / "a.gas"), GasFileResult::kOk);
+    GasAnalysis loaded = test::air();
+    ASSERT_EQ(readGasFile(loaded, folder_ / "a.gas"), GasFileResult::kOk);
     EXPECT_FALSE(loaded.isVolumeBasis());
-    EXPECT_EQ(loaded.massPercentSum(), analysis.massPercentSum());
-    for (int i = 0; i < kComponentCount; ++i) {
-        EXPECT_EQ(loaded.massPercent(i), analysis.massPercent(i));
-        EXPECT_EQ(loaded.massFraction(i), analysis.massFraction(i));
-    }
-    ASSERT_EQ(writeGasFile(loaded, path("b.gas")), GasFileResult::kOk);
-    EXPECT_EQ(contents(path("b.gas")), contents(path("a.gas")));
-}
-
-TEST_F(GasFile, ReadingKeepsTheNameWhichIsTheFileTitle) {
-    GasAnalysis analysis = defaultAnalysis();
-    analysis.setName("before");
-    ASSERT_EQ(readGasFile(analysis, write("x.gas", defaultFileBytes())), GasFileResult::kOk);
-    EXPECT_EQ(analysis.name(), "before");
+    EXPECT_EQ(loaded.massPercents()[kCarbonDioxide], analysis.massPercents()[kCarbonDioxide]);
+    // A short record leaves the remaining percentages 0.
+    ASSERT_EQ(readGasFile(loaded, write("short.gas", defaultFileBytes(2))), GasFileResult::kOk);
+    EXPECT_EQ(loaded.volumeFraction(kDryAir), 1.0);
 }
 
 TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
-    const Bytes good = defaultFileBytes();
     const auto changed = [](auto edit) {
         Bytes bytes = defaultFileBytes();
         edit(bytes);
@@ -114,34 +86,13 @@ TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
         GasFileResult result;
     };
     const auto cases = std::to_array<Case>({
-        {"7 bytes", Bytes(good.begin(), good.begin() + 7), GasFileResult::kInvalidFileType},
-        {"foreign magic, version 1", changed([](Bytes& b) { b[0] = 0x7E; }),
-         GasFileResult::kInvalidFileType},
-        {"foreign magic, version 0", changed([](Bytes& b) {
-             b[0] = 0;
-             b[4] = 0;
-         }),
-         GasFileResult::kInvalidFileType},
-        {"foreign magic, version byte 0xFF", changed([](Bytes& b) {
-             b[0] = 0;
-             b[4] = 0xFF;
-         }),
-         GasFileResult::kInvalidFileType},
-        {"foreign magic, version 2", changed([](Bytes& b) {
-             b[0] = 0;
-             b[4] = 2;
-         }),
+        {"foreign magic", changed([](Bytes& b) { b[0] = 0x7E; }), GasFileResult::kInvalidFileType},
+        {"foreign magic, version 2", changed([](Bytes& b) { b[0] = b[4] = 2; }),
          GasFileResult::kNewerVersion},
-        {"count above 24", changed([](Bytes& b) { b[5] = 25; }), GasFileResult::kInvalidFileType},
-        {"basis byte 2", changed([](Bytes& b) { b[6] = 2; }), GasFileResult::kInvalidFileType},
-        {"record cut short", Bytes(good.begin(), good.end() - 1), GasFileResult::kInvalidFileType},
+        {"record cut short", changed([](Bytes& b) { b.pop_back(); }),
+         GasFileResult::kInvalidFileType},
         {"NaN percentage",
          changed([](Bytes& b) { putDouble(b, 7, std::numeric_limits<double>::quiet_NaN()); }),
-         GasFileResult::kInvalidFileType},
-        {"infinite percentage",
-         changed([](Bytes& b) { putDouble(b, 15, std::numeric_limits<double>::infinity()); }),
-         GasFileResult::kInvalidFileType},
-        {"negative percentage", changed([](Bytes& b) { putDouble(b, 7, -5.0); }),
          GasFileResult::kInvalidFileType},
         {"percentages whose sum overflows", changed([](Bytes& b) {
              putDouble(b, 7, 1e308);
@@ -151,56 +102,21 @@ TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        GasAnalysis analysis;
-        analysis.setVolumeBasis(false);
-        analysis.setFromMassPercent(std::array<double, kComponentCount>{0, 0, 0, 60.0, 40.0});
+        GasAnalysis analysis = test::byMass({{kNitrogen, 60.0}, {kOxygen, 40.0}});
         const GasAnalysis before = analysis;
         EXPECT_EQ(readGasFile(analysis, write("bad.gas", c.bytes)), c.result);
         EXPECT_EQ(analysis, before);
     }
-    GasAnalysis analysis = defaultAnalysis();
-    EXPECT_EQ(readGasFile(analysis, path("missing.gas")), GasFileResult::kFileNotFound);
-    EXPECT_EQ(analysis, defaultAnalysis());
-}
-
-TEST_F(GasFile, ShortRecordLeavesTheRemainingPercentagesZero) {
-    Bytes bytes = {0x7D, 0x14, 0x01, 0x00, 0x01, 0x02, 0x01};
-    bytes.resize(7 + 16, 0);
-    putDouble(bytes, 7, 10.0);
-    putDouble(bytes, 15, 30.0);
-    GasAnalysis analysis;
-    analysis.setFromVolumePercent(std::array<double, kComponentCount>{0, 0, 0, 50.0, 50.0});
-    ASSERT_EQ(readGasFile(analysis, write("short.gas", bytes)), GasFileResult::kOk);
-    EXPECT_EQ(analysis.volumePercent(kWaterVapor), 10.0);
-    EXPECT_EQ(analysis.volumePercent(kDryAir), 30.0);
-    EXPECT_EQ(analysis.volumePercent(kNitrogen), 0.0);
-    EXPECT_EQ(analysis.volumeFraction(kDryAir), 0.75);
-}
-
-TEST_F(GasFile, FailedWriteReportsItAndLeavesNoTemporaryFile) {
-    // The target is a folder with a file in it: nothing can be renamed over it.
-    fs::create_directories(path("taken.gas"));
-    write("taken.gas/inside", {1, 2, 3});
-    EXPECT_EQ(writeGasFile(defaultAnalysis(), path("taken.gas")), GasFileResult::kWriteFailed);
-    EXPECT_EQ(contents(path("taken.gas/inside")), (Bytes{1, 2, 3}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-    EXPECT_EQ(writeGasFile(defaultAnalysis(), path("no/such/folder.gas")),
-              GasFileResult::kWriteFailed);
-}
-
-TEST_F(GasFile, WritingReplacesAnExistingFile) {
-    write("old.gas", Bytes(500, 0xAA));
-    ASSERT_EQ(writeGasFile(defaultAnalysis(), path("old.gas")), GasFileResult::kOk);
-    EXPECT_EQ(contents(path("old.gas")), defaultFileBytes());
+    GasAnalysis air = test::air();
+    EXPECT_EQ(readGasFile(air, folder_ / "missing.gas"), GasFileResult::kFileNotFound);
+    EXPECT_EQ(writeGasFile(air, folder_ / "no" / "a.gas"), GasFileResult::kWriteFailed);
 }
 
 TEST(GasAnalysisRecord, ProjectBlockIs1000BytesWithZeroReserve) {
     file::BinaryWriter out;
-    writeRecord(defaultAnalysis(), out, true);
+    writeRecord(test::air(), out, true);
     Bytes block = out.bytes();
     ASSERT_EQ(block.size(), 1000U);
-    EXPECT_EQ(block[0], 24);
-    EXPECT_EQ(block[1], 1);
     EXPECT_TRUE(std::all_of(block.begin() + 194, block.end(), [](auto b) { return b == 0; }));
     block.push_back(0x55);
     GasAnalysis analysis;

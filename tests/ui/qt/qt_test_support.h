@@ -1,12 +1,11 @@
 #pragma once
 
 #include <functional>
-#include <utility>
+#include <memory>
 #include <vector>
 
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <QTest>
@@ -23,30 +22,28 @@ Widget* control(QWidget& window, int id) {
     return window.findChild<Widget*>(QStringLiteral("control%1").arg(id));
 }
 
-//! Replaces the text of edit field `id` key by key, as a user who selected it and typed.
-inline void retype(QWidget& window, int id, const char* text) {
-    auto* edit = control<QLineEdit>(window, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-//! Clicks button `id`.
 inline void click(QWidget& window, int id) {
     control<QPushButton>(window, id)->click();
 }
 
-//! Dialog logic that only records what the window sent it.
-class RecordingLogic : public ui::DialogLogic {
-public:
-    void command(int id) override { commands.push_back(id); }
-    void fieldEdited(int id) override { edits.push_back(id); }
-    void refreshDisplays() override { ++refreshes; }
-
+//! What a window sent its logic.
+struct Recorded {
     std::vector<int> commands;
     std::vector<int> edits;
     int refreshes = 0;
 };
+
+//! The factory of a logic that only records into `recorded` what the window sent it.
+inline ui::DialogFactory recordInto(Recorded& recorded) {
+    struct Logic : ui::DialogLogic {
+        explicit Logic(Recorded& into) : to(into) {}
+        void command(int id) override { to.commands.push_back(id); }
+        void fieldEdited(int id) override { to.edits.push_back(id); }
+        void refreshDisplays() override { ++to.refreshes; }
+        Recorded& to;
+    };
+    return [&recorded](ui::Port&) { return std::make_unique<Logic>(recorded); };
+}
 
 //! Runs action in the first visible window that `matches` as soon as it shows: how a test
 //! acts inside a modal loop that the code under test started.
@@ -66,37 +63,29 @@ inline void inWindowWhere(std::function<bool(QWidget&)> matches,
     poll->start(10);
 }
 
-//! Runs action in the visible window titled `title` as soon as it shows.
 inline void inWindow(const QString& title, std::function<void(QWidget&)> action) {
-    inWindowWhere([title](QWidget& window) { return window.windowTitle() == title; },
-                  std::move(action));
+    inWindowWhere([title](QWidget& window) { return window.windowTitle() == title; }, action);
 }
 
 //! Ends every modal window once the deadline has passed, so a test that went wrong fails
 //! instead of waiting forever for a click.
-class Watchdog {
-public:
-    explicit Watchdog(int milliseconds = 10000) {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { endModalWindows(); });
-        timer_.start(milliseconds);
-    }
-    [[nodiscard]] bool fired() const { return fired_; }
-
-private:
-    void endModalWindows() {
-        fired_ = true;
-        timer_.setInterval(50);
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QDialog*>(window);
-            if (dialog != nullptr && dialog->isVisible() &&
-                dialog->windowModality() != Qt::NonModal) {
-                dialog->done(-1);
+struct Watchdog {
+    Watchdog() {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            fired = true;
+            timer.setInterval(50);
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QDialog*>(window);
+                if (dialog != nullptr && dialog->isVisible() &&
+                    dialog->windowModality() != Qt::NonModal) {
+                    dialog->done(-1);
+                }
             }
-        }
+        });
+        timer.start(10000);
     }
-
-    QTimer timer_;
-    bool fired_ = false;
+    QTimer timer;
+    bool fired = false;
 };
 
 }  // namespace vaporis::test

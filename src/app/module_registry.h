@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "app/main_menu.h"
+#include "app/module_objects.h"
+#include "ui/dialog_template.h"
+#include "ui/gas_analysis_dialog.h"
+#include "ui/gas_property_dialog.h"
+#include "ui/information_dialog.h"
+#include "ui/port.h"
+#include "ui/steam_results_dialog.h"
+#include "ui/steam_table_dialog.h"
+#include "ui/validity_window.h"
+
+namespace vaporis::app {
+
+//! Makes the logic of a module's window over the program's module objects.
+using ModuleFactory = std::unique_ptr<ui::DialogLogic> (*)(ui::Port& port, ModuleObjects& objects);
+
+//! The factory of Dialog over the module objects that `members` name, in the order of its
+//! constructor: makeModule<SteamResultsDialog, &ModuleObjects::steamState1>.
+template <typename Dialog, auto... members>
+std::unique_ptr<ui::DialogLogic> makeModule(ui::Port& port, ModuleObjects& objects) {
+    return std::make_unique<Dialog>(port, (objects.*members)...);
+}
+
+//! The menu id of a window that another window opens.
+inline constexpr int kNotInMenu = 0;
+
+//! One module window: the main-menu button that opens it, its template and the factory of its
+//! logic. A menu button whose row has no window yet is disabled.
+struct ModuleRow {
+    int menuId;
+    const ui::DialogTemplate* layout = nullptr;
+    ModuleFactory makeLogic = nullptr;
+    std::string_view pictureName = {};  //!< file name of its `--screenshots` picture
+    int pictureCommand = 0;             //!< command sent before the picture is taken (0 for none)
+
+    [[nodiscard]] constexpr bool enabled() const {
+        return layout != nullptr && makeLogic != nullptr;
+    }
+};
+
+//! Every module window of the program, in the order of the main menu.
+inline constexpr auto kModules = std::to_array<ModuleRow>({
+    {kIdSteamTable, &ui::kSteamTableTemplate,
+     makeModule<ui::SteamTableDialog, &ModuleObjects::steamState1, &ModuleObjects::flags>,
+     "steam-table"},
+    {kNotInMenu, &ui::kSteamResultsTemplate,
+     makeModule<ui::SteamResultsDialog, &ModuleObjects::steamState1>, "steam-results"},
+    {kIdSteamThermalProcess},
+    {kIdSteamFlowProcess},
+    {kIdLoadCalculation},
+    {kIdInformation, &ui::kInformationTemplate, makeModule<ui::InformationDialog>, "information"},
+    {kIdGasProperties, &ui::kGasPropertyTemplate,
+     makeModule<ui::GasPropertyDialog, &ModuleObjects::gasState1, &ModuleObjects::gasAnalysis,
+                &ModuleObjects::flags>,
+     "gas-properties", ui::kIdGasOk},
+    {kNotInMenu, &ui::kGasAnalysisTemplate,
+     makeModule<ui::GasAnalysisDialog, &ModuleObjects::gasAnalysis>, "gas-analysis"},
+    {kIdGasThermalProcess},
+    {kIdGasFlowProcess},
+    {kIdSaveCalculation},
+    {kIdTools},
+    {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},
+});
+
+//! The row that main-menu button id opens; null for none.
+[[nodiscard]] constexpr const ModuleRow* moduleOfMenuButton(int id) {
+    for (const ModuleRow& row : kModules) {
+        if (row.menuId == id && id != kNotInMenu) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+//! Whether main-menu button id opens a module that exists.
+[[nodiscard]] constexpr bool menuButtonEnabled(int id) {
+    const ModuleRow* row = moduleOfMenuButton(id);
+    return row != nullptr && row->enabled();
+}
+
+}  // namespace vaporis::app

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/gas_analysis_option.h"
+#include "cli/number_io.h"
+
+namespace vaporis::app {
+
+// Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
+inline const CLI::Validator kNumber(
+    [](const std::string& text) {
+        return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
+    },
+    "NUMBER");
+
+// An empty text would silently mean "not given".
+inline const CLI::Validator kNotEmpty(
+    [](const std::string& text) { return text.empty() ? "must not be empty" : std::string(); }, "");
+
+//! A number option read as text, converted once parsing has succeeded; a command that does
+//! not offer it leaves the option null.
+struct NumberOption {
+    CLI::Option* option = nullptr;
+    std::string text;
+
+    [[nodiscard]] std::optional<double> value() const {
+        return option != nullptr && option->count() > 0 ? parseNumber(text) : std::nullopt;
+    }
+};
+
+inline void addNumber(CLI::App& command, NumberOption& target, const std::string& name,
+                      const std::string& help) {
+    target.option = command.add_option(name, target.text, help)->check(kNumber);
+}
+
+//! --vol, --mass and --analysis, of which at most one is given.
+inline void addGasAnalysisOptions(CLI::App& command, GasAnalysisOptions& analysis) {
+    auto* vol = command
+                    .add_option("--vol", analysis.volumeSpec,
+                                "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
+                                "..., C4H10, air)")
+                    ->type_name("SPEC")
+                    ->check(kNotEmpty);
+    auto* mass = command.add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
+                     ->type_name("SPEC")
+                     ->check(kNotEmpty);
+    auto* file = command.add_option("--analysis", analysis.analysisFile, "a .gas file")
+                     ->type_name("FILE.gas")
+                     ->check(kNotEmpty);
+    vol->excludes(mass)->excludes(file);
+    mass->excludes(file);
+}
+
+}  // namespace vaporis::app

@@ -1,0 +1,431 @@
+#include "cli/process_command.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "cli/command_error.h"
+#include "cli/json_output.h"
+#include "cli/text_table.h"
+#include "engine/common/not_set.h"
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/water/water_steam_state.h"
+#include "processes/gas_thermal_process.h"
+#include "processes/steam_thermal_process.h"
+#include "ui/gas_result_rules.h"
+#include "ui/messages.h"
+#include "ui/thermal_process_report.h"
+#include "ui/thermal_process_verdict.h"
+
+namespace vaporis::app {
+
+namespace {
+
+using processes::GasThermalProcess;
+using processes::SteamThermalProcess;
+using Json = nlohmann::ordered_json;
+
+
+const std::map<std::string, int> kTypeNames{{"throttle", processes::kConstantEnthalpy},
+                                            {"isentropic", processes::kIsentropicEfficiency},
+                                            {"balance", processes::kStateBalance}};
+
+void addStateOptions(CLI::App& command, ProcessOptions& o, bool steam) {
+    addNumber(command, o.p1, "--p1", "initial pressure [bar]");
+    addNumber(command, o.t1, "--t1", "initial temperature [°C]");
+    if (steam) {
+        addNumber(command, o.x1, "--x1", "initial steam quality [-] (instead of --t1)");
+        o.t1.option->excludes(o.x1.option);
+    }
+    addNumber(command, o.p2, "--p2", "final pressure [bar]");
+    addNumber(command, o.t2, "--t2", "final temperature [°C] (balance only)");
+    if (steam) {
+        addNumber(command, o.x2, "--x2", "final steam quality [-] (balance, instead of --t2)");
+        o.t2.option->excludes(o.x2.option);
+    }
+}
+
+void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
+    command.add_option("--type", o.type, "throttle, isentropic or balance")
+        ->required()
+        ->transform(CLI::CheckedTransformer(kTypeNames).description(""))
+        ->type_name("TYPE");
+    addStateOptions(command, o, steam);
+    addNumber(command, o.etaS, "--eta-s", "isentropic efficiency [-] (isentropic only)");
+    addNumber(command, o.etaM, "--eta-m", "mechanical efficiency [-] (isentropic only)");
+    addNumber(command, o.etaG, "--eta-g", "generator efficiency [-] (isentropic only)");
+    addNumber(command, o.massFlow, "--mass-flow", "mass flow [kg/s]");
+    addNumber(command, o.volumeFlow, "--volume-flow", "volume flow at the initial state [m³/s]");
+    o.massFlow.option->excludes(o.volumeFlow.option);
+    if (!steam) {
+        addNumber(command, o.normalVolumeFlow, "--normal-volume-flow",
+                  "normal volume flow [Nm³/s]");
+        o.normalVolumeFlow.option->excludes(o.massFlow.option)->excludes(o.volumeFlow.option);
+        addGasAnalysisOptions(command, o.analysis);
+    }
+    addNumber(command, o.heatLoss, "--heat-loss", "heat loss after the process [kW], < 0: gain");
+    command.add_flag("--json", o.output.json, "print one JSON object");
+    command.add_option("--html", o.output.htmlPath, "also write the HTML report to FILE")
+        ->type_name("FILE")
+        ->check(kNotEmpty);
+}
+
+// The process could not be computed as asked: the message the dialog would show.
+struct Refusal {
+    std::string message;
+};
+
+double required(const NumberOption& option, const char* name) {
+    const std::optional<double> value = option.value();
+    if (!value) {
+        throw ArgumentError(std::string("process: ") + name + " is required");
+    }
+    return *value;
+}
+
+void checkTypeOptions(const ProcessOptions& o) {
+    const bool balance = o.type == processes::kStateBalance;
+    const bool finalGiven = o.t2.value() || o.x2.value();
+    if (balance != finalGiven) {
+        throw ArgumentError(balance ? "process: --type balance needs --t2 or --x2"
+                                    : "process: --t2 and --x2 belong to --type balance");
+    }
+    if (o.type != processes::kIsentropicEfficiency &&
+        (o.etaS.value() || o.etaM.value() || o.etaG.value())) {
+        throw ArgumentError("process: the efficiencies belong to --type isentropic");
+    }
+    if (o.type == processes::kConstantEnthalpy && required(o.p2, "--p2") > *o.p1.value()) {
+        throw Refusal{std::string(ui::messageText(ui::MessageId::kInletBelowOutletPressure))};
+    }
+}
+
+// Stores the value of a given option; a value the process refuses stops with message 0. A
+// flow or heat loss of 0 means none, as in the dialog.
+template <typename Process>
+void setOptional(Process& process, int slot, const NumberOption& option, bool zeroIsNone) {
+    const std::optional<double> value = option.value();
+    if (!value || (zeroIsNone && *value == 0.0)) {
+        return;
+    }
+    if (!process.setInput(slot, *value)) {
+        throw Refusal{option.option->get_name() + ": " +
+                      std::string(ui::messageText(ui::MessageId::kInputDataError))};
+    }
+}
+
+template <typename Process>
+void setCommonInputs(Process& process, const ProcessOptions& o) {
+    process.setType(o.type);
+    (void)process.setInput(Process::kTimeFactor, 1.0);
+    setOptional(process, Process::kIsentropicEta, o.etaS, false);
+    setOptional(process, Process::kMechanicalEta, o.etaM, false);
+    setOptional(process, Process::kGeneratorEta, o.etaG, false);
+    setOptional(process, Process::kMassFlow, o.massFlow, true);
+    setOptional(process, Process::kVolumeFlow, o.volumeFlow, true);
+    setOptional(process, Process::kHeatLoss, o.heatLoss, true);
+}
+
+// p, t, x, h, s, v of a state; x only where the state has one.
+struct StateRow {
+    double p, t, x, h, s, v;
+    bool xValid;
+};
+
+// What a result row needs besides a value of its own, as the dialogs show them.
+enum Needs : unsigned {
+    kValue = 0,
+    kFlux = 1,
+    kHeatLoss = 2,
+    kHeatLossValid = 4,
+    kIsentropicType = 8,
+    kBalanceType = 16,
+    kCondensed = 32,  //!< gases: water condensed in the final state
+};
+
+struct ResultRow {
+    const char* key;
+    std::string_view label;
+    int slot;  // -1: the medium has no such result
+    unsigned needs = kValue;
+    double scale = 1.0;
+};
+
+using SteamResult = SteamThermalProcess::Result;
+using GasResult = GasThermalProcess::Result;
+
+constexpr auto kSteamRows = std::to_array<ResultRow>({
+    {"massFlow", "mass flow [kg/s]", SteamResult::kShownMassFlow, kFlux},
+    {"volumeFlow", "volume flow [m³/s]", SteamResult::kShownVolumeFlow, kFlux},
+    {"dh", "enthalpy difference [kJ/kg]", SteamResult::kEnthalpyChange},
+    {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", SteamResult::kIsentropicChange,
+     kIsentropicType},
+    {"ds", "entropy difference [kJ/(kg K)]", SteamResult::kEntropyChange},
+    {"power", "power [kW]", SteamResult::kPower, kFlux},
+    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", SteamResult::kEnthalpyAfterLoss, kHeatLoss},
+    {"tAfterLoss", "temperature after heat loss [°C]", SteamResult::kTemperatureAfterLoss,
+     kHeatLossValid},
+    {"xAfterLoss", "steam quality after heat loss [-]", SteamResult::kQualityAfterLoss,
+     kHeatLossValid},
+    {"expansion", "volumetric expansion [%]", SteamResult::kExpansion},
+    {"massDischarge", "mass discharge [%]", SteamResult::kMassDischarge},
+});
+
+constexpr auto kGasRows = std::to_array<ResultRow>({
+    {"massFlow", "mass flow [kg/s]", GasResult::kShownMassFlow, kFlux},
+    {"volumeFlow", "volume flow [m³/s]", GasResult::kShownVolumeFlow, kFlux},
+    {"dh", "enthalpy difference [kJ/kg]", GasResult::kEnthalpyChange},
+    {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", GasResult::kIsentropicChange,
+     kIsentropicType},
+    {"ds", "entropy difference [kJ/(kg K)]", GasResult::kEntropyChange},
+    {"power", "power [kW]", GasResult::kPower, kFlux},
+    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", GasResult::kEnthalpyAfterLoss, kHeatLoss},
+    {"tAfterLoss", "temperature after heat loss [°C]", GasResult::kTemperatureAfterLoss,
+     kHeatLossValid},
+    {"xAfterLoss", "steam quality after heat loss [-]", -1},
+    {"expansion", "volumetric expansion [%]", GasResult::kExpansion},
+    {"massDischarge", "mass discharge [%]", GasResult::kMassDischarge},
+    {"normalVolumeFlow", "normal volume flow [Nm³/s]", GasResult::kShownNormalVolumeFlow, kFlux},
+    {"t2Isentropic", "isentropic final temperature [°C]", GasResult::kIsentropicTemperature,
+     kIsentropicType},
+    {"condensationHeat", "condensation heat [kJ/kg]", GasResult::kCondensationHeat,
+     kBalanceType | kCondensed},
+    {"condensate", "condensate [g/kg]", GasResult::kCondensate, kCondensed, 1000.0},
+    {"condensateFlow", "condensate flow [g/s]", GasResult::kCondensateFlow, kFlux, 1000.0},
+});
+
+template <typename Process>
+bool flagAllows(const Process& process, unsigned needs) {
+    const auto lacks = [needs](unsigned need, bool given) { return (needs & need) != 0 && !given; };
+    bool condensed = false;
+    if constexpr (std::is_same_v<Process, GasThermalProcess>) {
+        condensed = process.condensedAtEnd();
+    }
+    return !(lacks(kFlux, process.fluxGiven()) || lacks(kHeatLoss, process.heatLossOn()) ||
+             lacks(kHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
+             lacks(kIsentropicType, process.type() == processes::kIsentropicEfficiency) ||
+             lacks(kBalanceType, process.type() == processes::kStateBalance) ||
+             lacks(kCondensed, condensed));
+}
+
+// A result's value, or nothing where the process gave none.
+template <typename Process>
+std::optional<double> resultValue(const Process& process, const ResultRow& row) {
+    if (row.slot < 0 || !flagAllows(process, row.needs)) {
+        return std::nullopt;
+    }
+    const double value = process.result(row.slot);
+    if (value == NOT_SET || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value * row.scale;
+}
+
+// Everything a computed process prints, whatever the medium.
+struct ProcessReport {
+    int status = 0;
+    StateRow initial{};
+    StateRow final{};
+    std::vector<std::pair<const ResultRow*, std::optional<double>>> results;
+};
+
+template <typename Process, std::size_t N>
+ProcessReport collectResults(const Process& process, const std::array<ResultRow, N>& rows,
+                             const StateRow& initial, const StateRow& final) {
+    ProcessReport report;
+    report.status = process.status();
+    report.initial = initial;
+    report.final = final;
+    for (const ResultRow& row : rows) {
+        report.results.emplace_back(&row, resultValue(process, row));
+    }
+    return report;
+}
+
+Json stateJson(const StateRow& s) {
+    return {{"p", s.p}, {"t", s.t}, {"x", numberOrNull(s.x, s.xValid)},
+            {"h", s.h}, {"s", s.s}, {"v", s.v}};
+}
+
+Json processJson(const ProcessReport& report) {
+    Json results = Json::object();
+    for (const auto& [row, value] : report.results) {
+        results[row->key] = value ? Json(*value) : Json(nullptr);
+    }
+    return {{"status", report.status},
+            {"initial", stateJson(report.initial)},
+            {"final", stateJson(report.final)},
+            {"results", results}};
+}
+
+void addStateRows(TextTable& table, const ProcessReport& report) {
+    const StateRow& a = report.initial;
+    const StateRow& b = report.final;
+    table.addRow({"", "initial state", "final state"});
+    table.addRow({"pressure p [bar]", tableNumber(a.p, true), tableNumber(b.p, true)});
+    table.addRow({"temperature t [°C]", tableNumber(a.t, true), tableNumber(b.t, true)});
+    table.addRow({"steam quality x [-]", tableNumber(a.x, a.xValid), tableNumber(b.x, b.xValid)});
+    table.addRow({"enthalpy h [kJ/kg]", tableNumber(a.h, true), tableNumber(b.h, true)});
+    table.addRow({"entropy s [kJ/(kg K)]", tableNumber(a.s, true), tableNumber(b.s, true)});
+    table.addRow({"volume v [m³/kg]", tableNumber(a.v, true), tableNumber(b.v, true)});
+}
+
+std::string processTable(const ProcessReport& report) {
+    TextTable table;
+    table.addRow({"status", std::to_string(report.status)});
+    table.addRow({});
+    addStateRows(table, report);
+    table.addRow({});
+    for (const auto& [row, value] : report.results) {
+        table.addRow(
+            {std::string(row->label), tableNumber(value.value_or(0.0), value.has_value())});
+    }
+    return table.render();
+}
+
+// Shows the verdict's message and, where the results stand, prints them and the report.
+int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
+           const OutputOptions& output, const ui::ReportWriter& write) {
+    if (!verdict.message.empty()) {
+        writeText(stderr, verdict.message + '\n');
+    }
+    if (!verdict.showResults) {
+        return kExitInputStatus;
+    }
+    writeHtmlIfAsked(output, write);
+    if (output.json) {
+        printJson(processJson(report));
+    } else {
+        writeText(stdout, processTable(report));
+    }
+    return kExitOk;
+}
+
+processes::MessageSink warningsTo(ui::ProcessMedium medium) {
+    return {[medium](int message, double limit) {
+        writeText(stderr, ui::processMessageText(medium, message, limit) + '\n');
+    }};
+}
+
+StateRow steamRow(const water::WaterSteamState& s) {
+    return {s.pressure(),
+            s.temperature(),
+            s.quality(),
+            s.stateValue(water::kH),
+            s.stateValue(water::kS),
+            s.stateValue(water::kV),
+            s.mode() != water::kModePT};
+}
+
+water::WaterSteamState steamState(const NumberOption& p, const NumberOption& t,
+                                  const NumberOption& x, const char* pName) {
+    const double pressure = required(p, pName);
+    if (const std::optional<double> quality = x.value()) {
+        return {water::kModePX, pressure, NOT_SET, *quality};
+    }
+    return {water::kModePT, pressure, t.value().value_or(NOT_SET), NOT_SET};
+}
+
+int runSteamProcess(const ProcessOptions& o) {
+    if (!o.t1.value() && !o.x1.value()) {
+        throw ArgumentError("process steam: --t1 or --x1 is required");
+    }
+    water::WaterSteamState initial = steamState(o.p1, o.t1, o.x1, "--p1");
+    water::WaterSteamState final = steamState(o.p2, o.t2, o.x2, "--p2");
+    checkTypeOptions(o);
+    SteamThermalProcess process(initial, final);
+    setCommonInputs(process, o);
+    process.calculate(warningsTo(ui::ProcessMedium::kSteam));
+    const ProcessReport report =
+        collectResults(process, kSteamRows, steamRow(initial), steamRow(final));
+    return finish(
+        ui::judgeSteamProcess(process.status()), report, o.output,
+        [&process](const std::string& path) { return ui::writeSteamProcessReport(path, process); });
+}
+
+StateRow gasRow(const gas::GasState& s, const double h, const double entropy, const double v) {
+    return {s.pressure(), s.temperature(), NOT_SET, h, entropy, v, false};
+}
+
+// A pressure the gas formulations refuse stops the process; one where their error grows is
+// named once.
+void checkGasPressures(double p1, double p2) {
+    for (const double p : {p1, p2}) {
+        if (const auto refusal = ui::gasPressureRefusal(p)) {
+            throw Refusal{std::string(ui::messageText(*refusal))};
+        }
+    }
+    if (ui::gasPressureDeviates(p1) || ui::gasPressureDeviates(p2)) {
+        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    }
+}
+
+void setGasStates(gas::GasState& initial, gas::GasState& final, const ProcessOptions& o) {
+    initial.setPressure(required(o.p1, "--p1"));
+    initial.setTemperature(required(o.t1, "--t1"));
+    final.setPressure(required(o.p2, "--p2"));
+    if (const std::optional<double> t2 = o.t2.value()) {
+        final.setTemperature(*t2);
+    }
+}
+
+int runGasProcess(const ProcessOptions& o) {
+    const gas::GasAnalysis analysis = analysisFromOptions(o.analysis);
+    gas::GasState initial;
+    gas::GasState final;
+    initial.bind(analysis);
+    final.bind(analysis);
+    setGasStates(initial, final, o);
+    checkTypeOptions(o);
+    if (analysis.volumeFraction(gas::kWaterVapor) == 1.0) {
+        throw Refusal{std::string(ui::messageText(ui::MessageId::kGasIsAllWater))};
+    }
+    checkGasPressures(initial.pressure(), final.pressure());
+    GasThermalProcess process(initial, final);
+    setCommonInputs(process, o);
+    setOptional(process, GasThermalProcess::kNormalVolumeFlow, o.normalVolumeFlow, true);
+    process.calculate(warningsTo(ui::ProcessMedium::kGas));
+    const ProcessReport report = collectResults(
+        process, kGasRows,
+        gasRow(initial, initial.property(gas::kEnthalpy), initial.property(gas::kEntropy),
+               initial.property(gas::kVolume)),
+        gasRow(final, process.finalProperty(gas::kEnthalpy), process.finalProperty(gas::kEntropy),
+               process.finalProperty(gas::kVolume)));
+    return finish(
+        ui::judgeGasProcess(process), report, o.output,
+        [&process](const std::string& path) { return ui::writeGasProcessReport(path, process); });
+}
+
+}  // namespace
+
+void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
+    auto* process =
+        app.add_subcommand("process",
+                           "change of state of water/steam or a gas: throttling, an expansion or "
+                           "compression with an isentropic efficiency, or a balance of two states");
+    process->require_subcommand(1);
+    addProcessOptions(*process->add_subcommand("steam", "water/steam process"), arguments.steam,
+                      true);
+    arguments.gasCommand = process->add_subcommand("gas", "gas process; default: dry air");
+    addProcessOptions(*arguments.gasCommand, arguments.gas, false);
+}
+
+int runProcess(const ProcessArguments& arguments) {
+    const bool gas = arguments.gasCommand->parsed();
+    try {
+        return gas ? runGasProcess(arguments.gas) : runSteamProcess(arguments.steam);
+    } catch (const Refusal& refusal) {
+        writeText(stderr, refusal.message + '\n');
+        return kExitInputStatus;
+    }
+}
+
+}  // namespace vaporis::app

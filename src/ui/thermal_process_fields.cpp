@@ -1,0 +1,56 @@
+#include "ui/thermal_process_fields.h"
+
+#include <string>
+
+#include "ui/messages.h"
+
+namespace vaporis::ui {
+
+int checkedProcessType(const Port& port) {
+    return readRadio3(port, kIdProcessThrottle, kIdProcessIsentropic, kIdProcessBalance,
+                      processes::kConstantEnthalpy, processes::kIsentropicEfficiency,
+                      processes::kStateBalance);
+}
+
+double checkedTimeFactor(const Port& port) {
+    return port.checked(kIdProcessPerHour) ? 3600.0 : 1.0;
+}
+
+void enableEfficiencies(Port& port, int type) {
+    for (const int id : kEfficiencyFields) {
+        port.setEnabled(id, type == processes::kIsentropicEfficiency);
+    }
+}
+
+void chooseFlow(Port& port, std::span<const FlowControl> flows, int chosenRadio) {
+    for (const FlowControl& flow : flows) {
+        port.setChecked(flow.radio, flow.radio == chosenRadio);
+        port.setEnabled(flow.field, flow.radio == chosenRadio);
+    }
+}
+
+const FlowControl& checkedFlow(const Port& port, std::span<const FlowControl> flows) {
+    for (const FlowControl& flow : flows) {
+        if (port.checked(flow.radio)) {
+            return flow;
+        }
+    }
+    return flows.front();
+}
+
+processes::MessageSink messageBoxSink(Port& port, ProcessMedium medium) {
+    return {[&port, medium](int message, double limit) {
+        const std::string_view caption =
+            message == processes::kMessageHeatLossWithoutFlow ? kCaptionWarning : kCaptionError;
+        port.message(processMessageText(medium, message, limit), caption, MessageButtons::kOk);
+    }};
+}
+
+bool showVerdict(Port& port, const ProcessVerdict& verdict) {
+    if (!verdict.message.empty()) {
+        port.message(verdict.message, verdict.caption, MessageButtons::kOk);
+    }
+    return verdict.showResults;
+}
+
+}  // namespace vaporis::ui

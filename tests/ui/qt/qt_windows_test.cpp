@@ -1,0 +1,241 @@
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/main_menu.h"
+#include "app/module_registry.h"
+#include "ui/qt/display_list_painter.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_test_support.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_validity_window.h"
+
+namespace vaporis::ui {
+namespace {
+
+using app::kMainMenuTemplate;
+using test::click;
+using test::control;
+using test::inWindow;
+using test::Recorded;
+using test::recordInto;
+
+// The groups above decide how wide the grid's columns are; the buttons below must not follow.
+TEST(QtDialogHost, ButtonsThatEndADialogKeepTheirNaturalWidthInOneRow) {
+    Recorded recorded;
+    QtDialogHost host(kGasPropertyTemplate, recordInto(recorded), nullptr);
+    host.window().show();
+    int previousRight = 0;
+    for (const int id : {kIdGasOk, kIdGasValidity, kIdGasBack}) {
+        const auto* button = control<QPushButton>(host.window(), id);
+        EXPECT_EQ(button->width(), button->sizeHint().width()) << id;
+        EXPECT_EQ(button->y(), control<QPushButton>(host.window(), kIdGasOk)->y()) << id;
+        EXPECT_GT(button->x(), previousRight) << id;
+        previousRight = button->geometry().right();
+    }
+}
+
+TEST(QtDialogHost, TypedFieldsKeepNineCharactersAndReachTheLogicWithRefreshes) {
+    Recorded recorded;
+    QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
+    recorded.refreshes = 0;
+    QTest::keyClicks(control<QLineEdit>(host.window(), kIdPressure), "1234567890.5");
+    EXPECT_EQ(host.text(kIdPressure), "123456789");
+    EXPECT_EQ(recorded.edits, std::vector<int>(9, kIdPressure));
+    EXPECT_EQ(recorded.refreshes, 9);
+    EXPECT_TRUE(control<QLineEdit>(host.window(), kIdIterTemperature)->isReadOnly());
+}
+
+TEST(QtDialogHost, ClicksAndTheCloseBoxReachTheLogicWhichDecidesAboutClosing) {
+    Recorded recorded;
+    QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
+    host.window().show();
+    for (const int id : {kIdModePX, kIdHtmlOutput, kIdIterCalculate}) {
+        // Near the left edge: radio and check box take clicks on their indicator and text only.
+        QWidget* widget = control<QWidget>(host.window(), id);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    }
+    host.window().close();
+    QTest::keyClick(&host.window(), Qt::Key_Escape);
+    EXPECT_EQ(recorded.commands, (std::vector<int>{kIdModePX, kIdHtmlOutput, kIdIterCalculate,
+                                                   kIdSteamBack, kIdSteamBack}));
+    EXPECT_TRUE(host.window().isVisible());
+    // The logic may clear a whole radio group, which Qt's exclusive groups would refuse.
+    host.setChecked(kIdModePX, false);
+    EXPECT_FALSE(control<QRadioButton>(host.window(), kIdModePX)->isChecked());
+    EXPECT_EQ(host.text(4711), "") << "an unknown id reads as empty";
+}
+
+TEST(QtDialogHost, MovingFocusBetweenFieldsRefreshesDisplays) {
+    Recorded recorded;
+    QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
+    host.window().show();
+    QApplication::setActiveWindow(&host.window());
+    control<QLineEdit>(host.window(), kIdPressure)->setFocus();
+    const int refreshesBefore = recorded.refreshes;
+    control<QLineEdit>(host.window(), kIdTemperature)->setFocus();
+    EXPECT_GT(recorded.refreshes, refreshesBefore);
+    EXPECT_TRUE(recorded.edits.empty());
+}
+
+TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTheLogic) {
+    const QTemporaryDir directory;
+    QFile existing(directory.filePath("report.html"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    Recorded recorded;
+    QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
+    test::Watchdog watchdog;
+    QStringList filters;
+    test::inWindowWhere(
+        [](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
+        [&](QWidget& window) {
+            auto& dialog = static_cast<QFileDialog&>(window);
+            filters = dialog.nameFilters();
+            // Typed as a user would: selectFile() leaves a focused name field alone.
+            dialog.setDirectory(directory.path());
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("report");
+            static_cast<QDialog&>(dialog).accept();
+        });
+    const auto path = host.askSaveFileName({"HTML files (*.html)", "*.html", "html"});
+    EXPECT_EQ(path, directory.filePath("report.html").toStdString());
+    EXPECT_EQ(filters, QStringList{"HTML files (*.html)"});
+    EXPECT_FALSE(watchdog.fired) << "no question of the file dialog's own";
+}
+
+TEST(QtDialogHost, MessageBoxesAnswerYesOnlyForYesAndTellWhetherTheirBoxWasTicked) {
+    Recorded recorded;
+    QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
+    test::Watchdog watchdog;
+    const auto isBox = [](QWidget& window) { return qobject_cast<QMessageBox*>(&window); };
+    test::inWindowWhere(isBox, [](QWidget& window) {
+        static_cast<QMessageBox&>(window).button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(host.message("Overwrite?", "Warning", MessageButtons::kYesNo), MessageAnswer::kYes);
+    test::inWindowWhere(isBox, [](QWidget& window) { window.close(); });
+    EXPECT_EQ(host.message("Overwrite?", "Warning", MessageButtons::kYesNo), MessageAnswer::kNo);
+    test::inWindowWhere(isBox, [](QWidget& window) {
+        static_cast<QMessageBox&>(window).checkBox()->setChecked(true);
+        window.close();
+    });
+    EXPECT_TRUE(host.messageWithCheckBox("Achtung", "p = 1bar.", "Don't show again"));
+    EXPECT_FALSE(watchdog.fired);
+}
+
+// The tests run on a 1366 x 768 laptop at 125 %: 1093 x 614 logical px, of which a window's
+// content gets at most 1093 x 590 beside the title bar. A window taller than that scrolls its
+// controls, but the button that ends it stays in full view.
+TEST(QtWindows, EveryWindowBuildsItsControlsAndFitsALaptopWithTheButtonThatEndsItInView) {
+    ASSERT_EQ(QApplication::primaryScreen()->size(), QSize(1093, 614));
+    Recorded recorded;
+    std::vector<const DialogTemplate*> layouts{&kMainMenuTemplate};
+    for (const app::ModuleRow& row : app::kModules) {
+        if (row.enabled()) {
+            layouts.push_back(row.layout);
+        }
+    }
+    for (const DialogTemplate* layout : layouts) {
+        SCOPED_TRACE(layout->resourceId);
+        QtDialogHost host(*layout, recordInto(recorded), nullptr);
+        QWidget& shown = host.window();
+        EXPECT_EQ(shown.windowTitle().toStdString(), layout->caption);
+        for (const ControlEntry& entry : layout->controls) {
+            QWidget* widget = control<QWidget>(shown, entry.id);
+            EXPECT_TRUE(entry.id == kStaticId || (widget && widget->isEnabled() == entry.enabled))
+                << entry.id;
+        }
+        shown.show();
+        QApplication::processEvents();
+        EXPECT_LE(shown.width(), 1093);
+        EXPECT_LE(shown.height(), 590);
+        if (auto* button = control<QPushButton>(shown, layout->closeBoxId)) {
+            EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect());
+            EXPECT_TRUE(
+                shown.rect().contains(QRect(button->mapTo(&shown, QPoint(0, 0)), button->size())));
+        }
+        shown.hide();
+    }
+}
+
+// The whole way of an engineer who looks up superheated steam at 50 bar and 400 °C.
+TEST(QtWindows, SteamTableFromTheMenuShowsEnthalpyOfFiftyBarFourHundredDegrees) {
+    app::ModuleObjects objects;
+    QtValidityWindow validity;
+    QtDialogHost menu(kMainMenuTemplate, app::mainMenuFactory(objects), &validity.window());
+    test::Watchdog watchdog;
+    QString enthalpy;
+    inWindow(toQString(kMainMenuTemplate.caption), [&](QWidget& menuWindow) {
+        inWindow(toQString(kSteamTableTemplate.caption), [&](QWidget& table) {
+            inWindow(toQString(kSteamResultsTemplate.caption), [&](QWidget& results) {
+                enthalpy = control<QLineEdit>(results, stateFieldId(water::kH))->text();
+                click(results, kIdResultsValidity);
+                click(results, kIdResultsOk);
+            });
+            click(table, kIdSteamOk);
+            click(table, kIdSteamBack);
+        });
+        click(menuWindow, app::kIdSteamTable);
+        menuWindow.close();
+    });
+    EXPECT_EQ(menu.exec(), app::kIdExitProgram) << "the close box ends the program";
+    EXPECT_TRUE(enthalpy.startsWith("3196.59")) << enthalpy.toStdString();
+    EXPECT_TRUE(validity.window().isVisible()) << "shown from the results";
+    EXPECT_FALSE(watchdog.fired);
+}
+
+constexpr int kCanvasId = 1600;
+constexpr auto kCanvasControls = std::to_array<ControlEntry>({
+    {kCanvasId, ControlKind::kCanvas, "", 0, 0, ""},
+});
+constexpr DialogTemplate kCanvasTemplate{154, "canvas", kCanvasControls, 0};
+
+DisplayList blackSquareOnAxis() {
+    DisplayList drawing;
+    drawing.fillRectangle({0, 0, 500, 500}, Colour::kWhite);
+    drawing.polyline({{50, 20}, {50, 460}, {470, 460}});
+    drawing.fillRectangle({200, 200, 300, 300}, Colour::kBlack);
+    return drawing;
+}
+
+// At twice the size a 1 px line is two whole pixels wide, not three grey ones.
+TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
+    const QImage image = renderDisplayList(blackSquareOnAxis(), 1000);
+    ASSERT_EQ(image.size(), QSize(1000, 1000));
+    for (const auto& [x, y, colour] : {std::array{99, 500, 0xffffff},
+                                       {100, 500, 0x000000},
+                                       {101, 500, 0x000000},
+                                       {102, 500, 0xffffff},
+                                       {500, 500, 0x000000},
+                                       {800, 200, 0xffffff}}) {
+        EXPECT_EQ(image.pixel(x, y) & 0xffffffU, static_cast<unsigned>(colour)) << x << "," << y;
+    }
+    const QTemporaryDir folder;
+    const std::string path = folder.filePath("diagram.png").toStdString();
+    ASSERT_TRUE(savePng(blackSquareOnAxis(), path, 500));
+    EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(500, 500));
+    EXPECT_FALSE(savePng(blackSquareOnAxis(), path + "/no such folder/x.png", 500));
+    // In a window the logic draws through the port; 500 logical px are 625 at 125 %.
+    Recorded recorded;
+    QtDialogHost host(kCanvasTemplate, recordInto(recorded), nullptr);
+    host.draw(kCanvasId, blackSquareOnAxis());
+    const QImage shown = control<QWidget>(host.window(), kCanvasId)->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(625, 625));
+    EXPECT_EQ(shown.pixel(312, 312) & 0xffffffU, 0U);
+    EXPECT_EQ(shown.pixel(150, 150) & 0xffffffU, 0xffffffU);
+}
+
+}  // namespace
+}  // namespace vaporis::ui

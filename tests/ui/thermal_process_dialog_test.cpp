@@ -1,0 +1,169 @@
+#include <array>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/water/water_steam_state.h"
+#include "support/scripted_port.h"
+#include "ui/gas_process_dialog.h"
+#include "ui/messages.h"
+#include "ui/number_text.h"
+#include "ui/session_flags.h"
+#include "ui/steam_process_dialog.h"
+#include "ui/thermal_process_verdict.h"
+
+namespace vaporis::ui {
+namespace {
+
+constexpr std::initializer_list<int> kTypes = {kIdProcessThrottle, kIdProcessIsentropic,
+                                               kIdProcessBalance};
+
+double field(const test::ScriptedPort& port, int id) {
+    return std::stod(port.text(id));
+}
+
+// Dialog 107 over its own states, 50 bar 400 °C to 1 bar.
+class SteamProcessDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog_.opened();
+        port_.typeText(kIdProcessP1, "50");
+        port_.typeText(kIdProcessT1, "400");
+        port_.typeText(kIdProcessP2, "1");
+    }
+    void choose(int type) {
+        port_.chooseRadio(type, kTypes);
+        dialog_.command(type);
+    }
+
+    water::WaterSteamState initial_{water::kModePT, 50.0, 400.0, 0.0};
+    water::WaterSteamState final_{water::kModePT, 1.0, 0.0, 0.0};
+    processes::SteamThermalProcess process_{initial_, final_};
+    SessionFlags flags_;
+    bool diagramOnOpen_ = false;
+    test::ScriptedPort port_;
+    SteamProcessDialog dialog_{port_, process_, initial_, final_, flags_, diagramOnOpen_};
+};
+
+TEST_F(SteamProcessDialogTest, ExpansionWithFlowShowsWetEndAndPowerOfTheEnthalpyDrop) {
+    port_.typeText(kIdProcessEtaS, "0.85");
+    port_.chooseRadio(kIdProcessPerSecond, {kIdProcessPerSecond, kIdProcessPerHour});
+    port_.chooseRadio(kIdSteamProcessMassFlowRadio,
+                      {kIdSteamProcessMassFlowRadio, kIdSteamProcessVolumeFlowRadio});
+    port_.typeText(kIdSteamProcessMassFlow, "10");
+    dialog_.command(kIdProcessOk);
+    ASSERT_TRUE(port_.messages().empty());
+    const double dh = field(port_, kIdSteamResultH2) - field(port_, kIdSteamResultH1);
+    EXPECT_NEAR(field(port_, kIdSteamResultPower), 10.0 * dh, 1e-2);
+    EXPECT_GT(field(port_, kIdSteamResultX2), 0.0);
+    EXPECT_LT(field(port_, kIdSteamResultX2), 1.0);
+    EXPECT_NEAR(field(port_, kIdSteamResultTs2), 99.6059, 1e-4);
+}
+
+TEST_F(SteamProcessDialogTest, HeatLossWithoutFlowWarnsOnceAndShowsNoStateAfterIt) {
+    port_.typeText(kIdProcessHeatLoss, "100");
+    dialog_.command(kIdProcessOk);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kHeatLossNeedsFlow));
+    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(port_.text(kIdSteamResultHAfterLoss), "");
+    EXPECT_NE(port_.text(kIdSteamResultDh), "");
+}
+
+TEST_F(SteamProcessDialogTest, RefusedInputsStopBeforeTheCalculation) {
+    port_.typeText(kIdProcessEtaS, "abc");
+    dialog_.command(kIdProcessOk);
+    choose(kIdProcessThrottle);
+    port_.typeText(kIdProcessP2, "60");
+    dialog_.command(kIdProcessOk);
+    ASSERT_EQ(port_.messages().size(), 2U);
+    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages()[1].text, messageText(MessageId::kInletBelowOutletPressure));
+    EXPECT_EQ(port_.text(kIdSteamResultDh), "");
+    EXPECT_EQ(process_.status(), kNotComputed);
+}
+
+TEST_F(SteamProcessDialogTest, BalanceEndingOnTheBoilingLineAsksForTheQuality) {
+    choose(kIdProcessBalance);
+    EXPECT_TRUE(port_.enabled(kIdProcessT2));
+    EXPECT_FALSE(port_.enabled(kIdProcessEtaS));
+    port_.typeText(kIdProcessT2, "99.6059");
+    dialog_.command(kIdProcessOk);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kTooCloseToBoiling));
+}
+
+// Dialog 144 over a flue gas with 15 vol% water vapour.
+class GasProcessDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::array<double, gas::kComponentCount> percent{};
+        percent[gas::kWaterVapor] = 15.0;
+        percent[gas::kNitrogen] = 72.0;
+        percent[gas::kOxygen] = 5.0;
+        percent[gas::kCarbonDioxide] = 8.0;
+        analysis_.setFromVolumePercent(percent);
+        initial_.bind(analysis_);
+        final_.bind(analysis_);
+        dialog_.opened();
+        port_.typeText(kIdProcessP1, "3");
+        port_.typeText(kIdProcessP2, "1");
+        port_.typeText(kIdProcessEtaS, "1");
+        port_.chooseRadio(kIdProcessIsentropic, kTypes);
+    }
+
+    gas::GasAnalysis analysis_;
+    gas::GasState initial_;
+    gas::GasState final_;
+    processes::GasThermalProcess process_{initial_, final_};
+    SessionFlags flags_;
+    bool diagramOnOpen_ = false;
+    test::ScriptedPort port_;
+    GasProcessDialog dialog_{port_, process_, initial_, final_, analysis_, flags_, diagramOnOpen_};
+};
+
+TEST_F(GasProcessDialogTest, EndBelowTheDewPointWarnsAndShowsTheCondensate) {
+    port_.typeText(kIdProcessT1, "130");
+    port_.typeText(kIdGasProcessMassFlow, "7200");  // kg/h
+    dialog_.command(kIdProcessOk);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kProcessEndBelowDewPoint));
+    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    const double condensate = field(port_, kIdGasResultCondensate);
+    EXPECT_GT(condensate, 0.0);
+    EXPECT_NEAR(field(port_, kIdGasResultCondensateFlow), 2.0 * condensate, 1e-3);  // g/s
+}
+
+TEST_F(GasProcessDialogTest, StartBelowTheDewPointNamesItAndShowsNoResults) {
+    port_.typeText(kIdProcessT1, "40");
+    dialog_.command(kIdProcessOk);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text.rfind("Initial state: ", 0), 0U);
+    EXPECT_NE(port_.messages()[0].text.find(messageText(MessageId::kMaxWaterContent)), std::string::npos);
+    EXPECT_EQ(port_.text(kIdGasResultDh), "");
+}
+
+TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults) {
+    port_.typeText(kIdProcessT1, "300");
+    dialog_.command(kIdProcessOk);
+    ASSERT_NE(port_.text(kIdGasResultDh), "");
+    dialog_.command(kIdGasProcessEditAnalysis);
+    ASSERT_EQ(port_.children().size(), 1U);
+    EXPECT_EQ(port_.children()[0].resourceId, 152);
+    EXPECT_EQ(port_.text(kIdGasResultDh), "");
+}
+
+TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
+    EXPECT_TRUE(judgeSteamProcess(processes::kProcessOk).showResults);
+    EXPECT_EQ(judgeSteamProcess(103).message, "Final state: " + std::string(messageText(MessageId::kInputOutOfRange)));
+    EXPECT_EQ(judgeSteamProcess(2).message, "Initial state: " + std::string(messageText(MessageId::kInputOutOfRange)));
+    EXPECT_EQ(judgeSteamProcess(104).message, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(judgeSteamProcess(110).message, messageText(MessageId::kResultOutOfRange));
+    EXPECT_EQ(judgeSteamProcess(kNotComputed).message, messageText(MessageId::kResultsOutOfRange));
+}
+
+}  // namespace
+}  // namespace vaporis::ui
