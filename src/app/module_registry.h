@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "app/main_menu.h"
+#include "app/menu_ids.h"
 #include "app/module_objects.h"
 #include "ui/dialog_template.h"
 #include "ui/gas_analysis_dialog.h"
