@@ -3,7 +3,10 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/gas_thermal_process.h"
+#include "processes/steam_thermal_process.h"
 #include "ui/session_flags.h"
+#include "ui/ts_diagram.h"
 
 namespace vaporis::app {
 
@@ -27,6 +30,10 @@ struct ModuleObjects {
     water::WaterSteamState steamState1{water::kModePT, 50.0, 400.0, 1.0};
     water::WaterSteamState steamState2{water::kModePT, 50.0, 400.0, 1.0};
     ui::SessionFlags flags;
+    processes::SteamThermalProcess steamThermalProcess{steamState1, steamState2};
+    processes::GasThermalProcess gasThermalProcess{gasState1, gasState2};
+    ui::TsDiagramSettings steamTsDiagram;
+    ui::TsDiagramSettings gasTsDiagram;
 };
 
 }  // namespace vaporis::app
