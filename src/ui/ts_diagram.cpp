@@ -31,6 +31,16 @@ constexpr int kValueWidth = 80;
 constexpr int kEnthalpyWidth = 90;
 constexpr std::array<int, TsDiagramSettings::kStates> kBlockTops{55, 110, 165};
 
+constexpr double kLowestSteamTemperature = 0.0099999999;  // [°C]
+constexpr double kHighestSteamTemperature = 2000.0;       // [°C]
+constexpr double kHighPressureTemperature = 800.0;        // highest above 100 bar [°C]
+constexpr double kHighPressure = 100.0;                   // [bar]
+
+// An empty or reversed range would divide by zero or turn the diagram over.
+bool axesAscending(const TsDiagramSettings& settings) {
+    return settings.tMax > settings.tMin && settings.sMax > settings.sMin;
+}
+
 struct PlotPoint {
     double t;
     double s;
@@ -323,6 +333,20 @@ CanvasPoint toScreen(double t, double s, const TsDiagramSettings& settings) {
 
 bool inside(double t, double s, const TsDiagramSettings& settings) {
     return settings.tMin < t && t < settings.tMax && settings.sMin < s && s < settings.sMax;
+}
+
+bool rangesAccepted(const SteamThermalProcess& process, const TsDiagramSettings& settings) {
+    const double pMax =
+        std::max(process.initialState().pressure(), process.finalState().pressure());
+    return axesAscending(settings) && settings.tMin >= kLowestSteamTemperature &&
+           settings.tMax <= kHighestSteamTemperature &&
+           !(settings.tMax > kHighPressureTemperature && pMax > kHighPressure);
+}
+
+bool rangesAccepted(const GasThermalProcess& process, const TsDiagramSettings& settings) {
+    const gas::GasAnalysis& analysis = *process.initialState().analysis();
+    return axesAscending(settings) && settings.tMin >= analysis.minTemperature() &&
+           settings.tMax <= analysis.maxTemperature();
 }
 
 DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings) {

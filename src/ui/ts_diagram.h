@@ -37,6 +37,14 @@ struct TsDiagramSettings {
 //! Whether (t, s) lies strictly inside the axis ranges.
 [[nodiscard]] bool inside(double t, double s, const TsDiagramSettings& settings);
 
+//! Whether the ranges of settings may be drawn for the process: both axes ascending and the
+//! temperatures within the formulations (water/steam: 0.01 to 2000 °C, at most 800 °C above
+//! 100 bar; gas: the range of the initial state's analysis).
+[[nodiscard]] bool rangesAccepted(const processes::SteamThermalProcess& process,
+                                  const TsDiagramSettings& settings);
+[[nodiscard]] bool rangesAccepted(const processes::GasThermalProcess& process,
+                                  const TsDiagramSettings& settings);
+
 //! The T-s diagram of a calculated water/steam process.
 [[nodiscard]] DisplayList steamTsDiagram(const processes::SteamThermalProcess& process,
                                          const TsDiagramSettings& settings);

@@ -1,6 +1,5 @@
 #include "ui/ts_diagram_dialog.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -24,11 +23,6 @@ constexpr std::array<int, TsDiagramSettings::kStates> kValueBoxes{kIdTsStartValu
 
 constexpr FileQuestion kSvgQuestion{"SVG files (*.svg)", "*.svg", "svg"};
 constexpr FileQuestion kPngQuestion{"PNG files (*.png)", "*.png", "png"};
-
-constexpr double kLowestSteamTemperature = 0.0099999999;  // [°C]
-constexpr double kHighestSteamTemperature = 2000.0;       // [°C]
-constexpr double kHighPressureTemperature = 800.0;        // highest above 100 bar [°C]
-constexpr double kHighPressure = 100.0;                   // [bar]
 
 // Writes bytes to a file the user names; tells the user when that failed.
 void askAndWrite(Port& port, const FileQuestion& question, const std::string& bytes) {
@@ -88,9 +82,11 @@ void TsDiagramDialog::redraw() {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return;
     }
-    // An empty range would map every point onto one pixel line and divide by zero.
-    if (!(range[1] > range[0]) || !(range[3] > range[2]) ||
-        !temperaturesValid(range[0], range[1])) {
+    TsDiagramSettings asked = settings_;
+    for (int i = 0; i < 4; ++i) {
+        asked.setRange(i, range[i]);
+    }
+    if (!rangesValid(asked)) {
         showMessage(port_, MessageId::kTemperatureLimitsOutOfRange, kCaptionError);
         return;
     }
@@ -113,20 +109,16 @@ DisplayList SteamTsDiagramDialog::drawing(const TsDiagramSettings& settings) con
     return steamTsDiagram(process_, settings);
 }
 
-bool SteamTsDiagramDialog::temperaturesValid(double tMin, double tMax) const {
-    const double pMax =
-        std::max(process_.initialState().pressure(), process_.finalState().pressure());
-    return tMin >= kLowestSteamTemperature && tMax <= kHighestSteamTemperature &&
-           !(tMax > kHighPressureTemperature && pMax > kHighPressure);
+bool SteamTsDiagramDialog::rangesValid(const TsDiagramSettings& settings) const {
+    return rangesAccepted(process_, settings);
 }
 
 DisplayList GasTsDiagramDialog::drawing(const TsDiagramSettings& settings) const {
     return gasTsDiagram(process_, settings);
 }
 
-bool GasTsDiagramDialog::temperaturesValid(double tMin, double tMax) const {
-    const gas::GasAnalysis& analysis = *process_.initialState().analysis();
-    return tMin >= analysis.minTemperature() && tMax <= analysis.maxTemperature();
+bool GasTsDiagramDialog::rangesValid(const TsDiagramSettings& settings) const {
+    return rangesAccepted(process_, settings);
 }
 
 }  // namespace vaporis::ui

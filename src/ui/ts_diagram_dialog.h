@@ -79,8 +79,8 @@ protected:
 
     //! The diagram with these settings.
     [[nodiscard]] virtual DisplayList drawing(const TsDiagramSettings& settings) const = 0;
-    //! Whether the medium's formulations cover tMin..tMax.
-    [[nodiscard]] virtual bool temperaturesValid(double tMin, double tMax) const = 0;
+    //! Whether the ranges of settings may be drawn.
+    [[nodiscard]] virtual bool rangesValid(const TsDiagramSettings& settings) const = 0;
     //! Whether the medium has a saturation line to draw.
     [[nodiscard]] virtual bool hasSaturationLine() const = 0;
 
@@ -100,7 +100,7 @@ public:
 
 private:
     [[nodiscard]] DisplayList drawing(const TsDiagramSettings& settings) const override;
-    [[nodiscard]] bool temperaturesValid(double tMin, double tMax) const override;
+    [[nodiscard]] bool rangesValid(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool hasSaturationLine() const override { return true; }
 
     const processes::SteamThermalProcess& process_;
@@ -115,7 +115,7 @@ public:
 
 private:
     [[nodiscard]] DisplayList drawing(const TsDiagramSettings& settings) const override;
-    [[nodiscard]] bool temperaturesValid(double tMin, double tMax) const override;
+    [[nodiscard]] bool rangesValid(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool hasSaturationLine() const override { return false; }
 
     const processes::GasThermalProcess& process_;
