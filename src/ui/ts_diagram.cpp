@@ -1,6 +1,7 @@
 #include "ui/ts_diagram.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,6 +25,7 @@ constexpr double kSaturationTop = 373.846;       // 0.1 K below the critical poi
 constexpr double kSaturationTopGuard = 373.946;  // [°C]
 constexpr double kIsobarStep = 1.0;              // [K]
 constexpr int kCircleRadius = 5;
+constexpr int kFarAway = 1000000;  // [px]
 constexpr int kRowHeight = 15;
 constexpr int kQualityRowShift = 15;
 constexpr int kValueLeft = 65;
@@ -326,8 +328,11 @@ void TsDiagramSettings::setRange(int index, double value) {
 CanvasPoint toScreen(double t, double s, const TsDiagramSettings& settings) {
     const double x = (s - settings.sMin) * 400.0 / (settings.sMax - settings.sMin) + 50.0;
     const double y = 460.0 - (t - settings.tMin) * 420.0 / (settings.tMax - settings.tMin);
-    // Far-away points keep their side of the square without overflowing the integer.
-    const auto pixel = [](double v) { return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6)); };
+    // Far-away points keep their side of the square without overflowing the integer; a value
+    // that is no number at all (never inside, so only moved to) goes far off to the left/top.
+    const auto pixel = [](double v) {
+        return std::isnan(v) ? -kFarAway : static_cast<int>(std::clamp(v, -1.0e6, 1.0e6));
+    };
     return {pixel(x), pixel(y)};
 }
 
