@@ -26,6 +26,9 @@ constexpr double kSaturationTopGuard = 373.946;  // [°C]
 constexpr double kIsobarStep = 1.0;              // [K]
 constexpr int kCircleRadius = 5;
 constexpr int kFarAway = 1000000;  // [px]
+// Steps of one curve at most: 1 K steps over any accepted range stay far below it, and a range
+// beyond the formulations (or so wide that a step no longer changes T) ends there.
+constexpr int kMaxCurveSteps = 20000;
 constexpr int kRowHeight = 15;
 constexpr int kQualityRowShift = 15;
 constexpr int kValueLeft = 65;
@@ -136,7 +139,7 @@ double vapourEntropy(double t) {
 void drawSaturationLine(CurvePen& pen, const TsDiagramSettings& settings) {
     double t = settings.tMin;
     pen.start(t, liquidEntropy(t));
-    while (t < kSaturationTop) {
+    for (int step = 0; t < kSaturationTop && step < kMaxCurveSteps; ++step) {
         t += kIsobarStep;
         if (t >= kSaturationTopGuard) {
             t = kSaturationTop;
@@ -144,7 +147,7 @@ void drawSaturationLine(CurvePen& pen, const TsDiagramSettings& settings) {
         pen.plot(t, liquidEntropy(t));
     }
     pen.plot(t, vapourEntropy(t));
-    while (t > settings.tMin) {
+    for (int step = 0; t > settings.tMin && step < kMaxCurveSteps; ++step) {
         t = std::max(t - kIsobarStep, settings.tMin);
         pen.plot(t, vapourEntropy(t));
     }
@@ -158,7 +161,7 @@ double steamEntropy(double p, double t) {
 // Steps the temperature up to tMax along an isobar whose entropy s(t) gives.
 template <typename Entropy>
 void climbToTop(CurvePen& pen, double t, const TsDiagramSettings& settings, Entropy entropy) {
-    while (t < settings.tMax) {
+    for (int step = 0; t < settings.tMax && step < kMaxCurveSteps; ++step) {
         t = std::min(t + kIsobarStep, settings.tMax);
         pen.plot(t, entropy(t));
     }
@@ -172,7 +175,7 @@ void drawSteamIsobar(CurvePen& pen, double p, const TsDiagramSettings& settings)
     if (p < kCriticalPressure) {
         int status = 0;
         const double ts = water::boilingTemperature(p, status);
-        while (t < ts - 0.0011) {
+        for (int step = 0; t < ts - 0.0011 && step < kMaxCurveSteps; ++step) {
             t += kIsobarStep;
             if (t <= ts - 0.001) {
                 pen.plot(t, entropy(t));
@@ -331,7 +334,8 @@ CanvasPoint toScreen(double t, double s, const TsDiagramSettings& settings) {
     // Far-away points keep their side of the square without overflowing the integer; a value
     // that is no number at all (never inside, so only moved to) goes far off to the left/top.
     const auto pixel = [](double v) {
-        return std::isnan(v) ? -kFarAway : static_cast<int>(std::clamp(v, -1.0e6, 1.0e6));
+        return std::isnan(v) ? -kFarAway
+                             : static_cast<int>(std::clamp<double>(v, -kFarAway, kFarAway));
     };
     return {pixel(x), pixel(y)};
 }
