@@ -5,8 +5,11 @@
 #include "engine/water/water_steam_state.h"
 #include "processes/ambient_data.h"
 #include "processes/gas_flow_process.h"
+#include "processes/gas_thermal_process.h"
 #include "processes/steam_flow_process.h"
+#include "processes/steam_thermal_process.h"
 #include "ui/session_flags.h"
+#include "ui/ts_diagram.h"
 
 namespace vaporis::app {
 
@@ -21,6 +24,8 @@ struct ModuleObjects {
     ModuleObjects& operator=(const ModuleObjects&) = delete;
 
     processes::AmbientData ambient;
+    ui::TsDiagramSettings gasTsDiagram;
+    ui::TsDiagramSettings steamTsDiagram;
     gas::GasAnalysis gasAnalysis = [] {
         gas::GasAnalysis analysis;
         analysis.setDefault();
@@ -28,9 +33,11 @@ struct ModuleObjects {
     }();
     gas::GasState gasState1{gasAnalysis, 1.0, 400.0};
     gas::GasState gasState2{gasAnalysis, 1.0, 400.0};
+    processes::GasThermalProcess gasThermalProcess{gasState1, gasState2};
     processes::GasFlowProcess gasFlowProcess{gasState1, ambient};
     water::WaterSteamState steamState1{water::kModePT, 50.0, 400.0, 1.0};
     water::WaterSteamState steamState2{water::kModePT, 50.0, 400.0, 1.0};
+    processes::SteamThermalProcess steamThermalProcess{steamState1, steamState2};
     processes::SteamFlowProcess steamFlowProcess{steamState1};
     ui::SessionFlags flags;
 };

@@ -9,12 +9,15 @@
 #include "ui/dialog_template.h"
 #include "ui/gas_analysis_dialog.h"
 #include "ui/gas_flow_dialog.h"
+#include "ui/gas_process_dialog.h"
 #include "ui/gas_property_dialog.h"
 #include "ui/information_dialog.h"
 #include "ui/port.h"
 #include "ui/steam_flow_dialog.h"
+#include "ui/steam_process_dialog.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
+#include "ui/ts_diagram_dialog.h"
 #include "ui/validity_window.h"
 
 namespace vaporis::app {
@@ -53,7 +56,15 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      "steam-table"},
     {kNotInMenu, &ui::kSteamResultsTemplate,
      makeModule<ui::SteamResultsDialog, &ModuleObjects::steamState1>, "steam-results"},
-    {kIdSteamThermalProcess},
+    {kIdSteamThermalProcess, &ui::kSteamProcessTemplate,
+     makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
+                &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,
+                &ModuleObjects::steamTsDiagram>,
+     "steam-thermal-process", ui::kIdProcessOk},
+    {kNotInMenu, &ui::kTsDiagramTemplate,
+     makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
+                &ModuleObjects::steamTsDiagram>,
+     "ts-diagram"},
     {kIdSteamFlowProcess, &ui::kSteamFlowTemplate,
      makeModule<ui::SteamFlowDialog, &ModuleObjects::steamFlowProcess, &ModuleObjects::steamState1,
                 &ModuleObjects::flags>,
@@ -66,7 +77,11 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      "gas-properties", ui::kIdGasOk},
     {kNotInMenu, &ui::kGasAnalysisTemplate,
      makeModule<ui::GasAnalysisDialog, &ModuleObjects::gasAnalysis>, "gas-analysis"},
-    {kIdGasThermalProcess},
+    {kIdGasThermalProcess, &ui::kGasProcessTemplate,
+     makeModule<ui::GasProcessDialog, &ModuleObjects::gasThermalProcess, &ModuleObjects::gasState1,
+                &ModuleObjects::gasState2, &ModuleObjects::gasAnalysis, &ModuleObjects::flags,
+                &ModuleObjects::gasTsDiagram>,
+     "gas-thermal-process", ui::kIdProcessOk},
     {kIdGasFlowProcess, &ui::kGasFlowTemplate,
      makeModule<ui::GasFlowDialog, &ModuleObjects::gasFlowProcess, &ModuleObjects::gasState1,
                 &ModuleObjects::gasAnalysis, &ModuleObjects::flags>,

@@ -1,13 +1,16 @@
 #include "app/screenshots.h"
 
+#include <array>
 #include <memory>
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
+#include "engine/common/not_set.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
@@ -42,6 +45,78 @@ bool saveModule(const ModuleRow& row, ModuleObjects& objects, QWidget& validityW
     return saveWindow(host.window(), directory, ui::toQString(row.pictureName));
 }
 
+// Closes the message boxes a calculation shows, so pictures of it never wait for a user.
+void closeMessageBoxesMeanwhile(QObject& owner) {
+    auto* timer = new QTimer(&owner);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    timer->start(50);
+}
+
+// 50 bar 400 °C expanded with 85 % to 0.5 bar: the end lies in the wet region.
+void prepareWetExpansion(ModuleObjects& objects) {
+    objects.steamState1 = water::WaterSteamState(water::kModePT, 50.0, 400.0, NOT_SET);
+    objects.steamState2 = water::WaterSteamState(water::kModePT, 0.5, NOT_SET, NOT_SET);
+    objects.steamThermalProcess.setType(processes::kIsentropicEfficiency);
+    (void)objects.steamThermalProcess.setInput(processes::SteamThermalProcess::kIsentropicEta,
+                                               0.85);
+}
+
+// Flue gas with 15 vol % H2O cooled from 1 bar 400 °C to 30 °C, below its dew point.
+void prepareFlueGasCooling(ModuleObjects& objects) {
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kNitrogen] = 71.0;
+    percent[gas::kCarbonDioxide] = 9.0;
+    percent[gas::kWaterVapor] = 15.0;
+    percent[gas::kOxygen] = 4.0;
+    percent[gas::kArgon] = 1.0;
+    objects.gasAnalysis.setFromVolumePercent(percent);
+    objects.gasState1.setPressure(1.0);
+    objects.gasState1.setTemperature(400.0);
+    objects.gasState2.setPressure(1.0);
+    objects.gasState2.setTemperature(30.0);
+    objects.gasThermalProcess.setType(processes::kStateBalance);
+    objects.gasTsDiagram.tMin = 20.0;
+    objects.gasTsDiagram.tMax = 420.0;
+    objects.gasTsDiagram.sMin = 6.0;
+    objects.gasTsDiagram.sMax = 8.5;
+}
+
+// The two process windows after a calculation and their diagrams.
+bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const QDir& directory) {
+    static constexpr std::array<ModuleRow, 4> kExamples{{
+        {kNotInMenu, &ui::kSteamProcessTemplate,
+         makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
+                    &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,
+                    &ModuleObjects::steamTsDiagram>,
+         "steam-thermal-process-wet", ui::kIdProcessOk},
+        {kNotInMenu, &ui::kTsDiagramTemplate,
+         makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
+                    &ModuleObjects::steamTsDiagram>,
+         "ts-diagram-steam-wet"},
+        {kNotInMenu, &ui::kGasProcessTemplate,
+         makeModule<ui::GasProcessDialog, &ModuleObjects::gasThermalProcess,
+                    &ModuleObjects::gasState1, &ModuleObjects::gasState2,
+                    &ModuleObjects::gasAnalysis, &ModuleObjects::flags,
+                    &ModuleObjects::gasTsDiagram>,
+         "gas-thermal-process-condensing", ui::kIdProcessOk},
+        {kNotInMenu, &ui::kTsDiagramTemplate,
+         makeModule<ui::GasTsDiagramDialog, &ModuleObjects::gasThermalProcess,
+                    &ModuleObjects::gasTsDiagram>,
+         "ts-diagram-gas-condensing"},
+    }};
+    prepareWetExpansion(objects);
+    prepareFlueGasCooling(objects);
+    bool saved = true;
+    for (const ModuleRow& row : kExamples) {
+        saved &= saveModule(row, objects, validityWindow, directory);
+    }
+    return saved;
+}
+
 }  // namespace
 
 bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
@@ -50,6 +125,8 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
         return false;
     }
     ui::QtValidityWindow validity;
+    QObject owner;
+    closeMessageBoxesMeanwhile(owner);
     // The results window shows the state as the steam table leaves it after OK.
     objects.steamState1.calculate();
     QtDialogHost menu(kMainMenuTemplate, mainMenuFactory(objects), &validity.window());
@@ -59,6 +136,7 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
             saved &= saveModule(row, objects, validity.window(), target);
         }
     }
+    saved &= saveProcessExamples(objects, validity.window(), target);
     return saved;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,7 +34,6 @@ namespace {
 using processes::GasThermalProcess;
 using processes::SteamThermalProcess;
 using Json = nlohmann::ordered_json;
-
 
 const std::map<std::string, int> kTypeNames{{"throttle", processes::kConstantEnthalpy},
                                             {"isentropic", processes::kIsentropicEfficiency},
@@ -77,6 +77,7 @@ void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     command.add_option("--html", o.output.htmlPath, "also write the HTML report to FILE")
         ->type_name("FILE")
         ->check(kNotEmpty);
+    addDiagramOptions(command, o.diagram);
 }
 
 // The process could not be computed as asked: the message the dialog would show.
@@ -293,7 +294,8 @@ std::string processTable(const ProcessReport& report) {
 
 // Shows the verdict's message and, where the results stand, prints them and the report.
 int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
-           const OutputOptions& output, const ui::ReportWriter& write) {
+           const OutputOptions& output, const ui::ReportWriter& write,
+           const std::function<void()>& writeDiagram) {
     if (!verdict.message.empty()) {
         writeText(stderr, verdict.message + '\n');
     }
@@ -301,6 +303,7 @@ int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
         return kExitInputStatus;
     }
     writeHtmlIfAsked(output, write);
+    writeDiagram();
     if (output.json) {
         printJson(processJson(report));
     } else {
@@ -348,7 +351,8 @@ int runSteamProcess(const ProcessOptions& o) {
         collectResults(process, kSteamRows, steamRow(initial), steamRow(final));
     return finish(
         ui::judgeSteamProcess(process.status()), report, o.output,
-        [&process](const std::string& path) { return ui::writeSteamProcessReport(path, process); });
+        [&process](const std::string& path) { return ui::writeSteamProcessReport(path, process); },
+        [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }
 
 StateRow gasRow(const gas::GasState& s, const double h, const double entropy, const double v) {
@@ -401,7 +405,8 @@ int runGasProcess(const ProcessOptions& o) {
                process.finalProperty(gas::kVolume)));
     return finish(
         ui::judgeGasProcess(process), report, o.output,
-        [&process](const std::string& path) { return ui::writeGasProcessReport(path, process); });
+        [&process](const std::string& path) { return ui::writeGasProcessReport(path, process); },
+        [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command_options.h"
+#include "cli/diagram_option.h"
 #include "cli/gas_analysis_option.h"
 #include "cli/output_options.h"
 
@@ -17,6 +18,7 @@ struct ProcessOptions {
     NumberOption massFlow, volumeFlow, normalVolumeFlow, heatLoss;
     GasAnalysisOptions analysis;
     OutputOptions output;
+    DiagramOptions diagram;
 };
 
 //! The options of both media; the one whose command was parsed is computed.

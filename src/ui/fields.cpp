@@ -226,7 +226,11 @@ bool fileExists(const std::string& path) {
 }
 
 std::optional<std::string> askHtmlFileName(Port& port) {
-    std::optional<std::string> path = port.askSaveFileName(kHtmlQuestion);
+    return askNewFileName(port, kHtmlQuestion);
+}
+
+std::optional<std::string> askNewFileName(Port& port, const FileQuestion& question) {
+    std::optional<std::string> path = port.askSaveFileName(question);
     if (!path || path->empty()) {
         return std::nullopt;
     }

@@ -17,6 +17,7 @@ class GasState;
 namespace vaporis::ui {
 
 class Port;
+struct FileQuestion;
 struct SessionFlags;
 
 //! Input error codes. The caller sets its code to kNoInputError before reading a group of
@@ -113,6 +114,10 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! Asks for the name of an HTML report; an existing file is only taken after the user
 //! agreed to overwrite it. Nothing when the user cancelled or declined.
 [[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port);
+
+//! Asks for the name of a file to write; an existing file is only taken after the user
+//! agreed to overwrite it. Nothing when the user cancelled or declined.
+[[nodiscard]] std::optional<std::string> askNewFileName(Port& port, const FileQuestion& question);
 
 //! The file name of `path` without its folders ("/" or "\") and its last extension, cut to
 //! `capacity` - 1 bytes (on a character boundary) before the extension is removed.

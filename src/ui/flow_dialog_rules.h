@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/common/not_set.h"
 #include "ui/fields.h"
 #include "ui/port.h"
 
@@ -83,8 +84,10 @@ void showFlowInputs(Port& port, const FlowControls& c, const Process& p) {
     port.setChecked(kIdFlowCircular, !p.rectangularProfile());
     port.setChecked(kIdFlowRectangular, p.rectangularProfile());
     if (mode != 2 && p.flowInputKind() < c.flowCount) {
-        writeNumber(port, c.flowFields[p.flowInputKind()], p.input(p.flowInputKind()) * timeFactor,
-                    4);
+        // held per second; a flow never given stays empty instead of showing 999 x 3600
+        const double flow = p.input(p.flowInputKind());
+        writeNumber(port, c.flowFields[p.flowInputKind()],
+                    flow == NOT_SET ? NOT_SET : flow * timeFactor, 4);
     }
     if (p.rectangularProfile()) {
         writeNumber(port, kIdFlowHeight, p.input(Process::kInHeight), 4);

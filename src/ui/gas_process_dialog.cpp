@@ -10,6 +10,7 @@
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
 #include "ui/thermal_process_report.h"
+#include "ui/ts_diagram_dialog.h"
 
 namespace vaporis::ui {
 
@@ -37,18 +38,18 @@ void clearResults(Port& port) {
 
 GasProcessDialog::GasProcessDialog(Port& port, GasThermalProcess& process, gas::GasState& initial,
                                    gas::GasState& final, gas::GasAnalysis& analysis,
-                                   SessionFlags& flags, bool& diagramOnOpen)
+                                   SessionFlags& flags, TsDiagramSettings& diagram)
     : port_(port),
       process_(process),
       initial_(initial),
       final_(final),
       analysis_(analysis),
       flags_(flags),
-      diagramOnOpen_(diagramOnOpen) {}
+      diagram_(diagram) {}
 
 void GasProcessDialog::opened() {
     port_.setChecked(kIdProcessHtmlOutput, flags_.htmlOutputFlag);
-    port_.setChecked(kIdProcessShowDiagram, diagramOnOpen_);
+    port_.setChecked(kIdProcessShowDiagram, diagram_.showOnOpen);
     showGasInputs(port_, kIdProcessP1, kIdProcessT1, initial_);
     if (process_.type() == processes::kStateBalance) {
         showGasInputs(port_, kIdProcessP2, kIdProcessT2, final_);
@@ -115,6 +116,11 @@ void GasProcessDialog::calculate() {
     if (port_.checked(kIdProcessHtmlOutput)) {
         askWriteAndOpenReport(port_, [this](const std::string& path) {
             return writeGasProcessReport(path, process_);
+        });
+    }
+    if (port_.checked(kIdProcessShowDiagram)) {
+        port_.runModal(kTsDiagramTemplate, [this](Port& port) {
+            return std::make_unique<GasTsDiagramDialog>(port, process_, diagram_);
         });
     }
 }
@@ -229,7 +235,7 @@ void GasProcessDialog::editAnalysis() {
 
 void GasProcessDialog::back() {
     flags_.htmlOutputFlag = port_.checked(kIdProcessHtmlOutput);
-    diagramOnOpen_ = port_.checked(kIdProcessShowDiagram);
+    diagram_.showOnOpen = port_.checked(kIdProcessShowDiagram);
     port_.endDialog(kIdProcessBack);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/dialog_template.h"
 #include "ui/port.h"
 #include "ui/thermal_process_fields.h"
+#include "ui/ts_diagram.h"
 
 namespace vaporis::ui {
 
@@ -160,11 +161,11 @@ inline constexpr DialogTemplate kGasProcessTemplate{144, "TORVIK - thermal proce
 //! report; opens the gas-analysis editor.
 class GasProcessDialog : public DialogLogic {
 public:
-    //! process works on initial and final, both bound to analysis; diagramOnOpen is the
-    //! diagram's "show on open".
+    //! process works on initial and final, both bound to analysis; diagram holds the
+    //! T-s diagram's ranges and options.
     GasProcessDialog(Port& port, processes::GasThermalProcess& process, gas::GasState& initial,
                      gas::GasState& final, gas::GasAnalysis& analysis, SessionFlags& flags,
-                     bool& diagramOnOpen);
+                     TsDiagramSettings& diagram);
 
     void opened() override;
     void command(int id) override;
@@ -185,7 +186,7 @@ private:
     gas::GasState& final_;
     gas::GasAnalysis& analysis_;
     SessionFlags& flags_;
-    bool& diagramOnOpen_;
+    TsDiagramSettings& diagram_;
 };
 
 }  // namespace vaporis::ui

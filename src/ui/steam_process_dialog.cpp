@@ -6,6 +6,7 @@
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
 #include "ui/thermal_process_report.h"
+#include "ui/ts_diagram_dialog.h"
 
 namespace vaporis::ui {
 
@@ -58,17 +59,17 @@ void readState(const Port& port, const SteamInputGroup& group, water::WaterSteam
 SteamProcessDialog::SteamProcessDialog(Port& port, SteamThermalProcess& process,
                                        water::WaterSteamState& initial,
                                        water::WaterSteamState& final, SessionFlags& flags,
-                                       bool& diagramOnOpen)
+                                       TsDiagramSettings& diagram)
     : port_(port),
       process_(process),
       initial_(initial),
       final_(final),
       flags_(flags),
-      diagramOnOpen_(diagramOnOpen) {}
+      diagram_(diagram) {}
 
 void SteamProcessDialog::opened() {
     port_.setChecked(kIdProcessHtmlOutput, flags_.htmlOutputFlag);
-    port_.setChecked(kIdProcessShowDiagram, diagramOnOpen_);
+    port_.setChecked(kIdProcessShowDiagram, diagram_.showOnOpen);
     showSteamInputGroup(port_, kInitialGroup, initial_);
     if (process_.type() == processes::kStateBalance) {
         showSteamInputGroup(port_, kFinalGroup, final_);
@@ -169,6 +170,11 @@ void SteamProcessDialog::calculate() {
             return writeSteamProcessReport(path, process_);
         });
     }
+    if (port_.checked(kIdProcessShowDiagram)) {
+        port_.runModal(kTsDiagramTemplate, [this](Port& port) {
+            return std::make_unique<SteamTsDiagramDialog>(port, process_, diagram_);
+        });
+    }
 }
 
 // Reads everything up to the heat loss into the process and its states; shows the message
@@ -238,7 +244,7 @@ void SteamProcessDialog::showResults() {
 
 void SteamProcessDialog::back() {
     flags_.htmlOutputFlag = port_.checked(kIdProcessHtmlOutput);
-    diagramOnOpen_ = port_.checked(kIdProcessShowDiagram);
+    diagram_.showOnOpen = port_.checked(kIdProcessShowDiagram);
     port_.endDialog(kIdProcessBack);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/fields.h"
 #include "ui/port.h"
 #include "ui/thermal_process_fields.h"
+#include "ui/ts_diagram.h"
 
 namespace vaporis::ui {
 
@@ -148,10 +149,10 @@ inline constexpr DialogTemplate kSteamProcessTemplate{
 //! optionally writes the report.
 class SteamProcessDialog : public DialogLogic {
 public:
-    //! process works on initial and final; diagramOnOpen is the diagram's "show on open".
+    //! process works on initial and final; diagram holds the T-s diagram's ranges and options.
     SteamProcessDialog(Port& port, processes::SteamThermalProcess& process,
                        water::WaterSteamState& initial, water::WaterSteamState& final,
-                       SessionFlags& flags, bool& diagramOnOpen);
+                       SessionFlags& flags, TsDiagramSettings& diagram);
 
     void opened() override;
     void command(int id) override;
@@ -170,7 +171,7 @@ private:
     water::WaterSteamState& initial_;
     water::WaterSteamState& final_;
     SessionFlags& flags_;
-    bool& diagramOnOpen_;
+    TsDiagramSettings& diagram_;
 };
 
 }  // namespace vaporis::ui

@@ -53,6 +53,8 @@ protected:
 };
 
 TEST_F(SteamFlow, RadiosEnableWhatIsGivenAndDisableWhatIsSolved) {
+    // at start-up no flow was given: its field stays empty per hour too, never 999 x 3600
+    EXPECT_EQ(port_.text(kIdFlowMassFlow), "");
     EXPECT_FALSE(port_.enabled(kIdFlowVelocity));
     EXPECT_TRUE(port_.enabled(kIdFlowMassFlow));
     EXPECT_FALSE(port_.enabled(kIdFlowVolumeFlow));

@@ -43,9 +43,9 @@ protected:
     water::WaterSteamState final_{water::kModePT, 1.0, 0.0, 0.0};
     processes::SteamThermalProcess process_{initial_, final_};
     SessionFlags flags_;
-    bool diagramOnOpen_ = false;
+    TsDiagramSettings diagram_;
     test::ScriptedPort port_;
-    SteamProcessDialog dialog_{port_, process_, initial_, final_, flags_, diagramOnOpen_};
+    SteamProcessDialog dialog_{port_, process_, initial_, final_, flags_, diagram_};
 };
 
 TEST_F(SteamProcessDialogTest, ExpansionWithFlowShowsWetEndAndPowerOfTheEnthalpyDrop) {
@@ -120,9 +120,9 @@ protected:
     gas::GasState final_;
     processes::GasThermalProcess process_{initial_, final_};
     SessionFlags flags_;
-    bool diagramOnOpen_ = false;
+    TsDiagramSettings diagram_;
     test::ScriptedPort port_;
-    GasProcessDialog dialog_{port_, process_, initial_, final_, analysis_, flags_, diagramOnOpen_};
+    GasProcessDialog dialog_{port_, process_, initial_, final_, analysis_, flags_, diagram_};
 };
 
 TEST_F(GasProcessDialogTest, EndBelowTheDewPointWarnsAndShowsTheCondensate) {
@@ -142,7 +142,8 @@ TEST_F(GasProcessDialogTest, StartBelowTheDewPointNamesItAndShowsNoResults) {
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
     EXPECT_EQ(port_.messages()[0].text.rfind("Initial state: ", 0), 0U);
-    EXPECT_NE(port_.messages()[0].text.find(messageText(MessageId::kMaxWaterContent)), std::string::npos);
+    EXPECT_NE(port_.messages()[0].text.find(messageText(MessageId::kMaxWaterContent)),
+              std::string::npos);
     EXPECT_EQ(port_.text(kIdGasResultDh), "");
 }
 
@@ -158,8 +159,10 @@ TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults
 
 TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
     EXPECT_TRUE(judgeSteamProcess(processes::kProcessOk).showResults);
-    EXPECT_EQ(judgeSteamProcess(103).message, "Final state: " + std::string(messageText(MessageId::kInputOutOfRange)));
-    EXPECT_EQ(judgeSteamProcess(2).message, "Initial state: " + std::string(messageText(MessageId::kInputOutOfRange)));
+    EXPECT_EQ(judgeSteamProcess(103).message,
+              "Final state: " + std::string(messageText(MessageId::kInputOutOfRange)));
+    EXPECT_EQ(judgeSteamProcess(2).message,
+              "Initial state: " + std::string(messageText(MessageId::kInputOutOfRange)));
     EXPECT_EQ(judgeSteamProcess(104).message, messageText(MessageId::kInputDataError));
     EXPECT_EQ(judgeSteamProcess(110).message, messageText(MessageId::kResultOutOfRange));
     EXPECT_EQ(judgeSteamProcess(kNotComputed).message, messageText(MessageId::kResultsOutOfRange));

@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QPolygon>
 #include <QRect>
@@ -98,6 +100,16 @@ QImage renderDisplayList(const DisplayList& drawing, int pixels) {
     paintDisplayList(painter, drawing, static_cast<double>(pixels) / kCanvasSize);
     painter.end();
     return image;
+}
+
+std::string pngBytes(const DisplayList& drawing, int pixels) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) ||
+        !renderDisplayList(drawing, pixels).save(&buffer, "PNG")) {
+        return {};
+    }
+    return bytes.toStdString();
 }
 
 bool savePng(const DisplayList& drawing, const std::string& path, int pixels) {

@@ -7,9 +7,17 @@
 
 #include "ui/qt/canvas_widget.h"
 #include "ui/qt/desktop_services.h"
+#include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_text.h"
 
 namespace vaporis::ui {
+
+namespace {
+
+// A saved diagram has twice the pixels of the square, so it stays sharp when printed.
+constexpr int kPngPixels = 2 * kCanvasSize;
+
+}  // namespace
 
 QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& makeLogic,
                            QWidget* validityWindow, QWidget* parent)
@@ -156,6 +164,10 @@ void QtDialogHost::draw(int id, const DisplayList& drawing) {
             control != nullptr ? dynamic_cast<CanvasWidget*>(control->widget) : nullptr) {
         canvas->setDrawing(drawing);
     }
+}
+
+std::string QtDialogHost::encodePng(const DisplayList& drawing) {
+    return pngBytes(drawing, kPngPixels);
 }
 
 MessageAnswer QtDialogHost::message(std::string_view text, std::string_view caption,

@@ -41,6 +41,7 @@ public:
     void setVisible(int id, bool visible) override;
     void repaintNow() override;
     void draw(int id, const DisplayList& drawing) override;
+    [[nodiscard]] std::string encodePng(const DisplayList& drawing) override;
     MessageAnswer message(std::string_view text, std::string_view caption,
                           MessageButtons buttons) override;
     bool messageWithCheckBox(std::string_view title, std::string_view text,

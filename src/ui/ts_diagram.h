@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+
+#include "processes/gas_thermal_process.h"
+#include "processes/steam_thermal_process.h"
+#include "ui/display_list.h"
+
+namespace vaporis::ui {
+
+//! Axis ranges and drawing options of one process's T-s diagram; lives for the whole run.
+struct TsDiagramSettings {
+    static constexpr int kStates = 3;  //!< start, end, after heat loss
+
+    double tMin = 0.0;                 //!< [°C]
+    double tMax = 800.0;               //!< [°C]
+    double sMin = 0.0;                 //!< [kJ/(kg K)]
+    double sMax = 10.0;                //!< [kJ/(kg K)]
+    std::array<double, 4> reserved{};  //!< kept by the project file only
+    bool showOnOpen = false;           //!< open the diagram after a calculation
+    bool phaseChangeLine = true;       //!< the saturation line (water/steam only)
+    bool isobaricLines = true;         //!< the isobars of p1 and p2
+    std::array<bool, kStates> stateShown{true, true, true};
+    std::array<bool, kStates> valuesShown{true, true, true};
+    bool changeInState = true;  //!< dashed lines 1-2 and 2-3
+
+    //! tMin, tMax, sMin, sMax by index 0..3; 0 for another index.
+    [[nodiscard]] double range(int index) const;
+    //! Sets range index 0..3; another index is ignored.
+    void setRange(int index, double value);
+};
+
+//! The pixel of (t [°C], s [kJ/(kg K)]) in the diagram's square, truncated toward zero:
+//! sMin..sMax spans x = 50..450 and tMin..tMax spans y = 460..40.
+[[nodiscard]] CanvasPoint toScreen(double t, double s, const TsDiagramSettings& settings);
+
+//! Whether (t, s) lies strictly inside the axis ranges.
+[[nodiscard]] bool inside(double t, double s, const TsDiagramSettings& settings);
+
+//! Whether the ranges of settings may be drawn for the process: both axes ascending and the
+//! temperatures within the formulations (water/steam: 0.01 to 2000 °C, at most 800 °C above
+//! 100 bar; gas: the range of the initial state's analysis).
+[[nodiscard]] bool rangesAccepted(const processes::SteamThermalProcess& process,
+                                  const TsDiagramSettings& settings);
+[[nodiscard]] bool rangesAccepted(const processes::GasThermalProcess& process,
+                                  const TsDiagramSettings& settings);
+
+//! The T-s diagram of a calculated water/steam process.
+[[nodiscard]] DisplayList steamTsDiagram(const processes::SteamThermalProcess& process,
+                                         const TsDiagramSettings& settings);
+
+//! The T-s diagram of a calculated gas process (its analysis is the initial state's).
+[[nodiscard]] DisplayList gasTsDiagram(const processes::GasThermalProcess& process,
+                                       const TsDiagramSettings& settings);
+
+}  // namespace vaporis::ui
