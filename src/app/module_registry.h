@@ -101,10 +101,15 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     return nullptr;
 }
 
-//! Whether main-menu button id opens a module that exists.
+//! Whether main-menu button id opens a module that exists. (No pointer comparison here: GCC
+//! does not take one as constant under the undefined-behaviour sanitizer.)
 [[nodiscard]] constexpr bool menuButtonEnabled(int id) {
-    const ModuleRow* row = moduleOfMenuButton(id);
-    return row != nullptr && row->enabled();
+    for (const ModuleRow& row : kModules) {
+        if (row.menuId == id && id != kNotInMenu) {
+            return row.enabled();
+        }
+    }
+    return false;
 }
 
 }  // namespace vaporis::app
