@@ -3,6 +3,7 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/ambient_data.h"
 #include "ui/session_flags.h"
 
 namespace vaporis::app {
@@ -26,6 +27,7 @@ struct ModuleObjects {
     gas::GasState gasState2{gasAnalysis, 1.0, 400.0};
     water::WaterSteamState steamState1{water::kModePT, 50.0, 400.0, 1.0};
     water::WaterSteamState steamState2{water::kModePT, 50.0, 400.0, 1.0};
+    processes::AmbientData ambient;
     ui::SessionFlags flags;
 };
 

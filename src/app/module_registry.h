@@ -13,6 +13,7 @@
 #include "ui/port.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
+#include "ui/tools_dialog.h"
 #include "ui/validity_window.h"
 
 namespace vaporis::app {
@@ -64,7 +65,8 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     {kIdGasThermalProcess},
     {kIdGasFlowProcess},
     {kIdSaveCalculation},
-    {kIdTools},
+    {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
+     ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},
 });
 

@@ -53,7 +53,8 @@ OutflowRefusal checkInputs(const OutflowInputs& in, OutflowResult& result,
                         std::isfinite(in.diameter) && std::isfinite(in.tubeCount) &&
                         std::isfinite(in.pTank);
     // Without a step, a tube or a bore every computed length or flow is 0.
-    if (!finite || in.steps < 1 || !(in.tubeCount >= 1.0) || !(in.diameter > 0.0)) {
+    if (!finite || in.steps < 1 || in.steps > kMaxSteps || !(in.tubeCount >= 1.0) ||
+        !(in.diameter > 0.0)) {
         return OutflowRefusal::kInputData;
     }
     if (in.length > 0.0 && in.length < kShortestTube) {
@@ -255,6 +256,10 @@ OutflowResult refused(OutflowRefusal why) {
 }
 
 }  // namespace
+
+int outflowSteps(double entered) {
+    return entered > -1.0 && entered < kMaxSteps + 1.0 ? static_cast<int>(entered) : kMaxSteps + 1;
+}
 
 OutflowResult criticalOutflow(const OutflowInputs& in, const OutflowCallbacks& callbacks) {
     OutflowResult result;

@@ -23,8 +23,8 @@ enum class OutflowRefusal {
     kShortTube,              //!< 0 < L < 0.1 m
     kNearSaturation,         //!< vessel within kSaturationBand of its boiling temperature
     kAboveCriticalPressure,  //!< p0 > 220.64 bar
-    kInputData,              //!< no vessel state, p_tank >= p0, or a count or size below 1
-    kCancelled,              //!< declined at the high-pressure notice or cancelled while running
+    kInputData,  //!< no vessel state, p_tank >= p0, a count or size below 1, too many steps
+    kCancelled,  //!< declined at the high-pressure notice or cancelled while running
 };
 
 //! Tube length [m] below which the calculation is refused; up to kFewStepsLength it runs
@@ -34,6 +34,8 @@ inline constexpr double kFewStepsLength = 0.5;
 inline constexpr int kFewSteps = 10;
 //! Distance [K] from the boiling temperature within which the vessel state is refused.
 inline constexpr double kSaturationBand = 0.001;
+//! Most pressure steps accepted; more would only lengthen the run.
+inline constexpr int kMaxSteps = 1000;
 //! Vessel pressure [bar] above which a long calculation is announced.
 inline constexpr double kLongCalculationPressure = 100.0;
 
@@ -73,6 +75,10 @@ struct OutflowCallbacks {
     //! cancel ends the calculation without results.
     std::function<void(double relativeError, bool& cancel)> progress;
 };
+
+//! The step count of an entered number, truncated; above kMaxSteps (or not a number) a count
+//! that the calculation refuses.
+[[nodiscard]] int outflowSteps(double entered);
 
 //! Choked mass flow of homogeneous water/steam in equilibrium from a vessel through an ideal
 //! nozzle and, for L > 0, through tubes with wall friction.
