@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/water/water_steam_state.h"
-#include "processes/quench_cooler.h"
 #include "processes/status_codes.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
@@ -68,26 +67,6 @@ void showText(Port& port, std::string_view text) {
     port.message(text, kCaptionError, MessageButtons::kOk);
 }
 
-void showRefusal(Port& port, OutflowRefusal why) {
-    switch (why) {
-        case OutflowRefusal::kShortTube:
-            showText(port, kShortTubeText);
-            break;
-        case OutflowRefusal::kNearSaturation:
-            showText(port, formatText(kNearSaturationFormat, {processes::kSaturationBand}));
-            break;
-        case OutflowRefusal::kAboveCriticalPressure:
-            showText(port, formatText(kCriticalPressureFormat, {220.64}));
-            break;
-        case OutflowRefusal::kInputData:
-            showComposed(port, kOutflowFormat, MessageId::kInputDataError);
-            break;
-        case OutflowRefusal::kNone:
-        case OutflowRefusal::kCancelled:
-            break;
-    }
-}
-
 void writePoint(Port& port, const processes::OutflowPoint& point, std::array<int, 5> ids) {
     writeNumber(port, ids[0], point.p, kDecimals);
     writeNumber(port, ids[1], point.t, kDecimals);
@@ -97,6 +76,55 @@ void writePoint(Port& port, const processes::OutflowPoint& point, std::array<int
 }
 
 }  // namespace
+
+std::string atmosphereMessageText(int status) {
+    if (status == processes::kOk) {
+        return {};
+    }
+    MessageId id = MessageId::kInputDataError;
+    if (status == processes::kAmbientHumidityOutOfRange) {
+        id = MessageId::kRelativeHumidityRange;
+    } else if (status == processes::kAmbientWaterBoils ||
+               status == processes::kAmbientBelowTriplePoint) {
+        id = MessageId::kAmbientTemperatureRange;
+    }
+    return formatText(kAtmosphereFormat, {messageText(id)});
+}
+
+std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out) {
+    std::vector<std::string> texts;
+    if (out.outOfRange) {
+        texts.push_back(formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)}));
+    }
+    if (out.pressureOrder) {
+        texts.emplace_back(kPressureOrderText);
+    }
+    if (out.waterNotColder) {
+        texts.emplace_back(kWaterNotColderText);
+    }
+    return texts;
+}
+
+std::string stepsReducedText(int steps) {
+    return formatText(kFewStepsFormat, {static_cast<double>(steps)});
+}
+
+std::string outflowRefusalText(OutflowRefusal why) {
+    switch (why) {
+        case OutflowRefusal::kShortTube:
+            return std::string(kShortTubeText);
+        case OutflowRefusal::kNearSaturation:
+            return formatText(kNearSaturationFormat, {processes::kSaturationBand});
+        case OutflowRefusal::kAboveCriticalPressure:
+            return formatText(kCriticalPressureFormat, {220.64});
+        case OutflowRefusal::kInputData:
+            return formatText(kOutflowFormat, {messageText(MessageId::kInputDataError)});
+        case OutflowRefusal::kNone:
+        case OutflowRefusal::kCancelled:
+            break;
+    }
+    return {};
+}
 
 ToolsDialog::ToolsDialog(Port& port, AmbientData& ambient) : port_(port), ambient_(ambient) {}
 
@@ -174,15 +202,8 @@ void ToolsDialog::calculateAtmosphere() {
         return;
     }
     const int status = ambient_.calculate();
-    if (status == processes::kAmbientHumidityOutOfRange) {
-        showComposed(port_, kAtmosphereFormat, MessageId::kRelativeHumidityRange);
-    } else if (status == processes::kAmbientWaterBoils ||
-               status == processes::kAmbientBelowTriplePoint) {
-        showComposed(port_, kAtmosphereFormat, MessageId::kAmbientTemperatureRange);
-    } else if (status != processes::kOk) {
-        showComposed(port_, kAtmosphereFormat, MessageId::kInputDataError);
-    }
     if (status != processes::kOk) {
+        showText(port_, atmosphereMessageText(status));
         return;
     }
     writeNumber(port_, kIdAtmosphereP, ambient_.result(AmbientData::kPressure) * 1000.0, kDecimals);
@@ -219,14 +240,8 @@ void ToolsDialog::calculateQuench() {
         return;
     }
     const processes::QuenchBalance out = processes::quenchCoolerBalance(in);
-    if (out.outOfRange) {
-        showComposed(port_, kQuenchFormat, MessageId::kInputOutOfRange);
-    }
-    if (out.pressureOrder) {
-        showText(port_, kPressureOrderText);
-    }
-    if (out.waterNotColder) {
-        showText(port_, kWaterNotColderText);
+    for (const std::string& text : quenchWarningTexts(out)) {
+        showText(port_, text);
     }
     writeNumber(port_, kIdQuenchWaterFlow, out.massFlowWater, kDecimals);
     writeNumber(port_, kIdQuenchSetH, out.hSet, kDecimals);
@@ -258,7 +273,7 @@ void ToolsDialog::calculateOutflow() {
     processes::OutflowCallbacks callbacks;
     callbacks.stepsReduced = [this](int steps) {
         writeNumber(port_, kIdOutflowSteps, steps, 0);
-        showText(port_, formatText(kFewStepsFormat, {static_cast<double>(steps)}));
+        showText(port_, stepsReducedText(steps));
     };
     callbacks.confirmLongCalculation = [this] {
         return port_.message(kLongCalculationText, kCaptionWarning, MessageButtons::kOkCancel) ==
@@ -276,7 +291,9 @@ void ToolsDialog::calculateOutflow() {
     port_.setEnabled(kIdOutflowCancel, false);
     running_ = false;
     if (out.refusal != OutflowRefusal::kNone) {
-        showRefusal(port_, out.refusal);
+        if (out.refusal != OutflowRefusal::kCancelled) {
+            showText(port_, outflowRefusalText(out.refusal));
+        }
         clearField(port_, kIdOutflowError);
         return;
     }

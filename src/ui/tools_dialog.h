@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "processes/ambient_data.h"
 #include "processes/critical_outflow.h"
+#include "processes/quench_cooler.h"
 #include "ui/dialog_template.h"
 #include "ui/port.h"
 
@@ -155,6 +158,15 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
 });
 
 }  // namespace detail
+
+//! The message of an atmosphere status; empty for success.
+[[nodiscard]] std::string atmosphereMessageText(int status);
+//! The warnings of a quench balance, in the order they are shown.
+[[nodiscard]] std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out);
+//! The notice that a short tube runs with fewer steps.
+[[nodiscard]] std::string stepsReducedText(int steps);
+//! The message of a refused outflow; empty for none and for a cancel.
+[[nodiscard]] std::string outflowRefusalText(processes::OutflowRefusal why);
 
 //! Dialog 151. The close box acts as "back".
 inline constexpr DialogTemplate kToolsTemplate{151, "TORVIK - tools", detail::kToolsControls,
