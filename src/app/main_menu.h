@@ -1,25 +1,11 @@
 #pragma once
 
+#include "app/menu_ids.h"
 #include "app/module_objects.h"
 #include "ui/dialog_template.h"
 #include "ui/port.h"
 
 namespace vaporis::app {
-
-//! Buttons of the main menu.
-enum MainMenuId : int {
-    kIdExitProgram = 3,
-    kIdSteamTable = 1023,
-    kIdSteamThermalProcess = 1025,
-    kIdInformation = 1027,
-    kIdSteamFlowProcess = 1030,
-    kIdGasThermalProcess = 1031,
-    kIdGasFlowProcess = 1032,
-    kIdGasProperties = 1033,
-    kIdTools = 1034,
-    kIdLoadCalculation = 1035,
-    kIdSaveCalculation = 1036,
-};
 
 //! The main menu "TORVIK - Vaporis V3.5"; its close box ends the program like "exit program".
 extern const ui::DialogTemplate kMainMenuTemplate;

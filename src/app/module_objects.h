@@ -4,6 +4,8 @@
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
 #include "processes/ambient_data.h"
+#include "processes/gas_flow_process.h"
+#include "processes/steam_flow_process.h"
 #include "ui/session_flags.h"
 
 namespace vaporis::app {
@@ -18,6 +20,7 @@ struct ModuleObjects {
     ModuleObjects(const ModuleObjects&) = delete;
     ModuleObjects& operator=(const ModuleObjects&) = delete;
 
+    processes::AmbientData ambient;
     gas::GasAnalysis gasAnalysis = [] {
         gas::GasAnalysis analysis;
         analysis.setDefault();
@@ -25,9 +28,10 @@ struct ModuleObjects {
     }();
     gas::GasState gasState1{gasAnalysis, 1.0, 400.0};
     gas::GasState gasState2{gasAnalysis, 1.0, 400.0};
+    processes::GasFlowProcess gasFlowProcess{gasState1, ambient};
     water::WaterSteamState steamState1{water::kModePT, 50.0, 400.0, 1.0};
     water::WaterSteamState steamState2{water::kModePT, 50.0, 400.0, 1.0};
-    processes::AmbientData ambient;
+    processes::SteamFlowProcess steamFlowProcess{steamState1};
     ui::SessionFlags flags;
 };
 

@@ -4,13 +4,15 @@
 #include <memory>
 #include <string_view>
 
-#include "app/main_menu.h"
+#include "app/menu_ids.h"
 #include "app/module_objects.h"
 #include "ui/dialog_template.h"
 #include "ui/gas_analysis_dialog.h"
+#include "ui/gas_flow_dialog.h"
 #include "ui/gas_property_dialog.h"
 #include "ui/information_dialog.h"
 #include "ui/port.h"
+#include "ui/steam_flow_dialog.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
 #include "ui/tools_dialog.h"
@@ -53,7 +55,10 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     {kNotInMenu, &ui::kSteamResultsTemplate,
      makeModule<ui::SteamResultsDialog, &ModuleObjects::steamState1>, "steam-results"},
     {kIdSteamThermalProcess},
-    {kIdSteamFlowProcess},
+    {kIdSteamFlowProcess, &ui::kSteamFlowTemplate,
+     makeModule<ui::SteamFlowDialog, &ModuleObjects::steamFlowProcess, &ModuleObjects::steamState1,
+                &ModuleObjects::flags>,
+     "steam-flow", ui::kIdFlowOk},
     {kIdLoadCalculation},
     {kIdInformation, &ui::kInformationTemplate, makeModule<ui::InformationDialog>, "information"},
     {kIdGasProperties, &ui::kGasPropertyTemplate,
@@ -63,7 +68,10 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     {kNotInMenu, &ui::kGasAnalysisTemplate,
      makeModule<ui::GasAnalysisDialog, &ModuleObjects::gasAnalysis>, "gas-analysis"},
     {kIdGasThermalProcess},
-    {kIdGasFlowProcess},
+    {kIdGasFlowProcess, &ui::kGasFlowTemplate,
+     makeModule<ui::GasFlowDialog, &ModuleObjects::gasFlowProcess, &ModuleObjects::gasState1,
+                &ModuleObjects::gasAnalysis, &ModuleObjects::flags>,
+     "gas-flow", ui::kIdFlowOk},
     {kIdSaveCalculation},
     {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
      ui::kIdOutflowCalculate},

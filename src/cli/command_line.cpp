@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_error.h"
 #include "cli/command_options.h"
+#include "cli/flow_command.h"
 #include "cli/gas_command.h"
 #include "cli/process_command.h"
 #include "cli/steam_command.h"
@@ -166,9 +168,10 @@ int runCommandLine(int argc, const char* const* argv) {
     addGas(app, arguments.gas);
     addProcessCommand(app, arguments.process);
     addToolsCommand(app, arguments.tools);
+    const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph, gas, process or tools)");
+                          "\" (use steam, steam-ph, gas, process, flow, ambient or tools)");
     }
     try {
         app.parse(argc, argv);
@@ -176,6 +179,9 @@ int runCommandLine(int argc, const char* const* argv) {
         return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
     }
     try {
+        if (const std::optional<int> code = flow.runIfChosen()) {
+            return *code;
+        }
         return runParsed(app, arguments);
     } catch (const ArgumentError& error) {
         return usageError(error.what());

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/report_frame.h"
+#include "ui/report_unit.h"
 
 namespace vaporis::ui {
 

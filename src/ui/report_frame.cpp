@@ -15,15 +15,6 @@ namespace vaporis::ui {
 
 namespace {
 
-constexpr auto kUnitTable = std::to_array<std::string_view>({
-    "bar     ", "°C      ", "kJ/kg   ", "m³/kg   ", "kg/m³   ", "kJ/kgK  ", "m/s     ",
-    "E-6 Pas ", "W/mK    ", "[-]     ", "g/mol   ", "J/kgK   ", "E-6 m²/s", "E-3 N/m ",
-    "%mass   ", "%vol    ", "1/K     ", "1/bar   ", "kW      ", "%       ", "m       ",
-    "mm      ", "mm²     ", "Pa\t\t ",  "mbar    ", "W/m²K   ", "g/kg    ", "kg/Nm³",
-    "kg/s    ", "kg/h    ", "m³/s    ", "m³/h    ", "Nm³/s   ", "Nm³/h   ",
-});
-static_assert(kUnitTable.size() == kUnitCount);
-
 // Windows-1252 gives the bytes 0x80..0x9F to these characters (0 where it has none); every
 // other byte is the Latin-1 character of the same number.
 constexpr auto kCp1252High = std::to_array<std::uint16_t>({
@@ -71,18 +62,6 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
 }
 
 }  // namespace
-
-std::string_view unitText(ReportUnit unit) {
-    const auto number = static_cast<int>(unit);
-    if (number < 0 || number >= kUnitCount) {
-        return {};
-    }
-    return kUnitTable[static_cast<std::size_t>(number)];
-}
-
-ReportUnit flowUnit(ReportUnit perSecond, double timeFactor) {
-    return timeFactor == 1.0 ? perSecond : static_cast<ReportUnit>(static_cast<int>(perSecond) + 1);
-}
 
 std::string reportDocument(std::string_view title, std::string_view sections) {
     // The bytes are Windows-1252 (° and ³ are single bytes); saying so keeps a viewer that

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/report_unit.h"
+
 namespace vaporis::ui {
 
 class Port;
@@ -19,7 +21,6 @@ inline constexpr std::string_view kGasReportTitle = "Properties of gases accordi
 inline constexpr std::string_view kReportNotWrittenText =
     "The report file could not be written. Please choose another folder or file name.";
 
-
 //! The rows of a report's inputs (4 decimals) and results (5 decimals): label, value, then
 //! the spacer and the unit text in the order the module's report has always used.
 inline constexpr std::string_view kReportInputRow =
@@ -31,56 +32,6 @@ inline constexpr std::string_view kReportInputSpacerRow =
     "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
 inline constexpr std::string_view kReportValueSpacerRow =
     "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
-
-//! The units of the report rows.
-enum class ReportUnit : int {
-    kNone = -1,  //!< for a value that no report shows
-    kBar = 0,
-    kCelsius = 1,
-    kKilojoulePerKilogram = 2,
-    kCubicMetrePerKilogram = 3,
-    kKilogramPerCubicMetre = 4,
-    kKilojoulePerKilogramKelvin = 5,
-    kMetrePerSecond = 6,
-    kMicropascalSecond = 7,
-    kWattPerMetreKelvin = 8,
-    kDimensionless = 9,
-    kGramPerMole = 10,
-    kJoulePerKilogramKelvin = 11,
-    kSquareMillimetrePerSecond = 12,
-    kMillinewtonPerMetre = 13,
-    kMassPercent = 14,
-    kVolumePercent = 15,
-    kPerKelvin = 16,
-    kPerBar = 17,
-    kKilowatt = 18,
-    kPercent = 19,
-    kMetre = 20,
-    kMillimetre = 21,
-    kSquareMillimetre = 22,
-    kPascal = 23,
-    kMillibar = 24,
-    kWattPerSquareMetreKelvin = 25,
-    kGramPerKilogram = 26,
-    kKilogramPerNormalCubicMetre = 27,
-    kKilogramPerSecond = 28,
-    kKilogramPerHour = 29,
-    kCubicMetrePerSecond = 30,
-    kCubicMetrePerHour = 31,
-    kNormalCubicMetrePerSecond = 32,
-    kNormalCubicMetrePerHour = 33,
-};
-
-//! Number of unit texts.
-inline constexpr int kUnitCount = 34;
-
-//! The text of a unit in the report rows, with its padding (mostly 8 characters; UTF-8);
-//! empty for kNone.
-[[nodiscard]] std::string_view unitText(ReportUnit unit);
-
-//! The unit of a flow shown per second, or per hour where the time factor is 3600: each
-//! per-second unit of the table is followed by its per-hour twin.
-[[nodiscard]] ReportUnit flowUnit(ReportUnit perSecond, double timeFactor);
 
 //! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
 [[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);

@@ -8,9 +8,14 @@
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/ambient_data.h"
+#include "processes/gas_flow_process.h"
 #include "processes/gas_thermal_process.h"
+#include "processes/status_codes.h"
+#include "processes/steam_flow_process.h"
 #include "processes/steam_thermal_process.h"
 #include "support/temporary_folder.h"
+#include "ui/flow_reports.h"
 #include "ui/gas_property_report.h"
 #include "ui/steam_table_report.h"
 #include "ui/thermal_process_report.h"
@@ -57,6 +62,42 @@ TEST_F(ReportBytes, GasPropertiesOfHumidHeliumAt1800C) {
                   [&](const std::string& path) { return writeGasPropertyReport(path, state); });
 }
 
+// Two tubes, flows per second, a zeta: the total cross section, Mach and heat-transfer rows.
+TEST_F(ReportBytes, SteamFlowThroughTwoTubesPerSecond) {
+    using P = processes::SteamFlowProcess;
+    water::WaterSteamState state(water::kModePT, 50.0, 400.0, NOT_SET);
+    P process(state);
+    process.reset();
+    process.setInput(P::kInTimeFactor, 1.0);
+    process.setInput(P::kInMassFlow, 20.0);
+    process.setInput(P::kInWidth, 100.0);
+    process.setInput(P::kInTubeCount, 2.0);
+    process.setInput(P::kInZeta, 1.5);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("steam_flow_50bar_400C_two_tubes.html",
+                  [&](const std::string& path) { return writeSteamFlowReport(path, process); });
+}
+
+// A stack of dry air per hour with the draft: dashes for the missing dew point, the
+// difference in height and the ambience section.
+TEST_F(ReportBytes, GasFlowPerHourWithTheDraftOfAStack) {
+    using P = processes::GasFlowProcess;
+    gas::GasAnalysis air;
+    air.setDefault();
+    gas::GasState state(air, 1.0, 200.0);
+    processes::AmbientData ambient;
+    ambient.reset();
+    P process(state, ambient);
+    process.reset();
+    process.setFreeFlow(true);
+    process.setInput(P::kInNormalFlow, 1.0);
+    process.setInput(P::kInWidth, 300.0);
+    process.setInput(P::kInHeightDifference, 40.0);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("gas_flow_air_200C_stack.html",
+                  [&](const std::string& path) { return writeGasFlowReport(path, process); });
+}
+
 // A compression balanced between two IAPWS-IF97 check states (500 K, 3 MPa and 700 K,
 // 30 MPa), 1 kg/s shown per hour; the final state lies above the critical pressure, so its
 // quality and boiling temperature are dashes.
@@ -68,9 +109,8 @@ TEST_F(ReportBytes, SteamProcessBalanceBetweenCheckStates) {
     ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kTimeFactor, 3600.0));
     ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kMassFlow, 1.0));
     ASSERT_EQ(process.calculate(), processes::kProcessOk);
-    expectBytesOf("steam_process_balance.html", [&](const std::string& path) {
-        return writeSteamProcessReport(path, process);
-    });
+    expectBytesOf("steam_process_balance.html",
+                  [&](const std::string& path) { return writeSteamProcessReport(path, process); });
 }
 
 // Dry air throttled from 5 to 1 bar keeps its temperature: the volume grows fivefold and the
@@ -91,9 +131,8 @@ TEST_F(ReportBytes, GasProcessThrottlingWithHeatLoss) {
     ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kMassFlow, 1.0));
     ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kHeatLoss, 10.0));
     ASSERT_EQ(process.calculate(), processes::kProcessOk);
-    expectBytesOf("gas_process_throttling.html", [&](const std::string& path) {
-        return writeGasProcessReport(path, process);
-    });
+    expectBytesOf("gas_process_throttling.html",
+                  [&](const std::string& path) { return writeGasProcessReport(path, process); });
 }
 
 TEST_F(ReportBytes, UnwritableFileOrStateWithoutAnalysisIsReported) {

@@ -1,0 +1,201 @@
+#include "cli/flow_output.h"
+
+#include "cli/ambient_command.h"
+#include "cli/json_output.h"
+#include "cli/text_table.h"
+#include "engine/common/not_set.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/water/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "processes/gas_flow_process.h"
+#include "processes/status_codes.h"
+#include "processes/steam_flow_process.h"
+#include "ui/gas_result_rules.h"
+
+namespace vaporis::app {
+
+namespace {
+
+using processes::GasFlowProcess;
+using processes::SteamFlowProcess;
+
+constexpr double kPerSecond = 1.0;
+
+const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", "kg/h"};
+const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", "m³/h"};
+const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s", "Nm³/h"};
+const std::vector<FlowLine> kTubeLines = {
+    {"crossSection", "Cross section of one tube", "mm²"},
+    {"totalCrossSection", "Total cross section", "mm²"},
+    {"squareSide", "Equivalent side of a square profile", "mm"},
+    {"reynoldsNumber", "Reynolds number Re", "-"},
+    {"dynamicPressure", "Dynamic pressure", "Pa"},
+    {"frictionCoefficient", "Friction coefficient lambda", "-"},
+    {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)"},
+    {"frictionPressureDrop", "Pressure drop by friction", "mbar"},
+    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar"},
+    {"totalPressureDrop", "Total pressure drop", "mbar"},
+    {"machNumber", "Mach number", "-"},
+};
+const FlowLine kDraft{"draft", "Draft of the height difference", "mbar"};
+
+std::vector<FlowLine> joined(std::vector<FlowLine> head, const std::vector<FlowLine>& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+bool hasValue(double value) {
+    return value != NOT_SET;
+}
+
+// The fluid values and derived inputs both processes print, in this order.
+struct FlowFacts {
+    double density;
+    bool densityValid;
+    double viscosity;
+    bool viscosityValid;
+    double sonicVelocity;
+    bool sonicValid;
+    double velocity;
+    double width;
+    double equivalentDiameter;
+};
+
+// Wet steam has no friction: its friction drop of 0 is no result.
+bool shown(const SteamFlowProcess& process, int i) {
+    return hasValue(process.result(i)) &&
+           (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop);
+}
+
+bool shown(const GasFlowProcess& process, int i) {
+    return hasValue(process.result(i));
+}
+
+template <typename Process>
+nlohmann::ordered_json resultsJson(const Process& process, const std::vector<FlowLine>& lines) {
+    nlohmann::ordered_json results = nlohmann::ordered_json::object();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int slot = static_cast<int>(i);
+        results[lines[i].key] = numberOrNull(process.result(slot), shown(process, slot));
+    }
+    return results;
+}
+
+nlohmann::ordered_json flowJson(int status, const FlowFacts& f) {
+    return {
+        {"status", status},
+        {"density", numberOrNull(f.density, f.densityValid)},
+        {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
+        {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
+        {"velocity", numberOrNull(f.velocity, hasValue(f.velocity))},
+        {"width", numberOrNull(f.width, hasValue(f.width))},
+        {"equivalentDiameter", numberOrNull(f.equivalentDiameter, hasValue(f.equivalentDiameter))}};
+}
+
+void addFacts(TextTable& table, const FlowFacts& f) {
+    table.addRow({"Density rho [kg/m³]", tableNumber(f.density, f.densityValid)});
+    table.addRow({"Dynamic viscosity eta [10⁻⁶ Pa s]", tableNumber(f.viscosity, f.viscosityValid)});
+    table.addRow({"Sonic velocity w [m/s]", tableNumber(f.sonicVelocity, f.sonicValid)});
+    table.addRow({"Flow velocity [m/s]", tableNumber(f.velocity, hasValue(f.velocity))});
+    table.addRow({"Inner diameter or width [mm]", tableNumber(f.width, hasValue(f.width))});
+    table.addRow({"Equivalent diameter [mm]",
+                  tableNumber(f.equivalentDiameter, hasValue(f.equivalentDiameter))});
+}
+
+template <typename Process>
+void addResults(TextTable& table, const Process& process, const std::vector<FlowLine>& lines) {
+    const bool perHour = process.input(Process::kInTimeFactor) != kPerSecond;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const FlowLine& line = lines[i];
+        const char* unit = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
+        const int slot = static_cast<int>(i);
+        table.addRow({std::string(line.label) + " [" + unit + "]",
+                      tableNumber(process.result(slot), shown(process, slot))});
+    }
+}
+
+FlowFacts steamFacts(const SteamFlowProcess& p) {
+    const water::WaterSteamState& s = p.state();
+    return {s.stateValue(water::kRho),
+            s.stateStatus(water::kRho) == water::kOk,
+            s.stateValue(water::kEta),
+            s.stateStatus(water::kEta) == water::kOk,
+            s.stateValue(water::kW),
+            hasValue(p.result(SteamFlowProcess::kMach)),
+            p.input(SteamFlowProcess::kInVelocity),
+            p.input(SteamFlowProcess::kInWidth),
+            p.input(SteamFlowProcess::kInEquivalentDiameter)};
+}
+
+FlowFacts gasFacts(const GasFlowProcess& p) {
+    const gas::GasState& s = p.state();
+    return {s.property(gas::kDensity),
+            true,
+            s.property(gas::kViscosity),
+            ui::gasPropertyKnown(s, gas::kViscosity),
+            s.property(gas::kSonicVelocity),
+            true,
+            p.input(GasFlowProcess::kInVelocity),
+            p.input(GasFlowProcess::kInWidth),
+            p.input(GasFlowProcess::kInEquivalentDiameter)};
+}
+
+bool hasDraft(const GasFlowProcess& process) {
+    return process.freeFlow() && process.ambient().status() == processes::kOk;
+}
+
+}  // namespace
+
+const std::vector<FlowLine>& steamFlowLines() {
+    static const std::vector<FlowLine> lines = joined({kMassFlow, kVolumeFlow}, kTubeLines);
+    return lines;
+}
+
+const std::vector<FlowLine>& gasFlowLines() {
+    static const std::vector<FlowLine> lines =
+        joined(joined({kMassFlow, kVolumeFlow, kNormalFlow}, kTubeLines), {kDraft});
+    return lines;
+}
+
+nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
+    nlohmann::ordered_json document = flowJson(process.status(), steamFacts(process));
+    document["results"] = resultsJson(process, steamFlowLines());
+    return document;
+}
+
+std::string steamFlowTable(const SteamFlowProcess& process) {
+    TextTable table;
+    addFacts(table, steamFacts(process));
+    table.addRow({});
+    addResults(table, process, steamFlowLines());
+    return table.render();
+}
+
+nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
+    nlohmann::ordered_json document = flowJson(process.status(), gasFacts(process));
+    const gas::GasAnalysis& analysis = *process.state().analysis();
+    document["molarMass"] = analysis.molarMass();
+    document["gasConstant"] = analysis.gasConstant();
+    document["ambient"] =
+        hasDraft(process) ? ambientJson(process.ambient()) : nlohmann::ordered_json(nullptr);
+    document["results"] = resultsJson(process, gasFlowLines());
+    return document;
+}
+
+std::string gasFlowTable(const GasFlowProcess& process) {
+    TextTable table;
+    addFacts(table, gasFacts(process));
+    const gas::GasAnalysis& analysis = *process.state().analysis();
+    table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
+    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstant(), true)});
+    table.addRow({});
+    addResults(table, process, gasFlowLines());
+    std::string text = table.render();
+    if (hasDraft(process)) {
+        text += '\n' + ambientTable(process.ambient());
+    }
+    return text;
+}
+
+}  // namespace vaporis::app

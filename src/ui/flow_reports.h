@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace vaporis::processes {
+class GasFlowProcess;
+class SteamFlowProcess;
+}  // namespace vaporis::processes
+
+namespace vaporis::ui {
+
+//! Writes the HTML report of a calculated water/steam flow to `path`: fluid data, tube data
+//! and results. False when the file could not be written.
+[[nodiscard]] bool writeSteamFlowReport(const std::string& path,
+                                        const processes::SteamFlowProcess& process);
+
+//! Writes the HTML report of a calculated gas flow to `path`: fluid data, tube data, the
+//! ambience with a draft, the results and the gas analysis. False when the file could not be
+//! written.
+[[nodiscard]] bool writeGasFlowReport(const std::string& path,
+                                      const processes::GasFlowProcess& process);
+
+}  // namespace vaporis::ui

@@ -1,0 +1,212 @@
+#include "ui/gas_flow_dialog.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "processes/ambient_data.h"
+#include "processes/gas_flow_process.h"
+#include "processes/status_codes.h"
+#include "ui/fields.h"
+#include "ui/flow_reports.h"
+#include "ui/gas_analysis_dialog.h"
+#include "ui/messages.h"
+#include "ui/report_frame.h"
+#include "ui/session_flags.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+using processes::AmbientData;
+using processes::GasFlowProcess;
+
+void tell(Port& port, const std::optional<FlowMessage>& message) {
+    if (message) {
+        port.message(message->text, message->caption, MessageButtons::kOk);
+    }
+}
+
+bool succeeded(int status) {
+    return status == processes::kOk || status == processes::kGasFlowMachWarning;
+}
+
+}  // namespace
+
+GasFlowDialog::GasFlowDialog(Port& port, GasFlowProcess& process, gas::GasState& state,
+                             gas::GasAnalysis& analysis, SessionFlags& flags)
+    : port_(port), process_(process), state_(state), analysis_(analysis), flags_(flags) {}
+
+void GasFlowDialog::opened() {
+    port_.setChecked(kIdFlowHtmlOutput, flags_.htmlOutputFlag);
+    showGasInputs(port_, kIdGasFlowPressure, kIdGasFlowTemperature, state_);
+    showFlowInputs(port_, kGasFlowControls, process_);
+    const AmbientData& ambient = process_.ambient();
+    writeNumber(port_, kIdGasFlowHeightDifference,
+                process_.input(GasFlowProcess::kInHeightDifference), 4);
+    writeNumber(port_, kIdGasFlowAmbientTemperature, ambient.input(AmbientData::kTemperature), 4);
+    writeNumber(port_, kIdGasFlowHumidity, ambient.input(AmbientData::kRelativeHumidity), 4);
+    writeNumber(port_, kIdGasFlowLevel, ambient.input(AmbientData::kLevel), 4);
+    refreshDisplays();
+    port_.setText(kIdGasFlowName, analysis_.name());
+}
+
+void GasFlowDialog::command(int id) {
+    if (flowRadioClicked(port_, kGasFlowControls, id)) {
+        return;
+    }
+    switch (id) {
+        case kIdFlowOk:
+            calculate();
+            break;
+        case kIdGasFlowEditAnalysis:
+            editAnalysis();
+            break;
+        case kIdFlowValidity:
+            port_.toggleValidityWindow();
+            break;
+        case kIdFlowBack:
+            back();
+            break;
+        default:
+            break;
+    }
+}
+
+void GasFlowDialog::refreshDisplays() {
+    showDewPoint(port_, kIdGasFlowPressure, kIdGasFlowDewPoint, analysis_);
+}
+
+bool GasFlowDialog::readInputs() {
+    int error = kNoInputError;
+    state_.setTemperature(readNumber(port_, kIdGasFlowTemperature, kNoNegatives, kNotEmpty, error));
+    state_.setPressure(readNumber(port_, kIdGasFlowPressure, kNoNegatives, kNotEmpty, error));
+    readFlowInputs(port_, kGasFlowControls, process_, error);
+    process_.setInput(GasFlowProcess::kInRoughness, readOptional(port_, kIdFlowRoughness, error));
+    process_.setInput(GasFlowProcess::kInTubeLength, readOptional(port_, kIdFlowTubeLength, error));
+    process_.setInput(GasFlowProcess::kInZeta, readOptional(port_, kIdFlowZeta, error));
+    if (error != kNoInputError) {
+        showMessage(port_, MessageId::kInputDataError, kCaptionError);
+        return false;
+    }
+    return true;
+}
+
+// The four ambience fields, all required for a draft; an unusable entry leaves the ambient
+// record as it was.
+AmbienceReading GasFlowDialog::readAmbience() {
+    int heightError = kNoInputError;
+    int temperatureError = kNoInputError;
+    int humidityError = kNoInputError;
+    int levelError = kNoInputError;
+    const double h =
+        readNumber(port_, kIdGasFlowHeightDifference, kNegativeAllowed, kNotEmpty, heightError);
+    const double t = readNumber(port_, kIdGasFlowAmbientTemperature, kNegativeAllowed, kNotEmpty,
+                                temperatureError);
+    const double phi =
+        readNumber(port_, kIdGasFlowHumidity, kNoNegatives, kNotEmpty, humidityError);
+    const double level =
+        readNumber(port_, kIdGasFlowLevel, kNegativeAllowed, kNotEmpty, levelError);
+    const int errors[] = {heightError, temperatureError, humidityError, levelError};
+    bool allValid = true;
+    bool allEmpty = true;
+    for (const int e : errors) {
+        allValid = allValid && e == kNoInputError;
+        allEmpty = allEmpty && e == kEmptyField;
+    }
+    if (!allValid) {
+        return allEmpty ? AmbienceReading::kEmpty : AmbienceReading::kInvalid;
+    }
+    AmbientData& ambient = process_.ambient();
+    ambient.reset();
+    process_.setInput(GasFlowProcess::kInHeightDifference, h);
+    ambient.setInput(AmbientData::kTemperature, t);
+    ambient.setInput(AmbientData::kRelativeHumidity, phi);
+    ambient.setInput(AmbientData::kLevel, level);
+    return AmbienceReading::kValid;
+}
+
+void GasFlowDialog::calculate() {
+    clearFields(port_, kIdGasFlowDensity, kIdGasFlowMach);
+    const double timeFactor = selectedTimeFactor(port_);
+    process_.reset();
+    process_.setInput(GasFlowProcess::kInTimeFactor, timeFactor);
+    if (!readInputs()) {
+        return;
+    }
+    const AmbienceReading ambience = readAmbience();
+    process_.setFreeFlow(ambience == AmbienceReading::kValid);
+    const int status = process_.calculate();
+    tell(port_, gasFlowMessage(process_));
+    if (succeeded(status)) {
+        tell(port_, freeFlowWarning(ambience, process_.ambient().status()));
+    }
+    if (!succeeded(status) && status != processes::kGasFlowMachAbove1) {
+        return;
+    }
+    showDerived();
+    if (!succeeded(status)) {
+        return;
+    }
+    showResults();
+    if (port_.checked(kIdFlowHtmlOutput)) {
+        askWriteAndOpenReport(
+            port_, [this](const std::string& path) { return writeGasFlowReport(path, process_); });
+    }
+}
+
+void GasFlowDialog::showDerived() {
+    showDerivedFlows(port_, kGasFlowControls, process_);
+    writeNumber(port_, kIdGasFlowMolarMass, analysis_.molarMass(), 4);
+    writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstant(), 4);
+    writeNumber(port_, kIdGasFlowSonicVelocity, state_.property(gas::kSonicVelocity), 4);
+    writeNumber(port_, kIdGasFlowMach, process_.result(GasFlowProcess::kMach), 4);
+}
+
+void GasFlowDialog::showResults() {
+    using P = GasFlowProcess;
+    writeNumber(port_, kIdGasFlowDensity, state_.property(gas::kDensity), 4);
+    writeNumber(port_, kIdGasFlowTotalSection, process_.result(P::kTotalCrossSection), 4);
+    writeNumber(port_, kIdGasFlowDynamicPressure, process_.result(P::kDynamicPressure), 4);
+    writeNumber(port_, kIdGasFlowViscosity, state_.property(gas::kViscosity), 4);
+    writeNumber(port_, kIdGasFlowLambda, process_.result(P::kLambda), 4);
+    writeNumber(port_, kIdGasFlowSquareSide, process_.result(P::kSquareSide), 4);
+    writeNumber(port_, kIdGasFlowReynolds, process_.result(P::kReynolds), 1);
+    writeNumber(port_, kIdGasFlowFrictionDrop, process_.result(P::kFrictionDrop), 3);
+    writeNumber(port_, kIdGasFlowZetaDrop, process_.result(P::kZetaDrop), 3);
+    writeNumber(port_, kIdGasFlowTotalDrop, process_.result(P::kTotalDrop), 3);
+    writeNumber(port_, kIdGasFlowHeatTransfer, process_.result(P::kHeatTransfer), 4);
+    if (process_.result(P::kDraft) != NOT_SET) {
+        const AmbientData& ambient = process_.ambient();
+        writeNumber(port_, kIdGasFlowDraft, process_.result(P::kDraft), 4);
+        writeNumber(port_, kIdGasFlowAmbientDensity, ambient.result(AmbientData::kDensity), 4);
+        writeNumber(port_, kIdGasFlowAtmosphericPressure,
+                    ambient.result(AmbientData::kPressure) * 1000.0, 2);
+    }
+}
+
+void GasFlowDialog::editAnalysis() {
+    gas::GasAnalysis& analysis = analysis_;
+    port_.runModal(kGasAnalysisTemplate, [&analysis](Port& childPort) {
+        return std::make_unique<GasAnalysisDialog>(childPort, analysis);
+    });
+    refreshDisplays();
+    port_.setText(kIdGasFlowName, analysis_.name());
+    clearFields(port_, kIdGasFlowDensity, kIdGasFlowMach);
+    const int kind = selectedFlowKind(port_, kGasFlowControls);
+    for (int k = 0; k < kGasFlowControls.flowCount; ++k) {
+        if (k != kind) {
+            clearField(port_, kGasFlowControls.flowFields[static_cast<std::size_t>(k)]);
+        }
+    }
+    clearField(port_, selectedSolveMode(port_) == 0 ? kIdFlowVelocity : kIdFlowWidth);
+}
+
+void GasFlowDialog::back() {
+    flags_.htmlOutputFlag = port_.checked(kIdFlowHtmlOutput);
+    port_.endDialog(kIdFlowBack);
+}
+
+}  // namespace vaporis::ui
