@@ -17,6 +17,7 @@
 #include "ui/steam_process_dialog.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
+#include "ui/tools_dialog.h"
 #include "ui/ts_diagram_dialog.h"
 #include "ui/validity_window.h"
 
@@ -87,7 +88,8 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
                 &ModuleObjects::gasAnalysis, &ModuleObjects::flags>,
      "gas-flow", ui::kIdFlowOk},
     {kIdSaveCalculation},
-    {kIdTools},
+    {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
+     ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},
 });
 

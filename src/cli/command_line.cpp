@@ -13,6 +13,7 @@
 #include "cli/gas_command.h"
 #include "cli/process_command.h"
 #include "cli/steam_command.h"
+#include "cli/tools_command.h"
 #include "cli/version.h"
 
 namespace vaporis::app {
@@ -61,6 +62,7 @@ struct Arguments {
     SteamPhArguments steamPh;
     GasArguments gas;
     ProcessArguments process;
+    ToolsArguments tools;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -139,6 +141,9 @@ int runParsed(const CLI::App& app, Arguments& a) {
     if (app.got_subcommand("process")) {
         return runProcess(a.process);
     }
+    if (app.got_subcommand("tools")) {
+        return runTools(a.tools);
+    }
     if (app.got_subcommand("steam-ph")) {
         a.steamPh.options.p = a.steamPh.p.value();
         a.steamPh.options.h = a.steamPh.h.value();
@@ -162,10 +167,11 @@ int runCommandLine(int argc, const char* const* argv) {
     addSteamPh(app, arguments.steamPh);
     addGas(app, arguments.gas);
     addProcessCommand(app, arguments.process);
+    addToolsCommand(app, arguments.tools);
     const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph, gas, process, flow or ambient)");
+                          "\" (use steam, steam-ph, gas, process, flow, ambient or tools)");
     }
     try {
         app.parse(argc, argv);

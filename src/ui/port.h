@@ -61,6 +61,9 @@ public:
     virtual void setVisible(int id, bool visible) = 0;
     //! Paints the window at once, so results show while a long calculation goes on.
     virtual void repaintNow() = 0;
+    //! Lets the user's clicks through while a long calculation runs; the logic decides
+    //! which of them it hears.
+    virtual void processInput() {}
     //! Shows drawing on canvas control id, in place of what it showed before.
     virtual void draw(int id, const DisplayList& drawing) = 0;
     //! The bytes of drawing as a PNG file; empty when it could not be encoded.

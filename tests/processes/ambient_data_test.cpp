@@ -31,8 +31,12 @@ TEST(AmbientData, DefaultAirAt15DegreesAnd65PercentAtSeaLevel) {
 }
 
 TEST(AmbientData, PressureFallsWithTheLevelAsInTheStandardAtmosphere) {
-    // ISA: 898.8 mbar at 1000 m; the isothermal column, warmer aloft, falls a little slower.
+    // ISA: 898.8 mbar at 1000 m, 701.2 mbar at 3000 m; the isothermal column, warmer aloft,
+    // falls a little slower.
     EXPECT_NEAR(ambientAt(15.0, 65.0, 1000.0).result(AmbientData::kPressure), 0.8988, 0.002);
+    const double p3000 = ambientAt(15.0, 65.0, 3000.0).result(AmbientData::kPressure);
+    EXPECT_GT(p3000, 0.7012);
+    EXPECT_LT(p3000, 0.7012 + 0.015);
     EXPECT_GT(ambientAt(15.0, 65.0, -400.0).result(AmbientData::kPressure), 1.013);
 }
 

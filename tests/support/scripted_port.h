@@ -56,6 +56,8 @@ public:
     void answerNextCheckBoxMessage(bool ticked) { checkBoxAnswers_.push_back(ticked); }
     //! Runs inside the next child dialog, after its opened().
     void onNextChild(ChildAction action) { childActions_.push_back(std::move(action)); }
+    //! What the user does whenever a long calculation lets input through.
+    void onProcessInput(std::function<void()> action) { onInput_ = std::move(action); }
     //! Whether openDocument reports success.
     void setOpenDocumentResult(bool result) { openDocumentResult_ = result; }
 
@@ -82,6 +84,11 @@ public:
     void setEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setVisible(int id, bool visible) override { visible_[id] = visible; }
     void repaintNow() override { ++repaints_; }
+    void processInput() override {
+        if (onInput_) {
+            onInput_();
+        }
+    }
     void draw(int id, const ui::DisplayList& drawing) override { drawings_[id] = drawing; }
     //! Counts the call and answers a few stand-in bytes.
     [[nodiscard]] std::string encodePng(const ui::DisplayList& drawing) override;
@@ -129,6 +136,7 @@ private:
     std::vector<ChildDialog> children_;
     std::shared_ptr<bool> validityVisible_;
     std::optional<int> endCode_;
+    std::function<void()> onInput_;
     int saveQuestions_ = 0;
     int repaints_ = 0;
     bool openDocumentResult_ = true;

@@ -158,6 +158,10 @@ void QtDialogHost::repaintNow() {
     window_.repaint();
 }
 
+void QtDialogHost::processInput() {
+    QCoreApplication::processEvents();
+}
+
 void QtDialogHost::draw(int id, const DisplayList& drawing) {
     const BuiltControl* control = find(id);
     if (auto* canvas =

@@ -40,6 +40,7 @@ public:
     void setEnabled(int id, bool enabled) override;
     void setVisible(int id, bool visible) override;
     void repaintNow() override;
+    void processInput() override;
     void draw(int id, const DisplayList& drawing) override;
     [[nodiscard]] std::string encodePng(const DisplayList& drawing) override;
     MessageAnswer message(std::string_view text, std::string_view caption,

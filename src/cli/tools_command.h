@@ -1,0 +1,27 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "cli/command_options.h"
+
+namespace vaporis::app {
+
+//! Inputs of `vaporis-cli tools atmosphere|quench|outflow`, as the tools dialog takes them;
+//! an option not given keeps the dialog's default.
+struct ToolsArguments {
+    CLI::App* atmosphere = nullptr;
+    CLI::App* quench = nullptr;
+    NumberOption level, t, phi;
+    NumberOption pSteam, tSteam, massFlowSteam, pWater, tWater, tSet, pExit;
+    NumberOption p0, t0, length, diameter, tubes, pTank, steps;
+    bool json = false;
+};
+
+//! Adds `tools` with its three calculators to app; their values land in arguments.
+void addToolsCommand(CLI::App& app, ToolsArguments& arguments);
+
+//! Computes the parsed tool and prints it (table or JSON); messages on stderr, and the
+//! outflow's progress there when stderr is a terminal. Returns the exit code.
+[[nodiscard]] int runTools(const ToolsArguments& arguments);
+
+}  // namespace vaporis::app

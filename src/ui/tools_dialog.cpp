@@ -1,0 +1,319 @@
+#include "ui/tools_dialog.h"
+
+#include <string>
+
+#include "engine/water/water_steam_state.h"
+#include "processes/status_codes.h"
+#include "ui/fields.h"
+#include "ui/messages.h"
+#include "ui/text_format.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+using processes::AmbientData;
+using processes::OutflowRefusal;
+
+constexpr int kDecimals = 4;
+constexpr std::string_view kAtmosphereFormat = "Isotropic atmosphere: %s";
+constexpr std::string_view kQuenchFormat = "Quench cooler calculation: %s";
+constexpr std::string_view kOutflowFormat = "Exhaust from pressurized vessel calculation: %s";
+constexpr std::string_view kPressureOrderText =
+    "Quench cooler pressure differences are invalid! Relation p_cw > p_in > p_ss is not "
+    "fulfilled but will be ignored.";
+constexpr std::string_view kWaterNotColderText = "Quench cooler calculation: h_cw must be < h_set!";
+constexpr std::string_view kShortTubeText =
+    "Error: For tube length < 0.1m the calculation might be instable. Use Tube length = 0.0m or "
+    ">0.1m!";
+constexpr std::string_view kFewStepsFormat =
+    "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %.0lf.";
+constexpr std::string_view kNearSaturationFormat =
+    "Conditions close to 2-phase region (<%.3lfK)! In- or decrease temperature!";
+constexpr std::string_view kCriticalPressureFormat =
+    "Error: Calculation pressure ist limited with critical pressure (%.3lf bar).";
+constexpr std::string_view kLongCalculationText =
+    "Notice: Please be aware of long calculation times for p > 100bar!";
+constexpr std::string_view kDewPointBelowZero = " < 0 °C ";
+
+constexpr auto kQuenchResults =
+    std::to_array<int>({kIdQuenchSetH, kIdQuenchWaterFlow, kIdQuenchExitT, kIdQuenchExitFlow});
+constexpr auto kOutflowResults = std::to_array<int>({
+    kIdOutletP,
+    kIdOutletT,
+    kIdOutletTs,
+    kIdOutletX,
+    kIdOutletVelocity,
+    kIdInletP,
+    kIdInletT,
+    kIdInletTs,
+    kIdInletX,
+    kIdInletVelocity,
+    kIdTankT,
+    kIdTankTs,
+    kIdTankX,
+    kIdOutflowLavalP,
+    kIdOutflowLavalFlux,
+    kIdOutflowMassFlow,
+    kIdOutflowMassFlux,
+    kIdOutflowFriction,
+});
+
+void showComposed(Port& port, std::string_view format, MessageId id) {
+    port.message(formatText(format, {messageText(id)}), kCaptionError, MessageButtons::kOk);
+}
+
+void showText(Port& port, std::string_view text) {
+    port.message(text, kCaptionError, MessageButtons::kOk);
+}
+
+void writePoint(Port& port, const processes::OutflowPoint& point, std::array<int, 5> ids) {
+    writeNumber(port, ids[0], point.p, kDecimals);
+    writeNumber(port, ids[1], point.t, kDecimals);
+    writeNumber(port, ids[2], point.ts, kDecimals);
+    writeNumber(port, ids[3], point.x, kDecimals);
+    writeNumber(port, ids[4], point.velocity, kDecimals);
+}
+
+}  // namespace
+
+std::string atmosphereMessageText(int status) {
+    if (status == processes::kOk) {
+        return {};
+    }
+    MessageId id = MessageId::kInputDataError;
+    if (status == processes::kAmbientHumidityOutOfRange) {
+        id = MessageId::kRelativeHumidityRange;
+    } else if (status == processes::kAmbientWaterBoils ||
+               status == processes::kAmbientBelowTriplePoint) {
+        id = MessageId::kAmbientTemperatureRange;
+    }
+    return formatText(kAtmosphereFormat, {messageText(id)});
+}
+
+std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out) {
+    std::vector<std::string> texts;
+    if (out.outOfRange) {
+        texts.push_back(formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)}));
+    }
+    if (out.pressureOrder) {
+        texts.emplace_back(kPressureOrderText);
+    }
+    if (out.waterNotColder) {
+        texts.emplace_back(kWaterNotColderText);
+    }
+    return texts;
+}
+
+std::string stepsReducedText(int steps) {
+    return formatText(kFewStepsFormat, {static_cast<double>(steps)});
+}
+
+std::string outflowRefusalText(OutflowRefusal why) {
+    switch (why) {
+        case OutflowRefusal::kShortTube:
+            return std::string(kShortTubeText);
+        case OutflowRefusal::kNearSaturation:
+            return formatText(kNearSaturationFormat, {processes::kSaturationBand});
+        case OutflowRefusal::kAboveCriticalPressure:
+            return formatText(kCriticalPressureFormat, {220.64});
+        case OutflowRefusal::kInputData:
+            return formatText(kOutflowFormat, {messageText(MessageId::kInputDataError)});
+        case OutflowRefusal::kNone:
+        case OutflowRefusal::kCancelled:
+            break;
+    }
+    return {};
+}
+
+ToolsDialog::ToolsDialog(Port& port, AmbientData& ambient) : port_(port), ambient_(ambient) {}
+
+void ToolsDialog::opened() {
+    writeInputNumber(port_, kIdToolsLevel, ambient_.input(AmbientData::kLevel));
+    writeInputNumber(port_, kIdToolsHumidity, ambient_.input(AmbientData::kRelativeHumidity));
+    writeInputNumber(port_, kIdToolsTemperature, ambient_.input(AmbientData::kTemperature));
+    const processes::QuenchInputs quench;
+    const processes::OutflowInputs outflow;
+    for (const auto& [id, value] : std::to_array<std::pair<int, double>>({
+             {kIdQuenchSteamP, quench.pSteam},
+             {kIdQuenchSteamT, quench.tSteam},
+             {kIdQuenchSteamFlow, quench.massFlowSteam},
+             {kIdQuenchSetT, quench.tSet},
+             {kIdQuenchWaterP, quench.pWater},
+             {kIdQuenchWaterT, quench.tWater},
+             {kIdQuenchExitP, quench.pExit},
+             {kIdOutflowP0, outflow.p0},
+             {kIdOutflowT0, outflow.t0},
+             {kIdOutflowLength, outflow.length},
+             {kIdOutflowDiameter, outflow.diameter},
+             {kIdOutflowTankP, outflow.pTank},
+             {kIdOutflowTubes, outflow.tubeCount},
+         })) {
+        writeNumber(port_, id, value, kDecimals);
+    }
+    writeNumber(port_, kIdOutflowSteps, outflow.steps, 0);
+    port_.setVisible(kIdNozzleAborted, false);
+    port_.setVisible(kIdOutletAborted, false);
+    refreshDisplays();
+}
+
+void ToolsDialog::command(int id) {
+    if (running_) {
+        cancelRequested_ = cancelRequested_ || id == kIdOutflowCancel;
+        return;
+    }
+    switch (id) {
+        case kIdAtmosphereCalculate:
+            calculateAtmosphere();
+            break;
+        case kIdQuenchCalculate:
+            calculateQuench();
+            break;
+        case kIdOutflowCalculate:
+            calculateOutflow();
+            break;
+        case kIdToolsBack:
+            port_.endDialog(0);
+            break;
+        default:
+            break;
+    }
+}
+
+void ToolsDialog::refreshDisplays() {
+    showBoilingTemperature(port_, kIdQuenchSteamP, kIdQuenchSteamT, kIdQuenchSteamTs,
+                           water::kModePT);
+    showBoilingTemperature(port_, kIdQuenchWaterP, kIdQuenchWaterT, kIdQuenchWaterTs,
+                           water::kModePT);
+    showBoilingTemperature(port_, kIdOutflowP0, kIdOutflowT0, kIdOutflowTs0, water::kModePX);
+}
+
+void ToolsDialog::calculateAtmosphere() {
+    ambient_.reset();
+    int error = kNoInputError;
+    ambient_.setInput(AmbientData::kTemperature,
+                      readNumber(port_, kIdToolsTemperature, kNegativeAllowed, kNotEmpty, error));
+    ambient_.setInput(AmbientData::kRelativeHumidity,
+                      readNumber(port_, kIdToolsHumidity, kNoNegatives, kNotEmpty, error));
+    ambient_.setInput(AmbientData::kLevel,
+                      readNumber(port_, kIdToolsLevel, kNegativeAllowed, kNotEmpty, error));
+    if (error != kNoInputError) {
+        showComposed(port_, kAtmosphereFormat, MessageId::kInputDataError);
+        return;
+    }
+    const int status = ambient_.calculate();
+    if (status != processes::kOk) {
+        showText(port_, atmosphereMessageText(status));
+        return;
+    }
+    writeNumber(port_, kIdAtmosphereP, ambient_.result(AmbientData::kPressure) * 1000.0, kDecimals);
+    writeNumber(port_, kIdAtmosphereRho, ambient_.result(AmbientData::kDensity), kDecimals);
+    writeNumber(port_, kIdAtmosphereDry, ambient_.result(AmbientData::kHumidityRatio) * 1000.0,
+                kDecimals);
+    writeNumber(port_, kIdAtmosphereWet, ambient_.result(AmbientData::kWaterMassFraction) * 1000.0,
+                kDecimals);
+    writeNumber(port_, kIdAtmosphereMoles,
+                ambient_.result(AmbientData::kWaterMoleFraction) * 1000.0, kDecimals);
+    const double dewPoint = ambient_.result(AmbientData::kDewPoint);
+    if (dewPoint == -1.0) {
+        port_.setText(kIdAtmosphereDewPoint, kDewPointBelowZero);
+    } else {
+        writeNumber(port_, kIdAtmosphereDewPoint, dewPoint, kDecimals);
+    }
+}
+
+void ToolsDialog::calculateQuench() {
+    for (const int id : kQuenchResults) {
+        clearField(port_, id);
+    }
+    int error = kNoInputError;
+    processes::QuenchInputs in;
+    in.pSteam = readNumber(port_, kIdQuenchSteamP, kNoNegatives, kNotEmpty, error);
+    in.tSteam = readNumber(port_, kIdQuenchSteamT, kNoNegatives, kNotEmpty, error);
+    in.pWater = readNumber(port_, kIdQuenchWaterP, kNoNegatives, kNotEmpty, error);
+    in.tWater = readNumber(port_, kIdQuenchWaterT, kNoNegatives, kNotEmpty, error);
+    in.tSet = readNumber(port_, kIdQuenchSetT, kNoNegatives, kNotEmpty, error);
+    in.massFlowSteam = readNumber(port_, kIdQuenchSteamFlow, kNoNegatives, kNotEmpty, error);
+    in.pExit = readNumber(port_, kIdQuenchExitP, kNoNegatives, kNotEmpty, error);
+    if (error != kNoInputError) {
+        showComposed(port_, kQuenchFormat, MessageId::kInputDataError);
+        return;
+    }
+    const processes::QuenchBalance out = processes::quenchCoolerBalance(in);
+    for (const std::string& text : quenchWarningTexts(out)) {
+        showText(port_, text);
+    }
+    writeNumber(port_, kIdQuenchWaterFlow, out.massFlowWater, kDecimals);
+    writeNumber(port_, kIdQuenchSetH, out.hSet, kDecimals);
+    writeNumber(port_, kIdQuenchExitT, out.tExit, kDecimals);
+    writeNumber(port_, kIdQuenchExitFlow, out.massFlowExit, kDecimals);
+}
+
+void ToolsDialog::calculateOutflow() {
+    for (const int id : kOutflowResults) {
+        clearField(port_, id);
+    }
+    clearField(port_, kIdOutflowError, true);
+    port_.setVisible(kIdNozzleAborted, false);
+    port_.setVisible(kIdOutletAborted, false);
+    int error = kNoInputError;
+    processes::OutflowInputs in;
+    in.p0 = readNumber(port_, kIdOutflowP0, kNoNegatives, kNotEmpty, error);
+    in.t0 = readNumber(port_, kIdOutflowT0, kNoNegatives, kNotEmpty, error);
+    in.length = readNumber(port_, kIdOutflowLength, kNoNegatives, kNotEmpty, error);
+    in.diameter = readNumber(port_, kIdOutflowDiameter, kNoNegatives, kNotEmpty, error);
+    in.pTank = readNumber(port_, kIdOutflowTankP, kNoNegatives, kNotEmpty, error);
+    in.tubeCount = readNumber(port_, kIdOutflowTubes, kNoNegatives, kNotEmpty, error);
+    in.steps =
+        processes::outflowSteps(readNumber(port_, kIdOutflowSteps, kNoNegatives, kNotEmpty, error));
+    if (error != kNoInputError || in.tubeCount == 0.0) {
+        showComposed(port_, kOutflowFormat, MessageId::kInputDataError);
+        return;
+    }
+    processes::OutflowCallbacks callbacks;
+    callbacks.stepsReduced = [this](int steps) {
+        writeNumber(port_, kIdOutflowSteps, steps, 0);
+        showText(port_, stepsReducedText(steps));
+    };
+    callbacks.confirmLongCalculation = [this] {
+        return port_.message(kLongCalculationText, kCaptionWarning, MessageButtons::kOkCancel) ==
+               MessageAnswer::kOk;
+    };
+    callbacks.progress = [this](double relativeError, bool& cancel) {
+        writeNumber(port_, kIdOutflowError, relativeError, kDecimals, true);
+        port_.processInput();
+        cancel = cancelRequested_;
+    };
+    running_ = true;
+    cancelRequested_ = false;
+    port_.setEnabled(kIdOutflowCancel, true);
+    const processes::OutflowResult out = processes::criticalOutflow(in, callbacks);
+    port_.setEnabled(kIdOutflowCancel, false);
+    running_ = false;
+    if (out.refusal != OutflowRefusal::kNone) {
+        if (out.refusal != OutflowRefusal::kCancelled) {
+            showText(port_, outflowRefusalText(out.refusal));
+        }
+        clearField(port_, kIdOutflowError);
+        return;
+    }
+    showOutflow(out);
+}
+
+void ToolsDialog::showOutflow(const processes::OutflowResult& out) {
+    port_.setVisible(kIdNozzleAborted, out.nozzleIterationAborted);
+    port_.setVisible(kIdOutletAborted, out.outletIterationAborted);
+    writePoint(port_, out.outlet,
+               {kIdOutletP, kIdOutletT, kIdOutletTs, kIdOutletX, kIdOutletVelocity});
+    writePoint(port_, out.inlet, {kIdInletP, kIdInletT, kIdInletTs, kIdInletX, kIdInletVelocity});
+    writeNumber(port_, kIdOutflowMassFlow, out.massFlow, kDecimals);
+    writeNumber(port_, kIdOutflowFriction, out.friction, kDecimals);
+    writeNumber(port_, kIdOutflowMassFlux, out.massFlux, kDecimals);
+    writeNumber(port_, kIdTankX, out.tankX, kDecimals);
+    writeNumber(port_, kIdTankT, out.tankT, kDecimals);
+    writeNumber(port_, kIdTankTs, out.tankTs, kDecimals);
+    writeNumber(port_, kIdOutflowLavalP, out.pLaval, kDecimals);
+    writeNumber(port_, kIdOutflowLavalFlux, out.gLaval, kDecimals);
+}
+
+}  // namespace vaporis::ui

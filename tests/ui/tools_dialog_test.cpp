@@ -1,0 +1,93 @@
+#include "ui/tools_dialog.h"
+
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_port.h"
+#include "ui/messages.h"
+
+namespace vaporis::ui {
+namespace {
+
+struct ToolsWindow {
+    test::ScriptedPort port;
+    processes::AmbientData ambient;
+    ToolsDialog dialog{port, ambient};
+    ToolsWindow() { dialog.opened(); }
+};
+
+TEST(ToolsDialog, AtmosphereAtSeaLevelShows1013MbarAndKeepsItAfterARefusal) {
+    ToolsWindow w;
+    w.dialog.command(kIdAtmosphereCalculate);
+    EXPECT_EQ(w.port.text(kIdAtmosphereP), "1013.0000");
+    EXPECT_TRUE(w.port.messages().empty());
+    w.port.typeText(kIdToolsHumidity, "120");
+    w.dialog.command(kIdAtmosphereCalculate);
+    ASSERT_EQ(w.port.messages().size(), 1U);
+    EXPECT_NE(w.port.messages()[0].text.find(messageText(MessageId::kRelativeHumidityRange)),
+              std::string::npos);
+    EXPECT_EQ(w.port.text(kIdAtmosphereP), "1013.0000");
+    EXPECT_EQ(w.ambient.input(processes::AmbientData::kRelativeHumidity), 120.0);
+}
+
+TEST(ToolsDialog, QuenchWithWaterAtTheSetStateWarnsAndLeavesTheFlowsEmpty) {
+    ToolsWindow w;
+    w.port.typeText(kIdQuenchWaterT, "350");
+    w.dialog.command(kIdQuenchCalculate);
+    ASSERT_EQ(w.port.messages().size(), 1U);
+    EXPECT_EQ(w.port.text(kIdQuenchWaterFlow), "");
+    EXPECT_EQ(w.port.text(kIdQuenchExitFlow), "");
+    EXPECT_EQ(w.port.text(kIdQuenchExitT), "350.0000");
+}
+
+TEST(ToolsDialog, OutflowRepaintsItsProgressAndEndsWithin1Percent) {
+    ToolsWindow w;
+    const int repaintsBefore = w.port.repaints();
+    w.dialog.command(kIdOutflowCalculate);
+    EXPECT_TRUE(w.port.messages().empty());
+    EXPECT_GT(w.port.repaints(), repaintsBefore + 1);
+    EXPECT_LE(std::abs(std::stod(w.port.text(kIdOutflowError))), 0.01);
+    EXPECT_FALSE(w.port.visible(kIdOutletAborted));
+    EXPECT_EQ(w.port.text(kIdOutflowFriction), "0.0157");
+    EXPECT_NE(w.port.text(kIdOutflowMassFlow), "");
+}
+
+TEST(ToolsDialog, CancelWhileRunningLeavesEveryOutflowResultEmpty) {
+    ToolsWindow w;
+    w.port.onProcessInput([&] { w.dialog.command(kIdOutflowCancel); });
+    w.dialog.command(kIdOutflowCalculate);
+    for (const int id :
+         {kIdOutflowMassFlow, kIdInletP, kIdOutletP, kIdOutflowLavalP, kIdTankT, kIdOutflowError}) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(w.port.text(id), "");
+    }
+}
+
+TEST(ToolsDialog, HighPressureNoticeDeclinedOrNoTubeGivesNoResults) {
+    ToolsWindow w;
+    w.port.typeText(kIdOutflowP0, "150");
+    w.port.answerNextQuestion(MessageAnswer::kCancel);
+    w.dialog.command(kIdOutflowCalculate);
+    ASSERT_EQ(w.port.messages().size(), 1U);
+    EXPECT_EQ(w.port.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(w.port.text(kIdOutflowMassFlow), "");
+    w.port.typeText(kIdOutflowTubes, "0");
+    w.dialog.command(kIdOutflowCalculate);
+    ASSERT_EQ(w.port.messages().size(), 2U);
+    EXPECT_NE(w.port.messages()[1].text.find(messageText(MessageId::kInputDataError)),
+              std::string::npos);
+}
+
+TEST(ToolsDialog, ShortTubeShowsTheReducedStepCountBeforeItsResults) {
+    ToolsWindow w;
+    w.port.typeText(kIdOutflowLength, "0.3");
+    w.dialog.command(kIdOutflowCalculate);
+    ASSERT_EQ(w.port.messages().size(), 1U);
+    EXPECT_EQ(w.port.text(kIdOutflowSteps), "10");
+    EXPECT_NE(w.port.text(kIdOutflowMassFlow), "");
+}
+
+}  // namespace
+}  // namespace vaporis::ui
