@@ -25,7 +25,10 @@ namespace {
 
 // What the user sees in a number field is exactly what is read: no more than 9 characters.
 constexpr int kMaxInputLength = 9;
-constexpr int kFieldCharacters = 12;
+// A result field holds up to 9 digits, a sign and a point ("-46883.2154", "1234567.8")
+// plus the frame and margins of the edit.
+constexpr auto kWidestFieldText = "-00000.0000";
+constexpr int kFieldFrame = 6;
 // A fixed text longer than this and without line breaks of its own is a paragraph: it wraps
 // at this many average characters per grid column it spans. The fixed width gives it a fixed
 // height, which a window fixed to its content needs (Qt does not size a top-level window by
@@ -54,8 +57,10 @@ QLabel* makeStatic(std::string_view text, int columnSpan, QWidget* parent) {
 
 QLineEdit* makeEdit(ControlKind kind, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    // Wide enough for a number with 4 decimals; wider fields only spread the window.
-    edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * kFieldCharacters);
+    // Wide enough for every value shown; wider fields only spread the window.
+    edit->setMaximumWidth(
+        edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) +
+        kFieldFrame);
     if (kind == ControlKind::kEdit) {
         edit->setMaxLength(kMaxInputLength);
     } else {
