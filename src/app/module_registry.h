@@ -103,8 +103,7 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     return nullptr;
 }
 
-//! Whether main-menu button id opens a module that exists. (No pointer comparison here: GCC
-//! does not take one as constant under the undefined-behaviour sanitizer.)
+//! Whether main-menu button id opens a module that exists.
 [[nodiscard]] constexpr bool menuButtonEnabled(int id) {
     for (const ModuleRow& row : kModules) {
         if (row.menuId == id && id != kNotInMenu) {
