@@ -48,7 +48,12 @@ public:
     void operator()(const Polyline& line) {
         out_ += "<polyline points=\"";
         for (std::size_t i = 0; i < line.points.size(); ++i) {
-            out_ += (i > 0 ? " " : "") + number(line.points[i].x) + "," + number(line.points[i].y);
+            if (i > 0) {
+                out_ += ' ';
+            }
+            out_ += number(line.points[i].x);
+            out_ += ',';
+            out_ += number(line.points[i].y);
         }
         out_ += "\" fill=\"none\"";
         closeStroked();
