@@ -427,49 +427,6 @@ double helmholtzStiffness(const HelmholtzPoint& h) {
 
 constexpr unsigned kNeedSecond = kNeedPi | kNeedPiPi | kNeedTauTau | kNeedPiTau;
 
-// The properties from the derivatives of gamma (regions 1, 2, 5) and of phi (region 3); the
-// single-property functions and the property sets share them, so both agree to the last bit.
-double gibbsVolume(const GibbsPoint& g) {
-    return g.pi * g.g.pi * kGasConstant * g.tK / (100.0 * g.p);
-}
-double gibbsEnthalpy(const GibbsPoint& g) {
-    return g.tau * g.g.tau * kGasConstant * g.tK;
-}
-double gibbsEntropy(const GibbsPoint& g) {
-    return (g.tau * g.g.tau - g.g.value) * kGasConstant;
-}
-double gibbsCp(const GibbsPoint& g) {
-    return -g.tau * g.tau * g.g.tauTau * kGasConstant;
-}
-double gibbsCv(const GibbsPoint& g) {
-    const double a = g.g.pi - g.tau * g.g.piTau;
-    return (-g.tau * g.tau * g.g.tauTau + a * a / g.g.piPi) * kGasConstant;
-}
-double gibbsSoundVelocity(const GibbsPoint& g) {
-    const double a = g.g.pi - g.tau * g.g.piTau;
-    const double denominator = a * a / (g.tau * g.tau * g.g.tauTau) - g.g.piPi;
-    return std::sqrt(1000.0 * kGasConstant * g.tK * g.g.pi * g.g.pi / denominator);
-}
-
-double helmholtzEnthalpy(const HelmholtzPoint& h) {
-    return (h.tau * h.f.tau + h.delta * h.f.pi) * kGasConstant * h.tK;
-}
-double helmholtzEntropy(const HelmholtzPoint& h) {
-    return (h.tau * h.f.tau - h.f.value) * kGasConstant;
-}
-double helmholtzCp(const HelmholtzPoint& h) {
-    const double a = helmholtzPressureSlope(h);
-    return (-h.tau * h.tau * h.f.tauTau + a * a / helmholtzStiffness(h)) * kGasConstant;
-}
-double helmholtzCv(const HelmholtzPoint& h) {
-    return -h.tau * h.tau * h.f.tauTau * kGasConstant;
-}
-double helmholtzSoundVelocity(const HelmholtzPoint& h) {
-    const double a = helmholtzPressureSlope(h);
-    const double sum = helmholtzStiffness(h) - a * a / (h.tau * h.tau * h.f.tauTau);
-    return std::sqrt(1000.0 * kGasConstant * h.tK * sum);
-}
-
 }  // namespace
 
 namespace detail {
@@ -519,18 +476,33 @@ Region3Isotherm::Point Region3Isotherm::at(double delta) const {
 
 double gibbsProperty(SinglePhaseProperty property, double p, double tK, int region) {
     switch (property) {
-        case SinglePhaseProperty::kSpecificVolume:
-            return gibbsVolume(gibbsPoint<kNeedPi>(p, tK, region));
-        case SinglePhaseProperty::kEnthalpy:
-            return gibbsEnthalpy(gibbsPoint<kNeedTau>(p, tK, region));
-        case SinglePhaseProperty::kEntropy:
-            return gibbsEntropy(gibbsPoint<kNeedValue | kNeedTau>(p, tK, region));
-        case SinglePhaseProperty::kIsobaricHeatCapacity:
-            return gibbsCp(gibbsPoint<kNeedTauTau>(p, tK, region));
-        case SinglePhaseProperty::kIsochoricHeatCapacity:
-            return gibbsCv(gibbsPoint<kNeedSecond>(p, tK, region));
-        case SinglePhaseProperty::kSoundVelocity:
-            return gibbsSoundVelocity(gibbsPoint<kNeedSecond>(p, tK, region));
+        case SinglePhaseProperty::kSpecificVolume: {
+            const GibbsPoint g = gibbsPoint<kNeedPi>(p, tK, region);
+            return g.pi * g.g.pi * kGasConstant * g.tK / (100.0 * g.p);
+        }
+        case SinglePhaseProperty::kEnthalpy: {
+            const GibbsPoint g = gibbsPoint<kNeedTau>(p, tK, region);
+            return g.tau * g.g.tau * kGasConstant * g.tK;
+        }
+        case SinglePhaseProperty::kEntropy: {
+            const GibbsPoint g = gibbsPoint<kNeedValue | kNeedTau>(p, tK, region);
+            return (g.tau * g.g.tau - g.g.value) * kGasConstant;
+        }
+        case SinglePhaseProperty::kIsobaricHeatCapacity: {
+            const GibbsPoint g = gibbsPoint<kNeedTauTau>(p, tK, region);
+            return -g.tau * g.tau * g.g.tauTau * kGasConstant;
+        }
+        case SinglePhaseProperty::kIsochoricHeatCapacity: {
+            const GibbsPoint g = gibbsPoint<kNeedSecond>(p, tK, region);
+            const double a = g.g.pi - g.tau * g.g.piTau;
+            return (-g.tau * g.tau * g.g.tauTau + a * a / g.g.piPi) * kGasConstant;
+        }
+        case SinglePhaseProperty::kSoundVelocity: {
+            const GibbsPoint g = gibbsPoint<kNeedSecond>(p, tK, region);
+            const double a = g.g.pi - g.tau * g.g.piTau;
+            const double denominator = a * a / (g.tau * g.tau * g.g.tauTau) - g.g.piPi;
+            return std::sqrt(1000.0 * kGasConstant * g.tK * g.g.pi * g.g.pi / denominator);
+        }
     }
     return -1.0;
 }
@@ -539,44 +511,31 @@ double helmholtzProperty(SinglePhaseProperty property, double v, double tK) {
     switch (property) {
         case SinglePhaseProperty::kSpecificVolume:
             return v;
-        case SinglePhaseProperty::kEnthalpy:
-            return helmholtzEnthalpy(helmholtzPoint<kNeedPi | kNeedTau>(v, tK));
-        case SinglePhaseProperty::kEntropy:
-            return helmholtzEntropy(helmholtzPoint<kNeedValue | kNeedTau>(v, tK));
-        case SinglePhaseProperty::kIsobaricHeatCapacity:
-            return helmholtzCp(helmholtzPoint<kNeedSecond>(v, tK));
-        case SinglePhaseProperty::kIsochoricHeatCapacity:
-            return helmholtzCv(helmholtzPoint<kNeedTauTau>(v, tK));
-        case SinglePhaseProperty::kSoundVelocity:
-            return helmholtzSoundVelocity(helmholtzPoint<kNeedSecond>(v, tK));
+        case SinglePhaseProperty::kEnthalpy: {
+            const HelmholtzPoint h = helmholtzPoint<kNeedPi | kNeedTau>(v, tK);
+            return (h.tau * h.f.tau + h.delta * h.f.pi) * kGasConstant * h.tK;
+        }
+        case SinglePhaseProperty::kEntropy: {
+            const HelmholtzPoint h = helmholtzPoint<kNeedValue | kNeedTau>(v, tK);
+            return (h.tau * h.f.tau - h.f.value) * kGasConstant;
+        }
+        case SinglePhaseProperty::kIsobaricHeatCapacity: {
+            const HelmholtzPoint h = helmholtzPoint<kNeedSecond>(v, tK);
+            const double a = helmholtzPressureSlope(h);
+            return (-h.tau * h.tau * h.f.tauTau + a * a / helmholtzStiffness(h)) * kGasConstant;
+        }
+        case SinglePhaseProperty::kIsochoricHeatCapacity: {
+            const HelmholtzPoint h = helmholtzPoint<kNeedTauTau>(v, tK);
+            return -h.tau * h.tau * h.f.tauTau * kGasConstant;
+        }
+        case SinglePhaseProperty::kSoundVelocity: {
+            const HelmholtzPoint h = helmholtzPoint<kNeedSecond>(v, tK);
+            const double a = helmholtzPressureSlope(h);
+            const double sum = helmholtzStiffness(h) - a * a / (h.tau * h.tau * h.f.tauTau);
+            return std::sqrt(1000.0 * kGasConstant * h.tK * sum);
+        }
     }
     return -1.0;
-}
-
-PropertySet gibbsPropertySet(double p, double tK, int region) {
-    const GibbsPoint g = gibbsPoint<kNeedAll>(p, tK, region);
-    const auto [pStar, tStar] = reducingValues(region);
-    return {gibbsEnthalpy(g),
-            gibbsVolume(g),
-            gibbsEntropy(g),
-            gibbsCp(g),
-            gibbsCv(g),
-            gibbsSoundVelocity(g),
-            (1.0 - g.tau * g.g.piTau / g.g.pi) / tK,
-            -g.g.piPi / g.g.pi / pStar};
-}
-
-PropertySet helmholtzPropertySet(double v, double tK) {
-    const HelmholtzPoint h = helmholtzPoint<kNeedAll>(v, tK);
-    const double stiffness = helmholtzStiffness(h);
-    return {helmholtzEnthalpy(h),
-            v,
-            helmholtzEntropy(h),
-            helmholtzCp(h),
-            helmholtzCv(h),
-            helmholtzSoundVelocity(h),
-            helmholtzPressureSlope(h) / (tK * stiffness),
-            100.0 * v / (kGasConstant * tK * stiffness)};
 }
 
 }  // namespace detail

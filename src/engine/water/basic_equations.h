@@ -41,20 +41,6 @@ struct BasicEquation {
 [[nodiscard]] double gammaTauTau(double x, double tau, int region);
 [[nodiscard]] double gammaPiTau(double x, double tau, int region);
 
-//! The caloric properties of one single-phase state and its two volume derivatives, all from
-//! one evaluation of the region's basic equation (and one density in region 3). The values
-//! equal those of the single-property functions of the same state.
-struct PropertySet {
-    double h = -1.0;     //!< specific enthalpy [kJ/kg]
-    double v = -1.0;     //!< specific volume [m³/kg]
-    double s = -1.0;     //!< specific entropy [kJ/(kg K)]
-    double cp = -1.0;    //!< isobaric heat capacity [kJ/(kg K)]
-    double cv = -1.0;    //!< isochoric heat capacity [kJ/(kg K)]
-    double w = -1.0;     //!< speed of sound [m/s]
-    double beta = -1.0;  //!< isobaric expansion coefficient [1/K]
-    double chi = -1.0;   //!< isothermal compressibility [1/bar]
-};
-
 namespace detail {
 
 //! Reducing density [kg/m³] and temperature [K] of the Helmholtz equation of region 3.
@@ -82,12 +68,6 @@ enum class SinglePhaseProperty {
 [[nodiscard]] double gibbsProperty(SinglePhaseProperty property, double p, double tK, int region);
 //! A property from the Helmholtz equation of region 3 at v [m³/kg], tK [K]; no range check.
 [[nodiscard]] double helmholtzProperty(SinglePhaseProperty property, double v, double tK);
-
-//! Every property of PropertySet from the Gibbs equation of region 1, 2 or 5 at p [bar],
-//! tK [K], from one evaluation; no range check.
-[[nodiscard]] PropertySet gibbsPropertySet(double p, double tK, int region);
-//! Every property of PropertySet from the Helmholtz equation of region 3 at v [m³/kg], tK [K].
-[[nodiscard]] PropertySet helmholtzPropertySet(double v, double tK);
 
 //! The region-3 equation along one isotherm: its tau terms are summed once, so each pressure
 //! costs a short polynomial in delta (the density iterations step along an isotherm).

@@ -10,10 +10,48 @@
 namespace vaporis::water {
 namespace {
 
-// Region 3 at the density of (p, T).
+// Regions 1, 2, 5 from gamma(pi, tau); the same expressions as the single functions, so the
+// values agree to the last bit.
+PropertySet gibbsSet(double p, double tK, int region) {
+    const auto [pStar, tStar] = detail::reducingValues(region);
+    const double pi = p / pStar;
+    const double tau = tStar / tK;
+    const BasicEquation g = basicEquation(pi, tau, region);
+    const double a = g.pi - tau * g.piTau;
+    PropertySet set;
+    set.h = tau * g.tau * kGasConstant * tK;
+    set.v = pi * g.pi * kGasConstant * tK / (100.0 * p);
+    set.s = (tau * g.tau - g.value) * kGasConstant;
+    set.cp = -tau * tau * g.tauTau * kGasConstant;
+    set.cv = (-tau * tau * g.tauTau + a * a / g.piPi) * kGasConstant;
+    const double denominator = a * a / (tau * tau * g.tauTau) - g.piPi;
+    set.w = std::sqrt(1000.0 * kGasConstant * tK * g.pi * g.pi / denominator);
+    set.beta = (1.0 - tau * g.piTau / g.pi) / tK;
+    set.chi = -g.piPi / g.pi / pStar;
+    return set;
+}
+
+// Region 3 from phi(delta, tau) at the density of (p, T).
 PropertySet helmholtzSet(double p, double tK, int& status) {
     const double v = region3Volume(p, tK, status);
-    return status == kOk ? detail::helmholtzPropertySet(v, tK) : PropertySet{};
+    if (status != kOk) {
+        return {};
+    }
+    const double delta = 1.0 / (v * detail::kRegion3RhoStar);
+    const double tau = detail::kRegion3TStar / tK;
+    const BasicEquation f = basicEquation(delta, tau, kRegion3);
+    const double a = delta * f.pi - delta * tau * f.piTau;
+    const double stiffness = 2.0 * delta * f.pi + delta * delta * f.piPi;
+    PropertySet set;
+    set.h = (tau * f.tau + delta * f.pi) * kGasConstant * tK;
+    set.v = v;
+    set.s = (tau * f.tau - f.value) * kGasConstant;
+    set.cp = (-tau * tau * f.tauTau + a * a / stiffness) * kGasConstant;
+    set.cv = -tau * tau * f.tauTau * kGasConstant;
+    set.w = std::sqrt(1000.0 * kGasConstant * tK * (stiffness - a * a / (tau * tau * f.tauTau)));
+    set.beta = a / (tK * stiffness);
+    set.chi = 100.0 * v / (kGasConstant * tK * stiffness);
+    return set;
 }
 
 }  // namespace
@@ -37,7 +75,7 @@ PropertySet propertySet(double p, double t, int region, int& status) {
         return helmholtzSet(p, tK, status);
     }
     status = kOk;
-    return detail::gibbsPropertySet(p, tK, r);
+    return gibbsSet(p, tK, r);
 }
 
 }  // namespace vaporis::water
