@@ -17,6 +17,7 @@
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
+#include "ui/png_writer.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_test_support.h"
@@ -210,9 +211,7 @@ DisplayList blackSquareOnAxis() {
     return drawing;
 }
 
-// At twice the size a 1 px line is two whole pixels wide, not three grey ones.
-TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
-    const QImage image = renderDisplayList(blackSquareOnAxis(), 1000);
+void expectCrispSquareOnAxis(const QImage& image) {
     ASSERT_EQ(image.size(), QSize(1000, 1000));
     for (const auto& [x, y, colour] : {std::array{99, 500, 0xffffff},
                                        {100, 500, 0x000000},
@@ -222,6 +221,11 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
                                        {800, 200, 0xffffff}}) {
         EXPECT_EQ(image.pixel(x, y) & 0xffffffU, static_cast<unsigned>(colour)) << x << "," << y;
     }
+}
+
+// At twice the size a 1 px line is two whole pixels wide, not three grey ones.
+TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
+    expectCrispSquareOnAxis(renderDisplayList(blackSquareOnAxis(), 1000));
     const QTemporaryDir folder;
     const std::string path = folder.filePath("diagram.png").toStdString();
     ASSERT_TRUE(savePng(blackSquareOnAxis(), path, 500));
@@ -235,6 +239,23 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
     ASSERT_EQ(shown.size(), QSize(625, 625));
     EXPECT_EQ(shown.pixel(312, 312) & 0xffffffU, 0U);
     EXPECT_EQ(shown.pixel(150, 150) & 0xffffffU, 0xffffffU);
+}
+
+// The command line's own rasteriser draws the same pixels, and its dashes leave gaps.
+TEST(PngWriter, WritesAPictureTheToolkitReadsWithTheCanvasPixels) {
+    DisplayList drawing = blackSquareOnAxis();
+    drawing.setPen(Colour::kBlack, PenStyle::kDashed);
+    drawing.polyline({{100, 150}, {400, 150}});
+    const std::string png = toPng(drawing);
+    const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
+                                          static_cast<int>(png.size()), "PNG");
+    expectCrispSquareOnAxis(image);
+    int black = 0;
+    for (int x = 200; x < 800; ++x) {
+        black += (image.pixel(x, 300) & 0xffffffU) == 0 ? 1 : 0;
+    }
+    EXPECT_NEAR(black, 600 * kCanvasDash / (kCanvasDash + kCanvasGap), 12);
+    EXPECT_LT(png.size(), 100000U);
 }
 
 }  // namespace
