@@ -52,7 +52,8 @@ inline constexpr bool kNotEmpty = false;
                                 int& error);
 
 //! Shows `value` with `decimals` (0..6; any other count gives 4) after the point, or an
-//! empty field for the no-value marker 999.0.
+//! empty field for the no-value marker 999.0. The field's tool tip holds the full value: the
+//! shortest text that reads back as the same number.
 void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow = false);
 
 //! Empties a field.
@@ -111,9 +112,11 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! Whether the file at `path` (UTF-8) can be opened for reading.
 [[nodiscard]] bool fileExists(const std::string& path);
 
-//! Asks for the name of an HTML report; an existing file is only taken after the user
-//! agreed to overwrite it. Nothing when the user cancelled or declined.
-[[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port);
+//! Asks for the name of an HTML report, offering `suggestedName` (without extension); an
+//! existing file is only taken after the user agreed to overwrite it. Nothing when the user
+//! cancelled or declined.
+[[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port,
+                                                         std::string_view suggestedName);
 
 //! Asks for the name of a file to write; an existing file is only taken after the user
 //! agreed to overwrite it. Nothing when the user cancelled or declined.
