@@ -59,6 +59,7 @@ std::string_view cutUtf8(std::string_view text, std::size_t length) {
 void writeInputNumber(Port& port, int fieldId, double value) {
     const std::string text = formatFixed(value, kInputDecimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
+    port.setToolTip(fieldId, formatShortest(value));
 }
 
 int checkNumberText(std::string& text) {

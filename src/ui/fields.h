@@ -91,8 +91,9 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
 void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
 
 //! Shows an input number [bar, °C, kJ/kg] with 4 decimals, at most kMaxInputLength
-//! characters, as an input field holds it. 999 is shown as typed: the no-value marker
-//! belongs to result fields only.
+//! characters, as an input field holds it, and the full value as its tool tip (a computed
+//! input such as the gas enthalpy). 999 is shown as typed: the no-value marker belongs to
+//! result fields only.
 void writeInputNumber(Port& port, int fieldId, double value);
 
 //! Shows the pressure [bar] and temperature [°C] of a gas state in its input fields.

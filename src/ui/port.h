@@ -57,7 +57,8 @@ public:
     [[nodiscard]] virtual std::string text(int id) const = 0;
     //! Sets a control's text and removes its tool tip, which belonged to the former text.
     virtual void setText(int id, std::string_view text) = 0;
-    //! The text shown when the pointer rests on a control: a result's full value.
+    //! The text shown when the pointer rests on a control: a result's full value. Typing in
+    //! a field removes it, as setText does.
     [[nodiscard]] virtual std::string toolTip(int id) const = 0;
     virtual void setToolTip(int id, std::string_view text) = 0;
     [[nodiscard]] virtual bool checked(int id) const = 0;

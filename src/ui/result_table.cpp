@@ -49,21 +49,20 @@ NameAndUnit splitLabel(std::string_view label) {
     return {name, std::string(label.substr(open + 1, close - open - 1))};
 }
 
-// The text that names the row of an unlabelled field: the leftmost label, static text or
-// radio button of its row in its group.
+// The text that names the row of an unlabelled field: the nearest label, static text or radio
+// button at its left in its group.
 std::string_view rowLabel(std::span<const ControlEntry> controls, const ControlEntry& field) {
-    const ControlEntry* leftmost = nullptr;
+    const ControlEntry* nearest = nullptr;
     for (const ControlEntry& entry : controls) {
         const bool names = entry.kind == ControlKind::kStatic ||
                            entry.kind == ControlKind::kRadio ||
                            (isField(entry.kind) && !entry.text.empty());
         if (names && entry.group == field.group && entry.row == field.row &&
-            entry.column < field.column &&
-            (leftmost == nullptr || entry.column < leftmost->column)) {
-            leftmost = &entry;
+            entry.column < field.column && (nearest == nullptr || entry.column > nearest->column)) {
+            nearest = &entry;
         }
     }
-    return leftmost != nullptr ? leftmost->text : std::string_view{};
+    return nearest != nullptr ? nearest->text : std::string_view{};
 }
 
 // The heading of the field's column: the nearest static text above it in its group.

@@ -42,8 +42,8 @@ public:
 
     // The user's side.
 
-    //! Sets a field's text as if typed.
-    void typeText(int id, std::string_view text) { texts_[id] = std::string(text); }
+    //! Sets a field's text as if typed, which removes its tool tip.
+    void typeText(int id, std::string_view text) { setText(id, text); }
     //! Checks `id` and unchecks the other radios of its group, as a click on a radio does.
     void chooseRadio(int id, std::initializer_list<int> group);
     //! The answer to the next message box with buttons other than OK.

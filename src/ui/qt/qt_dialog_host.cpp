@@ -74,8 +74,10 @@ void QtDialogHost::connectControl(int id, const BuiltControl& control) {
     switch (control.kind) {
         case ControlKind::kEdit: {
             auto* edit = static_cast<QLineEdit*>(control.widget);
-            QObject::connect(edit, &QLineEdit::textEdited, &relay_,
-                             [this, id] { logic_->fieldEdited(id); });
+            QObject::connect(edit, &QLineEdit::textEdited, &relay_, [this, edit, id] {
+                edit->setToolTip({});
+                logic_->fieldEdited(id);
+            });
             QObject::connect(edit, &QLineEdit::textChanged, &relay_,
                              [this] { logic_->refreshDisplays(); });
             break;
