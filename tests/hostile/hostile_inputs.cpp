@@ -19,47 +19,85 @@ namespace vaporis::test {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kSpecials[] = {std::numeric_limits<double>::quiet_NaN(),
-                                kInf,
-                                -kInf,
-                                0.0,
-                                -0.0,
-                                -1.0,
-                                1e300,
-                                -1e300,
-                                std::numeric_limits<double>::denorm_min(),
-                                std::numeric_limits<double>::max()};
+constexpr std::array kSpecials{std::numeric_limits<double>::quiet_NaN(),
+                               kInf,
+                               -kInf,
+                               0.0,
+                               -0.0,
+                               -1.0,
+                               1e300,
+                               -1e300,
+                               std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::max()};
+
+// Every documented boundary of the water/steam and gas ranges and of the processes [bar, °C,
+// K, -], and each component's temperature range.
+std::vector<double> engineLimits() {
+    std::vector<double> limits{water::kTriplePressure,
+                               water::kCriticalPressure,
+                               water::detail::kRegion3Switch,
+                               1.01325,
+                               100.0,
+                               165.0,
+                               500.0,
+                               1000.0,
+                               0.0,
+                               0.01,
+                               1.0,
+                               350.0,
+                               373.946,
+                               590.0,
+                               800.0,
+                               2000.0,
+                               -273.15,
+                               273.15,
+                               273.16,
+                               623.15,
+                               647.096,
+                               863.15,
+                               1073.15,
+                               2273.15,
+                               1770.85,
+                               2320.0,
+                               2300.0,
+                               10000.0,
+                               0.1,
+                               0.5,
+                               -2000.0,
+                               100000.0};
+    for (const gas::ComponentConstants& component : gas::componentTable()) {
+        limits.insert(limits.end(), {component.tMin, component.tMax});
+    }
+    return limits;
+}
 
 double environmentNumber(const char* name, double fallback) {
     const char* text = std::getenv(name);
     return text != nullptr ? std::strtod(text, nullptr) : fallback;
 }
 
-//! Aborts the process when one call runs longer than its limit, naming the call.
+//! Aborts the process, naming the call, when one call runs longer than its limit.
 class Watchdog {
 public:
     Watchdog(const HostileInputs& inputs, std::chrono::seconds limit)
         : inputs_(inputs), limit_(limit), thread_([this] { watch(); }) {}
     ~Watchdog() {
-        {
-            const std::scoped_lock lock(mutex_);
-            stop_ = true;
-        }
-        wake_.notify_one();
+        beat(true);
         thread_.join();
     }
-    void beat() {
+    void beat(bool stop = false) {
         const std::scoped_lock lock(mutex_);
         ++beats_;
+        stop_ = stop;
+        wake_.notify_one();
     }
 
 private:
     void watch() {
         std::unique_lock lock(mutex_);
-        long seen = -1;
         while (!stop_) {
-            seen = beats_;
-            if (!wake_.wait_for(lock, limit_, [&] { return stop_ || beats_ != seen; })) {
+            const long seen = beats_;
+            if (!wake_.wait_for(lock, limit_, [&] { return beats_ != seen; })) {
                 std::fprintf(stderr, "hung: %s\n", inputs_.describe().c_str());
                 std::abort();
             }
@@ -76,17 +114,15 @@ private:
 
 }  // namespace
 
-HostileInputs::HostileInputs(std::uint64_t seed, std::vector<double> limits)
-    : engine_(seed), limits_(std::move(limits)) {}
+HostileInputs::HostileInputs(std::uint64_t seed) : engine_(seed), limits_(engineLimits()) {}
 
 double HostileInputs::draw(double lo, double hi) {
     double value = 0.0;
-    const auto kind = pick(20);
-    if (kind < 3) {
-        value = kSpecials[pick(std::size(kSpecials))];
+    if (const auto kind = pick(20); kind < 3) {
+        value = kSpecials[pick(kSpecials.size())];
     } else if (kind < 9) {
-        value = limits_[pick(limits_.size())];
         const auto side = pick(3);
+        value = limits_[pick(limits_.size())];
         value = side == 0 ? value : std::nextafter(value, side == 1 ? -kInf : kInf);
     } else {
         const double margin = 0.1 * (hi - lo);
@@ -104,26 +140,15 @@ int HostileInputs::drawInt(int lo, int hi) {
     return value;
 }
 
-void HostileInputs::startCall(const char* name) {
-    name_ = name;
+void HostileInputs::startCall(const std::string& name) {
+    name_ = &name;
     drawn_.clear();
 }
 
-std::string HostileInputs::describe() const {
-    return std::string(name_) + drawn_;
-}
-
-void HostileInputs::expectFinite(bool valid, std::initializer_list<double> values) {
-    expectFinite(valid, std::span<const double>(values.begin(), values.size()));
-}
-
 void HostileInputs::expectFinite(bool valid, std::span<const double> values) {
-    if (!valid) {
-        return;
-    }
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; valid && i < values.size(); ++i) {
         if (!std::isfinite(values[i])) {
-            auto& [count, example] = failures_[name_];
+            auto& [count, example] = failures_[*name_];
             if (count++ == 0) {
                 example = "value " + std::to_string(i) + " = " + std::to_string(values[i]) +
                           " from" + drawn_;
@@ -133,8 +158,7 @@ void HostileInputs::expectFinite(bool valid, std::span<const double> values) {
     }
 }
 
-void runHostileCalls(const std::vector<HostileCall>& calls, std::vector<double> limits,
-                     int shares) {
+void runHostileCalls(const std::vector<HostileCall>& calls, int shares) {
     const auto seed = static_cast<std::uint64_t>(environmentNumber("VAPORIS_HOSTILE_SEED", 17));
     const auto count = static_cast<long>(environmentNumber("VAPORIS_HOSTILE_CALLS", 1e6) / shares);
     const auto limit = std::chrono::seconds(
@@ -146,7 +170,7 @@ void runHostileCalls(const std::vector<HostileCall>& calls, std::vector<double> 
     }
     std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
     std::mt19937_64 chooser(seed);
-    HostileInputs inputs(seed + 1, std::move(limits));
+    HostileInputs inputs(seed + 1);
     Watchdog watchdog(inputs, limit);
     for (long i = 0; i < count; ++i) {
         const HostileCall& call = calls[choose(chooser)];
@@ -155,9 +179,8 @@ void runHostileCalls(const std::vector<HostileCall>& calls, std::vector<double> 
         call.run(inputs);
     }
     for (const auto& [name, failure] : inputs.failures()) {
-        ADD_FAILURE() << name << ": " << failure.first
-                      << " valid statuses with a value not finite, "
-                      << "the first " << failure.second;
+        ADD_FAILURE() << name << ": " << failure.first << " valid statuses with a value not "
+                      << "finite, the first " << failure.second;
     }
 }
 
@@ -183,46 +206,6 @@ const gas::GasAnalysis& hostileAnalysis(HostileInputs& inputs) {
         return analyses;
     }();
     return pool[inputs.pick(pool.size())];
-}
-
-std::vector<double> engineLimits() {
-    std::vector<double> limits{water::kTriplePressure,
-                               water::kCriticalPressure,
-                               water::detail::kRegion3Switch,
-                               100.0,
-                               165.0,
-                               500.0,
-                               1000.0,
-                               1.01325,
-                               0.0,
-                               0.01,
-                               1.0,
-                               350.0,
-                               water::kCriticalTemperature - 273.15,
-                               590.0,
-                               800.0,
-                               2000.0,
-                               -273.15,
-                               273.15,
-                               273.16,
-                               623.15,
-                               water::kCriticalTemperature,
-                               863.15,
-                               1073.15,
-                               2273.15,
-                               2044.0 - 273.15,
-                               2320.0,
-                               2300.0,
-                               10000.0,
-                               0.1,
-                               0.5,
-                               -2000.0,
-                               100000.0};
-    for (const gas::ComponentConstants& component : gas::componentTable()) {
-        limits.push_back(component.tMin);
-        limits.push_back(component.tMax);
-    }
-    return limits;
 }
 
 }  // namespace vaporis::test
