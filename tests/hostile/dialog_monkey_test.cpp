@@ -1,6 +1,5 @@
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 
 #include "app/module_objects.h"
 #include "app/module_registry.h"
+#include "hostile/hostile_inputs.h"
 #include "support/scripted_port.h"
 
 // Every module window under random input: texts of every kind in its fields, clicks on its
@@ -32,11 +32,6 @@ constexpr int kSessionEvents = 500;
 // What a result field holds before a calculation, standing for an earlier result.
 constexpr std::string_view kEarlierResult = "12.3456";
 
-long environmentCount(const char* name, long fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr ? std::strtol(text, nullptr, 10) : fallback;
-}
-
 // Mostly a plausible number, so that calculations also succeed; else a hostile text.
 std::string randomText(std::mt19937_64& engine) {
     const auto kind = engine() % 10;
@@ -44,50 +39,32 @@ std::string randomText(std::mt19937_64& engine) {
         const double value = std::uniform_real_distribution<double>(0.5, 400.0)(engine);
         return std::to_string(kind == 0 ? -10.0 * value : value);
     }
-    if (kind == 8) {
-        std::string garbage(engine() % 300, ' ');
-        for (char& c : garbage) {
-            c = static_cast<char>(engine() % 256);
-        }
-        return garbage;
+    std::string garbage(kind == 8 ? engine() % 300 : 0, ' ');
+    for (char& c : garbage) {
+        c = static_cast<char>(engine() % 256);
     }
-    return std::string(kTexts[engine() % kTexts.size()]);
-}
-
-bool showsNonFinite(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
-}
-
-const ui::DialogTemplate* layoutOf(int resourceId) {
-    for (const ModuleRow& row : kModules) {
-        if (row.enabled() && row.layout->resourceId == resourceId) {
-            return row.layout;
-        }
-    }
-    return nullptr;
+    return kind == 8 ? garbage : std::string(kTexts[engine() % kTexts.size()]);
 }
 
 bool isResult(const ControlEntry& entry) {
     return entry.kind == ControlKind::kReadOnlyEdit &&
-           (entry.group.find("result") != std::string_view::npos ||
-            entry.group.find("Result") != std::string_view::npos);
+           (entry.group.find("result") != entry.group.npos ||
+            entry.group.find("Result") != entry.group.npos);
 }
 
-//! The first read-only field of layout that shows something non-finite or, after a
-//! calculation, a result from before it; 0 for none.
-int inconsistentField(const ui::DialogTemplate& layout, const test::ScriptedPort& port,
-                      bool calculated) {
+// Fails for a read-only field of layout that shows NaN or infinity or, after a calculation, a
+// result from before it.
+void expectConsistent(const ui::DialogTemplate& layout, const test::ScriptedPort& port,
+                      bool calculated, int control) {
     for (const ControlEntry& entry : layout.controls) {
         const std::string text = port.text(entry.id);
+        const bool nonFinite = text.find("nan") != text.npos || text.find("inf") != text.npos;
         if (entry.kind == ControlKind::kReadOnlyEdit &&
-            (showsNonFinite(text) || (calculated && isResult(entry) && text == kEarlierResult))) {
-            return entry.id;
+            (nonFinite || (calculated && isResult(entry) && text == kEarlierResult))) {
+            ADD_FAILURE() << "window " << layout.resourceId << ", after control " << control
+                          << ": field " << entry.id << " shows \"" << text << "\"";
         }
     }
-    return 0;
 }
 
 class Monkey {
@@ -104,12 +81,12 @@ public:
     //! Runs the events in sessions that end after kSessionEvents or when the window closes.
     void run(long events) {
         long done = 0;
-        for (long tries = 0; done < events && tries < 4 * events; ++tries) {
+        for (long tries = 0; done < events && tries < 4 * events && !controls_.empty(); ++tries) {
             ModuleObjects objects;
             test::ScriptedPort port;
             const std::unique_ptr<ui::DialogLogic> logic = row_.makeLogic(port, objects);
             logic->opened();
-            for (int i = 0; i < kSessionEvents && !port.endCode() && !controls_.empty(); ++i) {
+            for (int i = 0; i < kSessionEvents && !port.endCode(); ++i) {
                 done += event(port, *logic) ? 1 : 0;
             }
         }
@@ -125,55 +102,35 @@ private:
             return false;
         }
         const bool calculated = entry.id == row_.pictureCommand;
-        if (calculated) {
-            for (const ControlEntry& field : row_.layout->controls) {
-                if (isResult(field)) {
-                    port.setText(field.id, kEarlierResult);
-                }
+        for (const ControlEntry& field : row_.layout->controls) {
+            if (calculated && isResult(field)) {
+                port.setText(field.id, kEarlierResult);
+            }
+            if (entry.kind == ControlKind::kRadio && field.kind == ControlKind::kRadio &&
+                field.group == entry.group) {
+                port.setChecked(field.id, field.id == entry.id);
             }
         }
         const std::size_t children = port.children().size();
-        switch (entry.kind) {
-            case ControlKind::kEdit:
-                port.typeText(entry.id, randomText(engine_));
-                logic.fieldEdited(entry.id);
-                logic.refreshDisplays();
-                break;
-            case ControlKind::kRadio:
-                chooseRadio(port, entry);
-                logic.command(entry.id);
-                break;
-            case ControlKind::kCheck:
+        if (entry.kind == ControlKind::kEdit) {
+            port.typeText(entry.id, randomText(engine_));
+            logic.fieldEdited(entry.id);
+            logic.refreshDisplays();
+        } else {
+            if (entry.kind == ControlKind::kCheck) {
                 port.setChecked(entry.id, !port.checked(entry.id));
-                logic.command(entry.id);
-                break;
-            default:
-                logic.command(entry.id);
+            }
+            logic.command(entry.id);
         }
         expectConsistent(*row_.layout, port, calculated, entry.id);
         for (std::size_t c = children; c < port.children().size(); ++c) {
-            const test::ChildDialog& child = port.children()[c];
-            if (const ui::DialogTemplate* layout = layoutOf(child.resourceId)) {
-                expectConsistent(*layout, *child.port, false, entry.id);
+            for (const ModuleRow& row : kModules) {
+                if (row.enabled() && row.layout->resourceId == port.children()[c].resourceId) {
+                    expectConsistent(*row.layout, *port.children()[c].port, false, entry.id);
+                }
             }
         }
         return true;
-    }
-
-    void chooseRadio(test::ScriptedPort& port, const ControlEntry& entry) {
-        for (const ControlEntry& other : row_.layout->controls) {
-            if (other.kind == ControlKind::kRadio && other.group == entry.group) {
-                port.setChecked(other.id, other.id == entry.id);
-            }
-        }
-    }
-
-    void expectConsistent(const ui::DialogTemplate& layout, const test::ScriptedPort& port,
-                          bool calculated, int control) {
-        if (const int field = inconsistentField(layout, port, calculated); field != 0) {
-            ADD_FAILURE() << "dialog " << layout.resourceId << ", after control " << control
-                          << ": field " << field << " shows \"" << port.text(field) << "\"";
-        }
     }
 
     const ModuleRow& row_;
@@ -182,8 +139,9 @@ private:
 };
 
 TEST(DialogMonkey, EveryModuleWindowSurvivesRandomInputWithConsistentResults) {
-    const long events = environmentCount("VAPORIS_MONKEY_EVENTS", 100000);
-    const auto seed = static_cast<std::uint64_t>(environmentCount("VAPORIS_HOSTILE_SEED", 17));
+    const auto events = static_cast<long>(test::environmentNumber("VAPORIS_MONKEY_EVENTS", 1e5));
+    const auto seed =
+        static_cast<std::uint64_t>(test::environmentNumber("VAPORIS_HOSTILE_SEED", 17));
     std::printf("%ld random events per window from seed %llu\n", events,
                 static_cast<unsigned long long>(seed));
     for (const ModuleRow& row : kModules) {

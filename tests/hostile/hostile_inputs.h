@@ -70,8 +70,11 @@ void addEach(std::vector<HostileCall>& calls, const char* group,
 //! Runs the suite's share of the calls (VAPORIS_HOSTILE_CALLS, 1000000 if unset, split over
 //! `shares` suites) from the seed VAPORIS_HOSTILE_SEED (fixed if unset), printing both. A call
 //! that runs longer than VAPORIS_HOSTILE_CALL_SECONDS (30 s) aborts the run with its name and
-//! inputs; failures are reported through GoogleTest.
+//! inputs (SIGALRM); failures are reported through GoogleTest.
 void runHostileCalls(const std::vector<HostileCall>& calls, int shares);
+
+//! The number in environment variable name, or fallback when it is not set.
+[[nodiscard]] double environmentNumber(const char* name, double fallback);
 
 //! One of a few analyses: dry air, a humid flue gas, pure water vapour, helium, a hydrogen
 //! mixture, and one without components.
