@@ -37,70 +37,43 @@ double temperature(HostileInputs& in) {
     return in.draw(0.0, 2000.0);
 }
 
-constexpr std::array<PT, 17> kWaterPT{water::specificVolume,
-                                      water::enthalpy,
-                                      water::entropy,
-                                      water::isobaricHeatCapacity,
-                                      water::isochoricHeatCapacity,
-                                      water::soundVelocity,
-                                      water::dynamicViscosity,
-                                      water::thermalConductivity,
-                                      water::isentropicExponent,
-                                      water::isobaricExpansion,
-                                      water::isothermalCompressibility,
-                                      water::isochoricPressureSlope,
-                                      water::isothermalDensitySlope,
-                                      water::temperatureFromPH,
-                                      water::temperatureFromPS,
-                                      water::specificVolumeFromPS,
-                                      water::enthalpyFromPS};
-constexpr std::array<PTRegion, 8> kWaterForcedRegion{water::specificVolume,
-                                                     water::enthalpy,
-                                                     water::entropy,
-                                                     water::isobaricHeatCapacity,
-                                                     water::isochoricHeatCapacity,
-                                                     water::soundVelocity,
-                                                     water::isobaricExpansion,
-                                                     water::isothermalCompressibility};
-constexpr std::array<OneArgument, 26> kWaterOneArgument{water::vaporPressure,
-                                                        water::boilingTemperature,
-                                                        water::surfaceTension,
-                                                        water::specificVolumeSatLiquid,
-                                                        water::specificVolumeSatVapor,
-                                                        water::enthalpySatLiquid,
-                                                        water::enthalpySatVapor,
-                                                        water::entropySatLiquid,
-                                                        water::entropySatVapor,
-                                                        water::isobaricHeatCapacitySatLiquid,
-                                                        water::isobaricHeatCapacitySatVapor,
-                                                        water::isochoricHeatCapacitySatLiquid,
-                                                        water::isochoricHeatCapacitySatVapor,
-                                                        water::soundVelocitySatLiquid,
-                                                        water::soundVelocitySatVapor,
-                                                        water::evaporationEnthalpy,
-                                                        water::dynamicViscositySatLiquid,
-                                                        water::dynamicViscositySatVapor,
-                                                        water::thermalConductivitySatLiquid,
-                                                        water::thermalConductivitySatVapor,
-                                                        water::isentropicExponentSatLiquid,
-                                                        water::isentropicExponentSatVapor,
-                                                        water::isobaricExpansionSatLiquid,
-                                                        water::isobaricExpansionSatVapor,
-                                                        water::isothermalCompressibilitySatLiquid,
-                                                        water::isothermalCompressibilitySatVapor};
-constexpr std::array<ComponentT, 8> kComponentT{
-    gas::componentCp,        gas::componentEnthalpy,     gas::componentTotalEnthalpy,
-    gas::componentViscosity, gas::componentConductivity, gas::collisionIntegral,
-    gas::transportViscosity, gas::transportConductivity};
-constexpr std::array<MixtureT, 7> kMixtureT{
-    gas::mixtureCp,          gas::mixtureEnthalpy,      gas::mixtureTotalEnthalpy,
-    gas::mixtureKappa,       gas::mixtureSonicVelocity, gas::mixtureViscosity,
-    gas::mixtureConductivity};
-constexpr std::array<PTRegion, 2> kComponentPT{gas::componentEntropy, gas::componentVolume};
-constexpr std::array<MixturePT, 2> kMixturePT{gas::mixtureEntropy, gas::mixtureVolume};
-constexpr std::array<Condensing, 4> kCondensing{
-    gas::enthalpyWithCondensation, gas::entropyWithCondensation, gas::temperatureFromEnthalpy,
-    gas::temperatureFromEntropy};
+constexpr auto kWaterPT = std::to_array<PT>(
+    {water::specificVolume, water::enthalpy, water::entropy, water::isobaricHeatCapacity,
+     water::isochoricHeatCapacity, water::soundVelocity, water::dynamicViscosity,
+     water::thermalConductivity, water::isentropicExponent, water::isobaricExpansion,
+     water::isothermalCompressibility, water::isochoricPressureSlope, water::isothermalDensitySlope,
+     water::temperatureFromPH, water::temperatureFromPS, water::specificVolumeFromPS,
+     water::enthalpyFromPS});
+constexpr auto kWaterForcedRegion = std::to_array<PTRegion>(
+    {water::specificVolume, water::enthalpy, water::entropy, water::isobaricHeatCapacity,
+     water::isochoricHeatCapacity, water::soundVelocity, water::isobaricExpansion,
+     water::isothermalCompressibility});
+constexpr auto kWaterSaturated = std::to_array<OneArgument>(
+    {water::vaporPressure, water::boilingTemperature, water::surfaceTension,
+     water::specificVolumeSatLiquid, water::specificVolumeSatVapor, water::enthalpySatLiquid,
+     water::enthalpySatVapor, water::entropySatLiquid, water::entropySatVapor,
+     water::isobaricHeatCapacitySatLiquid, water::isobaricHeatCapacitySatVapor,
+     water::isochoricHeatCapacitySatLiquid, water::isochoricHeatCapacitySatVapor});
+constexpr auto kWaterSaturatedTransport = std::to_array<OneArgument>(
+    {water::soundVelocitySatLiquid, water::soundVelocitySatVapor, water::evaporationEnthalpy,
+     water::dynamicViscositySatLiquid, water::dynamicViscositySatVapor,
+     water::thermalConductivitySatLiquid, water::thermalConductivitySatVapor,
+     water::isentropicExponentSatLiquid, water::isentropicExponentSatVapor,
+     water::isobaricExpansionSatLiquid, water::isobaricExpansionSatVapor,
+     water::isothermalCompressibilitySatLiquid, water::isothermalCompressibilitySatVapor});
+constexpr auto kComponentT = std::to_array<ComponentT>(
+    {gas::componentCp, gas::componentEnthalpy, gas::componentTotalEnthalpy, gas::componentViscosity,
+     gas::componentConductivity, gas::collisionIntegral, gas::transportViscosity,
+     gas::transportConductivity});
+constexpr auto kMixtureT = std::to_array<MixtureT>(
+    {gas::mixtureCp, gas::mixtureEnthalpy, gas::mixtureTotalEnthalpy, gas::mixtureKappa,
+     gas::mixtureSonicVelocity, gas::mixtureViscosity, gas::mixtureConductivity});
+constexpr auto kComponentPT =
+    std::to_array<PTRegion>({gas::componentEntropy, gas::componentVolume});
+constexpr auto kMixturePT = std::to_array<MixturePT>({gas::mixtureEntropy, gas::mixtureVolume});
+constexpr auto kCondensing =
+    std::to_array<Condensing>({gas::enthalpyWithCondensation, gas::entropyWithCondensation,
+                               gas::temperatureFromEnthalpy, gas::temperatureFromEntropy});
 
 void addWaterCalls(std::vector<HostileCall>& calls) {
     addEach(calls, "water f(p, t|h|s)", kWaterPT, [](PT f, HostileInputs& in) {
@@ -116,11 +89,13 @@ void addWaterCalls(std::vector<HostileCall>& calls) {
         const double value = f(p, t, in.drawInt(0, 5), status);
         in.expectFinite(status == water::kOk, {value});
     });
-    addEach(calls, "water f(p|t)", kWaterOneArgument, [](OneArgument f, HostileInputs& in) {
+    const auto saturated = [](OneArgument f, HostileInputs& in) {
         int status = 0;
         const double value = f(in.draw(0.0, 400.0), status);
         in.expectFinite(status == water::kOk, {value});
-    });
+    };
+    addEach(calls, "water saturated", kWaterSaturated, saturated);
+    addEach(calls, "water saturated transport", kWaterSaturatedTransport, saturated);
 }
 
 void waterInverses(HostileInputs& in) {
