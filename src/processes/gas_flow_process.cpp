@@ -33,7 +33,9 @@ void GasFlowProcess::setInput(int i, double value) {
 }
 
 int GasFlowProcess::calculate() {
-    status_ = evaluate();
+    const int status = evaluate();
+    const bool valid = status == kOk || status == kGasFlowMachWarning;
+    status_ = valid && !detail::allFinite(results_) ? kFlowInputInvalid : status;
     return status_;
 }
 

@@ -302,8 +302,9 @@ void GasThermalProcess::computeExpansionAndPower() {
 }
 
 int GasThermalProcess::finish(int status) {
-    status_ = status;
-    return status;
+    const bool valid = status == kProcessOk || status == kCondensedInFinalState;
+    status_ = valid && !detail::allFinite(results_) ? kInputsOverflow : status;
+    return status_;
 }
 
 }  // namespace vaporis::processes

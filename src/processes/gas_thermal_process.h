@@ -67,7 +67,7 @@ public:
     [[nodiscard]] bool setInput(int slot, double value);
     //! Computes the final state and the results; returns the status (also kept): 0,
     //! kCondensedInFinalState, the initial state's GasStatus, kInitialBelowDewPoint,
-    //! kFinalStateFailed + code, or 999 if never calculated.
+    //! kFinalStateFailed + code, kInputsOverflow, or 999 if never calculated.
     int calculate(const MessageSink& messages = {});
 
     [[nodiscard]] int type() const { return type_; }

@@ -1,6 +1,7 @@
 #include "processes/pipe_flow.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "processes/pipe_flow_correlations.h"
 #include "processes/status_codes.h"
@@ -56,6 +57,13 @@ int solveFlowTriangle(FlowTriangle& triangle) {
     t.equivalentDiameter =
         t.rectangularSection() ? 2.0 * t.crossSection / (t.width + t.height) : t.width;
     t.squareSide = std::sqrt(t.crossSection);
+    // Sides at the ends of a double overflow a side, or underflow a section to 0.
+    for (const double side : {t.width, t.velocity, t.volumeFlow, t.crossSection,
+                              t.totalCrossSection, t.equivalentDiameter}) {
+        if (!isPositive(side)) {
+            return kFlowInputInvalid;
+        }
+    }
     triangle = t;
     return kOk;
 }
@@ -94,6 +102,10 @@ WallFlow evaluateWallFlow(const FlowTriangle& triangle, const FlowFluid& fluid, 
         const double pr = fluid.cp * fluid.eta / fluid.conductivity * 0.001;
         const double nu = nusseltNumber(re, pr, 1.0 / lengthOverD);
         wall.heatTransfer = nu * fluid.conductivity / (d * 0.001);
+    }
+    if (!std::isfinite(wall.frictionDrop) || !std::isfinite(wall.heatTransfer)) {
+        status = kFlowInputInvalid;
+        return WallFlow{};
     }
     return wall;
 }

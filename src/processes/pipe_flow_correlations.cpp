@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/common/finite_result.h"
 #include "processes/status_codes.h"
 
 namespace vaporis::processes {
@@ -85,7 +86,8 @@ double frictionCoefficient(double re, double k, double d, int& status) {
     }
     status = kOk;
     const double lambda = re < kLaminarFrictionLimit ? 64.0 / re : colebrook(re, k / d, status);
-    return status == kOk ? lambda * lowReynoldsFactor(re) : -1.0;
+    return status == kOk ? finiteResult(lambda * lowReynoldsFactor(re), status, kFlowInputInvalid)
+                         : -1.0;
 }
 
 double rectangularLaminarFactor(double a, double b) {

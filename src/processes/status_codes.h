@@ -22,7 +22,8 @@ inline constexpr int kGasFlowMachWarning = 11;
 
 //! A flow, velocity, tube dimension, tube count, roughness, length or zeta that is missing,
 //! not finite or out of its range (a dimension, flow or velocity of 0 or below); also a
-//! solve mode other than 0, 1, 2 or a fluid state given non-finite inputs.
+//! solve mode other than 0, 1, 2 or a fluid state given non-finite inputs; also inputs so
+//! extreme that a result overflows.
 inline constexpr int kFlowInputInvalid = 20;
 //! The Colebrook iteration found no friction coefficient below 1 within its step limit.
 inline constexpr int kFrictionNoConvergence = 21;

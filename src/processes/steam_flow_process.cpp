@@ -42,7 +42,9 @@ void SteamFlowProcess::setInput(int i, double value) {
 }
 
 int SteamFlowProcess::calculate() {
-    status_ = evaluate();
+    const int status = evaluate();
+    const bool valid = status == kOk || status == kSteamFlowMachWarning;
+    status_ = valid && !detail::allFinite(results_) ? kFlowInputInvalid : status;
     return status_;
 }
 

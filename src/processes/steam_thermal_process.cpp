@@ -259,8 +259,8 @@ void SteamThermalProcess::computeExpansionAndPower() {
 }
 
 int SteamThermalProcess::finish(int status) {
-    status_ = status;
-    return status;
+    status_ = status == kProcessOk && !detail::allFinite(results_) ? kInputsOverflow : status;
+    return status_;
 }
 
 }  // namespace vaporis::processes

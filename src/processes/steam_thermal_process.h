@@ -56,7 +56,8 @@ public:
     //! see efficiencyRefused; flow or time factor not positive; non-finite; unknown slot).
     [[nodiscard]] bool setInput(int slot, double value);
     //! Computes the final state and the results; returns the status (also kept): 0, the
-    //! initial state's input status, kFinalStateFailed + code, or 999 if never calculated.
+    //! initial state's input status, kFinalStateFailed + code, kInputsOverflow, or 999 if
+    //! never calculated.
     int calculate(const MessageSink& messages = {});
 
     [[nodiscard]] int type() const { return type_; }

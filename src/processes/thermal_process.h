@@ -18,6 +18,9 @@ inline constexpr int kProcessOk = 0;
 //! Added to the code of a failure while the final state is determined or computed.
 inline constexpr int kFinalStateFailed = 100;
 
+//! Status of inputs that pass their own rules but overflow a result: an input-data error.
+inline constexpr int kInputsOverflow = 4;
+
 //! Numbers of the messages a thermal process shows while it calculates, then carrying on.
 enum ThermalProcessMessage : int {
     kMessageHeatLossWithoutFlow = 15,

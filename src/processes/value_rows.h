@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 #include "engine/common/not_set.h"
@@ -25,6 +27,13 @@ template <typename T, std::size_t N>
 template <std::size_t N>
 [[nodiscard]] constexpr double valueAt(const std::array<double, N>& row, int i) {
     return valueAt(row, i, NOT_SET);
+}
+
+//! True when every value of row is finite: inputs that pass their own rules can still
+//! overflow a result (a flow of 1e300, an efficiency of 1e-320), which then is no result.
+template <std::size_t N>
+[[nodiscard]] bool allFinite(const std::array<double, N>& row) {
+    return std::all_of(row.begin(), row.end(), [](double value) { return std::isfinite(value); });
 }
 
 }  // namespace vaporis::processes::detail

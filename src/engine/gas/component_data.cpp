@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/common/finite_result.h"
 #include "engine/gas/status_codes.h"
 
 namespace vaporis::gas {
@@ -249,7 +250,8 @@ double componentCp(double t, int index, int& status) {
         return kFailure;
     }
     const double tK = t + kNormalTemperatureK;
-    return specificGasConstant(index) * cpOverR(setAt(tK, index), tK);
+    return finiteResult(specificGasConstant(index) * cpOverR(setAt(tK, index), tK), status,
+                        kOutOfRange);
 }
 
 double componentEnthalpy(double t, int index, int& status) {
@@ -258,14 +260,15 @@ double componentEnthalpy(double t, int index, int& status) {
     }
     const double tK = t + kNormalTemperatureK;
     const HeatCapacitySet& c = setAt(tK, index);
-    return specificGasConstant(index) * (enthalpyIntegral(c, tK) + c.cH0);
+    return finiteResult(specificGasConstant(index) * (enthalpyIntegral(c, tK) + c.cH0), status,
+                        kOutOfRange);
 }
 
 double componentTotalEnthalpy(double t, int index, int& status) {
     if (!checkTemperatureAndIndex(t, index, status)) {
         return kFailure;
     }
-    return totalEnthalpyAt(t, index);
+    return finiteResult(totalEnthalpyAt(t, index), status, kOutOfRange);
 }
 
 double componentFormationEnthalpy(int index, int& status) {
@@ -291,7 +294,9 @@ double componentEntropy(double p, double t, int index, int& status) {
     const HeatCapacitySet& c = setAt(tK, index);
     const double integral =
         c.a0 * std::log(tK) + tK * (c.a1 + tK * (c.a2 / 2 + tK * (c.a3 / 3 + tK * c.a4 / 4)));
-    return specificGasConstant(index) * (integral + c.cS - std::log(p / kNormalPressure));
+    return finiteResult(
+        specificGasConstant(index) * (integral + c.cS - std::log(p / kNormalPressure)), status,
+        kOutOfRange);
 }
 
 double componentVolume(double p, double t, int index, int& status) {
@@ -308,8 +313,9 @@ double componentVolume(double p, double t, int index, int& status) {
         return kFailure;
     }
     const double tK = t + kNormalTemperatureK;
-    return 1.0 /
-           (kComponents[index].normalDensity * p * kNormalTemperatureK / (kNormalPressure * tK));
+    return finiteResult(
+        1.0 / (kComponents[index].normalDensity * p * kNormalTemperatureK / (kNormalPressure * tK)),
+        status, kOutOfRange);
 }
 
 double collisionIntegral(double tK, int index, int& status) {
@@ -349,7 +355,8 @@ double componentViscosity(double t, int index, int& status) {
     // Above T* = 200 the collision integral is held at 1.0; the gas state excludes that case.
     const double omega = collisionIntegral(tK, index, status);
     status = kOk;
-    return 1e-6 * 2.6695 * std::sqrt(c.molarMass * tK) / (c.sigma * c.sigma * omega);
+    return finiteResult(1e-6 * 2.6695 * std::sqrt(c.molarMass * tK) / (c.sigma * c.sigma * omega),
+                        status, kOutOfRange);
 }
 
 double componentConductivity(double t, int index, int& status) {
@@ -371,7 +378,9 @@ double componentConductivity(double t, int index, int& status) {
     const double eucken = 0.46864 + 0.35424 * polarity * (cpRatio - 1.0);
     const double omega = collisionIntegral(tK, index, status);
     status = kOk;
-    return 0.083232 * std::sqrt(tK / c.molarMass) / (c.sigma * c.sigma * omega) * eucken;
+    return finiteResult(
+        0.083232 * std::sqrt(tK / c.molarMass) / (c.sigma * c.sigma * omega) * eucken, status,
+        kOutOfRange);
 }
 
 }  // namespace vaporis::gas

@@ -1,5 +1,8 @@
 #include "engine/gas/gas_state.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/common/not_set.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/mixture.h"
@@ -75,12 +78,13 @@ void GasState::calculate() {
         return;
     }
     computeThermalProperties(*analysis_);
-    if (s0 == kHeliumAbove2044K) {
-        status_ = s0;
-        return;
+    if (s0 != kHeliumAbove2044K) {
+        computeTransportProperties(*analysis_);
     }
-    computeTransportProperties(*analysis_);
-    status_ = s0;
+    // A pressure so near 0 that v = R T / p overflows has no state to show.
+    const bool finite = std::all_of(property_.begin(), property_.end(),
+                                    [](double value) { return std::isfinite(value); });
+    status_ = finite && property_[kVolume] > 0.0 ? s0 : kOutOfRange;
 }
 
 // The individual statuses are not kept: checkGasState has accepted p and t, so every

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/common/finite_result.h"
 #include "engine/water/region3_density.h"
 #include "engine/water/region_choice.h"
 #include "engine/water/status_codes.h"
@@ -30,10 +31,12 @@ double property(double p, double t, int region, int& status, SinglePhaseProperty
     }
     if (r == kRegion3) {
         const double v = region3Volume(p, tK, status);
-        return status == kOk ? detail::helmholtzProperty(which, v, tK) : -1.0;
+        return status == kOk
+                   ? finiteResult(detail::helmholtzProperty(which, v, tK), status, kOutsideRegion)
+                   : -1.0;
     }
     status = kOk;
-    return detail::gibbsProperty(which, p, tK, r);
+    return finiteResult(detail::gibbsProperty(which, p, tK, r), status, kOutsideRegion);
 }
 
 }  // namespace

@@ -54,6 +54,18 @@ PropertySet helmholtzSet(double p, double tK, int& status) {
     return set;
 }
 
+// The set, or a failed one with kOutsideRegion when a value is not finite (an equation
+// evaluated far outside its region, as a forced region allows).
+PropertySet finiteSet(const PropertySet& set, int& status) {
+    for (const double value : {set.h, set.v, set.s, set.cp, set.cv, set.w, set.beta, set.chi}) {
+        if (!std::isfinite(value)) {
+            status = kOutsideRegion;
+            return {};
+        }
+    }
+    return set;
+}
+
 }  // namespace
 
 PropertySet propertySet(double p, double t, int region, int& status) {
@@ -72,10 +84,11 @@ PropertySet propertySet(double p, double t, int region, int& status) {
         return {};
     }
     if (r == kRegion3) {
-        return helmholtzSet(p, tK, status);
+        const PropertySet set = helmholtzSet(p, tK, status);
+        return status == kOk ? finiteSet(set, status) : set;
     }
     status = kOk;
-    return gibbsSet(p, tK, r);
+    return finiteSet(gibbsSet(p, tK, r), status);
 }
 
 }  // namespace vaporis::water

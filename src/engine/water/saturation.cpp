@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/common/finite_result.h"
 #include "engine/water/basic_equations.h"
 #include "engine/water/region3_density.h"
 #include "engine/water/status_codes.h"
@@ -64,8 +65,9 @@ double saturated(double p, Phase phase, SinglePhaseProperty property, int& statu
         return region3Saturated(p, liquid, property, status);
     }
     status = kOk;
-    return detail::gibbsProperty(property, p, saturationTemperature(p) + 273.15,
-                                 liquid ? kRegion1 : kRegion2);
+    return finiteResult(detail::gibbsProperty(property, p, saturationTemperature(p) + 273.15,
+                                              liquid ? kRegion1 : kRegion2),
+                        status, kOutsideRegion);
 }
 
 double twoPhase(double p, double x, SinglePhaseProperty property) {

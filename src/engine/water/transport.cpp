@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/common/finite_result.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
@@ -538,7 +539,7 @@ double isobaricExpansion(double p, double t, int region, int& status) {
         const auto [pStar, tStar] = detail::reducingValues(r);
         const double tau = tStar / tK;
         const BasicEquation g = basicEquation(p / pStar, tau, r);
-        return (1.0 - tau * g.piTau / g.pi) / tK;
+        return finiteResult((1.0 - tau * g.piTau / g.pi) / tK, status, kOutsideRegion);
     }
     return region3Slopes(p, tK, status).beta;
 }
@@ -552,7 +553,7 @@ double isothermalCompressibility(double p, double t, int region, int& status) {
     if (r != kRegion3) {
         const auto [pStar, tStar] = detail::reducingValues(r);
         const BasicEquation g = basicEquation(p / pStar, tStar / tK, r);
-        return -g.piPi / g.pi / pStar;
+        return finiteResult(-g.piPi / g.pi / pStar, status, kOutsideRegion);
     }
     return region3Slopes(p, tK, status).chi;
 }
