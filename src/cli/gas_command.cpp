@@ -203,7 +203,7 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
     const CondensingState condensing =
         condensingState(analysis, *options.p, static_cast<CondensingInput>(pair), value);
     if (pair == kGivenS && !temperatureKnown(condensing)) {
-        return reportRefusal(options.output, condensing.tStatus, kNoTemperatureText);
+        return reportRefusal(options.output.json, condensing.tStatus, kNoTemperatureText);
     }
     const GasResult result = pair == kGivenS
                                  ? computeGas(analysis, kGivenT, *options.p, condensing.t)
@@ -211,7 +211,7 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
     const bool condensingValid = gas::isValidStatus(condensing.hStatus);
     const bool condensingResult = condensingValid && result.status == gas::kCondensation;
     if (!result.valid && !condensingValid) {
-        return reportRefusal(options.output, result.status, result.message);
+        return reportRefusal(options.output.json, result.status, result.message);
     }
     if (!result.message.empty() && !condensingResult) {
         writeText(stderr, result.message + '\n');
@@ -260,7 +260,7 @@ int runGas(const GasOptions& options) {
     }
     const GasResult result = computeGas(analysis, pair, *options.p, value);
     if (!result.valid) {
-        return reportRefusal(options.output, result.status, result.message);
+        return reportRefusal(options.output.json, result.status, result.message);
     }
     if (!result.message.empty()) {
         writeText(stderr, result.message + '\n');

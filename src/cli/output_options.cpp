@@ -43,8 +43,8 @@ CsvFormat csvFormat(const OutputOptions& output) {
     return format;
 }
 
-int reportRefusal(const OutputOptions& output, int status, std::string_view message) {
-    if (output.json) {
+int reportRefusal(bool json, int status, std::string_view message) {
+    if (json) {
         printJson({{"status", status}, {"message", std::string(message)}});
     } else {
         writeText(stderr, std::string(message) + '\n');

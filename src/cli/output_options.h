@@ -21,9 +21,9 @@ struct OutputOptions {
 //! ArgumentError for an unknown delimiter or a decimal comma with the delimiter ",".
 [[nodiscard]] CsvFormat csvFormat(const OutputOptions& output);
 
-//! Tells that a state was refused: with --json a JSON object {"status", "message"} on stdout,
+//! Tells that a state was refused: with `json` a JSON object {"status", "message"} on stdout,
 //! else the message on stderr. Returns kExitInputStatus.
-[[nodiscard]] int reportRefusal(const OutputOptions& output, int status, std::string_view message);
+[[nodiscard]] int reportRefusal(bool json, int status, std::string_view message);
 
 //! Writes the report with `write` when output asks for one. Throws ArgumentError naming the
 //! file when it could not be written.

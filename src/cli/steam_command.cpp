@@ -208,7 +208,7 @@ int runSteam(const SteamOptions& options) {
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
-        return reportRefusal(options.output, state.inputStatus(),
+        return reportRefusal(options.output.json, state.inputStatus(),
                              ui::messageText(ui::inputStatusMessage(state.inputStatus())));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
@@ -233,7 +233,7 @@ int runSteamPh(const SteamPhOptions& options) {
     }
     const ui::EnthalpyIteration result = ui::enthalpyIteration(*options.p, *options.h);
     if (!result.valid()) {
-        return reportRefusal(options.output, result.status,
+        return reportRefusal(options.output.json, result.status,
                              ui::iterationMessage(ui::iterationFailureMessage(result.status)));
     }
     if (options.output.json) {
