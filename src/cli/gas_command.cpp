@@ -19,7 +19,6 @@
 #include "ui/gas_property_report.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
-#include "ui/number_text.h"
 
 namespace vaporis::app {
 
@@ -113,8 +112,8 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
         if (analysis.massFraction(i) > 0.0) {
             table.addRow({std::string(gas::componentTable()[static_cast<std::size_t>(i)].name) +
                               " (" + componentLabel(i) + ")",
-                          ui::formatFixed(100.0 * analysis.massFraction(i), 4),
-                          ui::formatFixed(100.0 * analysis.volumeFraction(i), 4)});
+                          tableNumber(100.0 * analysis.massFraction(i), true),
+                          tableNumber(100.0 * analysis.volumeFraction(i), true)});
         }
     }
     return table.render();
