@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QToolTip>
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
@@ -129,6 +132,37 @@ bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const 
     return saved;
 }
 
+// The results of 1 bar 20 °C, where v and chi keep few digits in their fields, with the tool
+// tip that gives v in full. The tip is a window of its own, so it is painted into the picture.
+bool saveSmallValueResults(ModuleObjects& objects, const QDir& directory) {
+    objects.steamState1 = water::WaterSteamState(water::kModePT, 1.0, 20.0, NOT_SET);
+    objects.steamState1.calculate();
+    QtDialogHost host(
+        ui::kSteamResultsTemplate,
+        [&objects](ui::Port& port) {
+            return std::make_unique<ui::SteamResultsDialog>(port, objects.steamState1);
+        },
+        nullptr);
+    QWidget& window = host.window();
+    window.show();
+    QApplication::processEvents();
+    auto* field =
+        window.findChild<QLineEdit*>(QStringLiteral("control%1").arg(ui::stateFieldId(water::kV)));
+    const QPoint below(field->width() / 2, field->height());
+    QToolTip::showText(field->mapToGlobal(below), field->toolTip(), field);
+    QApplication::processEvents();
+    QPixmap picture = window.grab();
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->isVisible() && tip->inherits("QTipLabel")) {
+            QPainter(&picture).drawPixmap(window.mapFromGlobal(tip->pos()), tip->grab());
+        }
+    }
+    QToolTip::hideText();
+    window.hide();
+    return picture.save(directory.filePath(QStringLiteral("steam-results-small-values.png")),
+                        "PNG");
+}
+
 }  // namespace
 
 bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
@@ -150,6 +184,7 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
         }
     }
     saved &= saveProcessExamples(objects, validity.window(), target);
+    saved &= saveSmallValueResults(objects, target);
     return saved;
 }
 

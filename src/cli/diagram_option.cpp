@@ -7,21 +7,13 @@
 #include "engine/file/safe_write.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
+#include "ui/png_writer.h"
 #include "ui/svg_writer.h"
 #include "ui/ts_diagram.h"
 
 namespace vaporis::app {
 
 namespace {
-
-// A PNG needs a rasteriser with fonts, which only the desktop program has.
-const CLI::Validator kPngRefused(
-    [](const std::string&) {
-        return std::string(
-            "PNG pictures are written by the desktop program (\"save as PNG\" in the "
-            "diagram); use --svg here");
-    },
-    "");
 
 std::array<const NumberOption*, 4> ranges(const DiagramOptions& diagram) {
     return {&diagram.tMin, &diagram.tMax, &diagram.sMin, &diagram.sMax};
@@ -40,9 +32,15 @@ std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagr
     return {settings, given};
 }
 
+void writeOrThrow(const std::string& option, const std::string& path, const std::string& bytes) {
+    if (!path.empty() && !file::writeFileSafely(ui::pathFromUtf8(path), bytes)) {
+        throw ArgumentError(option + " " + path + ": the file could not be written");
+    }
+}
+
 template <typename Process, typename Draw>
 void writeDiagram(const DiagramOptions& diagram, const Process& process, Draw draw) {
-    if (diagram.svgPath.empty()) {
+    if (diagram.svgPath.empty() && diagram.pngPath.empty()) {
         return;
     }
     const auto [settings, given] = askedSettings(diagram);
@@ -51,10 +49,9 @@ void writeDiagram(const DiagramOptions& diagram, const Process& process, Draw dr
             "--t-min/--t-max/--s-min/--s-max: " +
             std::string(ui::messageText(ui::MessageId::kTemperatureLimitsOutOfRange)));
     }
-    if (!file::writeFileSafely(ui::pathFromUtf8(diagram.svgPath),
-                               ui::toSvg(draw(process, settings)))) {
-        throw ArgumentError("--svg " + diagram.svgPath + ": the file could not be written");
-    }
+    const ui::DisplayList drawing = draw(process, settings);
+    writeOrThrow("--svg", diagram.svgPath, diagram.svgPath.empty() ? "" : ui::toSvg(drawing));
+    writeOrThrow("--png", diagram.pngPath, diagram.pngPath.empty() ? "" : ui::toPng(drawing));
 }
 
 }  // namespace
@@ -63,9 +60,9 @@ void addDiagramOptions(CLI::App& command, DiagramOptions& diagram) {
     command.add_option("--svg", diagram.svgPath, "also write the T-s diagram as SVG to FILE")
         ->type_name("FILE")
         ->check(kNotEmpty);
-    command.add_option("--png", diagram.pngPath, "not here: the desktop program writes PNG")
+    command.add_option("--png", diagram.pngPath, "also write the T-s diagram as PNG to FILE")
         ->type_name("FILE")
-        ->check(kPngRefused);
+        ->check(kNotEmpty);
     addNumber(command, diagram.tMin, "--t-min", "lower end of the diagram's T axis [°C]");
     addNumber(command, diagram.tMax, "--t-max", "upper end of the diagram's T axis [°C]");
     addNumber(command, diagram.sMin, "--s-min", "left end of the diagram's s axis [kJ/(kg K)]");

@@ -43,6 +43,7 @@ struct DialogTemplate {
     std::span<const ControlEntry> controls;
     int closeBoxId;           //!< the command the close box sends ("back", "OK")
     int defaultButtonId = 0;  //!< button pressed by Enter; 0 for none
+    int copyButtonId = 0;     //!< button pressed by Ctrl+C ("copy table"); 0 for none
 };
 
 }  // namespace vaporis::ui

@@ -59,6 +59,7 @@ std::string_view cutUtf8(std::string_view text, std::size_t length) {
 void writeInputNumber(Port& port, int fieldId, double value) {
     const std::string text = formatFixed(value, kInputDecimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
+    port.setToolTip(fieldId, formatShortest(value));
 }
 
 int checkNumberText(std::string& text) {
@@ -116,6 +117,7 @@ void writeNumber(Port& port, int fieldId, double value, int decimals, bool repai
     const int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
     const std::string text = formatFixed(value, shown);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));
+    port.setToolTip(fieldId, formatShortest(value));
     if (repaintNow) {
         port.repaintNow();
     }
@@ -225,8 +227,10 @@ bool fileExists(const std::string& path) {
     return file.is_open();
 }
 
-std::optional<std::string> askHtmlFileName(Port& port) {
-    return askNewFileName(port, kHtmlQuestion);
+std::optional<std::string> askHtmlFileName(Port& port, std::string_view suggestedName) {
+    FileQuestion question = kHtmlQuestion;
+    question.suggestedName = suggestedName;
+    return askNewFileName(port, question);
 }
 
 std::optional<std::string> askNewFileName(Port& port, const FileQuestion& question) {

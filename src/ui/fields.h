@@ -52,7 +52,8 @@ inline constexpr bool kNotEmpty = false;
                                 int& error);
 
 //! Shows `value` with `decimals` (0..6; any other count gives 4) after the point, or an
-//! empty field for the no-value marker 999.0.
+//! empty field for the no-value marker 999.0. The field's tool tip holds the full value: the
+//! shortest text that reads back as the same number.
 void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow = false);
 
 //! Empties a field.
@@ -90,8 +91,9 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
 void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
 
 //! Shows an input number [bar, °C, kJ/kg] with 4 decimals, at most kMaxInputLength
-//! characters, as an input field holds it. 999 is shown as typed: the no-value marker
-//! belongs to result fields only.
+//! characters, as an input field holds it, and the full value as its tool tip (a computed
+//! input such as the gas enthalpy). 999 is shown as typed: the no-value marker belongs to
+//! result fields only.
 void writeInputNumber(Port& port, int fieldId, double value);
 
 //! Shows the pressure [bar] and temperature [°C] of a gas state in its input fields.
@@ -111,9 +113,11 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! Whether the file at `path` (UTF-8) can be opened for reading.
 [[nodiscard]] bool fileExists(const std::string& path);
 
-//! Asks for the name of an HTML report; an existing file is only taken after the user
-//! agreed to overwrite it. Nothing when the user cancelled or declined.
-[[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port);
+//! Asks for the name of an HTML report, offering `suggestedName` (without extension); an
+//! existing file is only taken after the user agreed to overwrite it. Nothing when the user
+//! cancelled or declined.
+[[nodiscard]] std::optional<std::string> askHtmlFileName(Port& port,
+                                                         std::string_view suggestedName);
 
 //! Asks for the name of a file to write; an existing file is only taken after the user
 //! agreed to overwrite it. Nothing when the user cancelled or declined.

@@ -67,6 +67,9 @@ void GasFlowDialog::command(int id) {
         case kIdFlowValidity:
             port_.toggleValidityWindow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kGasFlowTemplate);
+            break;
         case kIdFlowBack:
             back();
             break;
@@ -153,7 +156,8 @@ void GasFlowDialog::calculate() {
     showResults();
     if (port_.checked(kIdFlowHtmlOutput)) {
         askWriteAndOpenReport(
-            port_, [this](const std::string& path) { return writeGasFlowReport(path, process_); });
+            port_, [this](const std::string& path) { return writeGasFlowReport(path, process_); },
+            "flow process gases");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/flow_dialog_rules.h"
 #include "ui/flow_messages.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 
 namespace vaporis::gas {
 class GasAnalysis;
@@ -151,15 +152,17 @@ inline constexpr auto kGasFlowControls = std::to_array<ControlEntry>({
      2, kGroupGasFlowResults},
     {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 3, 0, "", 3},
     {kIdFlowOk, ControlKind::kButton, "OK", 4, 0, ""},
-    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 1, ""},
-    {kIdFlowBack, ControlKind::kButton, "back", 4, 2, ""},
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 4, 1, ""},
+    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 2, ""},
+    {kIdFlowBack, ControlKind::kButton, "back", 4, 3, ""},
 });
 
 }  // namespace detail
 
 //! Dialog 146. The close box acts as "back".
-inline constexpr DialogTemplate kGasFlowTemplate{146, "TORVIK - flow process of gases",
-                                                 detail::kGasFlowControls, kIdFlowBack, kIdFlowOk};
+inline constexpr DialogTemplate kGasFlowTemplate{
+    146,         "TORVIK - flow process of gases", detail::kGasFlowControls, kIdFlowBack, kIdFlowOk,
+    kIdCopyTable};
 
 //! The gas flow dialog: sizes a pipe or duct for gas state 1 and the program's analysis, with
 //! the natural draft of a height difference against the shared ambient air.

@@ -83,6 +83,9 @@ void GasProcessDialog::command(int id) {
         case kIdProcessValidity:
             port_.toggleValidityWindow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kGasProcessTemplate);
+            break;
         case kIdProcessBack:
             back();
             break;
@@ -114,9 +117,10 @@ void GasProcessDialog::calculate() {
     }
     showResults();
     if (port_.checked(kIdProcessHtmlOutput)) {
-        askWriteAndOpenReport(port_, [this](const std::string& path) {
-            return writeGasProcessReport(path, process_);
-        });
+        askWriteAndOpenReport(
+            port_,
+            [this](const std::string& path) { return writeGasProcessReport(path, process_); },
+            "thermal process gases");
     }
     if (port_.checked(kIdProcessShowDiagram)) {
         port_.runModal(kTsDiagramTemplate, [this](Port& port) {

@@ -8,6 +8,7 @@
 #include "processes/gas_thermal_process.h"
 #include "ui/dialog_template.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 #include "ui/thermal_process_fields.h"
 #include "ui/ts_diagram.h"
 
@@ -143,17 +144,21 @@ inline constexpr auto kGasProcessControls = std::to_array<ControlEntry>({
     {kIdProcessHtmlOutput, ControlKind::kCheck, "output in HTML format", 4, 0, ""},
     {kIdProcessShowDiagram, ControlKind::kCheck, "show result in TS-diagram", 4, 1, ""},
     {kIdProcessOk, ControlKind::kButton, "OK", 5, 0, ""},
-    {kIdProcessValidity, ControlKind::kButton, "area of validity / function abbreviations", 5, 1,
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 5, 1, ""},
+    {kIdProcessValidity, ControlKind::kButton, "area of validity / function abbreviations", 5, 2,
      ""},
-    {kIdProcessBack, ControlKind::kButton, "back", 5, 2, ""},
+    {kIdProcessBack, ControlKind::kButton, "back", 5, 3, ""},
 });
 
 }  // namespace detail
 
 //! Dialog 144. The close box acts as "back".
-inline constexpr DialogTemplate kGasProcessTemplate{144, "TORVIK - thermal process of gases",
-                                                    detail::kGasProcessControls, kIdProcessBack,
-                                                    kIdProcessOk};
+inline constexpr DialogTemplate kGasProcessTemplate{144,
+                                                    "TORVIK - thermal process of gases",
+                                                    detail::kGasProcessControls,
+                                                    kIdProcessBack,
+                                                    kIdProcessOk,
+                                                    kIdCopyTable};
 
 //! The gas process dialog: reads both states, the process type, efficiencies, a flow and a
 //! heat loss, calculates the process of the program's gas analysis, answers its status

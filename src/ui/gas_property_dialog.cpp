@@ -69,6 +69,9 @@ void GasPropertyDialog::command(int id) {
         case kIdGasValidity:
             port_.toggleValidityWindow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kGasPropertyTemplate);
+            break;
         case kIdGasEditAnalysis:
             editAnalysis();
             break;
@@ -108,9 +111,9 @@ void GasPropertyDialog::calculateState() {
     }
     showResults();
     if (port_.checked(kIdGasHtmlOutput)) {
-        askWriteAndOpenReport(port_, [this](const std::string& path) {
-            return writeGasPropertyReport(path, state_);
-        });
+        askWriteAndOpenReport(
+            port_, [this](const std::string& path) { return writeGasPropertyReport(path, state_); },
+            "fluid properties of gases");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/dialog_template.h"
 #include "ui/gas_properties.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 
 namespace vaporis::ui {
 
@@ -110,16 +111,21 @@ inline constexpr auto kGasPropertyControls = std::to_array<ControlEntry>({
      gasProperty(gas::kFormationEnthalpy).dialogLabel, 8, 2, kGroupGasProperties},
     {kIdGasHtmlOutput, ControlKind::kCheck, "output in HTML format", 2, 0, "", 3},
     {kIdGasOk, ControlKind::kButton, "OK", 3, 0, ""},
-    {kIdGasValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1, ""},
-    {kIdGasBack, ControlKind::kButton, "back", 3, 2, ""},
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 3, 1, ""},
+    {kIdGasValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 2, ""},
+    {kIdGasBack, ControlKind::kButton, "back", 3, 3, ""},
 });
 
 }  // namespace detail
 
 //! Dialog 145. The close box acts as "back".
 inline constexpr DialogTemplate kGasPropertyTemplate{
-    145, "TORVIK - fluid properties of gases according to FDBR", detail::kGasPropertyControls,
-    kIdGasBack, kIdGasOk};
+    145,
+    "TORVIK - fluid properties of gases according to FDBR",
+    detail::kGasPropertyControls,
+    kIdGasBack,
+    kIdGasOk,
+    kIdCopyTable};
 
 //! The gas-property dialog: computes gas state 1 of the program's gas analysis from p and t
 //! or p and h, shows every property and optionally writes the report; opens the editor.

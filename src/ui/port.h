@@ -17,12 +17,14 @@ enum class MessageButtons { kOk, kYesNo, kOkCancel };
 //! The button that closed a message box.
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
 
-//! A file question: filter text as shown ("HTML files (*.html)"), its pattern ("*.html")
-//! and the extension appended when the user types a name without one ("html").
+//! A file question: filter text as shown ("HTML files (*.html)"), its pattern ("*.html"),
+//! the extension appended when the user types a name without one ("html") and, for a file
+//! to write, the name offered at first.
 struct FileQuestion {
     std::string_view filterName;
     std::string_view pattern;
     std::string_view defaultExtension;
+    std::string_view suggestedName = {};  //!< file name offered for a new file ("steam table")
 };
 
 class Port;
@@ -53,7 +55,12 @@ public:
     virtual ~Port() = default;
 
     [[nodiscard]] virtual std::string text(int id) const = 0;
+    //! Sets a control's text and removes its tool tip, which belonged to the former text.
     virtual void setText(int id, std::string_view text) = 0;
+    //! The text shown when the pointer rests on a control: a result's full value. Typing in
+    //! a field removes it, as setText does.
+    [[nodiscard]] virtual std::string toolTip(int id) const = 0;
+    virtual void setToolTip(int id, std::string_view text) = 0;
     [[nodiscard]] virtual bool checked(int id) const = 0;
     virtual void setChecked(int id, bool checked) = 0;
     [[nodiscard]] virtual bool enabled(int id) const = 0;
@@ -93,6 +100,8 @@ public:
 
     //! Opens a written document with the desktop's default viewer; false when that failed.
     virtual bool openDocument(const std::string& path) = 0;
+    //! Puts a text on the desktop's clipboard, for pasting into other programs.
+    virtual void setClipboardText(std::string_view text) = 0;
     //! Ends this dialog; runModal of its parent returns the code.
     virtual void endDialog(int code) = 0;
 };

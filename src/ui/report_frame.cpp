@@ -10,6 +10,7 @@
 #include "ui/file_path.h"
 #include "ui/messages.h"
 #include "ui/port.h"
+#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -26,7 +27,7 @@ static_assert(kCp1252High.size() == 32);
 
 constexpr char kUnmappable = '?';
 
-char windows1252Byte(char32_t codePoint) {
+std::optional<char> windows1252Byte(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<char>(static_cast<unsigned char>(codePoint));
     }
@@ -35,7 +36,19 @@ char windows1252Byte(char32_t codePoint) {
             return static_cast<char>(static_cast<unsigned char>(0x80 + i));
         }
     }
-    return kUnmappable;
+    return std::nullopt;
+}
+
+// A character that Windows-1252 lacks ("Ł", "₂" in a gas's name) as an HTML character
+// reference, so the viewer shows it and nothing of the text is lost.
+void appendCharacter(std::string& bytes, char32_t codePoint) {
+    if (const std::optional<char> byte = windows1252Byte(codePoint)) {
+        bytes += *byte;
+        return;
+    }
+    bytes += "&#";
+    bytes += std::to_string(static_cast<std::uint32_t>(codePoint));
+    bytes += ';';
 }
 
 // Decodes the UTF-8 character at `text[i]` and advances `i`; a malformed sequence yields
@@ -82,10 +95,12 @@ std::string reportFileBytes(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const std::optional<char32_t> codePoint = nextCodePoint(utf8, i);
-        if (codePoint == U'\n') {
+        if (!codePoint) {
+            bytes += kUnmappable;
+        } else if (*codePoint == U'\n') {
             bytes += "\r\n";
         } else {
-            bytes += codePoint ? windows1252Byte(*codePoint) : kUnmappable;
+            appendCharacter(bytes, *codePoint);
         }
     }
     return bytes;
@@ -95,8 +110,8 @@ bool writeReportFile(const std::string& path, std::string_view utf8Document) {
     return file::writeFileSafely(pathFromUtf8(path), reportFileBytes(utf8Document));
 }
 
-void askWriteAndOpenReport(Port& port, const ReportWriter& write) {
-    const std::optional<std::string> path = askHtmlFileName(port);
+void askWriteAndOpenReport(Port& port, const ReportWriter& write, std::string_view documentName) {
+    const std::optional<std::string> path = askHtmlFileName(port, documentName);
     if (!path) {
         return;
     }
@@ -104,7 +119,10 @@ void askWriteAndOpenReport(Port& port, const ReportWriter& write) {
         port.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
         return;
     }
-    port.openDocument(*path);
+    if (!port.openDocument(*path)) {
+        port.message(formatText(kReportNotOpenedFormat, {*path}), kCaptionWarning,
+                     MessageButtons::kOk);
+    }
 }
 
 }  // namespace vaporis::ui

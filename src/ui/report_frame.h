@@ -21,6 +21,11 @@ inline constexpr std::string_view kGasReportTitle = "Properties of gases accordi
 inline constexpr std::string_view kReportNotWrittenText =
     "The report file could not be written. Please choose another folder or file name.";
 
+//! Shown when the desktop found no viewer for a written report; %s is the report's path.
+inline constexpr std::string_view kReportNotOpenedFormat =
+    "The report was written to\n%s\nbut the desktop could not open it. Please open the file "
+    "with a web browser.";
+
 //! The rows of a report's inputs (4 decimals) and results (5 decimals): label, value, then
 //! the spacer and the unit text in the order the module's report has always used.
 inline constexpr std::string_view kReportInputRow =
@@ -36,8 +41,9 @@ inline constexpr std::string_view kReportValueSpacerRow =
 //! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
 [[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);
 
-//! The bytes a report file holds for a UTF-8 text: Windows-1252 (a character without a
-//! place there becomes "?"), every line ending in CR LF, as reports have always been read.
+//! The bytes a report file holds for a UTF-8 text: Windows-1252, a character without a place
+//! there as an HTML character reference ("&#321;" for "Ł"), a malformed UTF-8 byte as "?",
+//! every line ending in CR LF, as reports have always been read.
 [[nodiscard]] std::string reportFileBytes(std::string_view utf8);
 
 //! Writes `utf8Document` as a report to `path` (UTF-8): first to a temporary file beside it,
@@ -48,9 +54,10 @@ inline constexpr std::string_view kReportValueSpacerRow =
 //! Writes a report to a file given by a path.
 using ReportWriter = std::function<bool(const std::string& path)>;
 
-//! Asks for the report's file name, writes it and opens it with the desktop's viewer. A
-//! cancelled question does nothing; a report that could not be written is not opened and
-//! the user is told.
-void askWriteAndOpenReport(Port& port, const ReportWriter& write);
+//! Asks for the report's file name, offering `documentName` (the module's name), writes it
+//! and opens it with the desktop's viewer. A cancelled question does nothing; a report that
+//! could not be written is not opened and the user is told, as when it could not be opened.
+void askWriteAndOpenReport(Port& port, const ReportWriter& write,
+                           std::string_view documentName = {});
 
 }  // namespace vaporis::ui

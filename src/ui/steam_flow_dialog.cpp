@@ -57,6 +57,9 @@ void SteamFlowDialog::command(int id) {
         case kIdFlowValidity:
             port_.toggleValidityWindow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kSteamFlowTemplate);
+            break;
         case kIdFlowBack:
             back();
             break;
@@ -140,9 +143,9 @@ void SteamFlowDialog::calculate() {
     showDerived();
     showResults();
     if (port_.checked(kIdFlowHtmlOutput)) {
-        askWriteAndOpenReport(port_, [this](const std::string& path) {
-            return writeSteamFlowReport(path, process_);
-        });
+        askWriteAndOpenReport(
+            port_, [this](const std::string& path) { return writeSteamFlowReport(path, process_); },
+            "flow process water steam");
     }
 }
 

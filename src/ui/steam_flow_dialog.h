@@ -6,6 +6,7 @@
 #include "ui/dialog_template.h"
 #include "ui/flow_dialog_rules.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 
 namespace vaporis::processes {
 class SteamFlowProcess;
@@ -125,16 +126,20 @@ inline constexpr auto kSteamFlowControls = std::to_array<ControlEntry>({
      kGroupSteamFlowResults},
     {kIdFlowHtmlOutput, ControlKind::kCheck, "output in HTML format", 3, 0, "", 3},
     {kIdFlowOk, ControlKind::kButton, "OK", 4, 0, ""},
-    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 1, ""},
-    {kIdFlowBack, ControlKind::kButton, "back", 4, 2, ""},
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 4, 1, ""},
+    {kIdFlowValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 2, ""},
+    {kIdFlowBack, ControlKind::kButton, "back", 4, 3, ""},
 });
 
 }  // namespace detail
 
 //! Dialog 142. The close box acts as "back".
-inline constexpr DialogTemplate kSteamFlowTemplate{142, "TORVIK - flow process of water / steam",
-                                                   detail::kSteamFlowControls, kIdFlowBack,
-                                                   kIdFlowOk};
+inline constexpr DialogTemplate kSteamFlowTemplate{142,
+                                                   "TORVIK - flow process of water / steam",
+                                                   detail::kSteamFlowControls,
+                                                   kIdFlowBack,
+                                                   kIdFlowOk,
+                                                   kIdCopyTable};
 
 //! The water/steam flow dialog: sizes a pipe for water/steam state 1 and shows the flow,
 //! friction, pressure drops, Mach number and heat transfer, or writes them as a report.

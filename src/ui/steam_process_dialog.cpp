@@ -112,6 +112,9 @@ void SteamProcessDialog::command(int id) {
         case kIdProcessValidity:
             port_.toggleValidityWindow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kSteamProcessTemplate);
+            break;
         case kIdProcessBack:
             back();
             break;
@@ -166,9 +169,10 @@ void SteamProcessDialog::calculate() {
     }
     showResults();
     if (port_.checked(kIdProcessHtmlOutput)) {
-        askWriteAndOpenReport(port_, [this](const std::string& path) {
-            return writeSteamProcessReport(path, process_);
-        });
+        askWriteAndOpenReport(
+            port_,
+            [this](const std::string& path) { return writeSteamProcessReport(path, process_); },
+            "thermal process water steam");
     }
     if (port_.checked(kIdProcessShowDiagram)) {
         port_.runModal(kTsDiagramTemplate, [this](Port& port) {

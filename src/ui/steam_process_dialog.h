@@ -8,6 +8,7 @@
 #include "ui/dialog_template.h"
 #include "ui/fields.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 #include "ui/thermal_process_fields.h"
 #include "ui/ts_diagram.h"
 
@@ -132,17 +133,21 @@ inline constexpr auto kSteamProcessControls = std::to_array<ControlEntry>({
     {kIdProcessHtmlOutput, ControlKind::kCheck, "output in HTML format", 3, 0, ""},
     {kIdProcessShowDiagram, ControlKind::kCheck, "show result in TS-diagram", 3, 1, ""},
     {kIdProcessOk, ControlKind::kButton, "OK", 4, 0, ""},
-    {kIdProcessValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 1,
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 4, 1, ""},
+    {kIdProcessValidity, ControlKind::kButton, "area of validity / function abbreviations", 4, 2,
      ""},
-    {kIdProcessBack, ControlKind::kButton, "back", 4, 2, ""},
+    {kIdProcessBack, ControlKind::kButton, "back", 4, 3, ""},
 });
 
 }  // namespace detail
 
 //! Dialog 107. The close box acts as "back".
-inline constexpr DialogTemplate kSteamProcessTemplate{
-    107, "TORVIK - thermal process of water / steam", detail::kSteamProcessControls, kIdProcessBack,
-    kIdProcessOk};
+inline constexpr DialogTemplate kSteamProcessTemplate{107,
+                                                      "TORVIK - thermal process of water / steam",
+                                                      detail::kSteamProcessControls,
+                                                      kIdProcessBack,
+                                                      kIdProcessOk,
+                                                      kIdCopyTable};
 
 //! The water/steam process dialog: reads both states, the process type, efficiencies, a flow
 //! and a heat loss, calculates the process, answers its status and shows the results;

@@ -44,6 +44,8 @@ void SteamResultsDialog::command(int id) {
         port_.endDialog(kIdResultsOk);
     } else if (id == kIdResultsValidity) {
         port_.toggleValidityWindow();
+    } else if (id == kIdCopyTable) {
+        copyResultTable(port_, kSteamResultsTemplate);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "ui/dialog_template.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 #include "ui/water_properties.h"
 
 namespace vaporis::water {
@@ -64,7 +65,8 @@ inline constexpr auto kResultsFixedControls = std::to_array<ControlEntry>({
     {kIdResultSigma, ControlKind::kReadOnlyEdit, saturationEntry(water::kSigma).dialogLabel, 0, 4,
      kResultsGroupSaturation},
     {kIdResultsOk, ControlKind::kButton, "OK", 3, 0, ""},
-    {kIdResultsValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1,
+    {kIdCopyTable, ControlKind::kButton, kCopyTableText, 3, 1, ""},
+    {kIdResultsValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 2,
      ""},
 });
 
@@ -94,7 +96,8 @@ inline constexpr auto kSteamResultsControls = detail::makeSteamResultsControls()
 
 //! Dialog 102: every value of a computed water/steam state. The close box acts as "OK".
 inline constexpr DialogTemplate kSteamResultsTemplate{
-    102, "TORVIK - results steam table", kSteamResultsControls, kIdResultsOk, kIdResultsOk};
+    102,         "TORVIK - results steam table", kSteamResultsControls, kIdResultsOk, kIdResultsOk,
+    kIdCopyTable};
 
 //! Shows the values of a state whose status is valid, 6 decimals; the others stay empty.
 class SteamResultsDialog : public DialogLogic {

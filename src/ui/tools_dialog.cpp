@@ -172,6 +172,9 @@ void ToolsDialog::command(int id) {
         case kIdOutflowCalculate:
             calculateOutflow();
             break;
+        case kIdCopyTable:
+            copyResultTable(port_, kToolsTemplate);
+            break;
         case kIdToolsBack:
             port_.endDialog(0);
             break;

@@ -10,6 +10,7 @@
 #include "processes/quench_cooler.h"
 #include "ui/dialog_template.h"
 #include "ui/port.h"
+#include "ui/result_table.h"
 
 namespace vaporis::ui {
 
@@ -154,6 +155,7 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
     {kIdOutflowFriction, K::kReadOnlyEdit, "applied friction coefficient lambda [-]", 4, 6,
      kGroupOutflow},
     {kIdOutflowError, K::kReadOnlyEdit, "calc. error [-]", 5, 6, kGroupOutflow},
+    {kIdCopyTable, K::kButton, kCopyTableText, 2, 0, ""},
     {kIdToolsBack, K::kButton, "back", 2, 1, ""},
 });
 
@@ -169,8 +171,8 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
 [[nodiscard]] std::string outflowRefusalText(processes::OutflowRefusal why);
 
 //! Dialog 151. The close box acts as "back".
-inline constexpr DialogTemplate kToolsTemplate{151, "TORVIK - tools", detail::kToolsControls,
-                                               kIdToolsBack};
+inline constexpr DialogTemplate kToolsTemplate{
+    151, "TORVIK - tools", detail::kToolsControls, kIdToolsBack, 0, kIdCopyTable};
 
 //! The tools dialog: the isotropic atmosphere on the program's ambient data, the quench cooler
 //! balance and the critical outflow from a vessel, each with its own "calculation" button.

@@ -49,9 +49,12 @@ TEST(ProcessCommand, FlueGasExpandedBelowItsDewPointWarnsAndReportsCondensate) {
     TemporaryFolder folder;
     const std::string report = folder.file("gas.html").string();
     const std::string diagram = folder.file("gas.svg").string();
-    const CliRun run = runCli({"process", "gas", "--type", "isentropic", "--p1", "3", "--t1", "130",
-                               "--p2", "1", "--vol", "H2O=15,N2=72,O2=5,CO2=8", "--mass-flow", "2",
-                               "--json", "--html", report, "--svg", diagram});
+    const std::string picture = folder.file("gas.png").string();
+    const CliRun run =
+        runCli({"process",     "gas",   "--type", "isentropic", "--p1",  "3",
+                "--t1",        "130",   "--p2",   "1",          "--vol", "H2O=15,N2=72,O2=5,CO2=8",
+                "--mass-flow", "2",     "--json", "--html",     report,  "--svg",
+                diagram,       "--png", picture});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_FALSE(run.err.empty());
     const json j = json::parse(run.out);
@@ -62,6 +65,7 @@ TEST(ProcessCommand, FlueGasExpandedBelowItsDewPointWarnsAndReportsCondensate) {
     EXPECT_TRUE(r.at("xAfterLoss").is_null());
     EXPECT_FALSE(fileBytes(report).empty());
     EXPECT_NE(fileBytes(diagram).find("</svg>"), std::string::npos);
+    EXPECT_EQ(fileBytes(picture).substr(0, 8), "\x89PNG\r\n\x1a\n");
 }
 
 TEST(ProcessCommand, ThrottledGasKeepsItsEnthalpy) {
@@ -105,16 +109,11 @@ TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {
                       "1", "--x2", "1"})
                   .exitCode,
               1);
-    // A diagram needs an ascending range; PNG pictures are the desktop program's.
-    const std::vector<std::string> steam{"process", "steam", "--type", "throttle",
-                                         "--p1",    "5",     "--t1",   "200",
-                                         "--p2",    "1",     "--svg",  "never.svg"};
-    for (const auto& extra : {std::vector<std::string>{"--t-min", "300", "--t-max", "100"},
-                              std::vector<std::string>{"--png", "never.png"}}) {
-        std::vector<std::string> command = steam;
-        command.insert(command.end(), extra.begin(), extra.end());
-        EXPECT_EQ(runCli(command).exitCode, 1) << extra[0];
-    }
+    // A diagram needs an ascending range.
+    EXPECT_EQ(runCli({"process", "steam", "--type", "throttle", "--p1", "5", "--t1", "200", "--p2",
+                      "1", "--svg", "never.svg", "--t-min", "300", "--t-max", "100"})
+                  .exitCode,
+              1);
 }
 
 }  // namespace

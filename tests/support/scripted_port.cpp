@@ -70,6 +70,16 @@ std::string ScriptedPort::text(int id) const {
     return found == texts_.end() ? std::string{} : found->second;
 }
 
+void ScriptedPort::setText(int id, std::string_view text) {
+    texts_[id] = std::string(text);
+    toolTips_.erase(id);
+}
+
+std::string ScriptedPort::toolTip(int id) const {
+    const auto found = toolTips_.find(id);
+    return found == toolTips_.end() ? std::string{} : found->second;
+}
+
 bool ScriptedPort::checked(int id) const {
     return valueOr(checked_, id, false);
 }

@@ -42,8 +42,8 @@ public:
 
     // The user's side.
 
-    //! Sets a field's text as if typed.
-    void typeText(int id, std::string_view text) { texts_[id] = std::string(text); }
+    //! Sets a field's text as if typed, which removes its tool tip.
+    void typeText(int id, std::string_view text) { setText(id, text); }
     //! Checks `id` and unchecks the other radios of its group, as a click on a radio does.
     void chooseRadio(int id, std::initializer_list<int> group);
     //! The answer to the next message box with buttons other than OK.
@@ -74,10 +74,13 @@ public:
     //! What the logic last drew on canvas id; null when nothing.
     [[nodiscard]] const ui::DisplayList* drawing(int id) const;
     [[nodiscard]] int pngEncodings() const { return pngEncodings_; }
+    [[nodiscard]] const std::string& clipboard() const { return clipboard_; }
 
     // ui::Port
     [[nodiscard]] std::string text(int id) const override;
-    void setText(int id, std::string_view text) override { texts_[id] = std::string(text); }
+    void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string toolTip(int id) const override;
+    void setToolTip(int id, std::string_view text) override { toolTips_[id] = std::string(text); }
     [[nodiscard]] bool checked(int id) const override;
     void setChecked(int id, bool checked) override { checked_[id] = checked; }
     [[nodiscard]] bool enabled(int id) const override;
@@ -104,6 +107,7 @@ public:
     void toggleValidityWindow() override { *validityVisible_ = !*validityVisible_; }
     [[nodiscard]] bool validityWindowVisible() const override { return *validityVisible_; }
     bool openDocument(const std::string& path) override;
+    void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
     void endDialog(int code) override { endCode_ = code; }
 
     //! The last file question asked (save or open).
@@ -120,6 +124,8 @@ public:
 
 private:
     std::map<int, std::string> texts_;
+    std::map<int, std::string> toolTips_;
+    std::string clipboard_;
     std::map<int, bool> checked_;
     std::map<int, bool> enabled_;
     std::map<int, bool> visible_;

@@ -142,7 +142,7 @@ TEST(FieldRules, HtmlFileIsTakenUnlessCancelledOrAnExistingOneIsKept) {
         test::ScriptedPort port;
         port.answerNextSaveQuestion(c.chosen);
         port.answerNextQuestion(c.overwrite);
-        EXPECT_EQ(askHtmlFileName(port).has_value(), c.taken);
+        EXPECT_EQ(askHtmlFileName(port, "report").has_value(), c.taken);
         ASSERT_EQ(port.messages().size(), c.questions);
         if (c.questions > 0) {
             EXPECT_EQ(port.messages()[0].buttons, MessageButtons::kYesNo);

@@ -17,7 +17,10 @@ TEST(ReportFrame, FileBytesAreWindows1252WithCrLf) {
               "\xB0"
               "C m\xB3/kg m\xB2/s\r\n");
     EXPECT_EQ(reportFileBytes("€ – ä"), "\x80 \x96 \xE4");
-    EXPECT_EQ(reportFileBytes("10⁻⁶ Pa s"), "10?? Pa s") << "no superscript minus in 1252";
+    // Characters that Windows-1252 lacks stay whole as character references.
+    EXPECT_EQ(reportFileBytes("Łódź CO₂, 10⁻⁶"),
+              "&#321;\xF3"
+              "d&#378; CO&#8322;, 10&#8315;&#8310;");
     EXPECT_EQ(reportFileBytes("a\xC3"), "a?") << "a cut UTF-8 sequence";
     EXPECT_EQ(reportFileBytes("a\x80z"), "a?z") << "a stray continuation byte";
 }
@@ -30,20 +33,30 @@ TEST(ReportFrame, NonAsciiFolderNamesWork) {
         std::filesystem::exists(folder.path() / std::filesystem::path(u8"Kessel_äö°/r.html")));
 }
 
-TEST(ReportFrame, AskWriteAndOpenOpensOnlyAWrittenReport) {
+TEST(ReportFrame, AskWriteAndOpenOpensOnlyAWrittenReportAndNamesOneThatDidNotOpen) {
     const test::TemporaryFolder folder;
     const std::string path = folder.file("r.html").string();
     for (const bool written : {true, false}) {
         SCOPED_TRACE(written);
         test::ScriptedPort port;
         port.answerNextSaveQuestion(path);
-        askWriteAndOpenReport(port, [&](const std::string& chosen) {
-            EXPECT_EQ(chosen, path);
-            return written;
-        });
+        askWriteAndOpenReport(
+            port,
+            [&](const std::string& chosen) {
+                EXPECT_EQ(chosen, path);
+                return written;
+            },
+            "steam table");
+        EXPECT_EQ(port.lastFileQuestion()->suggestedName, "steam table");
         EXPECT_EQ(port.openedDocuments().size(), written ? 1U : 0U);
         ASSERT_EQ(port.messages().size(), written ? 0U : 1U) << "a failed write is told";
     }
+    test::ScriptedPort desktopWithoutViewer;
+    desktopWithoutViewer.setOpenDocumentResult(false);
+    desktopWithoutViewer.answerNextSaveQuestion(path);
+    askWriteAndOpenReport(desktopWithoutViewer, [](const std::string&) { return true; });
+    ASSERT_EQ(desktopWithoutViewer.messages().size(), 1U);
+    EXPECT_NE(desktopWithoutViewer.messages()[0].text.find(path), std::string::npos);
     test::ScriptedPort port;
     port.answerNextSaveQuestion(std::nullopt);
     bool asked = false;

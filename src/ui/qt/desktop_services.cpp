@@ -52,6 +52,12 @@ QString filterText(const FileQuestion& question) {
     return name.contains(pattern) ? name : QStringLiteral("%1 (%2)").arg(name, pattern);
 }
 
+// The folder of the file last chosen in this run: the next question starts there.
+QString& lastFolder() {
+    static QString folder;
+    return folder;
+}
+
 }  // namespace
 
 MessageAnswer showMessageBox(QWidget& parent, std::string_view text, std::string_view caption,
@@ -77,10 +83,17 @@ std::optional<std::string> askFileName(QWidget& parent, const FileQuestion& ques
     dialog.setNameFilter(filterText(question));
     const QString extension = toQString(question.defaultExtension);
     dialog.setDefaultSuffix(extension);
+    if (!lastFolder().isEmpty()) {
+        dialog.setDirectory(lastFolder());
+    }
     if (access == FileAccess::kSave) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (!question.suggestedName.empty()) {
+            const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
+            dialog.selectFile(toQString(question.suggestedName) + suffix);
+        }
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -89,6 +102,7 @@ std::optional<std::string> askFileName(QWidget& parent, const FileQuestion& ques
         return std::nullopt;
     }
     QString path = dialog.selectedFiles().constFirst();
+    lastFolder() = QFileInfo(path).absolutePath();
     // Native dialogs may ignore the default suffix; the overwrite question must see the
     // name that will really be written.
     if (QFileInfo(path).suffix().isEmpty() && !extension.isEmpty()) {

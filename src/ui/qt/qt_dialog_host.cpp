@@ -2,8 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "ui/qt/canvas_widget.h"
 #include "ui/qt/desktop_services.h"
@@ -16,6 +20,27 @@ namespace {
 
 // A saved diagram has twice the pixels of the square, so it stays sharp when printed.
 constexpr int kPngPixels = 2 * kCanvasSize;
+
+// A field takes Ctrl+C for itself even when nothing in it is selected; then the key is the
+// window's again, which copies its whole table.
+class CopyKeyFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            return false;
+        }
+        const auto* edit = qobject_cast<const QLineEdit*>(watched);
+        if (edit == nullptr || edit->hasSelectedText()) {
+            return false;
+        }
+        event->ignore();
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -35,6 +60,9 @@ QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& ma
     for (const auto& [id, control] : controls_) {
         connectControl(id, control);
     }
+    if (layout.copyButtonId != 0) {
+        connectCopyKey(layout.copyButtonId);
+    }
     QObject::connect(qApp, &QApplication::focusChanged, &relay_,
                      [this](QWidget* /*old*/, QWidget* now) { focusMoved(now); });
     logic_->refreshDisplays();
@@ -46,8 +74,10 @@ void QtDialogHost::connectControl(int id, const BuiltControl& control) {
     switch (control.kind) {
         case ControlKind::kEdit: {
             auto* edit = static_cast<QLineEdit*>(control.widget);
-            QObject::connect(edit, &QLineEdit::textEdited, &relay_,
-                             [this, id] { logic_->fieldEdited(id); });
+            QObject::connect(edit, &QLineEdit::textEdited, &relay_, [this, edit, id] {
+                edit->setToolTip({});
+                logic_->fieldEdited(id);
+            });
             QObject::connect(edit, &QLineEdit::textChanged, &relay_,
                              [this] { logic_->refreshDisplays(); });
             break;
@@ -61,6 +91,18 @@ void QtDialogHost::connectControl(int id, const BuiltControl& control) {
             break;
         default:
             break;
+    }
+}
+
+void QtDialogHost::connectCopyKey(int copyButtonId) {
+    auto* shortcut = new QShortcut(QKeySequence::Copy, &window_);
+    QObject::connect(shortcut, &QShortcut::activated, &relay_,
+                     [this, copyButtonId] { logic_->command(copyButtonId); });
+    auto* filter = new CopyKeyFilter(&relay_);
+    for (const auto& [id, control] : controls_) {
+        if (qobject_cast<QLineEdit*>(control.widget) != nullptr) {
+            control.widget->installEventFilter(filter);
+        }
     }
 }
 
@@ -103,12 +145,26 @@ void QtDialogHost::setText(int id, std::string_view text) {
     if (control == nullptr) {
         return;
     }
+    control->widget->setToolTip({});
     if (auto* edit = qobject_cast<QLineEdit*>(control->widget)) {
         edit->setText(toQString(text));
+        // A value longer than the field shows its beginning, not its last digits.
+        edit->setCursorPosition(0);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control->widget)) {
         button->setText(toQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(control->widget)) {
         label->setText(toQString(text));
+    }
+}
+
+std::string QtDialogHost::toolTip(int id) const {
+    const BuiltControl* control = find(id);
+    return control != nullptr ? toUtf8(control->widget->toolTip()) : std::string{};
+}
+
+void QtDialogHost::setToolTip(int id, std::string_view text) {
+    if (const BuiltControl* control = find(id)) {
+        control->widget->setToolTip(toQString(text));
     }
 }
 
@@ -134,12 +190,12 @@ void QtDialogHost::setChecked(int id, bool checked) {
 
 bool QtDialogHost::enabled(int id) const {
     const BuiltControl* control = find(id);
-    return control != nullptr && control->widget->isEnabled();
+    return control != nullptr && controlEnabled(*control);
 }
 
 void QtDialogHost::setEnabled(int id, bool enabled) {
     if (const BuiltControl* control = find(id)) {
-        control->widget->setEnabled(enabled);
+        setControlEnabled(*control, enabled);
     }
 }
 
@@ -215,6 +271,10 @@ bool QtDialogHost::validityWindowVisible() const {
 
 bool QtDialogHost::openDocument(const std::string& path) {
     return openWithDesktop(path);
+}
+
+void QtDialogHost::setClipboardText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
 }
 
 void QtDialogHost::endDialog(int code) {

@@ -34,6 +34,8 @@ public:
 
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string toolTip(int id) const override;
+    void setToolTip(int id, std::string_view text) override;
     [[nodiscard]] bool checked(int id) const override;
     void setChecked(int id, bool checked) override;
     [[nodiscard]] bool enabled(int id) const override;
@@ -53,11 +55,13 @@ public:
     void toggleValidityWindow() override;
     [[nodiscard]] bool validityWindowVisible() const override;
     bool openDocument(const std::string& path) override;
+    void setClipboardText(std::string_view text) override;
     void endDialog(int code) override;
 
 private:
     [[nodiscard]] const BuiltControl* find(int id) const;
     void connectControl(int id, const BuiltControl& control);
+    void connectCopyKey(int copyButtonId);
     void focusMoved(QWidget* now);
 
     HostWindow window_;

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpacerItem>
@@ -35,6 +36,8 @@ constexpr int kFieldFrame = 6;
 // height-for-width).
 constexpr std::string_view::size_type kParagraphLength = 90;
 constexpr int kParagraphCharacters = 72;
+// Marks a field that setControlEnabled disabled (it keeps Qt's enabled state).
+constexpr const char* kDimmedProperty = "dimmed";
 
 using GridMap = std::map<std::string_view, QGridLayout*>;
 
@@ -59,8 +62,7 @@ QLineEdit* makeEdit(ControlKind kind, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     // Wide enough for every value shown; wider fields only spread the window.
     edit->setMaximumWidth(
-        edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) +
-        kFieldFrame);
+        edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) + kFieldFrame);
     if (kind == ControlKind::kEdit) {
         edit->setMaxLength(kMaxInputLength);
     } else {
@@ -96,10 +98,25 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
     return makeStatic(entry.text, entry.columnSpan, parent);
 }
 
+bool isField(ControlKind kind) {
+    return kind == ControlKind::kEdit || kind == ControlKind::kReadOnlyEdit;
+}
+
+// The field's text and background in the colours of a disabled one.
+QPalette dimmedPalette(const QLineEdit& edit) {
+    QPalette palette = edit.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+            palette.setColor(group, role, palette.color(QPalette::Disabled, role));
+        }
+    }
+    return palette;
+}
+
 // A control's widget with its template state and, when it has an id, its object name.
 BuiltControl makeControl(const ControlEntry& entry, int defaultButtonId, QWidget* parent) {
     BuiltControl built{entry.kind, makeWidget(entry, defaultButtonId, parent)};
-    built.widget->setEnabled(entry.enabled);
+    setControlEnabled(built, entry.enabled);
     if (entry.id != kStaticId) {
         built.widget->setObjectName(QStringLiteral("control%1").arg(entry.id));
     }
@@ -111,9 +128,7 @@ BuiltControl place(const ControlEntry& entry, int defaultButtonId, QGridLayout& 
     QWidget* parent = grid.parentWidget();
     BuiltControl built = makeControl(entry, defaultButtonId, parent);
     int column = entry.column;
-    const bool isEdit =
-        entry.kind == ControlKind::kEdit || entry.kind == ControlKind::kReadOnlyEdit;
-    if (isEdit && !entry.text.empty()) {
+    if (isField(entry.kind) && !entry.text.empty()) {
         built.label = makeStatic(entry.text, 1, parent);
         built.label->setBuddy(built.widget);
         grid.addWidget(built.label, entry.row, column++);
@@ -209,6 +224,25 @@ void equalizePictureColumns(QGridLayout& grid) {
 }
 
 }  // namespace
+
+void setControlEnabled(const BuiltControl& control, bool enabled) {
+    if (!isField(control.kind)) {
+        control.widget->setEnabled(enabled);
+        return;
+    }
+    auto* edit = static_cast<QLineEdit*>(control.widget);
+    edit->setReadOnly(control.kind == ControlKind::kReadOnlyEdit || !enabled);
+    edit->setProperty(kDimmedProperty, !enabled);
+    // An empty palette sets no colour: the field takes the window's again.
+    edit->setPalette(enabled ? QPalette() : dimmedPalette(*edit));
+}
+
+bool controlEnabled(const BuiltControl& control) {
+    if (!isField(control.kind)) {
+        return control.widget->isEnabled();
+    }
+    return !control.widget->property(kDimmedProperty).toBool();
+}
 
 ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
     auto* outer = new QVBoxLayout(&window);

@@ -1,8 +1,11 @@
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -17,6 +20,7 @@
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
+#include "ui/png_writer.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_test_support.h"
@@ -91,7 +95,7 @@ TEST(QtDialogHost, MovingFocusBetweenFieldsRefreshesDisplays) {
     EXPECT_TRUE(recorded.edits.empty());
 }
 
-TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTheLogic) {
+TEST(QtDialogHost, SaveQuestionOffersTheNameRemembersTheFolderAndLeavesOverwritingToTheLogic) {
     const QTemporaryDir directory;
     QFile existing(directory.filePath("report.html"));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
@@ -100,19 +104,32 @@ TEST(QtDialogHost, SaveQuestionAddsTheExtensionAndLeavesTheOverwriteQuestionToTh
     QtDialogHost host(kSteamTableTemplate, recordInto(recorded), nullptr);
     test::Watchdog watchdog;
     QStringList filters;
-    test::inWindowWhere(
-        [](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
-        [&](QWidget& window) {
-            auto& dialog = static_cast<QFileDialog&>(window);
-            filters = dialog.nameFilters();
-            // Typed as a user would: selectFile() leaves a focused name field alone.
-            dialog.setDirectory(directory.path());
-            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("report");
-            static_cast<QDialog&>(dialog).accept();
-        });
-    const auto path = host.askSaveFileName({"HTML files (*.html)", "*.html", "html"});
+    QString offered;
+    const auto isFileDialog = [](QWidget& window) {
+        return qobject_cast<QFileDialog*>(&window) != nullptr;
+    };
+    test::inWindowWhere(isFileDialog, [&](QWidget& window) {
+        auto& dialog = static_cast<QFileDialog&>(window);
+        filters = dialog.nameFilters();
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        offered = name->text();
+        // Typed as a user would: selectFile() leaves a focused name field alone.
+        dialog.setDirectory(directory.path());
+        name->setText("report");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    const FileQuestion question{"HTML files (*.html)", "*.html", "html", "steam table"};
+    const auto path = host.askSaveFileName(question);
     EXPECT_EQ(path, directory.filePath("report.html").toStdString());
     EXPECT_EQ(filters, QStringList{"HTML files (*.html)"});
+    EXPECT_EQ(offered, "steam table.html");
+    QString startFolder;
+    test::inWindowWhere(isFileDialog, [&](QWidget& window) {
+        startFolder = static_cast<QFileDialog&>(window).directory().absolutePath();
+        static_cast<QDialog&>(window).reject();
+    });
+    EXPECT_EQ(host.askOpenFileName(question), std::nullopt);
+    EXPECT_EQ(startFolder, QDir(directory.path()).absolutePath()) << "the folder chosen last";
     EXPECT_FALSE(watchdog.fired) << "no question of the file dialog's own";
 }
 
@@ -135,6 +152,33 @@ TEST(QtDialogHost, MessageBoxesAnswerYesOnlyForYesAndTellWhetherTheirBoxWasTicke
     EXPECT_FALSE(watchdog.fired);
 }
 
+// A result or a computed input keeps its full value at hand and stays selectable when disabled;
+// Ctrl+C copies the selection of a field, or else the window's table.
+TEST(QtDialogHost, FieldsOfferTheirFullValueAndCtrlCCopiesTheTable) {
+    Recorded recorded;
+    QtDialogHost host(kGasPropertyTemplate, recordInto(recorded), nullptr);
+    host.window().show();
+    QApplication::setActiveWindow(&host.window());
+    auto* enthalpy = control<QLineEdit>(host.window(), kIdGasEnthalpy);
+    host.setText(kIdGasEnthalpy, "411.7040");
+    host.setToolTip(kIdGasEnthalpy, "411.70403123");
+    EXPECT_EQ(host.toolTip(kIdGasEnthalpy), "411.70403123");
+    host.setEnabled(kIdGasEnthalpy, false);
+    EXPECT_FALSE(host.enabled(kIdGasEnthalpy));
+    EXPECT_TRUE(enthalpy->isEnabled() && enthalpy->isReadOnly()) << "disabled, yet selectable";
+    enthalpy->setFocus();
+    QTest::keyClick(enthalpy, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(recorded.commands, std::vector<int>{kIdCopyTable});
+    enthalpy->selectAll();
+    QTest::keyClick(enthalpy, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(recorded.commands.size(), 1U) << "a selection is copied by the field itself";
+    EXPECT_EQ(QApplication::clipboard()->text(), "411.7040");
+    host.setClipboardText("v\t0.0010017977396906677\tm³/kg\n");
+    EXPECT_EQ(toUtf8(QApplication::clipboard()->text()), "v\t0.0010017977396906677\tm³/kg\n");
+    host.setText(kIdGasEnthalpy, "");
+    EXPECT_EQ(host.toolTip(kIdGasEnthalpy), "") << "a new text drops the former value's tip";
+}
+
 // The tests run on a 1366 x 768 laptop at 125 %: 1093 x 614 logical px, of which a window's
 // content gets at most 1093 x 590 beside the title bar. A window taller than that scrolls its
 // controls, but the button that ends it stays in full view.
@@ -154,7 +198,8 @@ TEST(QtWindows, EveryWindowBuildsItsControlsAndFitsALaptopWithTheButtonThatEndsI
         EXPECT_EQ(shown.windowTitle().toStdString(), layout->caption);
         for (const ControlEntry& entry : layout->controls) {
             QWidget* widget = control<QWidget>(shown, entry.id);
-            EXPECT_TRUE(entry.id == kStaticId || (widget && widget->isEnabled() == entry.enabled))
+            EXPECT_TRUE(entry.id == kStaticId ||
+                        (widget && host.enabled(entry.id) == entry.enabled))
                 << entry.id;
         }
         shown.show();
@@ -210,9 +255,7 @@ DisplayList blackSquareOnAxis() {
     return drawing;
 }
 
-// At twice the size a 1 px line is two whole pixels wide, not three grey ones.
-TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
-    const QImage image = renderDisplayList(blackSquareOnAxis(), 1000);
+void expectCrispSquareOnAxis(const QImage& image) {
     ASSERT_EQ(image.size(), QSize(1000, 1000));
     for (const auto& [x, y, colour] : {std::array{99, 500, 0xffffff},
                                        {100, 500, 0x000000},
@@ -222,6 +265,11 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
                                        {800, 200, 0xffffff}}) {
         EXPECT_EQ(image.pixel(x, y) & 0xffffffU, static_cast<unsigned>(colour)) << x << "," << y;
     }
+}
+
+// At twice the size a 1 px line is two whole pixels wide, not three grey ones.
+TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
+    expectCrispSquareOnAxis(renderDisplayList(blackSquareOnAxis(), 1000));
     const QTemporaryDir folder;
     const std::string path = folder.filePath("diagram.png").toStdString();
     ASSERT_TRUE(savePng(blackSquareOnAxis(), path, 500));
@@ -235,6 +283,23 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
     ASSERT_EQ(shown.size(), QSize(625, 625));
     EXPECT_EQ(shown.pixel(312, 312) & 0xffffffU, 0U);
     EXPECT_EQ(shown.pixel(150, 150) & 0xffffffU, 0xffffffU);
+}
+
+// The command line's own rasteriser draws the same pixels, and its dashes leave gaps.
+TEST(PngWriter, WritesAPictureTheToolkitReadsWithTheCanvasPixels) {
+    DisplayList drawing = blackSquareOnAxis();
+    drawing.setPen(Colour::kBlack, PenStyle::kDashed);
+    drawing.polyline({{100, 150}, {400, 150}});
+    const std::string png = toPng(drawing);
+    const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
+                                          static_cast<int>(png.size()), "PNG");
+    expectCrispSquareOnAxis(image);
+    int black = 0;
+    for (int x = 200; x < 800; ++x) {
+        black += (image.pixel(x, 300) & 0xffffffU) == 0 ? 1 : 0;
+    }
+    EXPECT_NEAR(black, 600 * kCanvasDash / (kCanvasDash + kCanvasGap), 12);
+    EXPECT_LT(png.size(), 100000U);
 }
 
 }  // namespace
