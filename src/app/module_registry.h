@@ -17,6 +17,7 @@
 #include "ui/steam_process_dialog.h"
 #include "ui/steam_results_dialog.h"
 #include "ui/steam_table_dialog.h"
+#include "ui/steam_table_generator_dialog.h"
 #include "ui/tools_dialog.h"
 #include "ui/ts_diagram_dialog.h"
 #include "ui/validity_window.h"
@@ -57,6 +58,8 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      "steam-table"},
     {kNotInMenu, &ui::kSteamResultsTemplate,
      makeModule<ui::SteamResultsDialog, &ModuleObjects::steamState1>, "steam-results"},
+    {kNotInMenu, &ui::kSteamTableGeneratorTemplate, makeModule<ui::SteamTableGeneratorDialog>,
+     "steam-table-generator"},
     {kIdSteamThermalProcess, &ui::kSteamProcessTemplate,
      makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
                 &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,

@@ -5,6 +5,7 @@
 
 #include "cli/command_error.h"
 #include "cli/json_output.h"
+#include "cli/output_options.h"
 #include "cli/text_table.h"
 #include "processes/ambient_data.h"
 #include "processes/status_codes.h"
@@ -86,8 +87,7 @@ int runAmbient(const AmbientOptions& options) {
     ambient.setInput(AmbientData::kLevel,
                      options.level.value_or(ambient.input(AmbientData::kLevel)));
     if (const int status = ambient.calculate(); status != processes::kOk) {
-        writeText(stderr, ambientFailureText(status) + '\n');
-        return kExitInputStatus;
+        return reportRefusal(options.json, status, ambientFailureText(status));
     }
     if (options.json) {
         printJson(ambientJson(ambient));

@@ -13,6 +13,8 @@ enum ExitCode : int {
     //! The inputs were read but the state cannot be computed; the dialog's message is on
     //! stderr.
     kExitInputStatus = 2,
+    //! A batch ran to its end, but at least one of its rows failed.
+    kExitSomeRowsFailed = 3,
 };
 
 //! Thrown for arguments the command cannot use; its text names the argument and is shown

@@ -13,6 +13,7 @@
 #include "cli/gas_command.h"
 #include "cli/process_command.h"
 #include "cli/steam_command.h"
+#include "cli/table_command.h"
 #include "cli/tools_command.h"
 #include "cli/version.h"
 
@@ -24,6 +25,28 @@ constexpr const char* kDescription =
     "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
     "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
 
+std::string helpFooter() {
+    return "Exit codes: 0 done; 1 unusable arguments, files or output; 2 the state was refused "
+           "(its message on stderr, or with --json the object {\"status\", \"message\"} on "
+           "stdout); 3 a batch or table ran to its end but some rows failed (each says so in its "
+           "status and message columns).\n\n"
+           "Batch CSV: the header names two inputs in any case, optionally with a unit (\"P "
+           "[bar],t\"); every input line gives one output line, a blank one a blank one. "
+           "--delimiter ';' and --decimal-comma read and write German spreadsheets.\n\n"
+           "Gas components for --vol and --mass: " +
+           componentLabelList() +
+           " (dry air).\n\n"
+           "Examples:\n"
+           "  vaporis-cli steam --p 50 --t 400\n"
+           "  vaporis-cli steam --p 10 --x 0.5 --json\n"
+           "  vaporis-cli steam --batch < states.csv > properties.csv   (header p,t or p,x or "
+           "t,x)\n"
+           "  vaporis-cli steam --batch --delimiter ';' --decimal-comma < states.csv\n"
+           "  vaporis-cli gas --p 1.01325 --t 150 --vol N2=79,O2=21\n"
+           "  vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv\n"
+           "  vaporis-cli table --saturation t 0:370:10 --html saturation.html";
+}
+
 // --json, --html and --batch; a batch takes none of the single-state options.
 void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
                       std::initializer_list<const NumberOption*> stateInputs) {
@@ -31,6 +54,9 @@ void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
     auto* batch = command.add_flag("--batch", output.batch,
                                    "read CSV from stdin (header: two input names), write CSV");
     batch->excludes(json);
+    for (CLI::Option* format : addCsvFormatOptions(command, output)) {
+        format->needs(batch);
+    }
     if (withHtml) {
         batch->excludes(
             command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
@@ -63,6 +89,7 @@ struct Arguments {
     GasArguments gas;
     ProcessArguments process;
     ToolsArguments tools;
+    TableArguments table;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -144,6 +171,9 @@ int runParsed(const CLI::App& app, Arguments& a) {
     if (app.got_subcommand("tools")) {
         return runTools(a.tools);
     }
+    if (app.got_subcommand("table")) {
+        return runTable(a.table);
+    }
     if (app.got_subcommand("steam-ph")) {
         a.steamPh.options.p = a.steamPh.p.value();
         a.steamPh.options.h = a.steamPh.h.value();
@@ -162,16 +192,18 @@ int runCommandLine(int argc, const char* const* argv) {
     CLI::App app(kDescription, "vaporis-cli");
     app.set_version_flag("--version", "vaporis-cli " + std::string(kVersion));
     app.require_subcommand(1);
+    app.footer(helpFooter());
     Arguments arguments;
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
     addGas(app, arguments.gas);
     addProcessCommand(app, arguments.process);
     addToolsCommand(app, arguments.tools);
+    addTableCommand(app, arguments.table);
     const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph, gas, process, flow, ambient or tools)");
+                          "\" (use steam, steam-ph, gas, table, process, flow, ambient or tools)");
     }
     try {
         app.parse(argc, argv);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,7 @@
 
 #include "cli/gas_analysis_option.h"
 #include "cli/number_io.h"
+#include "cli/output_options.h"
 
 namespace vaporis::app {
 
@@ -37,14 +39,23 @@ inline void addNumber(CLI::App& command, NumberOption& target, const std::string
     target.option = command.add_option(name, target.text, help)->check(kNumber);
 }
 
+//! --delimiter and --decimal-comma, for the CSV a command writes.
+inline std::array<CLI::Option*, 2> addCsvFormatOptions(CLI::App& command, OutputOptions& output) {
+    return {
+        command.add_option("--delimiter", output.delimiter, "CSV field delimiter: , ; | or tab")
+            ->type_name("CHAR"),
+        command.add_flag("--decimal-comma", output.decimalComma,
+                         "CSV numbers with a decimal comma, read and written (delimiter ;)")};
+}
+
 //! --vol, --mass and --analysis, of which at most one is given.
 inline void addGasAnalysisOptions(CLI::App& command, GasAnalysisOptions& analysis) {
-    auto* vol = command
-                    .add_option("--vol", analysis.volumeSpec,
-                                "volume percentages, e.g. N2=79,O2=21 (labels: H2O, N2, O2, "
-                                "..., C4H10, air)")
-                    ->type_name("SPEC")
-                    ->check(kNotEmpty);
+    auto* vol =
+        command
+            .add_option("--vol", analysis.volumeSpec,
+                        "volume percentages, e.g. N2=79,O2=21; labels: " + componentLabelList())
+            ->type_name("SPEC")
+            ->check(kNotEmpty);
     auto* mass = command.add_option("--mass", analysis.massSpec, "mass percentages, as --vol")
                      ->type_name("SPEC")
                      ->check(kNotEmpty);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cctype>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -22,8 +22,8 @@ constexpr std::size_t kWriteBlock = 1 << 16;
 // malformed, so a runaway input cannot grow memory without bound.
 constexpr std::size_t kMaxLineLength = 4096;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-// Bytes of a rejected header quoted in the error message.
-constexpr std::size_t kHeaderExcerptLength = 40;
+// Bytes of a rejected header or field quoted in a message.
+constexpr std::size_t kExcerptLength = 40;
 
 // Reads lines of a file in large chunks; a line's end (LF, or CR LF) is not returned.
 class LineReader {
@@ -103,13 +103,30 @@ private:
     std::string buffer_;
 };
 
-// The two fields of a line; nothing when it has another number of fields.
-std::optional<std::array<std::string_view, 2>> splitPair(std::string_view line) {
-    const auto comma = line.find(',');
-    if (comma == std::string_view::npos || line.find(',', comma + 1) != std::string_view::npos) {
-        return std::nullopt;
+// The blank-trimmed fields of a line.
+std::vector<std::string_view> splitFields(std::string_view line, char delimiter) {
+    std::vector<std::string_view> fields;
+    while (true) {
+        const auto end = line.find(delimiter);
+        fields.push_back(trimBlanks(line.substr(0, end)));
+        if (end == std::string_view::npos) {
+            return fields;
+        }
+        line.remove_prefix(end + 1);
     }
-    return std::array{trimBlanks(line.substr(0, comma)), trimBlanks(line.substr(comma + 1))};
+}
+
+// A header name as it is compared: lower case, without a trailing unit in brackets ("P [bar]").
+std::string columnName(std::string_view field) {
+    if (field.ends_with(']')) {
+        if (const auto open = field.rfind('['); open != std::string_view::npos) {
+            field = trimBlanks(field.substr(0, open));
+        }
+    }
+    std::string name(field);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name;
 }
 
 // Which accepted pair a header names, and whether its columns come in the pair's order.
@@ -118,32 +135,35 @@ struct HeaderMatch {
     bool swapped = false;
 };
 
-std::optional<HeaderMatch> matchHeader(std::string_view line, const BatchCommand& command) {
+std::optional<HeaderMatch> matchHeader(std::string_view line, char delimiter,
+                                       const BatchCommand& command) {
     if (line.starts_with(kUtf8Bom)) {
         line.remove_prefix(kUtf8Bom.size());
     }
-    const auto names = splitPair(line);
-    if (!names) {
+    const auto fields = splitFields(line, delimiter);
+    if (fields.size() != 2) {
         return std::nullopt;
     }
+    const std::string first = columnName(fields[0]);
+    const std::string second = columnName(fields[1]);
     for (std::size_t i = 0; i < command.accepted.size(); ++i) {
         const InputColumns& columns = command.accepted[i];
-        if ((*names)[0] == columns.first && (*names)[1] == columns.second) {
+        if (first == columns.first && second == columns.second) {
             return HeaderMatch{i, false};
         }
-        if ((*names)[0] == columns.second && (*names)[1] == columns.first) {
+        if (first == columns.second && second == columns.first) {
             return HeaderMatch{i, true};
         }
     }
     return std::nullopt;
 }
 
-std::string acceptedHeaders(const BatchCommand& command) {
+std::string acceptedHeaders(const BatchCommand& command, char delimiter) {
     std::string text;
     for (const InputColumns& columns : command.accepted) {
         text += text.empty() ? "" : " or ";
         text += columns.first;
-        text += ',';
+        text += delimiter;
         text += columns.second;
     }
     return text;
@@ -153,63 +173,107 @@ bool isBlank(std::string_view line) {
     return trimBlanks(line).empty();
 }
 
-// The start of a rejected line for a message, control characters shown as "?": a NUL would
+// The start of a rejected text for a message, control characters shown as "?": a NUL would
 // end the message early, an escape sequence would reach the terminal.
-std::string headerExcerpt(std::string_view line) {
-    std::string excerpt(line.substr(0, kHeaderExcerptLength));
+std::string excerpt(std::string_view text) {
+    std::string shown(text.substr(0, kExcerptLength));
     std::replace_if(
-        excerpt.begin(), excerpt.end(),
+        shown.begin(), shown.end(),
         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, '?');
-    return excerpt;
+    return shown;
 }
 
-HeaderMatch readHeader(LineReader& reader, const BatchCommand& command) {
+HeaderMatch readHeader(LineReader& reader, CsvFormat format, const BatchCommand& command) {
     std::string line;
     bool overlong = false;
     while (reader.next(line, overlong)) {
         if (isBlank(line)) {
             continue;
         }
-        if (const auto match = matchHeader(line, command); match && !overlong) {
+        if (const auto match = matchHeader(line, format.delimiter, command); match && !overlong) {
             return *match;
         }
         throw ArgumentError(std::string(command.name) + " --batch: the header line must be " +
-                            acceptedHeaders(command) + ", not \"" + headerExcerpt(line) + "\"");
+                            acceptedHeaders(command, format.delimiter) + ", not \"" +
+                            excerpt(line) + "\"");
     }
     throw ArgumentError(std::string(command.name) + " --batch: no header line on stdin (" +
-                        acceptedHeaders(command) + ")");
+                        acceptedHeaders(command, format.delimiter) + ")");
 }
 
-// An output line of empty fields with kInputErrorStatus in the status column.
-std::string inputErrorLine(std::string_view header) {
-    std::string line;
-    std::size_t start = 0;
-    while (true) {
-        const auto comma = header.find(',', start);
-        const std::string_view column = header.substr(start, comma - start);
-        line += column == kStatusColumn ? kInputErrorStatus : std::string_view();
-        if (comma == std::string_view::npos) {
-            return line;
+std::optional<double> parseField(std::string_view field, CsvFormat format) {
+    if (!format.decimalComma) {
+        return parseNumber(field);
+    }
+    // A point is refused rather than guessed at: in such a file it would be a thousands mark.
+    if (field.find('.') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string text(field);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return parseNumber(text);
+}
+
+// A data line read: its two numbers in the order of the header's pair, or why it has none.
+struct DataLine {
+    std::vector<std::string_view> fields;
+    std::optional<std::array<double, 2>> inputs;
+    std::string problem;
+};
+
+DataLine readDataLine(std::string_view line, bool overlong, CsvFormat format,
+                      const HeaderMatch& header) {
+    DataLine data;
+    if (overlong) {
+        data.problem = "the line is longer than " + std::to_string(kMaxLineLength) + " bytes";
+        return data;
+    }
+    data.fields = splitFields(line, format.delimiter);
+    if (data.fields.size() != 2) {
+        data.problem = "2 fields expected, not " + std::to_string(data.fields.size());
+        return data;
+    }
+    std::array<double, 2> inputs{};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string_view field = data.fields[header.swapped ? 1 - i : i];
+        const std::optional<double> value = parseField(field, format);
+        if (!value) {
+            data.problem =
+                field.empty() ? "a number is missing" : "not a number: " + excerpt(field);
+            return data;
         }
-        line += ',';
-        start = comma + 1;
+        inputs[i] = *value;
     }
+    data.inputs = inputs;
+    return data;
 }
 
-// The two numbers of a data line in the order of the header's pair; nothing for a malformed
-// line.
-std::optional<std::array<double, 2>> readInputs(std::string_view line, bool overlong,
-                                                const HeaderMatch& header) {
-    const auto fields = splitPair(line);
-    if (!fields || overlong) {
-        return std::nullopt;
+// The output line of a malformed input line: its input texts under their names, the input-error
+// status and the problem, the other fields empty.
+void writeInputError(const DataLine& data, const HeaderMatch& header, const BatchCommand& command,
+                     CsvLine& line) {
+    const InputColumns& pair = command.accepted[header.pair];
+    const std::array<std::string_view, 2> inFileOrder =
+        header.swapped ? std::array{pair.second, pair.first} : std::array{pair.first, pair.second};
+    for (const std::string_view column : splitFields(command.outputHeader, ',')) {
+        if (column == kStatusColumn) {
+            line.text(kInputErrorStatus);
+        } else if (column == kMessageColumn) {
+            line.text(data.problem);
+        } else {
+            const auto* const match = std::find(inFileOrder.begin(), inFileOrder.end(), column);
+            const auto index = static_cast<std::size_t>(match - inFileOrder.begin());
+            const bool given = index < inFileOrder.size() && index < data.fields.size();
+            line.text(given ? data.fields[index] : std::string_view());
+        }
     }
-    const std::optional<double> first = parseNumber((*fields)[header.swapped ? 1 : 0]);
-    const std::optional<double> second = parseNumber((*fields)[header.swapped ? 0 : 1]);
-    if (!first || !second) {
-        return std::nullopt;
-    }
-    return std::array{*first, *second};
+    line.markFailed();
+}
+
+std::string headerLine(std::string_view header, char delimiter) {
+    std::string line(header);
+    std::replace(line.begin(), line.end(), ',', delimiter);
+    return line;
 }
 
 }  // namespace
@@ -228,41 +292,30 @@ std::string csvHeader(std::initializer_list<std::string_view> leading,
     return header;
 }
 
-void appendNextField(std::string& out, double value, bool valid) {
-    out += ',';
-    if (valid) {
-        appendNumber(out, value);
-    }
-}
-
-void appendNextField(std::string& out, int value) {
-    std::array<char, 16> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out += ',';
-    out.append(digits.data(), result.ptr);
-}
-
-void runBatch(std::FILE* in, std::FILE* out, const BatchCommand& command) {
+int runBatch(std::FILE* in, std::FILE* out, CsvFormat format, const BatchCommand& command) {
     LineReader reader(in);
-    const HeaderMatch header = readHeader(reader, command);
-    const std::string errorLine = inputErrorLine(command.outputHeader);
+    const HeaderMatch header = readHeader(reader, format, command);
     BlockWriter writer(out);
-    writer.buffer() += command.outputHeader;
+    writer.buffer() += headerLine(command.outputHeader, format.delimiter);
     writer.endLine();
-    std::string line;
+    std::string text;
     bool overlong = false;
-    while (reader.next(line, overlong)) {
-        if (isBlank(line)) {
-            continue;
-        }
-        if (const auto inputs = readInputs(line, overlong, header)) {
-            command.writeRow(header.pair, (*inputs)[0], (*inputs)[1], writer.buffer());
-        } else {
-            writer.buffer() += errorLine;
+    bool anyFailed = false;
+    while (reader.next(text, overlong)) {
+        if (!isBlank(text)) {
+            CsvLine line(writer.buffer(), format);
+            const DataLine data = readDataLine(text, overlong, format, header);
+            if (data.inputs) {
+                command.writeRow(header.pair, (*data.inputs)[0], (*data.inputs)[1], line);
+            } else {
+                writeInputError(data, header, command, line);
+            }
+            anyFailed = anyFailed || line.failed();
         }
         writer.endLine();
     }
     writer.flush();
+    return anyFailed ? kExitSomeRowsFailed : kExitOk;
 }
 
 }  // namespace vaporis::app

@@ -8,9 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/csv_line.h"
 #include "ui/property_catalogue.h"
 
 namespace vaporis::app {
+
+using ui::CsvFormat;
+using ui::CsvLine;
 
 //! Two input columns a batch header may name, in the order the row writer takes them.
 struct InputColumns {
@@ -25,15 +29,17 @@ struct BatchCommand {
     //! The column pairs the header may name (in either order); the index of the pair found
     //! is passed to writeRow.
     std::span<const InputColumns> accepted;
-    //! The output header; it must have a "status" column.
+    //! The output header, names joined by ","; it has the status and message columns.
     std::string_view outputHeader;
-    //! Appends the fields of one output line (without its end) for the inputs of pair
-    //! `pair`, in that pair's order.
-    std::function<void(std::size_t pair, double first, double second, std::string& out)> writeRow;
+    //! Writes the fields of one output line for the inputs of pair `pair`, in that pair's
+    //! order.
+    std::function<void(std::size_t pair, double first, double second, CsvLine& line)> writeRow;
 };
 
-//! The column of an output line that holds its status.
+//! The column of an output line that holds its status, and the one beside it that says in
+//! words what went wrong (empty for a good row).
 inline constexpr std::string_view kStatusColumn = "status";
+inline constexpr std::string_view kMessageColumn = "message";
 
 //! An output header: the `leading` columns, then the key of every catalogue entry.
 [[nodiscard]] std::string csvHeader(std::initializer_list<std::string_view> leading,
@@ -42,16 +48,13 @@ inline constexpr std::string_view kStatusColumn = "status";
 //! Status written for an input line that does not hold two numbers.
 inline constexpr std::string_view kInputErrorStatus = "input-error";
 
-//! Appends "," and, when `valid`, the value with 17 significant digits.
-void appendNextField(std::string& out, double value, bool valid);
-
-//! Appends "," and the integer.
-void appendNextField(std::string& out, int value);
-
-//! Reads CSV from `in` line by line (a header naming an accepted pair, then one pair of
-//! numbers per line; LF or CR LF; blank lines skipped) and writes one output line per input
-//! line to `out`. A malformed line gives kInputErrorStatus with empty fields, and the batch
-//! goes on. Throws ArgumentError for a missing or unknown header or an unwritable output.
-void runBatch(std::FILE* in, std::FILE* out, const BatchCommand& command);
+//! Reads CSV from `in` line by line (a header naming an accepted pair, names in any case and
+//! optionally followed by a unit in brackets, then one pair of numbers per line; LF or CR LF)
+//! and writes one output line per input line to `out`, so that the rows stay aligned: a blank
+//! line gives a blank line, a malformed one its input texts with kInputErrorStatus and a
+//! message. Returns kExitSomeRowsFailed when a row failed, else kExitOk. Throws ArgumentError
+//! for a missing or unknown header or an unwritable output.
+[[nodiscard]] int runBatch(std::FILE* in, std::FILE* out, CsvFormat format,
+                           const BatchCommand& command);
 
 }  // namespace vaporis::app

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -253,6 +254,16 @@ bool tell(const std::optional<ui::FlowMessage>& message) {
     return !message || message->warning;
 }
 
+// The exit code of a refused calculation, its message told as the output asks; nothing when
+// the results may be shown (after a warning on stderr).
+std::optional<int> refusal(const std::optional<ui::FlowMessage>& message, int status, bool json) {
+    if (message && !message->warning) {
+        return reportRefusal(json, status, message->text);
+    }
+    tell(message);
+    return std::nullopt;
+}
+
 int runSteamFlow(const SteamFlowArguments& a) {
     constexpr const char* kCommand = "flow steam";
     water::WaterSteamState state = steamState(a);
@@ -262,8 +273,9 @@ int runSteamFlow(const SteamFlowArguments& a) {
               givenFlow(a.pipe, SteamFlowProcess::kInMassFlow, SteamFlowProcess::kInVolumeFlow,
                         "--mass-flow or --volume-flow"),
               kCommand);
-    if (!tell(ui::steamFlowMessage(process.calculate()))) {
-        return kExitInputStatus;
+    const int status = process.calculate();
+    if (const auto code = refusal(ui::steamFlowMessage(status), status, a.pipe.output.json)) {
+        return *code;
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
         return ui::writeSteamFlowReport(path, process);
@@ -311,8 +323,9 @@ int runGasFlow(const GasFlowArguments& a) {
     applyPipe(process, a.pipe, flow, kCommand);
     applyDraft(process, a);
     process.calculate();
-    if (!tell(ui::gasFlowMessage(process))) {
-        return kExitInputStatus;
+    if (const auto code =
+            refusal(ui::gasFlowMessage(process), process.status(), a.pipe.output.json)) {
+        return *code;
     }
     if (process.freeFlow() && ambient.status() != processes::kOk) {
         tell(ui::freeFlowWarning(ui::AmbienceReading::kValid, ambient.status()));

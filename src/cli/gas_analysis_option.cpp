@@ -123,7 +123,7 @@ gas::GasAnalysis analysisFromFile(const std::string& path) {
         case gas::GasFileResult::kNewerVersion:
             throw ArgumentError("--analysis " + path + ": written by a newer version");
         default:
-            throw ArgumentError("--analysis " + path + ": not a gas-analysis file");
+            throw ArgumentError("--analysis " + path + ": not a gas analysis file");
     }
 }
 
@@ -136,6 +136,14 @@ std::string componentLabel(int index) {
     return gas::isComponentIndex(index)
                ? std::string(gas::componentTable()[static_cast<std::size_t>(index)].formula)
                : std::string();
+}
+
+std::string componentLabelList() {
+    std::string labels;
+    for (int i = 0; i < gas::kComponentCount; ++i) {
+        labels += (labels.empty() ? "" : ", ") + componentLabel(i);
+    }
+    return labels;
 }
 
 gas::GasAnalysis analysisFromOptions(const GasAnalysisOptions& options) {

@@ -23,4 +23,7 @@ struct GasAnalysisOptions {
 //! The label of component index in specs and JSON: its formula, "air" for dry air.
 [[nodiscard]] std::string componentLabel(int index);
 
+//! The labels of all components, joined by ", ".
+[[nodiscard]] std::string componentLabelList();
+
 }  // namespace vaporis::app

@@ -11,7 +11,6 @@
 #include "cli/csv_batch.h"
 #include "cli/gas_condensing.h"
 #include "cli/json_output.h"
-#include "cli/number_io.h"
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
@@ -20,11 +19,12 @@
 #include "ui/gas_property_report.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
-#include "ui/number_text.h"
 
 namespace vaporis::app {
 
 namespace {
+
+constexpr std::string_view kNoTemperatureText = "no temperature has this entropy at this pressure";
 
 // Input pairs: the index tells whether the second input is t (0) or h (1).
 constexpr std::size_t kByTemperature = 0;
@@ -85,15 +85,21 @@ bool shown(const GasResult& result, int k) {
     return k != gas::kDewPoint || result.state.property(k) != ui::kNoDewPoint;
 }
 
-void appendGasRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
-                  std::string& out) {
-    const GasResult result = computeGas(analysis, pair, p, value);
-    appendNumber(out, p);
-    appendNextField(out, result.state.temperature(), result.temperatureKnown);
-    appendNextField(out, result.status);
+// p, t, status, message and the properties of a gas state in a batch line.
+void appendGasFields(double p, const GasResult& result, bool failed, std::string_view message,
+                     CsvLine& line) {
+    line.number(p, true);
+    line.number(result.state.temperature(), result.temperatureKnown);
+    line.status(result.status, failed, message);
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        appendNextField(out, result.state.property(k), shown(result, k));
+        line.number(result.state.property(k), shown(result, k));
     }
+}
+
+void appendGasRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
+                  CsvLine& line) {
+    const GasResult result = computeGas(analysis, pair, p, value);
+    appendGasFields(p, result, !result.valid, result.message, line);
 }
 
 std::string analysisTable(const gas::GasAnalysis& analysis) {
@@ -106,8 +112,8 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
         if (analysis.massFraction(i) > 0.0) {
             table.addRow({std::string(gas::componentTable()[static_cast<std::size_t>(i)].name) +
                               " (" + componentLabel(i) + ")",
-                          ui::formatFixed(100.0 * analysis.massFraction(i), 4),
-                          ui::formatFixed(100.0 * analysis.volumeFraction(i), 4)});
+                          tableNumber(100.0 * analysis.massFraction(i), true),
+                          tableNumber(100.0 * analysis.volumeFraction(i), true)});
         }
     }
     return table.render();
@@ -169,23 +175,24 @@ std::size_t statePair(const GasOptions& options) {
 }
 
 // With --condensation a row may give s: the gas state is then the one at the temperature found.
+// Below the dew point the gas alone is refused, but gas plus condensate is the row's result.
 void appendCondensingRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
-                         std::string& out) {
+                         CsvLine& line) {
     const CondensingState condensing =
         condensingState(analysis, p, static_cast<CondensingInput>(pair), value);
-    if (pair != kGivenS) {
-        appendGasRow(analysis, pair, p, value, out);
-    } else if (temperatureKnown(condensing)) {
-        appendGasRow(analysis, kGivenT, p, condensing.t, out);
+    const bool condensingValid = gas::isValidStatus(condensing.hStatus);
+    if (pair == kGivenS && !temperatureKnown(condensing)) {
+        GasResult unknown;
+        unknown.status = condensing.tStatus;
+        appendGasFields(p, unknown, true, kNoTemperatureText, line);
     } else {
-        appendNumber(out, p);
-        appendNextField(out, condensing.t, false);
-        appendNextField(out, condensing.tStatus);
-        for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-            appendNextField(out, 0.0, false);
-        }
+        const GasResult result = pair == kGivenS ? computeGas(analysis, kGivenT, p, condensing.t)
+                                                 : computeGas(analysis, pair, p, value);
+        const bool condensingResult = condensingValid && result.status == gas::kCondensation;
+        appendGasFields(p, result, !result.valid && !condensingValid,
+                        condensingResult ? std::string() : result.message, line);
     }
-    appendCondensingFields(condensing, out);
+    appendCondensingFields(condensing, line);
 }
 
 // Below its dew point the gas is taken as gas plus condensate: the dialog's refusal of the
@@ -195,19 +202,18 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
     const CondensingState condensing =
         condensingState(analysis, *options.p, static_cast<CondensingInput>(pair), value);
     if (pair == kGivenS && !temperatureKnown(condensing)) {
-        writeText(stderr, "gas: no temperature has this entropy at this pressure (status " +
-                              std::to_string(condensing.tStatus) + ")\n");
-        return kExitInputStatus;
+        return reportRefusal(options.output.json, condensing.tStatus, kNoTemperatureText);
     }
     const GasResult result = pair == kGivenS
                                  ? computeGas(analysis, kGivenT, *options.p, condensing.t)
                                  : computeGas(analysis, pair, *options.p, value);
     const bool condensingValid = gas::isValidStatus(condensing.hStatus);
-    if (!result.message.empty() && !(condensingValid && result.status == gas::kCondensation)) {
-        writeText(stderr, result.message + '\n');
-    }
+    const bool condensingResult = condensingValid && result.status == gas::kCondensation;
     if (!result.valid && !condensingValid) {
-        return kExitInputStatus;
+        return reportRefusal(options.output.json, result.status, result.message);
+    }
+    if (!result.message.empty() && !condensingResult) {
+        writeText(stderr, result.message + '\n');
     }
     if (options.output.json) {
         nlohmann::ordered_json document = gasJson(result);
@@ -231,20 +237,19 @@ void warnAboutPressure(double p) {
 int runGas(const GasOptions& options) {
     const gas::GasAnalysis analysis = analysisFromOptions(options.analysis);
     if (options.output.batch) {
-        const std::string header =
-            csvHeader({kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn},
-                      ui::kGasPropertyCatalogue);
+        const std::string header = csvHeader(
+            {kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn, kMessageColumn},
+            ui::kGasPropertyCatalogue);
         const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
-        runBatch(stdin, stdout,
-                 {"gas",
-                  options.condensation ? std::span<const InputColumns>(kCondensingInputs)
-                                       : std::span<const InputColumns>(kGasInputs),
-                  options.condensation ? condensingHeader : header,
-                  [&analysis, row](std::size_t pair, double p, double value, std::string& out) {
-                      row(analysis, pair, p, value, out);
-                  }});
-        return kExitOk;
+        return runBatch(stdin, stdout, csvFormat(options.output),
+                        {"gas",
+                         options.condensation ? std::span<const InputColumns>(kCondensingInputs)
+                                              : std::span<const InputColumns>(kGasInputs),
+                         options.condensation ? condensingHeader : header,
+                         [&analysis, row](std::size_t pair, double p, double value, CsvLine& line) {
+                             row(analysis, pair, p, value, line);
+                         }});
     }
     const std::size_t pair = statePair(options);
     const double value = pair == kGivenT ? *options.t : (pair == kGivenH ? *options.h : *options.s);
@@ -253,11 +258,11 @@ int runGas(const GasOptions& options) {
         return runCondensingState(analysis, options, pair, value);
     }
     const GasResult result = computeGas(analysis, pair, *options.p, value);
+    if (!result.valid) {
+        return reportRefusal(options.output.json, result.status, result.message);
+    }
     if (!result.message.empty()) {
         writeText(stderr, result.message + '\n');
-    }
-    if (!result.valid) {
-        return kExitInputStatus;
     }
     writeHtmlIfAsked(options.output, [&result](const std::string& path) {
         return ui::writeGasPropertyReport(path, result.state);

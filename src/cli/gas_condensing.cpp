@@ -72,10 +72,10 @@ bool temperatureKnown(const CondensingState& state) {
     return gas::isValidStatus(state.tStatus);
 }
 
-void appendCondensingFields(const CondensingState& state, std::string& out) {
-    appendNextField(out, state.h, gas::isValidStatus(state.hStatus));
-    appendNextField(out, state.s, gas::isValidStatus(state.sStatus));
-    appendNextField(out, state.condensate, gas::isValidStatus(state.condensateStatus));
+void appendCondensingFields(const CondensingState& state, CsvLine& line) {
+    line.number(state.h, gas::isValidStatus(state.hStatus));
+    line.number(state.s, gas::isValidStatus(state.sStatus));
+    line.number(state.condensate, gas::isValidStatus(state.condensateStatus));
 }
 
 std::string condensingTable(const CondensingState& state) {

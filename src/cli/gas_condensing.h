@@ -46,8 +46,8 @@ struct CondensingState {
 //! Whether the temperature of the state is known.
 [[nodiscard]] bool temperatureKnown(const CondensingState& state);
 
-//! Appends the fields of kCondensingColumns, each preceded by ",", empty where not valid.
-void appendCondensingFields(const CondensingState& state, std::string& out);
+//! Writes the fields of kCondensingColumns, empty where not valid.
+void appendCondensingFields(const CondensingState& state, CsvLine& line);
 //! The rows of the text output: condensing h, s and condensate with their statuses.
 [[nodiscard]] std::string condensingTable(const CondensingState& state);
 //! {"h": {"value", "status"}, "s": {...}, "condensate": {...}}, a value null unless valid.

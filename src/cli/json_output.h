@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <nlohmann/json.hpp>
 
 namespace vaporis::app {
@@ -10,8 +12,11 @@ namespace vaporis::app {
 //! {"value": value or null, "status": status}; the value is null unless status is 0.
 [[nodiscard]] nlohmann::ordered_json valueWithStatus(double value, int status);
 
-//! Prints the document on one line to stdout, keys in the order they were added. Numbers keep their
-//! shortest round-trip form whatever the locale (nlohmann writes them itself).
+//! The document on one line, keys in the order they were added, every number in the shortest
+//! form that reads back as the same double, whatever the locale.
+[[nodiscard]] std::string jsonText(const nlohmann::ordered_json& document);
+
+//! Prints jsonText(document) and a line end to stdout.
 void printJson(const nlohmann::ordered_json& document);
 
 }  // namespace vaporis::app

@@ -1,19 +1,10 @@
 #include "cli/number_io.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
 namespace vaporis::app {
-
-namespace {
-
-constexpr int kSignificantDigits = 17;
-// Sign, 17 digits, point and a four-character exponent, with room to spare.
-constexpr std::size_t kNumberBufferSize = 32;
-
-}  // namespace
 
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -35,18 +26,6 @@ std::optional<double> parseNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
-}
-
-void appendNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        return;
-    }
-    std::array<char, kNumberBufferSize> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, kSignificantDigits);
-    if (error == std::errc{}) {
-        out.append(buffer.data(), end);
-    }
 }
 
 }  // namespace vaporis::app

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vaporis::app {
@@ -12,9 +11,5 @@ namespace vaporis::app {
 //! The finite number a whole text spells, with a point and optionally an exponent ("1e-3"),
 //! whatever the locale; nothing for anything else ("", "1,5", "nan", "inf", "12abc").
 [[nodiscard]] std::optional<double> parseNumber(std::string_view text);
-
-//! Appends value with 17 significant digits (enough to read back the same double); a
-//! non-finite value appends nothing.
-void appendNumber(std::string& out, double value);
 
 }  // namespace vaporis::app

@@ -296,11 +296,11 @@ std::string processTable(const ProcessReport& report) {
 int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
            const OutputOptions& output, const ui::ReportWriter& write,
            const std::function<void()>& writeDiagram) {
+    if (!verdict.showResults) {
+        return reportRefusal(output.json, report.status, verdict.message);
+    }
     if (!verdict.message.empty()) {
         writeText(stderr, verdict.message + '\n');
-    }
-    if (!verdict.showResults) {
-        return kExitInputStatus;
     }
     writeHtmlIfAsked(output, write);
     writeDiagram();

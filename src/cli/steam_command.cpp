@@ -8,7 +8,6 @@
 #include "cli/command_error.h"
 #include "cli/csv_batch.h"
 #include "cli/json_output.h"
-#include "cli/number_io.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
@@ -28,7 +27,7 @@ using water::WaterSteamState;
 constexpr auto kSteamInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "x"}, {"t", "x"}});
 constexpr auto kSteamPhInputs = std::to_array<InputColumns>({{"p", "h"}});
 
-constexpr std::string_view kSteamPhHeader = "p,h,status,t,x";
+constexpr std::string_view kSteamPhHeader = "p,h,status,message,t,x";
 
 using ui::kWaterPressureEntry;
 using ui::kWaterQualityEntry;
@@ -75,11 +74,6 @@ WaterSteamState computeState(const ModeInputs& inputs) {
                                         : WaterSteamState(inputs.mode, NOT_SET, a, b);
     state.calculate();
     return state;
-}
-
-int reportFailure(std::string_view message) {
-    writeText(stderr, std::string(message) + '\n');
-    return kExitInputStatus;
 }
 
 // p, t, x as the state holds them: the inputs, and the saturation value a mode with x
@@ -158,27 +152,30 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
     };
 }
 
-void appendSteamRow(std::size_t mode, double first, double second, std::string& out) {
+void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line) {
     const WaterSteamState state = computeState({static_cast<int>(mode), first, second});
     const StateInputs in = stateInputs(state);
-    if (in.pValid) {
-        appendNumber(out, in.p);
-    }
-    appendNextField(out, in.t, in.tValid);
-    appendNextField(out, in.x, in.xValid);
-    appendNextField(out, state.inputStatus());
+    const int status = state.inputStatus();
+    line.number(in.p, in.pValid);
+    line.number(in.t, in.tValid);
+    line.number(in.x, in.xValid);
+    line.status(status, status != water::kInputOk,
+                status == water::kInputOk ? std::string_view()
+                                          : ui::messageText(ui::inputStatusMessage(status)));
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        appendNextField(out, state.stateValue(i), state.stateStatus(i) == water::kOk);
+        line.number(state.stateValue(i), state.stateStatus(i) == water::kOk);
     }
 }
 
-void appendSteamPhRow(std::size_t /*pair*/, double p, double h, std::string& out) {
+void appendSteamPhRow(std::size_t /*pair*/, double p, double h, CsvLine& line) {
     const ui::EnthalpyIteration result = ui::enthalpyIteration(p, h);
-    appendNumber(out, p);
-    appendNextField(out, h, true);
-    appendNextField(out, result.status);
-    appendNextField(out, result.t, result.valid());
-    appendNextField(out, result.x, result.twoPhase());
+    line.number(p, true);
+    line.number(h, true);
+    line.status(result.status, !result.valid(),
+                result.valid() ? std::string()
+                               : ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+    line.number(result.t, result.valid());
+    line.number(result.x, result.twoPhase());
 }
 
 std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result) {
@@ -202,15 +199,17 @@ nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIterati
 
 int runSteam(const SteamOptions& options) {
     if (options.output.batch) {
-        const std::string header = csvHeader({kWaterPressureEntry.key, kWaterTemperatureEntry.key,
-                                              kWaterQualityEntry.key, kStatusColumn},
-                                             ui::kWaterPropertyCatalogue);
-        runBatch(stdin, stdout, {"steam", kSteamInputs, header, appendSteamRow});
-        return kExitOk;
+        const std::string header =
+            csvHeader({kWaterPressureEntry.key, kWaterTemperatureEntry.key, kWaterQualityEntry.key,
+                       kStatusColumn, kMessageColumn},
+                      ui::kWaterPropertyCatalogue);
+        return runBatch(stdin, stdout, csvFormat(options.output),
+                        {"steam", kSteamInputs, header, appendSteamRow});
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
-        return reportFailure(ui::messageText(ui::inputStatusMessage(state.inputStatus())));
+        return reportRefusal(options.output.json, state.inputStatus(),
+                             ui::messageText(ui::inputStatusMessage(state.inputStatus())));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
         return ui::writeSteamTableReport(path, state);
@@ -225,8 +224,8 @@ int runSteam(const SteamOptions& options) {
 
 int runSteamPh(const SteamPhOptions& options) {
     if (options.output.batch) {
-        runBatch(stdin, stdout, {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow});
-        return kExitOk;
+        return runBatch(stdin, stdout, csvFormat(options.output),
+                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow});
     }
     if (!options.p || !options.h) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
@@ -234,7 +233,8 @@ int runSteamPh(const SteamPhOptions& options) {
     }
     const ui::EnthalpyIteration result = ui::enthalpyIteration(*options.p, *options.h);
     if (!result.valid()) {
-        return reportFailure(ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+        return reportRefusal(options.output.json, result.status,
+                             ui::iterationMessage(ui::iterationFailureMessage(result.status)));
     }
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));

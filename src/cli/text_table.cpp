@@ -1,6 +1,7 @@
 #include "cli/text_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "cli/command_error.h"
 #include "ui/number_text.h"
@@ -10,7 +11,12 @@ namespace vaporis::app {
 namespace {
 
 constexpr std::size_t kColumnGap = 2;
+// Every number shows at least this many significant digits, and at least as many decimals
+// as the results dialogs; outside [kSmallest, kLargest) in exponent notation.
+constexpr int kSignificantDigits = 6;
 constexpr int kTableDecimals = 6;
+constexpr double kSmallest = 1e-4;
+constexpr double kLargest = 1e9;
 
 // Counts code points: every byte that does not continue a UTF-8 sequence.
 std::size_t displayWidth(const std::string& text) {
@@ -58,7 +64,18 @@ std::string TextTable::render() const {
 }
 
 std::string tableNumber(double value, bool valid) {
-    return valid ? ui::formatFixed(value, kTableDecimals) : std::string();
+    if (!valid) {
+        return {};
+    }
+    const double magnitude = std::abs(value);
+    if (magnitude == 0.0) {
+        return "0";
+    }
+    if (!(magnitude >= kSmallest && magnitude < kLargest)) {
+        return ui::formatScientific(value, kSignificantDigits - 1);
+    }
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    return ui::formatFixed(value, std::max(kTableDecimals, kSignificantDigits - 1 - exponent));
 }
 
 void writeText(std::FILE* file, std::string_view text) {

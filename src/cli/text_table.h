@@ -24,8 +24,9 @@ private:
     std::vector<std::vector<std::string>> rows_;
 };
 
-//! A table cell: the value with the 6 decimals of the results dialogs, or empty when it is
-//! not valid.
+//! A table cell: the value with at least 6 decimals and at least 6 significant digits
+//! ("0.000175432"), in exponent notation below 1e-4 and from 1e9 on ("1.23457e-05"), zero as
+//! "0"; empty when it is not valid.
 [[nodiscard]] std::string tableNumber(double value, bool valid);
 
 //! Writes the text to the file as it stands and flushes it. Throws ArgumentError when it

@@ -10,6 +10,7 @@
 
 #include "cli/command_error.h"
 #include "cli/json_output.h"
+#include "cli/output_options.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "processes/ambient_data.h"
@@ -60,8 +61,7 @@ int runAtmosphere(const ToolsArguments& a) {
     ambient.setInput(AmbientData::kLevel, valueOr(a.level, 0.0));
     const int status = ambient.calculate();
     if (status != processes::kOk) {
-        writeText(stderr, ui::atmosphereMessageText(status) + '\n');
-        return kExitInputStatus;
+        return reportRefusal(a.json, status, ui::atmosphereMessageText(status));
     }
     const double dewPoint = ambient.result(AmbientData::kDewPoint);
     return print(
@@ -121,8 +121,8 @@ int runOutflow(const ToolsArguments& a) {
     in.steps = processes::outflowSteps(valueOr(a.steps, in.steps));
     const processes::OutflowResult out = processes::criticalOutflow(in, outflowCallbacks());
     if (out.refusal != processes::OutflowRefusal::kNone) {
-        writeText(stderr, ui::outflowRefusalText(out.refusal) + '\n');
-        return kExitInputStatus;
+        return reportRefusal(a.json, static_cast<int>(out.refusal),
+                             ui::outflowRefusalText(out.refusal));
     }
     if (out.nozzleIterationAborted) {
         writeText(stderr, "Warning: phi_max iteration aborted\n");

@@ -14,17 +14,25 @@ namespace {
 constexpr int kMaxDecimals = 64;
 constexpr std::size_t kBufferSize = 400;
 
-}  // namespace
-
-std::string formatFixed(double value, int decimals) {
+std::string formatWithPrecision(double value, std::chars_format format, int decimals) {
     std::array<char, kBufferSize> buffer{};
     const int precision = decimals < 0 ? 0 : (decimals > kMaxDecimals ? kMaxDecimals : decimals);
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, precision);
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
     if (error != std::errc{}) {
         return {};
     }
     return std::string(buffer.data(), end);
+}
+
+}  // namespace
+
+std::string formatFixed(double value, int decimals) {
+    return formatWithPrecision(value, std::chars_format::fixed, decimals);
+}
+
+std::string formatScientific(double value, int decimals) {
+    return formatWithPrecision(value, std::chars_format::scientific, decimals);
 }
 
 std::string formatShortest(double value) {

@@ -10,6 +10,9 @@ namespace vaporis::ui {
 //! always with a point whatever the user's locale ("inf", "nan" for non-finite values).
 [[nodiscard]] std::string formatFixed(double value, int decimals);
 
+//! The value in exponent notation with `decimals` digits after the point ("1.75000e-05").
+[[nodiscard]] std::string formatScientific(double value, int decimals);
+
 //! The shortest text that reads back as exactly the same value, with a point.
 [[nodiscard]] std::string formatShortest(double value);
 

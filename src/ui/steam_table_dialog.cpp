@@ -11,6 +11,7 @@
 #include "ui/session_flags.h"
 #include "ui/steam_result_rules.h"
 #include "ui/steam_results_dialog.h"
+#include "ui/steam_table_generator_dialog.h"
 #include "ui/steam_table_report.h"
 
 namespace vaporis::ui {
@@ -52,6 +53,9 @@ void SteamTableDialog::command(int id) {
             break;
         case kIdValidity:
             port_.toggleValidityWindow();
+            break;
+        case kIdTableGenerator:
+            openGenerator();
             break;
         case kIdSteamBack:
             back();
@@ -149,6 +153,12 @@ void SteamTableDialog::showIterationFailure(MessageId id) {
     port_.message(iterationMessage(id), kCaptionError, MessageButtons::kOk);
     clearField(port_, kIdIterQuality);
     clearField(port_, kIdIterTemperature);
+}
+
+void SteamTableDialog::openGenerator() {
+    port_.runModal(kSteamTableGeneratorTemplate, [](Port& childPort) {
+        return std::make_unique<SteamTableGeneratorDialog>(childPort);
+    });
 }
 
 void SteamTableDialog::back() {

@@ -32,6 +32,7 @@ enum SteamTableId : int {
     kIdIterPressure = 1013,
     kIdIterTemperature = 1014,
     kIdIterQuality = 1015,
+    kIdTableGenerator = 1016,
     kIdIterCalculate = 1564,
 };
 
@@ -60,6 +61,7 @@ inline constexpr auto kSteamTableControls = std::to_array<ControlEntry>({
     {kIdSteamOk, ControlKind::kButton, "OK", 3, 0, ""},
     {kIdValidity, ControlKind::kButton, "area of validity / function abbreviations", 3, 1, ""},
     {kIdSteamBack, ControlKind::kButton, "back", 3, 2, ""},
+    {kIdTableGenerator, ControlKind::kButton, "table...", 4, 0, ""},
 });
 
 //! Dialog 101: the steam table with its enthalpy iteration. The close box acts as "back".
@@ -85,6 +87,7 @@ private:
     void showResults();
     void iterateEnthalpy();
     void showIterationFailure(MessageId id);
+    void openGenerator();
     void back();
 
     Port& port_;

@@ -55,7 +55,8 @@ constexpr auto kProcessNames =
 constexpr std::string_view kNoValue = "---------------";
 
 // The three-column value row with `decimals` decimals.
-void appendValue(std::string& out, int decimals, std::string_view label, ReportUnit unit, double value) {
+void appendValue(std::string& out, int decimals, std::string_view label, ReportUnit unit,
+                 double value) {
     constexpr auto kRows = std::to_array<std::string_view>({
         "<tr> \n <td> %s </td><td> %s </td><td> %.2lf </td>\n</tr>\n",
         "<tr> \n <td> %s </td><td> %s </td><td> %.3lf </td>\n</tr>\n",
@@ -72,8 +73,8 @@ std::string fluidValue(double value, bool known = true) {
     return formatText("%.3lf", {value});
 }
 
-void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit, const std::string& first,
-                    const std::string& second) {
+void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit,
+                    const std::string& first, const std::string& second) {
     out += formatText(kFluidRow, {label, unitText(unit), first, second});
 }
 
@@ -147,9 +148,11 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
 void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
     using P = SteamThermalProcess;
     out += kResultsHeading;
-    out += formatText(kSteamFirstResultRow, {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
-                                             p.result(P::kEnthalpyChange)});
-    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin, p.result(P::kEntropyChange));
+    out += formatText(kSteamFirstResultRow,
+                      {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
+                       p.result(P::kEnthalpyChange)});
+    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
+                p.result(P::kEntropyChange));
     if (p.type() == processes::kIsentropicEfficiency) {
         appendValue(out, 3, "Difference of enthalpy (isotropic)", kKilojoulePerKilogram,
                     p.result(P::kIsentropicChange));
@@ -229,9 +232,11 @@ void appendGasCondensate(std::string& out, const GasThermalProcess& p) {
 void appendGasResults(std::string& out, const GasThermalProcess& p) {
     using P = GasThermalProcess;
     out += kResultsHeading;
-    out += formatText(kGasFirstResultRow, {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
-                                           p.result(P::kEnthalpyChange)});
-    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin, p.result(P::kEntropyChange));
+    out += formatText(kGasFirstResultRow,
+                      {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
+                       p.result(P::kEnthalpyChange)});
+    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
+                p.result(P::kEntropyChange));
     if (p.condensedAtEnd() && p.type() == processes::kStateBalance) {
         appendValue(out, 3, "Diff. of enthalpy due to condensation", kKilojoulePerKilogram,
                     p.result(P::kCondensationHeat));

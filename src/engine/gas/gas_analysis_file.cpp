@@ -99,11 +99,13 @@ GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& pa
         return GasFileResult::kInvalidFileType;
     }
     file::BinaryReader in(bytes);
-    const std::uint32_t magic = in.u32();
-    // Another magic with a higher version byte is a later program's file format.
-    const auto version = static_cast<std::int8_t>(in.u8());
-    if (magic != kGasFileMagic) {
-        return version > 1 ? GasFileResult::kNewerVersion : GasFileResult::kInvalidFileType;
+    // Only a file that carries the magic is ours; its version byte then tells whether a later
+    // program wrote a layout this one does not know.
+    if (in.u32() != kGasFileMagic) {
+        return GasFileResult::kInvalidFileType;
+    }
+    if (static_cast<std::int8_t>(in.u8()) > static_cast<std::int8_t>(kGasFileVersion)) {
+        return GasFileResult::kNewerVersion;
     }
     return readRecord(analysis, in, false);
 }

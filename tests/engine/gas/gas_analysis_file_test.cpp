@@ -87,8 +87,9 @@ TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
     };
     const auto cases = std::to_array<Case>({
         {"foreign magic", changed([](Bytes& b) { b[0] = 0x7E; }), GasFileResult::kInvalidFileType},
-        {"foreign magic, version 2", changed([](Bytes& b) { b[0] = b[4] = 2; }),
-         GasFileResult::kNewerVersion},
+        {"foreign magic, version byte 2", changed([](Bytes& b) { b[0] = b[4] = 2; }),
+         GasFileResult::kInvalidFileType},
+        {"our magic, version 2", changed([](Bytes& b) { b[4] = 2; }), GasFileResult::kNewerVersion},
         {"record cut short", changed([](Bytes& b) { b.pop_back(); }),
          GasFileResult::kInvalidFileType},
         {"NaN percentage",

@@ -1,0 +1,164 @@
+#include "cli/table_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/command_error.h"
+#include "cli/command_options.h"
+#include "cli/json_output.h"
+#include "cli/number_io.h"
+#include "cli/text_table.h"
+#include "ui/steam_table_grid.h"
+#include "ui/steam_table_output.h"
+
+namespace vaporis::app {
+
+namespace {
+
+using ui::SteamTableKind;
+using ui::SteamTableRequest;
+
+// A VALUE is the range of that one value.
+ui::GridAxis parseAxis(const std::string& option, const std::string& text) {
+    std::vector<std::optional<double>> parts;
+    std::string_view rest = text;
+    while (true) {
+        const auto colon = rest.find(':');
+        parts.push_back(parseNumber(trimBlanks(rest.substr(0, colon))));
+        if (colon == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(colon + 1);
+    }
+    const bool numbers = std::all_of(parts.begin(), parts.end(), [](auto v) { return v; });
+    if (numbers && parts.size() == 1) {
+        return {*parts[0], *parts[0], 1.0};
+    }
+    if (numbers && parts.size() == 3) {
+        return {*parts[0], *parts[1], *parts[2]};
+    }
+    throw ArgumentError("table " + option + ": \"" + text +
+                        "\" is neither a VALUE nor FROM:TO:STEP");
+}
+
+SteamTableRequest requestOf(const TableArguments& a) {
+    SteamTableRequest request;
+    if (!a.saturation.empty()) {
+        const bool byPressure = a.saturation[0] == "p";
+        if (!byPressure && a.saturation[0] != "t") {
+            throw ArgumentError("table --saturation: give p or t, then FROM:TO:STEP");
+        }
+        request.kind = byPressure ? SteamTableKind::kSaturationPressure
+                                  : SteamTableKind::kSaturationTemperature;
+        (byPressure ? request.p : request.t) = parseAxis("--saturation", a.saturation[1]);
+    } else if (a.p.empty() || a.t.empty()) {
+        throw ArgumentError("table: give --p and --t, or --saturation");
+    } else {
+        request.p = parseAxis("--p", a.p);
+        request.t = parseAxis("--t", a.t);
+    }
+    if (const std::optional<std::string> problem = ui::steamTableProblem(request)) {
+        throw ArgumentError("table: " + *problem);
+    }
+    return request;
+}
+
+std::string_view kindName(SteamTableKind kind) {
+    switch (kind) {
+        case SteamTableKind::kSaturationPressure:
+            return "saturation-p";
+        case SteamTableKind::kSaturationTemperature:
+            return "saturation-t";
+        default:
+            return "p-t";
+    }
+}
+
+nlohmann::ordered_json optionalNumber(const std::optional<double>& value) {
+    return numberOrNull(value.value_or(0.0), value.has_value());
+}
+
+// Prints the JSON document; returns the number of refused rows.
+std::size_t printTableJson(const SteamTableRequest& request) {
+    const std::vector<ui::SteamTableColumn> columns = ui::steamTableColumns(request.kind);
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    std::size_t refused = 0;
+    const std::size_t count = ui::steamTableRowCount(request);
+    for (std::size_t i = 0; i < count; ++i) {
+        const ui::SteamTableRow row = ui::steamTableRow(request, i);
+        refused += row.status != 0 ? 1 : 0;
+        nlohmann::ordered_json entry = {{"p", optionalNumber(row.p)},
+                                        {"t", optionalNumber(row.t)},
+                                        {"status", row.status},
+                                        {"message", row.message}};
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            entry[columns[c].key] = optionalNumber(row.values[c]);
+        }
+        rows.push_back(std::move(entry));
+    }
+    printJson({{"kind", kindName(request.kind)}, {"rows", std::move(rows)}});
+    return refused;
+}
+
+std::size_t writeTable(const SteamTableRequest& request, const OutputOptions& output) {
+    if (output.json) {
+        return printTableJson(request);
+    }
+    if (!output.htmlPath.empty()) {
+        const ui::GeneratedTable table = ui::steamTableHtml(request);
+        if (!ui::writeReportFile(output.htmlPath, table.text)) {
+            throw ArgumentError("--html " + output.htmlPath + ": " +
+                                std::string(ui::kReportNotWrittenText));
+        }
+        return table.refusedRows;
+    }
+    const ui::GeneratedTable table = ui::steamTableCsv(request, csvFormat(output));
+    writeText(stdout, table.text);
+    return table.refusedRows;
+}
+
+}  // namespace
+
+void addTableCommand(CLI::App& app, TableArguments& a) {
+    auto* command = app.add_subcommand(
+        "table",
+        "a steam table: the states of a p-t grid, or the saturation line over p or t, as CSV "
+        "(default), JSON or an HTML file; a refused state keeps its status and message");
+    auto* p = command->add_option("--p", a.p, "pressure [bar]: VALUE or FROM:TO:STEP")
+                  ->type_name("RANGE");
+    auto* t = command->add_option("--t", a.t, "temperature [°C]: VALUE or FROM:TO:STEP")
+                  ->type_name("RANGE");
+    command
+        ->add_option("--saturation", a.saturation,
+                     "the saturation line: p or t, then FROM:TO:STEP (saturated liquid ' and "
+                     "vapour '')")
+        ->expected(2)
+        ->type_name("p|t RANGE")
+        ->excludes(p)
+        ->excludes(t);
+    auto* json = command->add_flag("--json", a.output.json, "print one JSON object");
+    auto* html = command->add_option("--html", a.output.htmlPath, "write an HTML table to FILE")
+                     ->type_name("FILE")
+                     ->check(kNotEmpty);
+    json->excludes(html);
+    for (CLI::Option* format : addCsvFormatOptions(*command, a.output)) {
+        format->excludes(json)->excludes(html);
+    }
+    command->footer(
+        "Both --p and --t are needed; a RANGE in both gives every p with every t (p outer). At "
+        "most " +
+        std::to_string(ui::kMaxSteamTableRows) +
+        " rows. Exit code 3 when a state was refused.\nExample: vaporis-cli table --p 1:100:1 "
+        "--t 400 > isotherm.csv");
+}
+
+int runTable(const TableArguments& arguments) {
+    const SteamTableRequest request = requestOf(arguments);
+    return writeTable(request, arguments.output) > 0 ? kExitSomeRowsFailed : kExitOk;
+}
+
+}  // namespace vaporis::app

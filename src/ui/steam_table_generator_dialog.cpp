@@ -1,0 +1,134 @@
+#include "ui/steam_table_generator_dialog.h"
+
+#include <optional>
+#include <string>
+
+#include "engine/file/safe_write.h"
+#include "ui/fields.h"
+#include "ui/messages.h"
+#include "ui/report_frame.h"
+#include "ui/steam_table_output.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+constexpr FileQuestion kCsvQuestion{"CSV files (*.csv)", "*.csv", "csv"};
+constexpr FileQuestion kHtmlTableQuestion{"HTML files (*.html)", "*.html", "html"};
+
+// The fields of one axis: from, to, step, and the text each shows at first.
+struct AxisFields {
+    std::array<int, 3> ids;
+    std::array<std::string_view, 3> initial;
+};
+
+constexpr AxisFields kPressureFields{{kIdGeneratorPFrom, kIdGeneratorPTo, kIdGeneratorPStep},
+                                     {"1", "100", "1"}};
+constexpr AxisFields kTemperatureFields{{kIdGeneratorTFrom, kIdGeneratorTTo, kIdGeneratorTStep},
+                                        {"100", "500", "50"}};
+
+void enableAxis(Port& port, const AxisFields& fields, bool enabled) {
+    for (const int id : fields.ids) {
+        port.setEnabled(id, enabled);
+    }
+}
+
+GridAxis readAxis(const Port& port, const AxisFields& fields, int& error) {
+    const double from = readNumber(port, fields.ids[0], kNoNegatives, kNotEmpty, error);
+    const double to = readNumber(port, fields.ids[1], kNoNegatives, kNotEmpty, error);
+    const double step = readNumber(port, fields.ids[2], kNoNegatives, kNotEmpty, error);
+    return {from, to, step};
+}
+
+bool writeText(const std::string& path, const GeneratedTable& table, bool html) {
+    return html ? writeReportFile(path, table.text) : file::writeFileSafely(path, table.text);
+}
+
+}  // namespace
+
+void SteamTableGeneratorDialog::opened() {
+    for (const AxisFields* fields : {&kPressureFields, &kTemperatureFields}) {
+        for (std::size_t i = 0; i < fields->ids.size(); ++i) {
+            port_.setText(fields->ids[i], fields->initial[i]);
+        }
+    }
+    port_.setChecked(kIdGeneratorGrid, true);
+    kindChosen(SteamTableKind::kPressureTemperature);
+}
+
+void SteamTableGeneratorDialog::command(int id) {
+    switch (id) {
+        case kIdGeneratorGrid:
+        case kIdGeneratorSaturationP:
+        case kIdGeneratorSaturationT:
+            kindChosen(selectedKind());
+            break;
+        case kIdGeneratorWrite:
+            writeTable();
+            break;
+        case kIdGeneratorBack:
+            port_.endDialog(kIdGeneratorBack);
+            break;
+        default:
+            break;
+    }
+}
+
+SteamTableKind SteamTableGeneratorDialog::selectedKind() const {
+    if (port_.checked(kIdGeneratorSaturationP)) {
+        return SteamTableKind::kSaturationPressure;
+    }
+    return port_.checked(kIdGeneratorSaturationT) ? SteamTableKind::kSaturationTemperature
+                                                  : SteamTableKind::kPressureTemperature;
+}
+
+void SteamTableGeneratorDialog::kindChosen(SteamTableKind kind) {
+    enableAxis(port_, kPressureFields, kind != SteamTableKind::kSaturationTemperature);
+    enableAxis(port_, kTemperatureFields, kind != SteamTableKind::kSaturationPressure);
+}
+
+bool SteamTableGeneratorDialog::readRequest(SteamTableRequest& request) {
+    request.kind = selectedKind();
+    int error = kNoInputError;
+    if (request.kind != SteamTableKind::kSaturationTemperature) {
+        request.p = readAxis(port_, kPressureFields, error);
+    }
+    if (request.kind != SteamTableKind::kSaturationPressure) {
+        request.t = readAxis(port_, kTemperatureFields, error);
+    }
+    if (error != kNoInputError) {
+        showMessage(port_, MessageId::kInputDataError, kCaptionError);
+        return false;
+    }
+    if (const std::optional<std::string> problem = steamTableProblem(request)) {
+        port_.message(*problem, kCaptionError, MessageButtons::kOk);
+        return false;
+    }
+    return true;
+}
+
+void SteamTableGeneratorDialog::writeTable() {
+    SteamTableRequest request;
+    if (!readRequest(request)) {
+        return;
+    }
+    const bool html = port_.checked(kIdGeneratorHtml);
+    const std::optional<std::string> path =
+        askNewFileName(port_, html ? kHtmlTableQuestion : kCsvQuestion);
+    if (!path) {
+        return;
+    }
+    const GeneratedTable table = html ? steamTableHtml(request) : steamTableCsv(request, {});
+    if (!writeText(*path, table, html)) {
+        port_.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
+        return;
+    }
+    if (table.refusedRows > 0) {
+        port_.message(std::to_string(table.refusedRows) + " of " +
+                          std::to_string(steamTableRowCount(request)) +
+                          " states were refused; their rows give the status and the message.",
+                      kCaptionWarning, MessageButtons::kOk);
+    }
+}
+
+}  // namespace vaporis::ui

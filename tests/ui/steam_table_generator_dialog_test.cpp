@@ -1,0 +1,53 @@
+#include "ui/steam_table_generator_dialog.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/water/water_steam_state.h"
+#include "support/scripted_port.h"
+#include "support/temporary_folder.h"
+#include "ui/session_flags.h"
+#include "ui/steam_table_dialog.h"
+
+namespace vaporis::ui {
+namespace {
+
+// Opened from the steam table, writes a saturation table over t, then refuses a zero step.
+void writeSaturationTable(test::ScriptedPort& port, DialogLogic& dialog,
+                          const test::TemporaryFolder& folder) {
+    port.chooseRadio(kIdGeneratorSaturationT,
+                     {kIdGeneratorGrid, kIdGeneratorSaturationP, kIdGeneratorSaturationT});
+    dialog.command(kIdGeneratorSaturationT);
+    EXPECT_FALSE(port.enabled(kIdGeneratorPFrom)) << "a table over t takes no p";
+    port.typeText(kIdGeneratorTFrom, "100");
+    port.typeText(kIdGeneratorTTo, "400");
+    port.typeText(kIdGeneratorTStep, "100");
+    port.answerNextSaveQuestion(folder.file("table.csv").string());
+    dialog.command(kIdGeneratorWrite);
+    const std::string csv = test::fileBytes(folder.file("table.csv"));
+    EXPECT_TRUE(csv.starts_with("p,t,status,message,h',h'',")) << csv;
+    EXPECT_TRUE(csv.ends_with(",,\n")) << "400 °C lies above the critical point: no values";
+    ASSERT_EQ(port.messages().size(), 1U) << "one state refused";
+    EXPECT_EQ(port.messages()[0].caption, "Warning");
+    port.typeText(kIdGeneratorTStep, "0");
+    dialog.command(kIdGeneratorWrite);
+    EXPECT_EQ(port.messages().back().caption, "Error");
+}
+
+TEST(SteamTableGenerator, OpensFromTheSteamTableAndWritesTheChosenTable) {
+    test::ScriptedPort port;
+    water::WaterSteamState state;
+    SessionFlags flags;
+    SteamTableDialog steamTable(port, state, flags);
+    const test::TemporaryFolder folder;
+    port.onNextChild([&folder](test::ScriptedPort& child, DialogLogic& dialog) {
+        writeSaturationTable(child, dialog, folder);
+    });
+    steamTable.command(kIdTableGenerator);
+    ASSERT_EQ(port.children().size(), 1U);
+    EXPECT_EQ(port.children()[0].resourceId, kSteamTableGeneratorTemplate.resourceId);
+}
+
+}  // namespace
+}  // namespace vaporis::ui
