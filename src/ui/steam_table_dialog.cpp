@@ -129,7 +129,8 @@ void SteamTableDialog::showResults() {
         return;
     }
     askWriteAndOpenReport(
-        port_, [this](const std::string& path) { return writeSteamTableReport(path, state_); });
+        port_, [this](const std::string& path) { return writeSteamTableReport(path, state_); },
+        "steam table");
 }
 
 void SteamTableDialog::iterateEnthalpy() {
