@@ -26,9 +26,9 @@ namespace {
 
 // What the user sees in a number field is exactly what is read: no more than 9 characters.
 constexpr int kMaxInputLength = 9;
-// A result field holds up to 9 digits, a sign and a point ("-46883.2154", "1234567.8")
-// plus the frame and margins of the edit.
-constexpr auto kWidestFieldText = "-00000.0000";
+// A result field holds up to 11 digits and a point ("21965.764290", the isentropic exponent of
+// cold water with six decimals; "-46883.2154") plus the frame and margins of the edit.
+constexpr auto kWidestFieldText = "00000.000000";
 constexpr int kFieldFrame = 6;
 // A fixed text longer than this and without line breaks of its own is a paragraph: it wraps
 // at this many average characters per grid column it spans. The fixed width gives it a fixed
