@@ -311,6 +311,7 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
                                  "compute every module and write its HTML report into DIR")
                     ->type_name("DIR")
                     ->check(kNotEmpty);
+    run->excludes(json);
     a.command->add_flag("--new", a.createNew, "write a project holding the defaults to FILE")
         ->excludes(json)
         ->excludes(run);

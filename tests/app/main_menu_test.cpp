@@ -50,7 +50,7 @@ TEST(ModuleTemplates, EveryControlHasItsOwnIdAndCellInAGroupThatExists) {
 }
 
 // An enabled button opens its module's window, asks for a project file or ends the program.
-TEST(MainMenu, EnabledButtonsOpenTheirModuleAndDisabledOnesNothing) {
+TEST(MainMenu, EveryButtonOpensItsModuleAsksForAProjectOrEnds) {
     for (const ControlEntry& entry : kMainMenuTemplate.controls) {
         if (entry.kind == ControlKind::kButton) {
             SCOPED_TRACE(entry.id);
