@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything but the desktop program with Clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer in ./build-sanitize, runs its tests, then runs the libFuzzer target
-# of the file readers for VAPORIS_FUZZ_SECONDS (60) over the seed files of fuzz/corpus. Without
-# Qt on the include path, this build also proves that the engines, the dialog logic and the
-# command line need no toolkit. Expects the packages of setup.sh to be installed.
+# of the file readers for VAPORIS_FUZZ_SECONDS (60) over the seed files of fuzz/corpus and the
+# defaults project of the tests. Without Qt on the include path, this build also proves that the
+# engines, the dialog logic and the command line need no toolkit. Expects the packages of
+# setup.sh to be installed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
@@ -18,6 +19,6 @@ ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$(nproc)
 # The fuzzer adds the inputs it finds to its corpus folder: give it a copy of the seeds.
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/fuzz/corpus/* "$corpus"
+cp "$root"/fuzz/corpus/* "$root"/tests/app/data/defaults.prj "$corpus"
 "$root/build-sanitize/fuzz/vaporis_fuzz_files" -max_total_time="${VAPORIS_FUZZ_SECONDS:-60}" \
     -timeout=10 -print_final_stats=1 "$corpus"
