@@ -51,7 +51,6 @@ constexpr auto kSteamFlowKeys = std::to_array<std::string_view>(
      "roughness", "tubeLength", "zeta", "equivalentDiameter"});
 constexpr auto kAmbientKeys =
     std::to_array<std::string_view>({"temperature", "relativeHumidity", "level"});
-constexpr auto kRangeKeys = std::to_array<std::string_view>({"tMin", "tMax", "sMin", "sMax"});
 static_assert(kGasThermalKeys.size() == GasThermalProcess::kInputCount);
 static_assert(kSteamThermalKeys.size() == SteamThermalProcess::kInputCount);
 static_assert(kGasFlowKeys.size() == GasFlowProcess::kInputCount);
