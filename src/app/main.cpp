@@ -1,9 +1,12 @@
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 
 #include "app/main_menu.h"
 #include "app/module_objects.h"
@@ -16,11 +19,44 @@
 namespace {
 
 constexpr char kScreenshotOption[] = "--screenshots";
+constexpr char kUsage[] =
+    "usage: vaporis [FILE.prj | FILE.gas]\n"
+    "       vaporis --screenshots DIRECTORY\n"
+    "FILE.prj opens a project, FILE.gas a gas analysis in the gas-property window;\n"
+    "--screenshots writes a PNG picture of every window into DIRECTORY.\n";
 
-int runMenu(vaporis::app::ModuleObjects& objects) {
+// On X11 and Wayland desktops Qt aborts without a display; say what to do instead.
+bool displayAvailable() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+#endif
+}
+
+int runMenu(vaporis::app::ModuleObjects& objects, const QString& startFile) {
     vaporis::ui::QtValidityWindow validity;
-    vaporis::ui::QtDialogHost menu(vaporis::app::kMainMenuTemplate,
-                                   vaporis::app::mainMenuFactory(objects), &validity.window());
+    vaporis::app::MainMenu* menuLogic = nullptr;
+    vaporis::ui::QtDialogHost menu(
+        vaporis::app::kMainMenuTemplate,
+        [&](vaporis::ui::Port& port) {
+            auto logic = std::make_unique<vaporis::app::MainMenu>(port, objects);
+            menuLogic = logic.get();
+            return logic;
+        },
+        &validity.window());
+    if (!startFile.isEmpty()) {
+        // Once the menu shows, so a message or the gas-property window is owned by it.
+        QTimer::singleShot(0, &menu.window(), [menuLogic, path = startFile.toStdString()] {
+            menuLogic->openAtStart(path);
+        });
+    }
     menu.exec();
     return 0;
 }
@@ -28,14 +64,22 @@ int runMenu(vaporis::app::ModuleObjects& objects) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool screenshots = argc >= 2 && QByteArray(argv[1]) == kScreenshotOption;
-    if (screenshots && argc != 3) {
-        std::fputs("usage: vaporis [--screenshots DIRECTORY]\n", stderr);
-        return 2;
+    const QByteArray first = argc >= 2 ? QByteArray(argv[1]) : QByteArray();
+    const bool screenshots = first == kScreenshotOption;
+    if ((screenshots && argc != 3) || (!screenshots && argc > 2) ||
+        (!screenshots && first.startsWith('-'))) {
+        std::fputs(kUsage, first == "--help" || first == "-h" ? stdout : stderr);
+        return first == "--help" || first == "-h" ? 0 : 2;
     }
     std::optional<vaporis::ui::OffscreenLaptopScreen> offscreen;
     if (screenshots) {
         offscreen.emplace();
+    } else if (!displayAvailable()) {
+        std::fputs(
+            "vaporis: no display; use --screenshots DIRECTORY or start it in a desktop "
+            "session\n",
+            stderr);
+        return 1;
     }
     QApplication application(argc, argv);
     // Qt has set the C library's locale from the desktop; numbers keep their decimal point.
@@ -49,5 +93,5 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
-    return runMenu(objects);
+    return runMenu(objects, argc == 2 ? QApplication::arguments().at(1) : QString());
 }

@@ -4,6 +4,9 @@
 #include <memory>
 
 #include "app/module_registry.h"
+#include "app/project_actions.h"
+#include "ui/file_path.h"
+#include "ui/gas_analysis_actions.h"
 
 namespace vaporis::app {
 namespace {
@@ -56,8 +59,26 @@ void MainMenu::command(int id) {
     if (row == nullptr || !row->enabled()) {
         return;
     }
-    port_.runModal(*row->layout,
-                   [this, row](ui::Port& port) { return row->makeLogic(port, objects_); });
+    if (row->action != nullptr) {
+        row->action(port_, objects_);
+        return;
+    }
+    openModule(*row);
+}
+
+void MainMenu::openModule(const ModuleRow& row) {
+    port_.runModal(*row.layout,
+                   [this, &row](ui::Port& port) { return row.makeLogic(port, objects_); });
+}
+
+void MainMenu::openAtStart(const std::string& path) {
+    if (ui::pathFromUtf8(path).extension() == ".gas") {
+        if (ui::loadGasAnalysisFile(port_, objects_.gasAnalysis, path)) {
+            openModule(*moduleOfMenuButton(kIdGasProperties));
+        }
+        return;
+    }
+    (void)loadProjectFile(port_, objects_, path);
 }
 
 }  // namespace vaporis::app

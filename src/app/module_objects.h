@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_analysis_file.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
 #include "processes/ambient_data.h"

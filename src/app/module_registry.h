@@ -6,6 +6,7 @@
 
 #include "app/menu_ids.h"
 #include "app/module_objects.h"
+#include "app/project_actions.h"
 #include "ui/dialog_template.h"
 #include "ui/gas_analysis_dialog.h"
 #include "ui/gas_flow_dialog.h"
@@ -34,21 +35,26 @@ std::unique_ptr<ui::DialogLogic> makeModule(ui::Port& port, ModuleObjects& objec
     return std::make_unique<Dialog>(port, (objects.*members)...);
 }
 
+//! A menu action without a window of its own, over the program's module objects.
+using MenuAction = void (*)(ui::Port& port, ModuleObjects& objects);
+
 //! The menu id of a window that another window opens.
 inline constexpr int kNotInMenu = 0;
 
 //! One module window: the main-menu button that opens it, its template and the factory of its
-//! logic. A menu button whose row has no window yet is disabled.
+//! logic; or a menu button's action without a window. A button with neither is disabled.
 struct ModuleRow {
     int menuId;
     const ui::DialogTemplate* layout = nullptr;
     ModuleFactory makeLogic = nullptr;
     std::string_view pictureName = {};  //!< file name of its `--screenshots` picture
     int pictureCommand = 0;             //!< command sent before the picture is taken (0 for none)
+    MenuAction action = nullptr;        //!< what the button does instead of opening a window
 
-    [[nodiscard]] constexpr bool enabled() const {
+    [[nodiscard]] constexpr bool hasWindow() const {
         return layout != nullptr && makeLogic != nullptr;
     }
+    [[nodiscard]] constexpr bool enabled() const { return hasWindow() || action != nullptr; }
 };
 
 //! Every module window of the program, in the order of the main menu.
@@ -73,7 +79,12 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      makeModule<ui::SteamFlowDialog, &ModuleObjects::steamFlowProcess, &ModuleObjects::steamState1,
                 &ModuleObjects::flags>,
      "steam-flow", ui::kIdFlowOk},
-    {kIdLoadCalculation},
+    {kIdLoadCalculation,
+     nullptr,
+     nullptr,
+     {},
+     0,
+     [](ui::Port& port, ModuleObjects& objects) { (void)loadProject(port, objects); }},
     {kIdInformation, &ui::kInformationTemplate, makeModule<ui::InformationDialog>, "information"},
     {kIdGasProperties, &ui::kGasPropertyTemplate,
      makeModule<ui::GasPropertyDialog, &ModuleObjects::gasState1, &ModuleObjects::gasAnalysis,
@@ -90,7 +101,12 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      makeModule<ui::GasFlowDialog, &ModuleObjects::gasFlowProcess, &ModuleObjects::gasState1,
                 &ModuleObjects::gasAnalysis, &ModuleObjects::flags>,
      "gas-flow", ui::kIdFlowOk},
-    {kIdSaveCalculation},
+    {kIdSaveCalculation,
+     nullptr,
+     nullptr,
+     {},
+     0,
+     [](ui::Port& port, ModuleObjects& objects) { (void)saveProject(port, objects); }},
     {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
      ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},

@@ -179,7 +179,7 @@ bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
     QtDialogHost menu(kMainMenuTemplate, mainMenuFactory(objects), &validity.window());
     bool saved = saveWindow(menu.window(), target, QStringLiteral("main-menu"));
     for (const ModuleRow& row : kModules) {
-        if (row.enabled()) {
+        if (row.hasWindow()) {
             saved &= saveModule(row, objects, validity.window(), target);
         }
     }

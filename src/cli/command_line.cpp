@@ -12,6 +12,7 @@
 #include "cli/flow_command.h"
 #include "cli/gas_command.h"
 #include "cli/process_command.h"
+#include "cli/project_command.h"
 #include "cli/steam_command.h"
 #include "cli/table_command.h"
 #include "cli/tools_command.h"
@@ -90,6 +91,7 @@ struct Arguments {
     ProcessArguments process;
     ToolsArguments tools;
     TableArguments table;
+    ProjectArguments project;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -168,6 +170,9 @@ int runParsed(const CLI::App& app, Arguments& a) {
     if (app.got_subcommand("process")) {
         return runProcess(a.process);
     }
+    if (app.got_subcommand("project")) {
+        return runProject(a.project);
+    }
     if (app.got_subcommand("tools")) {
         return runTools(a.tools);
     }
@@ -200,10 +205,12 @@ int runCommandLine(int argc, const char* const* argv) {
     addProcessCommand(app, arguments.process);
     addToolsCommand(app, arguments.tools);
     addTableCommand(app, arguments.table);
+    addProjectCommand(app, arguments.project);
     const FlowCommands flow(app);
     if (isUnknownCommand(app, argc, argv)) {
-        return usageError("unknown command \"" + std::string(argv[1]) +
-                          "\" (use steam, steam-ph, gas, table, process, flow, ambient or tools)");
+        return usageError(
+            "unknown command \"" + std::string(argv[1]) +
+            "\" (use steam, steam-ph, gas, table, process, flow, ambient, tools or project)");
     }
     try {
         app.parse(argc, argv);

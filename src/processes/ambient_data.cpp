@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/file/binary_io.h"
 #include "engine/water/saturation.h"
 #include "processes/status_codes.h"
 
@@ -48,6 +49,18 @@ bool settlePressure(double tK, double phi, double ps, double z, MoistAir& air) {
 }
 
 }  // namespace
+
+void writeBlock(const AmbientData::Inputs& inputs, file::BinaryWriter& out) {
+    for (const double value : inputs) {
+        out.f64(value);
+    }
+}
+
+void readBlock(file::BinaryReader& in, AmbientData::Inputs& inputs) {
+    for (double& value : inputs) {
+        value = in.finiteF64();
+    }
+}
 
 void AmbientData::reset() {
     *this = AmbientData{};

@@ -5,6 +5,11 @@
 #include "engine/common/not_set.h"
 #include "processes/value_rows.h"
 
+namespace vaporis::file {
+class BinaryReader;
+class BinaryWriter;
+}  // namespace vaporis::file
+
 namespace vaporis::processes {
 
 //! Moist ambient air at a level above sea: the atmospheric pressure of an isothermal
@@ -32,6 +37,11 @@ public:
     void reset();
     //! Stores input i (Input); an index out of range is ignored.
     void setInput(int i, double value);
+    //! The three inputs, as a project file keeps them.
+    using Inputs = std::array<double, kInputCount>;
+    [[nodiscard]] const Inputs& inputs() const { return inputs_; }
+    //! Takes stored inputs; the results and the status stay until calculate.
+    void restoreInputs(const Inputs& inputs) { inputs_ = inputs; }
     //! Input i (Input); NOT_SET for an index out of range.
     [[nodiscard]] double input(int i) const { return detail::valueAt(inputs_, i); }
     //! Result i (Result); NOT_SET for an index out of range.
@@ -49,5 +59,10 @@ private:
     std::array<double, kResultCount> results_{NOT_SET, NOT_SET, NOT_SET, NOT_SET, NOT_SET, NOT_SET};
     std::array<double, kInputCount> inputs_{15.0, 65.0, 0.0};
 };
+
+//! Appends the inputs as a project block's fields: t, phi, z (f64).
+void writeBlock(const AmbientData::Inputs& inputs, file::BinaryWriter& out);
+//! Reads those fields; a non-finite number fails the reader.
+void readBlock(file::BinaryReader& in, AmbientData::Inputs& inputs);
 
 }  // namespace vaporis::processes

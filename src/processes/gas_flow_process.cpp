@@ -22,6 +22,14 @@ void GasFlowProcess::reset() {
     *this = GasFlowProcess(*state_, *ambient_);
 }
 
+void GasFlowProcess::restoreInputs(const Inputs& inputs) {
+    flowInputKind_ = inputs.flowInputKind;
+    solveMode_ = inputs.solveMode;
+    freeFlow_ = inputs.freeFlow;
+    inputs_ = inputs.values;
+    detail::showStoredFlows<3>(inputs_, results_);
+}
+
 void GasFlowProcess::setInput(int i, double value) {
     if (i < 0 || i >= kInputCount) {
         return;

@@ -8,6 +8,7 @@
 #include "engine/gas/gas_state.h"
 #include "processes/ambient_data.h"
 #include "processes/pipe_flow.h"
+#include "processes/process_inputs.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -77,6 +78,12 @@ public:
     [[nodiscard]] int status() const { return status_; }
     [[nodiscard]] std::uint8_t flowInputKind() const { return flowInputKind_; }
     [[nodiscard]] std::uint8_t solveMode() const { return solveMode_; }
+    //! What a project file keeps: the given flow, the solve mode, free flow and the inputs.
+    using Inputs = FlowProcessInputs<kInputCount, 3, true>;
+    [[nodiscard]] Inputs inputs() const { return {flowInputKind_, solveMode_, freeFlow_, inputs_}; }
+    //! Takes stored inputs and shows the stored flows in the display unit; other results and
+    //! the status stay until calculate.
+    void restoreInputs(const Inputs& inputs);
     [[nodiscard]] bool rectangularProfile() const { return rectangularProfile_; }
     [[nodiscard]] bool freeFlow() const { return freeFlow_; }
     //! Input i (Input); NOT_SET for an index out of range.

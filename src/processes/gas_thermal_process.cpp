@@ -71,6 +71,14 @@ void GasThermalProcess::setType(int type) {
     }
 }
 
+void GasThermalProcess::restoreInputs(const Inputs& inputs) {
+    type_ = inputs.type;
+    lastFlowInput_ = inputs.lastFlowInput;
+    inputs_ = inputs.values;
+    inputSet_ = inputs.set;
+    detail::showStoredFlows<3>(inputs_, results_);
+}
+
 bool GasThermalProcess::setInput(int slot, double value) {
     if (slot < 0 || slot >= kInputCount ||
         inputRefused(kindOf(slot), value, initial_.pressure(), final_.pressure())) {

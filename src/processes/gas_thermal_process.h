@@ -4,6 +4,7 @@
 
 #include "engine/common/not_set.h"
 #include "engine/gas/gas_state.h"
+#include "processes/process_inputs.h"
 #include "processes/thermal_process.h"
 
 namespace vaporis::processes {
@@ -73,6 +74,12 @@ public:
     [[nodiscard]] int type() const { return type_; }
     [[nodiscard]] int status() const { return status_; }
     [[nodiscard]] int lastFlowInput() const { return lastFlowInput_; }
+    //! What a project file keeps: type, last flow, inputs and their set-flags.
+    using Inputs = ThermalProcessInputs<kInputCount, 3>;
+    [[nodiscard]] Inputs inputs() const { return {type_, lastFlowInput_, inputs_, inputSet_}; }
+    //! Takes stored inputs and shows the stored flows in the display unit; other results and
+    //! the status stay until calculate.
+    void restoreInputs(const Inputs& inputs);
     //! Input or result slot; NOT_SET for an unknown slot.
     [[nodiscard]] double input(int slot) const;
     [[nodiscard]] bool inputSet(int slot) const;

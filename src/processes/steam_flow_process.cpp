@@ -29,6 +29,13 @@ void SteamFlowProcess::reset() {
     *this = SteamFlowProcess(*state_);
 }
 
+void SteamFlowProcess::restoreInputs(const Inputs& inputs) {
+    flowInputKind_ = inputs.flowInputKind;
+    solveMode_ = inputs.solveMode;
+    inputs_ = inputs.values;
+    detail::showStoredFlows<2>(inputs_, results_);
+}
+
 void SteamFlowProcess::setInput(int i, double value) {
     if (i < 0 || i >= kInputCount) {
         return;

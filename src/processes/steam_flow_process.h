@@ -7,6 +7,7 @@
 #include "engine/common/not_set.h"
 #include "engine/water/water_steam_state.h"
 #include "processes/pipe_flow.h"
+#include "processes/process_inputs.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -70,6 +71,12 @@ public:
     [[nodiscard]] int status() const { return status_; }
     [[nodiscard]] std::uint8_t flowInputKind() const { return flowInputKind_; }
     [[nodiscard]] std::uint8_t solveMode() const { return solveMode_; }
+    //! What a project file keeps: the given flow, the solve mode and the inputs.
+    using Inputs = FlowProcessInputs<kInputCount, 2, false>;
+    [[nodiscard]] Inputs inputs() const { return {flowInputKind_, solveMode_, false, inputs_}; }
+    //! Takes stored inputs and shows the stored flows in the display unit; other results and
+    //! the status stay until calculate.
+    void restoreInputs(const Inputs& inputs);
     [[nodiscard]] bool rectangularProfile() const { return rectangularProfile_; }
     [[nodiscard]] bool singlePhaseFlow() const { return singlePhaseFlow_; }
     //! Input i (Input); NOT_SET for an index out of range.

@@ -74,6 +74,14 @@ void SteamThermalProcess::setType(int type) {
     }
 }
 
+void SteamThermalProcess::restoreInputs(const Inputs& inputs) {
+    type_ = inputs.type;
+    lastFlowInput_ = inputs.lastFlowInput;
+    inputs_ = inputs.values;
+    inputSet_ = inputs.set;
+    detail::showStoredFlows<2>(inputs_, results_);
+}
+
 bool SteamThermalProcess::setInput(int slot, double value) {
     if (slot < 0 || slot >= kInputCount) {
         return false;

@@ -62,8 +62,12 @@ bool loadGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
     if (!path || path->empty()) {
         return false;
     }
-    nameAfterFile(analysis, *path);
-    const gas::GasFileResult result = gas::readGasFile(analysis, pathFromUtf8(*path));
+    return loadGasAnalysisFile(port, analysis, *path);
+}
+
+bool loadGasAnalysisFile(Port& port, gas::GasAnalysis& analysis, const std::string& path) {
+    nameAfterFile(analysis, path);
+    const gas::GasFileResult result = gas::readGasFile(analysis, pathFromUtf8(path));
     if (result != gas::GasFileResult::kOk) {
         showReadFailure(port, result);
         return false;

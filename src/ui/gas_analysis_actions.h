@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "ui/port.h"
@@ -26,5 +27,7 @@ bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis);
 //! when the file proves unreadable (newer version, invalid type, not found); the composition
 //! changes only when the whole file was good. False when nothing was loaded.
 bool loadGasAnalysis(Port& port, gas::GasAnalysis& analysis);
+//! Loads the .gas file at path (UTF-8) as loadGasAnalysis does after its question.
+bool loadGasAnalysisFile(Port& port, gas::GasAnalysis& analysis, const std::string& path);
 
 }  // namespace vaporis::ui

@@ -1,6 +1,7 @@
 #include "ui/ts_diagram.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -293,6 +294,60 @@ std::optional<double> when(bool known, double value) {
 }
 
 }  // namespace
+
+namespace {
+
+// The switches in their file order; the same list reads and writes them.
+template <typename Settings>
+auto switchesOf(Settings& settings) {
+    return std::to_array<decltype(&settings.showOnOpen)>({
+        &settings.showOnOpen,
+        &settings.phaseChangeLine,
+        &settings.isobaricLines,
+        &settings.stateShown[0],
+        &settings.stateShown[1],
+        &settings.stateShown[2],
+        &settings.valuesShown[0],
+        &settings.valuesShown[1],
+        &settings.valuesShown[2],
+        &settings.changeInState,
+    });
+}
+
+// The ranges and reserved values in their file order.
+template <typename Settings>
+auto numbersOf(Settings& settings) {
+    return std::to_array<decltype(&settings.tMin)>({
+        &settings.tMin,
+        &settings.tMax,
+        &settings.sMin,
+        &settings.sMax,
+        &settings.reserved[0],
+        &settings.reserved[1],
+        &settings.reserved[2],
+        &settings.reserved[3],
+    });
+}
+
+}  // namespace
+
+void writeBlock(const TsDiagramSettings& settings, file::BinaryWriter& out) {
+    for (const double* value : numbersOf(settings)) {
+        out.f64(*value);
+    }
+    for (const bool* on : switchesOf(settings)) {
+        out.flag(*on);
+    }
+}
+
+void readBlock(file::BinaryReader& in, TsDiagramSettings& settings) {
+    for (double* value : numbersOf(settings)) {
+        *value = in.finiteF64();
+    }
+    for (bool* on : switchesOf(settings)) {
+        *on = in.flag();
+    }
+}
 
 double TsDiagramSettings::range(int index) const {
     switch (index) {

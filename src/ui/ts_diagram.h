@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/file/binary_io.h"
 #include "processes/gas_thermal_process.h"
 #include "processes/steam_thermal_process.h"
 #include "ui/display_list.h"
@@ -28,7 +29,15 @@ struct TsDiagramSettings {
     [[nodiscard]] double range(int index) const;
     //! Sets range index 0..3; another index is ignored.
     void setRange(int index, double value);
+
+    bool operator==(const TsDiagramSettings&) const = default;
 };
+
+//! Appends settings as a project block's fields: the four ranges and four reserved values
+//! (f64), then the ten drawing switches (flags).
+void writeBlock(const TsDiagramSettings& settings, file::BinaryWriter& out);
+//! Reads those fields; a flag other than 0/1 or a non-finite number fails the reader.
+void readBlock(file::BinaryReader& in, TsDiagramSettings& settings);
 
 //! The pixel of (t [°C], s [kJ/(kg K)]) in the diagram's square, truncated toward zero:
 //! sMin..sMax spans x = 50..450 and tMin..tMax spans y = 460..40.

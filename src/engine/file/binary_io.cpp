@@ -1,6 +1,7 @@
 #include "engine/file/binary_io.h"
 
 #include <bit>
+#include <cmath>
 
 namespace vaporis::file {
 
@@ -51,6 +52,24 @@ std::uint32_t BinaryReader::u32() {
 
 double BinaryReader::f64() {
     return std::bit_cast<double>(readLittleEndian(8));
+}
+
+double BinaryReader::finiteF64() {
+    const double value = f64();
+    if (!std::isfinite(value)) {
+        ok_ = false;
+        return 0.0;
+    }
+    return value;
+}
+
+std::uint8_t BinaryReader::choice(std::uint8_t count) {
+    const std::uint8_t value = u8();
+    if (value >= count) {
+        ok_ = false;
+        return 0;
+    }
+    return value;
 }
 
 void BinaryReader::skip(std::size_t count) {

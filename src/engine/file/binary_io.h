@@ -39,8 +39,15 @@ public:
     [[nodiscard]] std::int32_t i32();
     [[nodiscard]] std::uint32_t u32();
     [[nodiscard]] double f64();
+    //! An f64 that must be finite: NaN or an infinity fails the reader.
+    [[nodiscard]] double finiteF64();
+    //! A byte naming one of count choices (0 to count - 1); a larger one fails the reader.
+    [[nodiscard]] std::uint8_t choice(std::uint8_t count);
     //! Passes over count bytes (a reserve).
     void skip(std::size_t count);
+
+    //! Marks the reader failed: a field was read but holds a value its record cannot take.
+    void fail() { ok_ = false; }
 
     [[nodiscard]] bool ok() const { return ok_; }
     [[nodiscard]] std::size_t offset() const { return offset_; }

@@ -40,20 +40,28 @@ constexpr int kMaxTemporaryNames = 100;
     return !file.fail();
 }
 
+[[nodiscard]] bool renameOver(const std::filesystem::path& temporary,
+                              const std::filesystem::path& target) {
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    return !error;
+}
+
 }  // namespace
 
 bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
+    return writeFileSafely(target, bytes, renameOver);
+}
+
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes,
+                     ReplaceStep replace) {
     const std::filesystem::path temporary = temporaryPathFor(target);
     if (temporary.empty()) {
         return false;
     }
-    bool written = writeBytes(temporary, bytes);
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, target, error);
-        written = !error;
-    }
+    const bool written = writeBytes(temporary, bytes) && replace(temporary, target);
     if (!written) {
+        std::error_code error;
         std::filesystem::remove(temporary, error);
     }
     return written;

@@ -48,13 +48,13 @@ void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool with
     }
 }
 
-GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in, bool withReserve) {
+GasFileResult readRecord(file::BinaryReader& in, bool withReserve, GasAnalysisRecord& record) {
     const std::size_t count = in.u8();
     const std::uint8_t basis = in.u8();
     if (!in.ok() || count > static_cast<std::size_t>(kComponentCount) || basis > 1) {
         return GasFileResult::kInvalidFileType;
     }
-    GasAnalysisRecord record;
+    record = GasAnalysisRecord{};
     record.isVolumeBasis = basis == 1;
     double sum = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -71,10 +71,16 @@ GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in, bool wit
     if (!in.ok() || !std::isfinite(sum)) {
         return GasFileResult::kInvalidFileType;
     }
-    GasAnalysis parsed = analysis;
-    applyRecord(record, parsed);
-    analysis = parsed;
     return GasFileResult::kOk;
+}
+
+GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in, bool withReserve) {
+    GasAnalysisRecord record;
+    const GasFileResult result = readRecord(in, withReserve, record);
+    if (result == GasFileResult::kOk) {
+        applyRecord(record, analysis);
+    }
+    return result;
 }
 
 GasFileResult writeGasFile(const GasAnalysis& analysis, const std::filesystem::path& path) {
@@ -87,18 +93,11 @@ GasFileResult writeGasFile(const GasAnalysis& analysis, const std::filesystem::p
     return file::writeFileSafely(path, view) ? GasFileResult::kOk : GasFileResult::kWriteFailed;
 }
 
-GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return GasFileResult::kFileNotFound;
-    }
-    std::vector<std::uint8_t> bytes(kGasFileSize);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+GasFileResult readGasBytes(GasAnalysis& analysis, std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kMinimumFileSize) {
         return GasFileResult::kInvalidFileType;
     }
-    file::BinaryReader in(bytes);
+    file::BinaryReader in(bytes.first(std::min(bytes.size(), kGasFileSize)));
     // Only a file that carries the magic is ours; its version byte then tells whether a later
     // program wrote a layout this one does not know.
     if (in.u32() != kGasFileMagic) {
@@ -108,6 +107,17 @@ GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& pa
         return GasFileResult::kNewerVersion;
     }
     return readRecord(analysis, in, false);
+}
+
+GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return GasFileResult::kFileNotFound;
+    }
+    std::vector<std::uint8_t> bytes(kGasFileSize);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return readGasBytes(analysis, bytes);
 }
 
 }  // namespace vaporis::gas

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "engine/file/binary_io.h"
 #include "engine/gas/gas_analysis.h"
@@ -35,6 +36,8 @@ inline constexpr std::uint8_t kGasFileVersion = 1;
 struct GasAnalysisRecord {
     bool isVolumeBasis = true;
     std::array<double, kComponentCount> percentages{};  //!< [%], as entered
+
+    bool operator==(const GasAnalysisRecord&) const = default;
 };
 
 //! The record of analysis.
@@ -44,6 +47,11 @@ void applyRecord(const GasAnalysisRecord& record, GasAnalysis& analysis);
 
 //! Appends the record of analysis to out (194 bytes; 1000 with the reserve of zero bytes).
 void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool withReserve);
+//! Reads a record at the position of in; with the reserve the reader passes its whole 1000-byte
+//! block. A count above 24, a basis other than 0/1, a negative or non-finite percentage or
+//! percentages whose sum overflows give kInvalidFileType.
+[[nodiscard]] GasFileResult readRecord(file::BinaryReader& in, bool withReserve,
+                                       GasAnalysisRecord& record);
 //! Reads a record at the position of in into analysis; with the reserve the reader passes its
 //! whole 1000-byte block. Anything but kOk (kInvalidFileType) leaves analysis unchanged.
 [[nodiscard]] GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in,
@@ -53,6 +61,9 @@ void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool with
 //! name of the analysis is not stored. Does not ask before overwriting.
 [[nodiscard]] GasFileResult writeGasFile(const GasAnalysis& analysis,
                                          const std::filesystem::path& path);
+//! Reads the bytes of a .gas file into analysis, as readGasFile.
+[[nodiscard]] GasFileResult readGasBytes(GasAnalysis& analysis,
+                                         std::span<const std::uint8_t> bytes);
 //! Reads a .gas file into analysis; anything but kOk leaves analysis unchanged. The name is
 //! not touched: it is the file's title, which the caller sets.
 [[nodiscard]] GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/common/not_set.h"
+#include "engine/file/binary_io.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/mixture.h"
 #include "engine/water/saturation.h"
@@ -45,6 +46,37 @@ void GasState::setTemperature(double t) {
 void GasState::setEnthalpy(double h) {
     hIn_ = h;
     enthalpySet_ = true;
+}
+
+GasStateInputs GasState::inputs() const {
+    return {pressureSet_, temperatureSet_, enthalpySet_, p_, t_, hIn_};
+}
+
+void GasState::restoreInputs(const GasStateInputs& inputs) {
+    pressureSet_ = inputs.pressureSet;
+    temperatureSet_ = inputs.temperatureSet;
+    enthalpySet_ = inputs.enthalpySet;
+    p_ = inputs.p;
+    t_ = inputs.t;
+    hIn_ = inputs.h;
+}
+
+void writeBlock(const GasStateInputs& inputs, file::BinaryWriter& out) {
+    out.flag(inputs.pressureSet);
+    out.flag(inputs.temperatureSet);
+    out.flag(inputs.enthalpySet);
+    out.f64(inputs.p);
+    out.f64(inputs.t);
+    out.f64(inputs.h);
+}
+
+void readBlock(file::BinaryReader& in, GasStateInputs& inputs) {
+    inputs.pressureSet = in.flag();
+    inputs.temperatureSet = in.flag();
+    inputs.enthalpySet = in.flag();
+    inputs.p = in.finiteF64();
+    inputs.t = in.finiteF64();
+    inputs.h = in.finiteF64();
 }
 
 double GasState::property(int k) const {

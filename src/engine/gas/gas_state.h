@@ -5,6 +5,11 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/status_codes.h"
 
+namespace vaporis::file {
+class BinaryReader;
+class BinaryWriter;
+}  // namespace vaporis::file
+
 namespace vaporis::gas {
 
 //! Property indices of a GasState; dialogs and reports address properties by them.
@@ -46,6 +51,19 @@ namespace detail {
 }
 }  // namespace detail
 
+//! The inputs of a GasState as a project file keeps them: the three given-flags and p [bar],
+//! t [°C], h [kJ/kg].
+struct GasStateInputs {
+    bool pressureSet = false;
+    bool temperatureSet = false;
+    bool enthalpySet = false;
+    double p = 0.0;
+    double t = 0.0;
+    double h = 0.0;
+
+    bool operator==(const GasStateInputs&) const = default;
+};
+
 //! One state of a gas at pressure and temperature (or pressure and enthalpy), bound to an
 //! analysis it does not own; the analysis must outlive the state. Several states may share
 //! one analysis.
@@ -75,6 +93,9 @@ public:
     [[nodiscard]] bool temperatureSet() const { return temperatureSet_; }
     [[nodiscard]] bool enthalpySet() const { return enthalpySet_; }
     [[nodiscard]] int status() const { return status_; }
+    [[nodiscard]] GasStateInputs inputs() const;
+    //! Takes the inputs and flags as stored; properties and status stay until calculate.
+    void restoreInputs(const GasStateInputs& inputs);
     //! [bar]
     [[nodiscard]] double pressure() const { return p_; }
     //! [°C]; the result when the enthalpy was given.
@@ -99,5 +120,10 @@ private:
     double hIn_ = 0.0;
     std::array<double, kGasPropertyCount> property_ = detail::unsetProperties();
 };
+
+//! Appends inputs as a project block's fields: the three flags, then p, t, h (f64).
+void writeBlock(const GasStateInputs& inputs, file::BinaryWriter& out);
+//! Reads those fields; a flag other than 0/1 or a non-finite number fails the reader.
+void readBlock(file::BinaryReader& in, GasStateInputs& inputs);
 
 }  // namespace vaporis::gas

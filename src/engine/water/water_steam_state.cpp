@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/file/binary_io.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/property_set.h"
 #include "engine/water/saturation.h"
@@ -171,6 +172,44 @@ void WaterSteamState::setTemperature(double t) {
 void WaterSteamState::setQuality(double x) {
     quality_ = x;
     qualityGiven_ = true;
+}
+
+WaterSteamInputs WaterSteamState::inputs() const {
+    return {mode_,     pressureGiven_, temperatureGiven_, qualityGiven_,
+            pressure_, temperature_,   quality_};
+}
+
+void WaterSteamState::restoreInputs(const WaterSteamInputs& inputs) {
+    mode_ = inputs.mode;
+    pressureGiven_ = inputs.pressureGiven;
+    temperatureGiven_ = inputs.temperatureGiven;
+    qualityGiven_ = inputs.qualityGiven;
+    pressure_ = inputs.p;
+    temperature_ = inputs.t;
+    quality_ = inputs.x;
+}
+
+void writeBlock(const WaterSteamInputs& inputs, file::BinaryWriter& out) {
+    out.i32(inputs.mode);
+    out.flag(inputs.pressureGiven);
+    out.flag(inputs.temperatureGiven);
+    out.flag(inputs.qualityGiven);
+    out.f64(inputs.p);
+    out.f64(inputs.t);
+    out.f64(inputs.x);
+}
+
+void readBlock(file::BinaryReader& in, WaterSteamInputs& inputs) {
+    inputs.mode = in.i32();
+    if (inputs.mode != kModePT && inputs.mode != kModePX && inputs.mode != kModeTX) {
+        in.fail();
+    }
+    inputs.pressureGiven = in.flag();
+    inputs.temperatureGiven = in.flag();
+    inputs.qualityGiven = in.flag();
+    inputs.p = in.finiteF64();
+    inputs.t = in.finiteF64();
+    inputs.x = in.finiteF64();
 }
 
 int WaterSteamState::validateInputs() const {

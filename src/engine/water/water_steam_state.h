@@ -4,6 +4,11 @@
 
 #include "engine/common/not_set.h"
 
+namespace vaporis::file {
+class BinaryReader;
+class BinaryWriter;
+}  // namespace vaporis::file
+
 namespace vaporis::water {
 
 //! Index of a property in every value row of WaterSteamState.
@@ -41,6 +46,20 @@ enum InputMode : int {
     kModeTX = 2,  //!< saturation temperature and steam quality
 };
 
+//! The inputs of a WaterSteamState as a project file keeps them: the mode, the given-flags and
+//! p [bar], t [°C], x [-].
+struct WaterSteamInputs {
+    int mode = kModePT;
+    bool pressureGiven = false;
+    bool temperatureGiven = false;
+    bool qualityGiven = false;
+    double p = NOT_SET;
+    double t = NOT_SET;
+    double x = NOT_SET;
+
+    bool operator==(const WaterSteamInputs&) const = default;
+};
+
 //! One water/steam state with its 15 properties, the saturated-liquid and saturated-vapour
 //! rows at its pressure and three saturation values, each value with its status code.
 class WaterSteamState {
@@ -70,6 +89,9 @@ public:
     [[nodiscard]] double quality() const { return quality_; }
     [[nodiscard]] int mode() const { return mode_; }
     [[nodiscard]] int inputStatus() const { return inputStatus_; }
+    [[nodiscard]] WaterSteamInputs inputs() const;
+    //! Takes the inputs, flags and mode as stored; values and statuses stay until calculate.
+    void restoreInputs(const WaterSteamInputs& inputs);
 
     //! Value of WaterSteamProperty i of the state, saturated liquid, saturated vapour;
     //! NOT_SET for an index out of range.
@@ -118,5 +140,11 @@ private:
         return row;
     }
 };
+
+//! Appends inputs as a project block's fields: mode i32, the three flags, p, t, x (f64).
+void writeBlock(const WaterSteamInputs& inputs, file::BinaryWriter& out);
+//! Reads those fields; a mode other than 0 to 2, a flag other than 0/1 or a non-finite number
+//! fails the reader.
+void readBlock(file::BinaryReader& in, WaterSteamInputs& inputs);
 
 }  // namespace vaporis::water

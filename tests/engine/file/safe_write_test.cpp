@@ -55,4 +55,18 @@ TEST(SafeWrite, AFolderInPlaceOfTheTargetIsRefusedAndKept) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST(SafeWrite, AnInterruptedSaveLeavesTheOldFileByteForByte) {
+    // The temporary is complete, but the program stops before it replaces the target.
+    const TemporaryFolder folder;
+    const auto target = folder.file("plant.prj");
+    const std::string old("old\0project", 11);
+    writePlain(target, old);
+    const auto interrupted = [](const std::filesystem::path&, const std::filesystem::path&) {
+        return false;
+    };
+    EXPECT_FALSE(writeFileSafely(target, "new project", interrupted));
+    EXPECT_EQ(fileBytes(target), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
 }  // namespace

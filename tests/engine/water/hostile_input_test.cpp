@@ -61,7 +61,7 @@ TEST(WaterHostileInput, EveryFunctionAndTheStateReturnPromptlyAndRefuseNonFinite
         for (const TwoArguments f : kPressureTemperatureFunctions) {
             for (const auto& [p, t] : {std::array{h, 380.0}, std::array{250.0, h},
                                        std::array{10.0, h}, std::array{h, h}}) {
-                expectPrompt(h, bad, [&](int& s) { static_cast<void>(f(p, t, s)); });
+                expectPrompt(h, bad, [&, p = p, t = t](int& s) { static_cast<void>(f(p, t, s)); });
             }
         }
         // none of the hostile values is a usable saturation pressure or temperature
@@ -74,7 +74,8 @@ TEST(WaterHostileInput, EveryFunctionAndTheStateReturnPromptlyAndRefuseNonFinite
         expectPrompt(h, true, [&](int& s) { static_cast<void>(enthalpy(250.0, h, 6, s)); });
         for (const auto& [p1, h1, p2] :
              {std::array{h, 3000.0, 1.0}, std::array{10.0, h, 1.0}, std::array{10.0, 3000.0, h}}) {
-            expectPrompt(h, bad, [&](int& s) {
+            // Clang 14 cannot capture structured bindings; copies can be.
+            expectPrompt(h, bad, [&, p1 = p1, h1 = h1, p2 = p2](int& s) {
                 static_cast<void>(isentropicEndTemperature(p1, h1, p2, s));
             });
         }

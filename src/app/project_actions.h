@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/module_objects.h"
+#include "ui/port.h"
+
+namespace vaporis::app {
+
+//! The file question of project files.
+inline constexpr ui::FileQuestion kProjectFileQuestion{"Project files (*.prj)", "*.prj", "prj"};
+//! Shown when a project file could not be written; an existing file is then untouched.
+inline constexpr std::string_view kProjectNotWrittenText =
+    "The project file could not be written. Please choose another folder or file name.";
+
+//! "save calculation": asks for a .prj file and writes the inputs of every module into it; an
+//! existing file is replaced only after the user agreed. False when nothing was written.
+bool saveProject(ui::Port& port, const ModuleObjects& objects);
+//! "load calculation": asks for a .prj file and loads it into the module objects.
+bool loadProject(ui::Port& port, ModuleObjects& objects);
+//! Loads the project at path into the objects; an unusable file shows its message and changes
+//! nothing. False when nothing was loaded.
+bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path);
+
+}  // namespace vaporis::app

@@ -1,0 +1,152 @@
+#include "app/project_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string_view>
+
+#include "engine/file/binary_io.h"
+#include "engine/file/safe_write.h"
+
+namespace vaporis::app {
+namespace {
+
+// The shortest file whose header can be told apart from a foreign one's.
+constexpr std::size_t kMinimumFileSize = 8;
+
+// The ambient inputs are a plain array, which argument-dependent lookup does not tie to them.
+using processes::readBlock;
+using processes::writeBlock;
+
+// Appends one block: its fields, then zero bytes up to its 1000.
+template <typename Inputs>
+void appendBlock(const Inputs& inputs, file::BinaryWriter& out) {
+    const std::size_t start = out.size();
+    writeBlock(inputs, out);
+    out.padTo(start + kProjectBlockSize);
+}
+
+// Reads one block's fields and passes over the rest of its 1000 bytes.
+template <typename Inputs>
+void takeBlock(file::BinaryReader& in, Inputs& inputs) {
+    const std::size_t start = in.offset();
+    readBlock(in, inputs);
+    if (in.ok()) {
+        in.skip(start + kProjectBlockSize - in.offset());
+    }
+}
+
+// Blocks 2 to 12, after the analysis; false when one of them cannot be used.
+bool readModuleBlocks(file::BinaryReader& in, ProjectInputs& parsed) {
+    takeBlock(in, parsed.gasState1);
+    takeBlock(in, parsed.gasState2);
+    takeBlock(in, parsed.gasThermalProcess);
+    takeBlock(in, parsed.gasFlowProcess);
+    takeBlock(in, parsed.steamState1);
+    takeBlock(in, parsed.steamState2);
+    takeBlock(in, parsed.steamThermalProcess);
+    takeBlock(in, parsed.steamFlowProcess);
+    takeBlock(in, parsed.ambient);
+    takeBlock(in, parsed.gasTsDiagram);
+    takeBlock(in, parsed.steamTsDiagram);
+    return in.ok();
+}
+
+}  // namespace
+
+ProjectInputs projectInputs(const ModuleObjects& objects) {
+    return {gas::makeRecord(objects.gasAnalysis),
+            objects.gasState1.inputs(),
+            objects.gasState2.inputs(),
+            objects.gasThermalProcess.inputs(),
+            objects.gasFlowProcess.inputs(),
+            objects.steamState1.inputs(),
+            objects.steamState2.inputs(),
+            objects.steamThermalProcess.inputs(),
+            objects.steamFlowProcess.inputs(),
+            objects.ambient.inputs(),
+            objects.gasTsDiagram,
+            objects.steamTsDiagram};
+}
+
+void restoreProjectInputs(const ProjectInputs& inputs, ModuleObjects& objects) {
+    gas::applyRecord(inputs.gasAnalysis, objects.gasAnalysis);
+    objects.gasState1.restoreInputs(inputs.gasState1);
+    objects.gasState2.restoreInputs(inputs.gasState2);
+    objects.gasThermalProcess.restoreInputs(inputs.gasThermalProcess);
+    objects.gasFlowProcess.restoreInputs(inputs.gasFlowProcess);
+    objects.steamState1.restoreInputs(inputs.steamState1);
+    objects.steamState2.restoreInputs(inputs.steamState2);
+    objects.steamThermalProcess.restoreInputs(inputs.steamThermalProcess);
+    objects.steamFlowProcess.restoreInputs(inputs.steamFlowProcess);
+    objects.ambient.restoreInputs(inputs.ambient);
+    objects.gasTsDiagram = inputs.gasTsDiagram;
+    objects.steamTsDiagram = inputs.steamTsDiagram;
+}
+
+std::vector<std::uint8_t> projectBytes(const ModuleObjects& objects) {
+    const ProjectInputs inputs = projectInputs(objects);
+    file::BinaryWriter out;
+    out.u32(kProjectMagic);
+    out.u8(kProjectVersion);
+    gas::writeRecord(objects.gasAnalysis, out, true);
+    appendBlock(inputs.gasState1, out);
+    appendBlock(inputs.gasState2, out);
+    appendBlock(inputs.gasThermalProcess, out);
+    appendBlock(inputs.gasFlowProcess, out);
+    appendBlock(inputs.steamState1, out);
+    appendBlock(inputs.steamState2, out);
+    appendBlock(inputs.steamThermalProcess, out);
+    appendBlock(inputs.steamFlowProcess, out);
+    appendBlock(inputs.ambient, out);
+    appendBlock(inputs.gasTsDiagram, out);
+    appendBlock(inputs.steamTsDiagram, out);
+    return out.bytes();
+}
+
+ProjectResult parseProject(std::span<const std::uint8_t> bytes, ProjectInputs& inputs) {
+    if (bytes.size() < kMinimumFileSize) {
+        return ProjectResult::kInvalidFileType;
+    }
+    file::BinaryReader in(bytes.first(std::min(bytes.size(), kProjectFileSize)));
+    const std::uint32_t magic = in.u32();
+    // Another magic with a higher version byte is a later program's file format.
+    const auto version = static_cast<std::int8_t>(in.u8());
+    if (magic != kProjectMagic) {
+        return version > 1 ? ProjectResult::kNewerVersion : ProjectResult::kInvalidFileType;
+    }
+    ProjectInputs parsed = inputs;
+    if (gas::readRecord(in, true, parsed.gasAnalysis) != gas::GasFileResult::kOk ||
+        !readModuleBlocks(in, parsed)) {
+        return ProjectResult::kInvalidFileType;
+    }
+    inputs = parsed;
+    return ProjectResult::kOk;
+}
+
+ProjectResult readProjectBytes(std::span<const std::uint8_t> bytes, ModuleObjects& objects) {
+    ProjectInputs inputs = projectInputs(objects);
+    const ProjectResult result = parseProject(bytes, inputs);
+    if (result == ProjectResult::kOk) {
+        restoreProjectInputs(inputs, objects);
+    }
+    return result;
+}
+
+ProjectResult readProjectFile(const std::filesystem::path& path, ModuleObjects& objects) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return ProjectResult::kFileNotFound;
+    }
+    std::vector<std::uint8_t> bytes(kProjectFileSize);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return readProjectBytes(bytes, objects);
+}
+
+ProjectResult writeProjectFile(const std::filesystem::path& path, const ModuleObjects& objects) {
+    const std::vector<std::uint8_t> bytes = projectBytes(objects);
+    const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return file::writeFileSafely(path, view) ? ProjectResult::kOk : ProjectResult::kWriteFailed;
+}
+
+}  // namespace vaporis::app

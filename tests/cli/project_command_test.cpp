@@ -1,0 +1,64 @@
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_runner.h"
+
+namespace vaporis::test {
+namespace {
+
+using nlohmann::json;
+
+TEST(ProjectCommand, NewProjectHoldsTheDefaultsOfEveryModule) {
+    const TemporaryFolder folder;
+    const std::string path = folder.file("start.prj").string();
+    ASSERT_EQ(runCli({"project", "--new", path}).exitCode, 0);
+    EXPECT_EQ(fileBytes(path), fileBytes(VAPORIS_TEST_DATA_DIR "/defaults.prj"));
+    const CliRun run = runCli({"project", path, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json j = json::parse(run.out);
+    EXPECT_EQ(j.size(), 12U) << "one object per module";
+    EXPECT_EQ(j.at("steamState1").at("pressure"), 50.0);
+    EXPECT_TRUE(j.at("steamState2").at("quality").is_null());
+    EXPECT_EQ(j.at("gasState2").at("temperature"), 400.0);
+    EXPECT_EQ(j.at("gasAnalysis").at("percentages").at("dryAir"), 100.0);
+    const CliRun text = runCli({"project", path});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    for (const auto& [module, fields] : j.items()) {
+        EXPECT_NE(("\n" + text.out).find("\n" + module + "\n"), std::string::npos) << module;
+    }
+}
+
+TEST(ProjectCommand, RunWritesTheReportOfEveryModule) {
+    const TemporaryFolder folder;
+    const std::string path = folder.file("start.prj").string();
+    ASSERT_EQ(runCli({"project", "--new", path}).exitCode, 0);
+    const CliRun run = runCli({"project", path, "--run", folder.file("reports").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const char* name : {"steam-table", "steam-thermal-process", "steam-flow", "gas-properties",
+                             "gas-thermal-process", "gas-flow"}) {
+        SCOPED_TRACE(name);
+        const std::string report =
+            fileBytes(folder.file("reports") / (std::string(name) + ".html"));
+        EXPECT_NE(report.find("</html>"), std::string::npos);
+    }
+}
+
+TEST(ProjectCommand, UnreadableProjectsAreUsageErrors) {
+    const TemporaryFolder folder;
+    std::ofstream(folder.file("short.prj")) << "short";
+    for (const std::string& path :
+         {folder.file("short.prj").string(), folder.file("absent.prj").string()}) {
+        const CliRun run = runCli({"project", path});
+        EXPECT_EQ(run.exitCode, 1) << path;
+        EXPECT_NE(run.err.find(path), std::string::npos);
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_EQ(runCli({"project", "--new", folder.file("x.prj").string(), "--json"}).exitCode, 1);
+}
+
+}  // namespace
+}  // namespace vaporis::test
