@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -17,9 +16,10 @@
 #include "app/project_file.h"
 #include "cli/command_error.h"
 #include "cli/command_options.h"
+#include "cli/gas_analysis_option.h"
 #include "cli/json_output.h"
 #include "cli/text_table.h"
-#include "engine/gas/component_data.h"
+#include "engine/gas/status_codes.h"
 #include "processes/status_codes.h"
 #include "ui/file_path.h"
 #include "ui/flow_reports.h"
@@ -79,28 +79,11 @@ Json setFlags(std::span<const std::string_view, N> keys, const std::array<bool, 
     return object;
 }
 
-// "Hydrogen sulfide" as the key "hydrogenSulfide", "n-Butan" as "nButan".
-std::string camelCase(std::string_view name) {
-    std::string key;
-    bool wordStart = false;
-    for (const char c : name) {
-        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
-            wordStart = !key.empty();
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(c);
-        key += static_cast<char>(wordStart ? std::toupper(byte)
-                                           : (key.empty() ? std::tolower(byte) : c));
-        wordStart = false;
-    }
-    return key;
-}
-
 Json analysisJson(const gas::GasAnalysisRecord& record) {
     Json percentages = Json::object();
-    const auto table = gas::componentTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        percentages[camelCase(table[i].name)] = record.percentages[i];
+    // Keyed by the labels of --vol and --mass and of the gas command's JSON.
+    for (std::size_t i = 0; i < record.percentages.size(); ++i) {
+        percentages[componentLabel(static_cast<int>(i))] = record.percentages[i];
     }
     return {{"basis", record.isVolumeBasis ? "volume" : "mass"}, {"percentages", percentages}};
 }

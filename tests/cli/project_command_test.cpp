@@ -24,7 +24,7 @@ TEST(ProjectCommand, NewProjectHoldsTheDefaultsOfEveryModule) {
     EXPECT_EQ(j.at("steamState1").at("pressure"), 50.0);
     EXPECT_TRUE(j.at("steamState2").at("quality").is_null());
     EXPECT_EQ(j.at("gasState2").at("temperature"), 400.0);
-    EXPECT_EQ(j.at("gasAnalysis").at("percentages").at("dryAir"), 100.0);
+    EXPECT_EQ(j.at("gasAnalysis").at("percentages").at("air"), 100.0);
     const CliRun text = runCli({"project", path});
     ASSERT_EQ(text.exitCode, 0) << text.err;
     for (const auto& [module, fields] : j.items()) {
