@@ -283,6 +283,11 @@ OutflowResult criticalOutflow(const OutflowInputs& in, const OutflowCallbacks& c
     const double dm = in.diameter / 1000.0;
     result.massFlow = pass.g * std::numbers::pi * dm * dm / 4.0 * in.tubeCount;
     result.friction = roughTubeFriction(dm);
+    // Extreme but finite inputs (1e308 tubes, a tube of 1e308 m) leave the range of a double
+    // or give no flow at all: no result rather than an infinite or negative one.
+    if (!std::isfinite(result.massFlow) || !(result.massFlux > 0.0)) {
+        return refused(OutflowRefusal::kInputData);
+    }
     return result;
 }
 

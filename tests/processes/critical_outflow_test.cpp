@@ -32,6 +32,9 @@ TEST(CriticalOutflow, RefusesUnsoundInputs) {
     noSteps.steps = 0;
     OutflowInputs noTube = vessel(50.0, 400.0, 30.0);
     noTube.tubeCount = 0.0;
+    // 1e308 tubes carry more than a double holds.
+    OutflowInputs overflow = vessel(50.0, 400.0, 0.0);
+    overflow.tubeCount = 1e308;
     for (const auto& [in, why] : {
              std::pair{vessel(50.0, 400.0, 0.05), OutflowRefusal::kShortTube},
              std::pair{vessel(50.0, 263.943, 0.0), OutflowRefusal::kNearSaturation},
@@ -40,6 +43,7 @@ TEST(CriticalOutflow, RefusesUnsoundInputs) {
              std::pair{tankAbove, OutflowRefusal::kInputData},
              std::pair{noSteps, OutflowRefusal::kInputData},
              std::pair{noTube, OutflowRefusal::kInputData},
+             std::pair{overflow, OutflowRefusal::kInputData},
          }) {
         SCOPED_TRACE(in.t0);
         const OutflowResult out = criticalOutflow(in);
