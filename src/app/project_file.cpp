@@ -1,7 +1,6 @@
 #include "app/project_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string_view>
 
 #include "engine/file/binary_io.h"
@@ -133,14 +132,8 @@ ProjectResult readProjectBytes(std::span<const std::uint8_t> bytes, ModuleObject
 }
 
 ProjectResult readProjectFile(const std::filesystem::path& path, ModuleObjects& objects) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return ProjectResult::kFileNotFound;
-    }
-    std::vector<std::uint8_t> bytes(kProjectFileSize);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return readProjectBytes(bytes, objects);
+    const auto bytes = file::readFileStart(path, kProjectFileSize);
+    return bytes ? readProjectBytes(*bytes, objects) : ProjectResult::kFileNotFound;
 }
 
 ProjectResult writeProjectFile(const std::filesystem::path& path, const ModuleObjects& objects) {

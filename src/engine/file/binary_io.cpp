@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <fstream>
 
 namespace vaporis::file {
 
@@ -92,6 +93,18 @@ std::uint64_t BinaryReader::readLittleEndian(int count) {
     }
     offset_ += size;
     return value;
+}
+
+std::optional<std::vector<std::uint8_t>> readFileStart(const std::filesystem::path& path,
+                                                       std::size_t maxBytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(maxBytes);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
 }
 
 }  // namespace vaporis::file

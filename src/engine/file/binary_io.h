@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -59,5 +61,10 @@ private:
     std::size_t offset_ = 0;
     bool ok_ = true;
 };
+
+//! At most maxBytes from the start of the file at path (fewer when it is shorter); nothing when
+//! it cannot be opened.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> readFileStart(
+    const std::filesystem::path& path, std::size_t maxBytes);
 
 }  // namespace vaporis::file

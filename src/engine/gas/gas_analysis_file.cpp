@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <string_view>
 
 #include "engine/file/binary_io.h"
@@ -110,14 +109,8 @@ GasFileResult readGasBytes(GasAnalysis& analysis, std::span<const std::uint8_t> 
 }
 
 GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return GasFileResult::kFileNotFound;
-    }
-    std::vector<std::uint8_t> bytes(kGasFileSize);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return readGasBytes(analysis, bytes);
+    const auto bytes = file::readFileStart(path, kGasFileSize);
+    return bytes ? readGasBytes(analysis, *bytes) : GasFileResult::kFileNotFound;
 }
 
 }  // namespace vaporis::gas
