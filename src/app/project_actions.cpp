@@ -6,6 +6,7 @@
 #include "ui/fields.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
+#include "ui/report_frame.h"
 
 namespace vaporis::app {
 namespace {
@@ -38,8 +39,10 @@ bool saveProject(ui::Port& port, const ModuleObjects& objects) {
         !ui::askMessage(port, MessageId::kFileExistsOverwrite, ui::kCaptionWarning)) {
         return false;
     }
-    if (writeProjectFile(ui::pathFromUtf8(*path), objects) != ProjectResult::kOk) {
-        port.message(kProjectNotWrittenText, kCaptionError, ui::MessageButtons::kOk);
+    if (const file::WriteOutcome outcome = writeProjectFile(ui::pathFromUtf8(*path), objects);
+        !outcome) {
+        port.message(ui::notWrittenMessage(kProjectNotWrittenText, outcome), kCaptionError,
+                     ui::MessageButtons::kOk);
         return false;
     }
     return true;

@@ -136,10 +136,11 @@ ProjectResult readProjectFile(const std::filesystem::path& path, ModuleObjects& 
     return bytes ? readProjectBytes(*bytes, objects) : ProjectResult::kFileNotFound;
 }
 
-ProjectResult writeProjectFile(const std::filesystem::path& path, const ModuleObjects& objects) {
+file::WriteOutcome writeProjectFile(const std::filesystem::path& path,
+                                    const ModuleObjects& objects) {
     const std::vector<std::uint8_t> bytes = projectBytes(objects);
     const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return file::writeFileSafely(path, view) ? ProjectResult::kOk : ProjectResult::kWriteFailed;
+    return file::writeFileSafely(path, view);
 }
 
 }  // namespace vaporis::app

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/module_objects.h"
+#include "engine/file/safe_write.h"
 #include "engine/gas/gas_analysis_file.h"
 
 namespace vaporis::app {
@@ -17,7 +18,6 @@ enum class ProjectResult : int {
     kFileNotFound,     //!< the file cannot be opened for reading
     kInvalidFileType,  //!< not a project file, truncated, or holding unusable values
     kNewerVersion,     //!< written by a newer version of the program
-    kWriteFailed,      //!< the file could not be written; an existing file is untouched
 };
 
 //! Bytes of a project file: the header and twelve blocks of 1000 bytes.
@@ -65,7 +65,7 @@ void restoreProjectInputs(const ProjectInputs& inputs, ModuleObjects& objects);
                                             ModuleObjects& objects);
 //! Writes the project file of the objects safely: a temporary file in the same folder renamed
 //! over path. Does not ask before overwriting.
-[[nodiscard]] ProjectResult writeProjectFile(const std::filesystem::path& path,
-                                             const ModuleObjects& objects);
+file::WriteOutcome writeProjectFile(const std::filesystem::path& path,
+                                    const ModuleObjects& objects);
 
 }  // namespace vaporis::app

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/command_error.h"
+#include "cli/output_options.h"
 #include "engine/file/safe_write.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
@@ -33,8 +34,12 @@ std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagr
 }
 
 void writeOrThrow(const std::string& option, const std::string& path, const std::string& bytes) {
-    if (!path.empty() && !file::writeFileSafely(ui::pathFromUtf8(path), bytes)) {
-        throw ArgumentError(option + " " + path + ": the file could not be written");
+    if (path.empty()) {
+        return;
+    }
+    if (const file::WriteOutcome outcome = file::writeFileSafely(ui::pathFromUtf8(path), bytes);
+        !outcome) {
+        throw notWritten(option + " " + path, outcome);
     }
 }
 

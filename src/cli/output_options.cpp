@@ -11,10 +11,16 @@
 namespace vaporis::app {
 
 void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write) {
-    if (!output.htmlPath.empty() && !write(output.htmlPath)) {
-        throw ArgumentError("--html " + output.htmlPath + ": " +
-                            std::string(ui::kReportNotWrittenText));
+    if (output.htmlPath.empty()) {
+        return;
     }
+    if (const file::WriteOutcome outcome = write(output.htmlPath); !outcome) {
+        throw notWritten("--html " + output.htmlPath, outcome);
+    }
+}
+
+ArgumentError notWritten(const std::string& what, const file::WriteOutcome& outcome) {
+    return ArgumentError(what + " could not be written: " + outcome.cause());
 }
 
 CsvFormat csvFormat(const OutputOptions& output) {

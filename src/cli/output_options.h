@@ -3,7 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/command_error.h"
 #include "cli/csv_batch.h"
+#include "engine/file/safe_write.h"
 #include "ui/report_frame.h"
 
 namespace vaporis::app {
@@ -28,5 +30,7 @@ struct OutputOptions {
 //! Writes the report with `write` when output asks for one. Throws ArgumentError naming the
 //! file when it could not be written.
 void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write);
+//! The error of a failed save: what was written (an option and its file) and the cause.
+[[nodiscard]] ArgumentError notWritten(const std::string& what, const file::WriteOutcome& outcome);
 
 }  // namespace vaporis::app

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <span>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -18,6 +19,7 @@
 #include "cli/command_options.h"
 #include "cli/gas_analysis_option.h"
 #include "cli/json_output.h"
+#include "cli/output_options.h"
 #include "cli/text_table.h"
 #include "engine/gas/status_codes.h"
 #include "processes/status_codes.h"
@@ -187,7 +189,7 @@ std::string projectText(const Json& document) {
 struct ReportJob {
     std::string_view name;
     std::function<bool(ModuleObjects&)> calculate;
-    std::function<bool(const std::string&, const ModuleObjects&)> write;
+    std::function<file::WriteOutcome(const std::string&, const ModuleObjects&)> write;
 };
 
 bool flowUsable(int status, std::initializer_list<int> warnings) {
@@ -263,8 +265,8 @@ int runReports(ModuleObjects& objects, const std::string& folder) {
             continue;
         }
         const std::string path = (std::filesystem::path(folder) / (name + ".html")).string();
-        if (!job.write(path, objects)) {
-            throw ArgumentError("the report " + path + " could not be written");
+        if (const file::WriteOutcome outcome = job.write(path, objects); !outcome) {
+            throw notWritten("the report " + path, outcome);
         }
     }
     return exitCode;
@@ -281,6 +283,18 @@ std::string readFailure(ProjectResult result) {
     }
 }
 
+// Writes the defaults to a new project file; an existing one is replaced only with --force.
+void createProject(const ProjectArguments& a, const ModuleObjects& objects) {
+    const std::filesystem::path path = ui::pathFromUtf8(a.path);
+    std::error_code error;
+    if (!a.force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        throw ArgumentError("the project " + a.path + " exists already; --force replaces it");
+    }
+    if (const file::WriteOutcome outcome = writeProjectFile(path, objects); !outcome) {
+        throw notWritten("the project " + a.path, outcome);
+    }
+}
+
 }  // namespace
 
 void addProjectCommand(CLI::App& app, ProjectArguments& a) {
@@ -294,17 +308,18 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
                     ->type_name("DIR")
                     ->check(kNotEmpty);
     run->excludes(json);
-    a.command->add_flag("--new", a.createNew, "write a project holding the defaults to FILE")
-        ->excludes(json)
-        ->excludes(run);
+    auto* createNew =
+        a.command->add_flag("--new", a.createNew, "write a project holding the defaults to FILE")
+            ->excludes(json)
+            ->excludes(run);
+    a.command->add_flag("--force", a.force, "with --new: replace FILE when it exists")
+        ->needs(createNew);
 }
 
 int runProject(const ProjectArguments& a) {
     ModuleObjects objects;
     if (a.createNew) {
-        if (writeProjectFile(ui::pathFromUtf8(a.path), objects) != ProjectResult::kOk) {
-            throw ArgumentError("the project " + a.path + " could not be written");
-        }
+        createProject(a, objects);
         return kExitOk;
     }
     const ProjectResult result = readProjectFile(ui::pathFromUtf8(a.path), objects);

@@ -6,13 +6,15 @@
 
 namespace vaporis::app {
 
-//! Arguments of `vaporis-cli project FILE.prj [--json] [--run DIR]` and `project --new FILE.prj`.
+//! Arguments of `vaporis-cli project FILE.prj [--json] [--run DIR]` and
+//! `project --new [--force] FILE.prj`.
 struct ProjectArguments {
     CLI::App* command = nullptr;
     std::string path;
     std::string runFolder;
     bool json = false;
     bool createNew = false;
+    bool force = false;  //!< --new replaces an existing file
 };
 
 //! Adds `project` to app; its values land in arguments.

@@ -110,9 +110,9 @@ std::size_t writeTable(const SteamTableRequest& request, const OutputOptions& ou
     }
     if (!output.htmlPath.empty()) {
         const ui::GeneratedTable table = ui::steamTableHtml(request);
-        if (!ui::writeReportFile(output.htmlPath, table.text)) {
-            throw ArgumentError("--html " + output.htmlPath + ": " +
-                                std::string(ui::kReportNotWrittenText));
+        if (const file::WriteOutcome outcome = ui::writeReportFile(output.htmlPath, table.text);
+            !outcome) {
+            throw notWritten("--html " + output.htmlPath, outcome);
         }
         return table.refusedRows;
     }

@@ -1,6 +1,7 @@
 #include "ui/fields.h"
 
-#include <fstream>
+#include <filesystem>
+#include <system_error>
 
 #include "engine/common/not_set.h"
 #include "engine/gas/component_data.h"
@@ -223,8 +224,10 @@ bool checkGasPressure(Port& port, double p, SessionFlags& flags) {
 }
 
 bool fileExists(const std::string& path) {
-    const std::ifstream file(pathFromUtf8(path), std::ios::binary);
-    return file.is_open();
+    // Asked of the folder, not by opening: a file the program cannot read exists all the same,
+    // and so does a link, dangling or not.
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(pathFromUtf8(path), error));
 }
 
 std::optional<std::string> askHtmlFileName(Port& port, std::string_view suggestedName) {

@@ -110,7 +110,7 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! comes first, until "Don't show this message again" is ticked; then for the rest of the run.
 [[nodiscard]] bool checkGasPressure(Port& port, double p, SessionFlags& flags);
 
-//! Whether the file at `path` (UTF-8) can be opened for reading.
+//! Whether anything exists at `path` (UTF-8), readable or not: a file, folder or link.
 [[nodiscard]] bool fileExists(const std::string& path);
 
 //! Asks for the name of an HTML report, offering `suggestedName` (without extension); an

@@ -229,7 +229,7 @@ void appendGasResults(std::string& out, const GasFlowProcess& p) {
 
 }  // namespace
 
-bool writeSteamFlowReport(const std::string& path, const SteamFlowProcess& process) {
+file::WriteOutcome writeSteamFlowReport(const std::string& path, const SteamFlowProcess& process) {
     std::string sections;
     appendSteamFluid(sections, process.state());
     appendSteamTube(sections, process);
@@ -237,9 +237,9 @@ bool writeSteamFlowReport(const std::string& path, const SteamFlowProcess& proce
     return writeReportFile(path, reportDocument(kWaterReportTitle, sections));
 }
 
-bool writeGasFlowReport(const std::string& path, const GasFlowProcess& process) {
+file::WriteOutcome writeGasFlowReport(const std::string& path, const GasFlowProcess& process) {
     if (!process.state().hasAnalysis()) {
-        return false;
+        return file::WriteOutcome::failed(path, "no gas analysis to report");
     }
     std::string sections;
     appendGasFluid(sections, process.state());

@@ -8,6 +8,7 @@
 #include "ui/fields.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
+#include "ui/report_frame.h"
 
 namespace vaporis::ui {
 
@@ -50,8 +51,10 @@ bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
     if (fileExists(*path) && !askMessage(port, MessageId::kFileExistsOverwrite, kCaptionWarning)) {
         return false;
     }
-    if (gas::writeGasFile(analysis, pathFromUtf8(*path)) != gas::GasFileResult::kOk) {
-        port.message(kGasFileNotWrittenText, kCaptionError, MessageButtons::kOk);
+    if (const file::WriteOutcome outcome = gas::writeGasFile(analysis, pathFromUtf8(*path));
+        !outcome) {
+        port.message(notWrittenMessage(kGasFileNotWrittenText, outcome), kCaptionError,
+                     MessageButtons::kOk);
         return false;
     }
     return true;

@@ -102,9 +102,9 @@ void appendProperties(std::string& out, const gas::GasState& state) {
 
 }  // namespace
 
-bool writeGasPropertyReport(const std::string& path, const gas::GasState& state) {
+file::WriteOutcome writeGasPropertyReport(const std::string& path, const gas::GasState& state) {
     if (!state.hasAnalysis()) {
-        return false;
+        return file::WriteOutcome::failed(path, "no gas analysis to report");
     }
     std::string sections = "<table>\n";
     appendState(sections, state);

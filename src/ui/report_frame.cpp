@@ -106,8 +106,12 @@ std::string reportFileBytes(std::string_view utf8) {
     return bytes;
 }
 
-bool writeReportFile(const std::string& path, std::string_view utf8Document) {
+file::WriteOutcome writeReportFile(const std::string& path, std::string_view utf8Document) {
     return file::writeFileSafely(pathFromUtf8(path), reportFileBytes(utf8Document));
+}
+
+std::string notWrittenMessage(std::string_view text, const file::WriteOutcome& outcome) {
+    return std::string(text) + "\n\n" + outcome.failure();
 }
 
 void askWriteAndOpenReport(Port& port, const ReportWriter& write, std::string_view documentName) {
@@ -115,8 +119,9 @@ void askWriteAndOpenReport(Port& port, const ReportWriter& write, std::string_vi
     if (!path) {
         return;
     }
-    if (!write(*path)) {
-        port.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
+    if (const file::WriteOutcome outcome = write(*path); !outcome) {
+        port.message(notWrittenMessage(kReportNotWrittenText, outcome), kCaptionError,
+                     MessageButtons::kOk);
         return;
     }
     if (!port.openDocument(*path)) {

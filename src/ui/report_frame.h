@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file/safe_write.h"
 #include "ui/report_unit.h"
 
 namespace vaporis::ui {
@@ -49,10 +50,14 @@ inline constexpr std::string_view kReportValueSpacerRow =
 //! Writes `utf8Document` as a report to `path` (UTF-8): first to a temporary file beside it,
 //! then renamed over it, so a failed write never destroys an older report. False when the
 //! file could not be written; nothing is left behind then.
-[[nodiscard]] bool writeReportFile(const std::string& path, std::string_view utf8Document);
+file::WriteOutcome writeReportFile(const std::string& path, std::string_view utf8Document);
 
 //! Writes a report to a file given by a path.
-using ReportWriter = std::function<bool(const std::string& path)>;
+using ReportWriter = std::function<file::WriteOutcome(const std::string& path)>;
+
+//! The message of a failed save: `text`, then the file and the cause on a line of their own.
+[[nodiscard]] std::string notWrittenMessage(std::string_view text,
+                                            const file::WriteOutcome& outcome);
 
 //! Asks for the report's file name, offering `documentName` (the module's name), writes it
 //! and opens it with the desktop's viewer. A cancelled question does nothing; a report that

@@ -40,7 +40,7 @@ GridAxis readAxis(const Port& port, const AxisFields& fields, int& error) {
     return {from, to, step};
 }
 
-bool writeText(const std::string& path, const GeneratedTable& table, bool html) {
+file::WriteOutcome writeText(const std::string& path, const GeneratedTable& table, bool html) {
     return html ? writeReportFile(path, table.text) : file::writeFileSafely(path, table.text);
 }
 
@@ -119,8 +119,9 @@ void SteamTableGeneratorDialog::writeTable() {
         return;
     }
     const GeneratedTable table = html ? steamTableHtml(request) : steamTableCsv(request, {});
-    if (!writeText(*path, table, html)) {
-        port_.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
+    if (const file::WriteOutcome outcome = writeText(*path, table, html); !outcome) {
+        port_.message(notWrittenMessage(kReportNotWrittenText, outcome), kCaptionError,
+                      MessageButtons::kOk);
         return;
     }
     if (table.refusedRows > 0) {

@@ -64,7 +64,8 @@ void appendSaturation(std::string& out, const water::WaterSteamState& state) {
 
 }  // namespace
 
-bool writeSteamTableReport(const std::string& path, const water::WaterSteamState& state) {
+file::WriteOutcome writeSteamTableReport(const std::string& path,
+                                         const water::WaterSteamState& state) {
     std::string table = "<table>\n";
     appendInputs(table, state);
     appendProperties(table, state);

@@ -266,7 +266,8 @@ void appendGasResults(std::string& out, const GasThermalProcess& p) {
 
 }  // namespace
 
-bool writeSteamProcessReport(const std::string& path, const SteamThermalProcess& process) {
+file::WriteOutcome writeSteamProcessReport(const std::string& path,
+                                           const SteamThermalProcess& process) {
     std::string sections;
     appendSteamStates(sections, process);
     appendSteamProcessData(sections, process);
@@ -274,9 +275,10 @@ bool writeSteamProcessReport(const std::string& path, const SteamThermalProcess&
     return writeReportFile(path, reportDocument(kWaterReportTitle, sections));
 }
 
-bool writeGasProcessReport(const std::string& path, const GasThermalProcess& process) {
+file::WriteOutcome writeGasProcessReport(const std::string& path,
+                                         const GasThermalProcess& process) {
     if (!process.initialState().hasAnalysis()) {
-        return false;
+        return file::WriteOutcome::failed(path, "no gas analysis to report");
     }
     std::string sections;
     appendGasStates(sections, process);

@@ -30,8 +30,12 @@ void askAndWrite(Port& port, const FileQuestion& question, const std::string& by
     if (!path) {
         return;
     }
-    if (bytes.empty() || !file::writeFileSafely(pathFromUtf8(*path), bytes)) {
+    if (bytes.empty()) {
         port.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
+    } else if (const file::WriteOutcome outcome = file::writeFileSafely(pathFromUtf8(*path), bytes);
+               !outcome) {
+        port.message(notWrittenMessage(kReportNotWrittenText, outcome), kCaptionError,
+                     MessageButtons::kOk);
     }
 }
 

@@ -60,5 +60,25 @@ TEST(ProjectCommand, UnreadableProjectsAreUsageErrors) {
     EXPECT_EQ(runCli({"project", "--new", folder.file("x.prj").string(), "--json"}).exitCode, 1);
 }
 
+TEST(ProjectCommand, NewKeepsAnExistingFileUnlessForcedAndNeverAWriteProtectedOne) {
+    const TemporaryFolder folder;
+    const std::string path = folder.file("old.prj").string();
+    std::ofstream(path) << "old";
+    const CliRun kept = runCli({"project", "--new", path});
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_EQ(kept.err,
+              "vaporis-cli: the project " + path + " exists already; --force replaces it\n");
+    EXPECT_EQ(fileBytes(path), "old");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    const CliRun locked = runCli({"project", "--new", "--force", path});
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_EQ(locked.err, "vaporis-cli: the project " + path +
+                              " could not be written: the file is write-protected\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_EQ(runCli({"project", "--new", "--force", path}).exitCode, 0);
+    EXPECT_EQ(fileBytes(path), fileBytes(VAPORIS_TEST_DATA_DIR "/defaults.prj"));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+}
+
 }  // namespace
 }  // namespace vaporis::test

@@ -1,6 +1,7 @@
 #include "ui/fields.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -149,6 +150,9 @@ TEST(FieldRules, HtmlFileIsTakenUnlessCancelledOrAnExistingOneIsKept) {
         }
     }
     EXPECT_FALSE(fileExists(folder.file("missing.html").string()));
+    // A link to nowhere cannot be opened, but a save would replace what it names.
+    std::filesystem::create_symlink("nowhere.html", folder.file("link.html"));
+    EXPECT_TRUE(fileExists(folder.file("link.html").string()));
 }
 
 }  // namespace

@@ -63,7 +63,8 @@ TEST_F(GasAnalysisFileActions, ExistingFileIsReplacedOnlyAfterYes) {
 TEST_F(GasAnalysisFileActions, FailedSaveTellsTheUser) {
     port_.answerNextSaveQuestion(path("missing folder/air.gas"));
     EXPECT_FALSE(saveGasAnalysis(port_, analysis_));
-    EXPECT_EQ(onlyMessage(), kGasFileNotWrittenText);
+    EXPECT_EQ(onlyMessage(), std::string(kGasFileNotWrittenText) + "\n\n" +
+                                 path("missing folder/air.gas") + ": the folder does not exist");
     EXPECT_EQ(port_.messages()[0].caption, "Error");
 }
 

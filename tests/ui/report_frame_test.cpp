@@ -44,23 +44,32 @@ TEST(ReportFrame, AskWriteAndOpenOpensOnlyAWrittenReportAndNamesOneThatDidNotOpe
             port,
             [&](const std::string& chosen) {
                 EXPECT_EQ(chosen, path);
-                return written;
+                return written ? file::WriteOutcome{}
+                               : file::WriteOutcome::failed(chosen, "No space left on device");
             },
             "steam table");
         EXPECT_EQ(port.lastFileQuestion()->suggestedName, "steam table");
         EXPECT_EQ(port.openedDocuments().size(), written ? 1U : 0U);
         ASSERT_EQ(port.messages().size(), written ? 0U : 1U) << "a failed write is told";
+        if (!written) {
+            EXPECT_EQ(port.messages()[0].text, std::string(kReportNotWrittenText) + "\n\n" + path +
+                                                   ": No space left on device");
+        }
     }
     test::ScriptedPort desktopWithoutViewer;
     desktopWithoutViewer.setOpenDocumentResult(false);
     desktopWithoutViewer.answerNextSaveQuestion(path);
-    askWriteAndOpenReport(desktopWithoutViewer, [](const std::string&) { return true; });
+    askWriteAndOpenReport(desktopWithoutViewer,
+                          [](const std::string&) { return file::WriteOutcome{}; });
     ASSERT_EQ(desktopWithoutViewer.messages().size(), 1U);
     EXPECT_NE(desktopWithoutViewer.messages()[0].text.find(path), std::string::npos);
     test::ScriptedPort port;
     port.answerNextSaveQuestion(std::nullopt);
     bool asked = false;
-    askWriteAndOpenReport(port, [&asked](const std::string&) { return asked = true; });
+    askWriteAndOpenReport(port, [&asked](const std::string&) {
+        asked = true;
+        return file::WriteOutcome{};
+    });
     EXPECT_FALSE(asked) << "a cancelled question writes nothing";
 }
 

@@ -82,14 +82,14 @@ GasFileResult readRecord(GasAnalysis& analysis, file::BinaryReader& in, bool wit
     return result;
 }
 
-GasFileResult writeGasFile(const GasAnalysis& analysis, const std::filesystem::path& path) {
+file::WriteOutcome writeGasFile(const GasAnalysis& analysis, const std::filesystem::path& path) {
     file::BinaryWriter out;
     out.u32(kGasFileMagic);
     out.u8(kGasFileVersion);
     writeRecord(analysis, out, false);
     const auto& bytes = out.bytes();
     const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return file::writeFileSafely(path, view) ? GasFileResult::kOk : GasFileResult::kWriteFailed;
+    return file::writeFileSafely(path, view);
 }
 
 GasFileResult readGasBytes(GasAnalysis& analysis, std::span<const std::uint8_t> bytes) {

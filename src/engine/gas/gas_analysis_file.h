@@ -7,6 +7,7 @@
 #include <span>
 
 #include "engine/file/binary_io.h"
+#include "engine/file/safe_write.h"
 #include "engine/gas/gas_analysis.h"
 
 namespace vaporis::gas {
@@ -17,7 +18,6 @@ enum class GasFileResult : int {
     kFileNotFound,     //!< the file cannot be opened for reading
     kInvalidFileType,  //!< not a gas-analysis file, truncated, or holding unusable values
     kNewerVersion,     //!< written by a newer version of the program
-    kWriteFailed,      //!< the file could not be written; an existing file is untouched
 };
 
 //! Bytes of a record with 24 values and without reserve: count, basis, 24 doubles.
@@ -59,8 +59,7 @@ void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool with
 
 //! Writes a .gas file safely: a temporary file in the same folder renamed over path. The
 //! name of the analysis is not stored. Does not ask before overwriting.
-[[nodiscard]] GasFileResult writeGasFile(const GasAnalysis& analysis,
-                                         const std::filesystem::path& path);
+file::WriteOutcome writeGasFile(const GasAnalysis& analysis, const std::filesystem::path& path);
 //! Reads the bytes of a .gas file into analysis, as readGasFile.
 [[nodiscard]] GasFileResult readGasBytes(GasAnalysis& analysis,
                                          std::span<const std::uint8_t> bytes);

@@ -61,10 +61,10 @@ Bytes defaultFileBytes(std::uint8_t count = kComponentCount) {
 }
 
 TEST_F(GasFile, RoundTripKeepsTheEnteredPercentagesByteForByte) {
-    ASSERT_EQ(writeGasFile(test::air(), folder_ / "air.gas"), GasFileResult::kOk);
+    ASSERT_TRUE(writeGasFile(test::air(), folder_ / "air.gas"));
     EXPECT_EQ(contents(folder_ / "air.gas"), defaultFileBytes());
     const GasAnalysis analysis = test::byMass({{kNitrogen, 70.1}, {kCarbonDioxide, 0.1 + 0.2}});
-    ASSERT_EQ(writeGasFile(analysis, folder_ / "a.gas"), GasFileResult::kOk);
+    ASSERT_TRUE(writeGasFile(analysis, folder_ / "a.gas"));
     GasAnalysis loaded = test::air();
     ASSERT_EQ(readGasFile(loaded, folder_ / "a.gas"), GasFileResult::kOk);
     EXPECT_FALSE(loaded.isVolumeBasis());
@@ -110,7 +110,7 @@ TEST_F(GasFile, UnusableFilesAreRefusedAndLeaveTheAnalysisAsItWas) {
     }
     GasAnalysis air = test::air();
     EXPECT_EQ(readGasFile(air, folder_ / "missing.gas"), GasFileResult::kFileNotFound);
-    EXPECT_EQ(writeGasFile(air, folder_ / "no" / "a.gas"), GasFileResult::kWriteFailed);
+    EXPECT_FALSE(writeGasFile(air, folder_ / "no" / "a.gas"));
 }
 
 TEST(GasAnalysisRecord, ProjectBlockIs1000BytesWithZeroReserve) {
