@@ -13,7 +13,8 @@ enum ExitCode : int {
     //! The inputs were read but the state cannot be computed; the dialog's message is on
     //! stderr.
     kExitInputStatus = 2,
-    //! A batch ran to its end, but at least one of its rows failed.
+    //! A batch ran to its end, but at least one of its rows failed; likewise a project run
+    //! that skipped the report of at least one module.
     kExitSomeRowsFailed = 3,
 };
 

@@ -1,12 +1,11 @@
 #include "cli/project_command.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -21,11 +20,13 @@
 #include "cli/json_output.h"
 #include "cli/output_options.h"
 #include "cli/text_table.h"
-#include "engine/gas/status_codes.h"
-#include "processes/status_codes.h"
+#include "processes/module_rules.h"
 #include "ui/file_path.h"
 #include "ui/flow_reports.h"
 #include "ui/gas_property_report.h"
+#include "ui/gas_result_rules.h"
+#include "ui/messages.h"
+#include "ui/refusal_messages.h"
 #include "ui/steam_table_report.h"
 #include "ui/thermal_process_report.h"
 
@@ -185,68 +186,113 @@ std::string projectText(const Json& document) {
     return text;
 }
 
-// One module computed from the project and its report; false when it gave no usable result.
+// One module of the project: the rule on its stored inputs, its calculation with the rule on
+// the result, and its report. A no-value marker in the file is no value.
 struct ReportJob {
     std::string_view name;
-    std::function<bool(ModuleObjects&)> calculate;
+    std::function<processes::RuleAnswer(ModuleObjects&)> calculate;
     std::function<file::WriteOutcome(const std::string&, const ModuleObjects&)> write;
 };
 
-bool flowUsable(int status, std::initializer_list<int> warnings) {
-    return status == processes::kOk ||
-           std::find(warnings.begin(), warnings.end(), status) != warnings.end();
+constexpr processes::MarkerMeaning kStored = processes::MarkerMeaning::kNoValue;
+
+// The rule on the inputs, then, when they pass, the calculation and the rule on its result.
+template <typename Calculate, typename ResultRule>
+processes::RuleAnswer inputsThenResult(processes::RuleAnswer inputs, Calculate calculate,
+                                       ResultRule result) {
+    if (inputs) {
+        return inputs;
+    }
+    calculate();
+    return result();
+}
+
+processes::RuleAnswer gasStateResult(const gas::GasState& state) {
+    if (ui::judgeGasState(state).accepted) {
+        return std::nullopt;
+    }
+    return processes::Refusal{"status", processes::RefusalReason::kNoShownResult, state.status()};
 }
 
 const std::vector<ReportJob>& reportJobs() {
+    using processes::checkFlowProcess;
+    using processes::checkFlowResult;
+    using processes::checkThermalProcess;
+    using processes::checkThermalResult;
     static const std::vector<ReportJob> kJobs{
         {"steam-table",
          [](ModuleObjects& o) {
-             o.steamState1.calculate();
-             return o.steamState1.inputStatus() == 0;
+             return inputsThenResult(
+                 processes::checkSteamState(o.steamState1, kStored),
+                 [&o] { o.steamState1.calculate(); }, [] { return processes::RuleAnswer(); });
          },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeSteamTableReport(path, o.steamState1);
          }},
         {"steam-thermal-process",
-         [](ModuleObjects& o) { return o.steamThermalProcess.calculate() == processes::kOk; },
+         [](ModuleObjects& o) {
+             auto& process = o.steamThermalProcess;
+             return inputsThenResult(
+                 checkThermalProcess(process, kStored), [&process] { process.calculate(); },
+                 [&process] { return checkThermalResult(process); });
+         },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeSteamProcessReport(path, o.steamThermalProcess);
          }},
         {"steam-flow",
          [](ModuleObjects& o) {
-             return flowUsable(o.steamFlowProcess.calculate(),
-                               {processes::kSteamFlowMachAbove1, processes::kSteamFlowMachWarning});
+             auto& process = o.steamFlowProcess;
+             return inputsThenResult(
+                 checkFlowProcess(process, kStored), [&process] { process.calculate(); },
+                 [&process] { return checkFlowResult(process); });
          },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeSteamFlowReport(path, o.steamFlowProcess);
          }},
         {"gas-properties",
          [](ModuleObjects& o) {
-             o.gasState1.calculate();
-             return gas::isValidStatus(o.gasState1.status());
+             return inputsThenResult(
+                 processes::checkGasState(o.gasState1, kStored), [&o] { o.gasState1.calculate(); },
+                 [&o] { return gasStateResult(o.gasState1); });
          },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeGasPropertyReport(path, o.gasState1);
          }},
         {"gas-thermal-process",
          [](ModuleObjects& o) {
-             const int status = o.gasThermalProcess.calculate();
-             return status == processes::kOk || status == GasThermalProcess::kCondensedInFinalState;
+             auto& process = o.gasThermalProcess;
+             return inputsThenResult(
+                 checkThermalProcess(process, kStored), [&process] { process.calculate(); },
+                 [&process] { return checkThermalResult(process); });
          },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeGasProcessReport(path, o.gasThermalProcess);
          }},
         {"gas-flow",
          [](ModuleObjects& o) {
-             return flowUsable(o.gasFlowProcess.calculate(),
-                               {processes::kGasFlowCondensing, processes::kGasFlowMachAbove1,
-                                processes::kGasFlowMachWarning});
+             auto& process = o.gasFlowProcess;
+             return inputsThenResult(
+                 checkFlowProcess(process, kStored), [&process] { process.calculate(); },
+                 [&process] { return checkFlowResult(process); });
          },
          [](const std::string& path, const ModuleObjects& o) {
              return ui::writeGasFlowReport(path, o.gasFlowProcess);
          }},
     };
     return kJobs;
+}
+
+// Why a module gets no report, for stderr: the input and the dialog's message for it.
+std::string refusalText(const processes::Refusal& refusal) {
+    using processes::RefusalReason;
+    if (refusal.reason == RefusalReason::kNoShownResult) {
+        return "the inputs give no result (status " + std::to_string(refusal.status) + ")";
+    }
+    const std::string input(refusal.input);
+    if (refusal.reason == RefusalReason::kNoValue) {
+        return input + ": no value";
+    }
+    return input + ": " + std::string(ui::messageText(ui::refusalMessage(refusal)));
 }
 
 void warn(const std::string& text) {
@@ -259,9 +305,9 @@ int runReports(ModuleObjects& objects, const std::string& folder) {
     int exitCode = kExitOk;
     for (const ReportJob& job : reportJobs()) {
         const std::string name(job.name);
-        if (!job.calculate(objects)) {
-            warn(name + ": the inputs give no result; no report");
-            exitCode = kExitInputStatus;
+        if (const processes::RuleAnswer refusal = job.calculate(objects)) {
+            warn(name + ": " + refusalText(*refusal) + "; no report");
+            exitCode = kExitSomeRowsFailed;
             continue;
         }
         const std::string path = (std::filesystem::path(folder) / (name + ".html")).string();

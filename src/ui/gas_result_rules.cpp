@@ -4,19 +4,13 @@
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
+#include "processes/module_rules.h"
 #include "ui/messages.h"
 #include "ui/text_format.h"
 
 namespace vaporis::ui {
 
 namespace {
-
-// The gas formulations hold at 1 bar, with small errors from 0.5 to 10 bar; beyond 0.1 and
-// 100 bar they are not used at all [bar].
-constexpr double kGasPressureMin = 0.1;
-constexpr double kGasPressureGoodFrom = 0.5;
-constexpr double kGasPressureGoodTo = 10.0;
-constexpr double kGasPressureMax = 100.0;
 
 constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
 
@@ -35,17 +29,18 @@ MessageId refusalMessage(int status) {
 }  // namespace
 
 std::optional<MessageId> gasPressureRefusal(double p) {
-    if (p > kGasPressureMax) {
-        return MessageId::kPressureTooHigh;
+    switch (processes::gasPressureRefusal(p).value_or(processes::RefusalReason::kNoValue)) {
+        case processes::RefusalReason::kGasPressureTooHigh:
+            return MessageId::kPressureTooHigh;
+        case processes::RefusalReason::kGasPressureTooLow:
+            return MessageId::kPressureTooLow;
+        default:
+            return std::nullopt;
     }
-    if (!(p >= kGasPressureMin)) {
-        return MessageId::kPressureTooLow;
-    }
-    return std::nullopt;
 }
 
 bool gasPressureDeviates(double p) {
-    return p < kGasPressureGoodFrom || p > kGasPressureGoodTo;
+    return processes::gasPressureDeviates(p);
 }
 
 std::string condensationMessage(const gas::GasState& state, const gas::GasAnalysis& analysis) {

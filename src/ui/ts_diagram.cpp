@@ -12,6 +12,7 @@
 #include "engine/gas/mixture.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
+#include "processes/module_rules.h"
 #include "ui/text_format.h"
 
 namespace vaporis::ui {
@@ -37,14 +38,8 @@ constexpr int kValueWidth = 80;
 constexpr int kEnthalpyWidth = 90;
 constexpr std::array<int, TsDiagramSettings::kStates> kBlockTops{55, 110, 165};
 
-constexpr double kLowestSteamTemperature = 0.0099999999;  // [°C]
-constexpr double kHighestSteamTemperature = 2000.0;       // [°C]
-constexpr double kHighPressureTemperature = 800.0;        // highest above 100 bar [°C]
-constexpr double kHighPressure = 100.0;                   // [bar]
-
-// An empty or reversed range would divide by zero or turn the diagram over.
-bool axesAscending(const TsDiagramSettings& settings) {
-    return settings.tMax > settings.tMin && settings.sMax > settings.sMin;
+processes::DiagramRanges rangesOf(const TsDiagramSettings& settings) {
+    return {settings.tMin, settings.tMax, settings.sMin, settings.sMax};
 }
 
 struct PlotPoint {
@@ -400,17 +395,11 @@ bool inside(double t, double s, const TsDiagramSettings& settings) {
 }
 
 bool rangesAccepted(const SteamThermalProcess& process, const TsDiagramSettings& settings) {
-    const double pMax =
-        std::max(process.initialState().pressure(), process.finalState().pressure());
-    return axesAscending(settings) && settings.tMin >= kLowestSteamTemperature &&
-           settings.tMax <= kHighestSteamTemperature &&
-           !(settings.tMax > kHighPressureTemperature && pMax > kHighPressure);
+    return !processes::checkDiagramRanges(process, rangesOf(settings));
 }
 
 bool rangesAccepted(const GasThermalProcess& process, const TsDiagramSettings& settings) {
-    const gas::GasAnalysis& analysis = *process.initialState().analysis();
-    return axesAscending(settings) && settings.tMin >= analysis.minTemperature() &&
-           settings.tMax <= analysis.maxTemperature();
+    return !processes::checkDiagramRanges(process, rangesOf(settings));
 }
 
 DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings) {

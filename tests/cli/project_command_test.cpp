@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "app/module_objects.h"
+#include "app/project_file.h"
 #include "cli/cli_runner.h"
 
 namespace vaporis::test {
@@ -32,19 +34,49 @@ TEST(ProjectCommand, NewProjectHoldsTheDefaultsOfEveryModule) {
     }
 }
 
-TEST(ProjectCommand, RunWritesTheReportOfEveryModule) {
+constexpr const char* kModules[] = {"steam-table", "steam-thermal-process", "steam-flow",
+                                    "gas-properties", "gas-thermal-process", "gas-flow"};
+
+bool reportWritten(const TemporaryFolder& folder, const std::string& module) {
+    return fileBytes(folder.file("reports") / (module + ".html")).find("</html>") !=
+           std::string::npos;
+}
+
+TEST(ProjectCommand, RunWritesTheReportOfEveryModuleWithUsableInputs) {
     const TemporaryFolder folder;
-    const std::string path = folder.file("start.prj").string();
-    ASSERT_EQ(runCli({"project", "--new", path}).exitCode, 0);
+    const std::string path = folder.file("sized.prj").string();
+    app::ModuleObjects objects;
+    objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInWidth, 100.0);
+    objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInMassFlow, 1.0);  // [kg/s]
+    objects.gasFlowProcess.setInput(processes::GasFlowProcess::kInWidth, 500.0);
+    objects.gasFlowProcess.setInput(processes::GasFlowProcess::kInNormalFlow, 1.0);  // [Nm³/s]
+    ASSERT_EQ(app::writeProjectFile(path, objects), app::ProjectResult::kOk);
     const CliRun run = runCli({"project", path, "--run", folder.file("reports").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    for (const char* name : {"steam-table", "steam-thermal-process", "steam-flow", "gas-properties",
-                             "gas-thermal-process", "gas-flow"}) {
-        SCOPED_TRACE(name);
-        const std::string report =
-            fileBytes(folder.file("reports") / (std::string(name) + ".html"));
-        EXPECT_NE(report.find("</html>"), std::string::npos);
+    for (const char* module : kModules) {
+        EXPECT_TRUE(reportWritten(folder, module)) << module;
     }
+}
+
+TEST(ProjectCommand, RunSkipsTheReportOfRefusedInputsNamingModuleAndInput) {
+    // The defaults hold no tube diameter (the no-value marker); an efficiency of 5 is stored.
+    const TemporaryFolder folder;
+    const std::string path = folder.file("refused.prj").string();
+    app::ModuleObjects objects;
+    auto inputs = objects.steamThermalProcess.inputs();
+    inputs.values[processes::SteamThermalProcess::kIsentropicEta] = 5.0;
+    objects.steamThermalProcess.restoreInputs(inputs);
+    ASSERT_EQ(app::writeProjectFile(path, objects), app::ProjectResult::kOk);
+    const CliRun run = runCli({"project", path, "--run", folder.file("reports").string()});
+    EXPECT_EQ(run.exitCode, 3);
+    for (const char* module : kModules) {
+        const bool refused = std::string(module) == "steam-flow" ||
+                             std::string(module) == "gas-flow" ||
+                             std::string(module) == "steam-thermal-process";
+        EXPECT_EQ(reportWritten(folder, module), !refused) << module;
+    }
+    EXPECT_NE(run.err.find("steam-flow: width: no value"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("steam-thermal-process: isentropicEfficiency"), std::string::npos);
 }
 
 TEST(ProjectCommand, UnreadableProjectsAreUsageErrors) {
