@@ -33,25 +33,79 @@ struct Row {
     double value;
 };
 
+// One printed yes/no result: JSON key and table label.
+struct Flag {
+    std::string_view key;
+    std::string_view label;
+    bool value;
+};
+
+// What a calculation says beside its numbers: status 0, its warnings and its flags.
+struct Outcome {
+    std::vector<std::string> warnings;
+    std::vector<Flag> flags;
+};
+
 double valueOr(const NumberOption& option, double fallback) {
     return option.value().value_or(fallback);
 }
 
-int print(const std::vector<Row>& rows, bool json) {
+nlohmann::ordered_json outcomeJson(int status, std::string_view message,
+                                   const std::vector<std::string>& warnings) {
+    return {{"status", status}, {"message", std::string(message)}, {"warnings", warnings}};
+}
+
+// The rows; with an outcome (the tools that report one) also the status, warnings and flags.
+int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = nullptr) {
+    const Outcome none;
+    const Outcome& o = outcome != nullptr ? *outcome : none;
     if (json) {
         nlohmann::ordered_json document = nlohmann::ordered_json::object();
+        if (outcome != nullptr) {
+            document = outcomeJson(kExitOk, "", o.warnings);
+        }
         for (const Row& row : rows) {
             document[std::string(row.key)] = numberOrNull(row.value, row.value != NOT_SET);
+        }
+        for (const Flag& flag : o.flags) {
+            document[std::string(flag.key)] = flag.value;
         }
         printJson(document);
         return kExitOk;
     }
     TextTable table;
+    if (outcome != nullptr) {
+        table.addRow({"status", "0"});
+    }
     for (const Row& row : rows) {
         table.addRow({std::string(row.label), tableNumber(row.value, row.value != NOT_SET)});
     }
-    writeText(stdout, table.render());
+    for (const Flag& flag : o.flags) {
+        table.addRow({std::string(flag.label), flag.value ? "yes" : "no"});
+    }
+    std::string text = table.render();
+    for (const std::string& warning : o.warnings) {
+        text += "warning: " + warning + '\n';
+    }
+    writeText(stdout, text);
     return kExitOk;
+}
+
+// No result: the message (with the warnings) as JSON, or on stderr, and the input status.
+int refuse(bool json, int status, const std::string& message,
+           const std::vector<std::string>& warnings) {
+    if (json) {
+        printJson(outcomeJson(status, message, warnings));
+    } else {
+        writeText(stderr, message + '\n');
+    }
+    return kExitInputStatus;
+}
+
+void warnOnStderr(const std::vector<std::string>& warnings) {
+    for (const std::string& text : warnings) {
+        writeText(stderr, text + '\n');
+    }
 }
 
 int runAtmosphere(const ToolsArguments& a) {
@@ -87,20 +141,24 @@ int runQuench(const ToolsArguments& a) {
     in.tSet = valueOr(a.tSet, in.tSet);
     in.pExit = valueOr(a.pExit, in.pExit);
     const processes::QuenchBalance out = processes::quenchCoolerBalance(in);
-    for (const std::string& text : ui::quenchWarningTexts(out)) {
-        writeText(stderr, text + '\n');
+    const Outcome outcome{ui::quenchWarningTexts(out), {}};
+    warnOnStderr(outcome.warnings);
+    if (out.refusal != processes::QuenchRefusal::kNone) {
+        return refuse(a.json, static_cast<int>(out.refusal), ui::quenchRefusalText(out),
+                      outcome.warnings);
     }
     return print({{"massFlowWater", "cooling-water mass flow", out.massFlowWater},
                   {"hSet", "set enthalpy [kJ/kg]", out.hSet},
                   {"tExit", "exit temperature [°C]", out.tExit},
                   {"massFlowExit", "exit mass flow", out.massFlowExit}},
-                 a.json);
+                 a.json, &outcome);
 }
 
-processes::OutflowCallbacks outflowCallbacks() {
+processes::OutflowCallbacks outflowCallbacks(std::vector<std::string>& warnings) {
     processes::OutflowCallbacks callbacks;
-    callbacks.stepsReduced = [](int steps) {
-        writeText(stderr, ui::stepsReducedText(steps) + '\n');
+    callbacks.stepsReduced = [&warnings](int steps) {
+        warnings.push_back(ui::stepsReducedText(steps));
+        writeText(stderr, warnings.back() + '\n');
     };
     if (isatty(fileno(stderr)) == 1) {
         callbacks.progress = [](double relativeError, bool&) {
@@ -119,17 +177,20 @@ int runOutflow(const ToolsArguments& a) {
     in.tubeCount = valueOr(a.tubes, in.tubeCount);
     in.pTank = valueOr(a.pTank, in.pTank);
     in.steps = processes::outflowSteps(valueOr(a.steps, in.steps));
-    const processes::OutflowResult out = processes::criticalOutflow(in, outflowCallbacks());
+    Outcome outcome;
+    const processes::OutflowResult out =
+        processes::criticalOutflow(in, outflowCallbacks(outcome.warnings));
     if (out.refusal != processes::OutflowRefusal::kNone) {
-        return reportRefusal(a.json, static_cast<int>(out.refusal),
-                             ui::outflowRefusalText(out.refusal));
+        return refuse(a.json, static_cast<int>(out.refusal), ui::outflowRefusalText(out.refusal),
+                      outcome.warnings);
     }
-    if (out.nozzleIterationAborted) {
-        writeText(stderr, "Warning: phi_max iteration aborted\n");
-    }
-    if (out.outletIterationAborted) {
-        writeText(stderr, "Warning: p_outlet iteration aborted\n");
-    }
+    const std::vector<std::string> aborted = ui::outflowWarningTexts(out);
+    warnOnStderr(aborted);
+    outcome.warnings.insert(outcome.warnings.end(), aborted.begin(), aborted.end());
+    outcome.flags = {
+        {"choked", "flow choked", out.choked},
+        {"nozzleIterationAborted", "phi_max iteration aborted", out.nozzleIterationAborted},
+        {"outletIterationAborted", "p_outlet iteration aborted", out.outletIterationAborted}};
     return print({{"pInlet", "tube inlet: pressure [bar]", out.inlet.p},
                   {"tInlet", "tube inlet: temperature [°C]", out.inlet.t},
                   {"tsInlet", "tube inlet: boiling temperature [°C]", out.inlet.ts},
@@ -147,8 +208,9 @@ int runOutflow(const ToolsArguments& a) {
                   {"gLaval", "max. mass flux [kg/m²s] (nozzle)", out.gLaval},
                   {"massFlow", "mass flow [kg/s]", out.massFlow},
                   {"massFlux", "mass flux [kg/m²s]", out.massFlux},
-                  {"lambda", "applied friction coefficient lambda [-]", out.friction}},
-                 a.json);
+                  {"lambda", "applied friction coefficient lambda [-]", out.friction},
+                  {"calcError", "calc. error [-]", out.lengthError}},
+                 a.json, &outcome);
 }
 
 }  // namespace

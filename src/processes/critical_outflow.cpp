@@ -1,5 +1,6 @@
 #include "processes/critical_outflow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -18,7 +19,11 @@ using water::kCriticalPressure;
 using water::kTwoPhase;
 
 constexpr int kMaxNozzleBisections = 200;
-constexpr double kFluxTolerance = 1.0;  // [kg/(m² s)]
+constexpr double kFluxTolerance = 1.0;             // [kg/(m² s)]
+constexpr double kRelativeFluxTolerance = 0.0001;  // below 10000 kg/(m² s), as vacuum vessels give
+// Width of the nozzle bracket, relative to p0, at which the search stands on a kink of the
+// isentropic flux (a subcooled liquid flashing at its boiling pressure): the flux is largest there.
+constexpr double kNarrowestNozzleBracket = 1e-12;
 constexpr int kMaxTubePasses = 200;
 constexpr double kLengthTolerance = 0.01;  // relative
 constexpr double kFirstInletDrop = 0.02;   // of p0 - p_tank
@@ -53,9 +58,11 @@ OutflowRefusal checkInputs(const OutflowInputs& in, OutflowResult& result,
                         std::isfinite(in.diameter) && std::isfinite(in.tubeCount) &&
                         std::isfinite(in.pTank);
     // Without a step, a tube or a bore every computed length or flow is 0.
-    if (!finite || in.steps < 1 || in.steps > kMaxSteps || !(in.tubeCount >= 1.0) ||
-        !(in.diameter > 0.0)) {
+    if (!finite || in.steps < 1 || !(in.tubeCount >= 1.0) || !(in.diameter > 0.0)) {
         return OutflowRefusal::kInputData;
+    }
+    if (in.steps > kMaxSteps) {
+        return OutflowRefusal::kTooManySteps;
     }
     if (in.length > 0.0 && in.length < kShortestTube) {
         return OutflowRefusal::kShortTube;
@@ -96,23 +103,25 @@ bool vesselState(const OutflowInputs& in, Vessel& vessel) {
 }
 
 // The ideal (Laval) nozzle: the pressure where the isentropic flux meets the critical flux.
+// The flux given is the isentropic one there, which is flat in p at its maximum.
 void lavalNozzle(const OutflowInputs& in, const Vessel& vessel, OutflowResult& result) {
     double lo = 0.0;
     double hi = in.p0;
     double p = 0.0;
-    double gc = 0.0;
     int k = 0;
     double g = 0.0;
+    bool met = false;
     do {
         ++k;
         p = 0.5 * (lo + hi);
         g = isentropicFlux(vessel, p);
-        gc = std::sqrt(-criticalSlope(p, g, vessel.h0));
+        const double gc = std::sqrt(-criticalSlope(p, g, vessel.h0));
         (g <= gc ? hi : lo) = p;
-    } while (!(std::abs(g - gc) <= kFluxTolerance) && k < kMaxNozzleBisections);
+        met = std::abs(g - gc) <= std::min(kFluxTolerance, kRelativeFluxTolerance * g);
+    } while (!met && hi - lo > kNarrowestNozzleBracket * in.p0 && k < kMaxNozzleBisections);
     result.nozzleIterationAborted = k >= kMaxNozzleBisections;
     result.pLaval = p;
-    result.gLaval = gc;
+    result.gLaval = g;
 }
 
 // The state of one pass: the inlet pressure, the flux it gives and the outlet pressure.
@@ -205,6 +214,7 @@ bool tubeIteration(const OutflowInputs& in, const Vessel& vessel, const OutflowC
         }
     } while (!(std::abs(eCur / in.length) <= kLengthTolerance) && k < kMaxTubePasses);
     result.outletIterationAborted = k >= kMaxTubePasses;
+    result.lengthError = eCur / in.length;
     pass.pIn = pCur;
     return true;
 }
@@ -273,10 +283,15 @@ OutflowResult criticalOutflow(const OutflowInputs& in, const OutflowCallbacks& c
     }
     lavalNozzle(in, vessel, result);
     TubePass pass{result.pLaval, result.gLaval, result.pLaval};
+    if (in.pTank >= result.pLaval) {
+        // The tank holds the nozzle's outlet above the Laval pressure: no choking.
+        pass = {in.pTank, isentropicFlux(vessel, in.pTank), in.pTank};
+    }
     if (in.length > 0.0 && !tubeIteration(in, vessel, callbacks, result, pass)) {
         return refused(OutflowRefusal::kCancelled);
     }
     result.massFlux = pass.g;
+    result.choked = pass.pOut > in.pTank;
     result.inlet = pointAt(pass.pIn, vessel.h0, pass.g);
     result.outlet = pointAt(pass.pOut, vessel.h0, pass.g);
     collectingTank(in, vessel, result);

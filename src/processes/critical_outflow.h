@@ -23,8 +23,9 @@ enum class OutflowRefusal {
     kShortTube,              //!< 0 < L < 0.1 m
     kNearSaturation,         //!< vessel within kSaturationBand of its boiling temperature
     kAboveCriticalPressure,  //!< p0 > 220.64 bar
-    kInputData,  //!< no vessel state, p_tank >= p0, a count or size below 1, too many steps
-    kCancelled,  //!< declined at the high-pressure notice or cancelled while running
+    kInputData,              //!< no vessel state, p_tank >= p0, a count or size below 1
+    kCancelled,              //!< declined at the high-pressure notice or cancelled while running
+    kTooManySteps,           //!< more than kMaxSteps pressure steps
 };
 
 //! Tube length [m] below which the calculation is refused; up to kFewStepsLength it runs
@@ -63,6 +64,11 @@ struct OutflowResult {
     double tankX = NOT_SET;     //!< NOT_SET for a single phase
     bool nozzleIterationAborted = false;
     bool outletIterationAborted = false;
+    //! The tube iteration's last signed relative length error; NOT_SET for the nozzle alone.
+    double lengthError = NOT_SET;
+    //! True when the flow chokes (in the nozzle at the Laval pressure, or at a tube outlet
+    //! above the tank pressure); false when it expands to the tank pressure without choking.
+    bool choked = true;
 };
 
 //! What the caller is told while the calculation runs. Empty functions: no notice, go on.
@@ -80,8 +86,9 @@ struct OutflowCallbacks {
 //! that the calculation refuses.
 [[nodiscard]] int outflowSteps(double entered);
 
-//! Choked mass flow of homogeneous water/steam in equilibrium from a vessel through an ideal
-//! nozzle and, for L > 0, through tubes with wall friction.
+//! Mass flow of homogeneous water/steam in equilibrium from a vessel through an ideal nozzle
+//! and, for L > 0, through tubes with wall friction: choked, or limited by the tank pressure
+//! where that lies above the choking pressure.
 [[nodiscard]] OutflowResult criticalOutflow(const OutflowInputs& in,
                                             const OutflowCallbacks& callbacks = {});
 

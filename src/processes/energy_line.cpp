@@ -15,8 +15,11 @@ namespace {
 using water::kCriticalPressure;
 using water::kTwoPhase;
 
-constexpr double kSlopeHalfStep = 0.05;    // [bar]; the 0.1 bar difference is 10000 Pa
-constexpr double kEnergyTolerance = 10.0;  // [J/kg]
+constexpr double kSlopeHalfStep = 0.05;     // [bar] from 5 bar up
+constexpr double kRelativeHalfStep = 0.01;  // of p below 5 bar, where 0.05 bar would be coarse
+// [J/kg]; the slope's volume difference over 0.1 bar must not carry the search's rest, or a
+// short tube's length integral turns negative near its choking point
+constexpr double kEnergyTolerance = 0.001;
 constexpr int kMaxEnergyBisections = 50;
 constexpr int kMaxEnergyBracketSteps = 1000;  // each step is a fifth of the kinetic energy
 constexpr double kChokingTolerance = 0.0001;  // [bar]
@@ -147,9 +150,10 @@ double volumeOnEnergyLine(double p, double h0, double g) {
 }
 
 double criticalSlope(double p, double g, double h0) {
-    const double vPlus = volumeOnEnergyLine(p + kSlopeHalfStep, h0, g);
-    const double vMinus = volumeOnEnergyLine(p - kSlopeHalfStep, h0, g);
-    return 2.0 * kSlopeHalfStep * 1e5 / (vPlus - vMinus);
+    const double halfStep = std::min(kSlopeHalfStep, kRelativeHalfStep * p);
+    const double vPlus = volumeOnEnergyLine(p + halfStep, h0, g);
+    const double vMinus = volumeOnEnergyLine(p - halfStep, h0, g);
+    return 2.0 * halfStep * 1e5 / (vPlus - vMinus);
 }
 
 double chokingPressure(double pStart, double h0, double g, double pMin) {

@@ -23,6 +23,11 @@ constexpr std::string_view kPressureOrderText =
     "Quench cooler pressure differences are invalid! Relation p_cw > p_in > p_ss is not "
     "fulfilled but will be ignored.";
 constexpr std::string_view kWaterNotColderText = "Quench cooler calculation: h_cw must be < h_set!";
+constexpr std::string_view kSteamNotHotterText =
+    "Quench cooler calculation: h_ss must be >= h_set!";
+constexpr std::string_view kSetNotSuperheatedFormat =
+    "Quench cooler calculation: The set temperature must lie above the boiling temperature at "
+    "the exit pressure (%.4lf °C)!";
 constexpr std::string_view kShortTubeText =
     "Error: For tube length < 0.1m the calculation might be instable. Use Tube length = 0.0m or "
     ">0.1m!";
@@ -32,6 +37,9 @@ constexpr std::string_view kNearSaturationFormat =
     "Conditions close to 2-phase region (<%.3lfK)! In- or decrease temperature!";
 constexpr std::string_view kCriticalPressureFormat =
     "Error: Calculation pressure ist limited with critical pressure (%.3lf bar).";
+constexpr std::string_view kTooManyStepsFormat =
+    "Exhaust from pressurized vessel calculation: Input data error. The number of calculation "
+    "steps is limited to %.0lf!";
 constexpr std::string_view kLongCalculationText =
     "Notice: Please be aware of long calculation times for p > 100bar!";
 constexpr std::string_view kDewPointBelowZero = " < 0 °C ";
@@ -93,16 +101,29 @@ std::string atmosphereMessageText(int status) {
 
 std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out) {
     std::vector<std::string> texts;
-    if (out.outOfRange) {
-        texts.push_back(formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)}));
-    }
     if (out.pressureOrder) {
         texts.emplace_back(kPressureOrderText);
     }
-    if (out.waterNotColder) {
-        texts.emplace_back(kWaterNotColderText);
-    }
     return texts;
+}
+
+std::string quenchRefusalText(const processes::QuenchBalance& out) {
+    using processes::QuenchRefusal;
+    switch (out.refusal) {
+        case QuenchRefusal::kInputData:
+            return formatText(kQuenchFormat, {messageText(MessageId::kInputDataError)});
+        case QuenchRefusal::kSetNotSuperheated:
+            return formatText(kSetNotSuperheatedFormat, {out.tsExit});
+        case QuenchRefusal::kOutOfRange:
+            return formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)});
+        case QuenchRefusal::kWaterNotColder:
+            return std::string(kWaterNotColderText);
+        case QuenchRefusal::kSteamNotHotter:
+            return std::string(kSteamNotHotterText);
+        case QuenchRefusal::kNone:
+            break;
+    }
+    return {};
 }
 
 std::string stepsReducedText(int steps) {
@@ -119,11 +140,24 @@ std::string outflowRefusalText(OutflowRefusal why) {
             return formatText(kCriticalPressureFormat, {220.64});
         case OutflowRefusal::kInputData:
             return formatText(kOutflowFormat, {messageText(MessageId::kInputDataError)});
+        case OutflowRefusal::kTooManySteps:
+            return formatText(kTooManyStepsFormat, {static_cast<double>(processes::kMaxSteps)});
         case OutflowRefusal::kNone:
         case OutflowRefusal::kCancelled:
             break;
     }
     return {};
+}
+
+std::vector<std::string> outflowWarningTexts(const processes::OutflowResult& out) {
+    std::vector<std::string> texts;
+    if (out.nozzleIterationAborted) {
+        texts.emplace_back(detail::kNozzleAbortedText);
+    }
+    if (out.outletIterationAborted) {
+        texts.emplace_back(detail::kOutletAbortedText);
+    }
+    return texts;
 }
 
 ToolsDialog::ToolsDialog(Port& port, AmbientData& ambient) : port_(port), ambient_(ambient) {}
@@ -152,8 +186,9 @@ void ToolsDialog::opened() {
         writeNumber(port_, id, value, kDecimals);
     }
     writeNumber(port_, kIdOutflowSteps, outflow.steps, 0);
-    port_.setVisible(kIdNozzleAborted, false);
-    port_.setVisible(kIdOutletAborted, false);
+    for (const int id : {kIdNozzleAborted, kIdOutletAborted, kIdOutflowNotChoked}) {
+        port_.setVisible(id, false);
+    }
     refreshDisplays();
 }
 
@@ -246,6 +281,10 @@ void ToolsDialog::calculateQuench() {
     for (const std::string& text : quenchWarningTexts(out)) {
         showText(port_, text);
     }
+    if (out.refusal != processes::QuenchRefusal::kNone) {
+        showText(port_, quenchRefusalText(out));
+        return;
+    }
     writeNumber(port_, kIdQuenchWaterFlow, out.massFlowWater, kDecimals);
     writeNumber(port_, kIdQuenchSetH, out.hSet, kDecimals);
     writeNumber(port_, kIdQuenchExitT, out.tExit, kDecimals);
@@ -257,8 +296,9 @@ void ToolsDialog::calculateOutflow() {
         clearField(port_, id);
     }
     clearField(port_, kIdOutflowError, true);
-    port_.setVisible(kIdNozzleAborted, false);
-    port_.setVisible(kIdOutletAborted, false);
+    for (const int id : {kIdNozzleAborted, kIdOutletAborted, kIdOutflowNotChoked}) {
+        port_.setVisible(id, false);
+    }
     int error = kNoInputError;
     processes::OutflowInputs in;
     in.p0 = readNumber(port_, kIdOutflowP0, kNoNegatives, kNotEmpty, error);
@@ -306,6 +346,7 @@ void ToolsDialog::calculateOutflow() {
 void ToolsDialog::showOutflow(const processes::OutflowResult& out) {
     port_.setVisible(kIdNozzleAborted, out.nozzleIterationAborted);
     port_.setVisible(kIdOutletAborted, out.outletIterationAborted);
+    port_.setVisible(kIdOutflowNotChoked, !out.choked);
     writePoint(port_, out.outlet,
                {kIdOutletP, kIdOutletT, kIdOutletTs, kIdOutletX, kIdOutletVelocity});
     writePoint(port_, out.inlet, {kIdInletP, kIdInletT, kIdInletTs, kIdInletX, kIdInletVelocity});

@@ -72,6 +72,7 @@ enum ToolsId : int {
     kIdAtmosphereMoles = 2805,
     kIdNozzleAborted = 4032,
     kIdOutletAborted = 4033,
+    kIdOutflowNotChoked = 4034,
 };
 
 namespace detail {
@@ -83,6 +84,11 @@ inline constexpr std::string_view kGroupOutflow =
     "Critical mass flow of water/steam mixtures from pressure vessels:";
 
 using K = ControlKind;
+
+inline constexpr std::string_view kNozzleAbortedText = "Warning: phi_max iteration aborted";
+inline constexpr std::string_view kOutletAbortedText = "Warning: p_outlet iteration aborted";
+inline constexpr std::string_view kNotChokedText =
+    "Not choked: the flow expands to the tank pressure";
 
 // id, kind, UTF-8 text, row, column, group box, column span, enabled
 inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
@@ -145,8 +151,9 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
     {kIdTankX, K::kReadOnlyEdit, "", 4, 5, kGroupOutflow},
     {kIdInletVelocity, K::kReadOnlyEdit, "flow velocity [m/s]", 5, 2, kGroupOutflow},
     {kIdOutletVelocity, K::kReadOnlyEdit, "", 5, 4, kGroupOutflow},
-    {kIdNozzleAborted, K::kStatic, "Warning: phi_max iteration aborted", 6, 6, kGroupOutflow, 2},
-    {kIdOutletAborted, K::kStatic, "Warning: p_outlet iteration aborted", 7, 6, kGroupOutflow, 2},
+    {kIdNozzleAborted, K::kStatic, kNozzleAbortedText, 6, 6, kGroupOutflow, 2},
+    {kIdOutletAborted, K::kStatic, kOutletAbortedText, 7, 6, kGroupOutflow, 2},
+    {kIdOutflowNotChoked, K::kStatic, kNotChokedText, 8, 6, kGroupOutflow, 2},
     {kIdOutflowLavalP, K::kReadOnlyEdit, "laval press. pLE [bar] of nozzle", 0, 6, kGroupOutflow},
     {kIdOutflowLavalFlux, K::kReadOnlyEdit, "max. mass flux [kg/m²s] (nozzle)", 1, 6,
      kGroupOutflow},
@@ -165,10 +172,14 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
 [[nodiscard]] std::string atmosphereMessageText(int status);
 //! The warnings of a quench balance, in the order they are shown.
 [[nodiscard]] std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out);
+//! The message of a refused quench balance; empty for none.
+[[nodiscard]] std::string quenchRefusalText(const processes::QuenchBalance& out);
 //! The notice that a short tube runs with fewer steps.
 [[nodiscard]] std::string stepsReducedText(int steps);
 //! The message of a refused outflow; empty for none and for a cancel.
 [[nodiscard]] std::string outflowRefusalText(processes::OutflowRefusal why);
+//! The warnings of an outflow result: the aborted iterations.
+[[nodiscard]] std::vector<std::string> outflowWarningTexts(const processes::OutflowResult& out);
 
 //! Dialog 151. The close box acts as "back".
 inline constexpr DialogTemplate kToolsTemplate{

@@ -138,7 +138,7 @@ void quenchCooler(HostileInputs& in) {
     const QuenchBalance balance =
         quenchCoolerBalance({pressure(in), temperature(in), in.draw(0.0, 10.0), pressure(in),
                              temperature(in), temperature(in), pressure(in)});
-    in.expectFinite(!balance.outOfRange,
+    in.expectFinite(balance.refusal == QuenchRefusal::kNone,
                     {balance.massFlowWater, balance.hSet, balance.massFlowExit});
 }
 

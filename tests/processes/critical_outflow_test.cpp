@@ -35,6 +35,8 @@ TEST(CriticalOutflow, RefusesUnsoundInputs) {
     // 1e308 tubes carry more than a double holds.
     OutflowInputs overflow = vessel(50.0, 400.0, 0.0);
     overflow.tubeCount = 1e308;
+    OutflowInputs manySteps = vessel(50.0, 400.0, 30.0);
+    manySteps.steps = kMaxSteps + 1;
     for (const auto& [in, why] : {
              std::pair{vessel(50.0, 400.0, 0.05), OutflowRefusal::kShortTube},
              std::pair{vessel(50.0, 263.943, 0.0), OutflowRefusal::kNearSaturation},
@@ -44,6 +46,7 @@ TEST(CriticalOutflow, RefusesUnsoundInputs) {
              std::pair{noSteps, OutflowRefusal::kInputData},
              std::pair{noTube, OutflowRefusal::kInputData},
              std::pair{overflow, OutflowRefusal::kInputData},
+             std::pair{manySteps, OutflowRefusal::kTooManySteps},
          }) {
         SCOPED_TRACE(in.t0);
         const OutflowResult out = criticalOutflow(in);
@@ -115,32 +118,91 @@ TEST(CriticalOutflow, SaturatedLiquidFlashesAlongTheTube) {
     EXPECT_EQ(out.outlet.t, out.outlet.ts);
 }
 
-// Homogeneous equilibrium model: the choked flux is the largest rho * sqrt(2 (h0 - h)) along
-// the vessel's isentrope.
-double homogeneousEquilibriumFlux(double p0, double t0) {
+// Mass flux [kg/(m² s)] of the isentropic expansion from (p0, t0) to p.
+double isentropicFluxTo(double p0, double t0, double p) {
     int status = -1;
     const double h0 = water::enthalpy(p0, t0, status);
     const double s0 = water::entropy(p0, t0, status);
+    const double v = water::specificVolumeFromPS(p, s0, status);
+    return std::sqrt(2000.0 * (h0 - water::enthalpyFromPS(p, s0, status))) / v;
+}
+
+// Homogeneous equilibrium model: the choked flux is the largest rho * sqrt(2 (h0 - h)) along
+// the vessel's isentrope.
+double homogeneousEquilibriumFlux(double p0, double t0) {
     double best = 0.0;
-    for (double p = p0 * 0.999; p > 0.2 * p0; p -= 0.001 * p0) {
-        const double v = water::specificVolumeFromPS(p, s0, status);
-        const double h = water::enthalpyFromPS(p, s0, status);
-        best = std::max(best, std::sqrt(2000.0 * (h0 - h)) / v);
+    for (double p = p0 * 0.999; p > 0.2 * p0; p -= 0.0005 * p0) {
+        best = std::max(best, isentropicFluxTo(p0, t0, p));
     }
     return best;
 }
 
-TEST(CriticalOutflow, NozzleFluxOfSaturatedSteamMatchesTheEquilibriumModel) {
-    for (const double p0 : {10.0, 50.0}) {
+TEST(CriticalOutflow, NozzleFluxMatchesTheEquilibriumModelFromVacuumToHighPressure) {
+    // Steam vessels: saturated at 10 and 50 bar, superheated under vacuum.
+    for (const auto& [p0, t0] :
+         {std::pair{0.05, 60.0}, std::pair{0.1, 60.0}, std::pair{0.3, 150.0},
+          std::pair{10.0, boilingAt(10.0) + 0.01}, std::pair{50.0, boilingAt(50.0) + 0.01}}) {
         SCOPED_TRACE(p0);
-        const double t0 = boilingAt(p0) + 0.01;
-        const OutflowResult out = criticalOutflow(vessel(p0, t0, 0.0));
+        OutflowInputs in = vessel(p0, t0, 0.0);
+        in.pTank = 0.01;
+        const OutflowResult out = criticalOutflow(in);
         ASSERT_EQ(out.refusal, OutflowRefusal::kNone);
         const double expected = homogeneousEquilibriumFlux(p0, t0);
-        EXPECT_NEAR(out.gLaval, expected, 0.05 * expected);
+        EXPECT_NEAR(out.gLaval, expected, 0.005 * expected);
         EXPECT_EQ(out.inlet.p, out.pLaval);
         EXPECT_EQ(out.massFlux, out.gLaval);
+        EXPECT_TRUE(out.choked);
     }
+    OutflowInputs vacuum = vessel(0.1, 60.0, 0.0);
+    vacuum.pTank = 0.01;
+    EXPECT_NEAR(criticalOutflow(vacuum).pLaval, 0.0584, 0.0005);
+}
+
+TEST(CriticalOutflow, NozzleChokesOnlyWhileTheTankLiesBelowTheLavalPressure) {
+    // 50 bar, 400 °C: Laval pressure about 27.3 bar; 19.65 kg/s expand to 45 bar, 25.93 to 40.
+    for (const auto& [pTank, published] : {std::pair{45.0, 19.65}, std::pair{40.0, 25.93}}) {
+        SCOPED_TRACE(pTank);
+        OutflowInputs in = vessel(50.0, 400.0, 0.0);
+        in.pTank = pTank;
+        const OutflowResult out = criticalOutflow(in);
+        ASSERT_EQ(out.refusal, OutflowRefusal::kNone);
+        EXPECT_FALSE(out.choked);
+        EXPECT_EQ(out.outlet.p, pTank);
+        EXPECT_NEAR(out.massFlux, isentropicFluxTo(50.0, 400.0, pTank), 1e-3 * out.massFlux);
+        EXPECT_NEAR(out.massFlow, published, 0.01);
+    }
+    OutflowInputs choked = vessel(50.0, 400.0, 0.0);
+    choked.pTank = 20.0;
+    const OutflowResult out = criticalOutflow(choked);
+    EXPECT_TRUE(out.choked);
+    EXPECT_EQ(out.massFlux, out.gLaval);
+}
+
+TEST(CriticalOutflow, TubesConvergeAndCarryLessTheLongerTheyAre) {
+    double previous = criticalOutflow(vessel(50.0, 400.0, 0.0)).massFlow;
+    for (const double length : {0.3, 0.6, 0.8, 1.0, 1.5, 2.0, 5.0, 30.0}) {
+        SCOPED_TRACE(length);
+        const OutflowResult out = criticalOutflow(vessel(50.0, 400.0, length));
+        ASSERT_EQ(out.refusal, OutflowRefusal::kNone);
+        EXPECT_FALSE(out.outletIterationAborted);
+        EXPECT_LE(std::abs(out.lengthError), 0.01);
+        EXPECT_LT(out.massFlow, previous);
+        previous = out.massFlow;
+    }
+}
+
+TEST(CriticalOutflow, TankPressureCountsOnlyOnceItLiesAboveTheTubesChokingPressure) {
+    OutflowInputs in = vessel(50.0, 400.0, 1.0);
+    const OutflowResult free = criticalOutflow(in);
+    in.pTank = 20.0;  // below the choking pressure of about 25 bar
+    const OutflowResult below = criticalOutflow(in);
+    in.pTank = 30.0;
+    const OutflowResult above = criticalOutflow(in);
+    EXPECT_TRUE(free.choked && below.choked);
+    EXPECT_NEAR(below.massFlow, free.massFlow, 0.002 * free.massFlow);
+    EXPECT_FALSE(above.choked);
+    EXPECT_EQ(above.outlet.p, 30.0);
+    EXPECT_LT(above.massFlow, free.massFlow);
 }
 
 }  // namespace

@@ -32,14 +32,19 @@ TEST(ToolsDialog, AtmosphereAtSeaLevelShows1013MbarAndKeepsItAfterARefusal) {
     EXPECT_EQ(w.ambient.input(processes::AmbientData::kRelativeHumidity), 120.0);
 }
 
-TEST(ToolsDialog, QuenchWithWaterAtTheSetStateWarnsAndLeavesTheFlowsEmpty) {
+TEST(ToolsDialog, QuenchWithoutAValidBalanceSaysWhyAndLeavesEveryResultEmpty) {
     ToolsWindow w;
     w.port.typeText(kIdQuenchWaterT, "350");
     w.dialog.command(kIdQuenchCalculate);
-    ASSERT_EQ(w.port.messages().size(), 1U);
-    EXPECT_EQ(w.port.text(kIdQuenchWaterFlow), "");
-    EXPECT_EQ(w.port.text(kIdQuenchExitFlow), "");
-    EXPECT_EQ(w.port.text(kIdQuenchExitT), "350.0000");
+    w.port.typeText(kIdQuenchWaterT, "150");
+    w.port.typeText(kIdQuenchSetT, "260");  // ts(50 bar) = 263.94 °C
+    w.dialog.command(kIdQuenchCalculate);
+    ASSERT_EQ(w.port.messages().size(), 2U);
+    EXPECT_NE(w.port.messages()[0].text.find("h_cw must be < h_set"), std::string::npos);
+    EXPECT_NE(w.port.messages()[1].text.find("boiling temperature"), std::string::npos);
+    for (const int id : {kIdQuenchWaterFlow, kIdQuenchExitFlow, kIdQuenchExitT, kIdQuenchSetH}) {
+        EXPECT_EQ(w.port.text(id), "");
+    }
 }
 
 TEST(ToolsDialog, OutflowRepaintsItsProgressAndEndsWithin1Percent) {
@@ -87,6 +92,20 @@ TEST(ToolsDialog, ShortTubeShowsTheReducedStepCountBeforeItsResults) {
     ASSERT_EQ(w.port.messages().size(), 1U);
     EXPECT_EQ(w.port.text(kIdOutflowSteps), "10");
     EXPECT_NE(w.port.text(kIdOutflowMassFlow), "");
+}
+
+TEST(ToolsDialog, OutflowShowsAnUnchokedNozzleAndNamesTheStepLimit) {
+    ToolsWindow w;
+    w.port.typeText(kIdOutflowLength, "0");
+    w.port.typeText(kIdOutflowTankP, "45");
+    w.dialog.command(kIdOutflowCalculate);
+    EXPECT_TRUE(w.port.visible(kIdOutflowNotChoked));
+    EXPECT_EQ(w.port.text(kIdOutletP), "45.0000");
+    w.port.typeText(kIdOutflowSteps, "1001");
+    w.dialog.command(kIdOutflowCalculate);
+    ASSERT_EQ(w.port.messages().size(), 1U);
+    EXPECT_NE(w.port.messages()[0].text.find("limited to 1000"), std::string::npos);
+    EXPECT_FALSE(w.port.visible(kIdOutflowNotChoked));
 }
 
 }  // namespace
