@@ -149,9 +149,9 @@ void ToolsDialog::opened() {
              {kIdOutflowTankP, outflow.pTank},
              {kIdOutflowTubes, outflow.tubeCount},
          })) {
-        writeNumber(port_, id, value, kDecimals);
+        writeInputNumber(port_, id, value, kDecimals);
     }
-    writeNumber(port_, kIdOutflowSteps, outflow.steps, 0);
+    writeInputNumber(port_, kIdOutflowSteps, outflow.steps, 0);
     port_.setVisible(kIdNozzleAborted, false);
     port_.setVisible(kIdOutletAborted, false);
     refreshDisplays();
@@ -275,7 +275,7 @@ void ToolsDialog::calculateOutflow() {
     }
     processes::OutflowCallbacks callbacks;
     callbacks.stepsReduced = [this](int steps) {
-        writeNumber(port_, kIdOutflowSteps, steps, 0);
+        writeInputNumber(port_, kIdOutflowSteps, steps, 0);
         showText(port_, stepsReducedText(steps));
     };
     callbacks.confirmLongCalculation = [this] {

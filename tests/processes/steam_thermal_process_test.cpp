@@ -98,7 +98,8 @@ TEST(SteamThermalProcess, HeatLossIntoWetRegionBalancesWithQualityAtBoilingTempe
     EXPECT_NEAR(c.process.result(Process::kTemperatureAfterLoss), 99.606, 1e-3);  // IF97 ts(1 bar)
 }
 
-TEST(SteamThermalProcess, HeatGainBeyondRangeNamesTheBackwardLimit) {
+// An enthalpy after the loss outside the range is no state: no result after it.
+TEST(SteamThermalProcess, HeatGainOrLossBeyondRangeNamesTheLimitAndGivesNoStateAfterIt) {
     for (const auto& [p, limit] : {std::pair{50.0, 2000.0}, std::pair{150.0, 800.0}}) {
         SCOPED_TRACE(p);
         SteamCase c(kConstantEnthalpy, p, 400.0, p);
@@ -109,6 +110,14 @@ TEST(SteamThermalProcess, HeatGainBeyondRangeNamesTheBackwardLimit) {
         ASSERT_EQ(c.shown.size(), 1U);
         EXPECT_EQ(c.shown[0], std::pair(static_cast<int>(kMessageHeatGainTooHigh), limit));
     }
+    SteamCase c(kIsentropicEfficiency, 50.0, 400.0, 10.0);
+    ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
+    ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 10.0));
+    ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, 40000.0));  // 4000 kJ/kg
+    ASSERT_EQ(c.calculate(), kProcessOk);
+    EXPECT_EQ(c.shown, (std::vector<std::pair<int, double>>{{kMessageHeatLossTooHigh, NOT_SET}}));
+    EXPECT_EQ(c.process.result(Process::kEnthalpyAfterLoss), NOT_SET);
+    EXPECT_EQ(c.process.result(Process::kTemperatureAfterLoss), NOT_SET);
 }
 
 TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
@@ -124,6 +133,12 @@ TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
     ASSERT_TRUE(expansion.process.setInput(Process::kIsentropicEta, 0.0));
     ASSERT_EQ(expansion.calculate(), kProcessOk);
     EXPECT_NEAR(expansion.dh(), 0.0, 1e-3);
+    EXPECT_FALSE(std::signbit(expansion.process.result(Process::kEnthalpyChange)));  // no -0.0000
+    // the final radios of an earlier balance: ts 300 °C would be 85.9 bar, above p1
+    SteamCase leftover(kIsentropicEfficiency, 50.0, 400.0, 1.0);
+    leftover.final.setMode(water::kModeTX);
+    leftover.final.setTemperature(300.0);
+    EXPECT_TRUE(leftover.process.setInput(Process::kIsentropicEta, 0.0));
 }
 
 }  // namespace
