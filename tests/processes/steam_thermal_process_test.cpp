@@ -42,6 +42,17 @@ TEST(SteamThermalProcess, IsentropicExpansionIntoWetSteamEndsAtInitialEntropy) {
     EXPECT_EQ(c.process.result(Process::kEntropyChange), 0.0);
 }
 
+// Inside region 3 the isentropic end is the exact root of s(200 bar, t) = s1: the region-3
+// equation evaluated with 30 digits gives t2s = 365.374006 °C and dh_s = -19.3491149748 kJ/kg.
+TEST(SteamThermalProcess, IsentropicEndInRegion3IsTheExactInverse) {
+    SteamCase c(kIsentropicEfficiency, 300.0, 380.0, 200.0);
+    ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
+    ASSERT_EQ(c.calculate(), kProcessOk);
+    const double dhs = c.process.result(Process::kIsentropicChange);
+    EXPECT_NEAR(dhs, -19.3491149748, 1e-8);
+    EXPECT_NEAR(c.process.result(Process::kEnthalpyChange), 0.8 * dhs, 1e-8);
+}
+
 TEST(SteamThermalProcess, ExpansionPowerIsFlowTimesEnthalpyDropTimesShaftAndGenerator) {
     SteamCase c(kIsentropicEfficiency, 50.0, 400.0, 1.0);
     ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.85));
