@@ -11,6 +11,7 @@
 #include "processes/gas_flow_process.h"
 #include "processes/status_codes.h"
 #include "processes/steam_flow_process.h"
+#include "ui/flow_messages.h"
 #include "ui/gas_result_rules.h"
 
 namespace vaporis::app {
@@ -62,14 +63,16 @@ struct FlowFacts {
     double equivalentDiameter;
 };
 
+// The flows of a computed flow are numbers, 999 too; the other results use the marker.
 // Wet steam has no friction: its friction drop of 0 is no result.
 bool shown(const SteamFlowProcess& process, int i) {
-    return hasValue(process.result(i)) &&
-           (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop);
+    return i <= SteamFlowProcess::kVolumeFlow ||
+           (hasValue(process.result(i)) &&
+            (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop));
 }
 
 bool shown(const GasFlowProcess& process, int i) {
-    return hasValue(process.result(i));
+    return i <= GasFlowProcess::kNormalFlow || hasValue(process.result(i));
 }
 
 template <typename Process>
@@ -83,24 +86,22 @@ nlohmann::ordered_json resultsJson(const Process& process, const std::vector<Flo
 }
 
 nlohmann::ordered_json flowJson(int status, const FlowFacts& f) {
-    return {
-        {"status", status},
-        {"density", numberOrNull(f.density, f.densityValid)},
-        {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
-        {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
-        {"velocity", numberOrNull(f.velocity, hasValue(f.velocity))},
-        {"width", numberOrNull(f.width, hasValue(f.width))},
-        {"equivalentDiameter", numberOrNull(f.equivalentDiameter, hasValue(f.equivalentDiameter))}};
+    return {{"status", status},
+            {"density", numberOrNull(f.density, f.densityValid)},
+            {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
+            {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
+            {"velocity", f.velocity},
+            {"width", f.width},
+            {"equivalentDiameter", f.equivalentDiameter}};
 }
 
 void addFacts(TextTable& table, const FlowFacts& f) {
     table.addRow({"Density rho [kg/m³]", tableNumber(f.density, f.densityValid)});
     table.addRow({"Dynamic viscosity eta [10⁻⁶ Pa s]", tableNumber(f.viscosity, f.viscosityValid)});
     table.addRow({"Sonic velocity w [m/s]", tableNumber(f.sonicVelocity, f.sonicValid)});
-    table.addRow({"Flow velocity [m/s]", tableNumber(f.velocity, hasValue(f.velocity))});
-    table.addRow({"Inner diameter or width [mm]", tableNumber(f.width, hasValue(f.width))});
-    table.addRow({"Equivalent diameter [mm]",
-                  tableNumber(f.equivalentDiameter, hasValue(f.equivalentDiameter))});
+    table.addRow({"Flow velocity [m/s]", tableNumber(f.velocity, true)});
+    table.addRow({"Inner diameter or width [mm]", tableNumber(f.width, true)});
+    table.addRow({"Equivalent diameter [mm]", tableNumber(f.equivalentDiameter, true)});
 }
 
 template <typename Process>
@@ -121,7 +122,7 @@ FlowFacts steamFacts(const SteamFlowProcess& p) {
             s.stateStatus(water::kRho) == water::kOk,
             s.stateValue(water::kEta),
             s.stateStatus(water::kEta) == water::kOk,
-            s.stateValue(water::kW),
+            p.sonicVelocity(),
             hasValue(p.result(SteamFlowProcess::kMach)),
             p.input(SteamFlowProcess::kInVelocity),
             p.input(SteamFlowProcess::kInWidth),
@@ -161,6 +162,10 @@ const std::vector<FlowLine>& gasFlowLines() {
 nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
     nlohmann::ordered_json document = flowJson(process.status(), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
+    document["warnings"] = nlohmann::ordered_json::array();
+    if (!process.singlePhaseFlow()) {
+        document["warnings"].push_back(ui::kWetSteamFrictionNote);
+    }
     return document;
 }
 
@@ -169,7 +174,11 @@ std::string steamFlowTable(const SteamFlowProcess& process) {
     addFacts(table, steamFacts(process));
     table.addRow({});
     addResults(table, process, steamFlowLines());
-    return table.render();
+    std::string text = table.render();
+    if (!process.singlePhaseFlow()) {
+        text += '\n' + std::string(ui::kWetSteamFrictionNote) + '\n';
+    }
+    return text;
 }
 
 nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {

@@ -26,7 +26,7 @@ struct FlowLine {
 
 //! The JSON keys beside "status" and "results", for --help.
 inline constexpr const char* kSteamFlowJsonKeys =
-    "density, viscosity, sonicVelocity, velocity, width, equivalentDiameter";
+    "density, viscosity, sonicVelocity, velocity, width, equivalentDiameter, warnings [texts]";
 inline constexpr const char* kGasFlowJsonKeys =
     "density, viscosity, sonicVelocity, velocity, width, equivalentDiameter, molarMass, "
     "gasConstant, ambient {as the ambient command, null without a draft}";

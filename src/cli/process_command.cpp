@@ -145,11 +145,11 @@ struct StateRow {
 enum Needs : unsigned {
     kValue = 0,
     kFlux = 1,
-    kHeatLoss = 2,
     kHeatLossValid = 4,
     kIsentropicType = 8,
     kBalanceType = 16,
     kCondensed = 32,  //!< gases: water condensed in the final state
+    kGivenFlow = 64,  //!< a flow as given: a number whatever its value, 999 too
 };
 
 struct ResultRow {
@@ -164,14 +164,15 @@ using SteamResult = SteamThermalProcess::Result;
 using GasResult = GasThermalProcess::Result;
 
 constexpr auto kSteamRows = std::to_array<ResultRow>({
-    {"massFlow", "mass flow [kg/s]", SteamResult::kShownMassFlow, kFlux},
-    {"volumeFlow", "volume flow [m³/s]", SteamResult::kShownVolumeFlow, kFlux},
+    {"massFlow", "mass flow [kg/s]", SteamResult::kShownMassFlow, kFlux | kGivenFlow},
+    {"volumeFlow", "volume flow [m³/s]", SteamResult::kShownVolumeFlow, kFlux | kGivenFlow},
     {"dh", "enthalpy difference [kJ/kg]", SteamResult::kEnthalpyChange},
     {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", SteamResult::kIsentropicChange,
      kIsentropicType},
     {"ds", "entropy difference [kJ/(kg K)]", SteamResult::kEntropyChange},
     {"power", "power [kW]", SteamResult::kPower, kFlux},
-    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", SteamResult::kEnthalpyAfterLoss, kHeatLoss},
+    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", SteamResult::kEnthalpyAfterLoss,
+     kHeatLossValid},
     {"tAfterLoss", "temperature after heat loss [°C]", SteamResult::kTemperatureAfterLoss,
      kHeatLossValid},
     {"xAfterLoss", "steam quality after heat loss [-]", SteamResult::kQualityAfterLoss,
@@ -181,20 +182,22 @@ constexpr auto kSteamRows = std::to_array<ResultRow>({
 });
 
 constexpr auto kGasRows = std::to_array<ResultRow>({
-    {"massFlow", "mass flow [kg/s]", GasResult::kShownMassFlow, kFlux},
-    {"volumeFlow", "volume flow [m³/s]", GasResult::kShownVolumeFlow, kFlux},
+    {"massFlow", "mass flow [kg/s]", GasResult::kShownMassFlow, kFlux | kGivenFlow},
+    {"volumeFlow", "volume flow [m³/s]", GasResult::kShownVolumeFlow, kFlux | kGivenFlow},
     {"dh", "enthalpy difference [kJ/kg]", GasResult::kEnthalpyChange},
     {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", GasResult::kIsentropicChange,
      kIsentropicType},
     {"ds", "entropy difference [kJ/(kg K)]", GasResult::kEntropyChange},
     {"power", "power [kW]", GasResult::kPower, kFlux},
-    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", GasResult::kEnthalpyAfterLoss, kHeatLoss},
+    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", GasResult::kEnthalpyAfterLoss,
+     kHeatLossValid},
     {"tAfterLoss", "temperature after heat loss [°C]", GasResult::kTemperatureAfterLoss,
      kHeatLossValid},
     {"xAfterLoss", "steam quality after heat loss [-]", -1},
     {"expansion", "volumetric expansion [%]", GasResult::kExpansion},
     {"massDischarge", "mass discharge [%]", GasResult::kMassDischarge},
-    {"normalVolumeFlow", "normal volume flow [Nm³/s]", GasResult::kShownNormalVolumeFlow, kFlux},
+    {"normalVolumeFlow", "normal volume flow [Nm³/s]", GasResult::kShownNormalVolumeFlow,
+     kFlux | kGivenFlow},
     {"t2Isentropic", "isentropic final temperature [°C]", GasResult::kIsentropicTemperature,
      kIsentropicType},
     {"condensationHeat", "condensation heat [kJ/kg]", GasResult::kCondensationHeat,
@@ -210,7 +213,7 @@ bool flagAllows(const Process& process, unsigned needs) {
     if constexpr (std::is_same_v<Process, GasThermalProcess>) {
         condensed = process.condensedAtEnd();
     }
-    return !(lacks(kFlux, process.fluxGiven()) || lacks(kHeatLoss, process.heatLossOn()) ||
+    return !(lacks(kFlux, process.fluxGiven()) ||
              lacks(kHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
              lacks(kIsentropicType, process.type() == processes::kIsentropicEfficiency) ||
              lacks(kBalanceType, process.type() == processes::kStateBalance) ||
@@ -224,7 +227,7 @@ std::optional<double> resultValue(const Process& process, const ResultRow& row) 
         return std::nullopt;
     }
     const double value = process.result(row.slot);
-    if (value == NOT_SET || !std::isfinite(value)) {
+    if ((value == NOT_SET && (row.needs & kGivenFlow) == 0) || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value * row.scale;

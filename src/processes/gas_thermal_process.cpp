@@ -263,7 +263,7 @@ void GasThermalProcess::computeDifferences(const IsentropicEnd& isentropic) {
         results_[kEnthalpyChange] = 0.0;
         return;
     }
-    results_[kEnthalpyChange] = finalValues_[kEnthalpy] - h1;
+    results_[kEnthalpyChange] = zeroIfNegligible(finalValues_[kEnthalpy] - h1);
     if (type_ == kIsentropicEfficiency) {
         results_[kIsentropicChange] = isentropic.h2s - h1;
         results_[kIsentropicTemperature] = isentropic.t2s;
@@ -280,7 +280,9 @@ void GasThermalProcess::applyHeatLoss(const GasAnalysis& analysis, const Message
     const double t = gas::temperatureFromEnthalpy(
         analysis, final_.pressure(), results_[kEnthalpyAfterLoss], y, unusedEnthalpy, code);
     if (!isValidStatus(code)) {
+        // an enthalpy outside the range is no state: nothing after the loss is a result
         heatLossValid_ = false;
+        results_[kEnthalpyAfterLoss] = NOT_SET;
         if (q > 0.0) {
             messages(kMessageHeatLossTooHigh);
         } else {

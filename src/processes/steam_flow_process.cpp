@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "processes/status_codes.h"
 
@@ -76,10 +77,23 @@ int SteamFlowProcess::checkInputs() const {
     return valid ? kOk : kFlowPropertyInvalid;
 }
 
+// The single phase's own sound velocity, or that of the homogeneous mixture in equilibrium:
+// a wet-steam flow chokes at the latter, far below that of either phase.
+int SteamFlowProcess::findSonicVelocity() {
+    if (singlePhaseFlow_) {
+        sonicVelocity_ = state_->stateValue(water::kW);
+        return kOk;
+    }
+    int status = water::kOk;
+    sonicVelocity_ = water::homogeneousSoundVelocity(state_->pressure(), state_->quality(), status);
+    return status == water::kOk ? kOk : kFlowPropertyInvalid;
+}
+
 // No result of an earlier calculation survives, whatever this one gives.
 int SteamFlowProcess::evaluate() {
     results_ = detail::notSetRow<kResultCount>();
     singlePhaseFlow_ = true;
+    sonicVelocity_ = NOT_SET;
     state_->calculate();
     if (state_->inputStatus() != water::kInputOk) {
         return state_->inputStatus();
@@ -91,6 +105,9 @@ int SteamFlowProcess::evaluate() {
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {
         return inputStatus;
     }
+    if (const int sonic = findSonicVelocity(); sonic != kOk) {
+        return sonic;
+    }
     const double v = state_->stateValue(water::kV);
     FlowTriangle triangle;
     if (const int geometry = solveGeometry(v, triangle); geometry != kOk) {
@@ -100,20 +117,18 @@ int SteamFlowProcess::evaluate() {
     resultSlot(kDynamicPressure) = dynamicPressure(v, w);
     resultSlot(kFrictionDrop) = 0.0;
     resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
-    int status = kOk;
+    resultSlot(kMach) = w / sonicVelocity_;
+    if (resultSlot(kMach) > 1.0) {
+        return kSteamFlowMachAbove1;
+    }
     if (singlePhaseFlow_) {
-        resultSlot(kMach) = w / state_->stateValue(water::kW);
-        if (resultSlot(kMach) > 1.0) {
-            return kSteamFlowMachAbove1;
-        }
         if (const int wall = evaluateWall(triangle, v); wall != kOk) {
             return wall;
         }
-        status = resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
     }
     resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
     resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
-    return status;
+    return resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
 }
 
 int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {

@@ -14,8 +14,9 @@ namespace vaporis::processes {
 
 //! Water or steam of one WaterSteamState flowing through equal parallel tubes: the flow
 //! triangle, Reynolds number, friction, pressure drops, Mach number and heat transfer. Wet
-//! steam gets no friction, Mach number or heat transfer: the correlations hold for a single
-//! phase only.
+//! steam gets no friction or heat transfer, as the correlations hold for a single phase only:
+//! its total pressure drop is the zeta drop alone; its Mach number is taken against the
+//! sound velocity of the homogeneous mixture in equilibrium.
 class SteamFlowProcess {
 public:
     enum Input : int {
@@ -79,6 +80,9 @@ public:
     void restoreInputs(const Inputs& inputs);
     [[nodiscard]] bool rectangularProfile() const { return rectangularProfile_; }
     [[nodiscard]] bool singlePhaseFlow() const { return singlePhaseFlow_; }
+    //! Sound velocity [m/s] the Mach number is taken against: the state's own, or for wet
+    //! steam that of the homogeneous mixture in equilibrium; NOT_SET before it is known.
+    [[nodiscard]] double sonicVelocity() const { return sonicVelocity_; }
     //! Input i (Input); NOT_SET for an index out of range.
     [[nodiscard]] double input(int i) const { return detail::valueAt(inputs_, i); }
     //! Result i (Result); NOT_SET for an index out of range.
@@ -87,6 +91,7 @@ public:
 private:
     [[nodiscard]] int evaluate();
     [[nodiscard]] int checkInputs() const;
+    [[nodiscard]] int findSonicVelocity();
     [[nodiscard]] int solveGeometry(double v, FlowTriangle& triangle);
     [[nodiscard]] int evaluateWall(const FlowTriangle& triangle, double v);
     [[nodiscard]] bool isWetSteam() const;
@@ -99,6 +104,7 @@ private:
     std::uint8_t solveMode_ = kSolveVelocity;
     bool rectangularProfile_ = false;
     bool singlePhaseFlow_ = true;
+    double sonicVelocity_ = NOT_SET;
     std::array<double, kResultCount> results_ = detail::notSetRow<kResultCount>();
     std::array<double, kInputCount> inputs_ = {NOT_SET, NOT_SET, 3600.0, NOT_SET, NOT_SET, 1.0,
                                                15.0,    0.06,    30.0,   NOT_SET, NOT_SET};

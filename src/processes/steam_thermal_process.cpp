@@ -25,17 +25,6 @@ constexpr double kHighPressure = 100.0;
 constexpr double kLimitAboveHighPressure = 800.0;
 constexpr double kLimitUpToHighPressure = 2000.0;
 
-// The pressure [bar] of a state before it is computed: a state given by its saturation
-// temperature has none yet. NaN when there is none, which refuses a zero efficiency.
-double knownPressure(const WaterSteamState& state) {
-    if (state.mode() != water::kModeTX) {
-        return state.pressure();
-    }
-    int status = water::kOk;
-    const double p = water::vaporPressure(state.temperature(), status);
-    return status == water::kOk ? p : std::numeric_limits<double>::quiet_NaN();
-}
-
 // The final temperature of an expansion or compression lies outside the backward range.
 bool endEnthalpyOutOfRange(int code) {
     return code == water::kPressureAbove1000 || code == water::kEnthalpyAbove2000 ||
@@ -50,6 +39,16 @@ InputKind kindOf(int slot) {
 }
 
 }  // namespace
+
+// A state given by its saturation temperature has no pressure of its own until it is computed.
+double knownPressure(const WaterSteamState& state) {
+    if (state.mode() != water::kModeTX) {
+        return state.pressure();
+    }
+    int status = water::kOk;
+    const double p = water::vaporPressure(state.temperature(), status);
+    return status == water::kOk ? p : std::numeric_limits<double>::quiet_NaN();
+}
 
 SteamThermalProcess::SteamThermalProcess(WaterSteamState& initial, WaterSteamState& final)
     : initial_(initial), final_(final) {
@@ -86,7 +85,9 @@ bool SteamThermalProcess::setInput(int slot, double value) {
     if (slot < 0 || slot >= kInputCount) {
         return false;
     }
-    if (inputRefused(kindOf(slot), value, knownPressure(initial_), knownPressure(final_))) {
+    // only a balance takes the final state as given; the other types take its pressure
+    const double p2 = type_ == kStateBalance ? knownPressure(final_) : final_.pressure();
+    if (inputRefused(kindOf(slot), value, knownPressure(initial_), p2)) {
         return false;
     }
     inputs_[static_cast<std::size_t>(slot)] = value;
@@ -222,7 +223,7 @@ void SteamThermalProcess::computeDifferences(double h2s) {
         results_[kEnthalpyChange] = 0.0;
         return;
     }
-    results_[kEnthalpyChange] = final_.stateValue(kH) - h1;
+    results_[kEnthalpyChange] = zeroIfNegligible(final_.stateValue(kH) - h1);
     if (type_ == kIsentropicEfficiency) {
         results_[kIsentropicChange] = h2s - h1;
         // The forward and backward calls leave a remainder that is no entropy production.
@@ -243,7 +244,10 @@ void SteamThermalProcess::applyHeatLoss(const MessageSink& messages) {
         results_[kQualityAfterLoss] = value;
         results_[kTemperatureAfterLoss] = final_.saturationValue(water::kTs);
     } else if (code != water::kOk) {
+        // an enthalpy outside the range is no state: nothing after the loss is a result
         heatLossValid_ = false;
+        results_[kEnthalpyAfterLoss] = NOT_SET;
+        results_[kTemperatureAfterLoss] = NOT_SET;
         if (code == water::kBelowTripleTemperature) {
             messages(kMessageHeatLossTooHigh);
         } else {

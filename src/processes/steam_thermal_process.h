@@ -109,4 +109,8 @@ private:
     bool heatLossValid_ = false;
 };
 
+//! The pressure [bar] of a state before it is computed: the given one, or for a state given by
+//! its saturation temperature the saturation pressure there; NaN where there is none.
+[[nodiscard]] double knownPressure(const water::WaterSteamState& state);
+
 }  // namespace vaporis::processes

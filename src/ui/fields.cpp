@@ -57,10 +57,18 @@ std::string_view cutUtf8(std::string_view text, std::size_t length) {
 
 }  // namespace
 
-void writeInputNumber(Port& port, int fieldId, double value) {
-    const std::string text = formatFixed(value, kInputDecimals);
+void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
+    const std::string text = formatFixed(value, decimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
     port.setToolTip(fieldId, formatShortest(value));
+}
+
+void writeGivenInput(Port& port, int fieldId, double value, bool given) {
+    if (given) {
+        writeInputNumber(port, fieldId, value);
+    } else {
+        clearField(port, fieldId);
+    }
 }
 
 int checkNumberText(std::string& text) {

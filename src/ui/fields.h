@@ -90,11 +90,14 @@ void showSteamInputGroup(Port& port, const SteamInputGroup& group,
 //! fields count as 0; another mode leaves the display as it is.
 void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField, int mode);
 
-//! Shows an input number [bar, °C, kJ/kg] with 4 decimals, at most kMaxInputLength
-//! characters, as an input field holds it, and the full value as its tool tip (a computed
-//! input such as the gas enthalpy). 999 is shown as typed: the no-value marker belongs to
-//! result fields only.
-void writeInputNumber(Port& port, int fieldId, double value);
+//! Shows an input number [bar, °C, kJ/kg] with `decimals` (4 unless given), at most
+//! kMaxInputLength characters, as an input field holds it, and the full value as its tool tip
+//! (a computed input such as the gas enthalpy). 999 is shown as typed: the no-value marker
+//! belongs to result fields only.
+void writeInputNumber(Port& port, int fieldId, double value, int decimals = 4);
+
+//! An input field's value where it was given (999 too), an empty field where it was not.
+void writeGivenInput(Port& port, int fieldId, double value, bool given);
 
 //! Shows the pressure [bar] and temperature [°C] of a gas state in its input fields.
 void showGasInputs(Port& port, int fieldP, int fieldT, const gas::GasState& state);

@@ -131,10 +131,10 @@ void readFlowInputs(const Port& port, const FlowControls& c, Process& p, int& er
 template <typename Process>
 void showDerivedFlows(Port& port, const FlowControls& c, const Process& p) {
     for (int k = 0; k < c.flowCount; ++k) {
-        writeNumber(port, c.flowFields[static_cast<std::size_t>(k)], p.result(k), 4);
+        writeInputNumber(port, c.flowFields[static_cast<std::size_t>(k)], p.result(k));
     }
-    writeNumber(port, kIdFlowVelocity, p.input(Process::kInVelocity), 4);
-    writeNumber(port, kIdFlowWidth, p.input(Process::kInWidth), 4);
+    writeInputNumber(port, kIdFlowVelocity, p.input(Process::kInVelocity));
+    writeInputNumber(port, kIdFlowWidth, p.input(Process::kInWidth));
 }
 
 }  // namespace vaporis::ui

@@ -21,6 +21,11 @@ struct FlowMessage {
 //! The warning of a Mach number above 0.3 (the correlations assume an incompressible fluid).
 [[nodiscard]] std::string machWarningText();
 
+//! The warning beside the total pressure drop of wet steam, which holds no friction.
+inline constexpr std::string_view kWetSteamFrictionNote =
+    "Wet steam: the total pressure drop is the additional pressure drop (zeta) alone; the "
+    "friction of a two-phase flow is not calculated.";
+
 //! The message for a status of SteamFlowProcess::calculate; nothing for success.
 [[nodiscard]] std::optional<FlowMessage> steamFlowMessage(int status);
 

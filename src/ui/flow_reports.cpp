@@ -9,6 +9,7 @@
 #include "processes/ambient_data.h"
 #include "processes/gas_flow_process.h"
 #include "processes/steam_flow_process.h"
+#include "ui/flow_messages.h"
 #include "ui/gas_property_report.h"
 #include "ui/number_text.h"
 #include "ui/report_frame.h"
@@ -86,7 +87,7 @@ double validValue(const water::WaterSteamState& state, int i) {
     return state.stateStatus(i) == water::kOk ? state.stateValue(i) : NOT_SET;
 }
 
-void appendSteamFluid(std::string& out, const water::WaterSteamState& s) {
+void appendSteamFluid(std::string& out, const water::WaterSteamState& s, double sonicVelocity) {
     out += kFluidHeading;
     fluidRow(out, "Absolute pressure p", U::kBar, s.pressure());
     fluidRow(out, "Temperature t", U::kCelsius, s.temperature());
@@ -98,7 +99,7 @@ void appendSteamFluid(std::string& out, const water::WaterSteamState& s) {
     fluidRow(out, "Enthalpy h", U::kKilojoulePerKilogram, validValue(s, water::kH));
     fluidRow(out, "Density rho", U::kKilogramPerCubicMetre, validValue(s, water::kRho));
     fluidRow(out, "Dynamic viscosity eta", U::kMicropascalSecond, validValue(s, water::kEta));
-    fluidRow(out, "Sonic velocity w", U::kMetrePerSecond, validValue(s, water::kW));
+    fluidRow(out, "Sonic velocity w", U::kMetrePerSecond, sonicVelocity);
     spacerRow(out);
     out += kTableEnd;
 }
@@ -142,6 +143,9 @@ void appendSteamResults(std::string& out, const SteamFlowProcess& p) {
     }
     row(out, kPlainRow, "Additional pressure drop", U::kMillibar, p.result(P::kZetaDrop), 3);
     row(out, kPlainRow, "Total pressure drop", U::kMillibar, p.result(P::kTotalDrop), 3);
+    if (!p.singlePhaseFlow()) {
+        out += formatText(kSpacerRow, {kWetSteamFrictionNote});
+    }
     if (p.result(P::kHeatTransfer) != NOT_SET) {
         row(out, kPlainRow, "Heat transfer to tube wall", U::kWattPerSquareMetreKelvin,
             p.result(P::kHeatTransfer), 2);
@@ -231,7 +235,7 @@ void appendGasResults(std::string& out, const GasFlowProcess& p) {
 
 file::WriteOutcome writeSteamFlowReport(const std::string& path, const SteamFlowProcess& process) {
     std::string sections;
-    appendSteamFluid(sections, process.state());
+    appendSteamFluid(sections, process.state(), process.sonicVelocity());
     appendSteamTube(sections, process);
     appendSteamResults(sections, process);
     return writeReportFile(path, reportDocument(kWaterReportTitle, sections));

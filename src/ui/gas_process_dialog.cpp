@@ -178,11 +178,8 @@ void GasProcessDialog::showResults() {
         show(kIdGasResultT2Isentropic, process_.result(P::kIsentropicTemperature));
     }
     for (const FlowControl& flow : kFlows) {
-        if (process_.fluxGiven()) {
-            show(flow.field, process_.result(flow.slot));  // shown in its unit
-        } else {
-            clearField(port_, flow.field);
-        }
+        // shown in its unit
+        writeGivenInput(port_, flow.field, process_.result(flow.slot), process_.fluxGiven());
     }
     if (process_.fluxGiven()) {
         show(kIdGasResultPower, process_.result(P::kPower));

@@ -142,6 +142,9 @@ void SteamFlowDialog::calculate() {
     }
     showDerived();
     showResults();
+    if (!process_.singlePhaseFlow()) {
+        port_.message(kWetSteamFrictionNote, kCaptionWarning, MessageButtons::kOk);
+    }
     if (port_.checked(kIdFlowHtmlOutput)) {
         askWriteAndOpenReport(
             port_, [this](const std::string& path) { return writeSteamFlowReport(path, process_); },
@@ -152,7 +155,7 @@ void SteamFlowDialog::calculate() {
 void SteamFlowDialog::showDerived() {
     showDerivedFlows(port_, kSteamFlowControls, process_);
     if (process_.result(SteamFlowProcess::kMach) != NOT_SET) {
-        writeNumber(port_, kIdSteamFlowSonicVelocity, state_.stateValue(water::kW), 4);
+        writeNumber(port_, kIdSteamFlowSonicVelocity, process_.sonicVelocity(), 4);
         writeNumber(port_, kIdSteamFlowMach, process_.result(SteamFlowProcess::kMach), 4);
     }
 }

@@ -193,10 +193,12 @@ int SteamProcessDialog::readInputs(int type) {
     if (type == processes::kStateBalance) {
         readState(port_, kFinalGroup, final_, error);
     } else {
+        // the final radios belong to a balance; the other types take the pressure alone
         final_.setPressure(readNumber(port_, kIdProcessP2, kNoNegatives, kNotEmpty, error));
-        final_.setMode(checkedMode(port_, kFinalGroup));
+        final_.setMode(water::kModePT);
     }
-    if (type == processes::kConstantEnthalpy && final_.pressure() > initial_.pressure()) {
+    if (type == processes::kConstantEnthalpy &&
+        final_.pressure() > processes::knownPressure(initial_)) {
         showMessage(port_, MessageId::kInletBelowOutletPressure, kCaptionError);
         return kNotANumber;
     }
@@ -223,8 +225,8 @@ void SteamProcessDialog::showResults() {
         show(kIdSteamResultDhIsentropic, process_.result(P::kIsentropicChange));
     }
     if (process_.fluxGiven()) {
-        show(kIdSteamProcessVolumeFlow, process_.result(P::kShownVolumeFlow));
-        show(kIdSteamProcessMassFlow, process_.result(P::kShownMassFlow));
+        writeInputNumber(port_, kIdSteamProcessVolumeFlow, process_.result(P::kShownVolumeFlow));
+        writeInputNumber(port_, kIdSteamProcessMassFlow, process_.result(P::kShownMassFlow));
         show(kIdSteamResultPower, process_.result(P::kPower));
     } else {
         clearField(port_, kIdSteamProcessVolumeFlow);

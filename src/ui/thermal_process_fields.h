@@ -103,12 +103,16 @@ void showProcessInputs(Port& port, const Process& process, std::span<const FlowC
     for (const FlowControl& flow : flows) {
         if (flow.slot == process.lastFlowInput()) {
             chooseFlow(port, flows, flow.radio);
-            writeNumber(port, flow.field, process.result(flow.slot), 4);  // shown in its unit
+            // shown in its unit
+            writeGivenInput(port, flow.field, process.result(flow.slot),
+                            process.inputSet(flow.slot));
         }
     }
-    writeNumber(port, kIdProcessHeatLoss, process.input(Process::kHeatLoss), 4);
+    writeGivenInput(port, kIdProcessHeatLoss, process.input(Process::kHeatLoss),
+                    process.inputSet(Process::kHeatLoss));
     for (int i = 0; i < 3; ++i) {
-        writeNumber(port, kEfficiencyFields[i], process.input(Process::kIsentropicEta + i), 4);
+        const int slot = Process::kIsentropicEta + i;
+        writeGivenInput(port, kEfficiencyFields[i], process.input(slot), process.inputSet(slot));
     }
     port.setChecked(kIdProcessThrottle, process.type() == processes::kConstantEnthalpy);
     port.setChecked(kIdProcessIsentropic, process.type() == processes::kIsentropicEfficiency);

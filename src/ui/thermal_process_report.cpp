@@ -139,7 +139,7 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
                           {"Volumetric flow", unitText(flowUnit(kCubicMetrePerSecond, timeFactor)),
                            p.result(P::kShownVolumeFlow)});
     }
-    if (p.heatLossOn() && p.type() == processes::kConstantEnthalpy) {
+    if (p.heatLossOn()) {
         appendValue(out, 3, "Additional heat loss", kKilowatt, p.input(P::kHeatLoss));
     }
     out += kSectionBreak;
@@ -165,12 +165,10 @@ void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
     if (p.fluxGiven()) {
         appendSpacer(out);
     }
-    if (p.heatLossOn() && p.type() == processes::kConstantEnthalpy) {
+    if (p.heatLossOn() && p.heatLossValid()) {
         out += formatText(kHeadingRow, {"State after heat loss:"});
         appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
-        if (p.heatLossValid()) {
-            appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
-        }
+        appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
         appendOptional(out, 4, "Steam quality", kDimensionless, p.result(P::kQualityAfterLoss));
     }
     out += kSectionBreak;
@@ -252,13 +250,11 @@ void appendGasResults(std::string& out, const GasThermalProcess& p) {
     }
     appendOptional(out, 3, "Volumetric expansion", kPercent, p.result(P::kExpansion));
     appendOptional(out, 3, "Mass discharge", kPercent, p.result(P::kMassDischarge));
-    if (p.heatLossOn()) {
+    if (p.heatLossOn() && p.heatLossValid()) {
         appendSpacer(out);
         out += formatText(kHeadingRow, {"State after heat loss:"});
         appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
-        if (p.heatLossValid()) {
-            appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
-        }
+        appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
     }
     appendGasCondensate(out, p);
     out += kSectionBreak;

@@ -183,9 +183,9 @@ void ToolsDialog::opened() {
              {kIdOutflowTankP, outflow.pTank},
              {kIdOutflowTubes, outflow.tubeCount},
          })) {
-        writeNumber(port_, id, value, kDecimals);
+        writeInputNumber(port_, id, value, kDecimals);
     }
-    writeNumber(port_, kIdOutflowSteps, outflow.steps, 0);
+    writeInputNumber(port_, kIdOutflowSteps, outflow.steps, 0);
     for (const int id : {kIdNozzleAborted, kIdOutletAborted, kIdOutflowNotChoked}) {
         port_.setVisible(id, false);
     }
@@ -315,7 +315,7 @@ void ToolsDialog::calculateOutflow() {
     }
     processes::OutflowCallbacks callbacks;
     callbacks.stepsReduced = [this](int steps) {
-        writeNumber(port_, kIdOutflowSteps, steps, 0);
+        writeInputNumber(port_, kIdOutflowSteps, steps, 0);
         showText(port_, stepsReducedText(steps));
     };
     callbacks.confirmLongCalculation = [this] {

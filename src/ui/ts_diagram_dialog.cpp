@@ -43,7 +43,7 @@ void askAndWrite(Port& port, const FileQuestion& question, const std::string& by
 
 void TsDiagramDialog::opened() {
     for (int i = 0; i < 4; ++i) {
-        writeNumber(port_, kRangeFields[i], settings_.range(i), kRangeDecimals[i]);
+        writeInputNumber(port_, kRangeFields[i], settings_.range(i), kRangeDecimals[i]);
     }
     port_.setEnabled(kIdTsPhaseChangeLine, hasSaturationLine());
     port_.setChecked(kIdTsPhaseChangeLine, hasSaturationLine() && settings_.phaseChangeLine);

@@ -76,12 +76,20 @@ TEST(ProcessCommand, ThrottledGasKeepsItsEnthalpy) {
     EXPECT_TRUE(j.at("results").at("dhIsentropic").is_null());
 }
 
-TEST(ProcessCommand, HeatLossWithoutFlowWarnsOnceAndIsNotApplied) {
+// A heat loss without a flow, or one beyond the range, leaves no state after it; a flow of
+// 999 kg/s is a flow like any other.
+TEST(ProcessCommand, HeatLossWithoutFlowOrBeyondTheRangeGivesNoStateAfterIt) {
     const CliRun run = runCli({"process", "steam", "--type", "throttle", "--p1", "10", "--t1",
                                "200", "--p2", "1", "--heat-loss", "50", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
     EXPECT_TRUE(json::parse(run.out).at("results").at("hAfterLoss").is_null());
+    const json j = processJson({"steam", "--type", "isentropic", "--p1", "50", "--t1", "400",
+                                "--p2", "10", "--eta-s", "0.8", "--mass-flow", "999", "--heat-loss",
+                                "3996000"});  // 4000 kJ/kg
+    ASSERT_FALSE(j.is_null());
+    EXPECT_TRUE(j.at("results").at("hAfterLoss").is_null());
+    EXPECT_EQ(j.at("results").at("massFlow"), 999.0);
 }
 
 TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {

@@ -42,6 +42,17 @@ TEST(SteamThermalProcess, IsentropicExpansionIntoWetSteamEndsAtInitialEntropy) {
     EXPECT_EQ(c.process.result(Process::kEntropyChange), 0.0);
 }
 
+// Inside region 3 the isentropic end is the exact root of s(200 bar, t) = s1: the region-3
+// equation evaluated with 30 digits gives t2s = 365.374006 °C and dh_s = -19.3491149748 kJ/kg.
+TEST(SteamThermalProcess, IsentropicEndInRegion3IsTheExactInverse) {
+    SteamCase c(kIsentropicEfficiency, 300.0, 380.0, 200.0);
+    ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
+    ASSERT_EQ(c.calculate(), kProcessOk);
+    const double dhs = c.process.result(Process::kIsentropicChange);
+    EXPECT_NEAR(dhs, -19.3491149748, 1e-8);
+    EXPECT_NEAR(c.process.result(Process::kEnthalpyChange), 0.8 * dhs, 1e-8);
+}
+
 TEST(SteamThermalProcess, ExpansionPowerIsFlowTimesEnthalpyDropTimesShaftAndGenerator) {
     SteamCase c(kIsentropicEfficiency, 50.0, 400.0, 1.0);
     ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.85));
@@ -98,7 +109,8 @@ TEST(SteamThermalProcess, HeatLossIntoWetRegionBalancesWithQualityAtBoilingTempe
     EXPECT_NEAR(c.process.result(Process::kTemperatureAfterLoss), 99.606, 1e-3);  // IF97 ts(1 bar)
 }
 
-TEST(SteamThermalProcess, HeatGainBeyondRangeNamesTheBackwardLimit) {
+// An enthalpy after the loss outside the range is no state: no result after it.
+TEST(SteamThermalProcess, HeatGainOrLossBeyondRangeNamesTheLimitAndGivesNoStateAfterIt) {
     for (const auto& [p, limit] : {std::pair{50.0, 2000.0}, std::pair{150.0, 800.0}}) {
         SCOPED_TRACE(p);
         SteamCase c(kConstantEnthalpy, p, 400.0, p);
@@ -109,6 +121,14 @@ TEST(SteamThermalProcess, HeatGainBeyondRangeNamesTheBackwardLimit) {
         ASSERT_EQ(c.shown.size(), 1U);
         EXPECT_EQ(c.shown[0], std::pair(static_cast<int>(kMessageHeatGainTooHigh), limit));
     }
+    SteamCase c(kIsentropicEfficiency, 50.0, 400.0, 10.0);
+    ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
+    ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 10.0));
+    ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, 40000.0));  // 4000 kJ/kg
+    ASSERT_EQ(c.calculate(), kProcessOk);
+    EXPECT_EQ(c.shown, (std::vector<std::pair<int, double>>{{kMessageHeatLossTooHigh, NOT_SET}}));
+    EXPECT_EQ(c.process.result(Process::kEnthalpyAfterLoss), NOT_SET);
+    EXPECT_EQ(c.process.result(Process::kTemperatureAfterLoss), NOT_SET);
 }
 
 TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
@@ -124,6 +144,12 @@ TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
     ASSERT_TRUE(expansion.process.setInput(Process::kIsentropicEta, 0.0));
     ASSERT_EQ(expansion.calculate(), kProcessOk);
     EXPECT_NEAR(expansion.dh(), 0.0, 1e-3);
+    EXPECT_FALSE(std::signbit(expansion.process.result(Process::kEnthalpyChange)));  // no -0.0000
+    // the final radios of an earlier balance: ts 300 °C would be 85.9 bar, above p1
+    SteamCase leftover(kIsentropicEfficiency, 50.0, 400.0, 1.0);
+    leftover.final.setMode(water::kModeTX);
+    leftover.final.setTemperature(300.0);
+    EXPECT_TRUE(leftover.process.setInput(Process::kIsentropicEta, 0.0));
 }
 
 }  // namespace

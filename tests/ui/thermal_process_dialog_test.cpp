@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,40 @@ TEST_F(SteamProcessDialogTest, BalanceEndingOnTheBoilingLineAsksForTheQuality) {
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
     EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kTooCloseToBoiling));
+}
+
+// An initial state "ts + x" has the pressure ps(t1); the final radios of an earlier balance
+// count for no other type: ps(300 °C) = 85.9 bar, ps(100 °C) = 1.01 bar, ps(200 °C) = 15.5 bar.
+TEST_F(SteamProcessDialogTest, PressuresJudgedAreTheOnesGivenForThisOk) {
+    const auto chooseMode = [this](int radio, int first) {
+        port_.chooseRadio(radio, {first, first + 1, first + 2});
+        dialog_.command(radio);
+    };
+    choose(kIdProcessBalance);
+    chooseMode(kIdSteamProcessFinalTX, kIdSteamProcessFinalPT);
+    port_.typeText(kIdSteamProcessX2, "1");
+    for (const auto& [t2, p2, expected] :
+         {std::tuple{"300", "1", 0U}, std::tuple{"100", "60", 1U}}) {
+        choose(kIdProcessBalance);
+        port_.typeText(kIdProcessT2, t2);
+        dialog_.command(kIdProcessOk);
+        choose(kIdProcessIsentropic);
+        port_.typeText(kIdProcessP2, p2);
+        port_.typeText(kIdProcessEtaS, "0");
+        const std::size_t before = port_.messages().size();
+        dialog_.command(kIdProcessOk);
+        EXPECT_EQ(port_.messages().size() - before, expected) << t2;
+    }
+    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(process_.status(), kNotComputed);
+
+    chooseMode(kIdSteamProcessInitialTX, kIdSteamProcessInitialPT);
+    port_.typeText(kIdProcessT1, "200");
+    port_.typeText(kIdSteamProcessX1, "0.5");
+    choose(kIdProcessThrottle);
+    port_.typeText(kIdProcessP2, "30");
+    dialog_.command(kIdProcessOk);
+    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kInletBelowOutletPressure));
 }
 
 // Dialog 144 over a flue gas with 15 vol% water vapour.

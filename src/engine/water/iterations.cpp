@@ -22,6 +22,11 @@ constexpr int kMaxNewtonSteps = 50;
 // needs about 60 halvings, so reaching the limit means no root.
 constexpr int kMaxBisectionSteps = 200;
 
+// The searches stop at 1 J/kg or 0.1 mK; Newton steps from there double the correct digits
+// each time, so a step below 1e-6 K leaves an error at the rounding of the temperature.
+constexpr int kMaxRefiningSteps = 8;
+constexpr double kRefinedStepK = 1.0e-6;
+
 double maximumTemperature(double p) {
     return p > kRegion5Pressure ? 800.0 : 2000.0;
 }
@@ -116,6 +121,30 @@ double bisectEntropy(double p, double s, double tlo, double thi, int& status) {
     return -1.0;
 }
 
+double entropySlope(double p, double t, int& status) {
+    return isobaricHeatCapacity(p, t, status) / (t + 273.15);
+}
+
+// The search's answer t [°C] refined by Newton steps on property(p, t) = target inside
+// [tlo, thi] to the exact root; the search's answer stands where they leave the range or do
+// not settle.
+double refinedRoot(double p, double target, double t, double tlo, double thi, PropertyAt property,
+                   PropertyAt slope) {
+    double tn = t;
+    for (int step = 0; step < kMaxRefiningSteps; ++step) {
+        int status = kOk;
+        const double dt = (property(p, tn, status) - target) / slope(p, tn, status);
+        tn -= dt;
+        if (!(tn >= tlo && tn <= thi)) {
+            return t;
+        }
+        if (std::abs(dt) <= kRefinedStepK) {
+            return tn;
+        }
+    }
+    return t;
+}
+
 // Newton steps on h(t) held inside [tlo, thi]; c counts consecutive steps clamped to the same
 // end so that a clamped but converged step is not accepted while it still pushes outward.
 double newtonEnthalpy(double p, double h, Bracket range, int& status) {
@@ -190,7 +219,10 @@ double temperatureFromPH(double p, double h, int& status) {
         status = kTwoPhase;
         return x;
     }
-    return newtonEnthalpy(p, h, range, status);
+    const double t = newtonEnthalpy(p, h, range, status);
+    return status == kOk
+               ? refinedRoot(p, h, t, range.tlo, range.thi, enthalpy, isobaricHeatCapacity)
+               : t;
 }
 
 double temperatureFromPS(double p, double s, int& status) {
@@ -220,7 +252,8 @@ double temperatureFromPS(double p, double s, int& status) {
             thi = ts - kLineMargin;
         }
     }
-    return bisectEntropy(p, s, tlo, thi, status);
+    const double t = bisectEntropy(p, s, tlo, thi, status);
+    return status == kOk ? refinedRoot(p, s, t, tlo, thi, entropy, entropySlope) : t;
 }
 
 double specificVolumeFromPS(double p, double s, int& status) {

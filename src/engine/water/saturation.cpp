@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "engine/common/finite_result.h"
 #include "engine/water/basic_equations.h"
@@ -79,6 +81,38 @@ double twoPhase(double p, double x, SinglePhaseProperty property) {
 }
 
 constexpr double kLowestVaporTemperature = 273.1599999999;  // K
+
+// Relative pressure step of the slope of the homogeneous sound velocity: its truncation
+// error (1e-8) and its rounding error (1e-12) both stay far below the digits shown.
+constexpr double kSlopeStep = 1.0e-4;
+
+// Volume [m³/kg] of the two-phase mixture of entropy s [kJ/(kg K)] at p [bar].
+double isentropicMixtureVolume(double p, double s, int& status) {
+    int vaporStatus = kOk;
+    const double sLiquid = entropySatLiquid(p, status);
+    const double sVapor = entropySatVapor(p, vaporStatus);
+    if (status != kOk || vaporStatus != kOk || !(sVapor > sLiquid)) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    return specificVolumeFromPX(p, (s - sLiquid) / (sVapor - sLiquid));
+}
+
+// The pressures [bar] of the slope around p: inside the line's range and on p's side of each
+// change of formulation, so that no step spans the small jump between two formulations.
+std::pair<double, double> slopePressures(double p) {
+    double lo = std::max(p * (1.0 - kSlopeStep), kTriplePressure);
+    double hi = p * (1.0 + kSlopeStep);
+    for (const double edge : {kRegion3Switch, kCriticalApproach, kCriticalPressure}) {
+        if (p <= edge && hi > edge) {
+            hi = p == edge ? p : edge;
+        }
+        if (p > edge && lo <= edge) {
+            lo = p;
+        }
+    }
+    return {lo, hi};
+}
 
 }  // namespace
 
@@ -164,6 +198,31 @@ double evaporationEnthalpy(double p, int& status) {
     }
     status = kOk;
     return hVapor - hLiquid;
+}
+
+double homogeneousSoundVelocity(double p, double x, int& status) {
+    status = detail::saturatedPressureStatus(p);
+    if (status != kOk) {
+        return -1.0;
+    }
+    if (!(p >= kTriplePressure && p < kCriticalPressure && x >= 0.0 && x <= 1.0)) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    const double s = entropyFromPX(p, x);
+    const auto [lo, hi] = slopePressures(p);
+    int loStatus = kOk;
+    int hiStatus = kOk;
+    const double slope =
+        (isentropicMixtureVolume(hi, s, hiStatus) - isentropicMixtureVolume(lo, s, loStatus)) /
+        ((hi - lo) * 1.0e5);  // m³/(kg Pa)
+    const double v = specificVolumeFromPX(p, x);
+    if (loStatus != kOk || hiStatus != kOk || !(hi > lo) || !(slope < 0.0)) {
+        status = kOutsideRegion;
+        return -1.0;
+    }
+    status = kOk;
+    return std::sqrt(-v * v / slope);
 }
 
 namespace detail {

@@ -47,6 +47,11 @@ namespace vaporis::water {
 [[nodiscard]] double entropyFromPX(double p, double x);
 //! Evaporation enthalpy h'' - h' [kJ/kg] at p [bar]; kEvaporationFailed when h' or h'' fails.
 [[nodiscard]] double evaporationEnthalpy(double p, int& status);
+//! Speed of sound [m/s] of a homogeneous two-phase mixture in equilibrium, of quality x [-] at
+//! p [bar] from the triple point to below the critical pressure: c² = -v² / (dv/dp)_s, the
+//! slope taken along the saturation line at the mixture's entropy. kOutsideRegion for x
+//! outside 0 ... 1 or a pressure without a two-phase range.
+[[nodiscard]] double homogeneousSoundVelocity(double p, double x, int& status);
 
 namespace detail {
 

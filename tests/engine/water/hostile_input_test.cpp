@@ -70,6 +70,10 @@ TEST(WaterHostileInput, EveryFunctionAndTheStateReturnPromptlyAndRefuseNonFinite
                 expectPrompt(h, true, [&](int& s) { static_cast<void>(f(h, s)); });
             }
         }
+        expectPrompt(h, true,
+                     [&](int& s) { static_cast<void>(homogeneousSoundVelocity(h, 0.5, s)); });
+        expectPrompt(h, h != 0.0,
+                     [&](int& s) { static_cast<void>(homogeneousSoundVelocity(10.0, h, s)); });
         // a region argument that names no region is refused
         expectPrompt(h, true, [&](int& s) { static_cast<void>(enthalpy(250.0, h, 6, s)); });
         for (const auto& [p1, h1, p2] :

@@ -1,10 +1,12 @@
 #include "engine/water/saturation.h"
 
 #include <array>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
 #include "engine/water/if97_regions.h"
+#include "engine/water/iterations.h"
 #include "engine/water/status_codes.h"
 
 namespace vaporis::water {
@@ -137,6 +139,46 @@ TEST(WaterTwoPhase, MixtureEndsAreTheSaturatedStates) {
     EXPECT_DOUBLE_EQ(entropyFromPX(10.0, 1.0), entropySatVapor(10.0, status));
     EXPECT_DOUBLE_EQ(specificVolumeFromPX(10.0, 0.0), specificVolumeSatLiquid(10.0, status));
     EXPECT_EQ(enthalpyFromPX(230.0, 0.5), -1.0);
+}
+
+// An isentropic expansion of the mixture from rest passes its largest mass flux where the
+// velocity sqrt(2 (h0 - h)) reaches the sound velocity: the throat of a homogeneous nozzle.
+TEST(WaterTwoPhase, HomogeneousSoundVelocityIsTheVelocityAtTheLargestIsentropicMassFlux) {
+    for (const auto& [p0, x0] : {std::array{50.0, 0.1}, std::array{2.0, 0.6}}) {
+        const double s0 = entropyFromPX(p0, x0);
+        const double h0 = enthalpyFromPX(p0, x0);
+        const auto velocity = [&](double p) {
+            int status = kOk;
+            return std::sqrt(2000.0 * (h0 - enthalpyFromPS(p, s0, status)));
+        };
+        const auto massFlux = [&](double p) {
+            int status = kOk;
+            return velocity(p) / specificVolumeFromPS(p, s0, status);
+        };
+        double lo = 0.3 * p0;
+        double hi = 0.9 * p0;
+        for (int n = 0; n < 80; ++n) {  // golden-section search of the largest flux
+            const double a = hi - 0.618034 * (hi - lo);
+            const double b = lo + 0.618034 * (hi - lo);
+            if (massFlux(a) > massFlux(b)) {
+                hi = b;
+            } else {
+                lo = a;
+            }
+        }
+        int status = -1;
+        const double pThroat = (lo + hi) / 2.0;
+        const double xThroat = temperatureFromPS(pThroat, s0, status);
+        ASSERT_EQ(status, kTwoPhase);
+        EXPECT_NEAR(homogeneousSoundVelocity(pThroat, xThroat, status) / velocity(pThroat), 1.0,
+                    1e-4)
+            << p0;
+        EXPECT_EQ(status, kOk);
+    }
+    int status = kOk;
+    EXPECT_NEAR(homogeneousSoundVelocity(50.0, 0.1, status), 115.0, 1.0);  // Ma 1.7 at 200 m/s
+    EXPECT_EQ(homogeneousSoundVelocity(50.0, 1.5, status), -1.0);
+    EXPECT_EQ(status, kOutsideRegion);
 }
 
 }  // namespace
