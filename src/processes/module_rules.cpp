@@ -109,16 +109,6 @@ RuleAnswer steamStateGiven(const water::WaterSteamState& state, const SteamState
     });
 }
 
-// p [bar] of a state: from its temperature on the saturation line when only t and x are given.
-double knownPressure(const water::WaterSteamState& state) {
-    if (state.mode() != water::kModeTX) {
-        return state.pressure();
-    }
-    int status = water::kOk;
-    const double p = water::vaporPressure(state.temperature(), status);
-    return status == water::kOk ? p : std::numeric_limits<double>::quiet_NaN();
-}
-
 struct ThermalSlots {
     int massFlow, volumeFlow, timeFactor, heatLoss, isentropicEta;
 };
