@@ -1,7 +1,9 @@
 #include "app/main_menu.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "app/module_registry.h"
 #include "app/project_actions.h"
@@ -42,6 +44,15 @@ const auto kControls = std::to_array<ControlEntry>({
     {kIdExitProgram, ControlKind::kButton, "exit program", 6, 0, "", 2},
 });
 
+// Whether path names a .gas file, whatever the case of its extension ("FLUE.GAS").
+bool isGasFile(const std::string& path) {
+    std::string extension = ui::pathFromUtf8(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return extension == ".gas";
+}
+
 }  // namespace
 
 const ui::DialogTemplate kMainMenuTemplate{100, "TORVIK - Vaporis V3.5", kControls, kIdExitProgram};
@@ -72,7 +83,7 @@ void MainMenu::openModule(const ModuleRow& row) {
 }
 
 void MainMenu::openAtStart(const std::string& path) {
-    if (ui::pathFromUtf8(path).extension() == ".gas") {
+    if (isGasFile(path)) {
         if (ui::loadGasAnalysisFile(port_, objects_.gasAnalysis, path)) {
             openModule(*moduleOfMenuButton(kIdGasProperties));
         }

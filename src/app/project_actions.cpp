@@ -14,18 +14,11 @@ namespace {
 using ui::kCaptionError;
 using ui::MessageId;
 
-void showReadFailure(ui::Port& port, ProjectResult result) {
-    switch (result) {
-        case ProjectResult::kFileNotFound:
-            ui::showMessage(port, MessageId::kFileNotFound, kCaptionError);
-            break;
-        case ProjectResult::kNewerVersion:
-            ui::showMessage(port, MessageId::kFileFromNewerVersion, kCaptionError);
-            break;
-        default:
-            ui::showMessage(port, MessageId::kInvalidFileType, kCaptionError);
-            break;
-    }
+void showReadFailure(ui::Port& port, const ProjectLoad& load) {
+    const std::string text = load.result == ProjectResult::kImpossibleValue
+                                 ? std::string(kImpossibleValueText) + std::string(load.field) + "."
+                                 : std::string(ui::readFailureText(load.result));
+    port.message(text, kCaptionError, ui::MessageButtons::kOk);
 }
 
 }  // namespace
@@ -57,9 +50,9 @@ bool loadProject(ui::Port& port, ModuleObjects& objects) {
 }
 
 bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path) {
-    const ProjectResult result = readProjectFile(ui::pathFromUtf8(path), objects);
-    if (result != ProjectResult::kOk) {
-        showReadFailure(port, result);
+    const ProjectLoad load = readProjectFile(ui::pathFromUtf8(path), objects);
+    if (load.result != ProjectResult::kOk) {
+        showReadFailure(port, load);
         return false;
     }
     return true;

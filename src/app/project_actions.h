@@ -14,6 +14,10 @@ inline constexpr ui::FileQuestion kProjectFileQuestion{"Project files (*.prj)", 
 inline constexpr std::string_view kProjectNotWrittenText =
     "The project file could not be written. Please choose another folder or file name.";
 
+//! Begins the message of a project holding an impossible value; the field and a point follow.
+inline constexpr std::string_view kImpossibleValueText =
+    "The project file holds an impossible value: ";
+
 //! "save calculation": asks for a .prj file and writes the inputs of every module into it; an
 //! existing file is replaced only after the user agreed. False when nothing was written.
 bool saveProject(ui::Port& port, const ModuleObjects& objects);

@@ -1,7 +1,9 @@
 #include "app/project_file.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
+#include <utility>
 
 #include "engine/file/binary_io.h"
 #include "engine/file/safe_write.h"
@@ -48,6 +50,40 @@ bool readModuleBlocks(file::BinaryReader& in, ProjectInputs& parsed) {
     takeBlock(in, parsed.gasTsDiagram);
     takeBlock(in, parsed.steamTsDiagram);
     return in.ok();
+}
+
+[[nodiscard]] bool isTimeFactor(double factor) {
+    return factor == 1.0 || factor == 3600.0;
+}
+
+// The first value that no saved project holds, named for the user; empty when there is none.
+// Such a value is finite and passes the blocks' own checks, but would be shown or computed
+// with as if it were right: flows times 7 under "per hour".
+[[nodiscard]] std::string_view impossibleField(const ProjectInputs& in) {
+    const auto& percentages = in.gasAnalysis.percentages;
+    if (std::all_of(percentages.begin(), percentages.end(), [](double p) { return p == 0.0; })) {
+        return "gas analysis without components";
+    }
+    using processes::GasFlowProcess;
+    using processes::GasThermalProcess;
+    using processes::SteamFlowProcess;
+    using processes::SteamThermalProcess;
+    const auto timeFactors = std::to_array<std::pair<double, std::string_view>>({
+        {in.gasThermalProcess.values[GasThermalProcess::kTimeFactor],
+         "time factor of the gas thermal process (1 or 3600)"},
+        {in.gasFlowProcess.values[GasFlowProcess::kInTimeFactor],
+         "time factor of the gas flow (1 or 3600)"},
+        {in.steamThermalProcess.values[SteamThermalProcess::kTimeFactor],
+         "time factor of the steam thermal process (1 or 3600)"},
+        {in.steamFlowProcess.values[SteamFlowProcess::kInTimeFactor],
+         "time factor of the steam flow (1 or 3600)"},
+    });
+    for (const auto& [factor, field] : timeFactors) {
+        if (!isTimeFactor(factor)) {
+            return field;
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -102,38 +138,43 @@ std::vector<std::uint8_t> projectBytes(const ModuleObjects& objects) {
     return out.bytes();
 }
 
-ProjectResult parseProject(std::span<const std::uint8_t> bytes, ProjectInputs& inputs) {
-    if (bytes.size() < kMinimumFileSize) {
-        return ProjectResult::kInvalidFileType;
-    }
+ProjectLoad parseProject(std::span<const std::uint8_t> bytes, ProjectInputs& inputs) {
     file::BinaryReader in(bytes.first(std::min(bytes.size(), kProjectFileSize)));
-    const std::uint32_t magic = in.u32();
-    // Another magic with a higher version byte is a later program's file format.
-    const auto version = static_cast<std::int8_t>(in.u8());
-    if (magic != kProjectMagic) {
-        return version > 1 ? ProjectResult::kNewerVersion : ProjectResult::kInvalidFileType;
+    // Only a file that carries the magic is ours; its version byte then tells whether a later
+    // program wrote a layout this one does not know.
+    if (in.u32() != kProjectMagic || !in.ok()) {
+        return {ProjectResult::kNotProjectFile};
+    }
+    if (static_cast<std::int8_t>(in.u8()) > static_cast<std::int8_t>(kProjectVersion)) {
+        return {ProjectResult::kNewerVersion};
     }
     ProjectInputs parsed = inputs;
-    if (gas::readRecord(in, true, parsed.gasAnalysis) != gas::GasFileResult::kOk ||
+    if (bytes.size() < kMinimumFileSize ||
+        gas::readRecord(in, true, parsed.gasAnalysis) != gas::GasFileResult::kOk ||
         !readModuleBlocks(in, parsed)) {
-        return ProjectResult::kInvalidFileType;
+        return {ProjectResult::kInvalidFileType};
+    }
+    if (const std::string_view field = impossibleField(parsed); !field.empty()) {
+        return {ProjectResult::kImpossibleValue, field};
     }
     inputs = parsed;
-    return ProjectResult::kOk;
+    return {};
 }
 
-ProjectResult readProjectBytes(std::span<const std::uint8_t> bytes, ModuleObjects& objects) {
+ProjectLoad readProjectBytes(std::span<const std::uint8_t> bytes, ModuleObjects& objects) {
     ProjectInputs inputs = projectInputs(objects);
-    const ProjectResult result = parseProject(bytes, inputs);
-    if (result == ProjectResult::kOk) {
+    const ProjectLoad load = parseProject(bytes, inputs);
+    if (load == ProjectResult::kOk) {
         restoreProjectInputs(inputs, objects);
     }
-    return result;
+    return load;
 }
 
-ProjectResult readProjectFile(const std::filesystem::path& path, ModuleObjects& objects) {
-    const auto bytes = file::readFileStart(path, kProjectFileSize);
-    return bytes ? readProjectBytes(*bytes, objects) : ProjectResult::kFileNotFound;
+ProjectLoad readProjectFile(const std::filesystem::path& path, ModuleObjects& objects) {
+    file::ReadFailure failure = file::ReadFailure::kNone;
+    const auto bytes = file::readFileStart(path, kProjectFileSize, failure);
+    return bytes ? readProjectBytes(*bytes, objects)
+                 : ProjectLoad{file::resultOfReadFailure<ProjectResult>(failure)};
 }
 
 file::WriteOutcome writeProjectFile(const std::filesystem::path& path,

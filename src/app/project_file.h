@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "app/module_objects.h"
@@ -12,12 +13,30 @@
 
 namespace vaporis::app {
 
-//! What a project file operation achieved.
+//! What reading a project file achieved.
 enum class ProjectResult : int {
     kOk,
-    kFileNotFound,     //!< the file cannot be opened for reading
-    kInvalidFileType,  //!< not a project file, truncated, or holding unusable values
-    kNewerVersion,     //!< written by a newer version of the program
+    kFileNotFound,     //!< no file of that name
+    kFileUnreadable,   //!< no permission to read the file, or a read error
+    kLinkLoop,         //!< the path loops through symbolic links
+    kNotRegularFile,   //!< a folder, device, FIFO or socket
+    kNotProjectFile,   //!< its first bytes are not a project file's magic number
+    kInvalidFileType,  //!< a project file, but truncated or holding unusable values
+    kImpossibleValue,  //!< a finite value no project holds; ProjectLoad::field names it
+    kNewerVersion,     //!< a project file of a higher version: written by a newer program
+};
+
+//! What reading a project file achieved and, for kImpossibleValue, the field at fault.
+struct ProjectLoad {
+    ProjectLoad() = default;
+    //! A result, and the field at fault for kImpossibleValue.
+    ProjectLoad(ProjectResult value, std::string_view at = {})  // implicit: a result is a load
+        : result(value), field(at) {}
+
+    ProjectResult result = ProjectResult::kOk;
+    std::string_view field;  //!< "time factor of the steam flow (1 or 3600)"; else empty
+
+    bool operator==(ProjectResult other) const { return result == other; }
 };
 
 //! Bytes of a project file: the header and twelve blocks of 1000 bytes.
@@ -54,15 +73,14 @@ void restoreProjectInputs(const ProjectInputs& inputs, ModuleObjects& objects);
 //! The bytes of the project file of the objects (always 12005).
 [[nodiscard]] std::vector<std::uint8_t> projectBytes(const ModuleObjects& objects);
 //! Reads the bytes of a project file into inputs; anything but kOk leaves inputs unchanged.
-[[nodiscard]] ProjectResult parseProject(std::span<const std::uint8_t> bytes,
-                                         ProjectInputs& inputs);
+[[nodiscard]] ProjectLoad parseProject(std::span<const std::uint8_t> bytes, ProjectInputs& inputs);
 //! Reads the bytes of a project file into the objects; anything but kOk changes nothing.
-[[nodiscard]] ProjectResult readProjectBytes(std::span<const std::uint8_t> bytes,
-                                             ModuleObjects& objects);
+[[nodiscard]] ProjectLoad readProjectBytes(std::span<const std::uint8_t> bytes,
+                                           ModuleObjects& objects);
 
 //! Reads a project file into the objects; anything but kOk changes nothing.
-[[nodiscard]] ProjectResult readProjectFile(const std::filesystem::path& path,
-                                            ModuleObjects& objects);
+[[nodiscard]] ProjectLoad readProjectFile(const std::filesystem::path& path,
+                                          ModuleObjects& objects);
 //! Writes the project file of the objects safely: a temporary file in the same folder renamed
 //! over path. Does not ask before overwriting.
 file::WriteOutcome writeProjectFile(const std::filesystem::path& path,

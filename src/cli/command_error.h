@@ -1,6 +1,8 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace vaporis::app {
 
@@ -24,5 +26,25 @@ class ArgumentError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+//! The words for a file that a reader refused, from the names the result enums of the .gas and
+//! the project reader share; `otherwise` for any other refusal.
+template <typename Result>
+[[nodiscard]] std::string readFailureWords(Result result, std::string_view otherwise) {
+    switch (result) {
+        case Result::kFileNotFound:
+            return "file not found";
+        case Result::kFileUnreadable:
+            return "the file cannot be read: no permission or a read error";
+        case Result::kLinkLoop:
+            return "the path loops through symbolic links";
+        case Result::kNotRegularFile:
+            return "not a file but a folder, a device or a FIFO";
+        case Result::kNewerVersion:
+            return "written by a newer version of the program";
+        default:
+            return std::string(otherwise);
+    }
+}
 
 }  // namespace vaporis::app

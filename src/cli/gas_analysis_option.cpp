@@ -11,6 +11,7 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis_file.h"
 #include "ui/fields.h"
+#include "ui/file_path.h"
 #include "ui/number_text.h"
 
 namespace vaporis::app {
@@ -110,21 +111,17 @@ gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& sp
 
 gas::GasAnalysis analysisFromFile(const std::string& path) {
     gas::GasAnalysis analysis;
-    switch (gas::readGasFile(analysis, path)) {
-        case gas::GasFileResult::kOk:
-            // A file of zero percentages is well formed but holds no gas to compute.
-            if (!(analysis.massPercentSum() > 0.0)) {
-                throw ArgumentError("--analysis " + path + ": the percentages add up to 0");
-            }
-            analysis.setName(ui::fileTitle(path, gas::kMaxGasNameLength + 1));
-            return analysis;
-        case gas::GasFileResult::kFileNotFound:
-            throw ArgumentError("--analysis " + path + ": file not found");
-        case gas::GasFileResult::kNewerVersion:
-            throw ArgumentError("--analysis " + path + ": written by a newer version");
-        default:
-            throw ArgumentError("--analysis " + path + ": not a gas analysis file");
+    const gas::GasFileResult result = gas::readGasFile(analysis, ui::pathFromUtf8(path));
+    if (result != gas::GasFileResult::kOk) {
+        throw ArgumentError("--analysis " + path + ": " +
+                            readFailureWords(result, "not a gas analysis file"));
     }
+    // A file of zero percentages is well formed but holds no gas to compute.
+    if (!(analysis.massPercentSum() > 0.0)) {
+        throw ArgumentError("--analysis " + path + ": the percentages add up to 0");
+    }
+    analysis.setName(ui::fileTitle(path, gas::kMaxGasNameLength + 1));
+    return analysis;
 }
 
 }  // namespace

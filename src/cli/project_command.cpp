@@ -318,14 +318,14 @@ int runReports(ModuleObjects& objects, const std::string& folder) {
     return exitCode;
 }
 
-std::string readFailure(ProjectResult result) {
-    switch (result) {
-        case ProjectResult::kFileNotFound:
-            return "file not found";
-        case ProjectResult::kNewerVersion:
-            return "written by a newer version of the program";
+std::string readFailure(const ProjectLoad& load) {
+    switch (load.result) {
+        case ProjectResult::kNotProjectFile:
+            return "not a Vaporis project file";
+        case ProjectResult::kImpossibleValue:
+            return "an impossible value: " + std::string(load.field);
         default:
-            return "not a project file, truncated or holding unusable values";
+            return readFailureWords(load.result, "a damaged project: truncated or unusable values");
     }
 }
 
@@ -368,9 +368,9 @@ int runProject(const ProjectArguments& a) {
         createProject(a, objects);
         return kExitOk;
     }
-    const ProjectResult result = readProjectFile(ui::pathFromUtf8(a.path), objects);
-    if (result != ProjectResult::kOk) {
-        throw ArgumentError(a.path + ": " + readFailure(result));
+    const ProjectLoad load = readProjectFile(ui::pathFromUtf8(a.path), objects);
+    if (load.result != ProjectResult::kOk) {
+        throw ArgumentError(a.path + ": " + readFailure(load));
     }
     if (!a.runFolder.empty()) {
         return runReports(objects, a.runFolder);

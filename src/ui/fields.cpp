@@ -256,14 +256,14 @@ std::optional<std::string> askNewFileName(Port& port, const FileQuestion& questi
 }
 
 std::string fileTitle(std::string_view path, std::size_t capacity) {
-    const std::size_t lastSeparator = path.find_last_of("/\\");
+    // "\\" is a character of a file name here, as on every system the program runs on.
+    const std::size_t lastSeparator = path.rfind('/');
     std::string_view name =
         lastSeparator == std::string_view::npos ? path : path.substr(lastSeparator + 1);
-    name = cutUtf8(name, capacity > 0 ? capacity - 1 : 0);
     if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos) {
         name = name.substr(0, dot);
     }
-    return std::string(name);
+    return std::string(cutUtf8(name, capacity > 0 ? capacity - 1 : 0));
 }
 
 }  // namespace vaporis::ui

@@ -126,8 +126,8 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! agreed to overwrite it. Nothing when the user cancelled or declined.
 [[nodiscard]] std::optional<std::string> askNewFileName(Port& port, const FileQuestion& question);
 
-//! The file name of `path` without its folders ("/" or "\") and its last extension, cut to
-//! `capacity` - 1 bytes (on a character boundary) before the extension is removed.
+//! The file name of `path` without its folders and its last extension, then cut to
+//! `capacity` - 1 bytes on a character boundary; "\" is a character of the name.
 [[nodiscard]] std::string fileTitle(std::string_view path, std::size_t capacity);
 
 }  // namespace vaporis::ui

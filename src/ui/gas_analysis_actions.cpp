@@ -21,21 +21,6 @@ void nameAfterFile(gas::GasAnalysis& analysis, const std::string& path) {
     analysis.setName(fileTitle(path, kNameCapacity));
 }
 
-// Message of a failed read, with its caption.
-void showReadFailure(Port& port, gas::GasFileResult result) {
-    switch (result) {
-        case gas::GasFileResult::kFileNotFound:
-            showMessage(port, MessageId::kFileNotFound, kCaptionError);
-            break;
-        case gas::GasFileResult::kNewerVersion:
-            showMessage(port, MessageId::kFileFromNewerVersion, kCaptionError);
-            break;
-        default:
-            showMessage(port, MessageId::kInvalidFileType, kCaptionError);
-            break;
-    }
-}
-
 }  // namespace
 
 bool saveGasAnalysis(Port& port, gas::GasAnalysis& analysis) {
@@ -72,7 +57,7 @@ bool loadGasAnalysisFile(Port& port, gas::GasAnalysis& analysis, const std::stri
     nameAfterFile(analysis, path);
     const gas::GasFileResult result = gas::readGasFile(analysis, pathFromUtf8(path));
     if (result != gas::GasFileResult::kOk) {
-        showReadFailure(port, result);
+        port.message(readFailureText(result), kCaptionError, MessageButtons::kOk);
         return false;
     }
     return true;

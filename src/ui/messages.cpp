@@ -67,8 +67,7 @@ constexpr auto kMessageTable = std::to_array<MessageRow>({
     {MessageId::kFileExistsOverwrite, "File already exists! Overwrite?"},
     {MessageId::kFileFromNewerVersion,
      "The input file has been generated from a newer version of this program. Data might have "
-     "been lost.\n\nPlease download the newest version of this program from "
-     "https://vaporis.example.org!"},
+     "been lost.\n\nPlease download the newest version of this program!"},
     {MessageId::kInvalidFileType, "Invalid filetype!"},
     {MessageId::kFileNotFound, "File not found!"},
     {MessageId::kCheckGasAnalysis, "Input data error. Check your gas analysis!"},

@@ -64,6 +64,35 @@ inline constexpr int kMessageCount = 44;
 //! The text of a message (UTF-8).
 [[nodiscard]] std::string_view messageText(MessageId id);
 
+//! Shown for a file the program may not read, or cannot read to its end.
+inline constexpr std::string_view kFileUnreadableText =
+    "The file cannot be read: no permission or a read error!";
+//! Shown for a path whose symbolic links lead back to themselves.
+inline constexpr std::string_view kLinkLoopText = "The path loops through symbolic links!";
+//! Shown for a folder, device, FIFO or socket given as a file to open.
+inline constexpr std::string_view kNotRegularFileText =
+    "Not a file but a folder, a device or a FIFO!";
+
+//! The words for a file that a reader refused, from the names the result enums of the
+//! .gas and the project reader share; any other refusal is an invalid file type.
+template <typename Result>
+[[nodiscard]] std::string_view readFailureText(Result result) {
+    switch (result) {
+        case Result::kFileNotFound:
+            return messageText(MessageId::kFileNotFound);
+        case Result::kFileUnreadable:
+            return kFileUnreadableText;
+        case Result::kLinkLoop:
+            return kLinkLoopText;
+        case Result::kNotRegularFile:
+            return kNotRegularFileText;
+        case Result::kNewerVersion:
+            return messageText(MessageId::kFileFromNewerVersion);
+        default:
+            return messageText(MessageId::kInvalidFileType);
+    }
+}
+
 //! Shows a message in a modal box with an OK button.
 void showMessage(Port& port, MessageId id, std::string_view caption);
 

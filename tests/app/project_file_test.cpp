@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -113,13 +114,17 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
     struct Case {
         const char* what;
         Bytes bytes;
-        ui::MessageId message;
+        std::string text;
     };
     std::vector<Case> cases;
-    auto altered = [&](const char* what, auto change, ui::MessageId message) {
+    auto altered = [&](const char* what, auto change, auto message) {
         Bytes bytes = good;
         change(bytes);
-        cases.push_back({what, bytes, message});
+        if constexpr (std::is_same_v<decltype(message), ui::MessageId>) {
+            cases.push_back({what, bytes, std::string(ui::messageText(message))});
+        } else {
+            cases.push_back({what, bytes, std::string(kImpossibleValueText) + message + "."});
+        }
     };
     altered(
         "7 bytes", [](Bytes& b) { b.resize(7); }, ui::MessageId::kInvalidFileType);
@@ -146,7 +151,31 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
             b[0] = 0;
             b[4] = 2;
         },
-        ui::MessageId::kFileFromNewerVersion);
+        ui::MessageId::kInvalidFileType);
+    altered(
+        "text file",
+        [](Bytes& b) {
+            b.assign({'p', ' ', '[', 'b', 'a', 'r', ']', '\n', '1'});
+        },
+        ui::MessageId::kInvalidFileType);
+    altered(
+        "version 2", [](Bytes& b) { b[4] = 2; }, ui::MessageId::kFileFromNewerVersion);
+    // Offsets: block k of 1000 bytes starts at 5 + 1000 (k - 1); a process block's values
+    // follow its two choice bytes.
+    altered(
+        "steam flow per 7 s", [](Bytes& b) { putF64(b, 8007 + 8 * 2, 7.0); },
+        "time factor of the steam flow (1 or 3600)");
+    altered(
+        "gas thermal time factor 0", [](Bytes& b) { putF64(b, 3007 + 8 * 3, 0.0); },
+        "time factor of the gas thermal process (1 or 3600)");
+    altered(
+        "no component",
+        [](Bytes& b) {
+            for (std::size_t i = 0; i < gas::kComponentCount; ++i) {
+                putF64(b, 7 + 8 * i, 0.0);
+            }
+        },
+        "gas analysis without components");
     const test::TemporaryFolder folder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +190,7 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
         test::ScriptedPort port;
         EXPECT_FALSE(loadProjectFile(port, objects, path.string()));
         ASSERT_EQ(port.messages().size(), 1U);
-        EXPECT_EQ(port.messages()[0].text, ui::messageText(c.message));
+        EXPECT_EQ(port.messages()[0].text, c.text);
         EXPECT_EQ(port.messages()[0].caption, ui::kCaptionError);
         EXPECT_EQ(projectInputs(objects), before);
         EXPECT_EQ(objects.gasAnalysis.massFraction(gas::kOxygen), oxygenBefore);
@@ -182,10 +211,12 @@ TEST(ProjectActions, OverwriteIsAskedAndAFailedSaveSaysSo) {
     EXPECT_EQ(port.messages()[0].caption, ui::kCaptionWarning);
     EXPECT_EQ(test::fileBytes(path), "old");
 
-    port.answerNextSaveQuestion(folder.file("missing/new.prj").string());
+    const std::string missing = folder.file("missing/new.prj").string();
+    port.answerNextSaveQuestion(missing);
     EXPECT_FALSE(saveProject(port, objects));
     ASSERT_EQ(port.messages().size(), 2U);
-    EXPECT_EQ(port.messages()[1].text, kProjectNotWrittenText);
+    EXPECT_EQ(port.messages()[1].text, std::string(kProjectNotWrittenText) + "\n\n" + missing +
+                                           ": the folder does not exist");
 }
 
 TEST(MainMenu, StartFileOpensAProjectOrAGasAnalysisWithItsWindow) {
@@ -202,8 +233,8 @@ TEST(MainMenu, StartFileOpensAProjectOrAGasAnalysisWithItsWindow) {
     methane[gas::kMethane] = 100.0;
     gas::GasAnalysis analysis;
     analysis.setFromVolumePercent(methane);
-    ASSERT_TRUE(gas::writeGasFile(analysis, folder.file("fuel.gas")));
-    menu.openAtStart(folder.file("fuel.gas").string());
+    ASSERT_TRUE(gas::writeGasFile(analysis, folder.file("FUEL.GAS")));
+    menu.openAtStart(folder.file("FUEL.GAS").string());
     EXPECT_EQ(objects.gasAnalysis.volumeFraction(gas::kMethane), 1.0);
     ASSERT_EQ(port.children().size(), 1U);
     EXPECT_EQ(port.children()[0].resourceId, ui::kGasPropertyTemplate.resourceId);

@@ -1,10 +1,56 @@
 #include "engine/file/binary_io.h"
 
 #include <bit>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vaporis::file {
+namespace {
+
+[[nodiscard]] ReadFailure failureOf(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return ReadFailure::kMissing;
+        case ELOOP:
+            return ReadFailure::kLinkLoop;
+        default:
+            return ReadFailure::kUnreadable;
+    }
+}
+
+// Reads up to maxBytes from the opened file, which must be a regular one.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> readRegular(int descriptor,
+                                                                   std::size_t maxBytes,
+                                                                   ReadFailure& failure) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        failure = ReadFailure::kNotRegularFile;
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(maxBytes);
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        const ssize_t count = ::read(descriptor, bytes.data() + filled, maxBytes - filled);
+        if (count < 0 && errno != EINTR) {
+            failure = ReadFailure::kUnreadable;
+            return std::nullopt;
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += count > 0 ? static_cast<std::size_t>(count) : 0;
+    }
+    bytes.resize(filled);
+    failure = ReadFailure::kNone;
+    return bytes;
+}
+
+}  // namespace
 
 void BinaryWriter::i32(std::int32_t value) {
     appendLittleEndian(static_cast<std::uint32_t>(value), 4);
@@ -96,14 +142,22 @@ std::uint64_t BinaryReader::readLittleEndian(int count) {
 }
 
 std::optional<std::vector<std::uint8_t>> readFileStart(const std::filesystem::path& path,
-                                                       std::size_t maxBytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+                                                       std::size_t maxBytes, ReadFailure& failure) {
+    // Asked before opening, as opening a FIFO or a device waits or acts; the opened file is
+    // asked again in case it was swapped in between.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        failure = failureOf(errno);
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(maxBytes);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    const int descriptor =
+        S_ISREG(info.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    if (descriptor < 0) {
+        failure = S_ISREG(info.st_mode) ? failureOf(errno) : ReadFailure::kNotRegularFile;
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::uint8_t>> bytes = readRegular(descriptor, maxBytes, failure);
+    ::close(descriptor);
     return bytes;
 }
 

@@ -62,9 +62,35 @@ private:
     bool ok_ = true;
 };
 
-//! At most maxBytes from the start of the file at path (fewer when it is shorter); nothing when
-//! it cannot be opened.
+//! Why a file could not be read.
+enum class ReadFailure : int {
+    kNone,
+    kMissing,         //!< no file of that name, or a folder of its path is missing
+    kUnreadable,      //!< no permission to read it, or a read error
+    kLinkLoop,        //!< its path loops through symbolic links
+    kNotRegularFile,  //!< a folder, device, FIFO or socket
+};
+
+//! At most maxBytes from the start of the regular file at path (fewer when it is shorter);
+//! nothing when it cannot be read, and failure says why. Anything but a regular file is refused
+//! before it is read, so a FIFO or a terminal never blocks the program.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> readFileStart(
-    const std::filesystem::path& path, std::size_t maxBytes);
+    const std::filesystem::path& path, std::size_t maxBytes, ReadFailure& failure);
+
+//! The value of a reader's result enum that tells a read failure: kFileNotFound,
+//! kFileUnreadable, kLinkLoop or kNotRegularFile.
+template <typename Result>
+[[nodiscard]] constexpr Result resultOfReadFailure(ReadFailure failure) {
+    switch (failure) {
+        case ReadFailure::kMissing:
+            return Result::kFileNotFound;
+        case ReadFailure::kLinkLoop:
+            return Result::kLinkLoop;
+        case ReadFailure::kNotRegularFile:
+            return Result::kNotRegularFile;
+        default:
+            return Result::kFileUnreadable;
+    }
+}
 
 }  // namespace vaporis::file

@@ -109,8 +109,10 @@ GasFileResult readGasBytes(GasAnalysis& analysis, std::span<const std::uint8_t> 
 }
 
 GasFileResult readGasFile(GasAnalysis& analysis, const std::filesystem::path& path) {
-    const auto bytes = file::readFileStart(path, kGasFileSize);
-    return bytes ? readGasBytes(analysis, *bytes) : GasFileResult::kFileNotFound;
+    file::ReadFailure failure = file::ReadFailure::kNone;
+    const auto bytes = file::readFileStart(path, kGasFileSize, failure);
+    return bytes ? readGasBytes(analysis, *bytes)
+                 : file::resultOfReadFailure<GasFileResult>(failure);
 }
 
 }  // namespace vaporis::gas

@@ -15,7 +15,10 @@ namespace vaporis::gas {
 //! What a record or .gas file operation achieved.
 enum class GasFileResult : int {
     kOk,
-    kFileNotFound,     //!< the file cannot be opened for reading
+    kFileNotFound,     //!< no file of that name
+    kFileUnreadable,   //!< no permission to read the file, or a read error
+    kLinkLoop,         //!< the path loops through symbolic links
+    kNotRegularFile,   //!< a folder, device, FIFO or socket
     kInvalidFileType,  //!< not a gas-analysis file, truncated, or holding unusable values
     kNewerVersion,     //!< written by a newer version of the program
 };

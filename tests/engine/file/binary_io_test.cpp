@@ -1,9 +1,14 @@
 #include "engine/file/binary_io.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/temporary_folder.h"
 
 namespace vaporis::file {
 namespace {
@@ -40,6 +45,31 @@ TEST(BinaryIo, ReadingPastTheEndOrAFlagOtherThanZeroOrOneFailsTheReader) {
     // Once failed, a reader stays failed even where the bytes would suffice.
     EXPECT_EQ(shortReader.u8(), 0);
     EXPECT_FALSE(shortReader.ok());
+}
+
+TEST(BinaryIo, FileStartNamesWhyAFileCannotBeReadAndNeverWaitsOnAFifo) {
+    const test::TemporaryFolder folder;
+    std::ofstream(folder.file("short.prj"), std::ios::binary) << "abc";
+    ASSERT_EQ(::mkfifo(folder.file("fifo.prj").c_str(), 0644), 0);
+    std::filesystem::create_directory(folder.file("dir.prj"));
+    std::filesystem::create_symlink("loop.prj", folder.file("loop.prj"));
+    const struct {
+        const char* name;
+        ReadFailure failure;
+    } cases[] = {
+        {"fifo.prj", ReadFailure::kNotRegularFile}, {"dir.prj", ReadFailure::kNotRegularFile},
+        {"loop.prj", ReadFailure::kLinkLoop},       {"absent.prj", ReadFailure::kMissing},
+        {"short.prj/x.prj", ReadFailure::kMissing},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReadFailure failure = ReadFailure::kNone;
+        EXPECT_FALSE(readFileStart(folder.file(c.name), 10, failure));
+        EXPECT_EQ(failure, c.failure);
+    }
+    ReadFailure failure = ReadFailure::kMissing;
+    EXPECT_EQ(readFileStart(folder.file("short.prj"), 10, failure), (Bytes{'a', 'b', 'c'}));
+    EXPECT_EQ(failure, ReadFailure::kNone);
 }
 
 }  // namespace
