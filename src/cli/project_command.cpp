@@ -60,15 +60,17 @@ static_assert(kGasFlowKeys.size() == GasFlowProcess::kInputCount);
 static_assert(kSteamFlowKeys.size() == SteamFlowProcess::kInputCount);
 
 // A stored number: null for the no-value marker.
-Json number(double value) {
-    return numberOrNull(value, value != NOT_SET);
+// A value given is a number, 999 too; otherwise 999 marks none.
+Json number(double value, bool given = false) {
+    return numberOrNull(value, given || value != NOT_SET);
 }
 
 template <std::size_t N>
-Json slots(std::span<const std::string_view, N> keys, const std::array<double, N>& values) {
+Json slots(std::span<const std::string_view, N> keys, const std::array<double, N>& values,
+           const std::array<bool, N>& given = {}) {
     Json object = Json::object();
     for (std::size_t i = 0; i < N; ++i) {
-        object[std::string(keys[i])] = number(values[i]);
+        object[std::string(keys[i])] = number(values[i], given[i]);
     }
     return object;
 }
@@ -102,9 +104,9 @@ Json gasStateJson(const gas::GasStateInputs& s) {
 
 Json steamStateJson(const water::WaterSteamInputs& s) {
     return {{"mode", s.mode},
-            {"pressure", number(s.p)},
-            {"temperature", number(s.t)},
-            {"quality", number(s.x)},
+            {"pressure", number(s.p, s.pressureGiven)},
+            {"temperature", number(s.t, s.temperatureGiven)},
+            {"quality", number(s.x, s.qualityGiven)},
             {"pressureGiven", s.pressureGiven},
             {"temperatureGiven", s.temperatureGiven},
             {"qualityGiven", s.qualityGiven}};
@@ -114,7 +116,7 @@ template <typename Inputs, std::size_t N>
 Json thermalJson(const Inputs& p, const std::array<std::string_view, N>& keys) {
     return {{"type", p.type},
             {"lastFlowInput", p.lastFlowInput},
-            {"inputs", slots(std::span(keys), p.values)},
+            {"inputs", slots(std::span(keys), p.values, p.set)},
             {"inputsGiven", setFlags(std::span(keys), p.set)}};
 }
 

@@ -27,6 +27,7 @@ void GasFlowProcess::restoreInputs(const Inputs& inputs) {
     solveMode_ = inputs.solveMode;
     freeFlow_ = inputs.freeFlow;
     inputs_ = inputs.values;
+    zetaGiven_ = false;
     detail::showStoredFlows<3>(inputs_, results_);
 }
 
@@ -35,6 +36,7 @@ void GasFlowProcess::setInput(int i, double value) {
         return;
     }
     inputs_[static_cast<std::size_t>(i)] = value;
+    zetaGiven_ = zetaGiven_ || i == kInZeta;
     if (i <= kInNormalFlow) {
         flowInputKind_ = static_cast<std::uint8_t>(i);
     }
@@ -77,7 +79,8 @@ int GasFlowProcess::evaluate() {
     if (const int stateStatus = checkState(); stateStatus != kOk) {
         return stateStatus;
     }
-    if (inputs_[kInZeta] == NOT_SET) {
+    // a zeta never given counts as 0; a typed 999 is a zeta like any other
+    if (!zetaGiven_ && inputs_[kInZeta] == NOT_SET) {
         inputSlot(kInZeta) = 0.0;
     }
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {

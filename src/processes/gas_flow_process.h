@@ -28,7 +28,7 @@ public:
         kInVelocity = 7,             //!< [m/s]
         kInRoughness = 8,            //!< k [mm]
         kInTubeLength = 9,           //!< [m]
-        kInZeta = 10,                //!< additional resistance coefficient [-]; NOT_SET counts as 0
+        kInZeta = 10,                //!< additional resistance coefficient [-]; 0 if never set
         kInHeightDifference = 11,    //!< H of the draft [m]; negative for a downward flow
         kInEquivalentDiameter = 12,  //!< [mm], written by calculate
     };
@@ -109,6 +109,7 @@ private:
     std::uint8_t solveMode_ = kSolveVelocity;
     bool rectangularProfile_ = false;
     bool freeFlow_ = false;
+    bool zetaGiven_ = false;  // set by setInput; a stored zeta of 999 cannot tell
     std::array<double, kResultCount> results_ = detail::notSetRow<kResultCount>();
     std::array<double, kInputCount> inputs_ = {NOT_SET, NOT_SET, NOT_SET, 3600.0, NOT_SET,
                                                NOT_SET, 1.0,     15.0,    0.06,   30.0,

@@ -34,6 +34,7 @@ void SteamFlowProcess::restoreInputs(const Inputs& inputs) {
     flowInputKind_ = inputs.flowInputKind;
     solveMode_ = inputs.solveMode;
     inputs_ = inputs.values;
+    zetaGiven_ = false;
     detail::showStoredFlows<2>(inputs_, results_);
 }
 
@@ -42,6 +43,7 @@ void SteamFlowProcess::setInput(int i, double value) {
         return;
     }
     inputs_[static_cast<std::size_t>(i)] = value;
+    zetaGiven_ = zetaGiven_ || i == kInZeta;
     if (i == kInMassFlow) {
         flowInputKind_ = kMassFlowGiven;
     } else if (i == kInVolumeFlow) {
@@ -99,7 +101,8 @@ int SteamFlowProcess::evaluate() {
         return state_->inputStatus();
     }
     singlePhaseFlow_ = !isWetSteam();
-    if (inputs_[kInZeta] == NOT_SET) {
+    // a zeta never given counts as 0; a typed 999 is a zeta like any other
+    if (!zetaGiven_ && inputs_[kInZeta] == NOT_SET) {
         inputSlot(kInZeta) = 0.0;
     }
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {

@@ -29,7 +29,7 @@ public:
         kInVelocity = 6,             //!< [m/s]
         kInRoughness = 7,            //!< k [mm]
         kInTubeLength = 8,           //!< [m]
-        kInZeta = 9,                 //!< additional resistance coefficient [-]; NOT_SET counts as 0
+        kInZeta = 9,                 //!< additional resistance coefficient [-]; 0 if never set
         kInEquivalentDiameter = 10,  //!< [mm], written by calculate
     };
     static constexpr int kInputCount = 11;
@@ -104,6 +104,7 @@ private:
     std::uint8_t solveMode_ = kSolveVelocity;
     bool rectangularProfile_ = false;
     bool singlePhaseFlow_ = true;
+    bool zetaGiven_ = false;  // set by setInput; a stored zeta of 999 cannot tell
     double sonicVelocity_ = NOT_SET;
     std::array<double, kResultCount> results_ = detail::notSetRow<kResultCount>();
     std::array<double, kInputCount> inputs_ = {NOT_SET, NOT_SET, 3600.0, NOT_SET, NOT_SET, 1.0,

@@ -92,12 +92,13 @@ void showFlowInputs(Port& port, const FlowControls& c, const Process& p) {
     if (p.rectangularProfile()) {
         writeNumber(port, kIdFlowHeight, p.input(Process::kInHeight), 4);
     }
-    writeNumber(port, kIdFlowRoughness, p.input(Process::kInRoughness), 4);
-    writeNumber(port, kIdFlowTubeLength, p.input(Process::kInTubeLength), 4);
+    // inputs with a default are numbers, 999 too; width and zeta have none before a first OK
+    writeInputNumber(port, kIdFlowRoughness, p.input(Process::kInRoughness));
+    writeInputNumber(port, kIdFlowTubeLength, p.input(Process::kInTubeLength));
     writeNumber(port, kIdFlowWidth, p.input(Process::kInWidth), 4);
     writeNumber(port, kIdFlowZeta, p.input(Process::kInZeta), 4);
-    writeNumber(port, kIdFlowVelocity, p.input(Process::kInVelocity), 4);
-    writeNumber(port, c.tubeCount, p.input(Process::kInTubeCount), 4);
+    writeInputNumber(port, kIdFlowVelocity, p.input(Process::kInVelocity));
+    writeInputNumber(port, c.tubeCount, p.input(Process::kInTubeCount));
     applyFlowEnabling(port, c);
 }
 

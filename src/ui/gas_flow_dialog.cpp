@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/common/not_set.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "processes/ambient_data.h"
@@ -44,11 +45,12 @@ void GasFlowDialog::opened() {
     showGasInputs(port_, kIdGasFlowPressure, kIdGasFlowTemperature, state_);
     showFlowInputs(port_, kGasFlowControls, process_);
     const AmbientData& ambient = process_.ambient();
-    writeNumber(port_, kIdGasFlowHeightDifference,
-                process_.input(GasFlowProcess::kInHeightDifference), 4);
-    writeNumber(port_, kIdGasFlowAmbientTemperature, ambient.input(AmbientData::kTemperature), 4);
-    writeNumber(port_, kIdGasFlowHumidity, ambient.input(AmbientData::kRelativeHumidity), 4);
-    writeNumber(port_, kIdGasFlowLevel, ambient.input(AmbientData::kLevel), 4);
+    const double height = process_.input(GasFlowProcess::kInHeightDifference);
+    writeGivenInput(port_, kIdGasFlowHeightDifference, height,
+                    process_.freeFlow() || height != NOT_SET);
+    writeInputNumber(port_, kIdGasFlowAmbientTemperature, ambient.input(AmbientData::kTemperature));
+    writeInputNumber(port_, kIdGasFlowHumidity, ambient.input(AmbientData::kRelativeHumidity));
+    writeInputNumber(port_, kIdGasFlowLevel, ambient.input(AmbientData::kLevel));
     refreshDisplays();
     port_.setText(kIdGasFlowName, analysis_.name());
 }

@@ -77,9 +77,11 @@ TEST(SteamFlowProcess, DropsFollowDarcyWeisbachAndHeatTransferMatchesDittusBoelt
                 1.0, 0.15);
 
     pipe.process.setInput(Steam::kInTubeLength, 0.0);
+    pipe.process.setInput(Steam::kInZeta, 999.0);  // a zeta, not the no-value marker
     ASSERT_EQ(pipe.process.calculate(), kOk);
     EXPECT_EQ(p.result(Steam::kFrictionDrop), 0.0);
     EXPECT_EQ(p.result(Steam::kHeatTransfer), NOT_SET);
+    EXPECT_NEAR(p.result(Steam::kTotalDrop), 999.0 * q, 1e-6);
 }
 
 // Wet steam chokes at the sound velocity of the homogeneous mixture: 50 bar, x 0.1 at 200 m/s

@@ -64,6 +64,19 @@ TEST_F(SteamProcessDialogTest, ExpansionWithFlowShowsWetEndAndPowerOfTheEnthalpy
     EXPECT_NEAR(field(port_, kIdSteamResultTs2), 99.6059, 1e-4);
 }
 
+TEST_F(SteamProcessDialogTest, TypedFlowOf999StaysAFlowForTheNextOk) {
+    port_.typeText(kIdProcessEtaS, "0.85");
+    port_.chooseRadio(kIdProcessPerSecond, {kIdProcessPerSecond, kIdProcessPerHour});
+    port_.typeText(kIdSteamProcessMassFlow, "999");
+    dialog_.command(kIdProcessOk);
+    EXPECT_EQ(port_.text(kIdSteamProcessMassFlow), "999.0000");
+    const std::string power = port_.text(kIdSteamResultPower);
+    dialog_.command(kIdProcessOk);
+    EXPECT_TRUE(port_.messages().empty());
+    EXPECT_EQ(port_.text(kIdSteamResultPower), power);
+    EXPECT_NE(power, "");
+}
+
 TEST_F(SteamProcessDialogTest, HeatLossWithoutFlowWarnsOnceAndShowsNoStateAfterIt) {
     port_.typeText(kIdProcessHeatLoss, "100");
     dialog_.command(kIdProcessOk);

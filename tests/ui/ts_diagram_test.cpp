@@ -178,6 +178,9 @@ TEST_F(TsDiagramDialogTest, RefusedRangesKeepTheSettings) {
     EXPECT_EQ(port_.messages().size(), 4U);
     EXPECT_EQ(settings_.tMax, 600.0);
     EXPECT_EQ(*port_.drawing(kIdTsCanvas), steamTsDiagram(process_, settings_));
+    redrawWith("20", "999");  // a limit like any other, shown again on opening
+    dialog_.opened();
+    EXPECT_EQ(port_.text(kIdTsTMax), "999.0");
 }
 
 TEST_F(TsDiagramDialogTest, SavesTheDrawingAsSvgAndPng) {

@@ -1,6 +1,7 @@
 #include "engine/water/iterations.h"
 
 #include <cmath>
+#include <optional>
 
 #include "engine/water/gibbs_region_inverse.h"
 #include "engine/water/if97_regions.h"
@@ -179,12 +180,34 @@ double newtonEnthalpy(double p, double h, Bracket range, int& status) {
     return t;
 }
 
+// The quality of a two-phase enthalpy h [kJ/kg] at p [bar] from the triple to the critical
+// pressure, or empty: the answer of the general search there, found without its range and
+// its single-phase starts.
+std::optional<double> twoPhaseQuality(double p, double h) {
+    if (!(p >= kTriplePressure && p <= kCriticalPressure) || !std::isfinite(h)) {
+        return std::nullopt;
+    }
+    int liquidStatus = kOk;
+    int vaporStatus = kOk;
+    const double hLiquid = enthalpySatLiquid(p, liquidStatus);
+    const double hVapor = enthalpySatVapor(p, vaporStatus);
+    const double x = (h - hLiquid) / (hVapor - hLiquid);
+    if (liquidStatus != kOk || vaporStatus != kOk || !(x >= 0.0 && x <= 1.0)) {
+        return std::nullopt;
+    }
+    return x;
+}
+
 }  // namespace
 
 double temperatureFromPH(double p, double h, int& status) {
     if (const auto t = detail::gibbsRegionTemperatureFromPH(p, h)) {
         status = kOk;
         return *t;
+    }
+    if (const auto x = twoPhaseQuality(p, h)) {
+        status = kTwoPhase;
+        return *x;
     }
     Bracket range{};
     status = attainableRange(p, h, enthalpy, enthalpySatLiquid, range);
