@@ -21,8 +21,8 @@ using water::kTwoPhase;
 constexpr int kMaxNozzleBisections = 200;
 constexpr double kFluxTolerance = 1.0;             // [kg/(m² s)]
 constexpr double kRelativeFluxTolerance = 0.0001;  // below 10000 kg/(m² s), as vacuum vessels give
-// Width of the nozzle bracket, relative to p0, at which the search stands on a kink of the
-// isentropic flux (a subcooled liquid flashing at its boiling pressure): the flux is largest there.
+// Width of the nozzle bracket, relative to p0, at which the search ends: it has closed in on a
+// kink of the isentropic flux, where the slope's flux never meets it.
 constexpr double kNarrowestNozzleBracket = 1e-12;
 constexpr int kMaxTubePasses = 200;
 constexpr double kLengthTolerance = 0.01;  // relative
@@ -140,9 +140,10 @@ void lavalNozzle(const OutflowInputs& in, const Vessel& vessel, OutflowResult& r
     // A subcooled liquid's flux has a kink where it starts to boil, which the slope cannot
     // see: the flux there is the largest when it exceeds the smooth maximum's.
     const double pBubble = bubblePressure(in, vessel);
-    if (pBubble > 0.0 && isentropicFlux(vessel, pBubble) > g) {
+    const double gBubble = pBubble > 0.0 ? isentropicFlux(vessel, pBubble) : 0.0;
+    if (gBubble > g) {
         p = pBubble;
-        g = isentropicFlux(vessel, pBubble);
+        g = gBubble;
     }
     result.pLaval = p;
     result.gLaval = g;
