@@ -21,7 +21,9 @@ struct ToolsArguments {
 void addToolsCommand(CLI::App& app, ToolsArguments& arguments);
 
 //! Computes the parsed tool and prints it (table or JSON); messages on stderr, and the
-//! outflow's progress there when stderr is a terminal. Returns the exit code.
+//! outflow's progress there when stderr is a terminal. Quench and outflow print their status,
+//! message and warnings too, and a balance or flow without a valid result no numbers.
+//! Returns the exit code.
 [[nodiscard]] int runTools(const ToolsArguments& arguments);
 
 }  // namespace vaporis::app

@@ -21,8 +21,8 @@ using water::kTwoPhase;
 constexpr int kMaxNozzleBisections = 200;
 constexpr double kFluxTolerance = 1.0;             // [kg/(m² s)]
 constexpr double kRelativeFluxTolerance = 0.0001;  // below 10000 kg/(m² s), as vacuum vessels give
-// Width of the nozzle bracket, relative to p0, at which the search stands on a kink of the
-// isentropic flux (a subcooled liquid flashing at its boiling pressure): the flux is largest there.
+// Width of the nozzle bracket, relative to p0, at which the search ends: it has closed in on a
+// kink of the isentropic flux, where the slope's flux never meets it.
 constexpr double kNarrowestNozzleBracket = 1e-12;
 constexpr int kMaxTubePasses = 200;
 constexpr double kLengthTolerance = 0.01;  // relative
@@ -102,6 +102,23 @@ bool vesselState(const OutflowInputs& in, Vessel& vessel) {
     return status == water::kOk && in.pTank < in.p0;
 }
 
+// The pressure [bar] at which the isentrope of a subcooled liquid vessel reaches the boiling
+// line, taken just inside the two-phase side, whose saturated values are exact where the
+// liquid's inverse is not; 0.0 for a vessel of steam.
+double bubblePressure(const OutflowInputs& in, const Vessel& vessel) {
+    int status = water::kOk;
+    if (!(in.t0 < water::boilingTemperature(in.p0, status))) {
+        return 0.0;
+    }
+    double lo = water::kTriplePressure;
+    double hi = in.p0;
+    for (int k = 0; k < kMaxNozzleBisections && hi - lo > kNarrowestNozzleBracket * in.p0; ++k) {
+        const double p = 0.5 * (lo + hi);
+        (water::entropySatLiquid(p, status) < vessel.s0 ? lo : hi) = p;
+    }
+    return lo;
+}
+
 // The ideal (Laval) nozzle: the pressure where the isentropic flux meets the critical flux.
 // The flux given is the isentropic one there, which is flat in p at its maximum.
 void lavalNozzle(const OutflowInputs& in, const Vessel& vessel, OutflowResult& result) {
@@ -120,6 +137,14 @@ void lavalNozzle(const OutflowInputs& in, const Vessel& vessel, OutflowResult& r
         met = std::abs(g - gc) <= std::min(kFluxTolerance, kRelativeFluxTolerance * g);
     } while (!met && hi - lo > kNarrowestNozzleBracket * in.p0 && k < kMaxNozzleBisections);
     result.nozzleIterationAborted = k >= kMaxNozzleBisections;
+    // A subcooled liquid's flux has a kink where it starts to boil, which the slope cannot
+    // see: the flux there is the largest when it exceeds the smooth maximum's.
+    const double pBubble = bubblePressure(in, vessel);
+    const double gBubble = pBubble > 0.0 ? isentropicFlux(vessel, pBubble) : 0.0;
+    if (gBubble > g) {
+        p = pBubble;
+        g = gBubble;
+    }
     result.pLaval = p;
     result.gLaval = g;
 }

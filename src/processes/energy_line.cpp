@@ -20,7 +20,7 @@ constexpr double kRelativeHalfStep = 0.01;  // of p below 5 bar, where 0.05 bar 
 // [J/kg]; the slope's volume difference over 0.1 bar must not carry the search's rest, or a
 // short tube's length integral turns negative near its choking point
 constexpr double kEnergyTolerance = 0.001;
-constexpr int kMaxEnergyBisections = 50;
+constexpr int kMaxEnergySteps = 50;
 constexpr int kMaxEnergyBracketSteps = 1000;  // each step is a fifth of the kinetic energy
 constexpr double kChokingTolerance = 0.0001;  // [bar]
 constexpr int kMaxChokingBisections = 50;
@@ -125,10 +125,25 @@ double stateFromEnergy(double p, double h0, double g, int& status) {
         a = b;
         b = energyPoint(p, h0, g, a.h - step);
     }
+    // Regula falsi on the bracket with the Illinois rule: an end kept twice in a row has its
+    // residual halved, so that both ends close in.
     EnergyPoint m = b;
-    for (int k = 0; k < kMaxEnergyBisections && std::abs(b.f - a.f) > kEnergyTolerance; ++k) {
-        m = energyPoint(p, h0, g, 0.5 * (a.h + b.h));
-        (m.f <= 0.0 ? a : b) = m;
+    double fa = a.f;
+    double fb = b.f;
+    int replaced = 0;  // +1: a was replaced last, -1: b
+    for (int k = 0; k < kMaxEnergySteps && std::abs(m.f) > kEnergyTolerance; ++k) {
+        m = energyPoint(p, h0, g, (a.h * fb - b.h * fa) / (fb - fa));
+        if (m.f <= 0.0) {
+            a = m;
+            fa = m.f;
+            fb *= replaced == 1 ? 0.5 : 1.0;
+            replaced = 1;
+        } else {
+            b = m;
+            fb = m.f;
+            fa *= replaced == -1 ? 0.5 : 1.0;
+            replaced = -1;
+        }
     }
     status = m.status;
     return m.r;

@@ -158,6 +158,18 @@ TEST(CriticalOutflow, NozzleFluxMatchesTheEquilibriumModelFromVacuumToHighPressu
     EXPECT_NEAR(criticalOutflow(vacuum).pLaval, 0.0584, 0.0005);
 }
 
+TEST(CriticalOutflow, SubcooledLiquidChokesWhereItStartsToBoil) {
+    // Bernoulli for the liquid from 5 bar down to its boiling pressure at 150 °C: the flux
+    // can only fall once the flashing mixture's sound speed drops below the flow's velocity.
+    int status = -1;
+    const double v = water::specificVolume(5.0, 150.0, status);
+    const double ps = water::vaporPressure(150.0, status);
+    const double bernoulli = std::sqrt(2.0 * (5.0 - ps) * 1e5 / v);
+    const OutflowResult out = criticalOutflow(vessel(5.0, 150.0, 0.0));
+    EXPECT_NEAR(out.gLaval, bernoulli, 0.005 * bernoulli);
+    EXPECT_NEAR(out.pLaval, ps, 0.005);
+}
+
 TEST(CriticalOutflow, NozzleChokesOnlyWhileTheTankLiesBelowTheLavalPressure) {
     // 50 bar, 400 °C: Laval pressure about 27.3 bar; 19.65 kg/s expand to 45 bar, 25.93 to 40.
     for (const auto& [pTank, published] : {std::pair{45.0, 19.65}, std::pair{40.0, 25.93}}) {
