@@ -19,10 +19,13 @@
 #include "engine/water/water_steam_state.h"
 #include "processes/ambient_data.h"
 #include "processes/gas_flow_process.h"
+#include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "processes/steam_flow_process.h"
 #include "ui/flow_messages.h"
 #include "ui/flow_reports.h"
+#include "ui/messages.h"
+#include "ui/refusal_messages.h"
 
 namespace vaporis::app {
 
@@ -254,11 +257,23 @@ bool tell(const std::optional<ui::FlowMessage>& message) {
     return !message || message->warning;
 }
 
-// The exit code of a refused calculation, its message told as the output asks; nothing when
-// the results may be shown (after a warning on stderr).
-std::optional<int> refusal(const std::optional<ui::FlowMessage>& message, int status, bool json) {
-    if (message && !message->warning) {
-        return reportRefusal(json, status, message->text);
+// The module's own input rules, behind the options' checks; a refusal names the input.
+template <typename Process>
+void applyModuleRules(const Process& process, const char* command) {
+    if (const processes::RuleAnswer refusal =
+            processes::checkFlowProcess(process, processes::MarkerMeaning::kNumber)) {
+        throw ArgumentError(std::string(command) + ": " + std::string(refusal->input) + ": " +
+                            std::string(ui::messageText(ui::refusalMessage(*refusal))));
+    }
+}
+
+// The exit code of a calculation whose result the module does not show, its message told as
+// the output asks; nothing when the results may be shown (after a warning on stderr).
+template <typename Process>
+std::optional<int> refusal(const Process& process, const std::optional<ui::FlowMessage>& message,
+                           bool json) {
+    if (processes::checkFlowResult(process)) {
+        return reportRefusal(json, process.status(), message ? message->text : std::string());
     }
     tell(message);
     return std::nullopt;
@@ -273,8 +288,9 @@ int runSteamFlow(const SteamFlowArguments& a) {
               givenFlow(a.pipe, SteamFlowProcess::kInMassFlow, SteamFlowProcess::kInVolumeFlow,
                         "--mass-flow or --volume-flow"),
               kCommand);
+    applyModuleRules(process, kCommand);
     const int status = process.calculate();
-    if (const auto code = refusal(ui::steamFlowMessage(status), status, a.pipe.output.json)) {
+    if (const auto code = refusal(process, ui::steamFlowMessage(status), a.pipe.output.json)) {
         return *code;
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
@@ -322,9 +338,9 @@ int runGasFlow(const GasFlowArguments& a) {
     }
     applyPipe(process, a.pipe, flow, kCommand);
     applyDraft(process, a);
+    applyModuleRules(process, kCommand);
     process.calculate();
-    if (const auto code =
-            refusal(ui::gasFlowMessage(process), process.status(), a.pipe.output.json)) {
+    if (const auto code = refusal(process, ui::gasFlowMessage(process), a.pipe.output.json)) {
         return *code;
     }
     if (process.freeFlow() && ambient.status() != processes::kOk) {

@@ -21,9 +21,11 @@
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
 #include "processes/gas_thermal_process.h"
+#include "processes/module_rules.h"
 #include "processes/steam_thermal_process.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
+#include "ui/refusal_messages.h"
 #include "ui/thermal_process_report.h"
 #include "ui/thermal_process_verdict.h"
 
@@ -104,8 +106,14 @@ void checkTypeOptions(const ProcessOptions& o) {
         (o.etaS.value() || o.etaM.value() || o.etaG.value())) {
         throw ArgumentError("process: the efficiencies belong to --type isentropic");
     }
-    if (o.type == processes::kConstantEnthalpy && required(o.p2, "--p2") > *o.p1.value()) {
-        throw Refusal{std::string(ui::messageText(ui::MessageId::kInletBelowOutletPressure))};
+}
+
+// The process's own rules (pressure order, efficiencies, gas pressures) as the dialog has them.
+template <typename Process>
+void applyModuleRules(const Process& process) {
+    if (const processes::RuleAnswer refusal =
+            processes::checkThermalProcess(process, processes::MarkerMeaning::kNumber)) {
+        throw Refusal{std::string(ui::messageText(ui::refusalMessage(*refusal)))};
     }
 }
 
@@ -349,6 +357,7 @@ int runSteamProcess(const ProcessOptions& o) {
     checkTypeOptions(o);
     SteamThermalProcess process(initial, final);
     setCommonInputs(process, o);
+    applyModuleRules(process);
     process.calculate(warningsTo(ui::ProcessMedium::kSteam));
     const ProcessReport report =
         collectResults(process, kSteamRows, steamRow(initial), steamRow(final));
@@ -362,14 +371,8 @@ StateRow gasRow(const gas::GasState& s, const double h, const double entropy, co
     return {s.pressure(), s.temperature(), NOT_SET, h, entropy, v, false};
 }
 
-// A pressure the gas formulations refuse stops the process; one where their error grows is
-// named once.
-void checkGasPressures(double p1, double p2) {
-    for (const double p : {p1, p2}) {
-        if (const auto refusal = ui::gasPressureRefusal(p)) {
-            throw Refusal{std::string(ui::messageText(*refusal))};
-        }
-    }
+// A pressure where the error of the gas formulations grows is named once.
+void warnOfGasPressures(double p1, double p2) {
     if (ui::gasPressureDeviates(p1) || ui::gasPressureDeviates(p2)) {
         writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
     }
@@ -392,13 +395,11 @@ int runGasProcess(const ProcessOptions& o) {
     final.bind(analysis);
     setGasStates(initial, final, o);
     checkTypeOptions(o);
-    if (analysis.volumeFraction(gas::kWaterVapor) == 1.0) {
-        throw Refusal{std::string(ui::messageText(ui::MessageId::kGasIsAllWater))};
-    }
-    checkGasPressures(initial.pressure(), final.pressure());
     GasThermalProcess process(initial, final);
     setCommonInputs(process, o);
     setOptional(process, GasThermalProcess::kNormalVolumeFlow, o.normalVolumeFlow, true);
+    applyModuleRules(process);
+    warnOfGasPressures(initial.pressure(), final.pressure());
     process.calculate(warningsTo(ui::ProcessMedium::kGas));
     const ProcessReport report = collectResults(
         process, kGasRows,

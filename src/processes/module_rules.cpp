@@ -131,8 +131,8 @@ RuleAnswer thermalInputs(const Process& process, const ThermalSlots& slots, doub
     for (const int slot : {slots.massFlow, slots.volumeFlow}) {
         const double flow = process.input(slot);
         const bool none = !process.inputSet(slot) || isMarker(flow, marker);
-        if (!none && (inputRefused(InputKind::kFlow, flow, p1, p2) ||
-                      !std::isfinite(flow * timeFactor))) {
+        if (!none &&
+            (inputRefused(InputKind::kFlow, flow, p1, p2) || !std::isfinite(flow * timeFactor))) {
             return refuse(slot == slots.massFlow ? "massFlow" : "volumeFlow",
                           RefusalReason::kInvalidValue);
         }
@@ -169,8 +169,9 @@ RuleAnswer flowInputs(const Process& process, MarkerMeaning marker) {
         mode != kSolveDiameter ? required("width", in(Process::kInWidth), marker, false)
                                : std::nullopt,
         height ? required("height", in(Process::kInHeight), marker, false) : std::nullopt,
-        mode != kSolveFlow && kind < Process::kInTimeFactor ? required(kFlowKeys[kind], in(kind), marker, false)
-                                       : std::nullopt,
+        mode != kSolveFlow && kind < Process::kInTimeFactor
+            ? required(kFlowKeys[kind], in(kind), marker, false)
+            : std::nullopt,
         required("tubeCount", in(Process::kInTubeCount), marker, false),
         optionalNotNegative("roughness", in(Process::kInRoughness)),
         optionalNotNegative("tubeLength", in(Process::kInTubeLength)),
@@ -199,8 +200,8 @@ RuleAnswer checkSteamState(const water::WaterSteamState& state, MarkerMeaning ma
 }
 
 RuleAnswer checkEnthalpyIteration(double p, double h) {
-    return firstRefusal({required("p", p, MarkerMeaning::kNumber, true),
-                         given("h", h, MarkerMeaning::kNumber)});
+    return firstRefusal(
+        {required("p", p, MarkerMeaning::kNumber, true), given("h", h, MarkerMeaning::kNumber)});
 }
 
 std::optional<RefusalReason> gasPressureRefusal(double p) {
@@ -243,10 +244,9 @@ RuleAnswer checkThermalProcess(const SteamThermalProcess& process, MarkerMeaning
         return answer;
     }
     const double p2 = balance ? knownPressure(final) : final.pressure();
-    return thermalInputs(process,
-                         {P::kMassFlow, P::kVolumeFlow, P::kTimeFactor, P::kHeatLoss,
-                          P::kIsentropicEta},
-                         knownPressure(initial), p2, marker);
+    return thermalInputs(
+        process, {P::kMassFlow, P::kVolumeFlow, P::kTimeFactor, P::kHeatLoss, P::kIsentropicEta},
+        knownPressure(initial), p2, marker);
 }
 
 RuleAnswer checkThermalProcess(const GasThermalProcess& process, MarkerMeaning marker) {
@@ -310,12 +310,11 @@ RuleAnswer checkFlowProcess(const SteamFlowProcess& process, MarkerMeaning marke
 
 RuleAnswer checkFlowProcess(const GasFlowProcess& process, MarkerMeaning marker) {
     const gas::GasState& state = process.state();
-    if (RuleAnswer answer = firstRefusal({given("t", state.temperature(), marker),
-                                          given("p", state.pressure(), marker)})) {
+    if (RuleAnswer answer = firstRefusal(
+            {given("t", state.temperature(), marker), given("p", state.pressure(), marker)})) {
         return answer;
     }
-    if (process.freeFlow() &&
-        !std::isfinite(process.input(GasFlowProcess::kInHeightDifference))) {
+    if (process.freeFlow() && !std::isfinite(process.input(GasFlowProcess::kInHeightDifference))) {
         return refuse("heightDifference", RefusalReason::kInvalidValue);
     }
     return flowInputs(process, marker);

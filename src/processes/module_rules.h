@@ -53,8 +53,7 @@ enum class MarkerMeaning { kNumber, kNoValue };
 
 //! A water/steam state as the steam table takes it: the inputs of its mode given, then the
 //! state's own input rules.
-[[nodiscard]] RuleAnswer checkSteamState(const water::WaterSteamState& state,
-                                         MarkerMeaning marker);
+[[nodiscard]] RuleAnswer checkSteamState(const water::WaterSteamState& state, MarkerMeaning marker);
 //! The enthalpy iteration of the steam table: p [bar] at 0 or above, h [kJ/kg] any number.
 [[nodiscard]] RuleAnswer checkEnthalpyIteration(double p, double h);
 

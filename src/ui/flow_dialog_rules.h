@@ -4,8 +4,11 @@
 #include <cstdint>
 
 #include "engine/common/not_set.h"
+#include "processes/module_rules.h"
 #include "ui/fields.h"
+#include "ui/messages.h"
 #include "ui/port.h"
+#include "ui/refusal_messages.h"
 
 namespace vaporis::ui {
 
@@ -126,6 +129,17 @@ void readFlowInputs(const Port& port, const FlowControls& c, Process& p, int& er
         p.setInput(kind, flow / p.input(Process::kInTimeFactor));
     }
     p.setInput(Process::kInTubeCount, readPositive(port, c.tubeCount, error));
+}
+
+//! Shows the message of the flow's rules when they refuse its inputs; true then.
+template <typename Process>
+bool flowRefusedByRules(Port& port, const Process& process) {
+    const processes::RuleAnswer refusal =
+        processes::checkFlowProcess(process, processes::MarkerMeaning::kNumber);
+    if (refusal) {
+        showMessage(port, refusalMessage(*refusal), kCaptionError);
+    }
+    return refusal.has_value();
 }
 
 //! Shows the flows, the velocity and the width a calculation derived.

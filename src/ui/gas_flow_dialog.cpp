@@ -30,10 +30,6 @@ void tell(Port& port, const std::optional<FlowMessage>& message) {
     }
 }
 
-bool succeeded(int status) {
-    return status == processes::kOk || status == processes::kGasFlowMachWarning;
-}
-
 }  // namespace
 
 GasFlowDialog::GasFlowDialog(Port& port, GasFlowProcess& process, gas::GasState& state,
@@ -96,7 +92,7 @@ bool GasFlowDialog::readInputs() {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return false;
     }
-    return true;
+    return !flowRefusedByRules(port_, process_);
 }
 
 // The four ambience fields, all required for a draft; an unusable entry leaves the ambient
@@ -145,14 +141,15 @@ void GasFlowDialog::calculate() {
     process_.setFreeFlow(ambience == AmbienceReading::kValid);
     const int status = process_.calculate();
     tell(port_, gasFlowMessage(process_));
-    if (succeeded(status)) {
+    const bool succeeded = !processes::checkFlowResult(process_);
+    if (succeeded) {
         tell(port_, freeFlowWarning(ambience, process_.ambient().status()));
     }
-    if (!succeeded(status) && status != processes::kGasFlowMachAbove1) {
+    if (!succeeded && status != processes::kGasFlowMachAbove1) {
         return;
     }
     showDerived();
-    if (!succeeded(status)) {
+    if (!succeeded) {
         return;
     }
     showResults();

@@ -140,10 +140,6 @@ bool GasProcessDialog::readInputs(int type) {
     initial_.setTemperature(readNumber(port_, kIdProcessT1, kNegativeAllowed, kNotEmpty, error));
     initial_.setPressure(readNumber(port_, kIdProcessP1, kNoNegatives, kNotEmpty, error));
     final_.setPressure(readNumber(port_, kIdProcessP2, kNoNegatives, kNotEmpty, error));
-    if (type == processes::kConstantEnthalpy && final_.pressure() > initial_.pressure()) {
-        showMessage(port_, MessageId::kInletBelowOutletPressure, kCaptionError);
-        return false;
-    }
     if (type == processes::kStateBalance) {
         final_.setTemperature(readNumber(port_, kIdProcessT2, kNegativeAllowed, kNotEmpty, error));
     }
@@ -151,15 +147,12 @@ bool GasProcessDialog::readInputs(int type) {
         readEfficiencies(port_, process_, error);
     }
     readFlow(port_, process_, checkedFlow(port_, kFlows), timeFactor, error);
-    if (analysis_.volumeFraction(gas::kWaterVapor) * 100.0 == 100.0) {
-        showMessage(port_, MessageId::kGasIsAllWater, kCaptionError);
-        return false;
-    }
     if (error != kNoInputError) {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return false;
     }
-    return checkGasPressure(port_, initial_.pressure(), flags_) &&
+    return !refusedByRules(port_, process_) &&
+           checkGasPressure(port_, initial_.pressure(), flags_) &&
            checkGasPressure(port_, final_.pressure(), flags_);
 }
 

@@ -119,7 +119,7 @@ bool SteamFlowDialog::readInputs() {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return false;
     }
-    return true;
+    return !flowRefusedByRules(port_, process_);
 }
 
 void SteamFlowDialog::calculate() {
@@ -137,7 +137,7 @@ void SteamFlowDialog::calculate() {
     if (status == processes::kSteamFlowMachAbove1) {
         showDerived();
     }
-    if (status != processes::kOk && status != processes::kSteamFlowMachWarning) {
+    if (processes::checkFlowResult(process_)) {
         return;
     }
     showDerived();

@@ -197,19 +197,15 @@ int SteamProcessDialog::readInputs(int type) {
         final_.setPressure(readNumber(port_, kIdProcessP2, kNoNegatives, kNotEmpty, error));
         final_.setMode(water::kModePT);
     }
-    if (type == processes::kConstantEnthalpy &&
-        final_.pressure() > processes::knownPressure(initial_)) {
-        showMessage(port_, MessageId::kInletBelowOutletPressure, kCaptionError);
-        return kNotANumber;
-    }
     if (type == processes::kIsentropicEfficiency) {
         readEfficiencies(port_, process_, error);
     }
     readFlow(port_, process_, checkedFlow(port_, kFlows), timeFactor, error);
     if (error != kNoInputError) {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
+        return error;
     }
-    return error;
+    return refusedByRules(port_, process_) ? kNotANumber : kNoInputError;
 }
 
 void SteamProcessDialog::showResults() {

@@ -5,8 +5,10 @@
 
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/module_rules.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
+#include "ui/refusal_messages.h"
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
 #include "ui/steam_result_rules.h"
@@ -83,13 +85,13 @@ void SteamTableDialog::calculateState() {
     state_.reset();
     const int mode = selectedMode();
     const int readError = readInputsIntoState(mode);
-    int inputStatus = water::kInputNotValidated;
+    processes::RuleAnswer refusal;
     if (readError == kNoInputError) {
         state_.setMode(mode);
+        refusal = processes::checkSteamState(state_, processes::MarkerMeaning::kNumber);
         state_.calculate();
-        inputStatus = state_.inputStatus();
     }
-    if (inputsAccepted(readError, inputStatus)) {
+    if (inputsAccepted(readError, refusal)) {
         showResults();
     }
 }
@@ -108,13 +110,13 @@ int SteamTableDialog::readInputsIntoState(int mode) {
     return error;
 }
 
-bool SteamTableDialog::inputsAccepted(int readError, int inputStatus) {
+bool SteamTableDialog::inputsAccepted(int readError, const processes::RuleAnswer& refusal) {
     if (readError != kNoInputError) {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
         return false;
     }
-    if (inputStatus != water::kInputOk) {
-        showMessage(port_, inputStatusMessage(inputStatus), kCaptionError);
+    if (refusal) {
+        showMessage(port_, refusalMessage(*refusal), kCaptionError);
         return false;
     }
     return true;
@@ -137,7 +139,7 @@ void SteamTableDialog::iterateEnthalpy() {
     int error = kNoInputError;
     const double h = readNumber(port_, kIdIterEnthalpy, kNegativeAllowed, kNotEmpty, error);
     const double p = readNumber(port_, kIdIterPressure, kNoNegatives, kNotEmpty, error);
-    if (error != kNoInputError) {
+    if (error != kNoInputError || processes::checkEnthalpyIteration(p, h)) {
         showIterationFailure(MessageId::kInputDataError);
         return;
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "processes/module_rules.h"
 #include "ui/dialog_template.h"
 #include "ui/messages.h"
 #include "ui/port.h"
@@ -83,7 +84,7 @@ private:
     void modeChosen(int mode);
     void calculateState();
     [[nodiscard]] int readInputsIntoState(int mode);
-    [[nodiscard]] bool inputsAccepted(int readError, int inputStatus);
+    [[nodiscard]] bool inputsAccepted(int readError, const processes::RuleAnswer& refusal);
     void showResults();
     void iterateEnthalpy();
     void showIterationFailure(MessageId id);

@@ -2,9 +2,12 @@
 
 #include <span>
 
+#include "processes/module_rules.h"
 #include "processes/thermal_process.h"
 #include "ui/fields.h"
+#include "ui/messages.h"
 #include "ui/port.h"
+#include "ui/refusal_messages.h"
 #include "ui/thermal_process_verdict.h"
 
 namespace vaporis::ui {
@@ -52,6 +55,17 @@ void chooseFlow(Port& port, std::span<const FlowControl> flows, int chosenRadio)
 [[nodiscard]] processes::MessageSink messageBoxSink(Port& port, ProcessMedium medium);
 //! Shows the verdict's message, if any; true when the results may be shown.
 bool showVerdict(Port& port, const ProcessVerdict& verdict);
+
+//! Shows the message of the process's rules when they refuse its inputs; true then.
+template <typename Process>
+bool refusedByRules(Port& port, const Process& process) {
+    const processes::RuleAnswer refusal =
+        processes::checkThermalProcess(process, processes::MarkerMeaning::kNumber);
+    if (refusal) {
+        showMessage(port, refusalMessage(*refusal), kCaptionError);
+    }
+    return refusal.has_value();
+}
 
 //! Field ids of the three efficiencies, in the order of the process's efficiency inputs.
 inline constexpr int kEfficiencyFields[] = {kIdProcessEtaS, kIdProcessEtaM, kIdProcessEtaG};

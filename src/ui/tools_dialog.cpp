@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/water/water_steam_state.h"
+#include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
@@ -235,7 +236,8 @@ void ToolsDialog::calculateAtmosphere() {
                       readNumber(port_, kIdToolsHumidity, kNoNegatives, kNotEmpty, error));
     ambient_.setInput(AmbientData::kLevel,
                       readNumber(port_, kIdToolsLevel, kNegativeAllowed, kNotEmpty, error));
-    if (error != kNoInputError) {
+    if (error != kNoInputError ||
+        processes::checkAmbient(ambient_, processes::MarkerMeaning::kNumber)) {
         showComposed(port_, kAtmosphereFormat, MessageId::kInputDataError);
         return;
     }
@@ -309,7 +311,7 @@ void ToolsDialog::calculateOutflow() {
     in.tubeCount = readNumber(port_, kIdOutflowTubes, kNoNegatives, kNotEmpty, error);
     in.steps =
         processes::outflowSteps(readNumber(port_, kIdOutflowSteps, kNoNegatives, kNotEmpty, error));
-    if (error != kNoInputError || in.tubeCount == 0.0) {
+    if (error != kNoInputError || processes::checkOutflow(in)) {
         showComposed(port_, kOutflowFormat, MessageId::kInputDataError);
         return;
     }

@@ -34,8 +34,8 @@ TEST(ProjectCommand, NewProjectHoldsTheDefaultsOfEveryModule) {
     }
 }
 
-constexpr const char* kModules[] = {"steam-table", "steam-thermal-process", "steam-flow",
-                                    "gas-properties", "gas-thermal-process", "gas-flow"};
+constexpr const char* kModules[] = {"steam-table",    "steam-thermal-process", "steam-flow",
+                                    "gas-properties", "gas-thermal-process",   "gas-flow"};
 
 bool reportWritten(const TemporaryFolder& folder, const std::string& module) {
     return fileBytes(folder.file("reports") / (module + ".html")).find("</html>") !=

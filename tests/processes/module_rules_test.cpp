@@ -55,9 +55,11 @@ TEST(ModuleRules, ThermalProcessRefusesWhatTheDialogRefuses) {
     SteamTurbine perHour;
     perHour.store(P::kTimeFactor, 3600.0);
     perHour.store(P::kMassFlow, 1e308);  // per second: shown per hour it overflows
-    EXPECT_EQ(checkThermalProcess(perHour.process, kTyped), (Refusal{"massFlow", R::kInvalidValue}));
+    EXPECT_EQ(checkThermalProcess(perHour.process, kTyped),
+              (Refusal{"massFlow", R::kInvalidValue}));
     perHour.store(P::kTimeFactor, 7.0);
-    EXPECT_EQ(checkThermalProcess(perHour.process, kTyped), (Refusal{"timeFactor", R::kInvalidValue}));
+    EXPECT_EQ(checkThermalProcess(perHour.process, kTyped),
+              (Refusal{"timeFactor", R::kInvalidValue}));
     SteamTurbine throttle;
     throttle.process.setType(kConstantEnthalpy);
     throttle.final.setPressure(60.0);
@@ -111,8 +113,7 @@ TEST(ModuleRules, FlowNeedsTheInputsOfItsSolveModeAndStopsAboveMachOne) {
     EXPECT_EQ(checkFlowResult(flow), std::nullopt);
     flow.setInput(SteamFlowProcess::kInWidth, 10.0);
     flow.calculate();
-    EXPECT_EQ(checkFlowResult(flow),
-              (Refusal{"status", R::kNoShownResult, kSteamFlowMachAbove1}));
+    EXPECT_EQ(checkFlowResult(flow), (Refusal{"status", R::kNoShownResult, kSteamFlowMachAbove1}));
 }
 
 TEST(ModuleRules, StateOutflowAndDiagramLimits) {
