@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include <fmt/printf.h>
+
 #include "engine/water/water_steam_state.h"
 #include "processes/status_codes.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -27,11 +28,11 @@ constexpr std::string_view kShortTubeText =
     "Error: For tube length < 0.1m the calculation might be instable. Use Tube length = 0.0m or "
     ">0.1m!";
 constexpr std::string_view kFewStepsFormat =
-    "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %.0lf.";
+    "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %d.";
 constexpr std::string_view kNearSaturationFormat =
-    "Conditions close to 2-phase region (<%.3lfK)! In- or decrease temperature!";
+    "Conditions close to 2-phase region (<%5.3lfK)! In- or decrease temperature!";
 constexpr std::string_view kCriticalPressureFormat =
-    "Error: Calculation pressure ist limited with critical pressure (%.3lf bar).";
+    "Error: Calculation pressure ist limited with critical pressure (%5.3lf bar).";
 constexpr std::string_view kLongCalculationText =
     "Notice: Please be aware of long calculation times for p > 100bar!";
 constexpr std::string_view kDewPointBelowZero = " < 0 °C ";
@@ -60,7 +61,7 @@ constexpr auto kOutflowResults = std::to_array<int>({
 });
 
 void showComposed(Port& port, std::string_view format, MessageId id) {
-    port.message(formatText(format, {messageText(id)}), kCaptionError, MessageButtons::kOk);
+    port.message(fmt::sprintf(format, messageText(id)), kCaptionError, MessageButtons::kOk);
 }
 
 void showText(Port& port, std::string_view text) {
@@ -88,13 +89,13 @@ std::string atmosphereMessageText(int status) {
                status == processes::kAmbientBelowTriplePoint) {
         id = MessageId::kAmbientTemperatureRange;
     }
-    return formatText(kAtmosphereFormat, {messageText(id)});
+    return fmt::sprintf(kAtmosphereFormat, messageText(id));
 }
 
 std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out) {
     std::vector<std::string> texts;
     if (out.outOfRange) {
-        texts.push_back(formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)}));
+        texts.push_back(fmt::sprintf(kQuenchFormat, messageText(MessageId::kInputOutOfRange)));
     }
     if (out.pressureOrder) {
         texts.emplace_back(kPressureOrderText);
@@ -106,7 +107,7 @@ std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out)
 }
 
 std::string stepsReducedText(int steps) {
-    return formatText(kFewStepsFormat, {static_cast<double>(steps)});
+    return fmt::sprintf(kFewStepsFormat, steps);
 }
 
 std::string outflowRefusalText(OutflowRefusal why) {
@@ -114,11 +115,11 @@ std::string outflowRefusalText(OutflowRefusal why) {
         case OutflowRefusal::kShortTube:
             return std::string(kShortTubeText);
         case OutflowRefusal::kNearSaturation:
-            return formatText(kNearSaturationFormat, {processes::kSaturationBand});
+            return fmt::sprintf(kNearSaturationFormat, processes::kSaturationBand);
         case OutflowRefusal::kAboveCriticalPressure:
-            return formatText(kCriticalPressureFormat, {220.64});
+            return fmt::sprintf(kCriticalPressureFormat, 220.64);
         case OutflowRefusal::kInputData:
-            return formatText(kOutflowFormat, {messageText(MessageId::kInputDataError)});
+            return fmt::sprintf(kOutflowFormat, messageText(MessageId::kInputDataError));
         case OutflowRefusal::kNone:
         case OutflowRefusal::kCancelled:
             break;

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <fmt/printf.h>
+
 #include "engine/common/not_set.h"
 #include "engine/gas/mixture.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -100,7 +101,7 @@ private:
 };
 
 std::string number(std::string_view format, double value) {
-    return formatText(format, {value});
+    return fmt::sprintf(format, value);
 }
 
 void drawFrame(DisplayList& list, const TsDiagramSettings& settings) {
