@@ -1,0 +1,61 @@
+#include "cli/command_help.h"
+
+#include <cctype>
+
+namespace vaporis::app {
+
+namespace {
+
+std::string exitCodeText(ExitCodes codes) {
+    std::string text = "Exit codes: 0 done; 1 unusable arguments, files or output";
+    if (!codes.refused.empty()) {
+        text += "; 2 ";
+        text += codes.refused;
+    }
+    if (codes.rows) {
+        text +=
+            "; 3 the batch or table ran to its end but some rows failed (each says so in its "
+            "status and message columns)";
+    }
+    return text + ".";
+}
+
+}  // namespace
+
+void setCommandHelp(CLI::App& command, std::string_view notes, ExitCodes codes,
+                    std::initializer_list<std::string_view> examples) {
+    std::string text(notes);
+    text += (text.empty() ? "" : "\n\n") + exitCodeText(codes);
+    text += examples.size() == 1 ? "\n\nExample:" : "\n\nExamples:";
+    for (const std::string_view example : examples) {
+        text += "\n  ";
+        text += example;
+    }
+    command.footer(text);
+}
+
+std::string numberTypeName(std::string_view help) {
+    const std::size_t open = help.find('[');
+    const std::size_t close = help.find(']', open);
+    if (open == std::string_view::npos || close == std::string_view::npos) {
+        return "NUMBER";
+    }
+    const std::string_view unit = help.substr(open + 1, close - open - 1);
+    if (unit.empty() || unit == "-") {
+        return "NUMBER";
+    }
+    std::string name;
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        if (unit.substr(i, 4) == " or ") {
+            name += '|';
+            i += 3;
+        } else {
+            name += unit[i] == ' ' ? std::string("·")
+                                   : std::string(1, static_cast<char>(std::toupper(
+                                                        static_cast<unsigned char>(unit[i]))));
+        }
+    }
+    return name;
+}
+
+}  // namespace vaporis::app
