@@ -1,6 +1,8 @@
 #include "cli/command_help.h"
 
+#include <algorithm>
 #include <cctype>
+#include <memory>
 
 namespace vaporis::app {
 
@@ -20,7 +22,27 @@ std::string exitCodeText(ExitCodes codes) {
     return text + ".";
 }
 
+// CLI11 pads the option column to a number of bytes; "°C" takes two bytes but one column.
+class CharacterColumnFormatter : public CLI::Formatter {
+public:
+    std::string make_option(const CLI::Option* option, bool isPositional) const override {
+        const std::string name = make_option_name(option, isPositional) + make_option_opts(option);
+        std::string text = CLI::Formatter::make_option(option, isPositional);
+        const auto continuationBytes = std::count_if(name.begin(), name.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        });
+        if (continuationBytes > 0 && 2 + name.size() < get_column_width()) {
+            text.insert(2 + name.size(), static_cast<std::size_t>(continuationBytes), ' ');
+        }
+        return text;
+    }
+};
+
 }  // namespace
+
+void alignHelpByCharacters(CLI::App& app) {
+    app.formatter(std::make_shared<CharacterColumnFormatter>());
+}
 
 void setCommandHelp(CLI::App& command, std::string_view notes, ExitCodes codes,
                     std::initializer_list<std::string_view> examples) {

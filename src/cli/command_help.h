@@ -20,6 +20,10 @@ struct ExitCodes {
 void setCommandHelp(CLI::App& command, std::string_view notes, ExitCodes codes,
                     std::initializer_list<std::string_view> examples);
 
+//! Lets `app` and the commands added to it afterwards align their help in columns of characters,
+//! not bytes, so an option of unit °C lines up with the others.
+void alignHelpByCharacters(CLI::App& app);
+
 //! What a number option asks for, from the unit in brackets in its help text: "[bar]" gives
 //! BAR, "[°C]" °C, "[kg/s or kg/h]" KG/S|KG/H; no unit or "[-]" gives NUMBER.
 [[nodiscard]] std::string numberTypeName(std::string_view help);

@@ -211,6 +211,7 @@ int runCommandLine(int argc, const char* const* argv) {
     CLI::App app(kDescription, "vaporis-cli");
     app.set_version_flag("--version", "vaporis-cli " + std::string(kVersion));
     app.require_subcommand(1);
+    alignHelpByCharacters(app);
     Arguments arguments;
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
