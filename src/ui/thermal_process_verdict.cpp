@@ -26,15 +26,15 @@ enum StateCode : int {
 };
 
 struct Failure {
-    std::string_view origin;  // "Initial state" or "Final state"
+    std::string_view format;  // of a message about the state: "Initial state: %s" or the final one
     int code;
 };
 
 Failure failureOf(int status) {
     if (status > processes::kFinalStateFailed) {
-        return {"Final state", status - processes::kFinalStateFailed};
+        return {"Final state: %s", status - processes::kFinalStateFailed};
     }
-    return {"Initial state", status};
+    return {"Initial state: %s", status};
 }
 
 ProcessVerdict error(MessageId message) {
@@ -42,7 +42,7 @@ ProcessVerdict error(MessageId message) {
 }
 
 ProcessVerdict originError(const Failure& failure, MessageId message) {
-    return {false, fmt::sprintf("%s: %s", failure.origin, messageText(message)), kCaptionError};
+    return {false, fmt::sprintf(failure.format, messageText(message)), kCaptionError};
 }
 
 ProcessVerdict rangeOrResults(const Failure& failure) {
