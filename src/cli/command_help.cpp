@@ -1,7 +1,6 @@
 #include "cli/command_help.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 namespace vaporis::app {
@@ -68,13 +67,15 @@ std::string numberTypeName(std::string_view help) {
     }
     std::string name;
     for (std::size_t i = 0; i < unit.size(); ++i) {
+        const char c = unit[i];
         if (unit.substr(i, 4) == " or ") {
             name += '|';
             i += 3;
+        } else if (c == ' ') {
+            name += "·";
         } else {
-            name += unit[i] == ' ' ? std::string("·")
-                                   : std::string(1, static_cast<char>(std::toupper(
-                                                        static_cast<unsigned char>(unit[i]))));
+            // ASCII only, whatever the locale: "°" stays as it is.
+            name += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         }
     }
     return name;
