@@ -20,10 +20,13 @@ namespace {
 
 constexpr char kScreenshotOption[] = "--screenshots";
 constexpr char kUsage[] =
-    "usage: vaporis [FILE.prj | FILE.gas]\n"
-    "       vaporis --screenshots DIRECTORY\n"
+    "Usage: vaporis [FILE.prj | FILE.gas]\n"
+    "  or:  vaporis --screenshots DIRECTORY\n"
+    "Water/steam properties after IAPWS-IF97, gas mixtures, thermal and flow processes and\n"
+    "engineering tools in windows, with T-s diagrams and HTML reports.\n\n"
     "FILE.prj opens a project, FILE.gas a gas analysis in the gas-property window;\n"
-    "--screenshots writes a PNG picture of every window into DIRECTORY.\n";
+    "--screenshots writes a PNG picture of every window into DIRECTORY.\n"
+    "vaporis-cli answers the same questions on the command line.\n";
 
 // On X11 and Wayland desktops Qt aborts without a display; say what to do instead.
 bool displayAvailable() {

@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/command_options.h"
 #include "cli/flow_command.h"
 #include "cli/gas_command.h"
@@ -26,26 +27,25 @@ constexpr const char* kDescription =
     "Vaporis command line: water and steam after IAPWS-IF97 and gas mixtures, for one state "
     "or a CSV batch (stdin to stdout). Units: bar, °C, kJ/kg, kJ/(kg K), m³/kg.";
 
-std::string helpFooter() {
-    return "Exit codes: 0 done; 1 unusable arguments, files or output; 2 the state was refused "
-           "(its message on stderr, or with --json the object {\"status\", \"message\"} on "
-           "stdout); 3 a batch or table ran to its end but some rows failed (each says so in its "
-           "status and message columns).\n\n"
-           "Batch CSV: the header names two inputs in any case, optionally with a unit (\"P "
-           "[bar],t\"); every input line gives one output line, a blank one a blank one. "
-           "--delimiter ';' and --decimal-comma read and write German spreadsheets.\n\n"
-           "Gas components for --vol and --mass: " +
-           componentLabelList() +
-           " (dry air).\n\n"
-           "Examples:\n"
-           "  vaporis-cli steam --p 50 --t 400\n"
-           "  vaporis-cli steam --p 10 --x 0.5 --json\n"
-           "  vaporis-cli steam --batch < states.csv > properties.csv   (header p,t or p,x or "
-           "t,x)\n"
-           "  vaporis-cli steam --batch --delimiter ';' --decimal-comma < states.csv\n"
-           "  vaporis-cli gas --p 1.01325 --t 150 --vol N2=79,O2=21\n"
-           "  vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv\n"
-           "  vaporis-cli table --saturation t 0:370:10 --html saturation.html";
+constexpr std::string_view kStateRefused =
+    "the state was refused (its message on stderr, or with --json the object {\"status\", "
+    "\"message\"} on stdout)";
+
+// Batch CSV of a command whose header names `inputs`.
+std::string batchNotes(std::string_view inputs) {
+    return "Batch CSV: the header names the inputs " + std::string(inputs) +
+           " in any case, optionally with a unit (\"P [bar],t\"); every input line gives one "
+           "output line, a blank one a blank one. --delimiter ';' and --decimal-comma read and "
+           "write German spreadsheets.";
+}
+
+void setProgramHelp(CLI::App& app) {
+    setCommandHelp(app,
+                   "Each command shows its own options, units, examples and exit codes with "
+                   "vaporis-cli COMMAND --help.",
+                   {"a state or process was refused (its message on stderr)", true},
+                   {"vaporis-cli steam --p 50 --t 400", "vaporis-cli gas --p 1.01325 --t 150",
+                    "vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv"});
 }
 
 // --json, --html and --batch; a batch takes none of the single-state options.
@@ -103,6 +103,10 @@ void addSteam(CLI::App& app, SteamArguments& a) {
     addNumber(*command, a.t, "--t", "temperature [°C]");
     addNumber(*command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
     addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.x});
+    setCommandHelp(*command, batchNotes("p,t or p,x or t,x"), {kStateRefused, true},
+                   {"vaporis-cli steam --p 50 --t 400", "vaporis-cli steam --p 10 --x 0.5 --json",
+                    "vaporis-cli steam --batch < states.csv > properties.csv",
+                    "vaporis-cli steam --batch --delimiter ';' --decimal-comma < states.csv"});
 }
 
 void addSteamPh(CLI::App& app, SteamPhArguments& a) {
@@ -111,6 +115,9 @@ void addSteamPh(CLI::App& app, SteamPhArguments& a) {
     addNumber(*command, a.p, "--p", "absolute pressure [bar]");
     addNumber(*command, a.h, "--h", "specific enthalpy [kJ/kg]");
     addOutputOptions(*command, a.options.output, false, {&a.p, &a.h});
+    setCommandHelp(*command, batchNotes("p,h"), {kStateRefused, true},
+                   {"vaporis-cli steam-ph --p 10 --h 2800",
+                    "vaporis-cli steam-ph --batch < states.csv > temperatures.csv"});
 }
 
 // --condensation and the entropy it accepts as an input; gas plus condensate has no report.
@@ -133,6 +140,13 @@ void addGas(CLI::App& app, GasArguments& a) {
     addGasAnalysisOptions(*command, a.options.analysis);
     addOutputOptions(*command, a.options.output, true, {&a.p, &a.t, &a.h, &a.s});
     command->get_option("--html")->excludes(command->get_option("--condensation"));
+    setCommandHelp(*command,
+                   "Gas components for --vol and --mass: " + componentLabelList() + ".\n\n" +
+                       batchNotes("p,t or p,h"),
+                   {kStateRefused, true},
+                   {"vaporis-cli gas --p 1.01325 --t 150 --vol N2=79,O2=21",
+                    "vaporis-cli gas --p 1 --t 30 --vol CO2=12,H2O=10,N2=78 --condensation",
+                    "vaporis-cli gas --analysis flue.gas --batch < states.csv > properties.csv"});
 }
 
 // CLI11 texts may span lines; the usage error is one line.
@@ -197,7 +211,7 @@ int runCommandLine(int argc, const char* const* argv) {
     CLI::App app(kDescription, "vaporis-cli");
     app.set_version_flag("--version", "vaporis-cli " + std::string(kVersion));
     app.require_subcommand(1);
-    app.footer(helpFooter());
+    alignHelpByCharacters(app);
     Arguments arguments;
     addSteam(app, arguments.steam);
     addSteamPh(app, arguments.steamPh);
@@ -207,6 +221,7 @@ int runCommandLine(int argc, const char* const* argv) {
     addTableCommand(app, arguments.table);
     addProjectCommand(app, arguments.project);
     const FlowCommands flow(app);
+    setProgramHelp(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError(
             "unknown command \"" + std::string(argv[1]) +

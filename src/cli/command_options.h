@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/command_help.h"
 #include "cli/gas_analysis_option.h"
 #include "cli/number_io.h"
 #include "cli/output_options.h"
@@ -17,7 +18,7 @@ inline const CLI::Validator kNumber(
     [](const std::string& text) {
         return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
     },
-    "NUMBER");
+    "");
 
 // An empty text would silently mean "not given".
 inline const CLI::Validator kNotEmpty(
@@ -36,7 +37,9 @@ struct NumberOption {
 
 inline void addNumber(CLI::App& command, NumberOption& target, const std::string& name,
                       const std::string& help) {
-    target.option = command.add_option(name, target.text, help)->check(kNumber);
+    target.option = command.add_option(name, target.text, help)
+                        ->check(kNumber)
+                        ->type_name(numberTypeName(help));
 }
 
 //! --delimiter and --decimal-comma, for the CSV a command writes.

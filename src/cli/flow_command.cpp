@@ -10,6 +10,7 @@
 
 #include "cli/ambient_command.h"
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/command_options.h"
 #include "cli/flow_output.h"
 #include "cli/json_output.h"
@@ -36,6 +37,10 @@ using processes::GasFlowProcess;
 using processes::SteamFlowProcess;
 
 constexpr double kPerHour = 3600.0;
+
+constexpr std::string_view kFlowRefused =
+    "the inputs were refused (the message on stderr, or with --json the object {\"status\", "
+    "\"message\"} on stdout)";
 
 // The options a pipe flow of either fluid takes.
 struct PipeArguments {
@@ -67,7 +72,8 @@ struct AmbientArguments {
 
 void addPipeOptions(CLI::App& command, PipeArguments& a) {
     command.add_option("--solve", a.solve, "what is solved from the others (default: velocity)")
-        ->check(CLI::IsMember({"velocity", "diameter", "flow"}));
+        ->check(CLI::IsMember({"velocity", "diameter", "flow"}).description(""))
+        ->type_name("velocity|diameter|flow");
     command.add_flag("--per-hour", a.perHour, "flows given and shown per hour, not per second");
     addNumber(command, a.massFlow, "--mass-flow", "mass flow [kg/s or kg/h]");
     addNumber(command, a.volumeFlow, "--volume-flow", "volumetric flow [m³/s or m³/h]");
@@ -108,7 +114,10 @@ void addSteamFlow(CLI::App& flow, SteamFlowArguments& a) {
     addNumber(*a.command, a.t, "--t", "temperature [°C]");
     addNumber(*a.command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
     addPipeOptions(*a.command, a.pipe);
-    a.command->footer(jsonFooter(steamFlowLines(), kSteamFlowJsonKeys));
+    setCommandHelp(*a.command, jsonFooter(steamFlowLines(), kSteamFlowJsonKeys), {kFlowRefused},
+                   {"vaporis-cli flow steam --p 40 --t 400 --mass-flow 10 --diameter 150",
+                    "vaporis-cli flow steam --p 40 --t 400 --per-hour --mass-flow 36000 "
+                    "--velocity 30 --solve diameter --json"});
 }
 
 void addGasFlow(CLI::App& flow, GasFlowArguments& a) {
@@ -130,7 +139,13 @@ void addGasFlow(CLI::App& flow, GasFlowArguments& a) {
     for (const NumberOption* ambient : {&a.ambientT, &a.ambientPhi, &a.level}) {
         ambient->option->needs(a.heightDifference.option);
     }
-    a.command->footer(jsonFooter(gasFlowLines(), kGasFlowJsonKeys));
+    setCommandHelp(*a.command,
+                   jsonFooter(gasFlowLines(), kGasFlowJsonKeys) +
+                       "\n\nGas components for --vol and --mass: " + componentLabelList() + ".",
+                   {kFlowRefused},
+                   {"vaporis-cli flow gas --p 1.05 --t 180 --normal-flow 10 --diameter 800",
+                    "vaporis-cli flow gas --p 1.01 --t 200 --vol CO2=12,H2O=10,N2=78 "
+                    "--mass-flow 5 --diameter 1000 --height-difference 40"});
 }
 
 void addAmbient(CLI::App& app, AmbientArguments& a) {
@@ -142,8 +157,10 @@ void addAmbient(CLI::App& app, AmbientArguments& a) {
     addNumber(*a.command, a.phi, "--phi", "relative humidity [%] (default 65)");
     addNumber(*a.command, a.level, "--level", "level above sea [m] (default 0)");
     a.command->add_flag("--json", a.json, "print one JSON object");
-    a.command->footer(std::string("--json keys: ") + kAmbientJsonKeys +
-                      "; a value that was not computed is null.");
+    setCommandHelp(*a.command,
+                   std::string("--json keys: ") + kAmbientJsonKeys +
+                       "; a value that was not computed is null.",
+                   {kFlowRefused}, {"vaporis-cli ambient --t 25 --phi 40 --level 300 --json"});
 }
 
 std::uint8_t solveMode(const std::string& solve) {

@@ -136,9 +136,9 @@ std::string componentLabel(int index) {
 }
 
 std::string componentLabelList() {
-    std::string labels;
+    std::string labels = std::string(kDryAirLabel) + " (dry air)";
     for (int i = 0; i < gas::kComponentCount; ++i) {
-        labels += (labels.empty() ? "" : ", ") + componentLabel(i);
+        labels += i == gas::kDryAir ? "" : ", " + componentLabel(i);
     }
     return labels;
 }

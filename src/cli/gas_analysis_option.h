@@ -23,7 +23,7 @@ struct GasAnalysisOptions {
 //! The label of component index in specs and JSON: its formula, "air" for dry air.
 [[nodiscard]] std::string componentLabel(int index);
 
-//! The labels of all components, joined by ", ".
+//! The labels of all components, joined by ", ": "air (dry air)", the default gas, first.
 [[nodiscard]] std::string componentLabelList();
 
 }  // namespace vaporis::app

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/json_output.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
@@ -37,6 +38,10 @@ using processes::GasThermalProcess;
 using processes::SteamThermalProcess;
 using Json = nlohmann::ordered_json;
 
+constexpr std::string_view kProcessRefused =
+    "the process was refused (its message on stderr, or with --json the object {\"status\", "
+    "\"message\"} on stdout)";
+
 const std::map<std::string, int> kTypeNames{{"throttle", processes::kConstantEnthalpy},
                                             {"isentropic", processes::kIsentropicEfficiency},
                                             {"balance", processes::kStateBalance}};
@@ -60,7 +65,7 @@ void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     command.add_option("--type", o.type, "throttle, isentropic or balance")
         ->required()
         ->transform(CLI::CheckedTransformer(kTypeNames).description(""))
-        ->type_name("TYPE");
+        ->type_name("throttle|isentropic|balance");
     addStateOptions(command, o, steam);
     addNumber(command, o.etaS, "--eta-s", "isentropic efficiency [-] (isentropic only)");
     addNumber(command, o.etaM, "--eta-m", "mechanical efficiency [-] (isentropic only)");
@@ -421,10 +426,22 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
                            "change of state of water/steam or a gas: throttling, an expansion or "
                            "compression with an isentropic efficiency, or a balance of two states");
     process->require_subcommand(1);
-    addProcessOptions(*process->add_subcommand("steam", "water/steam process"), arguments.steam,
-                      true);
+    auto* steam = process->add_subcommand("steam", "water/steam process");
+    addProcessOptions(*steam, arguments.steam, true);
+    setCommandHelp(*steam, "", {kProcessRefused},
+                   {"vaporis-cli process steam --type throttle --p1 100 --t1 500 --p2 20",
+                    "vaporis-cli process steam --type isentropic --p1 100 --t1 500 --p2 5 "
+                    "--eta-s 0.85 --mass-flow 10 --json",
+                    "vaporis-cli process steam --type balance --p1 10 --x1 1 --p2 10 --t2 250 "
+                    "--svg ts.svg"});
     arguments.gasCommand = process->add_subcommand("gas", "gas process; default: dry air");
     addProcessOptions(*arguments.gasCommand, arguments.gas, false);
+    setCommandHelp(*arguments.gasCommand,
+                   "Gas components for --vol and --mass: " + componentLabelList() + ".",
+                   {kProcessRefused},
+                   {"vaporis-cli process gas --type isentropic --p1 1 --t1 20 --p2 6 --eta-s 0.8",
+                    "vaporis-cli process gas --type balance --p1 1 --t1 400 --p2 1 --t2 120 "
+                    "--vol CO2=12,H2O=10,N2=78 --normal-volume-flow 5"});
 }
 
 int runProcess(const ProcessArguments& arguments) {

@@ -15,6 +15,7 @@
 #include "app/module_objects.h"
 #include "app/project_file.h"
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/command_options.h"
 #include "cli/gas_analysis_option.h"
 #include "cli/json_output.h"
@@ -348,7 +349,10 @@ void createProject(const ProjectArguments& a, const ModuleObjects& objects) {
 void addProjectCommand(CLI::App& app, ProjectArguments& a) {
     a.command = app.add_subcommand(
         "project", "the inputs of every module in a project file (.prj), or its reports");
-    a.command->add_option("FILE", a.path, "the project file")->required()->check(kNotEmpty);
+    a.command->add_option("FILE", a.path, "the project file")
+        ->required()
+        ->check(kNotEmpty)
+        ->type_name("FILE.prj");
     auto* json = a.command->add_flag("--json", a.json, "print one JSON object, one key a module");
     auto* run = a.command
                     ->add_option("--run", a.runFolder,
@@ -362,6 +366,10 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
             ->excludes(run);
     a.command->add_flag("--force", a.force, "with --new: replace FILE when it exists")
         ->needs(createNew);
+    setCommandHelp(
+        *a.command, "", {"with --run: a module's inputs give no result (no report)"},
+        {"vaporis-cli project plant.prj --json", "vaporis-cli project plant.prj --run reports",
+         "vaporis-cli project --new defaults.prj"});
 }
 
 int runProject(const ProjectArguments& a) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/command_options.h"
 #include "cli/json_output.h"
 #include "cli/number_io.h"
@@ -148,12 +149,13 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
     for (CLI::Option* format : addCsvFormatOptions(*command, a.output)) {
         format->excludes(json)->excludes(html);
     }
-    command->footer(
-        "Both --p and --t are needed; a RANGE in both gives every p with every t (p outer). At "
-        "most " +
-        std::to_string(ui::kMaxSteamTableRows) +
-        " rows. Exit code 3 when a state was refused.\nExample: vaporis-cli table --p 1:100:1 "
-        "--t 400 > isotherm.csv");
+    setCommandHelp(*command,
+                   "Both --p and --t are needed; a RANGE in both gives every p with every t (p "
+                   "outer). At most " +
+                       std::to_string(ui::kMaxSteamTableRows) + " rows.",
+                   {"", true},
+                   {"vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv",
+                    "vaporis-cli table --saturation t 10:370:10 --html saturation.html"});
 }
 
 int runTable(const TableArguments& arguments) {

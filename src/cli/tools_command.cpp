@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "cli/command_error.h"
+#include "cli/command_help.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
 #include "cli/text_table.h"
@@ -23,6 +24,10 @@
 namespace vaporis::app {
 
 namespace {
+
+constexpr std::string_view kToolRefused =
+    "the inputs were refused (the message on stderr, or with --json the object {\"status\", "
+    "\"message\"} on stdout)";
 
 using processes::AmbientData;
 
@@ -243,6 +248,14 @@ void addToolsCommand(CLI::App& app, ToolsArguments& a) {
     for (CLI::App* command : {a.atmosphere, a.quench, outflow}) {
         command->add_flag("--json", a.json, "print one JSON object");
     }
+    setCommandHelp(*a.atmosphere, "", {kToolRefused},
+                   {"vaporis-cli tools atmosphere --level 500 --t 20 --phi 60 --json"});
+    setCommandHelp(*a.quench, "Its warnings go to stderr; the balance is printed all the same.", {},
+                   {"vaporis-cli tools quench --p-ss 40 --t-ss 450 --m-ss 20 --p-cw 60 --t-set 380 "
+                    "--p-exit 38"});
+    setCommandHelp(*outflow, "", {kToolRefused},
+                   {"vaporis-cli tools outflow --p0 40 --t0 300 --length 10 --diameter 50",
+                    "vaporis-cli tools outflow --p0 40 --t0 300 --length 0 --json"});
 }
 
 int runTools(const ToolsArguments& a) {

@@ -1,10 +1,11 @@
 #include "ui/flow_messages.h"
 
+#include <fmt/printf.h>
+
 #include "processes/gas_flow_process.h"
 #include "processes/status_codes.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -19,15 +20,15 @@ FlowMessage error(MessageId id) {
 
 FlowMessage freeFlowAborted(MessageId id) {
     return {
-        formatText(kFreeFlowFormat, {messageText(id), messageText(MessageId::kFreeFlowAborted)}),
+        fmt::sprintf(kFreeFlowFormat, messageText(id), messageText(MessageId::kFreeFlowAborted)),
         kCaptionWarning, true};
 }
 
 }  // namespace
 
 std::string machWarningText() {
-    return formatText("%s %.2lf%s", {messageText(MessageId::kMachWarningStart), kMachWarningLimit,
-                                     messageText(MessageId::kMachWarningEnd)});
+    return fmt::sprintf("%s %.2lf%s", messageText(MessageId::kMachWarningStart), kMachWarningLimit,
+                        messageText(MessageId::kMachWarningEnd));
 }
 
 std::optional<FlowMessage> steamFlowMessage(int status) {

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include <fmt/printf.h>
+
 #include "engine/common/not_set.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/status_codes.h"
@@ -13,7 +15,6 @@
 #include "ui/gas_property_report.h"
 #include "ui/number_text.h"
 #include "ui/report_frame.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -44,17 +45,17 @@ using U = ReportUnit;
 
 void row(std::string& out, std::string_view format, std::string_view label, ReportUnit unit,
          double value, int decimals) {
-    out += formatText(format, {label, unitText(unit), formatFixed(value, decimals)});
+    out += fmt::sprintf(format, label, unitText(unit), formatFixed(value, decimals));
 }
 
 void fluidRow(std::string& out, std::string_view label, ReportUnit unit, double value) {
     const bool shown = value != kNoValue && value != NOT_SET;
     const std::string text = shown ? formatFixed(value, 3) : std::string(kNoFluidValue);
-    out += formatText(kFluidRow, {label, unitText(unit), text});
+    out += fmt::sprintf(kFluidRow, label, unitText(unit), text);
 }
 
 void spacerRow(std::string& out) {
-    out += formatText(kSpacerRow, {kSpacer});
+    out += fmt::sprintf(kSpacerRow, kSpacer);
 }
 
 ReportUnit flowUnit(ReportUnit perSecond, ReportUnit perHour, double timeFactor) {
@@ -144,7 +145,7 @@ void appendSteamResults(std::string& out, const SteamFlowProcess& p) {
     row(out, kPlainRow, "Additional pressure drop", U::kMillibar, p.result(P::kZetaDrop), 3);
     row(out, kPlainRow, "Total pressure drop", U::kMillibar, p.result(P::kTotalDrop), 3);
     if (!p.singlePhaseFlow()) {
-        out += formatText(kSpacerRow, {kWetSteamFrictionNote});
+        out += fmt::sprintf(kSpacerRow, kWetSteamFrictionNote);
     }
     if (p.result(P::kHeatTransfer) != NOT_SET) {
         row(out, kPlainRow, "Heat transfer to tube wall", U::kWattPerSquareMetreKelvin,

@@ -3,13 +3,14 @@
 #include <array>
 #include <string_view>
 
+#include <fmt/printf.h>
+
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "ui/gas_properties.h"
 #include "ui/gas_result_rules.h"
 #include "ui/report_frame.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -57,7 +58,7 @@ constexpr std::string_view kComponentRow =
 
 void appendRow(std::string& out, std::string_view format, const PropertyEntry& entry,
                double value) {
-    out += formatText(format, {entry.reportLabel, value, unitText(entry.unit), kSpacer});
+    out += fmt::sprintf(format, entry.reportLabel, value, unitText(entry.unit), kSpacer);
 }
 
 // The name comes from a file name the user chose; in the report it is text, never markup.
@@ -88,7 +89,7 @@ void appendState(std::string& out, const gas::GasState& state) {
         appendRow(out, kReportInputRow, gasProperty(gas::kDewPoint),
                   state.property(gas::kDewPoint));
     }
-    out += formatText(kReportInputSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportInputSpacerRow, kSpacer);
 }
 
 void appendProperties(std::string& out, const gas::GasState& state) {
@@ -97,7 +98,7 @@ void appendProperties(std::string& out, const gas::GasState& state) {
             appendRow(out, kReportValueRow, gasProperty(k), state.property(k));
         }
     }
-    out += formatText(kReportValueSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportValueSpacerRow, kSpacer);
 }
 
 }  // namespace
@@ -115,20 +116,19 @@ file::WriteOutcome writeGasPropertyReport(const std::string& path, const gas::Ga
 }
 
 void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis) {
-    report += formatText(kNameHeading, {htmlText(analysis.name())});
+    report += fmt::sprintf(kNameHeading, htmlText(analysis.name()));
     report += "<table>\n";
-    report += formatText(kMolarMassRow, {unitText(ReportUnit::kGramPerMole), analysis.molarMass()});
-    report += formatText(kGasConstantRow,
-                         {unitText(ReportUnit::kJoulePerKilogramKelvin), analysis.gasConstant()});
-    report += formatText(kBlockSpacerRow, {kSpacer});
+    report += fmt::sprintf(kMolarMassRow, unitText(ReportUnit::kGramPerMole), analysis.molarMass());
+    report += fmt::sprintf(kGasConstantRow, unitText(ReportUnit::kJoulePerKilogramKelvin),
+                           analysis.gasConstant());
+    report += fmt::sprintf(kBlockSpacerRow, kSpacer);
     for (const int i : kBlockOrder) {
         const double massPercent = 100.0 * analysis.massFraction(i);
         if (massPercent > 0.0) {
-            report += formatText(
-                kComponentRow,
-                {gas::paddedComponentName(i), gas::paddedComponentFormula(i), massPercent,
-                 unitText(ReportUnit::kMassPercent), 100.0 * analysis.volumeFraction(i),
-                 unitText(ReportUnit::kVolumePercent)});
+            report += fmt::sprintf(
+                kComponentRow, gas::paddedComponentName(i), gas::paddedComponentFormula(i),
+                massPercent, unitText(ReportUnit::kMassPercent), 100.0 * analysis.volumeFraction(i),
+                unitText(ReportUnit::kVolumePercent));
         }
     }
     report += "</table>\n";

@@ -1,18 +1,19 @@
 #include "ui/gas_result_rules.h"
 
+#include <fmt/printf.h>
+
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "processes/module_rules.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
 namespace {
 
-constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %%vol";
+constexpr std::string_view kCondensationFormat = "%s %.2lf °C / %.2lf kJ/kg \n%s %.2lf %cvol";
 
 // The message of a status whose results are not shown, the condensation aside.
 MessageId refusalMessage(int status) {
@@ -47,9 +48,9 @@ std::string condensationMessage(const gas::GasState& state, const gas::GasAnalys
     const double dewPoint = state.property(gas::kDewPoint);
     int status = gas::kOk;
     const double hDew = gas::mixtureEnthalpy(analysis, dewPoint, status);
-    return formatText(kCondensationFormat, {messageText(MessageId::kCondensationDewPoint), dewPoint,
-                                            hDew, messageText(MessageId::kMaxWaterContent),
-                                            state.property(gas::kMaxWaterContent) * 100.0});
+    return fmt::sprintf(kCondensationFormat, messageText(MessageId::kCondensationDewPoint),
+                        dewPoint, hDew, messageText(MessageId::kMaxWaterContent),
+                        state.property(gas::kMaxWaterContent) * 100.0, '%');
 }
 
 // A gas below its dew point is refused even where the engine could compute its properties:

@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include <fmt/printf.h>
+
 #include "engine/file/safe_write.h"
 #include "ui/fields.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
 #include "ui/port.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -125,7 +126,7 @@ void askWriteAndOpenReport(Port& port, const ReportWriter& write, std::string_vi
         return;
     }
     if (!port.openDocument(*path)) {
-        port.message(formatText(kReportNotOpenedFormat, {*path}), kCaptionWarning,
+        port.message(fmt::sprintf(kReportNotOpenedFormat, *path), kCaptionWarning,
                      MessageButtons::kOk);
     }
 }

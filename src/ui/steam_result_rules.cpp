@@ -1,11 +1,12 @@
 #include "ui/steam_result_rules.h"
 
+#include <fmt/printf.h>
+
 #include "engine/common/not_set.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -40,7 +41,7 @@ MessageId iterationFailureMessage(int status) {
 }
 
 std::string iterationMessage(MessageId id) {
-    return formatText(kIterationMessageFormat, {messageText(id)});
+    return fmt::sprintf(kIterationMessageFormat, messageText(id));
 }
 
 bool EnthalpyIteration::twoPhase() const {

@@ -2,10 +2,11 @@
 
 #include <string_view>
 
+#include <fmt/printf.h>
+
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/report_frame.h"
-#include "ui/text_format.h"
 #include "ui/water_properties.h"
 
 namespace vaporis::ui {
@@ -17,7 +18,7 @@ constexpr std::string_view kVaporLabel = "%s'' (p, ts)";
 
 void appendRow(std::string& out, std::string_view format, std::string_view label, double value,
                ReportUnit unit) {
-    out += formatText(format, {label, value, kSpacer, unitText(unit)});
+    out += fmt::sprintf(format, label, value, kSpacer, unitText(unit));
 }
 
 void appendInputRow(std::string& out, const PropertyEntry& entry, double value) {
@@ -37,7 +38,7 @@ void appendInputs(std::string& out, const water::WaterSteamState& state) {
     if (state.mode() != water::kModePT) {
         appendInputRow(out, kWaterQualityEntry, state.quality());
     }
-    out += formatText(kReportInputSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportInputSpacerRow, kSpacer);
 }
 
 void appendProperties(std::string& out, const water::WaterSteamState& state) {
@@ -45,12 +46,12 @@ void appendProperties(std::string& out, const water::WaterSteamState& state) {
         const PropertyEntry& entry = waterProperty(i);
         appendValueIfValid(out, entry.reportLabel, state.stateValue(i), state.stateStatus(i),
                            entry.unit);
-        appendValueIfValid(out, formatText(kLiquidLabel, {entry.reportLabel}), state.liquidValue(i),
+        appendValueIfValid(out, fmt::sprintf(kLiquidLabel, entry.reportLabel), state.liquidValue(i),
                            state.liquidStatus(i), entry.unit);
-        appendValueIfValid(out, formatText(kVaporLabel, {entry.reportLabel}), state.vaporValue(i),
+        appendValueIfValid(out, fmt::sprintf(kVaporLabel, entry.reportLabel), state.vaporValue(i),
                            state.vaporStatus(i), entry.unit);
     }
-    out += formatText(kReportValueSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportValueSpacerRow, kSpacer);
 }
 
 void appendSaturation(std::string& out, const water::WaterSteamState& state) {
@@ -59,7 +60,7 @@ void appendSaturation(std::string& out, const water::WaterSteamState& state) {
         appendValueIfValid(out, entry.reportLabel, state.saturationValue(i),
                            state.saturationStatus(i), entry.unit);
     }
-    out += formatText(kReportValueSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportValueSpacerRow, kSpacer);
 }
 
 }  // namespace

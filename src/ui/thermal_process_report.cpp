@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include <fmt/printf.h>
+
 #include "engine/common/not_set.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/status_codes.h"
@@ -12,7 +14,6 @@
 #include "ui/gas_property_report.h"
 #include "ui/gas_result_rules.h"
 #include "ui/report_frame.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -63,33 +64,33 @@ void appendValue(std::string& out, int decimals, std::string_view label, ReportU
         "<tr> \n <td> %s </td><td> %s </td><td> %.4lf </td>\n</tr>\n",
     });
     out +=
-        formatText(kRows[static_cast<std::size_t>(decimals - 2)], {label, unitText(unit), value});
+        fmt::sprintf(kRows[static_cast<std::size_t>(decimals - 2)], label, unitText(unit), value);
 }
 
 std::string fluidValue(double value, bool known = true) {
     if (!known || value == NOT_SET || value == kNoDewPoint) {
         return std::string(kNoValue);
     }
-    return formatText("%.3lf", {value});
+    return fmt::sprintf("%.3lf", value);
 }
 
 void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit,
                     const std::string& first, const std::string& second) {
-    out += formatText(kFluidRow, {label, unitText(unit), first, second});
+    out += fmt::sprintf(kFluidRow, label, unitText(unit), first, second);
 }
 
 void appendProcessRow(std::string& out, int type) {
     out += kProcessHeading;
-    out += formatText(kProcessRow, {kProcessNames[static_cast<std::size_t>(type)]});
+    out += fmt::sprintf(kProcessRow, kProcessNames[static_cast<std::size_t>(type)]);
 }
 
 void appendFluidEnd(std::string& out) {
-    out += formatText(kReportInputSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportInputSpacerRow, kSpacer);
     out += kTableEnd;
 }
 
 void appendSpacer(std::string& out) {
-    out += formatText(kReportInputSpacerRow, {kSpacer});
+    out += fmt::sprintf(kReportInputSpacerRow, kSpacer);
 }
 
 void appendOptional(std::string& out, int decimals, std::string_view label, ReportUnit unit,
@@ -135,9 +136,9 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
     if (p.fluxGiven()) {
         appendValue(out, 4, "Mass flow", flowUnit(kKilogramPerSecond, timeFactor),
                     p.result(P::kShownMassFlow));
-        out += formatText(kSteamVolumeFlowRow,
-                          {"Volumetric flow", unitText(flowUnit(kCubicMetrePerSecond, timeFactor)),
-                           p.result(P::kShownVolumeFlow)});
+        out += fmt::sprintf(kSteamVolumeFlowRow, "Volumetric flow",
+                            unitText(flowUnit(kCubicMetrePerSecond, timeFactor)),
+                            p.result(P::kShownVolumeFlow));
     }
     if (p.heatLossOn()) {
         appendValue(out, 3, "Additional heat loss", kKilowatt, p.input(P::kHeatLoss));
@@ -148,9 +149,8 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
 void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
     using P = SteamThermalProcess;
     out += kResultsHeading;
-    out += formatText(kSteamFirstResultRow,
-                      {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
-                       p.result(P::kEnthalpyChange)});
+    out += fmt::sprintf(kSteamFirstResultRow, "Total difference of enthalpy",
+                        unitText(kKilojoulePerKilogram), p.result(P::kEnthalpyChange));
     appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
                 p.result(P::kEntropyChange));
     if (p.type() == processes::kIsentropicEfficiency) {
@@ -166,7 +166,7 @@ void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
         appendSpacer(out);
     }
     if (p.heatLossOn() && p.heatLossValid()) {
-        out += formatText(kHeadingRow, {"State after heat loss:"});
+        out += fmt::sprintf(kHeadingRow, "State after heat loss:");
         appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
         appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
         appendOptional(out, 4, "Steam quality", kDimensionless, p.result(P::kQualityAfterLoss));
@@ -200,8 +200,8 @@ void appendGasProcessData(std::string& out, const GasThermalProcess& p) {
     const double timeFactor = p.input(P::kTimeFactor);
     if (p.fluxGiven()) {
         const auto flowRow = [&](std::string_view label, ReportUnit unit, int slot) {
-            out += formatText(kGasFlowRow,
-                              {label, unitText(flowUnit(unit, timeFactor)), p.result(slot)});
+            out += fmt::sprintf(kGasFlowRow, label, unitText(flowUnit(unit, timeFactor)),
+                                p.result(slot));
         };
         flowRow("Mass flow", kKilogramPerSecond, P::kShownMassFlow);
         flowRow("Volumetric flow", kCubicMetrePerSecond, P::kShownVolumeFlow);
@@ -230,9 +230,8 @@ void appendGasCondensate(std::string& out, const GasThermalProcess& p) {
 void appendGasResults(std::string& out, const GasThermalProcess& p) {
     using P = GasThermalProcess;
     out += kResultsHeading;
-    out += formatText(kGasFirstResultRow,
-                      {"Total difference of enthalpy", unitText(kKilojoulePerKilogram),
-                       p.result(P::kEnthalpyChange)});
+    out += fmt::sprintf(kGasFirstResultRow, "Total difference of enthalpy",
+                        unitText(kKilojoulePerKilogram), p.result(P::kEnthalpyChange));
     appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
                 p.result(P::kEntropyChange));
     if (p.condensedAtEnd() && p.type() == processes::kStateBalance) {
@@ -252,7 +251,7 @@ void appendGasResults(std::string& out, const GasThermalProcess& p) {
     appendOptional(out, 3, "Mass discharge", kPercent, p.result(P::kMassDischarge));
     if (p.heatLossOn() && p.heatLossValid()) {
         appendSpacer(out);
-        out += formatText(kHeadingRow, {"State after heat loss:"});
+        out += fmt::sprintf(kHeadingRow, "State after heat loss:");
         appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
         appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
     }

@@ -1,10 +1,11 @@
 #include "ui/thermal_process_verdict.h"
 
+#include <fmt/printf.h>
+
 #include "processes/gas_thermal_process.h"
 #include "processes/thermal_process.h"
 #include "ui/gas_result_rules.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -25,15 +26,15 @@ enum StateCode : int {
 };
 
 struct Failure {
-    std::string_view origin;  // "Initial state" or "Final state"
+    std::string_view format;  // of a message about the state: "Initial state: %s" or the final one
     int code;
 };
 
 Failure failureOf(int status) {
     if (status > processes::kFinalStateFailed) {
-        return {"Final state", status - processes::kFinalStateFailed};
+        return {"Final state: %s", status - processes::kFinalStateFailed};
     }
-    return {"Initial state", status};
+    return {"Initial state: %s", status};
 }
 
 ProcessVerdict error(MessageId message) {
@@ -41,7 +42,7 @@ ProcessVerdict error(MessageId message) {
 }
 
 ProcessVerdict originError(const Failure& failure, MessageId message) {
-    return {false, formatText("%s: %s", {failure.origin, messageText(message)}), kCaptionError};
+    return {false, fmt::sprintf(failure.format, messageText(message)), kCaptionError};
 }
 
 ProcessVerdict rangeOrResults(const Failure& failure) {
@@ -64,9 +65,9 @@ std::string processMessageText(ProcessMedium medium, int message, double limit) 
         case processes::kMessageHeatLossTooHigh:
             return std::string(messageText(kHeatLossTooHigh));
         case processes::kMessageHeatGainTooHigh:
-            return formatText(
+            return fmt::sprintf(
                 medium == ProcessMedium::kSteam ? kSteamHeatGainFormat : kGasHeatGainFormat,
-                {messageText(kHeatGainTooHigh), limit});
+                messageText(kHeatGainTooHigh), limit);
         default:
             return {};
     }

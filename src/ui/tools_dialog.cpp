@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include <fmt/printf.h>
+
 #include "engine/water/water_steam_state.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "ui/fields.h"
 #include "ui/messages.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -33,14 +34,14 @@ constexpr std::string_view kShortTubeText =
     "Error: For tube length < 0.1m the calculation might be instable. Use Tube length = 0.0m or "
     ">0.1m!";
 constexpr std::string_view kFewStepsFormat =
-    "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %.0lf.";
+    "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %d.";
 constexpr std::string_view kNearSaturationFormat =
-    "Conditions close to 2-phase region (<%.3lfK)! In- or decrease temperature!";
+    "Conditions close to 2-phase region (<%5.3lfK)! In- or decrease temperature!";
 constexpr std::string_view kCriticalPressureFormat =
-    "Error: Calculation pressure ist limited with critical pressure (%.3lf bar).";
+    "Error: Calculation pressure ist limited with critical pressure (%5.3lf bar).";
 constexpr std::string_view kTooManyStepsFormat =
     "Exhaust from pressurized vessel calculation: Input data error. The number of calculation "
-    "steps is limited to %.0lf!";
+    "steps is limited to %d!";
 constexpr std::string_view kLongCalculationText =
     "Notice: Please be aware of long calculation times for p > 100bar!";
 constexpr std::string_view kDewPointBelowZero = " < 0 °C ";
@@ -69,7 +70,7 @@ constexpr auto kOutflowResults = std::to_array<int>({
 });
 
 void showComposed(Port& port, std::string_view format, MessageId id) {
-    port.message(formatText(format, {messageText(id)}), kCaptionError, MessageButtons::kOk);
+    port.message(fmt::sprintf(format, messageText(id)), kCaptionError, MessageButtons::kOk);
 }
 
 void showText(Port& port, std::string_view text) {
@@ -97,7 +98,7 @@ std::string atmosphereMessageText(int status) {
                status == processes::kAmbientBelowTriplePoint) {
         id = MessageId::kAmbientTemperatureRange;
     }
-    return formatText(kAtmosphereFormat, {messageText(id)});
+    return fmt::sprintf(kAtmosphereFormat, messageText(id));
 }
 
 std::vector<std::string> quenchWarningTexts(const processes::QuenchBalance& out) {
@@ -112,11 +113,11 @@ std::string quenchRefusalText(const processes::QuenchBalance& out) {
     using processes::QuenchRefusal;
     switch (out.refusal) {
         case QuenchRefusal::kInputData:
-            return formatText(kQuenchFormat, {messageText(MessageId::kInputDataError)});
+            return fmt::sprintf(kQuenchFormat, messageText(MessageId::kInputDataError));
         case QuenchRefusal::kSetNotSuperheated:
-            return formatText(kSetNotSuperheatedFormat, {out.tsExit});
+            return fmt::sprintf(kSetNotSuperheatedFormat, out.tsExit);
         case QuenchRefusal::kOutOfRange:
-            return formatText(kQuenchFormat, {messageText(MessageId::kInputOutOfRange)});
+            return fmt::sprintf(kQuenchFormat, messageText(MessageId::kInputOutOfRange));
         case QuenchRefusal::kWaterNotColder:
             return std::string(kWaterNotColderText);
         case QuenchRefusal::kSteamNotHotter:
@@ -128,7 +129,7 @@ std::string quenchRefusalText(const processes::QuenchBalance& out) {
 }
 
 std::string stepsReducedText(int steps) {
-    return formatText(kFewStepsFormat, {static_cast<double>(steps)});
+    return fmt::sprintf(kFewStepsFormat, steps);
 }
 
 std::string outflowRefusalText(OutflowRefusal why) {
@@ -136,13 +137,13 @@ std::string outflowRefusalText(OutflowRefusal why) {
         case OutflowRefusal::kShortTube:
             return std::string(kShortTubeText);
         case OutflowRefusal::kNearSaturation:
-            return formatText(kNearSaturationFormat, {processes::kSaturationBand});
+            return fmt::sprintf(kNearSaturationFormat, processes::kSaturationBand);
         case OutflowRefusal::kAboveCriticalPressure:
-            return formatText(kCriticalPressureFormat, {220.64});
+            return fmt::sprintf(kCriticalPressureFormat, 220.64);
         case OutflowRefusal::kInputData:
-            return formatText(kOutflowFormat, {messageText(MessageId::kInputDataError)});
+            return fmt::sprintf(kOutflowFormat, messageText(MessageId::kInputDataError));
         case OutflowRefusal::kTooManySteps:
-            return formatText(kTooManyStepsFormat, {static_cast<double>(processes::kMaxSteps)});
+            return fmt::sprintf(kTooManyStepsFormat, processes::kMaxSteps);
         case OutflowRefusal::kNone:
         case OutflowRefusal::kCancelled:
             break;

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include <fmt/printf.h>
+
 #include "engine/common/not_set.h"
 #include "engine/gas/mixture.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 #include "processes/module_rules.h"
-#include "ui/text_format.h"
 
 namespace vaporis::ui {
 
@@ -95,7 +96,7 @@ private:
 };
 
 std::string number(std::string_view format, double value) {
-    return formatText(format, {value});
+    return fmt::sprintf(format, value);
 }
 
 void drawFrame(DisplayList& list, const TsDiagramSettings& settings) {

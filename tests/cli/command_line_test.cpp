@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,59 @@ TEST(CommandLine, VersionNamesTheProgram) {
     const CliRun run = runCli({"--version"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "vaporis-cli 3.5\n");
+}
+
+// The examples of a help text that run without files: no redirection, report or project.
+std::vector<std::vector<std::string>> runnableExamples(const std::string& help) {
+    std::vector<std::vector<std::string>> examples;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        const bool usesFiles = line.find_first_of("<>") != std::string::npos ||
+                               line.find(" --html") != std::string::npos ||
+                               line.find(" --svg") != std::string::npos ||
+                               line.find(".prj") != std::string::npos;
+        if (line.starts_with("  vaporis-cli ") && !usesFiles) {
+            std::istringstream words(line.substr(14));
+            examples.emplace_back(std::istream_iterator<std::string>(words),
+                                  std::istream_iterator<std::string>());
+        }
+    }
+    return examples;
+}
+
+TEST(CommandLine, EachCommandsHelpShowsItsOwnOptionsUnitsExitCodesAndWorkingExamples) {
+    struct Case {
+        std::vector<std::string> command;
+        std::vector<std::string> shown, notShown;
+    };
+    const std::vector<Case> cases = {
+        {{"steam"}, {"--p BAR", "--t °C", "; 3 the batch"}, {"Gas components"}},
+        {{"gas"}, {"air (dry air), H2O,", "--h KJ/KG"}, {"C4H10 (dry air)"}},
+        {{"process", "steam"}, {"--mass-flow KG/S", "--type throttle|isentropic|balance"}, {"; 3"}},
+        {{"flow", "gas"}, {"--mass-flow KG/S|KG/H", "--solve velocity|diameter|flow"}, {"; 3"}},
+        {{"tools", "outflow"}, {"--p0 BAR", "--diameter MM"}, {"Gas components", "steam --p"}},
+        {{"tools", "quench"}, {"--t-set °C"}, {"; 2"}},
+        {{"project"}, {"--run DIR", "2 with --run"}, {"state was refused"}},
+        {{"table"}, {"--p RANGE", "; 3 the batch"}, {"; 2"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = c.command;
+        arguments.emplace_back("--help");
+        const CliRun help = runCli(arguments);
+        SCOPED_TRACE(help.out);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.out.find("TEXT"), std::string::npos);
+        EXPECT_NE(help.out.find("\nExample"), std::string::npos);
+        for (const std::string& text : c.shown) {
+            EXPECT_NE(help.out.find(text), std::string::npos) << text;
+        }
+        for (const std::string& text : c.notShown) {
+            EXPECT_EQ(help.out.find(text), std::string::npos) << text;
+        }
+        for (const std::vector<std::string>& example : runnableExamples(help.out)) {
+            EXPECT_EQ(runCli(example).exitCode, 0) << ::testing::PrintToString(example);
+        }
+    }
 }
 
 TEST(CommandLine, BadArgumentsGiveOneLineNamingTheArgumentAndExitCode1) {

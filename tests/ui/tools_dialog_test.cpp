@@ -108,5 +108,15 @@ TEST(ToolsDialog, OutflowShowsAnUnchokedNozzleAndNamesTheStepLimit) {
     EXPECT_FALSE(w.port.visible(kIdOutflowNotChoked));
 }
 
+TEST(ToolsDialog, OutflowMessagesFillTheirNumbersAsPrintfWould) {
+    EXPECT_EQ(stepsReducedText(10),
+              "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to "
+              "10.");
+    EXPECT_EQ(outflowRefusalText(processes::OutflowRefusal::kNearSaturation),
+              "Conditions close to 2-phase region (<0.001K)! In- or decrease temperature!");
+    EXPECT_EQ(outflowRefusalText(processes::OutflowRefusal::kAboveCriticalPressure),
+              "Error: Calculation pressure ist limited with critical pressure (220.640 bar).");
+}
+
 }  // namespace
 }  // namespace vaporis::ui
