@@ -6,6 +6,7 @@
 
 #include "cli/command_error.h"
 #include "cli/json_output.h"
+#include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
 namespace vaporis::app {
@@ -15,6 +16,10 @@ void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write
         throw ArgumentError("--html " + output.htmlPath + ": " +
                             std::string(ui::kReportNotWrittenText));
     }
+}
+
+std::size_t batchJobs(const OutputOptions& output) {
+    return output.jobs > 0 ? output.jobs : defaultJobs();
 }
 
 CsvFormat csvFormat(const OutputOptions& output) {

@@ -204,7 +204,8 @@ int runSteam(const SteamOptions& options) {
                        kStatusColumn, kMessageColumn},
                       ui::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam", kSteamInputs, header, appendSteamRow});
+                        {"steam", kSteamInputs, header, appendSteamRow},
+                        batchJobs(options.output));
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
@@ -225,7 +226,8 @@ int runSteam(const SteamOptions& options) {
 int runSteamPh(const SteamPhOptions& options) {
     if (options.output.batch) {
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow});
+                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow},
+                        batchJobs(options.output));
     }
     if (!options.p || !options.h) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
