@@ -334,8 +334,8 @@ std::vector<std::string> rowArguments(const RowContext& context,
                                       RowResult& row) {
     std::vector<std::string> arguments = context.line.path;
     std::vector<std::string> given;
+    std::copy(fields.begin(), fields.end(), row.inputs.begin());
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const Column& column = context.columns[i];
         if (fields[i].empty()) {
             continue;
         }
@@ -344,8 +344,7 @@ std::vector<std::string> rowArguments(const RowContext& context,
             inputError(row, "not a number: " + excerpt(fields[i]));
             return {};
         }
-        given.push_back(column.option + "=" + *value);
-        row.inputs[i] = fields[i];
+        given.push_back(context.columns[i].option + "=" + *value);
     }
     for (const GivenOption& option : context.line.options) {
         const auto column = std::find_if(
