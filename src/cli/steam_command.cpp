@@ -65,13 +65,16 @@ ModeInputs modeInputs(const SteamOptions& options) {
     return {water::kModeTX, *options.t, *options.x};
 }
 
-WaterSteamState computeState(const ModeInputs& inputs) {
+WaterSteamState uncalculatedState(const ModeInputs& inputs) {
     const double a = inputs.first;
     const double b = inputs.second;
-    WaterSteamState state =
-        inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
-        : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
-                                        : WaterSteamState(inputs.mode, NOT_SET, a, b);
+    return inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
+           : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
+                                           : WaterSteamState(inputs.mode, NOT_SET, a, b);
+}
+
+WaterSteamState computeState(const ModeInputs& inputs) {
+    WaterSteamState state = uncalculatedState(inputs);
     state.calculate();
     return state;
 }
@@ -153,7 +156,9 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
 }
 
 void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line) {
-    const WaterSteamState state = computeState({static_cast<int>(mode), first, second});
+    // A row shows only the state: the saturated rows of a p + t state are not computed.
+    WaterSteamState state = uncalculatedState({static_cast<int>(mode), first, second});
+    state.calculateState();
     const StateInputs in = stateInputs(state);
     const int status = state.inputStatus();
     line.number(in.p, in.pValid);
