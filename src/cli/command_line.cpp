@@ -4,9 +4,11 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "cli/command_batch.h"
 #include "cli/command_error.h"
 #include "cli/command_help.h"
 #include "cli/command_options.h"
@@ -16,6 +18,7 @@
 #include "cli/project_command.h"
 #include "cli/steam_command.h"
 #include "cli/table_command.h"
+#include "cli/text_table.h"
 #include "cli/tools_command.h"
 #include "cli/version.h"
 
@@ -58,6 +61,7 @@ void addOutputOptions(CLI::App& command, OutputOptions& output, bool withHtml,
     for (CLI::Option* format : addCsvFormatOptions(command, output)) {
         format->needs(batch);
     }
+    addJobsOption(command, output)->needs(batch);
     if (withHtml) {
         batch->excludes(
             command.add_option("--html", output.htmlPath, "also write the HTML report to FILE")
@@ -92,6 +96,7 @@ struct Arguments {
     ToolsArguments tools;
     TableArguments table;
     ProjectArguments project;
+    OutputOptions commandBatch;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -158,8 +163,7 @@ std::string oneLine(std::string text) {
 }
 
 int usageError(const std::string& text) {
-    const std::string line = "vaporis-cli: " + oneLine(text) + "\n";
-    std::fputs(line.c_str(), stderr);
+    writeMessage("vaporis-cli: " + oneLine(text) + "\n");
     return kExitUsage;
 }
 
@@ -205,6 +209,15 @@ int runParsed(const CLI::App& app, Arguments& a) {
     return runGas(a.gas.options);
 }
 
+// Runs the program once more for one row of a batch.
+int runRow(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv{"vaporis-cli"};
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    return runCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
 }  // namespace
 
 int runCommandLine(int argc, const char* const* argv) {
@@ -221,6 +234,7 @@ int runCommandLine(int argc, const char* const* argv) {
     addTableCommand(app, arguments.table);
     addProjectCommand(app, arguments.project);
     const FlowCommands flow(app);
+    addCommandBatchOptions(app, arguments.commandBatch);
     setProgramHelp(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError(
@@ -233,6 +247,10 @@ int runCommandLine(int argc, const char* const* argv) {
         return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
     }
     try {
+        if (const CLI::App* batch = commandBatchChosen(app)) {
+            return runCommandBatch(*batch, {argv + 1, argv + argc}, arguments.commandBatch,
+                                   runRow);
+        }
         if (const std::optional<int> code = flow.runIfChosen()) {
             return *code;
         }

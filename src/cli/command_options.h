@@ -51,6 +51,15 @@ inline std::array<CLI::Option*, 2> addCsvFormatOptions(CLI::App& command, Output
                          "CSV numbers with a decimal comma, read and written (delimiter ;)")};
 }
 
+//! --jobs: the threads a batch or table runs on.
+inline CLI::Option* addJobsOption(CLI::App& command, OutputOptions& output) {
+    return command
+        .add_option("--jobs", output.jobs,
+                    "threads computing the rows (default: one per core); the output is the same")
+        ->type_name("N")
+        ->check(CLI::Range(1U, 1024U));
+}
+
 //! --vol, --mass and --analysis, of which at most one is given.
 inline void addGasAnalysisOptions(CLI::App& command, GasAnalysisOptions& analysis) {
     auto* vol =

@@ -2,131 +2,40 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <cstring>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "cli/command_error.h"
+#include "cli/csv_fields.h"
+#include "cli/csv_reader.h"
 #include "cli/number_io.h"
+#include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
 namespace vaporis::app {
 
 namespace {
 
-constexpr std::size_t kReadChunk = 1 << 16;
-// Output is handed to the system in blocks of about this size.
-constexpr std::size_t kWriteBlock = 1 << 16;
-// No sensible line of two numbers is longer; a longer one is read to its end and counted as
-// malformed, so a runaway input cannot grow memory without bound.
-constexpr std::size_t kMaxLineLength = 4096;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-// Bytes of a rejected header or field quoted in a message.
-constexpr std::size_t kExcerptLength = 40;
 
-// Reads lines of a file in large chunks; a line's end (LF, or CR LF) is not returned.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* file) : file_(file) {}
+// Rows read, computed and written together: large enough that starting the threads costs
+// nothing, small enough that the output starts at once and memory stays small.
+constexpr std::size_t kRowsPerJobAndBlock = 8192;
 
-    // False at the end of the input. `overlong` tells that the line was cut.
-    bool next(std::string& line, bool& overlong) {
-        line.clear();
-        overlong = false;
-        bool readAny = false;
-        while (true) {
-            if (position_ == filled_ && !refill()) {
-                return finish(line, readAny);
-            }
-            readAny = true;
-            const char* const start = buffer_.data() + position_;
-            const std::size_t available = filled_ - position_;
-            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', available));
-            const std::size_t length =
-                newline != nullptr ? static_cast<std::size_t>(newline - start) : available;
-            const std::size_t room = kMaxLineLength - std::min(line.size(), kMaxLineLength);
-            overlong = overlong || length > room;
-            line.append(start, std::min(length, room));
-            position_ += length;
-            if (newline != nullptr) {
-                ++position_;
-                return finish(line, true);
-            }
-        }
-    }
+// The units of the columns a state batch takes: the units every state is computed in.
+constexpr auto kColumnUnits = std::to_array<std::pair<std::string_view, std::string_view>>({
+    {"p", "bar"},
+    {"t", "°C"},
+    {"x", "-"},
+    {"h", "kJ/kg"},
+    {"s", "kJ/(kg K)"},
+});
 
-private:
-    bool refill() {
-        position_ = 0;
-        filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-        if (filled_ == 0 && std::ferror(file_) != 0) {
-            throw ArgumentError("the input could not be read");
-        }
-        return filled_ > 0;
-    }
-
-    static bool finish(std::string& line, bool readAny) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        return readAny;
-    }
-
-    std::FILE* file_;
-    std::vector<char> buffer_ = std::vector<char>(kReadChunk);
-    std::size_t position_ = 0;
-    std::size_t filled_ = 0;
-};
-
-// Collects output lines and writes them in blocks.
-class BlockWriter {
-public:
-    explicit BlockWriter(std::FILE* file) : file_(file) { buffer_.reserve(2 * kWriteBlock); }
-
-    std::string& buffer() { return buffer_; }
-
-    void endLine() {
-        buffer_ += '\n';
-        if (buffer_.size() >= kWriteBlock) {
-            flush();
-        }
-    }
-
-    void flush() {
-        writeText(file_, buffer_);
-        buffer_.clear();
-    }
-
-private:
-    std::FILE* file_;
-    std::string buffer_;
-};
-
-// The blank-trimmed fields of a line.
-std::vector<std::string_view> splitFields(std::string_view line, char delimiter) {
-    std::vector<std::string_view> fields;
-    while (true) {
-        const auto end = line.find(delimiter);
-        fields.push_back(trimBlanks(line.substr(0, end)));
-        if (end == std::string_view::npos) {
-            return fields;
-        }
-        line.remove_prefix(end + 1);
-    }
-}
-
-// A header name as it is compared: lower case, without a trailing unit in brackets ("P [bar]").
-std::string columnName(std::string_view field) {
-    if (field.ends_with(']')) {
-        if (const auto open = field.rfind('['); open != std::string_view::npos) {
-            field = trimBlanks(field.substr(0, open));
-        }
-    }
-    std::string name(field);
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return name;
+std::string_view columnUnit(std::string_view name) {
+    const auto* const found = std::find_if(kColumnUnits.begin(), kColumnUnits.end(),
+                                           [name](const auto& entry) { return entry.first == name; });
+    return found != kColumnUnits.end() ? found->second : std::string_view();
 }
 
 // Which accepted pair a header names, and whether its columns come in the pair's order.
@@ -135,27 +44,48 @@ struct HeaderMatch {
     bool swapped = false;
 };
 
+std::optional<HeaderMatch> matchNames(const HeaderColumn& first, const HeaderColumn& second,
+                                      const BatchCommand& command) {
+    for (std::size_t i = 0; i < command.accepted.size(); ++i) {
+        const InputColumns& columns = command.accepted[i];
+        if (first.name == columns.first && second.name == columns.second) {
+            return HeaderMatch{i, false};
+        }
+        if (first.name == columns.second && second.name == columns.first) {
+            return HeaderMatch{i, true};
+        }
+    }
+    return std::nullopt;
+}
+
+// A unit other than the column's is refused: reading "p [MPa]" as bar would be off tenfold.
+void checkUnit(const HeaderColumn& column, const BatchCommand& command) {
+    const std::string_view unit = columnUnit(column.name);
+    if (column.unit && !sameUnit(*column.unit, unit)) {
+        throw ArgumentError(std::string(command.name) + " --batch: the column " + column.name +
+                            " is in " + std::string(unit) + ", not in \"" +
+                            excerpt(*column.unit) + "\"");
+    }
+}
+
 std::optional<HeaderMatch> matchHeader(std::string_view line, char delimiter,
                                        const BatchCommand& command) {
     if (line.starts_with(kUtf8Bom)) {
         line.remove_prefix(kUtf8Bom.size());
     }
-    const auto fields = splitFields(line, delimiter);
-    if (fields.size() != 2) {
+    std::string unquoted;
+    std::vector<std::string_view> fields;
+    if (!splitCsvFields(line, delimiter, unquoted, fields) || fields.size() != 2) {
         return std::nullopt;
     }
-    const std::string first = columnName(fields[0]);
-    const std::string second = columnName(fields[1]);
-    for (std::size_t i = 0; i < command.accepted.size(); ++i) {
-        const InputColumns& columns = command.accepted[i];
-        if (first == columns.first && second == columns.second) {
-            return HeaderMatch{i, false};
-        }
-        if (first == columns.second && second == columns.first) {
-            return HeaderMatch{i, true};
-        }
+    const HeaderColumn first = headerColumn(fields[0]);
+    const HeaderColumn second = headerColumn(fields[1]);
+    const std::optional<HeaderMatch> match = matchNames(first, second, command);
+    if (match) {
+        checkUnit(first, command);
+        checkUnit(second, command);
     }
-    return std::nullopt;
+    return match;
 }
 
 std::string acceptedHeaders(const BatchCommand& command, char delimiter) {
@@ -171,16 +101,6 @@ std::string acceptedHeaders(const BatchCommand& command, char delimiter) {
 
 bool isBlank(std::string_view line) {
     return trimBlanks(line).empty();
-}
-
-// The start of a rejected text for a message, control characters shown as "?": a NUL would
-// end the message early, an escape sequence would reach the terminal.
-std::string excerpt(std::string_view text) {
-    std::string shown(text.substr(0, kExcerptLength));
-    std::replace_if(
-        shown.begin(), shown.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, '?');
-    return shown;
 }
 
 HeaderMatch readHeader(LineReader& reader, CsvFormat format, const BatchCommand& command) {
@@ -201,51 +121,43 @@ HeaderMatch readHeader(LineReader& reader, CsvFormat format, const BatchCommand&
                         acceptedHeaders(command, format.delimiter) + ")");
 }
 
-std::optional<double> parseField(std::string_view field, CsvFormat format) {
-    if (!format.decimalComma) {
-        return parseNumber(field);
-    }
-    // A point is refused rather than guessed at: in such a file it would be a thousands mark.
-    if (field.find('.') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::string text(field);
-    std::replace(text.begin(), text.end(), ',', '.');
-    return parseNumber(text);
-}
-
 // A data line read: its two numbers in the order of the header's pair, or why it has none.
 struct DataLine {
     std::vector<std::string_view> fields;
+    std::string unquoted;
     std::optional<std::array<double, 2>> inputs;
     std::string problem;
 };
 
-DataLine readDataLine(std::string_view line, bool overlong, CsvFormat format,
-                      const HeaderMatch& header) {
-    DataLine data;
+void readDataLine(std::string_view line, bool overlong, CsvFormat format,
+                  const HeaderMatch& header, DataLine& data) {
+    data.inputs.reset();
+    data.fields.clear();
     if (overlong) {
         data.problem = "the line is longer than " + std::to_string(kMaxLineLength) + " bytes";
-        return data;
+        return;
     }
-    data.fields = splitFields(line, format.delimiter);
+    if (!splitCsvFields(line, format.delimiter, data.unquoted, data.fields)) {
+        data.problem = "a quoted field is not closed where it should be";
+        data.fields.clear();
+        return;
+    }
     if (data.fields.size() != 2) {
         data.problem = "2 fields expected, not " + std::to_string(data.fields.size());
-        return data;
+        return;
     }
     std::array<double, 2> inputs{};
     for (std::size_t i = 0; i < 2; ++i) {
         const std::string_view field = data.fields[header.swapped ? 1 - i : i];
-        const std::optional<double> value = parseField(field, format);
+        const std::optional<double> value = parseCsvNumber(field, format);
         if (!value) {
             data.problem =
                 field.empty() ? "a number is missing" : "not a number: " + excerpt(field);
-            return data;
+            return;
         }
         inputs[i] = *value;
     }
     data.inputs = inputs;
-    return data;
 }
 
 // The output line of a malformed input line: its input texts under their names, the input-error
@@ -255,7 +167,10 @@ void writeInputError(const DataLine& data, const HeaderMatch& header, const Batc
     const InputColumns& pair = command.accepted[header.pair];
     const std::array<std::string_view, 2> inFileOrder =
         header.swapped ? std::array{pair.second, pair.first} : std::array{pair.first, pair.second};
-    for (const std::string_view column : splitFields(command.outputHeader, ',')) {
+    std::string unquoted;
+    std::vector<std::string_view> columns;
+    (void)splitCsvFields(command.outputHeader, ',', unquoted, columns);
+    for (const std::string_view column : columns) {
         if (column == kStatusColumn) {
             line.text(kInputErrorStatus);
         } else if (column == kMessageColumn) {
@@ -276,6 +191,28 @@ std::string headerLine(std::string_view header, char delimiter) {
     return line;
 }
 
+// The output lines of block lines [begin, end) appended to `out`; true when one failed.
+bool writeRows(const LineBlock& block, std::size_t begin, std::size_t end, CsvFormat format,
+               const HeaderMatch& header, const BatchCommand& command, std::string& out) {
+    bool anyFailed = false;
+    DataLine data;
+    for (std::size_t i = begin; i < end; ++i) {
+        const std::string_view text = block.line(i);
+        if (!isBlank(text)) {
+            CsvLine line(out, format);
+            readDataLine(text, block.lines[i].overlong, format, header, data);
+            if (data.inputs) {
+                command.writeRow(header.pair, (*data.inputs)[0], (*data.inputs)[1], line);
+            } else {
+                writeInputError(data, header, command, line);
+            }
+            anyFailed = anyFailed || line.failed();
+        }
+        out += '\n';
+    }
+    return anyFailed;
+}
+
 }  // namespace
 
 std::string csvHeader(std::initializer_list<std::string_view> leading,
@@ -292,29 +229,34 @@ std::string csvHeader(std::initializer_list<std::string_view> leading,
     return header;
 }
 
-int runBatch(std::FILE* in, std::FILE* out, CsvFormat format, const BatchCommand& command) {
+int runBatch(std::FILE* in, std::FILE* out, CsvFormat format, const BatchCommand& command,
+             std::size_t jobs) {
     LineReader reader(in);
     const HeaderMatch header = readHeader(reader, format, command);
-    BlockWriter writer(out);
-    writer.buffer() += headerLine(command.outputHeader, format.delimiter);
-    writer.endLine();
-    std::string text;
-    bool overlong = false;
+    writeText(out, headerLine(command.outputHeader, format.delimiter) + '\n');
+    jobs = std::max<std::size_t>(jobs, 1);
+    LineBlock block;
+    std::vector<std::string> parts(jobs);
+    std::vector<char> failed(jobs, 0);
     bool anyFailed = false;
-    while (reader.next(text, overlong)) {
-        if (!isBlank(text)) {
-            CsvLine line(writer.buffer(), format);
-            const DataLine data = readDataLine(text, overlong, format, header);
-            if (data.inputs) {
-                command.writeRow(header.pair, (*data.inputs)[0], (*data.inputs)[1], line);
-            } else {
-                writeInputError(data, header, command, line);
-            }
-            anyFailed = anyFailed || line.failed();
+    std::size_t rowsDone = 0;
+    Progress progress;
+    while (readBlock(reader, kRowsPerJobAndBlock * jobs, block)) {
+        std::fill(failed.begin(), failed.end(), 0);
+        forEachPart(block.lines.size(), jobs,
+                    [&](std::size_t begin, std::size_t end, std::size_t part) {
+                        parts[part].clear();
+                        failed[part] = static_cast<char>(
+                            writeRows(block, begin, end, format, header, command, parts[part]));
+                    });
+        for (std::size_t part = 0; part < jobs; ++part) {
+            writeText(out, parts[part]);
+            anyFailed = anyFailed || failed[part] != 0;
+            parts[part].clear();
         }
-        writer.endLine();
+        rowsDone += block.lines.size();
+        progress.update(rowsDone);
     }
-    writer.flush();
     return anyFailed ? kExitSomeRowsFailed : kExitOk;
 }
 

@@ -49,12 +49,14 @@ inline constexpr std::string_view kMessageColumn = "message";
 inline constexpr std::string_view kInputErrorStatus = "input-error";
 
 //! Reads CSV from `in` line by line (a header naming an accepted pair, names in any case and
-//! optionally followed by a unit in brackets, then one pair of numbers per line; LF or CR LF)
-//! and writes one output line per input line to `out`, so that the rows stay aligned: a blank
-//! line gives a blank line, a malformed one its input texts with kInputErrorStatus and a
-//! message. Returns kExitSomeRowsFailed when a row failed, else kExitOk. Throws ArgumentError
-//! for a missing or unknown header or an unwritable output.
+//! optionally followed by the column's own unit in brackets, then one pair of numbers per
+//! line; LF or CR LF; fields may be quoted) and writes one output line per input line to
+//! `out`, so that the rows stay aligned: a blank line gives a blank line, a malformed one its
+//! input texts with kInputErrorStatus and a message. The rows are computed by `jobs` threads
+//! (writeRow is called from several at once), the output in input order whatever their
+//! number. Returns kExitSomeRowsFailed when a row failed, else kExitOk. Throws ArgumentError
+//! for a missing or unknown header, a unit other than the column's, or an unwritable output.
 [[nodiscard]] int runBatch(std::FILE* in, std::FILE* out, CsvFormat format,
-                           const BatchCommand& command);
+                           const BatchCommand& command, std::size_t jobs);
 
 }  // namespace vaporis::app

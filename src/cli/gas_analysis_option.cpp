@@ -2,12 +2,12 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
 #include "cli/command_error.h"
 #include "cli/number_io.h"
+#include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis_file.h"
 #include "ui/fields.h"
@@ -97,7 +97,7 @@ gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& sp
     if (std::abs(sum - 100.0) > kSumTolerance) {
         const std::string note = "vaporis-cli: note: " + std::string(option) + " adds up to " +
                                  ui::formatShortest(sum) + " %; scaled to 100 %\n";
-        std::fputs(note.c_str(), stderr);
+        writeMessage(note);
     }
     gas::GasAnalysis analysis;
     if (volumeBasis) {

@@ -249,7 +249,8 @@ int runGas(const GasOptions& options) {
                          options.condensation ? condensingHeader : header,
                          [&analysis, row](std::size_t pair, double p, double value, CsvLine& line) {
                              row(analysis, pair, p, value, line);
-                         }});
+                         }},
+                        batchJobs(options.output));
     }
     const std::size_t pair = statePair(options);
     const double value = pair == kGivenT ? *options.t : (pair == kGivenH ? *options.h : *options.s);

@@ -6,6 +6,7 @@
 
 #include "cli/command_error.h"
 #include "cli/json_output.h"
+#include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
 namespace vaporis::app {
@@ -21,6 +22,10 @@ void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write
 
 ArgumentError notWritten(const std::string& what, const file::WriteOutcome& outcome) {
     return ArgumentError(what + " could not be written: " + outcome.cause());
+}
+
+std::size_t batchJobs(const OutputOptions& output) {
+    return output.jobs > 0 ? output.jobs : defaultJobs();
 }
 
 CsvFormat csvFormat(const OutputOptions& output) {

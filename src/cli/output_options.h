@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,11 @@ struct OutputOptions {
     bool batch = false;         //!< CSV from stdin to stdout instead of one state
     std::string delimiter;      //!< of the CSV fields: ",", ";", "|" or "tab"; empty: the default
     bool decimalComma = false;  //!< CSV numbers with a decimal comma
+    unsigned jobs = 0;          //!< threads of a batch or table; 0: one per core
 };
+
+//! The threads a batch or table runs on.
+[[nodiscard]] std::size_t batchJobs(const OutputOptions& output);
 
 //! The CSV format output asks for; a decimal comma makes ";" the default delimiter. Throws
 //! ArgumentError for an unknown delimiter or a decimal comma with the delimiter ",".

@@ -62,9 +62,9 @@ void addStateOptions(CLI::App& command, ProcessOptions& o, bool steam) {
 }
 
 void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
-    command.add_option("--type", o.type, "throttle, isentropic or balance")
-        ->required()
-        ->transform(CLI::CheckedTransformer(kTypeNames).description(""))
+    o.typeOption =
+        command.add_option("--type", o.type, "throttle, isentropic or balance (required)");
+    o.typeOption->transform(CLI::CheckedTransformer(kTypeNames).description(""))
         ->type_name("throttle|isentropic|balance");
     addStateOptions(command, o, steam);
     addNumber(command, o.etaS, "--eta-s", "isentropic efficiency [-] (isentropic only)");
@@ -446,6 +446,9 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
 
 int runProcess(const ProcessArguments& arguments) {
     const bool gas = arguments.gasCommand->parsed();
+    if ((gas ? arguments.gas : arguments.steam).typeOption->count() == 0) {
+        throw ArgumentError("process: --type is required");
+    }
     try {
         return gas ? runGasProcess(arguments.gas) : runSteamProcess(arguments.steam);
     } catch (const Refusal& refusal) {

@@ -13,6 +13,7 @@ namespace vaporis::app {
 //! one flow, a heat loss and, for gases, the analysis.
 struct ProcessOptions {
     int type = 0;  //!< processes::ThermalProcessType
+    CLI::Option* typeOption = nullptr;  //!< --type, which a batch may give as a column
     NumberOption p1, t1, x1, p2, t2, x2;
     NumberOption etaS, etaM, etaG;
     NumberOption massFlow, volumeFlow, normalVolumeFlow, heatLoss;

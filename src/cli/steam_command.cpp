@@ -65,13 +65,16 @@ ModeInputs modeInputs(const SteamOptions& options) {
     return {water::kModeTX, *options.t, *options.x};
 }
 
-WaterSteamState computeState(const ModeInputs& inputs) {
+WaterSteamState uncalculatedState(const ModeInputs& inputs) {
     const double a = inputs.first;
     const double b = inputs.second;
-    WaterSteamState state =
-        inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
-        : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
-                                        : WaterSteamState(inputs.mode, NOT_SET, a, b);
+    return inputs.mode == water::kModePT   ? WaterSteamState(inputs.mode, a, b, NOT_SET)
+           : inputs.mode == water::kModePX ? WaterSteamState(inputs.mode, a, NOT_SET, b)
+                                           : WaterSteamState(inputs.mode, NOT_SET, a, b);
+}
+
+WaterSteamState computeState(const ModeInputs& inputs) {
+    WaterSteamState state = uncalculatedState(inputs);
     state.calculate();
     return state;
 }
@@ -153,7 +156,9 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
 }
 
 void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line) {
-    const WaterSteamState state = computeState({static_cast<int>(mode), first, second});
+    // A row shows only the state: the saturated rows of a p + t state are not computed.
+    WaterSteamState state = uncalculatedState({static_cast<int>(mode), first, second});
+    state.calculateState();
     const StateInputs in = stateInputs(state);
     const int status = state.inputStatus();
     line.number(in.p, in.pValid);
@@ -204,7 +209,8 @@ int runSteam(const SteamOptions& options) {
                        kStatusColumn, kMessageColumn},
                       ui::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam", kSteamInputs, header, appendSteamRow});
+                        {"steam", kSteamInputs, header, appendSteamRow},
+                        batchJobs(options.output));
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
@@ -225,7 +231,8 @@ int runSteam(const SteamOptions& options) {
 int runSteamPh(const SteamPhOptions& options) {
     if (options.output.batch) {
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow});
+                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow},
+                        batchJobs(options.output));
     }
     if (!options.p || !options.h) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +

@@ -12,6 +12,7 @@
 #include "cli/command_options.h"
 #include "cli/json_output.h"
 #include "cli/number_io.h"
+#include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 #include "ui/steam_table_grid.h"
 #include "ui/steam_table_output.h"
@@ -83,14 +84,24 @@ nlohmann::ordered_json optionalNumber(const std::optional<double>& value) {
     return numberOrNull(value.value_or(0.0), value.has_value());
 }
 
+// The rows of the table, computed on `jobs` threads.
+std::vector<ui::SteamTableRow> computeRows(const SteamTableRequest& request, std::size_t jobs) {
+    std::vector<ui::SteamTableRow> rows(ui::steamTableRowCount(request));
+    forEachPart(rows.size(), jobs, [&](std::size_t begin, std::size_t end, std::size_t) {
+        for (std::size_t i = begin; i < end; ++i) {
+            rows[i] = ui::steamTableRow(request, i);
+        }
+    });
+    return rows;
+}
+
 // Prints the JSON document; returns the number of refused rows.
-std::size_t printTableJson(const SteamTableRequest& request) {
+std::size_t printTableJson(const SteamTableRequest& request,
+                           const std::vector<ui::SteamTableRow>& tableRows) {
     const std::vector<ui::SteamTableColumn> columns = ui::steamTableColumns(request.kind);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     std::size_t refused = 0;
-    const std::size_t count = ui::steamTableRowCount(request);
-    for (std::size_t i = 0; i < count; ++i) {
-        const ui::SteamTableRow row = ui::steamTableRow(request, i);
+    for (const ui::SteamTableRow& row : tableRows) {
         refused += row.status != 0 ? 1 : 0;
         nlohmann::ordered_json entry = {{"p", optionalNumber(row.p)},
                                         {"t", optionalNumber(row.t)},
@@ -106,18 +117,19 @@ std::size_t printTableJson(const SteamTableRequest& request) {
 }
 
 std::size_t writeTable(const SteamTableRequest& request, const OutputOptions& output) {
+    const std::vector<ui::SteamTableRow> rows = computeRows(request, batchJobs(output));
     if (output.json) {
-        return printTableJson(request);
+        return printTableJson(request, rows);
     }
     if (!output.htmlPath.empty()) {
-        const ui::GeneratedTable table = ui::steamTableHtml(request);
+        const ui::GeneratedTable table = ui::steamTableHtml(request, rows);
         if (const file::WriteOutcome outcome = ui::writeReportFile(output.htmlPath, table.text);
             !outcome) {
             throw notWritten("--html " + output.htmlPath, outcome);
         }
         return table.refusedRows;
     }
-    const ui::GeneratedTable table = ui::steamTableCsv(request, csvFormat(output));
+    const ui::GeneratedTable table = ui::steamTableCsv(request, csvFormat(output), rows);
     writeText(stdout, table.text);
     return table.refusedRows;
 }
@@ -149,6 +161,7 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
     for (CLI::Option* format : addCsvFormatOptions(*command, a.output)) {
         format->excludes(json)->excludes(html);
     }
+    addJobsOption(*command, a.output);
     setCommandHelp(*command,
                    "Both --p and --t are needed; a RANGE in both gives every p with every t (p "
                    "outer). At most " +

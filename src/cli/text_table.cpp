@@ -78,9 +78,35 @@ std::string tableNumber(double value, bool valid) {
     return ui::formatFixed(value, std::max(kTableDecimals, kSignificantDigits - 1 - exponent));
 }
 
+namespace {
+
+thread_local OutputCapture* capture = nullptr;
+
+}  // namespace
+
+OutputCapture::OutputCapture() : outer_(capture) {
+    capture = this;
+}
+
+OutputCapture::~OutputCapture() {
+    capture = outer_;
+}
+
 void writeText(std::FILE* file, std::string_view text) {
+    if (capture != nullptr && (file == stdout || file == stderr)) {
+        (file == stdout ? capture->out : capture->err) += text;
+        return;
+    }
     if (std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fflush(file) != 0) {
         throw ArgumentError("the output could not be written");
+    }
+}
+
+void writeMessage(std::string_view text) {
+    if (capture != nullptr) {
+        capture->err += text;
+    } else {
+        std::fwrite(text.data(), 1, text.size(), stderr);
     }
 }
 

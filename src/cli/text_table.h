@@ -30,7 +30,27 @@ private:
 [[nodiscard]] std::string tableNumber(double value, bool valid);
 
 //! Writes the text to the file as it stands and flushes it. Throws ArgumentError when it
-//! could not be written (a full disk), so that no lost output passes for success.
+//! could not be written (a full disk), so that no lost output passes for success. While an
+//! OutputCapture lives on this thread, text for stdout and stderr is collected there instead.
 void writeText(std::FILE* file, std::string_view text);
+
+//! A note or error for stderr that must not fail itself (or collected, as writeText).
+void writeMessage(std::string_view text);
+
+//! Collects what one command run on this thread prints, so that a batch can run a command
+//! once per row and read its answer.
+class OutputCapture {
+public:
+    OutputCapture();
+    ~OutputCapture();
+    OutputCapture(const OutputCapture&) = delete;
+    OutputCapture& operator=(const OutputCapture&) = delete;
+
+    std::string out;
+    std::string err;
+
+private:
+    OutputCapture* outer_;
+};
 
 }  // namespace vaporis::app

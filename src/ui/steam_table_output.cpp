@@ -60,32 +60,46 @@ void addHtmlRow(const SteamTableRow& row, std::size_t columnCount, std::string& 
 
 }  // namespace
 
-GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format) {
+std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request) {
+    std::vector<SteamTableRow> rows(steamTableRowCount(request));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i] = steamTableRow(request, i);
+    }
+    return rows;
+}
+
+GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
+                             std::span<const SteamTableRow> rows) {
     GeneratedTable table;
     addCsvHeader(steamTableColumns(request.kind), format, table.text);
-    const std::size_t rows = steamTableRowCount(request);
-    for (std::size_t i = 0; i < rows; ++i) {
-        const SteamTableRow row = steamTableRow(request, i);
+    for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
         addCsvRow(row, format, table.text);
     }
     return table;
 }
 
-GeneratedTable steamTableHtml(const SteamTableRequest& request) {
+GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format) {
+    return steamTableCsv(request, format, steamTableRows(request));
+}
+
+GeneratedTable steamTableHtml(const SteamTableRequest& request,
+                              std::span<const SteamTableRow> rows) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
     std::string body;
     addHtmlHeader(columns, body);
-    const std::size_t rows = steamTableRowCount(request);
-    for (std::size_t i = 0; i < rows; ++i) {
-        const SteamTableRow row = steamTableRow(request, i);
+    for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
         addHtmlRow(row, columns.size(), body);
     }
     body += "</table>\n";
     table.text = reportDocument(kWaterReportTitle, body);
     return table;
+}
+
+GeneratedTable steamTableHtml(const SteamTableRequest& request) {
+    return steamTableHtml(request, steamTableRows(request));
 }
 
 }  // namespace vaporis::ui

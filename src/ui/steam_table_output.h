@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "ui/csv_line.h"
 #include "ui/steam_table_grid.h"
@@ -14,12 +16,20 @@ struct GeneratedTable {
     std::size_t refusedRows = 0;
 };
 
+//! Every row of the table, in order.
+[[nodiscard]] std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request);
+
 //! The table as CSV: a header (p, t, status, message and the column keys), then one line per
-//! row; a refused row has its status and message and no values.
+//! row; a refused row has its status and message and no values. `rows` are the request's rows,
+//! computed beforehand (a caller may compute them on several threads).
+[[nodiscard]] GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
+                                           std::span<const SteamTableRow> rows);
 [[nodiscard]] GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format);
 
 //! The table as an HTML report: a header with the units, then one row per state; a refused row
 //! shows its message in place of the values.
+[[nodiscard]] GeneratedTable steamTableHtml(const SteamTableRequest& request,
+                                            std::span<const SteamTableRow> rows);
 [[nodiscard]] GeneratedTable steamTableHtml(const SteamTableRequest& request);
 
 }  // namespace vaporis::ui

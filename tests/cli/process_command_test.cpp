@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -122,6 +125,64 @@ TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {
                       "1", "--svg", "never.svg", "--t-min", "300", "--t-max", "100"})
                   .exitCode,
               1);
+}
+
+TEST(ProcessBatch, EachRowIsTheCommandWithItsFieldsOverTheCommandLinesOptions) {
+    const std::vector<std::string> command{"process", "steam", "--type",      "isentropic", "--p1",
+                                           "50",      "--t1",  "400",         "--mass-flow", "10"};
+    std::vector<std::string> batch = command;
+    batch.insert(batch.end(), {"--p2", "20", "--batch", "--delimiter", ";", "--decimal-comma",
+                               "--jobs", "2"});
+    const CliRun run =
+        runCli(batch, "P2 [bar];ETA-S [-]\n10;0,8\n;0,9\n\n1;abc\n1.5;0,8\n");
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    std::string points = run.out;
+    std::replace(points.begin(), points.end(), ',', '.');
+    std::replace(points.begin(), points.end(), ';', ',');
+    const std::vector<std::string> header = fieldsOf(lineOf(points, 0));
+    ASSERT_GT(header.size(), 4U);
+    EXPECT_EQ(std::vector(header.begin(), header.begin() + 4),
+              (std::vector<std::string>{"p2", "eta-s", "status", "message"}));
+    const auto column = [&header](const std::string& key) {
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), key) -
+                                        header.begin());
+    };
+    // The p2 of the command line stands where the row leaves it empty.
+    for (const auto& [line, p2, etaS] : {std::tuple{1, "10", "0.8"}, std::tuple{2, "20", "0.9"}}) {
+        const std::string row = lineOf(points, static_cast<std::size_t>(line));
+        std::vector<std::string> single = command;
+        single.insert(single.end(), {"--p2", p2, "--eta-s", etaS});
+        const json j = processJson(std::vector(single.begin() + 1, single.end()));
+        ASSERT_FALSE(j.is_null());
+        EXPECT_EQ(fieldsOf(row)[0], p2);
+        EXPECT_EQ(numberOf(fieldsOf(row)[column("results.power")]),
+                  j.at("results").at("power").get<double>());
+    }
+    EXPECT_EQ(lineOf(run.out, 3), "");
+    EXPECT_TRUE(lineOf(run.out, 4).starts_with("1;abc;input-error;")) << run.out;
+    EXPECT_TRUE(lineOf(run.out, 5).starts_with("1.5;0,8;input-error;")) << "a point is refused";
+}
+
+TEST(ProcessBatch, HeaderNamesOnlyOptionsOfTheCommandInTheirOwnUnits) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
+        {{"process", "steam", "--type", "throttle"}, "p2,foo\n"},
+        {{"process", "steam", "--type", "throttle"}, "p2 [MPa]\n"},
+        {{"process", "steam", "--type", "throttle"}, "html\n"},
+        {{"flow", "gas", "--p", "1", "--t", "200"}, "mass-flow [kg/h]\n"},
+        {{"ambient"}, ""},
+    };
+    for (auto [arguments, input] : refused) {
+        SCOPED_TRACE(input);
+        arguments.emplace_back("--batch");
+        const CliRun run = runCli(arguments, input);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(" --batch: "), std::string::npos) << run.err;
+    }
+    const CliRun perHour = runCli({"flow", "gas", "--p", "1", "--t", "200", "--diameter", "100",
+                                   "--per-hour", "--batch"},
+                                  "mass-flow [kg/h]\n3600\n");
+    EXPECT_EQ(perHour.exitCode, 0) << perHour.err << perHour.out;
 }
 
 }  // namespace

@@ -183,6 +183,32 @@ TEST(SteamBatch, MissingOrUnknownHeaderIsAOneLineError) {
     EXPECT_TRUE(run.err.ends_with(", not \"a?b,?[31m?c\"\n")) << run.err;
 }
 
+TEST(SteamBatch, HeaderUnitsMustBeTheColumnsOwnAndQuotedFieldsAreRead) {
+    // 1 MPa and 373.15 K read as bar and °C would be a plainly wrong state with status 0.
+    const CliRun mpa = runCli({"steam", "--batch"}, "p [MPa],t [K]\n1,373.15\n");
+    EXPECT_EQ(mpa.exitCode, 1);
+    EXPECT_NE(mpa.err.find("\"MPa\""), std::string::npos) << mpa.err;
+    EXPECT_EQ(mpa.out, "");
+    const CliRun quoted = runCli({"steam", "--batch", "--decimal-comma"},
+                                 "\"P [ BAR ]\";\"t [\xB0" "c]\"\n\"10,5\";\"200\"\n\"1;2\n");
+    EXPECT_EQ(quoted.exitCode, 3) << quoted.err;
+    EXPECT_TRUE(lineOf(quoted.out, 1).starts_with("10,5;200;;0;;")) << quoted.out;
+    EXPECT_NE(lineOf(quoted.out, 2).find("input-error"), std::string::npos) << "an open quote";
+}
+
+TEST(SteamBatch, AnyNumberOfJobsWritesTheSameBytes) {
+    std::string input = "p,t\n";
+    for (int i = 0; i < 3000; ++i) {
+        input += i % 97 == 0 ? "\n" : std::to_string(1 + i % 300) + "," + std::to_string(i % 800) + "\n";
+    }
+    const CliRun one = runCli({"steam", "--batch", "--jobs", "1"}, input);
+    const CliRun three = runCli({"steam", "--batch", "--jobs", "3"}, input);
+    EXPECT_EQ(one.exitCode, 3) << "states below the melting line fail";
+    EXPECT_EQ(three.exitCode, one.exitCode);
+    EXPECT_EQ(three.out, one.out);
+    EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 3001);
+}
+
 TEST(SteamPhCommand, EnthalpyGivesBoilingTemperatureAndQualityOrTheIterationMessage) {
     const CliRun run = runCli({"steam-ph", "--p", "1", "--h", "1500", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

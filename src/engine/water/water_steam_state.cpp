@@ -273,6 +273,17 @@ void WaterSteamState::calculate() {
     }
 }
 
+void WaterSteamState::calculateState() {
+    if (mode_ != kModePT) {
+        calculate();
+        return;
+    }
+    inputStatus_ = validateInputs();
+    if (inputStatus_ == kInputOk) {
+        fillSinglePhaseRow(pressure_, temperature_, state_, stateStatus_);
+    }
+}
+
 void WaterSteamState::computeSaturationValues() {
     if (mode_ == kModePX) {
         saturation_[kPs] = pressure_;

@@ -83,6 +83,10 @@ public:
     [[nodiscard]] int validateInputs() const;
     //! Validates the inputs and, when they are acceptable, computes every value.
     void calculate();
+    //! As calculate(), but for p + t only the state's own values: the saturated liquid and
+    //! vapour rows and the saturation values stay unset. The other modes need those rows and
+    //! compute everything. For a batch that shows only the state.
+    void calculateState();
 
     [[nodiscard]] double pressure() const { return pressure_; }
     [[nodiscard]] double temperature() const { return temperature_; }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/output_options.h"
+
+namespace vaporis::app {
+
+//! Adds --batch, --delimiter, --decimal-comma and --jobs to every command of app that takes a
+//! batch of its own options (process, flow, ambient, tools); their values land in `output`.
+void addCommandBatchOptions(CLI::App& app, OutputOptions& output);
+
+//! After parsing: the command of app whose --batch was given, or null.
+[[nodiscard]] const CLI::App* commandBatchChosen(const CLI::App& app);
+
+//! One run of the program with these arguments (without the program's name), printing to the
+//! OutputCapture of the calling thread; returns its exit code.
+using CommandRunner = std::function<int(const std::vector<std::string>& arguments)>;
+
+//! Runs `command` once per CSV row from stdin and writes one CSV row per input row to stdout.
+//! The header names options of the command (`p1,t1 [°C],eta-s`, in any case, a unit only the
+//! option's own); a row gives those options, the command line `arguments` (the program's
+//! arguments after its name) the others. Each output row holds the row's inputs, status,
+//! message and every value of the command's JSON (nested keys joined by "."), in the columns
+//! of the first row that was computed. Rows run on output.jobs threads, the output in input
+//! order. Returns kExitSomeRowsFailed when a row failed, else kExitOk; throws ArgumentError
+//! for a missing or unusable header.
+[[nodiscard]] int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
+                                  const OutputOptions& output, const CommandRunner& run);
+
+}  // namespace vaporis::app
