@@ -12,7 +12,7 @@
 namespace vaporis::ui {
 
 //! Buttons of a message box.
-enum class MessageButtons { kOk, kYesNo, kOkCancel };
+enum class MessageButtons { kOk, kYesNo, kOkCancel, kYesNoCancel };
 
 //! The button that closed a message box.
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
@@ -54,6 +54,8 @@ class Port {
 public:
     virtual ~Port() = default;
 
+    //! Sets the window's title.
+    virtual void setCaption(std::string_view caption) = 0;
     [[nodiscard]] virtual std::string text(int id) const = 0;
     //! Sets a control's text and removes its tool tip, which belonged to the former text.
     virtual void setText(int id, std::string_view text) = 0;
@@ -66,6 +68,8 @@ public:
     [[nodiscard]] virtual bool enabled(int id) const = 0;
     virtual void setEnabled(int id, bool enabled) = 0;
     virtual void setVisible(int id, bool visible) = 0;
+    //! Puts the keyboard focus into a field with its text selected, so the user can retype it.
+    virtual void focusField(int /*id*/) {}
     //! Paints the window at once, so results show while a long calculation goes on.
     virtual void repaintNow() = 0;
     //! Lets the user's clicks through while a long calculation runs; the logic decides

@@ -64,6 +64,9 @@ public:
     // What the logic did.
 
     [[nodiscard]] bool hasText(int id) const { return texts_.contains(id); }
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    //! The field the logic last put the focus into; 0 for none.
+    [[nodiscard]] int focusedField() const { return focusedField_; }
     [[nodiscard]] const std::vector<RecordedMessage>& messages() const { return messages_; }
     [[nodiscard]] int saveQuestions() const { return saveQuestions_; }
     [[nodiscard]] const std::vector<std::string>& openedDocuments() const { return documents_; }
@@ -77,6 +80,7 @@ public:
     [[nodiscard]] const std::string& clipboard() const { return clipboard_; }
 
     // ui::Port
+    void setCaption(std::string_view caption) override { caption_ = std::string(caption); }
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
     [[nodiscard]] std::string toolTip(int id) const override;
@@ -86,6 +90,7 @@ public:
     [[nodiscard]] bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setVisible(int id, bool visible) override { visible_[id] = visible; }
+    void focusField(int id) override { focusedField_ = id; }
     void repaintNow() override { ++repaints_; }
     void processInput() override {
         if (onInput_) {
@@ -123,6 +128,8 @@ public:
     ScriptedPort(ChildKey, std::shared_ptr<bool> validityVisible);
 
 private:
+    std::string caption_;
+    int focusedField_ = 0;
     std::map<int, std::string> texts_;
     std::map<int, std::string> toolTips_;
     std::string clipboard_;

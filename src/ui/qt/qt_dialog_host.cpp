@@ -1,5 +1,7 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <map>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -42,11 +44,24 @@ protected:
     }
 };
 
+// What the user left typed in a window by "back", Escape or the close box, by template: shown
+// again at its next opening in this run while its module objects show what they showed then.
+struct Draft {
+    QtDialogHost::Inputs shownAtOpening;
+    QtDialogHost::Inputs typed;
+};
+
+std::map<const DialogTemplate*, Draft>& draftsOfThisRun() {
+    static std::map<const DialogTemplate*, Draft> drafts;
+    return drafts;
+}
+
 }  // namespace
 
 QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& makeLogic,
                            QWidget* validityWindow, QWidget* parent)
-    : window_(parent,
+    : layout_(layout),
+      window_(parent,
               [this, id = layout.closeBoxId] {
                   if (logic_) {
                       logic_->command(id);
@@ -63,9 +78,61 @@ QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& ma
     if (layout.copyButtonId != 0) {
         connectCopyKey(layout.copyButtonId);
     }
+    restoreDraft();
+    focusFirstInput(layout);
     QObject::connect(qApp, &QApplication::focusChanged, &relay_,
                      [this](QWidget* /*old*/, QWidget* now) { focusMoved(now); });
     logic_->refreshDisplays();
+}
+
+QtDialogHost::Inputs QtDialogHost::inputs() const {
+    Inputs now;
+    for (const auto& [id, control] : controls_) {
+        if (control.kind == ControlKind::kEdit) {
+            now.texts[id] = static_cast<const QLineEdit*>(control.widget)->text();
+        } else if (control.kind == ControlKind::kRadio) {
+            now.radios[id] = static_cast<const QAbstractButton*>(control.widget)->isChecked();
+        }
+    }
+    return now;
+}
+
+void QtDialogHost::restoreDraft() {
+    shownAtOpening_ = inputs();
+    const auto draft = draftsOfThisRun().find(&layout_);
+    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_) {
+        restore(draft->second.typed);
+    }
+}
+
+// As the user did it: the radios clicked first, as they enable the fields, then the texts of the
+// fields that are open to typing.
+void QtDialogHost::restore(const Inputs& typed) {
+    for (const auto& [id, checked] : typed.radios) {
+        auto* radio = static_cast<QAbstractButton*>(controls_.at(id).widget);
+        if (checked && !radio->isChecked()) {
+            radio->click();
+        }
+    }
+    for (const auto& [id, text] : typed.texts) {
+        const BuiltControl& control = controls_.at(id);
+        auto* edit = static_cast<QLineEdit*>(control.widget);
+        if (controlEnabled(control) && edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0);
+            logic_->fieldEdited(id);
+        }
+    }
+}
+
+void QtDialogHost::focusFirstInput(const DialogTemplate& layout) {
+    for (const ControlEntry& entry : layout.controls) {
+        const BuiltControl* control = find(entry.id);
+        if (entry.kind == ControlKind::kEdit && control != nullptr && controlEnabled(*control)) {
+            focusField(entry.id);
+            return;
+        }
+    }
 }
 
 QtDialogHost::~QtDialogHost() = default;
@@ -115,12 +182,18 @@ void QtDialogHost::focusMoved(QWidget* now) {
 int QtDialogHost::exec() {
     // Window-modal, not application-modal: the validity window stays usable beside it.
     window_.setWindowModality(Qt::WindowModal);
-    return window_.exec();
+    const int code = window_.exec();
+    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs()});
+    return code;
 }
 
 const BuiltControl* QtDialogHost::find(int id) const {
     const auto found = controls_.find(id);
     return found != controls_.end() ? &found->second : nullptr;
+}
+
+void QtDialogHost::setCaption(std::string_view caption) {
+    window_.setWindowTitle(toQString(caption));
 }
 
 std::string QtDialogHost::text(int id) const {
@@ -207,6 +280,14 @@ void QtDialogHost::setVisible(int id, bool visible) {
     control->widget->setVisible(visible);
     if (control->label != nullptr) {
         control->label->setVisible(visible);
+    }
+}
+
+void QtDialogHost::focusField(int id) {
+    const BuiltControl* control = find(id);
+    if (auto* edit = control != nullptr ? qobject_cast<QLineEdit*>(control->widget) : nullptr) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
     }
 }
 
