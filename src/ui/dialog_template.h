@@ -44,6 +44,9 @@ struct DialogTemplate {
     int closeBoxId;           //!< the command the close box sends ("back", "OK")
     int defaultButtonId = 0;  //!< button pressed by Enter; 0 for none
     int copyButtonId = 0;     //!< button pressed by Ctrl+C ("copy table"); 0 for none
+    //! Buttons that Enter presses in a field of their own group box, in place of the default
+    //! button: a section's own "calculation".
+    std::span<const int> sectionButtons = {};
 };
 
 }  // namespace vaporis::ui

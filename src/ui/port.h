@@ -61,6 +61,10 @@ public:
     virtual void setText(int id, std::string_view text) = 0;
     //! The text shown when the pointer rests on a control: a result's full value. Typing in
     //! a field removes it, as setText does.
+    //! The text at the left of a field as the logic last set it; empty while it is the template's.
+    [[nodiscard]] virtual std::string label(int id) const = 0;
+    //! Sets the text at the left of a field (its label, with the unit a choice decided).
+    virtual void setLabel(int id, std::string_view text) = 0;
     [[nodiscard]] virtual std::string toolTip(int id) const = 0;
     virtual void setToolTip(int id, std::string_view text) = 0;
     [[nodiscard]] virtual bool checked(int id) const = 0;
@@ -68,6 +72,10 @@ public:
     [[nodiscard]] virtual bool enabled(int id) const = 0;
     virtual void setEnabled(int id, bool enabled) = 0;
     virtual void setVisible(int id, bool visible) = 0;
+    //! An input field that shows what the calculation found instead of what the user typed: it
+    //! reads as disabled and, in a window, looks like a result and leaves the Tab chain, until
+    //! setEnabled(id, true) opens it to typing again.
+    virtual void showAsResult(int id) { setEnabled(id, false); }
     //! Puts the keyboard focus into a field with its text selected, so the user can retype it.
     virtual void focusField(int /*id*/) {}
     //! Paints the window at once, so results show while a long calculation goes on.

@@ -83,6 +83,10 @@ public:
     void setCaption(std::string_view caption) override { caption_ = std::string(caption); }
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string label(int id) const override {
+        return labels_.contains(id) ? labels_.at(id) : std::string{};
+    }
+    void setLabel(int id, std::string_view text) override { labels_[id] = std::string(text); }
     [[nodiscard]] std::string toolTip(int id) const override;
     void setToolTip(int id, std::string_view text) override { toolTips_[id] = std::string(text); }
     [[nodiscard]] bool checked(int id) const override;
@@ -131,6 +135,7 @@ private:
     std::string caption_;
     int focusedField_ = 0;
     std::map<int, std::string> texts_;
+    std::map<int, std::string> labels_;
     std::map<int, std::string> toolTips_;
     std::string clipboard_;
     std::map<int, bool> checked_;

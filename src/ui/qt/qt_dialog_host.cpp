@@ -1,5 +1,6 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <algorithm>
 #include <map>
 
 #include <QAbstractButton>
@@ -56,6 +57,38 @@ std::map<const DialogTemplate*, Draft>& draftsOfThisRun() {
     return drafts;
 }
 
+bool isEnterKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Enter presses a button: the focused button itself, or from the fields of a section the
+// section's button.
+class EnterPresses final : public QObject {
+public:
+    EnterPresses(QAbstractButton* button, QObject* parent) : QObject(parent), button_(button) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!isEnterKey(event)) {
+            return false;
+        }
+        QAbstractButton* button =
+            button_ != nullptr ? button_ : qobject_cast<QAbstractButton*>(watched);
+        if (button != nullptr && button->isEnabled()) {
+            button->click();
+        }
+        return true;
+    }
+
+private:
+    QAbstractButton* button_;
+};
+
 }  // namespace
 
 QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& makeLogic,
@@ -78,6 +111,7 @@ QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& ma
     if (layout.copyButtonId != 0) {
         connectCopyKey(layout.copyButtonId);
     }
+    connectEnterKey(layout);
     restoreDraft();
     focusFirstInput(layout);
     QObject::connect(qApp, &QApplication::focusChanged, &relay_,
@@ -173,6 +207,29 @@ void QtDialogHost::connectCopyKey(int copyButtonId) {
     }
 }
 
+void QtDialogHost::connectEnterKey(const DialogTemplate& layout) {
+    auto* onFocusedButton = new EnterPresses(nullptr, &relay_);
+    for (const auto& [id, control] : controls_) {
+        if (control.kind == ControlKind::kButton) {
+            control.widget->installEventFilter(onFocusedButton);
+        }
+    }
+    for (const int buttonId : layout.sectionButtons) {
+        const auto section = std::ranges::find(layout.controls, buttonId, &ControlEntry::id);
+        const BuiltControl* button = find(buttonId);
+        if (section == layout.controls.end() || button == nullptr) {
+            continue;
+        }
+        auto* pressButton =
+            new EnterPresses(static_cast<QAbstractButton*>(button->widget), &relay_);
+        for (const ControlEntry& entry : layout.controls) {
+            if (entry.kind == ControlKind::kEdit && entry.group == section->group) {
+                find(entry.id)->widget->installEventFilter(pressButton);
+            }
+        }
+    }
+}
+
 void QtDialogHost::focusMoved(QWidget* now) {
     if (now != nullptr && window_.isAncestorOf(now)) {
         logic_->refreshDisplays();
@@ -230,6 +287,19 @@ void QtDialogHost::setText(int id, std::string_view text) {
     }
 }
 
+std::string QtDialogHost::label(int id) const {
+    const auto found = labels_.find(id);
+    return found != labels_.end() ? found->second : std::string{};
+}
+
+void QtDialogHost::setLabel(int id, std::string_view text) {
+    const BuiltControl* control = find(id);
+    if (control != nullptr && control->label != nullptr) {
+        control->label->setText(toQString(text));
+        labels_.insert_or_assign(id, std::string(text));
+    }
+}
+
 std::string QtDialogHost::toolTip(int id) const {
     const BuiltControl* control = find(id);
     return control != nullptr ? toUtf8(control->widget->toolTip()) : std::string{};
@@ -269,6 +339,12 @@ bool QtDialogHost::enabled(int id) const {
 void QtDialogHost::setEnabled(int id, bool enabled) {
     if (const BuiltControl* control = find(id)) {
         setControlEnabled(*control, enabled);
+    }
+}
+
+void QtDialogHost::showAsResult(int id) {
+    if (const BuiltControl* control = find(id)) {
+        showControlAsResult(*control);
     }
 }
 

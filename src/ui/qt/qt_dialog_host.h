@@ -37,6 +37,8 @@ public:
     void setCaption(std::string_view caption) override;
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string label(int id) const override;
+    void setLabel(int id, std::string_view text) override;
     [[nodiscard]] std::string toolTip(int id) const override;
     void setToolTip(int id, std::string_view text) override;
     [[nodiscard]] bool checked(int id) const override;
@@ -44,6 +46,7 @@ public:
     [[nodiscard]] bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override;
     void setVisible(int id, bool visible) override;
+    void showAsResult(int id) override;
     void focusField(int id) override;
     void repaintNow() override;
     void processInput() override;
@@ -77,6 +80,7 @@ private:
     void focusFirstInput(const DialogTemplate& layout);
     void connectControl(int id, const BuiltControl& control);
     void connectCopyKey(int copyButtonId);
+    void connectEnterKey(const DialogTemplate& layout);
     void focusMoved(QWidget* now);
 
     const DialogTemplate& layout_;
@@ -85,6 +89,7 @@ private:
     QWidget* validityWindow_;
     std::unique_ptr<DialogLogic> logic_;
     Inputs shownAtOpening_;
+    std::map<int, std::string> labels_;
     // Context of every signal connection; declared last, so it goes first and no signal
     // raised while the widgets are torn down reaches the logic.
     QObject relay_;
