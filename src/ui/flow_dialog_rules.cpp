@@ -123,6 +123,9 @@ void clearFields(Port& port, int firstId, int lastId) {
 double readPositive(const Port& port, int id, int& error) {
     const double value = readNumber(port, id, kNoNegatives, kNotEmpty, error);
     if (!(value > 0.0)) {
+        if (error == kNoInputError) {
+            port.focusField(id);
+        }
         error = kNotANumber;
     }
     return value;

@@ -76,8 +76,9 @@ public:
     //! reads as disabled and, in a window, looks like a result and leaves the Tab chain, until
     //! setEnabled(id, true) opens it to typing again.
     virtual void showAsResult(int id) { setEnabled(id, false); }
-    //! Puts the keyboard focus into a field with its text selected, so the user can retype it.
-    virtual void focusField(int /*id*/) {}
+    //! Puts the keyboard focus into a field with its text selected, so the user can retype a
+    //! refused input; const, as it changes no control, so that reading an input may do it.
+    virtual void focusField(int /*id*/) const {}
     //! Paints the window at once, so results show while a long calculation goes on.
     virtual void repaintNow() = 0;
     //! Lets the user's clicks through while a long calculation runs; the logic decides

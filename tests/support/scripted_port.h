@@ -94,7 +94,7 @@ public:
     [[nodiscard]] bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setVisible(int id, bool visible) override { visible_[id] = visible; }
-    void focusField(int id) override { focusedField_ = id; }
+    void focusField(int id) const override { focusedField_ = id; }
     void repaintNow() override { ++repaints_; }
     void processInput() override {
         if (onInput_) {
@@ -133,7 +133,7 @@ public:
 
 private:
     std::string caption_;
-    int focusedField_ = 0;
+    mutable int focusedField_ = 0;
     std::map<int, std::string> texts_;
     std::map<int, std::string> labels_;
     std::map<int, std::string> toolTips_;

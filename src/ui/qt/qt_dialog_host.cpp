@@ -359,7 +359,7 @@ void QtDialogHost::setVisible(int id, bool visible) {
     }
 }
 
-void QtDialogHost::focusField(int id) {
+void QtDialogHost::focusField(int id) const {
     const BuiltControl* control = find(id);
     if (auto* edit = control != nullptr ? qobject_cast<QLineEdit*>(control->widget) : nullptr) {
         edit->setFocus(Qt::OtherFocusReason);

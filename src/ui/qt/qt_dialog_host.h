@@ -47,7 +47,7 @@ public:
     void setEnabled(int id, bool enabled) override;
     void setVisible(int id, bool visible) override;
     void showAsResult(int id) override;
-    void focusField(int id) override;
+    void focusField(int id) const override;
     void repaintNow() override;
     void processInput() override;
     void draw(int id, const DisplayList& drawing) override;
