@@ -31,6 +31,7 @@ struct ControlEntry {
     std::string_view group;  //!< caption of the enclosing group box; "" for none
     int columnSpan = 1;      //!< grid cells the control (or its field) spans
     bool enabled = true;     //!< enabled when the dialog opens
+    int rowSpan = 1;         //!< grid rows a group box spans
 };
 
 //! Id for controls that the logic never addresses (labels, pictures).

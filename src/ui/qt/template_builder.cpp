@@ -30,6 +30,8 @@ constexpr int kMaxInputLength = 9;
 // cold water with six decimals; "-46883.2154") plus the frame and margins of the edit.
 constexpr auto kWidestFieldText = "00000.000000";
 constexpr int kFieldFrame = 6;
+// A name field shows this many average characters: a gas analysis's whole name.
+constexpr int kNameCharacters = 40;
 // A fixed text longer than this and without line breaks of its own is a paragraph: it wraps
 // at this many average characters per grid column it spans. The fixed width gives it a fixed
 // height, which a window fixed to its content needs (Qt does not size a top-level window by
@@ -60,11 +62,19 @@ QLabel* makeStatic(std::string_view text, int columnSpan, QWidget* parent) {
     return label;
 }
 
-QLineEdit* makeEdit(ControlKind kind, QWidget* parent) {
+QLineEdit* makeEdit(const ControlEntry& entry, QWidget* parent) {
+    const ControlKind kind = entry.kind;
     auto* edit = new QLineEdit(parent);
-    // Wide enough for every value shown; wider fields only spread the window.
-    edit->setMaximumWidth(
-        edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) + kFieldFrame);
+    if (kind == ControlKind::kReadOnlyEdit && entry.columnSpan > 1) {
+        // A text over several cells is a name (a gas analysis's): it shows whole.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * kNameCharacters +
+                              kFieldFrame);
+    } else {
+        // Wide enough for every value shown; wider fields only spread the window.
+        edit->setMaximumWidth(
+            edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) +
+            kFieldFrame);
+    }
     if (kind == ControlKind::kEdit) {
         edit->setMaxLength(kMaxInputLength);
     }
@@ -90,7 +100,7 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
             return new CanvasWidget(parent);
         case ControlKind::kEdit:
         case ControlKind::kReadOnlyEdit:
-            return makeEdit(entry.kind, parent);
+            return makeEdit(entry, parent);
         case ControlKind::kStatic:
         case ControlKind::kGroup:
             break;
@@ -226,7 +236,7 @@ QHBoxLayout* placeCommandRow(const std::vector<const ControlEntry*>& buttons, in
 void addGroup(const ControlEntry& entry, GridMap& grids) {
     QGridLayout* outer = gridOf(grids, entry.group);
     auto* box = new QGroupBox(toQString(entry.text), outer->parentWidget());
-    outer->addWidget(box, entry.row, entry.column, 1, entry.columnSpan);
+    outer->addWidget(box, entry.row, entry.column, entry.rowSpan, entry.columnSpan);
     grids[entry.text] = new QGridLayout(box);
 }
 
