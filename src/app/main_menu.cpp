@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/module_registry.h"
 #include "app/project_actions.h"
 #include "ui/file_path.h"
 #include "ui/gas_analysis_actions.h"
+#include "ui/messages.h"
 
 namespace vaporis::app {
 namespace {
@@ -63,18 +65,55 @@ ui::DialogFactory mainMenuFactory(ModuleObjects& objects) {
 
 void MainMenu::command(int id) {
     if (id == kIdExitProgram) {
-        port_.endDialog(kIdExitProgram);
+        if (mayEnd()) {
+            port_.endDialog(kIdExitProgram);
+        }
         return;
     }
     const ModuleRow* row = moduleOfMenuButton(id);
     if (row == nullptr || !row->enabled()) {
         return;
     }
-    if (row->action != nullptr) {
-        row->action(port_, objects_);
-        return;
+    if (row->action == nullptr) {
+        openModule(*row);
+    } else if (const std::optional<std::string> path = row->action(port_, objects_)) {
+        projectFileMatched(*path);
     }
-    openModule(*row);
+    showCaption();
+}
+
+void MainMenu::projectFileMatched(const std::string& path) {
+    projectPath_ = path;
+    savedInputs_ = projectInputs(objects_);
+}
+
+void MainMenu::showCaption() {
+    std::string caption(kMainMenuTemplate.caption);
+    if (!projectPath_.empty()) {
+        caption += " - " + projectPath_.substr(projectPath_.find_last_of("/\\") + 1);
+    }
+    port_.setCaption(modified() ? caption + " *" : caption);
+}
+
+bool MainMenu::mayEnd() {
+    if (!modified()) {
+        return true;
+    }
+    switch (port_.message(kUnsavedChangesText, ui::kCaptionWarning,
+                          ui::MessageButtons::kYesNoCancel)) {
+        case ui::MessageAnswer::kYes: {
+            const std::optional<std::string> path = saveProject(port_, objects_);
+            if (path) {
+                projectFileMatched(*path);
+            }
+            showCaption();
+            return path.has_value();
+        }
+        case ui::MessageAnswer::kNo:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void MainMenu::openModule(const ModuleRow& row) {
@@ -89,7 +128,10 @@ void MainMenu::openAtStart(const std::string& path) {
         }
         return;
     }
-    (void)loadProjectFile(port_, objects_, path);
+    if (loadProjectFile(port_, objects_, path)) {
+        projectFileMatched(path);
+        showCaption();
+    }
 }
 
 }  // namespace vaporis::app

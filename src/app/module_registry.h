@@ -2,6 +2,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/menu_ids.h"
@@ -35,8 +37,9 @@ std::unique_ptr<ui::DialogLogic> makeModule(ui::Port& port, ModuleObjects& objec
     return std::make_unique<Dialog>(port, (objects.*members)...);
 }
 
-//! A menu action without a window of its own, over the program's module objects.
-using MenuAction = void (*)(ui::Port& port, ModuleObjects& objects);
+//! A menu action without a window of its own, over the program's module objects: the project
+//! file it saved or loaded, nothing when it touched none.
+using MenuAction = std::optional<std::string> (*)(ui::Port& port, ModuleObjects& objects);
 
 //! The menu id of a window that another window opens.
 inline constexpr int kNotInMenu = 0;
@@ -84,7 +87,7 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      nullptr,
      {},
      0,
-     [](ui::Port& port, ModuleObjects& objects) { (void)loadProject(port, objects); }},
+     loadProject},
     {kIdInformation, &ui::kInformationTemplate, makeModule<ui::InformationDialog>, "information"},
     {kIdGasProperties, &ui::kGasPropertyTemplate,
      makeModule<ui::GasPropertyDialog, &ModuleObjects::gasState1, &ModuleObjects::gasAnalysis,
@@ -106,7 +109,7 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
      nullptr,
      {},
      0,
-     [](ui::Port& port, ModuleObjects& objects) { (void)saveProject(port, objects); }},
+     [](ui::Port& port, ModuleObjects& objects) { return saveProject(port, objects); }},
     {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
      ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},

@@ -23,30 +23,30 @@ void showReadFailure(ui::Port& port, const ProjectLoad& load) {
 
 }  // namespace
 
-bool saveProject(ui::Port& port, const ModuleObjects& objects) {
+std::optional<std::string> saveProject(ui::Port& port, const ModuleObjects& objects) {
     const std::optional<std::string> path = port.askSaveFileName(kProjectFileQuestion);
     if (!path || path->empty()) {
-        return false;
+        return std::nullopt;
     }
     if (ui::fileExists(*path) &&
         !ui::askMessage(port, MessageId::kFileExistsOverwrite, ui::kCaptionWarning)) {
-        return false;
+        return std::nullopt;
     }
     if (const file::WriteOutcome outcome = writeProjectFile(ui::pathFromUtf8(*path), objects);
         !outcome) {
         port.message(ui::notWrittenMessage(kProjectNotWrittenText, outcome), kCaptionError,
                      ui::MessageButtons::kOk);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return path;
 }
 
-bool loadProject(ui::Port& port, ModuleObjects& objects) {
-    const std::optional<std::string> path = port.askOpenFileName(kProjectFileQuestion);
-    if (!path || path->empty()) {
-        return false;
+std::optional<std::string> loadProject(ui::Port& port, ModuleObjects& objects) {
+    std::optional<std::string> path = port.askOpenFileName(kProjectFileQuestion);
+    if (!path || path->empty() || !loadProjectFile(port, objects, *path)) {
+        return std::nullopt;
     }
-    return loadProjectFile(port, objects, *path);
+    return path;
 }
 
 bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,12 @@ inline constexpr std::string_view kImpossibleValueText =
     "The project file holds an impossible value: ";
 
 //! "save calculation": asks for a .prj file and writes the inputs of every module into it; an
-//! existing file is replaced only after the user agreed. False when nothing was written.
-bool saveProject(ui::Port& port, const ModuleObjects& objects);
-//! "load calculation": asks for a .prj file and loads it into the module objects.
-bool loadProject(ui::Port& port, ModuleObjects& objects);
+//! existing file is replaced only after the user agreed. The file written; nothing when nothing
+//! was written.
+std::optional<std::string> saveProject(ui::Port& port, const ModuleObjects& objects);
+//! "load calculation": asks for a .prj file and loads it into the module objects. The file
+//! loaded; nothing when nothing was loaded.
+std::optional<std::string> loadProject(ui::Port& port, ModuleObjects& objects);
 //! Loads the project at path into the objects; an unusable file shows its message and changes
 //! nothing. False when nothing was loaded.
 bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path);

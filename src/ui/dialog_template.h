@@ -31,6 +31,7 @@ struct ControlEntry {
     std::string_view group;  //!< caption of the enclosing group box; "" for none
     int columnSpan = 1;      //!< grid cells the control (or its field) spans
     bool enabled = true;     //!< enabled when the dialog opens
+    int rowSpan = 1;         //!< grid rows a group box spans
 };
 
 //! Id for controls that the logic never addresses (labels, pictures).
@@ -44,6 +45,9 @@ struct DialogTemplate {
     int closeBoxId;           //!< the command the close box sends ("back", "OK")
     int defaultButtonId = 0;  //!< button pressed by Enter; 0 for none
     int copyButtonId = 0;     //!< button pressed by Ctrl+C ("copy table"); 0 for none
+    //! Buttons that Enter presses in a field of their own group box, in place of the default
+    //! button: a section's own "calculation".
+    std::span<const int> sectionButtons = {};
 };
 
 }  // namespace vaporis::ui

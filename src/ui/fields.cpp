@@ -38,10 +38,35 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// readNumber without pointing the user at a wrong field.
+double readField(const Port& port, int fieldId, bool allowNegative, bool allowEmpty, int& error) {
+    std::string text = port.text(fieldId);
+    if (text.size() > kMaxInputLength) {
+        text.resize(kMaxInputLength);
+    }
+    const int check = checkNumberText(text);
+    if (check == kNumberEmpty) {
+        if (!allowEmpty) {
+            error = kEmptyField;
+        }
+        return 0.0;
+    }
+    const std::optional<double> value =
+        check == kNumberValid ? parseDecimal(text) : std::optional<double>{};
+    if (!value) {
+        error = kNotANumber;
+        return 0.0;
+    }
+    if (*value < 0.0 && !allowNegative) {
+        error = kNegativeNumber;
+    }
+    return *value;
+}
+
 // The value of a field for a display that must not complain: anything unreadable is 0.
 double readLeniently(const Port& port, int fieldId) {
     int ignored = kNoInputError;
-    return readNumber(port, fieldId, kNegativeAllowed, kEmptyAllowed, ignored);
+    return readField(port, fieldId, kNegativeAllowed, kEmptyAllowed, ignored);
 }
 
 // Cuts `text` to at most `length` bytes without splitting a UTF-8 character.
@@ -95,27 +120,12 @@ int checkNumberText(std::string& text) {
 }
 
 double readNumber(const Port& port, int fieldId, bool allowNegative, bool allowEmpty, int& error) {
-    std::string text = port.text(fieldId);
-    if (text.size() > kMaxInputLength) {
-        text.resize(kMaxInputLength);
+    const int before = error;
+    const double value = readField(port, fieldId, allowNegative, allowEmpty, error);
+    if (before == kNoInputError && error != kNoInputError) {
+        port.focusField(fieldId);
     }
-    const int check = checkNumberText(text);
-    if (check == kNumberEmpty) {
-        if (!allowEmpty) {
-            error = kEmptyField;
-        }
-        return 0.0;
-    }
-    const std::optional<double> value =
-        check == kNumberValid ? parseDecimal(text) : std::optional<double>{};
-    if (!value) {
-        error = kNotANumber;
-        return 0.0;
-    }
-    if (*value < 0.0 && !allowNegative) {
-        error = kNegativeNumber;
-    }
-    return *value;
+    return value;
 }
 
 void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow) {

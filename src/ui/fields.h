@@ -48,6 +48,7 @@ inline constexpr bool kNotEmpty = false;
 //! The number in field `fieldId`, read from its first kMaxInputLength characters. Sets
 //! `error` to kNotANumber or, unless `allowEmpty`, kEmptyField (returning 0.0), or to
 //! kNegativeNumber for a negative value when `allowNegative` is false (returning the value).
+//! The first wrong field of a group (error was kNoInputError) takes the keyboard focus.
 [[nodiscard]] double readNumber(const Port& port, int fieldId, bool allowNegative, bool allowEmpty,
                                 int& error);
 

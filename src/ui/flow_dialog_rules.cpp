@@ -1,5 +1,9 @@
 #include "ui/flow_dialog_rules.h"
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 namespace vaporis::ui {
 
 namespace {
@@ -8,10 +12,32 @@ constexpr int kSolveVelocity = 0;
 constexpr int kSolveDiameter = 1;
 constexpr int kSolveFlow = 2;
 
+// A field the user types or one the calculation fills.
+void setInput(Port& port, int id, bool input) {
+    if (input) {
+        port.setEnabled(id, true);
+    } else {
+        port.showAsResult(id);
+    }
+}
+
 void applyGivenFlowRule(Port& port, const FlowControls& c) {
     const int kind = selectedFlowKind(port, c);
     for (int k = 0; k < c.flowCount; ++k) {
-        port.setEnabled(c.flowFields[static_cast<std::size_t>(k)], k == kind);
+        setInput(port, c.flowFields[static_cast<std::size_t>(k)], k == kind);
+    }
+}
+
+// The flows' labels name the unit of the per-second or per-hour choice.
+void showFlowUnits(Port& port, const FlowControls& c) {
+    constexpr std::array<std::array<std::string_view, 2>, 3> kLabels{{
+        {"mass flow [kg/s] =", "mass flow [kg/h] ="},
+        {"volumetric flow [m³/s] =", "volumetric flow [m³/h] ="},
+        {"normal volumetric flow [Nm³/s] =", "normal volumetric flow [Nm³/h] ="},
+    }};
+    const std::size_t perHour = selectedTimeFactor(port) == 1.0 ? 0 : 1;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(c.flowCount); ++k) {
+        port.setLabel(c.flowFields[k], kLabels[k][perHour]);
     }
 }
 
@@ -44,16 +70,17 @@ double selectedTimeFactor(const Port& port) {
 
 void applyFlowEnabling(Port& port, const FlowControls& c) {
     const int mode = selectedSolveMode(port);
-    port.setEnabled(kIdFlowVelocity, mode != kSolveVelocity);
+    showFlowUnits(port, c);
+    setInput(port, kIdFlowVelocity, mode != kSolveVelocity);
     if (mode == kSolveFlow) {
         for (int k = 0; k < c.flowCount; ++k) {
-            port.setEnabled(c.flowFields[static_cast<std::size_t>(k)], false);
+            port.showAsResult(c.flowFields[static_cast<std::size_t>(k)]);
         }
     } else {
         applyGivenFlowRule(port, c);
     }
     if (mode == kSolveDiameter) {
-        port.setEnabled(kIdFlowWidth, false);
+        port.showAsResult(kIdFlowWidth);
         port.setEnabled(kIdFlowHeight, false);
     } else {
         port.setEnabled(kIdFlowWidth, true);
@@ -74,6 +101,10 @@ bool flowRadioClicked(Port& port, const FlowControls& c, int id) {
             return true;
         }
     }
+    if (id == kIdFlowPerSecond || id == kIdFlowPerHour) {
+        showFlowUnits(port, c);
+        return true;
+    }
     if (id == kIdFlowCircular || id == kIdFlowRectangular) {
         if (selectedSolveMode(port) != kSolveDiameter) {
             applyHeightRule(port);
@@ -92,6 +123,9 @@ void clearFields(Port& port, int firstId, int lastId) {
 double readPositive(const Port& port, int id, int& error) {
     const double value = readNumber(port, id, kNoNegatives, kNotEmpty, error);
     if (!(value > 0.0)) {
+        if (error == kNoInputError) {
+            port.focusField(id);
+        }
         error = kNotANumber;
     }
     return value;

@@ -55,10 +55,11 @@ struct FlowControls {
 
 //! Enables the fields the radios leave to the user: the velocity unless it is solved, the
 //! given flow unless the flows are solved, the width and (for a rectangle) the height
-//! unless the diameter is solved.
+//! unless the diameter is solved. The solved and derived quantities show as results; the
+//! flows' labels carry the chosen unit.
 void applyFlowEnabling(Port& port, const FlowControls& c);
 
-//! Handles a click on a solve, given-flow or profile radio; false for any other id.
+//! Handles a click on a solve, given-flow, unit or profile radio; false for any other id.
 [[nodiscard]] bool flowRadioClicked(Port& port, const FlowControls& c, int id);
 
 //! Clears fields by id.

@@ -60,7 +60,7 @@ inline constexpr auto kGasPropertyControls = std::to_array<ControlEntry>({
     {kIdGasDewPoint, ControlKind::kReadOnlyEdit, gasProperty(gas::kDewPoint).dialogLabel, 5, 0,
      kGroupGasInput},
     {kStaticId, ControlKind::kGroup, kGroupGasData, 0, 1, "", 2},
-    {kIdGasName, ControlKind::kReadOnlyEdit, "gas notation", 0, 0, kGroupGasData},
+    {kIdGasName, ControlKind::kReadOnlyEdit, "gas notation", 0, 0, kGroupGasData, 2},
     {kIdGasMolarMass, ControlKind::kReadOnlyEdit, "molar mass [g/mol]", 1, 0, kGroupGasData},
     {kIdGasConstant, ControlKind::kReadOnlyEdit, "gas constant [J/kgK]", 2, 0, kGroupGasData},
     {kIdGasOxygenDemand, ControlKind::kReadOnlyEdit, gasProperty(gas::kOxygenDemand).dialogLabel, 3,

@@ -12,7 +12,7 @@
 namespace vaporis::ui {
 
 //! Buttons of a message box.
-enum class MessageButtons { kOk, kYesNo, kOkCancel };
+enum class MessageButtons { kOk, kYesNo, kOkCancel, kYesNoCancel };
 
 //! The button that closed a message box.
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
@@ -54,11 +54,17 @@ class Port {
 public:
     virtual ~Port() = default;
 
+    //! Sets the window's title.
+    virtual void setCaption(std::string_view caption) = 0;
     [[nodiscard]] virtual std::string text(int id) const = 0;
     //! Sets a control's text and removes its tool tip, which belonged to the former text.
     virtual void setText(int id, std::string_view text) = 0;
     //! The text shown when the pointer rests on a control: a result's full value. Typing in
     //! a field removes it, as setText does.
+    //! The text at the left of a field as the logic last set it; empty while it is the template's.
+    [[nodiscard]] virtual std::string label(int id) const = 0;
+    //! Sets the text at the left of a field (its label, with the unit a choice decided).
+    virtual void setLabel(int id, std::string_view text) = 0;
     [[nodiscard]] virtual std::string toolTip(int id) const = 0;
     virtual void setToolTip(int id, std::string_view text) = 0;
     [[nodiscard]] virtual bool checked(int id) const = 0;
@@ -66,6 +72,13 @@ public:
     [[nodiscard]] virtual bool enabled(int id) const = 0;
     virtual void setEnabled(int id, bool enabled) = 0;
     virtual void setVisible(int id, bool visible) = 0;
+    //! An input field that shows what the calculation found instead of what the user typed: it
+    //! reads as disabled and, in a window, looks like a result and leaves the Tab chain, until
+    //! setEnabled(id, true) opens it to typing again.
+    virtual void showAsResult(int id) { setEnabled(id, false); }
+    //! Puts the keyboard focus into a field with its text selected, so the user can retype a
+    //! refused input; const, as it changes no control, so that reading an input may do it.
+    virtual void focusField(int /*id*/) const {}
     //! Paints the window at once, so results show while a long calculation goes on.
     virtual void repaintNow() = 0;
     //! Lets the user's clicks through while a long calculation runs; the logic decides

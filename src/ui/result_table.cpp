@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "ui/fields.h"
 #include "ui/port.h"
 
 namespace vaporis::ui {
@@ -78,8 +79,12 @@ std::string_view columnHeading(std::span<const ControlEntry> controls, const Con
     return nearest != nullptr ? nearest->text : std::string_view{};
 }
 
-NameAndUnit fieldName(std::span<const ControlEntry> controls, const ControlEntry& field) {
-    NameAndUnit named = splitLabel(field.text.empty() ? rowLabel(controls, field) : field.text);
+NameAndUnit fieldName(const Port& port, std::span<const ControlEntry> controls,
+                      const ControlEntry& field) {
+    const std::string label = port.label(field.id);
+    NameAndUnit named = splitLabel(!label.empty()       ? std::string_view(label)
+                                   : field.text.empty() ? rowLabel(controls, field)
+                                                        : field.text);
     if (const std::string_view heading = columnHeading(controls, field); !heading.empty()) {
         named.name += " (" + std::string(heading) + ")";
     }
@@ -94,6 +99,13 @@ std::string cellText(std::string text) {
         }
     }
     return text;
+}
+
+// A number typed with a decimal comma is copied with a point, as every result is, so a
+// spreadsheet reads each column alike; any other text stays as it is.
+std::string valueText(std::string shown) {
+    std::string number = shown;
+    return checkNumberText(number) == kNumberValid ? number : shown;
 }
 
 }  // namespace
@@ -113,9 +125,9 @@ std::string resultTableText(const Port& port, std::span<const ControlEntry> cont
             }
         }
         const std::string full = port.toolTip(entry.id);
-        const NameAndUnit named = fieldName(controls, entry);
-        table +=
-            named.name + '\t' + cellText(full.empty() ? shown : full) + '\t' + named.unit + '\n';
+        const NameAndUnit named = fieldName(port, controls, entry);
+        table += named.name + '\t' + cellText(full.empty() ? valueText(shown) : full) + '\t' +
+                 named.unit + '\n';
     }
     return table;
 }

@@ -65,9 +65,16 @@ inline constexpr auto kSteamTableControls = std::to_array<ControlEntry>({
     {kIdTableGenerator, ControlKind::kButton, "table...", 4, 0, ""},
 });
 
+inline constexpr std::array<int, 1> kSteamTableSectionButtons{kIdIterCalculate};
+
 //! Dialog 101: the steam table with its enthalpy iteration. The close box acts as "back".
-inline constexpr DialogTemplate kSteamTableTemplate{101, "TORVIK - steam table acc. to IAPWS-IF97",
-                                                    kSteamTableControls, kIdSteamBack, kIdSteamOk};
+inline constexpr DialogTemplate kSteamTableTemplate{101,
+                                                    "TORVIK - steam table acc. to IAPWS-IF97",
+                                                    kSteamTableControls,
+                                                    kIdSteamBack,
+                                                    kIdSteamOk,
+                                                    0,
+                                                    kSteamTableSectionButtons};
 
 //! The steam-table dialog: computes water/steam state 1 from two inputs and shows it in the
 //! results dialog or an HTML report; finds t or x from p and h on its own.

@@ -115,7 +115,7 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
     {kIdQuenchWaterT, K::kEdit, "", 2, 2, kGroupQuench},
     {kIdQuenchSteamTs, K::kReadOnlyEdit, "boiling temperature [°C]", 3, 0, kGroupQuench, 1, false},
     {kIdQuenchWaterTs, K::kReadOnlyEdit, "", 3, 2, kGroupQuench, 1, false},
-    {kIdQuenchSteamFlow, K::kEdit, "mass flow =", 4, 0, kGroupQuench},
+    {kIdQuenchSteamFlow, K::kEdit, "mass flow [any unit] =", 4, 0, kGroupQuench},
     {kIdQuenchWaterFlow, K::kReadOnlyEdit, "", 4, 2, kGroupQuench},
     {kIdQuenchExitFlow, K::kReadOnlyEdit, "", 4, 3, kGroupQuench},
     {kIdQuenchSetT, K::kEdit, "", 2, 3, kGroupQuench},
@@ -181,9 +181,13 @@ inline constexpr auto kToolsControls = std::to_array<ControlEntry>({
 //! The warnings of an outflow result: the aborted iterations.
 [[nodiscard]] std::vector<std::string> outflowWarningTexts(const processes::OutflowResult& out);
 
+inline constexpr std::array<int, 3> kToolsSectionButtons{kIdAtmosphereCalculate, kIdQuenchCalculate,
+                                                         kIdOutflowCalculate};
+
 //! Dialog 151. The close box acts as "back".
 inline constexpr DialogTemplate kToolsTemplate{
-    151, "TORVIK - tools", detail::kToolsControls, kIdToolsBack, 0, kIdCopyTable};
+    151, "TORVIK - tools", detail::kToolsControls, kIdToolsBack,
+    0,   kIdCopyTable,     kToolsSectionButtons};
 
 //! The tools dialog: the isotropic atmosphere on the program's ambient data, the quench cooler
 //! balance and the critical outflow from a vessel, each with its own "calculation" button.

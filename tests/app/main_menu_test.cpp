@@ -1,6 +1,8 @@
 #include "app/main_menu.h"
 
+#include <optional>
 #include <set>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "app/module_objects.h"
 #include "app/module_registry.h"
 #include "support/scripted_port.h"
+#include "support/temporary_folder.h"
 
 namespace vaporis::app {
 namespace {
@@ -94,6 +97,40 @@ TEST(MainMenu, SteamTableAndGasPropertiesWorkOnTheSharedStates1) {
     EXPECT_DOUBLE_EQ(objects.steamState2.pressure(), 50.0);
     EXPECT_DOUBLE_EQ(objects.gasState1.pressure(), 2.0);
     EXPECT_DOUBLE_EQ(objects.gasState2.pressure(), 1.0);
+}
+
+// Inputs changed since the last save are never dropped without a question: Cancel and a
+// cancelled save keep the program running, a save names the file in the title.
+TEST(MainMenu, ExitWithChangedInputsOffersToSaveThemFirst) {
+    const test::TemporaryFolder folder;
+    ModuleObjects objects;
+    ScriptedPort port;
+    MainMenu menu(port, objects);
+    port.onNextChild([](ScriptedPort& table, ui::DialogLogic& logic) {
+        table.typeText(ui::kIdPressure, "77");
+        logic.command(ui::kIdSteamOk);
+    });
+    menu.command(kIdSteamTable);
+    EXPECT_EQ(port.caption(), std::string(kMainMenuTemplate.caption) + " *");
+    port.answerNextQuestion(ui::MessageAnswer::kCancel);
+    menu.command(kIdExitProgram);
+    port.answerNextQuestion(ui::MessageAnswer::kYes);
+    port.answerNextSaveQuestion(std::nullopt);
+    menu.command(kIdExitProgram);
+    EXPECT_FALSE(port.endCode().has_value());
+    ASSERT_EQ(port.messages().size(), 2U);
+    EXPECT_EQ(port.messages()[0].text, kUnsavedChangesText);
+    EXPECT_EQ(port.messages()[0].buttons, ui::MessageButtons::kYesNoCancel);
+
+    port.answerNextQuestion(ui::MessageAnswer::kYes);
+    port.answerNextSaveQuestion(folder.file("boiler.prj").string());
+    menu.command(kIdExitProgram);
+    EXPECT_EQ(port.endCode(), kIdExitProgram);
+    EXPECT_EQ(port.caption(), std::string(kMainMenuTemplate.caption) + " - boiler.prj");
+    EXPECT_FALSE(menu.modified());
+    ModuleObjects loaded;
+    EXPECT_EQ(readProjectFile(folder.file("boiler.prj"), loaded), ProjectResult::kOk);
+    EXPECT_DOUBLE_EQ(loaded.steamState1.pressure(), 77.0);
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ std::optional<T> takeFront(std::deque<T>& queue) {
 
 // The answer of a box the test did not script: the first button.
 ui::MessageAnswer firstButton(ui::MessageButtons buttons) {
-    return buttons == ui::MessageButtons::kYesNo ? ui::MessageAnswer::kYes : ui::MessageAnswer::kOk;
+    const bool yes =
+        buttons == ui::MessageButtons::kYesNo || buttons == ui::MessageButtons::kYesNoCancel;
+    return yes ? ui::MessageAnswer::kYes : ui::MessageAnswer::kOk;
 }
 
 template <typename Map>

@@ -64,6 +64,9 @@ public:
     // What the logic did.
 
     [[nodiscard]] bool hasText(int id) const { return texts_.contains(id); }
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    //! The field the logic last put the focus into; 0 for none.
+    [[nodiscard]] int focusedField() const { return focusedField_; }
     [[nodiscard]] const std::vector<RecordedMessage>& messages() const { return messages_; }
     [[nodiscard]] int saveQuestions() const { return saveQuestions_; }
     [[nodiscard]] const std::vector<std::string>& openedDocuments() const { return documents_; }
@@ -77,8 +80,13 @@ public:
     [[nodiscard]] const std::string& clipboard() const { return clipboard_; }
 
     // ui::Port
+    void setCaption(std::string_view caption) override { caption_ = std::string(caption); }
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string label(int id) const override {
+        return labels_.contains(id) ? labels_.at(id) : std::string{};
+    }
+    void setLabel(int id, std::string_view text) override { labels_[id] = std::string(text); }
     [[nodiscard]] std::string toolTip(int id) const override;
     void setToolTip(int id, std::string_view text) override { toolTips_[id] = std::string(text); }
     [[nodiscard]] bool checked(int id) const override;
@@ -86,6 +94,7 @@ public:
     [[nodiscard]] bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setVisible(int id, bool visible) override { visible_[id] = visible; }
+    void focusField(int id) const override { focusedField_ = id; }
     void repaintNow() override { ++repaints_; }
     void processInput() override {
         if (onInput_) {
@@ -123,7 +132,10 @@ public:
     ScriptedPort(ChildKey, std::shared_ptr<bool> validityVisible);
 
 private:
+    std::string caption_;
+    mutable int focusedField_ = 0;
     std::map<int, std::string> texts_;
+    std::map<int, std::string> labels_;
     std::map<int, std::string> toolTips_;
     std::string clipboard_;
     std::map<int, bool> checked_;

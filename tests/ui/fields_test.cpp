@@ -51,7 +51,17 @@ TEST(FieldRules, ReadNumberAcceptsOnlyPlainDecimalsOfNineCharacters) {
         EXPECT_EQ(readNumber(port, kField, c.allowNegative, c.allowEmpty, error), c.value);
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(port.text(kField), c.typed) << "reading leaves the field as typed";
+        EXPECT_EQ(port.focusedField(), c.error == kNoInputError ? 0 : kField);
     }
+    // Of a group the first wrong field takes the focus; a live display never moves it.
+    test::ScriptedPort port;
+    port.typeText(1008, "abc");
+    port.typeText(1009, "x");
+    int error = kNoInputError;
+    (void)readNumber(port, 1009, kNoNegatives, kNotEmpty, error);
+    (void)readNumber(port, 1008, kNoNegatives, kNotEmpty, error);
+    showBoilingTemperature(port, 1008, 1009, 1011, 0);
+    EXPECT_EQ(port.focusedField(), 1009);
 }
 
 TEST(FieldRules, WriteNumberLeavesTheNoValueMarkerEmptyOnlyInResults) {

@@ -26,6 +26,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::kOkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::kYesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MessageButtons::kOk:
             break;
     }

@@ -41,4 +41,11 @@ QSize FittingScrollArea::sizeHint() const {
     return fitted;
 }
 
+bool FittingScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::Resize) {
+        updateGeometry();
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
 }  // namespace vaporis::ui

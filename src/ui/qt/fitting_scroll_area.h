@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QEvent>
+#include <QObject>
 #include <QScrollArea>
 #include <QSize>
 #include <QWidget>
@@ -18,6 +20,10 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    //! Follows controls that grow after the window was built (a label that gained its unit).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QSize reserved_{0, 0};

@@ -1,5 +1,8 @@
 #include "ui/qt/qt_dialog_host.h"
 
+#include <algorithm>
+#include <map>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -42,11 +45,56 @@ protected:
     }
 };
 
+// What the user left typed in a window by "back", Escape or the close box, by template: shown
+// again at its next opening in this run while its module objects show what they showed then.
+struct Draft {
+    QtDialogHost::Inputs shownAtOpening;
+    QtDialogHost::Inputs typed;
+};
+
+std::map<const DialogTemplate*, Draft>& draftsOfThisRun() {
+    static std::map<const DialogTemplate*, Draft> drafts;
+    return drafts;
+}
+
+bool isEnterKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Enter presses a button: the focused button itself, or from the fields of a section the
+// section's button.
+class EnterPresses final : public QObject {
+public:
+    EnterPresses(QAbstractButton* button, QObject* parent) : QObject(parent), button_(button) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!isEnterKey(event)) {
+            return false;
+        }
+        QAbstractButton* button =
+            button_ != nullptr ? button_ : qobject_cast<QAbstractButton*>(watched);
+        if (button != nullptr && button->isEnabled()) {
+            button->click();
+        }
+        return true;
+    }
+
+private:
+    QAbstractButton* button_;
+};
+
 }  // namespace
 
 QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& makeLogic,
                            QWidget* validityWindow, QWidget* parent)
-    : window_(parent,
+    : layout_(layout),
+      window_(parent,
               [this, id = layout.closeBoxId] {
                   if (logic_) {
                       logic_->command(id);
@@ -63,9 +111,62 @@ QtDialogHost::QtDialogHost(const DialogTemplate& layout, const DialogFactory& ma
     if (layout.copyButtonId != 0) {
         connectCopyKey(layout.copyButtonId);
     }
+    connectEnterKey(layout);
+    restoreDraft();
+    focusFirstInput(layout);
     QObject::connect(qApp, &QApplication::focusChanged, &relay_,
                      [this](QWidget* /*old*/, QWidget* now) { focusMoved(now); });
     logic_->refreshDisplays();
+}
+
+QtDialogHost::Inputs QtDialogHost::inputs() const {
+    Inputs now;
+    for (const auto& [id, control] : controls_) {
+        if (control.kind == ControlKind::kEdit) {
+            now.texts[id] = static_cast<const QLineEdit*>(control.widget)->text();
+        } else if (control.kind == ControlKind::kRadio) {
+            now.radios[id] = static_cast<const QAbstractButton*>(control.widget)->isChecked();
+        }
+    }
+    return now;
+}
+
+void QtDialogHost::restoreDraft() {
+    shownAtOpening_ = inputs();
+    const auto draft = draftsOfThisRun().find(&layout_);
+    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_) {
+        restore(draft->second.typed);
+    }
+}
+
+// As the user did it: the radios clicked first, as they enable the fields, then the texts of the
+// fields that are open to typing.
+void QtDialogHost::restore(const Inputs& typed) {
+    for (const auto& [id, checked] : typed.radios) {
+        auto* radio = static_cast<QAbstractButton*>(controls_.at(id).widget);
+        if (checked && !radio->isChecked()) {
+            radio->click();
+        }
+    }
+    for (const auto& [id, text] : typed.texts) {
+        const BuiltControl& control = controls_.at(id);
+        auto* edit = static_cast<QLineEdit*>(control.widget);
+        if (controlEnabled(control) && edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0);
+            logic_->fieldEdited(id);
+        }
+    }
+}
+
+void QtDialogHost::focusFirstInput(const DialogTemplate& layout) {
+    for (const ControlEntry& entry : layout.controls) {
+        const BuiltControl* control = find(entry.id);
+        if (entry.kind == ControlKind::kEdit && control != nullptr && controlEnabled(*control)) {
+            focusField(entry.id);
+            return;
+        }
+    }
 }
 
 QtDialogHost::~QtDialogHost() = default;
@@ -106,6 +207,29 @@ void QtDialogHost::connectCopyKey(int copyButtonId) {
     }
 }
 
+void QtDialogHost::connectEnterKey(const DialogTemplate& layout) {
+    auto* onFocusedButton = new EnterPresses(nullptr, &relay_);
+    for (const auto& [id, control] : controls_) {
+        if (control.kind == ControlKind::kButton) {
+            control.widget->installEventFilter(onFocusedButton);
+        }
+    }
+    for (const int buttonId : layout.sectionButtons) {
+        const auto section = std::ranges::find(layout.controls, buttonId, &ControlEntry::id);
+        const BuiltControl* button = find(buttonId);
+        if (section == layout.controls.end() || button == nullptr) {
+            continue;
+        }
+        auto* pressButton =
+            new EnterPresses(static_cast<QAbstractButton*>(button->widget), &relay_);
+        for (const ControlEntry& entry : layout.controls) {
+            if (entry.kind == ControlKind::kEdit && entry.group == section->group) {
+                find(entry.id)->widget->installEventFilter(pressButton);
+            }
+        }
+    }
+}
+
 void QtDialogHost::focusMoved(QWidget* now) {
     if (now != nullptr && window_.isAncestorOf(now)) {
         logic_->refreshDisplays();
@@ -115,12 +239,18 @@ void QtDialogHost::focusMoved(QWidget* now) {
 int QtDialogHost::exec() {
     // Window-modal, not application-modal: the validity window stays usable beside it.
     window_.setWindowModality(Qt::WindowModal);
-    return window_.exec();
+    const int code = window_.exec();
+    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs()});
+    return code;
 }
 
 const BuiltControl* QtDialogHost::find(int id) const {
     const auto found = controls_.find(id);
     return found != controls_.end() ? &found->second : nullptr;
+}
+
+void QtDialogHost::setCaption(std::string_view caption) {
+    window_.setWindowTitle(toQString(caption));
 }
 
 std::string QtDialogHost::text(int id) const {
@@ -154,6 +284,19 @@ void QtDialogHost::setText(int id, std::string_view text) {
         button->setText(toQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(control->widget)) {
         label->setText(toQString(text));
+    }
+}
+
+std::string QtDialogHost::label(int id) const {
+    const auto found = labels_.find(id);
+    return found != labels_.end() ? found->second : std::string{};
+}
+
+void QtDialogHost::setLabel(int id, std::string_view text) {
+    const BuiltControl* control = find(id);
+    if (control != nullptr && control->label != nullptr) {
+        control->label->setText(toQString(text));
+        labels_.insert_or_assign(id, std::string(text));
     }
 }
 
@@ -199,6 +342,12 @@ void QtDialogHost::setEnabled(int id, bool enabled) {
     }
 }
 
+void QtDialogHost::showAsResult(int id) {
+    if (const BuiltControl* control = find(id)) {
+        showControlAsResult(*control);
+    }
+}
+
 void QtDialogHost::setVisible(int id, bool visible) {
     const BuiltControl* control = find(id);
     if (control == nullptr) {
@@ -207,6 +356,14 @@ void QtDialogHost::setVisible(int id, bool visible) {
     control->widget->setVisible(visible);
     if (control->label != nullptr) {
         control->label->setVisible(visible);
+    }
+}
+
+void QtDialogHost::focusField(int id) const {
+    const BuiltControl* control = find(id);
+    if (auto* edit = control != nullptr ? qobject_cast<QLineEdit*>(control->widget) : nullptr) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include <QObject>
+#include <QString>
 #include <QWidget>
 
 #include "ui/dialog_template.h"
@@ -32,8 +34,11 @@ public:
     int exec();
     [[nodiscard]] QWidget& window() { return window_; }
 
+    void setCaption(std::string_view caption) override;
     [[nodiscard]] std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
+    [[nodiscard]] std::string label(int id) const override;
+    void setLabel(int id, std::string_view text) override;
     [[nodiscard]] std::string toolTip(int id) const override;
     void setToolTip(int id, std::string_view text) override;
     [[nodiscard]] bool checked(int id) const override;
@@ -41,6 +46,8 @@ public:
     [[nodiscard]] bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override;
     void setVisible(int id, bool visible) override;
+    void showAsResult(int id) override;
+    void focusField(int id) const override;
     void repaintNow() override;
     void processInput() override;
     void draw(int id, const DisplayList& drawing) override;
@@ -58,16 +65,31 @@ public:
     void setClipboardText(std::string_view text) override;
     void endDialog(int code) override;
 
+    //! The inputs of a window: the texts of its edit fields and which radios are checked.
+    struct Inputs {
+        std::map<int, QString> texts;
+        std::map<int, bool> radios;
+        bool operator==(const Inputs&) const = default;
+    };
+
 private:
     [[nodiscard]] const BuiltControl* find(int id) const;
+    [[nodiscard]] Inputs inputs() const;
+    void restoreDraft();
+    void restore(const Inputs& typed);
+    void focusFirstInput(const DialogTemplate& layout);
     void connectControl(int id, const BuiltControl& control);
     void connectCopyKey(int copyButtonId);
+    void connectEnterKey(const DialogTemplate& layout);
     void focusMoved(QWidget* now);
 
+    const DialogTemplate& layout_;
     HostWindow window_;
     ControlMap controls_;
     QWidget* validityWindow_;
     std::unique_ptr<DialogLogic> logic_;
+    Inputs shownAtOpening_;
+    std::map<int, std::string> labels_;
     // Context of every signal connection; declared last, so it goes first and no signal
     // raised while the widgets are torn down reaches the logic.
     QObject relay_;

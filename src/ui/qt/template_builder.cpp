@@ -30,6 +30,8 @@ constexpr int kMaxInputLength = 9;
 // cold water with six decimals; "-46883.2154") plus the frame and margins of the edit.
 constexpr auto kWidestFieldText = "00000.000000";
 constexpr int kFieldFrame = 6;
+// A name field shows this many average characters: a gas analysis's whole name.
+constexpr int kNameCharacters = 40;
 // A fixed text longer than this and without line breaks of its own is a paragraph: it wraps
 // at this many average characters per grid column it spans. The fixed width gives it a fixed
 // height, which a window fixed to its content needs (Qt does not size a top-level window by
@@ -38,6 +40,8 @@ constexpr std::string_view::size_type kParagraphLength = 90;
 constexpr int kParagraphCharacters = 72;
 // Marks a field that setControlEnabled disabled (it keeps Qt's enabled state).
 constexpr const char* kDimmedProperty = "dimmed";
+// Percent of the selection colour in a result field's background.
+constexpr int kResultTint = 12;
 
 using GridMap = std::map<std::string_view, QGridLayout*>;
 
@@ -58,15 +62,21 @@ QLabel* makeStatic(std::string_view text, int columnSpan, QWidget* parent) {
     return label;
 }
 
-QLineEdit* makeEdit(ControlKind kind, QWidget* parent) {
+QLineEdit* makeEdit(const ControlEntry& entry, QWidget* parent) {
+    const ControlKind kind = entry.kind;
     auto* edit = new QLineEdit(parent);
-    // Wide enough for every value shown; wider fields only spread the window.
-    edit->setMaximumWidth(
-        edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) + kFieldFrame);
+    if (kind == ControlKind::kReadOnlyEdit && entry.columnSpan > 1) {
+        // A text over several cells is a name (a gas analysis's): it shows whole.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * kNameCharacters +
+                              kFieldFrame);
+    } else {
+        // Wide enough for every value shown; wider fields only spread the window.
+        edit->setMaximumWidth(
+            edit->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestFieldText)) +
+            kFieldFrame);
+    }
     if (kind == ControlKind::kEdit) {
         edit->setMaxLength(kMaxInputLength);
-    } else {
-        edit->setReadOnly(true);
     }
     return edit;
 }
@@ -90,7 +100,7 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
             return new CanvasWidget(parent);
         case ControlKind::kEdit:
         case ControlKind::kReadOnlyEdit:
-            return makeEdit(entry.kind, parent);
+            return makeEdit(entry, parent);
         case ControlKind::kStatic:
         case ControlKind::kGroup:
             break;
@@ -104,13 +114,52 @@ bool isField(ControlKind kind) {
 
 // The field's text and background in the colours of a disabled one.
 QPalette dimmedPalette(const QLineEdit& edit) {
-    QPalette palette = edit.palette();
+    QPalette palette = edit.parentWidget()->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
             palette.setColor(group, role, palette.color(QPalette::Disabled, role));
         }
     }
     return palette;
+}
+
+// A result's background: the field's own tinted with the selection colour, so it stands apart
+// from the inputs and keeps the contrast of the theme's text, light or dark.
+QPalette resultPalette(const QLineEdit& edit) {
+    QPalette palette = edit.parentWidget()->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor base = palette.color(group, QPalette::Base);
+        const QColor tint = palette.color(group, QPalette::Highlight);
+        const auto mix = [](int a, int b) {
+            return (a * (100 - kResultTint) + b * kResultTint) / 100;
+        };
+        palette.setColor(group, QPalette::Base,
+                         QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
+                                mix(base.blue(), tint.blue())));
+    }
+    return palette;
+}
+
+enum class FieldLook { kInput, kResult, kDimmed };
+
+// Results and displays are out of the Tab chain, which then runs from input to input, yet a click
+// still selects their text for copying.
+void setLook(QLineEdit& edit, FieldLook look) {
+    edit.setReadOnly(look != FieldLook::kInput);
+    edit.setFocusPolicy(look == FieldLook::kInput ? Qt::StrongFocus : Qt::ClickFocus);
+    edit.setProperty(kDimmedProperty, look == FieldLook::kDimmed);
+    switch (look) {
+        case FieldLook::kInput:
+            // An empty palette sets no colour: the field takes the window's again.
+            edit.setPalette(QPalette());
+            break;
+        case FieldLook::kResult:
+            edit.setPalette(resultPalette(edit));
+            break;
+        case FieldLook::kDimmed:
+            edit.setPalette(dimmedPalette(edit));
+            break;
+    }
 }
 
 // A control's widget with its template state and, when it has an id, its object name.
@@ -187,7 +236,7 @@ QHBoxLayout* placeCommandRow(const std::vector<const ControlEntry*>& buttons, in
 void addGroup(const ControlEntry& entry, GridMap& grids) {
     QGridLayout* outer = gridOf(grids, entry.group);
     auto* box = new QGroupBox(toQString(entry.text), outer->parentWidget());
-    outer->addWidget(box, entry.row, entry.column, 1, entry.columnSpan);
+    outer->addWidget(box, entry.row, entry.column, entry.rowSpan, entry.columnSpan);
     grids[entry.text] = new QGridLayout(box);
 }
 
@@ -226,22 +275,30 @@ void equalizePictureColumns(QGridLayout& grid) {
 }  // namespace
 
 void setControlEnabled(const BuiltControl& control, bool enabled) {
-    if (!isField(control.kind)) {
-        control.widget->setEnabled(enabled);
+    auto* edit = qobject_cast<QLineEdit*>(control.widget);
+    if (control.kind == ControlKind::kReadOnlyEdit) {
+        setLook(*edit, enabled ? FieldLook::kResult : FieldLook::kDimmed);
         return;
     }
-    auto* edit = static_cast<QLineEdit*>(control.widget);
-    edit->setReadOnly(control.kind == ControlKind::kReadOnlyEdit || !enabled);
-    edit->setProperty(kDimmedProperty, !enabled);
-    // An empty palette sets no colour: the field takes the window's again.
-    edit->setPalette(enabled ? QPalette() : dimmedPalette(*edit));
+    if (control.kind == ControlKind::kEdit) {
+        setLook(*edit, FieldLook::kInput);
+    }
+    control.widget->setEnabled(enabled);
+}
+
+void showControlAsResult(const BuiltControl& control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
+        edit->setEnabled(true);
+        setLook(*edit, FieldLook::kResult);
+    }
 }
 
 bool controlEnabled(const BuiltControl& control) {
-    if (!isField(control.kind)) {
-        return control.widget->isEnabled();
+    if (control.kind == ControlKind::kReadOnlyEdit) {
+        return !control.widget->property(kDimmedProperty).toBool();
     }
-    return !control.widget->property(kDimmedProperty).toBool();
+    const auto* edit = qobject_cast<const QLineEdit*>(control.widget);
+    return control.widget->isEnabled() && (edit == nullptr || !edit->isReadOnly());
 }
 
 ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
@@ -253,6 +310,8 @@ ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     auto* scroll = new FittingScrollArea(&window);
+    // Tab runs through the controls, not through the area that holds them.
+    scroll->setFocusPolicy(Qt::NoFocus);
     outer->addWidget(scroll);
     auto* body = new QWidget(scroll);
     auto* top = new QGridLayout(body);

@@ -19,9 +19,12 @@ struct BuiltControl {
 //! The addressable controls of a built window by control id.
 using ControlMap = std::map<int, BuiltControl>;
 
-//! Enables or disables a control. A disabled field still lets its text be selected and
-//! copied (a computed input, a display): it turns read-only and greyed instead.
+//! Enables or disables a control. A disabled input field is disabled (Tab passes it by); a
+//! disabled result or display field turns greyed but still lets its text be selected and copied.
 void setControlEnabled(const BuiltControl& control, bool enabled);
+
+//! Shows an input field as a result: read-only, in the result colours, out of the Tab chain.
+void showControlAsResult(const BuiltControl& control);
 
 //! Whether a control is enabled, as setControlEnabled left it.
 [[nodiscard]] bool controlEnabled(const BuiltControl& control);

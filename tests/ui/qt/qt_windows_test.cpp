@@ -1,4 +1,5 @@
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -152,8 +153,9 @@ TEST(QtDialogHost, MessageBoxesAnswerYesOnlyForYesAndTellWhetherTheirBoxWasTicke
     EXPECT_FALSE(watchdog.fired);
 }
 
-// A result or a computed input keeps its full value at hand and stays selectable when disabled;
-// Ctrl+C copies the selection of a field, or else the window's table.
+// A result or a computed input keeps its full value at hand and stays selectable out of the Tab
+// chain; a disabled input is disabled. Ctrl+C copies the selection of a field, or else the
+// window's table.
 TEST(QtDialogHost, FieldsOfferTheirFullValueAndCtrlCCopiesTheTable) {
     Recorded recorded;
     QtDialogHost host(kGasPropertyTemplate, recordInto(recorded), nullptr);
@@ -164,8 +166,12 @@ TEST(QtDialogHost, FieldsOfferTheirFullValueAndCtrlCCopiesTheTable) {
     host.setToolTip(kIdGasEnthalpy, "411.70403123");
     EXPECT_EQ(host.toolTip(kIdGasEnthalpy), "411.70403123");
     host.setEnabled(kIdGasEnthalpy, false);
+    EXPECT_FALSE(enthalpy->isEnabled());
+    host.showAsResult(kIdGasEnthalpy);
     EXPECT_FALSE(host.enabled(kIdGasEnthalpy));
-    EXPECT_TRUE(enthalpy->isEnabled() && enthalpy->isReadOnly()) << "disabled, yet selectable";
+    EXPECT_TRUE(enthalpy->isEnabled() && enthalpy->isReadOnly()) << "a result, selectable";
+    EXPECT_NE(enthalpy->palette().color(QPalette::Base),
+              control<QLineEdit>(host.window(), kIdGasPressure)->palette().color(QPalette::Base));
     enthalpy->setFocus();
     QTest::keyClick(enthalpy, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(recorded.commands, std::vector<int>{kIdCopyTable});
@@ -238,6 +244,84 @@ TEST(QtWindows, SteamTableFromTheMenuShowsEnthalpyOfFiftyBarFourHundredDegrees) 
     EXPECT_EQ(menu.exec(), app::kIdExitProgram) << "the close box ends the program";
     EXPECT_TRUE(enthalpy.startsWith("3196.59")) << enthalpy.toStdString();
     EXPECT_TRUE(validity.window().isVisible()) << "shown from the results";
+    EXPECT_FALSE(watchdog.fired);
+}
+
+// The steam table of the program's objects, run modally; action acts inside it once it shows.
+int runSteamTable(app::ModuleObjects& objects, const std::function<void(QWidget&)>& action) {
+    const app::ModuleRow& row = *app::moduleOfMenuButton(app::kIdSteamTable);
+    QtDialogHost table(
+        *row.layout, [&](Port& port) { return row.makeLogic(port, objects); }, nullptr);
+    inWindow(toQString(row.layout->caption), [&action](QWidget& window) {
+        QApplication::setActiveWindow(&window);
+        action(window);
+    });
+    return table.exec();
+}
+
+// Typing straight after opening replaces the first input; Tab passes greyed and result fields.
+TEST(QtKeyboard, DialogsOpenInTheirFirstInputAndTabRunsFromInputToInput) {
+    app::ModuleObjects objects;
+    test::Watchdog watchdog;
+    std::vector<QString> stops;
+    runSteamTable(objects, [&](QWidget& table) {
+        QTest::keyClicks(table.focusWidget(), "77");
+        control<QRadioButton>(table, kIdModePX)->click();
+        for (int i = 0; i < 2; ++i) {
+            stops.push_back(table.focusWidget()->objectName());
+            QTest::keyClick(table.focusWidget(), Qt::Key_Tab);
+        }
+        stops.push_back(table.focusWidget()->objectName());
+        QTest::keyClick(&table, Qt::Key_Escape);
+    });
+    EXPECT_EQ(stops, (std::vector<QString>{"control1008", "control1010", "control1012"}))
+        << "from p past the greyed t to x, past the boiling point to h";
+    EXPECT_DOUBLE_EQ(objects.steamState1.pressure(), 50.0) << "objects change on OK only";
+    QString pressure;
+    bool qualityOpen = false;
+    runSteamTable(objects, [&](QWidget& table) {
+        pressure = control<QLineEdit>(table, kIdPressure)->text();
+        qualityOpen = control<QLineEdit>(table, kIdQuality)->isEnabled();
+        QTest::keyClick(&table, Qt::Key_Escape);
+    });
+    EXPECT_EQ(pressure, "77") << "what was typed is there again";
+    EXPECT_TRUE(qualityOpen) << "in the mode that was chosen";
+    EXPECT_FALSE(watchdog.fired);
+}
+
+// Enter presses the button of the section the user types in, and a focused button itself.
+TEST(QtKeyboard, EnterRunsTheSectionTheUserIsInAndTheFocusedButton) {
+    Recorded recorded;
+    QtDialogHost table(kSteamTableTemplate, recordInto(recorded), nullptr);
+    table.window().show();
+    QTest::keyClick(control<QLineEdit>(table.window(), kIdIterPressure), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(table.window(), kIdPressure), Qt::Key_Enter);
+    QtDialogHost menu(kMainMenuTemplate, recordInto(recorded), nullptr);
+    QTest::keyClick(control<QPushButton>(menu.window(), app::kIdTools), Qt::Key_Return);
+    EXPECT_EQ(recorded.commands, (std::vector<int>{kIdIterCalculate, kIdSteamOk, app::kIdTools}));
+}
+
+// Escape in the menu with changed inputs asks first; Cancel keeps the program running.
+TEST(QtKeyboard, EscapeWithChangedInputsAsksAndCancelKeepsTheProgramRunning) {
+    app::ModuleObjects objects;
+    QtDialogHost menu(kMainMenuTemplate, app::mainMenuFactory(objects), nullptr);
+    objects.steamState1.setPressure(77.0);
+    test::Watchdog watchdog;
+    const auto answer = [](QMessageBox::StandardButton button) {
+        test::inWindowWhere(
+            [](QWidget& w) { return qobject_cast<QMessageBox*>(&w) != nullptr; },
+            [button](QWidget& box) { static_cast<QMessageBox&>(box).button(button)->click(); });
+    };
+    bool runningAfterCancel = false;
+    inWindow(toQString(kMainMenuTemplate.caption), [&](QWidget& window) {
+        answer(QMessageBox::Cancel);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        runningAfterCancel = window.isVisible();
+        answer(QMessageBox::No);
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    EXPECT_EQ(menu.exec(), app::kIdExitProgram);
+    EXPECT_TRUE(runningAfterCancel);
     EXPECT_FALSE(watchdog.fired);
 }
 
