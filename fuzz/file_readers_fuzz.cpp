@@ -1,16 +1,58 @@
-// Feeds arbitrary bytes to the project and gas-analysis readers, and computes every module from
-// a project they accept: no input may crash, hang or touch memory it does not own.
+// Feeds arbitrary bytes to the project and gas-analysis readers, computes every module from a
+// project they accept and writes every report of it, and runs `vaporis-cli project --run` on the
+// same bytes: no input may crash, hang or touch memory it does not own.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <span>
+#include <string>
+#include <system_error>
 
 #include "app/module_objects.h"
 #include "app/project_file.h"
+#include "cli/command_line.h"
 #include "engine/gas/gas_analysis_file.h"
+#include "ui/flow_reports.h"
+#include "ui/gas_property_report.h"
+#include "ui/steam_table_report.h"
+#include "ui/thermal_process_report.h"
 
 namespace {
 
 using vaporis::app::ModuleObjects;
+
+// One folder for the whole run, in memory where the system has such a folder: every input
+// writes its reports there, and a disk would make the fuzzer slow.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string name = (base / "vaporis-fuzz-XXXXXX").string();
+        if (mkdtemp(name.data()) == nullptr) {
+            std::abort();
+        }
+        path_ = name;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    [[nodiscard]] std::string file(const char* name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+const ScratchFolder& scratch() {
+    static const ScratchFolder folder;
+    return folder;
+}
 
 void calculateEveryModule(ModuleObjects& objects) {
     objects.steamState1.calculate();
@@ -22,6 +64,31 @@ void calculateEveryModule(ModuleObjects& objects) {
     (void)objects.ambient.calculate();
 }
 
+// Whatever the modules hold after their calculations, refused or not.
+void writeEveryReport(const ModuleObjects& o) {
+    namespace ui = vaporis::ui;
+    const ScratchFolder& folder = scratch();
+    (void)ui::writeSteamTableReport(folder.file("steam-table.html"), o.steamState1);
+    (void)ui::writeSteamProcessReport(folder.file("steam-process.html"), o.steamThermalProcess);
+    (void)ui::writeSteamFlowReport(folder.file("steam-flow.html"), o.steamFlowProcess);
+    (void)ui::writeGasPropertyReport(folder.file("gas-properties.html"), o.gasState1);
+    (void)ui::writeGasProcessReport(folder.file("gas-process.html"), o.gasThermalProcess);
+    (void)ui::writeGasFlowReport(folder.file("gas-flow.html"), o.gasFlowProcess);
+}
+
+void runProjectCommand(std::span<const std::uint8_t> bytes) {
+    const std::string project = scratch().file("input.prj");
+    const std::string reports = scratch().file("run");
+    {
+        std::ofstream out(project, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+    const char* const arguments[] = {"vaporis-cli", "project", project.c_str(), "--run",
+                                     reports.c_str()};
+    (void)vaporis::app::runCommandLine(5, arguments);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -31,6 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ModuleObjects objects;
     if (vaporis::app::readProjectBytes(bytes, objects) == vaporis::app::ProjectResult::kOk) {
         calculateEveryModule(objects);
+        writeEveryReport(objects);
     }
+    runProjectCommand(bytes);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "cli/output_options.h"
 #include "cli/text_table.h"
 #include "processes/ambient_data.h"
+#include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "ui/messages.h"
 
@@ -86,6 +87,10 @@ int runAmbient(const AmbientOptions& options) {
                      options.phi.value_or(ambient.input(AmbientData::kRelativeHumidity)));
     ambient.setInput(AmbientData::kLevel,
                      options.level.value_or(ambient.input(AmbientData::kLevel)));
+    if (processes::checkAmbient(ambient, processes::MarkerMeaning::kNumber)) {
+        return reportRefusal(options.json, processes::kAmbientNonFiniteInput,
+                             ambientFailureText(processes::kAmbientNonFiniteInput));
+    }
     if (const int status = ambient.calculate(); status != processes::kOk) {
         return reportRefusal(options.json, status, ambientFailureText(status));
     }

@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -162,8 +164,43 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-int usageError(const std::string& text) {
-    writeMessage("vaporis-cli: " + oneLine(text) + "\n");
+// A message quotes at most this many bytes of an argument: a pasted file must not flood it.
+constexpr std::size_t kQuotedArgumentBytes = 80;
+
+// The start of text, cut before a UTF-8 continuation byte, and "..." when it was longer.
+std::string shortened(std::string_view text) {
+    std::size_t end = kQuotedArgumentBytes - 3;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
+        --end;
+    }
+    return std::string(text.substr(0, end)) + "...";
+}
+
+// Every long argument, and the value of a long "--option=value", shortened where the text
+// quotes it.
+std::string withShortArguments(std::string text, std::span<const char* const> arguments) {
+    for (const char* argument : arguments) {
+        const std::string_view whole(argument);
+        const std::size_t equals = whole.find('=');
+        for (const std::string_view quoted :
+             {whole,
+              equals == std::string_view::npos ? std::string_view() : whole.substr(equals + 1)}) {
+            if (quoted.size() <= kQuotedArgumentBytes) {
+                continue;
+            }
+            const std::string shorter = shortened(quoted);
+            for (std::size_t at = text.find(quoted); at != std::string::npos;
+                 at = text.find(quoted, at + shorter.size())) {
+                text.replace(at, quoted.size(), shorter);
+            }
+        }
+    }
+    return text;
+}
+
+int usageError(const std::string& text, std::span<const char* const> arguments) {
+    const std::string line = "vaporis-cli: " + oneLine(withShortArguments(text, arguments)) + "\n";
+    writeMessage(line);
     return kExitUsage;
 }
 
@@ -234,17 +271,19 @@ int runCommandLine(int argc, const char* const* argv) {
     addTableCommand(app, arguments.table);
     addProjectCommand(app, arguments.project);
     const FlowCommands flow(app);
+    const std::span<const char* const> typed(argv, static_cast<std::size_t>(argc));
     addCommandBatchOptions(app, arguments.commandBatch);
     setProgramHelp(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError(
             "unknown command \"" + std::string(argv[1]) +
-            "\" (use steam, steam-ph, gas, table, process, flow, ambient, tools or project)");
+                "\" (use steam, steam-ph, gas, table, process, flow, ambient, tools or project)",
+            typed);
     }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what());
+        return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what(), typed);
     }
     try {
         if (const CLI::App* batch = commandBatchChosen(app)) {
@@ -256,7 +295,7 @@ int runCommandLine(int argc, const char* const* argv) {
         }
         return runParsed(app, arguments);
     } catch (const ArgumentError& error) {
-        return usageError(error.what());
+        return usageError(error.what(), typed);
     }
 }
 

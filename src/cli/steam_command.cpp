@@ -12,7 +12,9 @@
 #include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/module_rules.h"
 #include "ui/messages.h"
+#include "ui/refusal_messages.h"
 #include "ui/steam_result_rules.h"
 #include "ui/steam_table_report.h"
 #include "ui/water_properties.h"
@@ -213,9 +215,10 @@ int runSteam(const SteamOptions& options) {
                         batchJobs(options.output));
     }
     const WaterSteamState state = computeState(modeInputs(options));
-    if (state.inputStatus() != water::kInputOk) {
+    if (const processes::RuleAnswer refusal =
+            processes::checkSteamState(state, processes::MarkerMeaning::kNumber)) {
         return reportRefusal(options.output.json, state.inputStatus(),
-                             ui::messageText(ui::inputStatusMessage(state.inputStatus())));
+                             ui::messageText(ui::refusalMessage(*refusal)));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
         return ui::writeSteamTableReport(path, state);

@@ -16,6 +16,7 @@
 #include "engine/common/not_set.h"
 #include "processes/ambient_data.h"
 #include "processes/critical_outflow.h"
+#include "processes/module_rules.h"
 #include "processes/quench_cooler.h"
 #include "processes/status_codes.h"
 #include "ui/number_text.h"
@@ -182,6 +183,11 @@ int runOutflow(const ToolsArguments& a) {
     in.tubeCount = valueOr(a.tubes, in.tubeCount);
     in.pTank = valueOr(a.pTank, in.pTank);
     in.steps = processes::outflowSteps(valueOr(a.steps, in.steps));
+    if (processes::checkOutflow(in)) {  // as the dialog refuses them: negative sizes, no tube
+        constexpr auto kInputData = processes::OutflowRefusal::kInputData;
+        return refuse(a.json, static_cast<int>(kInputData), ui::outflowRefusalText(kInputData),
+                      {});
+    }
     Outcome outcome;
     const processes::OutflowResult out =
         processes::criticalOutflow(in, outflowCallbacks(outcome.warnings));

@@ -149,13 +149,13 @@ void GasAnalysisDialog::fieldEdited(int id) {
     Percentages values = enteredPercentages(analysis_);
     int error = kNoInputError;
     const double typed = readNumber(port_, id, kNoNegatives, kEmptyAllowed, error);
-    if (error == kNegativeNumber) {
-        writeNumber(port_, id, roundDecimals(values[component], kRestoreDecimals),
-                    kPercentDecimals);
+    const double previous = values[component];
+    values[component] = typed;  // 0 for a text that is no number
+    if (error == kNegativeNumber ||
+        analysis_.setFromEnteredPercent(values) != gas::EditResult::EditOk) {
+        writeNumber(port_, id, roundDecimals(previous, kRestoreDecimals), kPercentDecimals);
         return;
     }
-    values[component] = typed;  // 0 for a text that is no number
-    analysis_.setFromEnteredPercent(values);
     showSums();
     refreshDisplays();
 }

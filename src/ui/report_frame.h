@@ -28,7 +28,8 @@ inline constexpr std::string_view kReportNotOpenedFormat =
     "with a web browser.";
 
 //! The rows of a report's inputs (4 decimals) and results (5 decimals): label, value, then
-//! the spacer and the unit text in the order the module's report has always used.
+//! the spacer and the unit text. The order is fixed so that tools reading saved reports find
+//! each cell in its column.
 inline constexpr std::string_view kReportInputRow =
     "<tr> \n <td width=350>%s</td><td> %.4lf %s </td><td width=55>%s</td>\n</tr>\n";
 inline constexpr std::string_view kReportValueRow =
@@ -44,7 +45,8 @@ inline constexpr std::string_view kReportValueSpacerRow =
 
 //! The bytes a report file holds for a UTF-8 text: Windows-1252, a character without a place
 //! there as an HTML character reference ("&#321;" for "Ł"), a malformed UTF-8 byte as "?",
-//! every line ending in CR LF, as reports have always been read.
+//! every line ending in CR LF: one encoding for every report, so that a saved report reads
+//! the same in any viewer and tool.
 [[nodiscard]] std::string reportFileBytes(std::string_view utf8);
 
 //! Writes `utf8Document` as a report to `path` (UTF-8): first to a temporary file beside it,

@@ -75,8 +75,13 @@ TEST(CommandLine, BadArgumentsGiveOneLineNamingTheArgumentAndExitCode1) {
         std::vector<std::string> arguments;
         std::string named;
     };
+    const std::string pasted(120 * 1024, 'x');  // quoted only by its first 77 bytes and "..."
     const std::vector<Case> cases = {
         {{}, "subcommand"},
+        {{pasted}, "\"" + pasted.substr(0, 77) + "...\""},
+        {{"steam", "--p", pasted, "--t", "1"}, "--p"},
+        {{"steam", "--p=" + pasted, "--t", "1"}, "--p"},
+        {{"project", "/" + pasted + ".prj"}, pasted.substr(0, 76) + "..."},
         {{"steem"}, "\"steem\""},
         {{"steam", "--p", "abc", "--t", "1"}, "--p"},
         {{"steam", "--p", "50", "--t", "nan"}, "--t"},
@@ -96,6 +101,7 @@ TEST(CommandLine, BadArgumentsGiveOneLineNamingTheArgumentAndExitCode1) {
         EXPECT_TRUE(run.err.starts_with("vaporis-cli: ")) << run.err;
         EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_LT(run.err.size(), 300U);
     }
 }
 

@@ -139,15 +139,17 @@ private:
 };
 
 TEST(DialogMonkey, EveryModuleWindowSurvivesRandomInputWithConsistentResults) {
-    const auto events = static_cast<long>(test::environmentNumber("VAPORIS_MONKEY_EVENTS", 1e5));
-    const auto seed =
-        static_cast<std::uint64_t>(test::environmentNumber("VAPORIS_HOSTILE_SEED", 17));
-    std::printf("%ld random events per window from seed %llu\n", events,
-                static_cast<unsigned long long>(seed));
-    for (const ModuleRow& row : kModules) {
-        if (row.hasWindow()) {
-            SCOPED_TRACE(row.pictureName);
-            Monkey(row, seed).run(events);
+    const std::vector<std::uint64_t> seeds = test::hostileSeeds();
+    const auto events = static_cast<long>(test::environmentNumber("VAPORIS_MONKEY_EVENTS", 1e5) /
+                                          static_cast<double>(seeds.size()));
+    for (const std::uint64_t seed : seeds) {
+        std::printf("%ld random events per window from seed %llu (VAPORIS_HOSTILE_SEED)\n", events,
+                    static_cast<unsigned long long>(seed));
+        for (const ModuleRow& row : kModules) {
+            if (row.hasWindow()) {
+                SCOPED_TRACE(std::string(row.pictureName) + ", seed " + std::to_string(seed));
+                Monkey(row, seed).run(events);
+            }
         }
     }
 }

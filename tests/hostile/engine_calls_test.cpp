@@ -221,7 +221,7 @@ gas::GasAnalysis editedAnalysis(HostileInputs& in) {
             for (double& entry : entered) {
                 entry = in.coin() ? 0.0 : in.draw(0.0, 100.0);
             }
-            analysis.setFromEnteredPercent(entered);
+            std::ignore = analysis.setFromEnteredPercent(entered);
     }
     return analysis;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -128,30 +129,45 @@ void HostileInputs::expectFinite(bool valid, std::span<const double> values) {
     }
 }
 
+std::vector<std::uint64_t> hostileSeeds() {
+    if (std::getenv("VAPORIS_HOSTILE_SEED") != nullptr) {
+        return {static_cast<std::uint64_t>(environmentNumber("VAPORIS_HOSTILE_SEED", 17))};
+    }
+    // A few fixed seeds that once failed, and one new seed a run, printed to be replayed.
+    std::vector<std::uint64_t> seeds{17, 1, 2, 99, 4242};
+    seeds.push_back(std::random_device{}() % 1000000U);
+    return seeds;
+}
+
 void runHostileCalls(const std::vector<HostileCall>& calls, int shares) {
-    const auto seed = static_cast<std::uint64_t>(environmentNumber("VAPORIS_HOSTILE_SEED", 17));
-    const auto count = static_cast<long>(environmentNumber("VAPORIS_HOSTILE_CALLS", 1e6) / shares);
+    const std::vector<std::uint64_t> seeds = hostileSeeds();
+    const auto total = environmentNumber("VAPORIS_HOSTILE_CALLS", 1e6) / shares;
+    const auto count = static_cast<long>(total / static_cast<double>(seeds.size()));
     const auto limit = static_cast<unsigned>(environmentNumber("VAPORIS_HOSTILE_CALL_SECONDS", 30));
-    std::printf("%ld hostile calls from seed %llu\n", count, static_cast<unsigned long long>(seed));
     std::vector<double> weights;
     for (const HostileCall& call : calls) {
         weights.push_back(call.weight);
     }
-    std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
-    std::mt19937_64 chooser(seed);
-    HostileInputs inputs(seed + 1);
-    current = &inputs;
     std::signal(SIGALRM, abortHungCall);
-    for (long i = 0; i < count; ++i) {
-        const HostileCall& call = calls[choose(chooser)];
-        inputs.startCall(call.name);
-        alarm(limit);
-        call.run(inputs);
-    }
-    alarm(0);
-    for (const auto& [name, failure] : inputs.failures()) {
-        ADD_FAILURE() << name << ": " << failure.first << " valid statuses with a value not "
-                      << "finite, the first " << failure.second;
+    for (const std::uint64_t seed : seeds) {
+        std::printf("%ld hostile calls from seed %llu (VAPORIS_HOSTILE_SEED replays it)\n", count,
+                    static_cast<unsigned long long>(seed));
+        std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
+        std::mt19937_64 chooser(seed);
+        HostileInputs inputs(seed + 1);
+        current = &inputs;
+        for (long i = 0; i < count; ++i) {
+            const HostileCall& call = calls[choose(chooser)];
+            inputs.startCall(call.name);
+            alarm(limit);
+            call.run(inputs);
+        }
+        alarm(0);
+        for (const auto& [name, failure] : inputs.failures()) {
+            ADD_FAILURE() << "seed " << seed << ": " << name << ": " << failure.first
+                          << " valid statuses with a value not finite, the first "
+                          << failure.second;
+        }
     }
 }
 

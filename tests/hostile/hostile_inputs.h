@@ -67,10 +67,14 @@ void addEach(std::vector<HostileCall>& calls, const char* group,
     }
 }
 
+//! The seeds of a hostile run: VAPORIS_HOSTILE_SEED alone when it is set, else a few fixed
+//! seeds and one drawn anew each run.
+[[nodiscard]] std::vector<std::uint64_t> hostileSeeds();
+
 //! Runs the suite's share of the calls (VAPORIS_HOSTILE_CALLS, 1000000 if unset, split over
-//! `shares` suites) from the seed VAPORIS_HOSTILE_SEED (fixed if unset), printing both. A call
-//! that runs longer than VAPORIS_HOSTILE_CALL_SECONDS (30 s) aborts the run with its name and
-//! inputs (SIGALRM); failures are reported through GoogleTest.
+//! `shares` suites and then over the seeds), printing each seed with its count. A call that
+//! runs longer than VAPORIS_HOSTILE_CALL_SECONDS (30 s) aborts the run with its name and
+//! inputs (SIGALRM); failures name their seed and are reported through GoogleTest.
 void runHostileCalls(const std::vector<HostileCall>& calls, int shares);
 
 //! The number in environment variable name, or fallback when it is not set.

@@ -23,8 +23,8 @@
 namespace vaporis::ui {
 namespace {
 
-// Each report is compared byte for byte with a file that engineers' tools have always read:
-// Windows-1252, CR LF, rows in the fixed order with the values of the state.
+// Each report is compared byte for byte with its reference file: Windows-1252, CR LF, rows
+// in the fixed order with the values of the state, so a change of any byte is seen here.
 class ReportBytes : public ::testing::Test {
 protected:
     template <typename Writer>

@@ -53,12 +53,19 @@ void GasAnalysis::setFromVolumePercent(Values values) {
     deriveFromVolumeFractions();
 }
 
-void GasAnalysis::setFromEnteredPercent(Values values) {
+EditResult GasAnalysis::setFromEnteredPercent(Values values) {
+    const bool usable =
+        std::all_of(values.begin(), values.end(), [](double v) { return v >= 0.0; }) &&
+        allFinite(values) && std::isfinite(sumOf(values));
+    if (!usable) {
+        return EditResult::BadInput;
+    }
     if (isVolumeBasis_) {
         setFromVolumePercent(values);
     } else {
         setFromMassPercent(values);
     }
+    return EditResult::EditOk;
 }
 
 // The bases are converted with the normal densities, so that volume percent means the
@@ -164,11 +171,9 @@ void GasAnalysis::rescaleVolume() {
 void GasAnalysis::swapBasis() {
     const Array entered = isVolumeBasis_ ? volumePercent_ : massPercent_;
     isVolumeBasis_ = !isVolumeBasis_;
-    setFromEnteredPercent(entered);
-}
-
-void GasAnalysis::setComponentMassFraction(int index, double x) {
-    setComponentFraction(index, x, false);
+    if (setFromEnteredPercent(entered) != EditResult::EditOk) {
+        clear();  // as an unusable sum clears it
+    }
 }
 
 void GasAnalysis::setComponentVolumeFraction(int index, double y) {
@@ -325,10 +330,6 @@ double GasAnalysis::volumePercent(int index) const {
 
 GasAnalysis::Values GasAnalysis::enteredPercents() const {
     return isVolumeBasis_ ? volumePercents() : massPercents();
-}
-
-double GasAnalysis::enteredPercentSum() const {
-    return isVolumeBasis_ ? volumePercentSum_ : massPercentSum_;
 }
 
 }  // namespace vaporis::gas

@@ -42,8 +42,10 @@ public:
     void setFromMassPercent(Values values);
     //! Loads volume percentages [%] and derives everything; as setFromMassPercent.
     void setFromVolumePercent(Values values);
-    //! Loads percentages of the current basis (mass or volume by isVolumeBasis).
-    void setFromEnteredPercent(Values values);
+    //! Loads percentages of the current basis (mass or volume by isVolumeBasis); all 0 clears
+    //! the analysis. BadInput, the analysis unchanged, for a negative, NaN or infinite entry or
+    //! entries whose sum is too large for a double.
+    [[nodiscard]] EditResult setFromEnteredPercent(Values values);
 
     //! All fractions, percentages and sums 0; constants, basis and name unchanged.
     void clear();
@@ -57,8 +59,6 @@ public:
     void rescaleVolume();
     //! Keeps the entered numbers but reads them as percentages of the other basis.
     void swapBasis();
-    //! Sets component index to mass fraction x [-]; the others keep their ratios.
-    void setComponentMassFraction(int index, double x);
     //! Sets component index to volume fraction y [-]; the others keep their ratios.
     void setComponentVolumeFraction(int index, double y);
 
@@ -98,8 +98,6 @@ public:
     [[nodiscard]] Values volumePercents() const { return volumePercent_; }
     //! Percentages [%] of the current basis: what the user entered and sees.
     [[nodiscard]] Values enteredPercents() const;
-    //! Sum [%] of the percentages of the current basis.
-    [[nodiscard]] double enteredPercentSum() const;
 
     //! Molar mass [kg/kmol].
     [[nodiscard]] double molarMass() const { return molarMass_; }

@@ -11,7 +11,8 @@ namespace vaporis::gas {
 namespace {
 
 // The shortest file that can be told apart from a foreign one: header plus count and basis
-// plus a little more, as the program has always required.
+// plus a little more. Files this program wrote are never shorter, and a shorter one is
+// refused before any field of it is read.
 constexpr std::size_t kMinimumFileSize = 8;
 
 // Percentages the program can hold: finite and not negative.
@@ -31,7 +32,9 @@ GasAnalysisRecord makeRecord(const GasAnalysis& analysis) {
 
 void applyRecord(const GasAnalysisRecord& record, GasAnalysis& analysis) {
     analysis.setVolumeBasis(record.isVolumeBasis);
-    analysis.setFromEnteredPercent(record.percentages);
+    if (analysis.setFromEnteredPercent(record.percentages) != EditResult::EditOk) {
+        analysis.clear();  // a record the reader did not check: as an unusable sum clears it
+    }
 }
 
 void writeRecord(const GasAnalysis& analysis, file::BinaryWriter& out, bool withReserve) {

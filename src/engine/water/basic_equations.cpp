@@ -544,23 +544,8 @@ BasicEquation basicEquation(double x, double tau, int region) {
     return evaluate<kNeedAll>(x, tau, region);
 }
 
-double gammaValue(double x, double tau, int region) {
-    return evaluate<kNeedValue>(x, tau, region).value;
-}
 double gammaPi(double x, double tau, int region) {
     return evaluate<kNeedPi>(x, tau, region).pi;
-}
-double gammaPiPi(double x, double tau, int region) {
-    return evaluate<kNeedPiPi>(x, tau, region).piPi;
-}
-double gammaTau(double x, double tau, int region) {
-    return evaluate<kNeedTau>(x, tau, region).tau;
-}
-double gammaTauTau(double x, double tau, int region) {
-    return evaluate<kNeedTauTau>(x, tau, region).tauTau;
-}
-double gammaPiTau(double x, double tau, int region) {
-    return evaluate<kNeedPiTau>(x, tau, region).piTau;
 }
 
 }  // namespace vaporis::water

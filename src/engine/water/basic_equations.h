@@ -33,13 +33,9 @@ struct BasicEquation {
 //! one pass over the terms. region is 1, 2, 3 or 5; any other gives all zeros.
 [[nodiscard]] BasicEquation basicEquation(double x, double tau, int region);
 
-//! The basic equation itself and its single derivatives (see basicEquation).
-[[nodiscard]] double gammaValue(double x, double tau, int region);
+//! The first derivative by pi (or delta) alone, for the iterations that need only it (see
+//! basicEquation).
 [[nodiscard]] double gammaPi(double x, double tau, int region);
-[[nodiscard]] double gammaPiPi(double x, double tau, int region);
-[[nodiscard]] double gammaTau(double x, double tau, int region);
-[[nodiscard]] double gammaTauTau(double x, double tau, int region);
-[[nodiscard]] double gammaPiTau(double x, double tau, int region);
 
 namespace detail {
 

@@ -69,6 +69,25 @@ TEST(GasAnalysis, UnusablePercentagesClearTheAnalysis) {
     }
 }
 
+TEST(GasAnalysis, EnteredPercentagesRefuseNegativeNonFiniteAndOverflowingEntries) {
+    const GasAnalysis air = byVolume({{kOxygen, 21.0}, {kNitrogen, 79.0}});
+    // -1e300 and 1e300 sum to a harmless 50, yet give fractions of -2e298
+    for (const Percentages& values :
+         {percentages({{kNitrogen, kNaN}}), percentages({{kNitrogen, 101.0}, {kOxygen, -1.0}}),
+          percentages({{kNitrogen, 1e308}, {kOxygen, 1e308}}),
+          percentages({{kNitrogen, -1e300}, {kOxygen, 1e300}, {kArgon, 50.0}})}) {
+        GasAnalysis analysis = air;
+        EXPECT_EQ(analysis.setFromEnteredPercent(values), EditResult::BadInput);
+        EXPECT_EQ(analysis, air);
+    }
+    GasAnalysis analysis = air;
+    EXPECT_EQ(analysis.setFromEnteredPercent(percentages({{kNitrogen, 2.0}, {kOxygen, 2.0}})),
+              EditResult::EditOk);
+    EXPECT_EQ(analysis.volumeFraction(kOxygen), 0.5);
+    EXPECT_EQ(analysis.setFromEnteredPercent(percentages({})), EditResult::EditOk);
+    EXPECT_EQ(analysis.volumePercentSum(), 0.0);
+}
+
 TEST(GasAnalysis, NameKeepsAtMost127BytesWithoutSplittingACharacter) {
     GasAnalysis analysis;
     analysis.setName(std::string(200, 'a'));
