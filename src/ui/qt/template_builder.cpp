@@ -274,11 +274,12 @@ void equalizePictureColumns(QGridLayout& grid) {
     }
 }
 
-// A group of nothing but fixed texts is a table: its lines stand as close as a text's lines.
+// A group of nothing but one-line fixed texts is a table: its lines stand as close as a text's
+// lines. Paragraphs keep their space between them.
 void tightenTextTable(QGridLayout& grid) {
     for (int i = 0; i < grid.count(); ++i) {
-        QWidget* widget = grid.itemAt(i)->widget();
-        if (widget == nullptr || qobject_cast<QLabel*>(widget) == nullptr) {
+        const auto* label = qobject_cast<const QLabel*>(grid.itemAt(i)->widget());
+        if (label == nullptr || label->wordWrap()) {
             return;
         }
     }
