@@ -13,8 +13,8 @@ namespace vaporis::ui {
 
 namespace {
 
-constexpr FileQuestion kCsvQuestion{"CSV files (*.csv)", "*.csv", "csv"};
-constexpr FileQuestion kHtmlTableQuestion{"HTML files (*.html)", "*.html", "html"};
+constexpr FileQuestion kCsvQuestion{"CSV files (*.csv)", "*.csv", "csv", "steam table"};
+constexpr FileQuestion kHtmlTableQuestion{"HTML files (*.html)", "*.html", "html", "steam table"};
 
 // The fields of one axis: from, to, step, and the text each shows at first.
 struct AxisFields {

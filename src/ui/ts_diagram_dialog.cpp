@@ -21,8 +21,8 @@ constexpr std::array<int, TsDiagramSettings::kStates> kStateBoxes{kIdTsStart, kI
 constexpr std::array<int, TsDiagramSettings::kStates> kValueBoxes{kIdTsStartValues, kIdTsEndValues,
                                                                   kIdTsAfterLossValues};
 
-constexpr FileQuestion kSvgQuestion{"SVG files (*.svg)", "*.svg", "svg"};
-constexpr FileQuestion kPngQuestion{"PNG files (*.png)", "*.png", "png"};
+constexpr FileQuestion kSvgQuestion{"SVG files (*.svg)", "*.svg", "svg", "TS-diagram"};
+constexpr FileQuestion kPngQuestion{"PNG files (*.png)", "*.png", "png", "TS-diagram"};
 
 // Writes bytes to a file the user names; tells the user when that failed.
 void askAndWrite(Port& port, const FileQuestion& question, const std::string& bytes) {

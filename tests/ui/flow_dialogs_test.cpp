@@ -87,6 +87,17 @@ TEST_F(SteamFlow, FlowPerHourIsStoredPerSecondAndShownAgain) {
     }
 }
 
+// A spreadsheet reads every number of the copied table alike, with the unit of the choice.
+TEST_F(SteamFlow, FlowLabelsFollowTheUnitChoiceAndTheTableCopiesTypedCommasAsPoints) {
+    port_.typeText(kIdFlowTubeLength, "30,5");
+    calculate("3600", "100");
+    dialog_.command(kIdCopyTable);
+    EXPECT_NE(port_.clipboard().find("\ntube length\t30.5\tm\n"), std::string::npos);
+    EXPECT_NE(port_.clipboard().find("\nmass flow\t3600\tkg/h\n"), std::string::npos);
+    click(kIdFlowPerSecond, kTimeRadios);
+    EXPECT_EQ(port_.label(kIdFlowVolumeFlow), "volumetric flow [m³/s] =");
+}
+
 TEST_F(SteamFlow, SolvedDiameterIsShownInTheWidthField) {
     click(kIdFlowPerSecond, kTimeRadios);
     click(kIdFlowSolveDiameter, kSolveRadios);

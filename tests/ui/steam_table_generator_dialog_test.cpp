@@ -26,6 +26,7 @@ void writeSaturationTable(test::ScriptedPort& port, DialogLogic& dialog,
     port.answerNextSaveQuestion(folder.file("table.csv").string());
     dialog.command(kIdGeneratorWrite);
     const std::string csv = test::fileBytes(folder.file("table.csv"));
+    EXPECT_EQ(port.lastFileQuestion()->suggestedName, "steam table");
     EXPECT_TRUE(csv.starts_with("p,t,status,message,h',h'',")) << csv;
     EXPECT_TRUE(csv.ends_with(",,\n")) << "400 °C lies above the critical point: no values";
     ASSERT_EQ(port.messages().size(), 1U) << "one state refused";

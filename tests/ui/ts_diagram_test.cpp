@@ -189,6 +189,7 @@ TEST_F(TsDiagramDialogTest, SavesTheDrawingAsSvgAndPng) {
     dialog_.command(kIdTsSaveSvg);
     port_.answerNextSaveQuestion(folder.file("diagram.png").string());
     dialog_.command(kIdTsSavePng);
+    EXPECT_EQ(port_.lastFileQuestion()->suggestedName, "TS-diagram");
     EXPECT_TRUE(port_.messages().empty());
     EXPECT_EQ(port_.pngEncodings(), 1);
     EXPECT_NE(test::fileBytes(folder.file("diagram.svg")).find("<svg"), std::string::npos);

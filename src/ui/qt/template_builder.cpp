@@ -38,7 +38,9 @@ constexpr int kNameCharacters = 40;
 // height-for-width).
 constexpr std::string_view::size_type kParagraphLength = 90;
 constexpr int kParagraphCharacters = 72;
-// Marks a field that setControlEnabled disabled (it keeps Qt's enabled state).
+// Pixels between the lines of a table of fixed texts.
+constexpr int kTextTableSpacing = 2;
+// Marks a result or display field that setControlEnabled greyed.
 constexpr const char* kDimmedProperty = "dimmed";
 // Percent of the selection colour in a result field's background.
 constexpr int kResultTint = 12;
@@ -272,6 +274,18 @@ void equalizePictureColumns(QGridLayout& grid) {
     }
 }
 
+// A group of nothing but one-line fixed texts is a table: its lines stand as close as a text's
+// lines. Paragraphs keep their space between them.
+void tightenTextTable(QGridLayout& grid) {
+    for (int i = 0; i < grid.count(); ++i) {
+        const auto* label = qobject_cast<const QLabel*>(grid.itemAt(i)->widget());
+        if (label == nullptr || label->wordWrap()) {
+            return;
+        }
+    }
+    grid.setVerticalSpacing(kTextTableSpacing);
+}
+
 }  // namespace
 
 void setControlEnabled(const BuiltControl& control, bool enabled) {
@@ -350,6 +364,9 @@ ControlMap buildTemplate(const DialogTemplate& layout, QWidget& window) {
     }
     for (const auto& [group, grid] : grids) {
         equalizePictureColumns(*grid);
+        if (!group.empty()) {
+            tightenTextTable(*grid);
+        }
         // A group box stretched to its neighbour's height keeps its rows together at the top.
         grid->setRowStretch(grid->rowCount(), 1);
     }

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -218,6 +220,33 @@ TEST(QtWindows, EveryWindowBuildsItsControlsAndFitsALaptopWithTheButtonThatEndsI
                 shown.rect().contains(QRect(button->mapTo(&shown, QPoint(0, 0)), button->size())));
         }
         shown.hide();
+    }
+}
+
+// Beside the laptop at 125 % the test screens are, as seen at 125 %, the laptop at 100 % and a
+// 1920 x 1080 desktop at 125 %, each less its task bar: every window, as its logic fills it,
+// fits both without a scroll bar.
+TEST(QtWindows, EveryWindowFitsALaptopAt100AndADesktopAt125PercentWithoutScrolling) {
+    ASSERT_EQ(QApplication::screens().size(), 3);
+    for (QScreen* screen : QApplication::screens().mid(1)) {
+        for (const app::ModuleRow* row = app::kModules.begin(); row != app::kModules.end(); ++row) {
+            if (!row->hasWindow()) {
+                continue;
+            }
+            SCOPED_TRACE(row->layout->resourceId);
+            app::ModuleObjects objects;
+            QtDialogHost host(
+                *row->layout, [&](Port& port) { return row->makeLogic(port, objects); }, nullptr);
+            QWidget& shown = host.window();
+            shown.setScreen(screen);
+            shown.move(screen->geometry().topLeft());
+            shown.show();
+            QApplication::processEvents();
+            const auto* area = shown.findChild<QScrollArea*>();
+            EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << screen->size().width();
+            EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << screen->size().width();
+            shown.hide();
+        }
     }
 }
 
