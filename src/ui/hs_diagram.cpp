@@ -30,6 +30,7 @@ constexpr double kRoomAboveState = 50.0;        // an isobar runs on above the h
 constexpr auto kNearCritical = std::to_array({373.5, 373.8, 373.9, 373.94});
 constexpr int kTargetTicks = 8;
 constexpr int kMaxTicks = 50;
+constexpr int kMaxDecimals = 9;
 constexpr double kLeastEntropySpan = 1.0;     // [kJ/(kg K)]
 constexpr double kLeastEnthalpySpan = 300.0;  // [kJ/kg]
 constexpr int kRoundingPasses = 3;
@@ -159,7 +160,8 @@ double tickStep(double span) {
 }
 
 std::string tickText(double value, double step) {
-    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    const int decimals =
+        std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, kMaxDecimals);
     const std::string format = "%." + std::to_string(decimals) + "lf";
     return diagramNumber(format, std::abs(value) < step * 1e-9 ? 0.0 : value);
 }
@@ -172,6 +174,9 @@ int textWidth(const std::string& text) {
 template <typename Mark>
 void forEachTick(double low, double high, Mark mark) {
     const double step = tickStep(high - low);
+    if (!std::isfinite(step) || step <= 0.0) {
+        return;
+    }
     const double first = std::ceil(low / step - 1e-9);
     for (int i = 0; i < kMaxTicks; ++i) {
         const double value = (first + i) * step;
@@ -186,14 +191,14 @@ void drawFrame(DisplayList& list, const HsDiagramRanges& ranges) {
     drawAxes(list);
     const PlotAxes axes = axesOf(ranges);
     forEachTick(ranges.sMin, ranges.sMax, [&](double s, double step) {
-        const double x = plotPlace({s, ranges.hMin}, axes)->x;
+        const double x = plotPlace({s, ranges.hMin}, axes).value_or(CanvasPoint{0, 0}).x;
         list.polyline({{x, 455}, {x, 465}});
         const std::string text = tickText(s, step);
         const int left = static_cast<int>(x) - textWidth(text) / 2;
         list.text({left, 470, left + textWidth(text), 490}, text);
     });
     forEachTick(ranges.hMin, ranges.hMax, [&](double h, double step) {
-        const double y = plotPlace({ranges.sMin, h}, axes)->y;
+        const double y = plotPlace({ranges.sMin, h}, axes).value_or(CanvasPoint{0, 0}).y;
         list.polyline({{45, y}, {55, y}});
         const std::string text = tickText(h, step);
         const int top = static_cast<int>(y) - 7;
@@ -308,8 +313,9 @@ HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
 }
 
 bool rangesAccepted(const HsDiagramRanges& ranges) {
-    return std::isfinite(ranges.hMin) && std::isfinite(ranges.hMax) && std::isfinite(ranges.sMin) &&
-           std::isfinite(ranges.sMax) && ranges.hMax > ranges.hMin && ranges.sMax > ranges.sMin;
+    // Finite spans, so a tick step and a pixel exist.
+    return std::isfinite(ranges.hMax - ranges.hMin) && std::isfinite(ranges.sMax - ranges.sMin) &&
+           ranges.hMax > ranges.hMin && ranges.sMax > ranges.sMin;
 }
 
 DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings,

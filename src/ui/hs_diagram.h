@@ -18,7 +18,7 @@ struct HsDiagramRanges {
 //! Ranges that show the states of the process with room around them, their ends on whole ticks.
 [[nodiscard]] HsDiagramRanges hsRangesFor(const processes::SteamThermalProcess& process);
 
-//! Whether the ranges may be drawn: finite and both axes ascending.
+//! Whether the ranges may be drawn: finite spans and both axes ascending.
 [[nodiscard]] bool rangesAccepted(const HsDiagramRanges& ranges);
 
 //! The h-s diagram of a calculated water/steam process: the saturation line, the isobars of p1
