@@ -49,8 +49,6 @@ void TsDiagramDialog::opened() {
     }
     port_.setEnabled(kIdTsKindTs, hasSaturationLine());
     port_.setEnabled(kIdTsKindHs, hasSaturationLine());
-    port_.setChecked(kIdTsKindTs, true);
-    port_.setChecked(kIdTsKindHs, false);
     showKind(false);
     port_.setEnabled(kIdTsPhaseChangeLine, hasSaturationLine());
     port_.setChecked(kIdTsPhaseChangeLine, hasSaturationLine() && settings_.phaseChangeLine);
@@ -91,6 +89,8 @@ void TsDiagramDialog::command(int id) {
 // The fields of the other diagram's own axis rest; the entropy fields show this diagram's.
 void TsDiagramDialog::showKind(bool hs) {
     hsShown_ = hs;
+    port_.setChecked(kIdTsKindTs, !hs);
+    port_.setChecked(kIdTsKindHs, hs);
     port_.setEnabled(kIdTsTMin, !hs);
     port_.setEnabled(kIdTsTMax, !hs);
     port_.setEnabled(kIdTsHMin, hs);
