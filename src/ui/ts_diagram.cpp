@@ -98,31 +98,22 @@ double curveStart(const TsDiagramSettings& settings) {
     return std::max(settings.tMin, kTriplePoint);
 }
 
-std::optional<double> liquidEntropy(double t) {
+// The entropy of one side of the saturation line [kJ/(kg K)] at t [°C].
+std::optional<double> saturatedEntropy(double t, double (*entropyAt)(double p, int& status)) {
     int status = 0;
     const double p = water::vaporPressure(t, status);
     if (status != 0) {
         return std::nullopt;
     }
-    const double s = water::entropySatLiquid(p, status);
-    return validValue(s, status);
-}
-
-std::optional<double> vapourEntropy(double t) {
-    int status = 0;
-    const double p = water::vaporPressure(t, status);
-    if (status != 0) {
-        return std::nullopt;
-    }
-    const double s = water::entropySatVapor(p, status);
+    const double s = entropyAt(p, status);
     return validValue(s, status);
 }
 
 // Up the liquid side to just below the critical point, across, and down the vapour side.
 void drawSaturationLine(CurvePen& pen, const TsDiagramSettings& settings) {
     const double bottom = curveStart(settings);
-    TsCurve liquid(pen, liquidEntropy);
-    TsCurve vapour(pen, vapourEntropy);
+    TsCurve liquid(pen, [](double t) { return saturatedEntropy(t, water::entropySatLiquid); });
+    TsCurve vapour(pen, [](double t) { return saturatedEntropy(t, water::entropySatVapor); });
     double t = bottom;
     liquid.start(t);
     for (int step = 0; t < kSaturationTop && step < kMaxCurveSteps; ++step) {
