@@ -77,12 +77,6 @@ CanvasRect shifted(const CanvasRect& r, int x, int y) {
     return {r.left + x, r.top + y, r.right + x, r.bottom + y};
 }
 
-int codePoints(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
-}
-
 // Draws the blocks one under another; answers the rectangles their texts cover.
 std::vector<CanvasRect> drawValueBlocks(DisplayList& list, const StateMarks& marks) {
     std::vector<CanvasRect> covered;
@@ -95,7 +89,7 @@ std::vector<CanvasRect> drawValueBlocks(DisplayList& list, const StateMarks& mar
         for (const ValueRow& row : marks.blocks[i]->rows) {
             const int y = top + row.line * kRowHeight;
             list.text({kValueLeft, y, kValueLeft + row.width, y + kRowHeight}, row.text);
-            const int width = static_cast<int>(std::ceil(codePoints(row.text) * kCharacterWidth));
+            const int width = textWidth(row.text);
             covered.push_back(
                 {kValueLeft, y, kValueLeft + std::max(width, row.width), y + kRowHeight});
         }
@@ -188,6 +182,13 @@ void CurvePen::end() {
         list_.polyline(std::move(open_));
     }
     open_.clear();
+}
+
+int textWidth(std::string_view text) {
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;  // not a UTF-8 continuation
+    });
+    return static_cast<int>(std::ceil(static_cast<double>(characters) * kCharacterWidth));
 }
 
 std::string diagramNumber(std::string_view format, double value) {

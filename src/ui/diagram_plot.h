@@ -82,6 +82,9 @@ struct StateMarks {
     bool changeInState = true;
 };
 
+//! About the width of text in the drawing's font [logical px], to know where a text ends.
+[[nodiscard]] int textWidth(std::string_view text);
+
 //! value formatted by a printf-style format.
 [[nodiscard]] std::string diagramNumber(std::string_view format, double value);
 

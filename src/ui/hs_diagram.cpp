@@ -34,8 +34,7 @@ constexpr int kMaxDecimals = 9;
 constexpr double kLeastEntropySpan = 1.0;     // [kJ/(kg K)]
 constexpr double kLeastEnthalpySpan = 300.0;  // [kJ/kg]
 constexpr int kRoundingPasses = 3;
-constexpr double kMargin = 0.25;         // room around the states, of their span
-constexpr double kCharacterWidth = 7.5;  // [px], as the value blocks reckon
+constexpr double kMargin = 0.25;  // room around the states, of their span
 constexpr int kMaxCurveSteps = 20000;
 // The liquid part of an isobar stops this short of boiling, where the region choice is exact.
 constexpr double kBelowBoiling = 0.01;  // [K]
@@ -164,10 +163,6 @@ std::string tickText(double value, double step) {
         std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, kMaxDecimals);
     const std::string format = "%." + std::to_string(decimals) + "lf";
     return diagramNumber(format, std::abs(value) < step * 1e-9 ? 0.0 : value);
-}
-
-int textWidth(const std::string& text) {
-    return static_cast<int>(std::ceil(static_cast<double>(text.size()) * kCharacterWidth));
 }
 
 // Calls mark(value) at every whole multiple of the axis's tick step from low to high.
