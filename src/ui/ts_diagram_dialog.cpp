@@ -45,7 +45,11 @@ void TsDiagramDialog::opened() {
     hs_ = hsRanges();
     for (int i = 0; i < 2; ++i) {
         writeNumber(port_, kTsRangeFields[i], settings_.range(i), kRangeDecimals[i]);
-        writeNumber(port_, kHsRangeFields[i], rangesOf(hs_)[i], kRangeDecimals[i]);
+        if (hasSaturationLine()) {
+            writeNumber(port_, kHsRangeFields[i], rangesOf(hs_)[i], kRangeDecimals[i]);
+        } else {
+            port_.setText(kHsRangeFields[i], "");
+        }
     }
     port_.setEnabled(kIdTsKindTs, hasSaturationLine());
     port_.setEnabled(kIdTsKindHs, hasSaturationLine());
