@@ -1,34 +1,65 @@
-// T-s diagram benchmark: the whole display list of a steam expansion into the wet region with
-// the default settings, as every repaint of the diagram window computes it.
+// T-s diagram benchmarks: the whole display list of a steam expansion into the wet region with
+// the default settings, as every repaint of the diagram window computes it, and its PNG file.
 #include <benchmark/benchmark.h>
 
 #include "engine/water/water_steam_state.h"
 #include "processes/steam_thermal_process.h"
+#include "ui/diagram_file_writer.h"
 #include "ui/ts_diagram.h"
 
 namespace {
 
 using vaporis::processes::SteamThermalProcess;
 
+namespace water = vaporis::water;
+
 // 50 bar 400 °C to 0.5 bar with eta 0.85: both isobars, the saturation line and three states.
+class Expansion {
+public:
+    Expansion() {
+        (void)process_.setInput(SteamThermalProcess::kIsentropicEta, 0.85);
+        (void)process_.setInput(SteamThermalProcess::kMassFlow, 1.0);
+        (void)process_.setInput(SteamThermalProcess::kHeatLoss, 200.0);
+        calculated_ = process_.calculate() == 0;
+    }
+    [[nodiscard]] bool calculated() const { return calculated_; }
+    [[nodiscard]] vaporis::ui::DisplayList diagram() const {
+        return vaporis::ui::steamTsDiagram(process_, vaporis::ui::TsDiagramSettings{});
+    }
+
+private:
+    water::WaterSteamState initial_{water::kModePT, 50.0, 400.0, 0.0};
+    water::WaterSteamState final_{water::kModePT, 0.5, 0.0, 0.0};
+    SteamThermalProcess process_{initial_, final_};
+    bool calculated_ = false;
+};
+
 void steamDisplayListBench(benchmark::State& state) {
-    namespace water = vaporis::water;
-    water::WaterSteamState initial(water::kModePT, 50.0, 400.0, 0.0);
-    water::WaterSteamState final(water::kModePT, 0.5, 0.0, 0.0);
-    SteamThermalProcess process(initial, final);
-    (void)process.setInput(SteamThermalProcess::kIsentropicEta, 0.85);
-    (void)process.setInput(SteamThermalProcess::kMassFlow, 1.0);
-    (void)process.setInput(SteamThermalProcess::kHeatLoss, 200.0);
-    if (process.calculate() != 0) {
+    const Expansion expansion;
+    if (!expansion.calculated()) {
         state.SkipWithError("the process did not calculate");
         return;
     }
-    const vaporis::ui::TsDiagramSettings settings;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vaporis::ui::steamTsDiagram(process, settings));
+        benchmark::DoNotOptimize(expansion.diagram());
+    }
+}
+
+// The saved picture: 1000 x 1000 px, antialiased, compressed.
+void steamPngBench(benchmark::State& state) {
+    const Expansion expansion;
+    if (!expansion.calculated()) {
+        state.SkipWithError("the process did not calculate");
+        return;
+    }
+    const vaporis::ui::DisplayList drawing = expansion.diagram();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            vaporis::ui::diagramFile(drawing, vaporis::ui::DiagramFormat::kPng, 1000));
     }
 }
 
 }  // namespace
 
 BENCHMARK(steamDisplayListBench)->Name("diagram/steam/displayList")->Unit(benchmark::kMicrosecond);
+BENCHMARK(steamPngBench)->Name("diagram/steam/png")->Unit(benchmark::kMillisecond);

@@ -90,8 +90,8 @@ desktop program (vaporis) and a command line for scripts (vaporis-cli).")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
-# The libraries come from dpkg-shlibdeps; the windows need a platform plugin and a font.
+# The libraries come from dpkg-shlibdeps; the windows need a platform plugin, and the windows and
+# the diagram files (Cairo) the DejaVu font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcairo2, fonts-dejavu-core")
 include(CPack)

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev qt6-base-dev
-          libgl-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core locales
+          libgl-dev libcairo2-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core locales
           clang libclang-rt-14-dev libfmt-dev help2man lintian appstream)
 
 sudo_cmd=()

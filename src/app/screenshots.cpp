@@ -102,7 +102,7 @@ void prepareFlueGasCooling(ModuleObjects& objects) {
 
 // The two process windows after a calculation and their diagrams.
 bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const QDir& directory) {
-    static constexpr std::array<ModuleRow, 4> kExamples{{
+    static constexpr std::array<ModuleRow, 5> kExamples{{
         {kNotInMenu, &ui::kSteamProcessTemplate,
          makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
                     &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,
@@ -112,6 +112,10 @@ bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const 
          makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
                     &ModuleObjects::steamTsDiagram>,
          "ts-diagram-steam-wet"},
+        {kNotInMenu, &ui::kTsDiagramTemplate,
+         makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
+                    &ModuleObjects::steamTsDiagram>,
+         "hs-diagram-steam-wet", ui::kIdTsKindHs},
         {kNotInMenu, &ui::kGasProcessTemplate,
          makeModule<ui::GasProcessDialog, &ModuleObjects::gasThermalProcess,
                     &ModuleObjects::gasState1, &ModuleObjects::gasState2,

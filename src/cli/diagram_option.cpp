@@ -2,21 +2,24 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "cli/command_error.h"
 #include "cli/output_options.h"
 #include "engine/file/safe_write.h"
+#include "ui/diagram_file_writer.h"
 #include "ui/file_path.h"
+#include "ui/hs_diagram.h"
 #include "ui/messages.h"
-#include "ui/png_writer.h"
-#include "ui/svg_writer.h"
 #include "ui/ts_diagram.h"
 
 namespace vaporis::app {
 
 namespace {
 
-std::array<const NumberOption*, 4> ranges(const DiagramOptions& diagram) {
+std::array<const NumberOption*, 4> tsRanges(const DiagramOptions& diagram) {
     return {&diagram.tMin, &diagram.tMax, &diagram.sMin, &diagram.sMax};
 }
 
@@ -25,7 +28,7 @@ std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagr
     ui::TsDiagramSettings settings;
     bool given = false;
     for (int i = 0; i < 4; ++i) {
-        if (const std::optional<double> value = ranges(diagram)[i]->value()) {
+        if (const std::optional<double> value = tsRanges(diagram)[i]->value()) {
             settings.setRange(i, *value);
             given = true;
         }
@@ -33,55 +36,118 @@ std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagr
     return {settings, given};
 }
 
-void writeOrThrow(const std::string& option, const std::string& path, const std::string& bytes) {
-    if (path.empty()) {
-        return;
+// The ranges chosen from the process, with those given on the command line.
+ui::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
+                                  const processes::SteamThermalProcess& process) {
+    ui::HsDiagramRanges ranges = ui::hsRangesFor(process);
+    const std::array<std::pair<const NumberOption*, double*>, 4> given{{
+        {&diagram.hMin, &ranges.hMin},
+        {&diagram.hMax, &ranges.hMax},
+        {&diagram.sMin, &ranges.sMin},
+        {&diagram.sMax, &ranges.sMax},
+    }};
+    for (const auto& [option, range] : given) {
+        *range = option->value().value_or(*range);
     }
-    if (const file::WriteOutcome outcome = file::writeFileSafely(ui::pathFromUtf8(path), bytes);
-        !outcome) {
-        throw notWritten(option + " " + path, outcome);
+    if (!ui::rangesAccepted(ranges)) {
+        throw ArgumentError("--h-min/--h-max/--s-min/--s-max: the ranges must ascend");
+    }
+    return ranges;
+}
+
+bool anyFileAsked(const DiagramOptions& diagram) {
+    return !diagram.svgPath.empty() || !diagram.pngPath.empty() || !diagram.pdfPath.empty();
+}
+
+// Each file is rendered in memory first, so a failed save leaves any old file as it was.
+void writeFiles(const DiagramOptions& diagram, const ui::DisplayList& drawing) {
+    const std::array<std::tuple<const char*, const std::string*, ui::DiagramFormat>, 3> files{{
+        {"--svg", &diagram.svgPath, ui::DiagramFormat::kSvg},
+        {"--png", &diagram.pngPath, ui::DiagramFormat::kPng},
+        {"--pdf", &diagram.pdfPath, ui::DiagramFormat::kPdf},
+    }};
+    for (const auto& [option, path, format] : files) {
+        if (path->empty()) {
+            continue;
+        }
+        const std::string bytes = ui::diagramFile(drawing, format);
+        if (bytes.empty()) {
+            throw ArgumentError(std::string(option) + " " + *path +
+                                ": the diagram could not be drawn");
+        }
+        if (const file::WriteOutcome outcome = file::writeFileSafely(ui::pathFromUtf8(*path), bytes);
+            !outcome) {
+            throw notWritten(std::string(option) + " " + *path, outcome);
+        }
     }
 }
 
 template <typename Process, typename Draw>
-void writeDiagram(const DiagramOptions& diagram, const Process& process, Draw draw) {
-    if (diagram.svgPath.empty() && diagram.pngPath.empty()) {
-        return;
-    }
+void writeTsDiagram(const DiagramOptions& diagram, const Process& process, Draw draw) {
     const auto [settings, given] = askedSettings(diagram);
     if (given && !ui::rangesAccepted(process, settings)) {
         throw ArgumentError(
             "--t-min/--t-max/--s-min/--s-max: " +
             std::string(ui::messageText(ui::MessageId::kTemperatureLimitsOutOfRange)));
     }
-    const ui::DisplayList drawing = draw(process, settings);
-    writeOrThrow("--svg", diagram.svgPath, diagram.svgPath.empty() ? "" : ui::toSvg(drawing));
-    writeOrThrow("--png", diagram.pngPath, diagram.pngPath.empty() ? "" : ui::toPng(drawing));
+    writeFiles(diagram, draw(process, settings));
 }
 
 }  // namespace
 
-void addDiagramOptions(CLI::App& command, DiagramOptions& diagram) {
-    command.add_option("--svg", diagram.svgPath, "also write the T-s diagram as SVG to FILE")
+void addDiagramOptions(CLI::App& command, DiagramOptions& diagram, bool steam) {
+    command.add_option("--svg", diagram.svgPath, "also write the diagram as SVG to FILE")
         ->type_name("FILE")
         ->check(kNotEmpty);
-    command.add_option("--png", diagram.pngPath, "also write the T-s diagram as PNG to FILE")
+    command.add_option("--png", diagram.pngPath, "also write the diagram as PNG to FILE")
         ->type_name("FILE")
         ->check(kNotEmpty);
-    addNumber(command, diagram.tMin, "--t-min", "lower end of the diagram's T axis [°C]");
-    addNumber(command, diagram.tMax, "--t-max", "upper end of the diagram's T axis [°C]");
+    command.add_option("--pdf", diagram.pdfPath, "also write the diagram as PDF to FILE")
+        ->type_name("FILE")
+        ->check(kNotEmpty);
+    if (steam) {
+        command
+            .add_option("--diagram", diagram.kind,
+                        "ts: the T-s diagram (default), hs: the h-s (Mollier) diagram")
+            ->type_name("KIND")
+            ->check(CLI::IsMember({"ts", "hs"}));
+    }
+    addNumber(command, diagram.tMin, "--t-min", "lower end of the T-s diagram's T axis [°C]");
+    addNumber(command, diagram.tMax, "--t-max", "upper end of the T-s diagram's T axis [°C]");
     addNumber(command, diagram.sMin, "--s-min", "left end of the diagram's s axis [kJ/(kg K)]");
     addNumber(command, diagram.sMax, "--s-max", "right end of the diagram's s axis [kJ/(kg K)]");
+    if (steam) {
+        addNumber(command, diagram.hMin, "--h-min",
+                  "lower end of the h-s diagram's h axis [kJ/kg]");
+        addNumber(command, diagram.hMax, "--h-max",
+                  "upper end of the h-s diagram's h axis [kJ/kg]");
+    }
 }
 
 void writeDiagramIfAsked(const DiagramOptions& diagram,
                          const processes::SteamThermalProcess& process) {
-    writeDiagram(diagram, process, ui::steamTsDiagram);
+    if (!anyFileAsked(diagram)) {
+        return;
+    }
+    const bool hs = diagram.kind == "hs";
+    if (hs ? diagram.tMin.value() || diagram.tMax.value()
+           : diagram.hMin.value() || diagram.hMax.value()) {
+        throw ArgumentError(hs ? "--t-min/--t-max: the h-s diagram has an h axis (--h-min/--h-max)"
+                               : "--h-min/--h-max: only with --diagram hs");
+    }
+    if (hs) {
+        const ui::TsDiagramSettings switches;
+        writeFiles(diagram, ui::steamHsDiagram(process, switches, askedHsRanges(diagram, process)));
+        return;
+    }
+    writeTsDiagram(diagram, process, ui::steamTsDiagram);
 }
 
 void writeDiagramIfAsked(const DiagramOptions& diagram,
                          const processes::GasThermalProcess& process) {
-    writeDiagram(diagram, process, ui::gasTsDiagram);
+    if (anyFileAsked(diagram)) {
+        writeTsDiagram(diagram, process, ui::gasTsDiagram);
+    }
 }
 
 }  // namespace vaporis::app

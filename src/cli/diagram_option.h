@@ -10,19 +10,22 @@
 
 namespace vaporis::app {
 
-//! Where to write the T-s diagram of a process and the axis ranges to draw it with.
+//! Where to write the diagram of a process, which diagram and the axis ranges to draw it with.
 struct DiagramOptions {
-    std::string svgPath;  //!< empty: none
-    std::string pngPath;  //!< empty: none
-    NumberOption tMin, tMax, sMin, sMax;
+    std::string svgPath;      //!< empty: none
+    std::string pngPath;      //!< empty: none
+    std::string pdfPath;      //!< empty: none
+    std::string kind = "ts";  //!< "ts" or (water/steam) "hs"
+    NumberOption tMin, tMax, sMin, sMax, hMin, hMax;
 };
 
-//! --svg, --png, --t-min, --t-max, --s-min and --s-max.
-void addDiagramOptions(CLI::App& command, DiagramOptions& diagram);
+//! --svg, --png, --pdf, --t-min, --t-max, --s-min and --s-max; for water/steam (steam) also
+//! --diagram, --h-min and --h-max.
+void addDiagramOptions(CLI::App& command, DiagramOptions& diagram, bool steam);
 
-//! Writes the diagram of the calculated process when --svg or --png was given, with the default
-//! ranges where none was given. Throws ArgumentError when a given range is refused or the file
-//! could not be written.
+//! Writes the diagram of the calculated process when --svg, --png or --pdf was given, with the
+//! default ranges (the h-s diagram's chosen from the process) where none was given. Throws
+//! ArgumentError when a given range is refused or a file could not be written.
 void writeDiagramIfAsked(const DiagramOptions& diagram,
                          const processes::SteamThermalProcess& process);
 void writeDiagramIfAsked(const DiagramOptions& diagram,

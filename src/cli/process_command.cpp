@@ -84,7 +84,7 @@ void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     command.add_option("--html", o.output.htmlPath, "also write the HTML report to FILE")
         ->type_name("FILE")
         ->check(kNotEmpty);
-    addDiagramOptions(command, o.diagram);
+    addDiagramOptions(command, o.diagram, steam);
 }
 
 // The process could not be computed as asked: the message the dialog would show.

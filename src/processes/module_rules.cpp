@@ -31,7 +31,7 @@ constexpr double kGasPressureGoodTo = 10.0;
 constexpr double kGasPressureMax = 100.0;
 
 // T-s diagram limits of the water/steam formulations [°C]; above 100 bar they reach 800 °C.
-constexpr double kLowestSteamTemperature = 0.0099999999;
+constexpr double kLowestSteamTemperature = 0.0;  // the curves start at the triple point
 constexpr double kHighestSteamTemperature = 2000.0;
 constexpr double kHighPressureTemperature = 800.0;
 constexpr double kHighPressure = 100.0;  // [bar]

@@ -28,9 +28,11 @@ enum class Colour { kBlack, kWhite };
 //! Pens are 1 px wide, solid or dashed.
 enum class PenStyle { kSolid, kDashed };
 
+//! A point of the square [logical px]; curves keep their fractions, so they stay smooth when
+//! the square is drawn larger.
 struct CanvasPoint {
-    int x;
-    int y;
+    double x;
+    double y;
     friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
 };
 
@@ -93,7 +95,8 @@ using DrawCommand =
     std::variant<SetPen, FillRectangle, Polyline, MoveTo, LineTo, Circle, TextInRect>;
 
 //! A drawing as the commands that make it, independent of any toolkit: a dialog hands it to a
-//! canvas control, which replays it scaled to its size; it can also be written as SVG or PNG.
+//! canvas control, which replays it scaled to its size; it can also be written as PNG, SVG or
+//! PDF.
 //! The pen starts black and solid, the current point at (0, 0).
 class DisplayList {
 public:

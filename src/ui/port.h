@@ -86,8 +86,6 @@ public:
     virtual void processInput() {}
     //! Shows drawing on canvas control id, in place of what it showed before.
     virtual void draw(int id, const DisplayList& drawing) = 0;
-    //! The bytes of drawing as a PNG file; empty when it could not be encoded.
-    [[nodiscard]] virtual std::string encodePng(const DisplayList& drawing) = 0;
 
     //! A modal message box owned by this dialog.
     virtual MessageAnswer message(std::string_view text, std::string_view caption,

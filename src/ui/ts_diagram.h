@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "engine/file/binary_io.h"
 #include "processes/gas_thermal_process.h"
@@ -47,12 +48,17 @@ void readBlock(file::BinaryReader& in, TsDiagramSettings& settings);
 [[nodiscard]] bool inside(double t, double s, const TsDiagramSettings& settings);
 
 //! Whether the ranges of settings may be drawn for the process: both axes ascending and the
-//! temperatures within the formulations (water/steam: 0.01 to 2000 °C, at most 800 °C above
-//! 100 bar; gas: the range of the initial state's analysis).
+//! temperatures within the formulations (water/steam: 0 to 2000 °C, at most 800 °C above
+//! 100 bar, the curves starting at the triple point; gas: the range of the initial state's
+//! analysis).
 [[nodiscard]] bool rangesAccepted(const processes::SteamThermalProcess& process,
                                   const TsDiagramSettings& settings);
 [[nodiscard]] bool rangesAccepted(const processes::GasThermalProcess& process,
                                   const TsDiagramSettings& settings);
+
+//! Entropy [kJ/(kg K)] of a water/steam process's state after heat loss (at p2); nothing
+//! without a heat loss whose state was found.
+[[nodiscard]] std::optional<double> entropyAfterLoss(const processes::SteamThermalProcess& process);
 
 //! The T-s diagram of a calculated water/steam process.
 [[nodiscard]] DisplayList steamTsDiagram(const processes::SteamThermalProcess& process,

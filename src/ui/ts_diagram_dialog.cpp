@@ -1,50 +1,60 @@
 #include "ui/ts_diagram_dialog.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
 #include "engine/file/safe_write.h"
+#include "ui/diagram_file_writer.h"
 #include "ui/fields.h"
 #include "ui/file_path.h"
 #include "ui/messages.h"
 #include "ui/report_frame.h"
-#include "ui/svg_writer.h"
 
 namespace vaporis::ui {
 
 namespace {
 
-constexpr std::array<int, 4> kRangeFields{kIdTsTMin, kIdTsTMax, kIdTsSMin, kIdTsSMax};
+constexpr std::array<int, 4> kTsRangeFields{kIdTsTMin, kIdTsTMax, kIdTsSMin, kIdTsSMax};
+constexpr std::array<int, 4> kHsRangeFields{kIdTsHMin, kIdTsHMax, kIdTsSMin, kIdTsSMax};
 constexpr std::array<int, 4> kRangeDecimals{1, 1, 3, 3};
 constexpr std::array<int, TsDiagramSettings::kStates> kStateBoxes{kIdTsStart, kIdTsEnd,
                                                                   kIdTsAfterLoss};
 constexpr std::array<int, TsDiagramSettings::kStates> kValueBoxes{kIdTsStartValues, kIdTsEndValues,
                                                                   kIdTsAfterLossValues};
 
-constexpr FileQuestion kSvgQuestion{"SVG files (*.svg)", "*.svg", "svg", "TS-diagram"};
-constexpr FileQuestion kPngQuestion{"PNG files (*.png)", "*.png", "png", "TS-diagram"};
+struct SaveButton {
+    int id;
+    FileQuestion question;
+    DiagramFormat format;
+};
 
-// Writes bytes to a file the user names; tells the user when that failed.
-void askAndWrite(Port& port, const FileQuestion& question, const std::string& bytes) {
-    const std::optional<std::string> path = askNewFileName(port, question);
-    if (!path) {
-        return;
-    }
-    if (bytes.empty()) {
-        port.message(kReportNotWrittenText, kCaptionError, MessageButtons::kOk);
-    } else if (const file::WriteOutcome outcome = file::writeFileSafely(pathFromUtf8(*path), bytes);
-               !outcome) {
-        port.message(notWrittenMessage(kReportNotWrittenText, outcome), kCaptionError,
-                     MessageButtons::kOk);
-    }
+constexpr auto kSaveButtons = std::to_array<SaveButton>({
+    {kIdTsSaveSvg, {"SVG files (*.svg)", "*.svg", "svg", "TS-diagram"}, DiagramFormat::kSvg},
+    {kIdTsSavePng, {"PNG files (*.png)", "*.png", "png", "TS-diagram"}, DiagramFormat::kPng},
+    {kIdTsSavePdf, {"PDF files (*.pdf)", "*.pdf", "pdf", "TS-diagram"}, DiagramFormat::kPdf},
+});
+
+std::array<double, 4> rangesOf(const HsDiagramRanges& r) {
+    return {r.hMin, r.hMax, r.sMin, r.sMax};
 }
 
 }  // namespace
 
 void TsDiagramDialog::opened() {
-    for (int i = 0; i < 4; ++i) {
-        writeInputNumber(port_, kRangeFields[i], settings_.range(i), kRangeDecimals[i]);
+    hs_ = hsRanges();
+    for (int i = 0; i < 2; ++i) {
+        writeInputNumber(port_, kTsRangeFields[i], settings_.range(i), kRangeDecimals[i]);
+        if (hasSaturationLine()) {
+            writeInputNumber(port_, kHsRangeFields[i], rangesOf(hs_)[i], kRangeDecimals[i]);
+        } else {
+            port_.setText(kHsRangeFields[i], "");
+        }
     }
+    port_.setEnabled(kIdTsKindTs, hasSaturationLine());
+    port_.setEnabled(kIdTsKindHs, hasSaturationLine());
+    showKind(false);
     port_.setEnabled(kIdTsPhaseChangeLine, hasSaturationLine());
     port_.setChecked(kIdTsPhaseChangeLine, hasSaturationLine() && settings_.phaseChangeLine);
     port_.setChecked(kIdTsIsobars, settings_.isobaricLines);
@@ -53,7 +63,7 @@ void TsDiagramDialog::opened() {
         port_.setChecked(kValueBoxes[i], settings_.valuesShown[i]);
     }
     port_.setChecked(kIdTsChangeInState, settings_.changeInState);
-    port_.draw(kIdTsCanvas, drawing(settings_));
+    port_.draw(kIdTsCanvas, shown());
 }
 
 void TsDiagramDialog::command(int id) {
@@ -61,11 +71,17 @@ void TsDiagramDialog::command(int id) {
         case kIdTsRedraw:
             redraw();
             break;
-        case kIdTsSaveSvg:
-            askAndWrite(port_, kSvgQuestion, toSvg(drawing(settings_)));
+        case kIdTsKindTs:
+        case kIdTsKindHs:
+            if (hasSaturationLine()) {
+                showKind(id == kIdTsKindHs);
+                port_.draw(kIdTsCanvas, shown());
+            }
             break;
+        case kIdTsSaveSvg:
         case kIdTsSavePng:
-            askAndWrite(port_, kPngQuestion, port_.encodePng(drawing(settings_)));
+        case kIdTsSavePdf:
+            save(id);
             break;
         case kIdTsBack:
             port_.endDialog(kIdTsBack);
@@ -75,28 +91,87 @@ void TsDiagramDialog::command(int id) {
     }
 }
 
-// Takes the ranges and options, or leaves the settings as they were when a range is refused.
-void TsDiagramDialog::redraw() {
-    std::array<double, 4> range{};
+// The fields of the other diagram's own axis rest; the entropy fields show this diagram's.
+void TsDiagramDialog::showKind(bool hs) {
+    hsShown_ = hs;
+    port_.setChecked(kIdTsKindTs, !hs);
+    port_.setChecked(kIdTsKindHs, hs);
+    port_.setEnabled(kIdTsTMin, !hs);
+    port_.setEnabled(kIdTsTMax, !hs);
+    port_.setEnabled(kIdTsHMin, hs);
+    port_.setEnabled(kIdTsHMax, hs);
+    for (int i = 2; i < 4; ++i) {
+        writeNumber(port_, kTsRangeFields[i], hs ? rangesOf(hs_)[i] : settings_.range(i),
+                    kRangeDecimals[i]);
+    }
+}
+
+DisplayList TsDiagramDialog::shown() const {
+    return hsShown_ ? hsDrawing(settings_, hs_) : drawing(settings_);
+}
+
+// Renders the drawing in memory first, so a failed save leaves any old file as it was.
+void TsDiagramDialog::save(int id) {
+    const auto button = std::find_if(kSaveButtons.begin(), kSaveButtons.end(),
+                                     [id](const SaveButton& b) { return b.id == id; });
+    const std::optional<std::string> path = askNewFileName(port_, button->question);
+    if (!path) {
+        return;
+    }
+    const std::string bytes = diagramFile(shown(), button->format);
+    if (bytes.empty()) {
+        port_.message(kDiagramNotWrittenText, kCaptionError, MessageButtons::kOk);
+    } else if (const file::WriteOutcome outcome = file::writeFileSafely(pathFromUtf8(*path), bytes);
+               !outcome) {
+        port_.message(notWrittenMessage(kDiagramNotWrittenText, outcome), kCaptionError,
+                      MessageButtons::kOk);
+    }
+}
+
+bool TsDiagramDialog::readRanges(std::array<double, 4>& range) {
+    const std::array<int, 4>& fields = hsShown_ ? kHsRangeFields : kTsRangeFields;
     int error = kNoInputError;
     for (int i = 0; i < 4; ++i) {
-        range[i] = readNumber(port_, kRangeFields[i], kNegativeAllowed, kNotEmpty, error);
+        range[i] = readNumber(port_, fields[i], kNegativeAllowed, kNotEmpty, error);
     }
     if (error != kNoInputError) {
         showMessage(port_, MessageId::kInputDataError, kCaptionError);
+        return false;
+    }
+    return true;
+}
+
+// Takes the ranges and options, or leaves the settings as they were when a range is refused.
+void TsDiagramDialog::redraw() {
+    std::array<double, 4> range{};
+    if (!readRanges(range)) {
         return;
     }
-    TsDiagramSettings asked = settings_;
-    for (int i = 0; i < 4; ++i) {
-        asked.setRange(i, range[i]);
+    if (hsShown_) {
+        const HsDiagramRanges asked{range[0], range[1], range[2], range[3]};
+        if (!rangesAccepted(asked)) {
+            showMessage(port_, MessageId::kInputDataError, kCaptionError);
+            return;
+        }
+        hs_ = asked;
+    } else {
+        TsDiagramSettings asked = settings_;
+        for (int i = 0; i < 4; ++i) {
+            asked.setRange(i, range[i]);
+        }
+        if (!rangesValid(asked)) {
+            showMessage(port_, MessageId::kTemperatureLimitsOutOfRange, kCaptionError);
+            return;
+        }
+        for (int i = 0; i < 4; ++i) {
+            settings_.setRange(i, range[i]);
+        }
     }
-    if (!rangesValid(asked)) {
-        showMessage(port_, MessageId::kTemperatureLimitsOutOfRange, kCaptionError);
-        return;
-    }
-    for (int i = 0; i < 4; ++i) {
-        settings_.setRange(i, range[i]);
-    }
+    takeSwitches();
+    port_.draw(kIdTsCanvas, shown());
+}
+
+void TsDiagramDialog::takeSwitches() {
     if (hasSaturationLine()) {
         settings_.phaseChangeLine = port_.checked(kIdTsPhaseChangeLine);
     }
@@ -106,7 +181,6 @@ void TsDiagramDialog::redraw() {
         settings_.valuesShown[i] = port_.checked(kValueBoxes[i]);
     }
     settings_.changeInState = port_.checked(kIdTsChangeInState);
-    port_.draw(kIdTsCanvas, drawing(settings_));
 }
 
 DisplayList SteamTsDiagramDialog::drawing(const TsDiagramSettings& settings) const {
@@ -115,6 +189,15 @@ DisplayList SteamTsDiagramDialog::drawing(const TsDiagramSettings& settings) con
 
 bool SteamTsDiagramDialog::rangesValid(const TsDiagramSettings& settings) const {
     return rangesAccepted(process_, settings);
+}
+
+HsDiagramRanges SteamTsDiagramDialog::hsRanges() const {
+    return hsRangesFor(process_);
+}
+
+DisplayList SteamTsDiagramDialog::hsDrawing(const TsDiagramSettings& settings,
+                                            const HsDiagramRanges& ranges) const {
+    return steamHsDiagram(process_, settings, ranges);
 }
 
 DisplayList GasTsDiagramDialog::drawing(const TsDiagramSettings& settings) const {

@@ -6,6 +6,7 @@
 #include "processes/gas_thermal_process.h"
 #include "processes/steam_thermal_process.h"
 #include "ui/dialog_template.h"
+#include "ui/hs_diagram.h"
 #include "ui/port.h"
 #include "ui/ts_diagram.h"
 
@@ -31,7 +32,16 @@ enum TsDiagramId : int {
     kIdTsAfterLossValues = 1586,
     kIdTsSaveSvg = 1587,
     kIdTsSavePng = 1588,
+    kIdTsKindTs = 1589,
+    kIdTsKindHs = 1590,
+    kIdTsHMin = 1591,
+    kIdTsHMax = 1592,
+    kIdTsSavePdf = 1593,
 };
+
+//! Shown when a diagram file could not be written; an existing file is then untouched.
+inline constexpr std::string_view kDiagramNotWrittenText =
+    "The diagram file could not be written. Please choose another folder or file name.";
 
 namespace detail {
 
@@ -41,24 +51,28 @@ inline constexpr std::string_view kGroupTsSettings = "diagram";
 inline constexpr auto kTsDiagramControls = std::to_array<ControlEntry>({
     {kIdTsCanvas, ControlKind::kCanvas, "", 0, 0, ""},
     {kStaticId, ControlKind::kGroup, kGroupTsSettings, 0, 1, ""},
-    {kIdTsTMin, ControlKind::kEdit, "T_min [°C] =", 0, 0, kGroupTsSettings},
-    {kIdTsTMax, ControlKind::kEdit, "T_max [°C] =", 1, 0, kGroupTsSettings},
-    {kIdTsSMin, ControlKind::kEdit, "s_min [kJ/kgK] =", 2, 0, kGroupTsSettings},
-    {kIdTsSMax, ControlKind::kEdit, "s_max [kJ/kgK] =", 3, 0, kGroupTsSettings},
-    {kIdTsPhaseChangeLine, ControlKind::kCheck, "phase change line", 4, 0, kGroupTsSettings, 2},
-    {kIdTsIsobars, ControlKind::kCheck, "isobaric lines", 5, 0, kGroupTsSettings, 2},
-    {kIdTsStart, ControlKind::kCheck, "start state", 6, 0, kGroupTsSettings, 2},
-    {kIdTsStartValues, ControlKind::kCheck, "p, T, h at process start", 7, 0, kGroupTsSettings, 2},
-    {kIdTsEnd, ControlKind::kCheck, "end state", 8, 0, kGroupTsSettings, 2},
-    {kIdTsEndValues, ControlKind::kCheck, "p, T, h at process end", 9, 0, kGroupTsSettings, 2},
-    {kIdTsAfterLoss, ControlKind::kCheck, "state after heat loss", 10, 0, kGroupTsSettings, 2},
-    {kIdTsAfterLossValues, ControlKind::kCheck, "p, T, h after heat loss", 11, 0, kGroupTsSettings,
-     2},
-    {kIdTsChangeInState, ControlKind::kCheck, "change in state", 12, 0, kGroupTsSettings, 2},
-    {kIdTsRedraw, ControlKind::kButton, "redraw", 13, 0, kGroupTsSettings, 2},
-    {kIdTsSaveSvg, ControlKind::kButton, "save as SVG", 14, 0, kGroupTsSettings, 2},
-    {kIdTsSavePng, ControlKind::kButton, "save as PNG", 15, 0, kGroupTsSettings, 2},
-    {kIdTsBack, ControlKind::kButton, "back", 16, 0, kGroupTsSettings, 2},
+    {kIdTsKindTs, ControlKind::kRadio, "T-s diagram", 0, 0, kGroupTsSettings},
+    {kIdTsKindHs, ControlKind::kRadio, "h-s diagram", 0, 1, kGroupTsSettings},
+    {kIdTsTMin, ControlKind::kEdit, "T_min [°C] =", 1, 0, kGroupTsSettings},
+    {kIdTsTMax, ControlKind::kEdit, "T_max [°C] =", 2, 0, kGroupTsSettings},
+    {kIdTsHMin, ControlKind::kEdit, "h_min [kJ/kg] =", 3, 0, kGroupTsSettings},
+    {kIdTsHMax, ControlKind::kEdit, "h_max [kJ/kg] =", 4, 0, kGroupTsSettings},
+    {kIdTsSMin, ControlKind::kEdit, "s_min [kJ/kgK] =", 5, 0, kGroupTsSettings},
+    {kIdTsSMax, ControlKind::kEdit, "s_max [kJ/kgK] =", 6, 0, kGroupTsSettings},
+    {kIdTsPhaseChangeLine, ControlKind::kCheck, "phase change line", 7, 0, kGroupTsSettings},
+    {kIdTsIsobars, ControlKind::kCheck, "isobaric lines", 7, 1, kGroupTsSettings},
+    {kIdTsStart, ControlKind::kCheck, "start state", 8, 0, kGroupTsSettings},
+    {kIdTsStartValues, ControlKind::kCheck, "p, T, h at process start", 8, 1, kGroupTsSettings},
+    {kIdTsEnd, ControlKind::kCheck, "end state", 9, 0, kGroupTsSettings},
+    {kIdTsEndValues, ControlKind::kCheck, "p, T, h at process end", 9, 1, kGroupTsSettings},
+    {kIdTsAfterLoss, ControlKind::kCheck, "state after heat loss", 10, 0, kGroupTsSettings},
+    {kIdTsAfterLossValues, ControlKind::kCheck, "p, T, h after heat loss", 10, 1, kGroupTsSettings},
+    {kIdTsChangeInState, ControlKind::kCheck, "change in state", 11, 0, kGroupTsSettings, 2},
+    {kIdTsRedraw, ControlKind::kButton, "redraw", 12, 0, kGroupTsSettings, 2},
+    {kIdTsSaveSvg, ControlKind::kButton, "save as SVG", 13, 0, kGroupTsSettings},
+    {kIdTsSavePng, ControlKind::kButton, "save as PNG", 13, 1, kGroupTsSettings},
+    {kIdTsSavePdf, ControlKind::kButton, "save as PDF", 14, 0, kGroupTsSettings},
+    {kIdTsBack, ControlKind::kButton, "back", 14, 1, kGroupTsSettings},
 });
 
 }  // namespace detail
@@ -67,8 +81,10 @@ inline constexpr auto kTsDiagramControls = std::to_array<ControlEntry>({
 inline constexpr DialogTemplate kTsDiagramTemplate{
     154, "TORVIK - TS-diagram", detail::kTsDiagramControls, kIdTsBack, kIdTsRedraw};
 
-//! The T-s diagram of a calculated process: shows it with the settings, takes new ranges and
-//! options on "redraw" and writes the drawing as SVG or PNG.
+//! The T-s diagram of a calculated process (for water/steam also its h-s diagram): shows it with
+//! the settings, takes new ranges and options on "redraw" and writes the drawing as SVG, PNG or
+//! PDF. The h-s ranges are chosen from the process when the dialog opens and kept while it is
+//! open.
 class TsDiagramDialog : public DialogLogic {
 public:
     void opened() override;
@@ -77,18 +93,30 @@ public:
 protected:
     TsDiagramDialog(Port& port, TsDiagramSettings& settings) : port_(port), settings_(settings) {}
 
-    //! The diagram with these settings.
+    //! The T-s diagram with these settings.
     [[nodiscard]] virtual DisplayList drawing(const TsDiagramSettings& settings) const = 0;
     //! Whether the ranges of settings may be drawn.
     [[nodiscard]] virtual bool rangesValid(const TsDiagramSettings& settings) const = 0;
-    //! Whether the medium has a saturation line to draw.
+    //! Whether the medium has a saturation line to draw (and so an h-s diagram).
     [[nodiscard]] virtual bool hasSaturationLine() const = 0;
+    //! The h-s diagram's ranges chosen from the process.
+    [[nodiscard]] virtual HsDiagramRanges hsRanges() const = 0;
+    //! The h-s diagram with the switches of settings and ranges.
+    [[nodiscard]] virtual DisplayList hsDrawing(const TsDiagramSettings& settings,
+                                                const HsDiagramRanges& ranges) const = 0;
 
 private:
     void redraw();
+    void showKind(bool hs);
+    [[nodiscard]] bool readRanges(std::array<double, 4>& range);
+    void takeSwitches();
+    [[nodiscard]] DisplayList shown() const;
+    void save(int id);
 
     Port& port_;
     TsDiagramSettings& settings_;
+    HsDiagramRanges hs_;
+    bool hsShown_ = false;
 };
 
 //! The diagram of the water/steam process.
@@ -102,6 +130,9 @@ private:
     [[nodiscard]] DisplayList drawing(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool rangesValid(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool hasSaturationLine() const override { return true; }
+    [[nodiscard]] HsDiagramRanges hsRanges() const override;
+    [[nodiscard]] DisplayList hsDrawing(const TsDiagramSettings& settings,
+                                        const HsDiagramRanges& ranges) const override;
 
     const processes::SteamThermalProcess& process_;
 };
@@ -117,6 +148,11 @@ private:
     [[nodiscard]] DisplayList drawing(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool rangesValid(const TsDiagramSettings& settings) const override;
     [[nodiscard]] bool hasSaturationLine() const override { return false; }
+    [[nodiscard]] HsDiagramRanges hsRanges() const override { return {}; }
+    [[nodiscard]] DisplayList hsDrawing(const TsDiagramSettings& /*settings*/,
+                                        const HsDiagramRanges& /*ranges*/) const override {
+        return {};
+    }
 
     const processes::GasThermalProcess& process_;
 };

@@ -71,6 +71,25 @@ TEST(ProcessCommand, FlueGasExpandedBelowItsDewPointWarnsAndReportsCondensate) {
     EXPECT_EQ(fileBytes(picture).substr(0, 8), "\x89PNG\r\n\x1a\n");
 }
 
+TEST(ProcessCommand, SteamExpansionWritesItsHsDiagramAndSaysWhenAFileCannotBeWritten) {
+    TemporaryFolder folder;
+    const std::string pdf = folder.file("hs.pdf").string();
+    const std::vector<std::string> expansion{"process", "steam", "--type",    "isentropic", "--p1",
+                                             "50",      "--t1",  "400",       "--p2",       "0.5",
+                                             "--eta-s", "0.85",  "--diagram", "hs"};
+    std::vector<std::string> args = expansion;
+    args.insert(args.end(), {"--pdf", pdf, "--h-min", "2000"});
+    const CliRun run = runCli(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(fileBytes(pdf).substr(0, 5), "%PDF-");
+    args = expansion;
+    args.insert(args.end(), {"--png", folder.file("no such folder/hs.png").string()});
+    const CliRun unwritable = runCli(args);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos)
+        << unwritable.err;
+}
+
 TEST(ProcessCommand, ThrottledGasKeepsItsEnthalpy) {
     const json j =
         processJson({"gas", "--type", "throttle", "--p1", "5", "--t1", "200", "--p2", "1"});
@@ -123,6 +142,11 @@ TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {
     // A diagram needs an ascending range.
     EXPECT_EQ(runCli({"process", "steam", "--type", "throttle", "--p1", "5", "--t1", "200", "--p2",
                       "1", "--svg", "never.svg", "--t-min", "300", "--t-max", "100"})
+                  .exitCode,
+              1);
+    // The h axis belongs to the h-s diagram.
+    EXPECT_EQ(runCli({"process", "steam", "--type", "throttle", "--p1", "5", "--t1", "200", "--p2",
+                      "1", "--svg", "never.svg", "--h-min", "2000"})
                   .exitCode,
               1);
 }

@@ -57,11 +57,6 @@ bool ScriptedPort::visible(int id) const {
     return valueOr(visible_, id, true);
 }
 
-std::string ScriptedPort::encodePng(const ui::DisplayList& /*drawing*/) {
-    ++pngEncodings_;
-    return "\x89PNG";
-}
-
 const ui::DisplayList* ScriptedPort::drawing(int id) const {
     const auto found = drawings_.find(id);
     return found == drawings_.end() ? nullptr : &found->second;

@@ -76,7 +76,6 @@ public:
     [[nodiscard]] bool visible(int id) const;
     //! What the logic last drew on canvas id; null when nothing.
     [[nodiscard]] const ui::DisplayList* drawing(int id) const;
-    [[nodiscard]] int pngEncodings() const { return pngEncodings_; }
     [[nodiscard]] const std::string& clipboard() const { return clipboard_; }
 
     // ui::Port
@@ -103,7 +102,6 @@ public:
     }
     void draw(int id, const ui::DisplayList& drawing) override { drawings_[id] = drawing; }
     //! Counts the call and answers a few stand-in bytes.
-    [[nodiscard]] std::string encodePng(const ui::DisplayList& drawing) override;
     ui::MessageAnswer message(std::string_view text, std::string_view caption,
                               ui::MessageButtons buttons) override;
     bool messageWithCheckBox(std::string_view title, std::string_view text,
@@ -142,7 +140,6 @@ private:
     std::map<int, bool> enabled_;
     std::map<int, bool> visible_;
     std::map<int, ui::DisplayList> drawings_;
-    int pngEncodings_ = 0;
     std::vector<RecordedMessage> messages_;
     std::deque<ui::MessageAnswer> answers_;
     std::deque<bool> checkBoxAnswers_;

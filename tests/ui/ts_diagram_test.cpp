@@ -1,20 +1,30 @@
 #include "ui/ts_diagram.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "engine/gas/component_data.h"
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/gas_thermal_process.h"
 #include "processes/steam_thermal_process.h"
+#include "processes/thermal_process.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
+#include "ui/hs_diagram.h"
 #include "ui/messages.h"
 #include "ui/ts_diagram_dialog.h"
 
@@ -36,25 +46,42 @@ std::vector<Command> all(const DisplayList& list) {
 
 using Segment = std::pair<CanvasPoint, CanvasPoint>;
 
-// The drawn straight lines, each LineTo with the point the pen came from; those after the
-// first dashed pen when dashedOnly.
+// The straight pieces of the curves drawn after the axes and their texts (the last of which is
+// the s axis's title); those after the first dashed pen when dashedOnly.
 std::vector<Segment> segments(const DisplayList& list, bool dashedOnly = false) {
     std::vector<Segment> found;
-    CanvasPoint at{0, 0};
+    bool frameDone = false;
     bool dashed = false;
     for (const DrawCommand& command : list.commands()) {
         if (const auto* pen = std::get_if<SetPen>(&command)) {
             dashed = dashed || pen->style == PenStyle::kDashed;
-        } else if (const auto* move = std::get_if<MoveTo>(&command)) {
-            at = move->to;
-        } else if (const auto* line = std::get_if<LineTo>(&command)) {
-            if (dashed || !dashedOnly) {
-                found.emplace_back(at, line->to);
+        } else if (const auto* text = std::get_if<TextInRect>(&command)) {
+            frameDone = frameDone || text->text == " s [kJ/kgK]";
+        } else if (const auto* line = std::get_if<Polyline>(&command)) {
+            for (std::size_t i = 1; frameDone && (dashed || !dashedOnly) && i < line->points.size();
+                 ++i) {
+                found.emplace_back(line->points[i - 1], line->points[i]);
             }
-            at = line->to;
         }
     }
     return found;
+}
+
+// Every curve stays in the frame of the axes and has no zero-length piece.
+void expectCurvesInFrame(const DisplayList& list) {
+    const std::vector<Segment> lines = segments(list);
+    ASSERT_GT(lines.size(), 100U);
+    for (const auto& [from, to] : lines) {
+        EXPECT_NE(from, to);
+        for (const CanvasPoint& p : {from, to}) {
+            EXPECT_TRUE(p.x >= 50.0 && p.x <= 450.0 && p.y >= 40.0 && p.y <= 460.0)
+                << p.x << "," << p.y;
+        }
+    }
+}
+
+bool overlap(const CanvasRect& a, const CanvasRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 std::vector<CanvasPoint> circleCentres(const DisplayList& list) {
@@ -120,7 +147,7 @@ TEST_F(SteamDiagramTest, SaturationLineTopsNearTheCriticalEntropy) {
     const auto top = std::min_element(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
         return a.second.y < b.second.y;
     });
-    EXPECT_EQ(top->second.y, toScreen(373.846, 0.0, settings_).y);
+    EXPECT_NEAR(top->second.y, toScreen(373.846, 0.0, settings_).y, 1.0);
     // IAPWS: s at the critical point 4.407 kJ/(kg K); 0.1 K below it the sides lie close.
     EXPECT_NEAR(top->second.x, toScreen(0.0, 4.407, settings_).x, 4);
 }
@@ -147,6 +174,83 @@ TEST_F(SteamDiagramTest, IsobarsCrossTheWetRegionAtTheBoilingTemperature) {
     }
 }
 
+// The default range from 0 °C and a narrow one that cuts the level parts of both isobars: no
+// curve leaves the frame, and none starts from an error marker below the triple point.
+TEST_F(SteamDiagramTest, CurvesStayInsideTheAxesFrame) {
+    expectCurvesInFrame(steamTsDiagram(process_, settings_));
+    settings_ = TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
+    expectCurvesInFrame(steamTsDiagram(process_, settings_));
+}
+
+// A small heat loss puts state 3 just beside state 2: its number moves off circle 2.
+TEST_F(SteamDiagramTest, StateNumbersCoverNoCircleAndNoValues) {
+    process_.reset();
+    ASSERT_TRUE(process_.setInput(SteamThermalProcess::kIsentropicEta, 0.85));
+    ASSERT_TRUE(process_.setInput(SteamThermalProcess::kMassFlow, 1.0));
+    ASSERT_TRUE(process_.setInput(SteamThermalProcess::kHeatLoss, 20.0));
+    ASSERT_EQ(process_.calculate(), 0);
+    settings_ = TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
+    const DisplayList list = steamTsDiagram(process_, settings_);
+    const std::vector<CanvasPoint> centres = circleCentres(list);
+    ASSERT_EQ(centres.size(), 3U);
+    for (const TextInRect& text : all<TextInRect>(list)) {
+        if (text.text.size() != 1 || text.text[0] < '1' || text.text[0] > '3') {
+            continue;
+        }
+        for (std::size_t i = 0; i < centres.size(); ++i) {
+            const auto x = static_cast<int>(centres[i].x);
+            const auto y = static_cast<int>(centres[i].y);
+            if (i != static_cast<std::size_t>(text.text[0] - '1')) {
+                EXPECT_FALSE(overlap(text.rect, {x - 5, y - 5, x + 6, y + 6})) << text.text;
+            }
+        }
+        EXPECT_GT(text.rect.left, 65 + 130) << "right of the value blocks";
+    }
+}
+
+// The place of (s, h) on axes that span x 50..450 and y 460..40.
+CanvasPoint hsPlace(double s, double h, const HsDiagramRanges& r) {
+    return {50.0 + (s - r.sMin) * 400.0 / (r.sMax - r.sMin),
+            460.0 - (h - r.hMin) * 420.0 / (r.hMax - r.hMin)};
+}
+
+// Steam tables (IAPWS-95): 50 bar 400 °C h 3196.7 kJ/kg, s 6.6483 kJ/(kg K); at 0.5 bar h' 340.54,
+// h'' 2645.2, s' 1.0912, s'' 7.5931. The expansion with 85 % and the 200 kW loss by hand.
+TEST_F(SteamDiagramTest, HsStatesSitAtTheSteamTableStates) {
+    const double hl = 340.54, hv = 2645.2, sl = 1.0912, sv = 7.5931, h1 = 3196.7, s1 = 6.6483;
+    const double h2 = h1 - 0.85 * (h1 - (hl + (s1 - sl) / (sv - sl) * (hv - hl)));
+    const auto wetEntropy = [&](double h) { return sl + (h - hl) / (hv - hl) * (sv - sl); };
+    const HsDiagramRanges ranges = hsRangesFor(process_);
+    const DisplayList list = steamHsDiagram(process_, settings_, ranges);
+    const std::vector<CanvasPoint> expected{hsPlace(s1, h1, ranges),
+                                            hsPlace(wetEntropy(h2), h2, ranges),
+                                            hsPlace(wetEntropy(h2 - 200.0), h2 - 200.0, ranges)};
+    const std::vector<CanvasPoint> centres = circleCentres(list);
+    ASSERT_EQ(centres.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(centres[i].x, expected[i].x, 1.0) << "state " << i + 1;
+        EXPECT_NEAR(centres[i].y, expected[i].y, 1.0) << "state " << i + 1;
+    }
+    expectCurvesInFrame(list);
+}
+
+// IAPWS: the critical point at h 2087.5 kJ/kg, s 4.412 kJ/(kg K) joins the two sides; the
+// highest saturated vapour enthalpy is 2803.3 kJ/kg (near 30 bar).
+TEST_F(SteamDiagramTest, HsSaturationLineJoinsAtTheCriticalPoint) {
+    settings_.isobaricLines = false;
+    const HsDiagramRanges ranges{0.0, 4000.0, 0.0, 10.0};
+    const std::vector<Segment> lines = segments(steamHsDiagram(process_, settings_, ranges));
+    const CanvasPoint critical = hsPlace(4.412, 2087.5, ranges);
+    const auto near = [&critical](const Segment& line) {
+        return std::hypot(line.second.x - critical.x, line.second.y - critical.y) < 0.5;
+    };
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(), near), lines.end());
+    const auto top = std::min_element(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+        return a.second.y < b.second.y;
+    });
+    EXPECT_NEAR(top->second.y, hsPlace(0.0, 2803.3, ranges).y, 0.5);
+}
+
 // Dialog 154 over the same process.
 class TsDiagramDialogTest : public SteamDiagramTest {
 protected:
@@ -166,7 +270,7 @@ protected:
 TEST_F(TsDiagramDialogTest, RefusedRangesKeepTheSettings) {
     const std::string refused(messageText(MessageId::kTemperatureLimitsOutOfRange));
     for (const auto& [tMin, tMax] :
-         {std::pair{"0", "800"}, std::pair{"300", "300"}, std::pair{"10", "2100"}}) {
+         {std::pair{"-1", "800"}, std::pair{"300", "300"}, std::pair{"10", "2100"}}) {
         redrawWith(tMin, tMax);
         ASSERT_FALSE(port_.messages().empty()) << tMin << " " << tMax;
         EXPECT_EQ(port_.messages().back().text, refused);
@@ -183,17 +287,77 @@ TEST_F(TsDiagramDialogTest, RefusedRangesKeepTheSettings) {
     EXPECT_EQ(port_.text(kIdTsTMax), "999.0");
 }
 
-TEST_F(TsDiagramDialogTest, SavesTheDrawingAsSvgAndPng) {
-    const test::TemporaryFolder folder;
-    port_.answerNextSaveQuestion(folder.file("diagram.svg").string());
-    dialog_.command(kIdTsSaveSvg);
-    port_.answerNextSaveQuestion(folder.file("diagram.png").string());
-    dialog_.command(kIdTsSavePng);
-    EXPECT_EQ(port_.lastFileQuestion()->suggestedName, "TS-diagram");
+// The defaults from 0 °C draw; the h-s choice shows its own ranges and draws them.
+TEST_F(TsDiagramDialogTest, DefaultRangeRedrawsAndTheHsChoiceDrawsItsRanges) {
+    dialog_.command(kIdTsRedraw);
     EXPECT_TRUE(port_.messages().empty());
-    EXPECT_EQ(port_.pngEncodings(), 1);
-    EXPECT_NE(test::fileBytes(folder.file("diagram.svg")).find("<svg"), std::string::npos);
-    EXPECT_EQ(test::fileBytes(folder.file("diagram.png")).rfind("\x89PNG", 0), 0U);
+    port_.chooseRadio(kIdTsKindHs, {kIdTsKindTs, kIdTsKindHs});
+    dialog_.command(kIdTsKindHs);
+    EXPECT_FALSE(port_.enabled(kIdTsTMin));
+    const HsDiagramRanges chosen = hsRangesFor(process_);
+    EXPECT_EQ(*port_.drawing(kIdTsCanvas), steamHsDiagram(process_, settings_, chosen));
+    port_.typeText(kIdTsHMin, "2000");
+    port_.typeText(kIdTsHMax, "1000");
+    dialog_.command(kIdTsRedraw);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kInputDataError));
+}
+
+TEST_F(TsDiagramDialogTest, SavesSvgPngAndPdfAndSaysWhenAFileCannotBeWritten) {
+    const test::TemporaryFolder folder;
+    for (const auto& [id, name, start] :
+         {std::tuple{kIdTsSaveSvg, "d.svg", "<?xml"}, std::tuple{kIdTsSavePng, "d.png", "\x89PNG"},
+          std::tuple{kIdTsSavePdf, "d.pdf", "%PDF-"}}) {
+        port_.answerNextSaveQuestion(folder.file(name).string());
+        dialog_.command(id);
+        EXPECT_EQ(test::fileBytes(folder.file(name)).rfind(start, 0), 0U) << name;
+        EXPECT_EQ(port_.lastFileQuestion()->suggestedName, "TS-diagram");
+    }
+    EXPECT_TRUE(port_.messages().empty());
+    port_.answerNextSaveQuestion(folder.file("no such folder/d.png").string());
+    dialog_.command(kIdTsSavePng);
+    ASSERT_EQ(port_.messages().size(), 1U);
+    EXPECT_EQ(port_.messages()[0].text.rfind(kDiagramNotWrittenText, 0), 0U);
+}
+
+// Flue gas H2O 15, N2 72, O2 5, CO2 8 vol % expanded isentropically from 3 bar 130 °C to
+// 1 bar, below its dew point, then cooled by 20 kW: with its condensate the cooling lowers the
+// entropy (s2 6.925, s3 6.864 kJ/(kg K)), and state 2 lies on the drawn 1 bar isobar.
+TEST(GasDiagram, CoolingBelowTheDewPointLowersTheEntropyAndStaysOnTheIsobar) {
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kWaterVapor] = 15.0;
+    percent[gas::kNitrogen] = 72.0;
+    percent[gas::kOxygen] = 5.0;
+    percent[gas::kCarbonDioxide] = 8.0;
+    gas::GasAnalysis analysis;
+    analysis.setFromVolumePercent(percent);
+    gas::GasState initial;
+    gas::GasState final;
+    initial.bind(analysis);
+    final.bind(analysis);
+    initial.setPressure(3.0);
+    initial.setTemperature(130.0);
+    final.setPressure(1.0);
+    processes::GasThermalProcess process(initial, final);
+    process.setType(processes::kIsentropicEfficiency);
+    for (const auto& [slot, value] : {std::pair{processes::GasThermalProcess::kIsentropicEta, 1.0},
+                                      std::pair{processes::GasThermalProcess::kTimeFactor, 1.0},
+                                      std::pair{processes::GasThermalProcess::kMassFlow, 1.0},
+                                      std::pair{processes::GasThermalProcess::kHeatLoss, 20.0}}) {
+        ASSERT_TRUE(process.setInput(slot, value));
+    }
+    ASSERT_EQ(process.calculate(), processes::GasThermalProcess::kCondensedInFinalState);
+    const TsDiagramSettings settings{0.0, 200.0, 6.0, 8.0};
+    const DisplayList list = gasTsDiagram(process, settings);
+    const std::vector<CanvasPoint> centres = circleCentres(list);
+    ASSERT_EQ(centres.size(), 3U);
+    EXPECT_NEAR(centres[1].x, toScreen(0.0, 6.925, settings).x, 1.0);
+    EXPECT_NEAR(centres[2].x, toScreen(0.0, 6.864, settings).x, 1.0);
+    const std::vector<Segment> lines = segments(list);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&centres](const Segment& line) {
+        return std::abs(line.first.y - centres[1].y) <= 2.0 &&
+               std::abs(line.first.x - centres[1].x) <= 2.0;
+    })) << "an isobar point at state 2";
 }
 
 }  // namespace

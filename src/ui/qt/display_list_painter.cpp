@@ -2,10 +2,9 @@
 
 #include <variant>
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QFont>
-#include <QPolygon>
+#include <QPointF>
+#include <QPolygonF>
 #include <QRect>
 
 #include "ui/qt/qt_text.h"
@@ -17,7 +16,7 @@ QColor colourOf(Colour colour) {
     return colour == Colour::kWhite ? Qt::white : Qt::black;
 }
 
-QPoint pointOf(CanvasPoint point) {
+QPointF pointOf(CanvasPoint point) {
     return {point.x, point.y};
 }
 
@@ -45,7 +44,7 @@ public:
         painter_.restore();
     }
     void operator()(const Polyline& line) {
-        QPolygon polygon;
+        QPolygonF polygon;
         for (const CanvasPoint point : line.points) {
             polygon << pointOf(point);
         }
@@ -70,7 +69,7 @@ public:
 
 private:
     QPainter& painter_;
-    QPoint current_{0, 0};
+    QPointF current_{0, 0};
 };
 
 }  // namespace
@@ -100,16 +99,6 @@ QImage renderDisplayList(const DisplayList& drawing, int pixels) {
     paintDisplayList(painter, drawing, static_cast<double>(pixels) / kCanvasSize);
     painter.end();
     return image;
-}
-
-std::string pngBytes(const DisplayList& drawing, int pixels) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !renderDisplayList(drawing, pixels).save(&buffer, "PNG")) {
-        return {};
-    }
-    return bytes.toStdString();
 }
 
 bool savePng(const DisplayList& drawing, const std::string& path, int pixels) {

@@ -16,9 +16,6 @@ void paintDisplayList(QPainter& painter, const DisplayList& drawing, double scal
 //! The drawing as an image of pixels x pixels.
 [[nodiscard]] QImage renderDisplayList(const DisplayList& drawing, int pixels);
 
-//! The drawing as the bytes of a PNG file of pixels x pixels; empty when encoding failed.
-[[nodiscard]] std::string pngBytes(const DisplayList& drawing, int pixels);
-
 //! Writes the drawing as a PNG file of pixels x pixels; false when the file was not written.
 [[nodiscard]] bool savePng(const DisplayList& drawing, const std::string& path, int pixels);
 

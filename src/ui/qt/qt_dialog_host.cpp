@@ -21,9 +21,6 @@ namespace vaporis::ui {
 
 namespace {
 
-// A saved diagram has twice the pixels of the square, so it stays sharp when printed.
-constexpr int kPngPixels = 2 * kCanvasSize;
-
 // A field takes Ctrl+C for itself even when nothing in it is selected; then the key is the
 // window's again, which copies its whole table.
 class CopyKeyFilter final : public QObject {
@@ -381,10 +378,6 @@ void QtDialogHost::draw(int id, const DisplayList& drawing) {
             control != nullptr ? dynamic_cast<CanvasWidget*>(control->widget) : nullptr) {
         canvas->setDrawing(drawing);
     }
-}
-
-std::string QtDialogHost::encodePng(const DisplayList& drawing) {
-    return pngBytes(drawing, kPngPixels);
 }
 
 MessageAnswer QtDialogHost::message(std::string_view text, std::string_view caption,

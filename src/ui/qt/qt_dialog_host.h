@@ -51,7 +51,6 @@ public:
     void repaintNow() override;
     void processInput() override;
     void draw(int id, const DisplayList& drawing) override;
-    [[nodiscard]] std::string encodePng(const DisplayList& drawing) override;
     MessageAnswer message(std::string_view text, std::string_view caption,
                           MessageButtons buttons) override;
     bool messageWithCheckBox(std::string_view title, std::string_view text,

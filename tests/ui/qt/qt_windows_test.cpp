@@ -19,11 +19,12 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
-#include "ui/png_writer.h"
+#include "ui/diagram_file_writer.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_test_support.h"
@@ -398,12 +399,12 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
     EXPECT_EQ(shown.pixel(150, 150) & 0xffffffU, 0xffffffU);
 }
 
-// The command line's own rasteriser draws the same pixels, and its dashes leave gaps.
-TEST(PngWriter, WritesAPictureTheToolkitReadsWithTheCanvasPixels) {
+// The file renderer draws the canvas's pixels in a PNG the toolkit reads, with gaps in dashes.
+TEST(DiagramFile, WritesAPngTheToolkitReadsWithTheCanvasPixels) {
     DisplayList drawing = blackSquareOnAxis();
     drawing.setPen(Colour::kBlack, PenStyle::kDashed);
     drawing.polyline({{100, 150}, {400, 150}});
-    const std::string png = toPng(drawing);
+    const std::string png = diagramFile(drawing, DiagramFormat::kPng, 1000);
     const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
                                           static_cast<int>(png.size()), "PNG");
     expectCrispSquareOnAxis(image);
@@ -412,7 +413,26 @@ TEST(PngWriter, WritesAPictureTheToolkitReadsWithTheCanvasPixels) {
         black += (image.pixel(x, 300) & 0xffffffU) == 0 ? 1 : 0;
     }
     EXPECT_NEAR(black, 600 * kCanvasDash / (kCanvasDash + kCanvasGap), 12);
-    EXPECT_LT(png.size(), 100000U);
+    EXPECT_LT(png.size(), 20000U);
+}
+
+// The vector files decode: the SVG as XML with an svg root of the square's size, the PDF with
+// its header and one page.
+TEST(DiagramFile, WritesAnSvgThatParsesAsXmlAndAOnePagePdf) {
+    DisplayList drawing = blackSquareOnAxis();
+    drawing.text({65, 10, 110, 60}, " T\n[°C] & <s>");
+    QXmlStreamReader svg(QByteArray::fromStdString(diagramFile(drawing, DiagramFormat::kSvg)));
+    ASSERT_TRUE(svg.readNextStartElement());
+    EXPECT_EQ(svg.name(), QStringLiteral("svg"));
+    EXPECT_EQ(svg.attributes().value(QStringLiteral("width")), QStringLiteral("500px"));
+    while (!svg.atEnd()) {
+        svg.readNext();
+    }
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    const QByteArray pdf = QByteArray::fromStdString(diagramFile(drawing, DiagramFormat::kPdf));
+    EXPECT_TRUE(pdf.startsWith("%PDF-1."));
+    EXPECT_TRUE(pdf.contains("/Type /Pages") && pdf.contains("/Count 1"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "processes/steam_thermal_process.h"
+#include "ui/display_list.h"
+#include "ui/ts_diagram.h"
+
+namespace vaporis::ui {
+
+//! Axis ranges of the h-s (Mollier) diagram of a water/steam process.
+struct HsDiagramRanges {
+    double hMin = 0.0;  //!< [kJ/kg]
+    double hMax = 0.0;  //!< [kJ/kg]
+    double sMin = 0.0;  //!< [kJ/(kg K)]
+    double sMax = 0.0;  //!< [kJ/(kg K)]
+    bool operator==(const HsDiagramRanges&) const = default;
+};
+
+//! Ranges that show the states of the process with room around them, their ends on whole ticks.
+[[nodiscard]] HsDiagramRanges hsRangesFor(const processes::SteamThermalProcess& process);
+
+//! Whether the ranges may be drawn: finite spans and both axes ascending.
+[[nodiscard]] bool rangesAccepted(const HsDiagramRanges& ranges);
+
+//! The h-s diagram of a calculated water/steam process: the saturation line, the isobars of p1
+//! and p2, the line of constant quality through a wet end state, the states with their values
+//! and the change of state; the switches of settings choose what is drawn, its ranges are unused.
+[[nodiscard]] DisplayList steamHsDiagram(const processes::SteamThermalProcess& process,
+                                         const TsDiagramSettings& settings,
+                                         const HsDiagramRanges& ranges);
+
+}  // namespace vaporis::ui
