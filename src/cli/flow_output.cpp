@@ -1,5 +1,8 @@
 #include "cli/flow_output.h"
 
+#include <optional>
+#include <string>
+
 #include "cli/ambient_command.h"
 #include "cli/json_output.h"
 #include "cli/text_table.h"
@@ -11,6 +14,7 @@
 #include "processes/gas_flow_process.h"
 #include "processes/status_codes.h"
 #include "processes/steam_flow_process.h"
+#include "ui/flow_messages.h"
 #include "ui/gas_result_rules.h"
 
 namespace vaporis::app {
@@ -82,9 +86,12 @@ nlohmann::ordered_json resultsJson(const Process& process, const std::vector<Flo
     return results;
 }
 
-nlohmann::ordered_json flowJson(int status, const FlowFacts& f) {
+// The status beside its message: the warning or refusal the flow's dialog shows, else "".
+nlohmann::ordered_json flowJson(int status, const std::optional<ui::FlowMessage>& message,
+                                const FlowFacts& f) {
     return {
         {"status", status},
+        {"message", message ? message->text : std::string()},
         {"density", numberOrNull(f.density, f.densityValid)},
         {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
         {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
@@ -159,7 +166,7 @@ const std::vector<FlowLine>& gasFlowLines() {
 }
 
 nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), steamFacts(process));
+    nlohmann::ordered_json document = flowJson(process.status(), ui::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
     return document;
 }
@@ -173,7 +180,7 @@ std::string steamFlowTable(const SteamFlowProcess& process) {
 }
 
 nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), gasFacts(process));
+    nlohmann::ordered_json document = flowJson(process.status(), ui::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
     document["gasConstant"] = analysis.gasConstant();

@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "cli/ambient_command.h"
 #include "cli/command_error.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
@@ -37,12 +38,20 @@ double valueOr(const NumberOption& option, double fallback) {
     return option.value().value_or(fallback);
 }
 
-int print(const std::vector<Row>& rows, bool json) {
+nlohmann::ordered_json rowsJson(const std::vector<Row>& rows) {
+    nlohmann::ordered_json document = nlohmann::ordered_json::object();
+    for (const Row& row : rows) {
+        document[std::string(row.key)] = numberOrNull(row.value, row.value != NOT_SET);
+    }
+    return document;
+}
+
+// `extra` follows the rows in the JSON.
+int print(const std::vector<Row>& rows, bool json,
+          const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
     if (json) {
-        nlohmann::ordered_json document = nlohmann::ordered_json::object();
-        for (const Row& row : rows) {
-            document[std::string(row.key)] = numberOrNull(row.value, row.value != NOT_SET);
-        }
+        nlohmann::ordered_json document = rowsJson(rows);
+        document.update(extra);
         printJson(document);
         return kExitOk;
     }
@@ -74,7 +83,7 @@ int runAtmosphere(const ToolsArguments& a) {
           ambient.result(AmbientData::kHumidityRatio) * 1000.0},
          {"a", "water content a [mol/kmol_wet]",
           ambient.result(AmbientData::kWaterMoleFraction) * 1000.0}},
-        a.json);
+        a.json, ambientJson(ambient));
 }
 
 int runQuench(const ToolsArguments& a) {
