@@ -43,9 +43,9 @@ constexpr auto kBatchCommands = std::to_array<CommandPath>({
 
 // Options that choose what is printed, not what is computed: no column may give them, and
 // the batch's own ones are not handed to the rows.
-constexpr auto kOutputOptions = std::to_array<std::string_view>(
-    {"--json", "--html", "--svg", "--png", "--help", "--batch", "--delimiter", "--decimal-comma",
-     "--jobs"});
+constexpr auto kOutputOptions =
+    std::to_array<std::string_view>({"--json", "--html", "--svg", "--png", "--help", "--batch",
+                                     "--delimiter", "--decimal-comma", "--jobs"});
 constexpr auto kBatchOnlyOptions =
     std::to_array<std::string_view>({"--batch", "--delimiter", "--decimal-comma", "--jobs"});
 
@@ -162,8 +162,7 @@ std::string inputOptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {
         const std::string name = columnNameOf(*option);
-        if (!name.empty() && takesValue(option) &&
-            !isOneOf("--" + name, kOutputOptions)) {
+        if (!name.empty() && takesValue(option) && !isOneOf("--" + name, kOutputOptions)) {
             list += list.empty() ? "" : ", ";
             list += name;
         }
@@ -330,8 +329,7 @@ std::optional<std::string> optionValue(std::string_view field, CsvFormat format)
 }
 
 std::vector<std::string> rowArguments(const RowContext& context,
-                                      const std::vector<std::string_view>& fields,
-                                      RowResult& row) {
+                                      const std::vector<std::string_view>& fields, RowResult& row) {
     std::vector<std::string> arguments = context.line.path;
     std::vector<std::string> given;
     std::copy(fields.begin(), fields.end(), row.inputs.begin());
@@ -347,9 +345,9 @@ std::vector<std::string> rowArguments(const RowContext& context,
         given.push_back(context.columns[i].option + "=" + *value);
     }
     for (const GivenOption& option : context.line.options) {
-        const auto column = std::find_if(
-            context.columns.begin(), context.columns.end(),
-            [&option](const Column& c) { return c.option == option.name; });
+        const auto column =
+            std::find_if(context.columns.begin(), context.columns.end(),
+                         [&option](const Column& c) { return c.option == option.name; });
         const auto index = static_cast<std::size_t>(column - context.columns.begin());
         if (column == context.columns.end() || fields[index].empty()) {
             arguments.insert(arguments.end(), option.tokens.begin(), option.tokens.end());
@@ -373,9 +371,9 @@ RowResult computeRow(const RowContext& context, std::string_view text, bool over
     std::string unquoted;
     std::vector<std::string_view> fields;
     if (overlong || !splitCsvFields(text, context.format.delimiter, unquoted, fields)) {
-        inputError(row, overlong ? "the line is longer than " + std::to_string(kMaxLineLength) +
-                                       " bytes"
-                                 : "a quoted field is not closed where it should be");
+        inputError(row, overlong
+                            ? "the line is longer than " + std::to_string(kMaxLineLength) + " bytes"
+                            : "a quoted field is not closed where it should be");
         return row;
     }
     if (fields.size() != context.columns.size()) {
@@ -498,9 +496,9 @@ private:
 void addCommandBatchOptions(CLI::App& app, OutputOptions& output) {
     for (const CommandPath& path : kBatchCommands) {
         CLI::App* command = commandAt(app, path);
-        auto* batch = command->add_flag(
-            "--batch", output.batch,
-            "read CSV from stdin (header: options of this command), write CSV");
+        auto* batch =
+            command->add_flag("--batch", output.batch,
+                              "read CSV from stdin (header: options of this command), write CSV");
         for (const std::string_view name : kOutputOptions) {
             if (CLI::Option* option = command->get_option_no_throw(std::string(name))) {
                 if (option != batch && name != "--help") {

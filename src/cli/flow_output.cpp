@@ -166,7 +166,8 @@ const std::vector<FlowLine>& gasFlowLines() {
 }
 
 nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), ui::steamFlowMessage(process.status()), steamFacts(process));
+    nlohmann::ordered_json document =
+        flowJson(process.status(), ui::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
     return document;
 }
@@ -180,7 +181,8 @@ std::string steamFlowTable(const SteamFlowProcess& process) {
 }
 
 nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), ui::gasFlowMessage(process), gasFacts(process));
+    nlohmann::ordered_json document =
+        flowJson(process.status(), ui::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
     document["gasConstant"] = analysis.gasConstant();

@@ -57,8 +57,7 @@ void addStateOptions(CLI::App& command, ProcessOptions& o, bool steam) {
 void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     o.typeOption =
         command.add_option("--type", o.type, "throttle, isentropic or balance (required)");
-    o.typeOption->transform(CLI::CheckedTransformer(kTypeNames).description(""))
-        ->type_name("TYPE");
+    o.typeOption->transform(CLI::CheckedTransformer(kTypeNames).description(""))->type_name("TYPE");
     addStateOptions(command, o, steam);
     addNumber(command, o.etaS, "--eta-s", "isentropic efficiency [-] (isentropic only)");
     addNumber(command, o.etaM, "--eta-m", "mechanical efficiency [-] (isentropic only)");
@@ -203,8 +202,7 @@ constexpr auto kGasRows = std::to_array<ResultRow>({
     {"condensate", "condensate [g/kg]", GasResult::kCondensate, kCondensed, 1000.0},
     {"condensateFlow", "condensate flow [g/s]", GasResult::kCondensateFlow, kFlux, 1000.0},
     {"condensateFraction", "condensate [kg/kg]", GasResult::kCondensate, kCondensed | kJsonOnly},
-    {"condensateMassFlow", "condensate flow [kg/s]", GasResult::kCondensateFlow,
-     kFlux | kJsonOnly},
+    {"condensateMassFlow", "condensate flow [kg/s]", GasResult::kCondensateFlow, kFlux | kJsonOnly},
 });
 
 template <typename Process>

@@ -215,8 +215,7 @@ int runSteam(const SteamOptions& options) {
                        kStatusColumn, kMessageColumn},
                       ui::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam", kSteamInputs, header, appendSteamRow},
-                        batchJobs(options.output));
+                        {"steam", kSteamInputs, header, appendSteamRow}, batchJobs(options.output));
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (state.inputStatus() != water::kInputOk) {
