@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -94,19 +96,25 @@ bool takesValue(const CLI::Option* option) {
     return option != nullptr && option->get_expected_max() > 0;
 }
 
+// The index after the first `word` from `start` on.
+std::size_t indexAfter(const std::vector<std::string>& arguments, std::size_t start,
+                       const std::string& word) {
+    const auto found =
+        std::find(arguments.begin() + static_cast<std::ptrdiff_t>(start), arguments.end(), word);
+    return std::min(static_cast<std::size_t>(found - arguments.begin()) + 1, arguments.size());
+}
+
 CommandLine splitCommandLine(const CLI::App& command, const std::vector<std::string>& arguments) {
     CommandLine line;
     std::size_t i = 0;
     const CLI::App* parent = command.get_parent();
     if (parent != nullptr && parent->get_parent() != nullptr) {
-        for (; i < arguments.size() && arguments[i] != parent->get_name(); ++i) {
-        }
+        i = indexAfter(arguments, i, parent->get_name());
         line.path.push_back(parent->get_name());
     }
-    for (; i < arguments.size() && arguments[i] != command.get_name(); ++i) {
-    }
+    i = indexAfter(arguments, i, command.get_name());
     line.path.push_back(command.get_name());
-    for (++i; i < arguments.size(); ++i) {
+    for (; i < arguments.size(); ++i) {
         const std::string& token = arguments[i];
         const auto equals = token.find('=');
         GivenOption given;
