@@ -140,14 +140,18 @@ struct Column {
     std::string option;  // "--p1"
 };
 
-// The unit an option is given in, from its help ("initial pressure [bar]"); of "kg/s or
-// kg/h" the one of the flows' time base.
+// The unit an option is given in, from its help ("initial pressure [bar]") or its type name;
+// of "kg/s or kg/h" the one of the flows' time base.
 std::optional<std::string> optionUnit(const CLI::Option& option, bool perHour) {
     const std::string help = option.get_description();
     const auto open = help.find('[');
     const auto close = help.find(']', open);
     if (open == std::string::npos || close == std::string::npos) {
-        return std::nullopt;
+        // An option whose type name is its unit ("BAR") says so there.
+        const std::string type = option.get_type_name();
+        const bool unit = !type.empty() && type.find("NUMBER") == std::string::npos &&
+                          type.find("TEXT") == std::string::npos;
+        return unit ? std::optional(type) : std::nullopt;
     }
     const std::string units = help.substr(open + 1, close - open - 1);
     const auto alternative = units.find(" or ");
@@ -191,9 +195,9 @@ Column readColumn(std::string_view field, const CLI::App& command, const Command
                                      [](const GivenOption& o) { return o.name == "--per-hour"; });
     const std::optional<std::string> unit = optionUnit(*found, perHour);
     if (header.unit && (!unit || !sameUnit(*header.unit, *unit))) {
-        throw ArgumentError(where + "the column " + header.name + " is in " +
-                            unit.value_or("no unit") + ", not in \"" + excerpt(*header.unit) +
-                            "\"");
+        throw ArgumentError(where + "the column " + header.name +
+                            (unit ? " is in " + *unit + ", not in \"" : " has no unit, not \"") +
+                            excerpt(*header.unit) + "\"");
     }
     return {header.name, option};
 }
