@@ -88,5 +88,22 @@ TEST(CliJson, EveryKeyACommandPrintsIsOnTheJsonPage) {
     }
 }
 
+TEST(CliJson, AmbientAndToolsAtmosphereGiveOneQuantityUnderOneKeyInOneUnit) {
+    const std::vector<std::string> inputs{"--t", "10", "--phi", "80", "--level", "1000"};
+    std::vector<std::string> ambient{"ambient", "--json"};
+    std::vector<std::string> atmosphere{"tools", "atmosphere", "--json"};
+    ambient.insert(ambient.end(), inputs.begin(), inputs.end());
+    atmosphere.insert(atmosphere.end(), inputs.begin(), inputs.end());
+    const json a = json::parse(runCli(ambient).out);
+    const json b = json::parse(runCli(atmosphere).out);
+    for (auto item = a.begin(); item != a.end(); ++item) {
+        EXPECT_EQ(b.at(item.key()), item.value()) << item.key();
+    }
+    // About 899 hPa at 1000 m in the standard atmosphere; the kept keys in their old units.
+    EXPECT_NEAR(a.at("pressure").get<double>(), 0.899, 0.002);
+    EXPECT_NEAR(b.at("p").get<double>(), 1000.0 * a.at("pressure").get<double>(), 1e-9);
+    EXPECT_NEAR(b.at("xDry").get<double>(), 1000.0 * a.at("humidityRatio").get<double>(), 1e-9);
+}
+
 }  // namespace
 }  // namespace vaporis::test
