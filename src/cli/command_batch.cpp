@@ -53,6 +53,9 @@ constexpr auto kBatchOnlyOptions =
 
 // A row runs the command once; a handful per thread keeps every thread busy to the end.
 constexpr std::size_t kRowsPerJobAndBlock = 16;
+// The result columns are those of the first computed row; the rows before it wait for them,
+// but not without bound.
+constexpr std::size_t kMaxRowsBeforeColumns = 100000;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kProgramPrefix = "vaporis-cli: ";
 
@@ -456,8 +459,8 @@ std::string headerText(const std::vector<Column>& columns,
 // Writes rows once the columns are known: from the first computed row, or at the end.
 class RowWriter {
 public:
-    RowWriter(const std::vector<Column>& columns, CsvFormat format)
-        : columns_(columns), format_(format) {}
+    RowWriter(std::string command, const std::vector<Column>& columns, CsvFormat format)
+        : command_(std::move(command)), columns_(columns), format_(format) {}
 
     void add(RowResult&& row) {
         anyFailed_ = anyFailed_ || row.failed;
@@ -469,8 +472,16 @@ public:
         }
         if (headerWritten_) {
             writeRow(row, resultKeys_, format_, text_);
-        } else {
-            pending_.push_back(std::move(row));
+            return;
+        }
+        pending_.push_back(std::move(row));
+        if (pending_.size() > kMaxRowsBeforeColumns) {
+            const auto failed = std::find_if(pending_.begin(), pending_.end(),
+                                             [](const RowResult& r) { return r.failed; });
+            throw ArgumentError(
+                command_ + " --batch: none of the first " + std::to_string(kMaxRowsBeforeColumns) +
+                " rows could be computed" +
+                (failed != pending_.end() ? "; the first says: " + failed->message : ""));
         }
     }
 
@@ -494,6 +505,7 @@ private:
         headerWritten_ = true;
     }
 
+    std::string command_;
     const std::vector<Column>& columns_;
     CsvFormat format_;
     std::vector<std::string> resultKeys_;
@@ -544,7 +556,7 @@ int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
     const std::vector<Column> columns = readColumns(reader, format, command, line);
     const RowContext context{line, columns, format, run};
     const std::size_t jobs = batchJobs(output);
-    RowWriter writer(columns, format);
+    RowWriter writer(commandName(line), columns, format);
     LineBlock block;
     std::vector<RowResult> results;
     std::size_t rowsDone = 0;
