@@ -1,7 +1,5 @@
 // Command-line benchmarks: the whole vaporis-cli process on a batch of 200,000 random steam
 // states (p from 0.01 to 1000 bar, t from 0 to 800 °C), by the number of jobs.
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include <string>
 
 #include <benchmark/benchmark.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -42,9 +41,9 @@ void steamBatchBench(benchmark::State& state) {
             break;
         }
     }
-    state.counters["rows"] = benchmark::Counter(static_cast<double>(kRows) *
-                                                    static_cast<double>(state.iterations()),
-                                                benchmark::Counter::kIsRate);
+    state.counters["rows"] =
+        benchmark::Counter(static_cast<double>(kRows) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -43,14 +45,17 @@ constexpr auto kBatchCommands = std::to_array<CommandPath>({
 
 // Options that choose what is printed, not what is computed: no column may give them, and
 // the batch's own ones are not handed to the rows.
-constexpr auto kOutputOptions = std::to_array<std::string_view>(
-    {"--json", "--html", "--svg", "--png", "--help", "--batch", "--delimiter", "--decimal-comma",
-     "--jobs"});
+constexpr auto kOutputOptions =
+    std::to_array<std::string_view>({"--json", "--html", "--svg", "--png", "--help", "--batch",
+                                     "--delimiter", "--decimal-comma", "--jobs"});
 constexpr auto kBatchOnlyOptions =
     std::to_array<std::string_view>({"--batch", "--delimiter", "--decimal-comma", "--jobs"});
 
 // A row runs the command once; a handful per thread keeps every thread busy to the end.
 constexpr std::size_t kRowsPerJobAndBlock = 16;
+// The result columns are those of the first computed row; the rows before it wait for them,
+// but not without bound.
+constexpr std::size_t kMaxRowsBeforeColumns = 100000;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kProgramPrefix = "vaporis-cli: ";
 
@@ -94,19 +99,25 @@ bool takesValue(const CLI::Option* option) {
     return option != nullptr && option->get_expected_max() > 0;
 }
 
+// The index after the first `word` from `start` on.
+std::size_t indexAfter(const std::vector<std::string>& arguments, std::size_t start,
+                       const std::string& word) {
+    const auto found =
+        std::find(arguments.begin() + static_cast<std::ptrdiff_t>(start), arguments.end(), word);
+    return std::min(static_cast<std::size_t>(found - arguments.begin()) + 1, arguments.size());
+}
+
 CommandLine splitCommandLine(const CLI::App& command, const std::vector<std::string>& arguments) {
     CommandLine line;
     std::size_t i = 0;
     const CLI::App* parent = command.get_parent();
     if (parent != nullptr && parent->get_parent() != nullptr) {
-        for (; i < arguments.size() && arguments[i] != parent->get_name(); ++i) {
-        }
+        i = indexAfter(arguments, i, parent->get_name());
         line.path.push_back(parent->get_name());
     }
-    for (; i < arguments.size() && arguments[i] != command.get_name(); ++i) {
-    }
+    i = indexAfter(arguments, i, command.get_name());
     line.path.push_back(command.get_name());
-    for (++i; i < arguments.size(); ++i) {
+    for (; i < arguments.size(); ++i) {
         const std::string& token = arguments[i];
         const auto equals = token.find('=');
         GivenOption given;
@@ -132,14 +143,18 @@ struct Column {
     std::string option;  // "--p1"
 };
 
-// The unit an option is given in, from its help ("initial pressure [bar]"); of "kg/s or
-// kg/h" the one of the flows' time base.
+// The unit an option is given in, from its help ("initial pressure [bar]") or its type name;
+// of "kg/s or kg/h" the one of the flows' time base.
 std::optional<std::string> optionUnit(const CLI::Option& option, bool perHour) {
     const std::string help = option.get_description();
     const auto open = help.find('[');
     const auto close = help.find(']', open);
     if (open == std::string::npos || close == std::string::npos) {
-        return std::nullopt;
+        // An option whose type name is its unit ("BAR") says so there.
+        const std::string type = option.get_type_name();
+        const bool unit = !type.empty() && type.find("NUMBER") == std::string::npos &&
+                          type.find("TEXT") == std::string::npos;
+        return unit ? std::optional(type) : std::nullopt;
     }
     const std::string units = help.substr(open + 1, close - open - 1);
     const auto alternative = units.find(" or ");
@@ -162,8 +177,7 @@ std::string inputOptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {
         const std::string name = columnNameOf(*option);
-        if (!name.empty() && takesValue(option) &&
-            !isOneOf("--" + name, kOutputOptions)) {
+        if (!name.empty() && takesValue(option) && !isOneOf("--" + name, kOutputOptions)) {
             list += list.empty() ? "" : ", ";
             list += name;
         }
@@ -184,9 +198,9 @@ Column readColumn(std::string_view field, const CLI::App& command, const Command
                                      [](const GivenOption& o) { return o.name == "--per-hour"; });
     const std::optional<std::string> unit = optionUnit(*found, perHour);
     if (header.unit && (!unit || !sameUnit(*header.unit, *unit))) {
-        throw ArgumentError(where + "the column " + header.name + " is in " +
-                            unit.value_or("no unit") + ", not in \"" + excerpt(*header.unit) +
-                            "\"");
+        throw ArgumentError(where + "the column " + header.name +
+                            (unit ? " is in " + *unit + ", not in \"" : " has no unit, not \"") +
+                            excerpt(*header.unit) + "\"");
     }
     return {header.name, option};
 }
@@ -330,8 +344,7 @@ std::optional<std::string> optionValue(std::string_view field, CsvFormat format)
 }
 
 std::vector<std::string> rowArguments(const RowContext& context,
-                                      const std::vector<std::string_view>& fields,
-                                      RowResult& row) {
+                                      const std::vector<std::string_view>& fields, RowResult& row) {
     std::vector<std::string> arguments = context.line.path;
     std::vector<std::string> given;
     std::copy(fields.begin(), fields.end(), row.inputs.begin());
@@ -347,9 +360,9 @@ std::vector<std::string> rowArguments(const RowContext& context,
         given.push_back(context.columns[i].option + "=" + *value);
     }
     for (const GivenOption& option : context.line.options) {
-        const auto column = std::find_if(
-            context.columns.begin(), context.columns.end(),
-            [&option](const Column& c) { return c.option == option.name; });
+        const auto column =
+            std::find_if(context.columns.begin(), context.columns.end(),
+                         [&option](const Column& c) { return c.option == option.name; });
         const auto index = static_cast<std::size_t>(column - context.columns.begin());
         if (column == context.columns.end() || fields[index].empty()) {
             arguments.insert(arguments.end(), option.tokens.begin(), option.tokens.end());
@@ -373,9 +386,9 @@ RowResult computeRow(const RowContext& context, std::string_view text, bool over
     std::string unquoted;
     std::vector<std::string_view> fields;
     if (overlong || !splitCsvFields(text, context.format.delimiter, unquoted, fields)) {
-        inputError(row, overlong ? "the line is longer than " + std::to_string(kMaxLineLength) +
-                                       " bytes"
-                                 : "a quoted field is not closed where it should be");
+        inputError(row, overlong
+                            ? "the line is longer than " + std::to_string(kMaxLineLength) + " bytes"
+                            : "a quoted field is not closed where it should be");
         return row;
     }
     if (fields.size() != context.columns.size()) {
@@ -446,8 +459,8 @@ std::string headerText(const std::vector<Column>& columns,
 // Writes rows once the columns are known: from the first computed row, or at the end.
 class RowWriter {
 public:
-    RowWriter(const std::vector<Column>& columns, CsvFormat format)
-        : columns_(columns), format_(format) {}
+    RowWriter(std::string command, const std::vector<Column>& columns, CsvFormat format)
+        : command_(std::move(command)), columns_(columns), format_(format) {}
 
     void add(RowResult&& row) {
         anyFailed_ = anyFailed_ || row.failed;
@@ -459,8 +472,16 @@ public:
         }
         if (headerWritten_) {
             writeRow(row, resultKeys_, format_, text_);
-        } else {
-            pending_.push_back(std::move(row));
+            return;
+        }
+        pending_.push_back(std::move(row));
+        if (pending_.size() > kMaxRowsBeforeColumns) {
+            const auto failed = std::find_if(pending_.begin(), pending_.end(),
+                                             [](const RowResult& r) { return r.failed; });
+            throw ArgumentError(
+                command_ + " --batch: none of the first " + std::to_string(kMaxRowsBeforeColumns) +
+                " rows could be computed" +
+                (failed != pending_.end() ? "; the first says: " + failed->message : ""));
         }
     }
 
@@ -484,6 +505,7 @@ private:
         headerWritten_ = true;
     }
 
+    std::string command_;
     const std::vector<Column>& columns_;
     CsvFormat format_;
     std::vector<std::string> resultKeys_;
@@ -498,9 +520,9 @@ private:
 void addCommandBatchOptions(CLI::App& app, OutputOptions& output) {
     for (const CommandPath& path : kBatchCommands) {
         CLI::App* command = commandAt(app, path);
-        auto* batch = command->add_flag(
-            "--batch", output.batch,
-            "read CSV from stdin (header: options of this command), write CSV");
+        auto* batch =
+            command->add_flag("--batch", output.batch,
+                              "read CSV from stdin (header: options of this command), write CSV");
         for (const std::string_view name : kOutputOptions) {
             if (CLI::Option* option = command->get_option_no_throw(std::string(name))) {
                 if (option != batch && name != "--help") {
@@ -534,7 +556,7 @@ int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
     const std::vector<Column> columns = readColumns(reader, format, command, line);
     const RowContext context{line, columns, format, run};
     const std::size_t jobs = batchJobs(output);
-    RowWriter writer(columns, format);
+    RowWriter writer(commandName(line), columns, format);
     LineBlock block;
     std::vector<RowResult> results;
     std::size_t rowsDone = 0;

@@ -28,7 +28,8 @@ using CommandRunner = std::function<int(const std::vector<std::string>& argument
 //! message and every value of the command's JSON (nested keys joined by "."), in the columns
 //! of the first row that was computed. Rows run on output.jobs threads, the output in input
 //! order. Returns kExitSomeRowsFailed when a row failed, else kExitOk; throws ArgumentError
-//! for a missing or unusable header.
+//! for a missing or unusable header, and when none of the first 100,000 rows could be
+//! computed (their columns would be unknown).
 [[nodiscard]] int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
                                   const OutputOptions& output, const CommandRunner& run);
 

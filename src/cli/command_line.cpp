@@ -287,8 +287,7 @@ int runCommandLine(int argc, const char* const* argv) {
     }
     try {
         if (const CLI::App* batch = commandBatchChosen(app)) {
-            return runCommandBatch(*batch, {argv + 1, argv + argc}, arguments.commandBatch,
-                                   runRow);
+            return runCommandBatch(*batch, {argv + 1, argv + argc}, arguments.commandBatch, runRow);
         }
         if (const std::optional<int> code = flow.runIfChosen()) {
             return *code;

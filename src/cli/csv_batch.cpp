@@ -33,8 +33,9 @@ constexpr auto kColumnUnits = std::to_array<std::pair<std::string_view, std::str
 });
 
 std::string_view columnUnit(std::string_view name) {
-    const auto* const found = std::find_if(kColumnUnits.begin(), kColumnUnits.end(),
-                                           [name](const auto& entry) { return entry.first == name; });
+    const auto* const found =
+        std::find_if(kColumnUnits.begin(), kColumnUnits.end(),
+                     [name](const auto& entry) { return entry.first == name; });
     return found != kColumnUnits.end() ? found->second : std::string_view();
 }
 
@@ -63,8 +64,8 @@ void checkUnit(const HeaderColumn& column, const BatchCommand& command) {
     const std::string_view unit = columnUnit(column.name);
     if (column.unit && !sameUnit(*column.unit, unit)) {
         throw ArgumentError(std::string(command.name) + " --batch: the column " + column.name +
-                            " is in " + std::string(unit) + ", not in \"" +
-                            excerpt(*column.unit) + "\"");
+                            " is in " + std::string(unit) + ", not in \"" + excerpt(*column.unit) +
+                            "\"");
     }
 }
 
@@ -129,8 +130,8 @@ struct DataLine {
     std::string problem;
 };
 
-void readDataLine(std::string_view line, bool overlong, CsvFormat format,
-                  const HeaderMatch& header, DataLine& data) {
+void readDataLine(std::string_view line, bool overlong, CsvFormat format, const HeaderMatch& header,
+                  DataLine& data) {
     data.inputs.reset();
     data.fields.clear();
     if (overlong) {

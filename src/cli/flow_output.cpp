@@ -1,5 +1,8 @@
 #include "cli/flow_output.h"
 
+#include <optional>
+#include <string>
+
 #include "cli/ambient_command.h"
 #include "cli/json_output.h"
 #include "cli/text_table.h"
@@ -85,8 +88,12 @@ nlohmann::ordered_json resultsJson(const Process& process, const std::vector<Flo
     return results;
 }
 
-nlohmann::ordered_json flowJson(int status, const FlowFacts& f) {
+// The status beside its message: the warning or refusal the flow's dialog shows, else "".
+// A computed flow's velocity and sizes are numbers whatever their value, 999 too.
+nlohmann::ordered_json flowJson(int status, const std::optional<ui::FlowMessage>& message,
+                                const FlowFacts& f) {
     return {{"status", status},
+            {"message", message ? message->text : std::string()},
             {"density", numberOrNull(f.density, f.densityValid)},
             {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
             {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
@@ -160,7 +167,8 @@ const std::vector<FlowLine>& gasFlowLines() {
 }
 
 nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), steamFacts(process));
+    nlohmann::ordered_json document =
+        flowJson(process.status(), ui::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
     document["warnings"] = nlohmann::ordered_json::array();
     if (!process.singlePhaseFlow()) {
@@ -182,7 +190,8 @@ std::string steamFlowTable(const SteamFlowProcess& process) {
 }
 
 nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
-    nlohmann::ordered_json document = flowJson(process.status(), gasFacts(process));
+    nlohmann::ordered_json document =
+        flowJson(process.status(), ui::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
     document["gasConstant"] = analysis.gasConstant();

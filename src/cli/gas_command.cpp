@@ -155,6 +155,7 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
     return {{std::string(kGasPressureEntry.key), result.state.pressure()},
             {std::string(kGasTemperatureEntry.key), result.state.temperature()},
             {"status", result.status},
+            {"message", result.message},
             {"analysis",
              {{"molarMass", analysis.molarMass()},
               {"gasConstant", analysis.gasConstant()},

@@ -40,7 +40,9 @@ void addRow(TextTable& table, const std::string& label, double value, int status
 }
 
 [[nodiscard]] nlohmann::ordered_json valueAndStatus(double value, int status) {
-    return {{"value", numberOrNull(value, gas::isValidStatus(status))}, {"status", status}};
+    return {{"value", numberOrNull(value, gas::isValidStatus(status))},
+            {"status", status},
+            {"message", ui::gasStatusText(status)}};
 }
 
 }  // namespace

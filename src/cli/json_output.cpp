@@ -6,6 +6,7 @@
 
 #include "cli/text_table.h"
 #include "ui/number_text.h"
+#include "ui/steam_result_rules.h"
 
 namespace vaporis::app {
 
@@ -44,7 +45,9 @@ nlohmann::ordered_json numberOrNull(double value, bool valid) {
 }
 
 nlohmann::ordered_json valueWithStatus(double value, int status) {
-    return {{"value", numberOrNull(value, status == 0)}, {"status", status}};
+    return {{"value", numberOrNull(value, status == 0)},
+            {"status", status},
+            {"message", ui::propertyStatusText(status)}};
 }
 
 std::string jsonText(const nlohmann::ordered_json& document) {

@@ -1,13 +1,13 @@
 #include "cli/parallel_rows.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace vaporis::app {
 

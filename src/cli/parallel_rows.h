@@ -12,9 +12,9 @@ namespace vaporis::app {
 //! Calls work(begin, end, part) for `count` items cut into `parts` contiguous runs of about
 //! equal length, run `part` on its own thread (part 0 on the calling one). Returns when every
 //! part is done; an exception thrown by a part is thrown again here.
-void forEachPart(std::size_t count, std::size_t parts,
-                 const std::function<void(std::size_t begin, std::size_t end, std::size_t part)>&
-                     work);
+void forEachPart(
+    std::size_t count, std::size_t parts,
+    const std::function<void(std::size_t begin, std::size_t end, std::size_t part)>& work);
 
 //! The rows done so far on stderr, once a batch has run a few seconds and only when stderr
 //! is a terminal (a log file or a pipe gets no progress lines).

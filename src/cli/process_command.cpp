@@ -163,6 +163,7 @@ enum Needs : unsigned {
     kBalanceType = 16,
     kCondensed = 32,  //!< gases: water condensed in the final state
     kGivenFlow = 64,  //!< a flow as given: a number whatever its value, 999 too
+    kJsonOnly = 128,  //!< the same quantity in the JSON's units; the table shows it once
 };
 
 struct ResultRow {
@@ -217,6 +218,8 @@ constexpr auto kGasRows = std::to_array<ResultRow>({
      kBalanceType | kCondensed},
     {"condensate", "condensate [g/kg]", GasResult::kCondensate, kCondensed, 1000.0},
     {"condensateFlow", "condensate flow [g/s]", GasResult::kCondensateFlow, kFlux, 1000.0},
+    {"condensateFraction", "condensate [kg/kg]", GasResult::kCondensate, kCondensed | kJsonOnly},
+    {"condensateMassFlow", "condensate flow [kg/s]", GasResult::kCondensateFlow, kFlux | kJsonOnly},
 });
 
 template <typename Process>
@@ -249,6 +252,7 @@ std::optional<double> resultValue(const Process& process, const ResultRow& row) 
 // Everything a computed process prints, whatever the medium.
 struct ProcessReport {
     int status = 0;
+    std::string message;  // the verdict's warning, if any
     StateRow initial{};
     StateRow final{};
     std::vector<std::pair<const ResultRow*, std::optional<double>>> results;
@@ -278,6 +282,7 @@ Json processJson(const ProcessReport& report) {
         results[row->key] = value ? Json(*value) : Json(nullptr);
     }
     return {{"status", report.status},
+            {"message", report.message},
             {"initial", stateJson(report.initial)},
             {"final", stateJson(report.final)},
             {"results", results}};
@@ -302,6 +307,9 @@ std::string processTable(const ProcessReport& report) {
     addStateRows(table, report);
     table.addRow({});
     for (const auto& [row, value] : report.results) {
+        if ((row->needs & kJsonOnly) != 0) {
+            continue;
+        }
         table.addRow(
             {std::string(row->label), tableNumber(value.value_or(0.0), value.has_value())});
     }
@@ -321,7 +329,9 @@ int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
     writeHtmlIfAsked(output, write);
     writeDiagram();
     if (output.json) {
-        printJson(processJson(report));
+        ProcessReport withMessage = report;
+        withMessage.message = verdict.message;
+        printJson(processJson(withMessage));
     } else {
         writeText(stdout, processTable(report));
     }

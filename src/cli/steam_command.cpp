@@ -29,6 +29,9 @@ using water::WaterSteamState;
 constexpr auto kSteamInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "x"}, {"t", "x"}});
 constexpr auto kSteamPhInputs = std::to_array<InputColumns>({{"p", "h"}});
 
+// The inputs of each mode, for the JSON beside its number.
+constexpr auto kSteamModeInputs = std::to_array<std::string_view>({"p,t", "p,x", "t,x"});
+
 constexpr std::string_view kSteamPhHeader = "p,h,status,message,t,x";
 
 using ui::kWaterPressureEntry;
@@ -147,6 +150,8 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
         {key(kWaterTemperatureEntry), numberOrNull(in.t, in.tValid)},
         {key(kWaterQualityEntry), numberOrNull(in.x, in.xValid)},
         {"inputStatus", s.inputStatus()},
+        {"inputMessage", ""},
+        {"modeInputs", kSteamModeInputs[static_cast<std::size_t>(s.mode())]},
         {"state", propertyRow([&s](int i) { return s.stateValue(i); },
                               [&s](int i) { return s.stateStatus(i); })},
         {"liquid", propertyRow([&s](int i) { return s.liquidValue(i); },
@@ -198,6 +203,7 @@ nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIterati
     return {{"p", p},
             {"h", h},
             {"status", result.status},
+            {"message", ui::propertyStatusText(result.status)},
             {"t", result.t},
             {"x", numberOrNull(result.x, result.twoPhase())}};
 }
@@ -211,8 +217,7 @@ int runSteam(const SteamOptions& options) {
                        kStatusColumn, kMessageColumn},
                       ui::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam", kSteamInputs, header, appendSteamRow},
-                        batchJobs(options.output));
+                        {"steam", kSteamInputs, header, appendSteamRow}, batchJobs(options.output));
     }
     const WaterSteamState state = computeState(modeInputs(options));
     if (const processes::RuleAnswer refusal =

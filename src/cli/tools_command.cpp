@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "cli/ambient_command.h"
 #include "cli/command_error.h"
 #include "cli/command_help.h"
 #include "cli/json_output.h"
@@ -61,8 +62,10 @@ nlohmann::ordered_json outcomeJson(int status, std::string_view message,
     return {{"status", status}, {"message", std::string(message)}, {"warnings", warnings}};
 }
 
-// The rows; with an outcome (the tools that report one) also the status, warnings and flags.
-int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = nullptr) {
+// The rows; with an outcome (the tools that report one) also the status, warnings and flags;
+// `extra` ends the JSON.
+int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = nullptr,
+          const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
     const Outcome none;
     const Outcome& o = outcome != nullptr ? *outcome : none;
     if (json) {
@@ -76,6 +79,7 @@ int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = null
         for (const Flag& flag : o.flags) {
             document[std::string(flag.key)] = flag.value;
         }
+        document.update(extra);
         printJson(document);
         return kExitOk;
     }
@@ -134,7 +138,7 @@ int runAtmosphere(const ToolsArguments& a) {
           ambient.result(AmbientData::kHumidityRatio) * 1000.0},
          {"a", "water content a [mol/kmol_wet]",
           ambient.result(AmbientData::kWaterMoleFraction) * 1000.0}},
-        a.json);
+        a.json, nullptr, ambientJson(ambient));
 }
 
 int runQuench(const ToolsArguments& a) {

@@ -80,4 +80,27 @@ bool gasPropertyKnown(const gas::GasState& state, int k) {
     return !(heliumGap && state.status() == gas::kHeliumAbove2044K);
 }
 
+std::string_view gasStatusText(int status) {
+    switch (status) {
+        case gas::kOk:
+            return "";
+        case gas::kCondensation:
+            return "below the dew point: the condensed water is taken into account";
+        case gas::kOutsideAnalysisRange:
+            return "the temperature lies outside the range of the analysis";
+        case gas::kNegativePressure:
+            return "the pressure is 0 or below";
+        case gas::kEntropyOutOfRange:
+            return "no state has this entropy at this pressure";
+        case gas::kHeliumAbove2044K:
+            return "helium above 2044 K: no viscosity or conductivity";
+        case gas::kNoConvergence:
+            return "the iteration found no result";
+        case gas::kNonFiniteInput:
+            return "an input is not a finite number";
+        default:
+            return "outside the range of validity";
+    }
+}
+
 }  // namespace vaporis::ui

@@ -37,6 +37,9 @@ inline constexpr std::string_view kDontShowAgainText = "Don't show this message 
 [[nodiscard]] std::string condensationMessage(const gas::GasState& state,
                                               const gas::GasAnalysis& analysis);
 
+//! What the status of a gas value says, in words; empty for kOk.
+[[nodiscard]] std::string_view gasStatusText(int status);
+
 //! How the program answers a calculated gas state.
 struct GasStateVerdict {
     bool accepted = false;   //!< its properties may be shown

@@ -63,4 +63,39 @@ EnthalpyIteration enthalpyIteration(double p, double h) {
     return {status, water::boilingTemperature(p, boilingStatus), r};
 }
 
+std::string_view propertyStatusText(int status) {
+    switch (status) {
+        case water::kOk:
+            return "";
+        case water::kOnSaturationLine:
+            return "the state lies on the saturation line";
+        case water::kPressureAbove1000:
+            return "the pressure is above 1000 bar";
+        case water::kAboveCriticalPressure:
+            return "the pressure is above the critical pressure";
+        case water::kBelowTriplePressure:
+            return "the pressure is below the triple-point pressure";
+        case water::kEnthalpyAbove2000:
+        case water::kEnthalpyAbove800:
+            return "the value lies above the range of validity";
+        case water::kAboveCriticalTemperature:
+            return "the temperature is above the critical temperature";
+        case water::kBelowTripleTemperature:
+            return "the value lies below the triple point";
+        case water::kEvaporationFailed:
+            return "the saturated states are not available";
+        case water::kDerivedInvalid:
+            return "a value it is derived from is not valid";
+        case water::kTwoPhase:
+            return "two-phase state: the steam quality is the result";
+        case water::kNoConvergence:
+        case water::kDegenerateStep:
+            return "the iteration found no result";
+        case water::kNonFiniteInput:
+            return "an input is not a finite number";
+        default:
+            return "outside the range of validity";
+    }
+}
+
 }  // namespace vaporis::ui

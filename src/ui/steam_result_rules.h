@@ -20,6 +20,9 @@ inline constexpr std::string_view kIterationMessageFormat = "Steam enthalpy iter
 //! A message as the enthalpy iteration tells it.
 [[nodiscard]] std::string iterationMessage(MessageId id);
 
+//! What a water/steam property status says, in words; empty for a valid value.
+[[nodiscard]] std::string_view propertyStatusText(int status);
+
 //! The result of the enthalpy iteration at p [bar] and h [kJ/kg].
 struct EnthalpyIteration {
     int status;  //!< of temperatureFromPH

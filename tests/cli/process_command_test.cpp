@@ -152,13 +152,12 @@ TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {
 }
 
 TEST(ProcessBatch, EachRowIsTheCommandWithItsFieldsOverTheCommandLinesOptions) {
-    const std::vector<std::string> command{"process", "steam", "--type",      "isentropic", "--p1",
-                                           "50",      "--t1",  "400",         "--mass-flow", "10"};
+    const std::vector<std::string> command{"process", "steam", "--type", "isentropic",  "--p1",
+                                           "50",      "--t1",  "400",    "--mass-flow", "10"};
     std::vector<std::string> batch = command;
-    batch.insert(batch.end(), {"--p2", "20", "--batch", "--delimiter", ";", "--decimal-comma",
-                               "--jobs", "2"});
-    const CliRun run =
-        runCli(batch, "P2 [bar];ETA-S [-]\n10;0,8\n;0,9\n\n1;abc\n1.5;0,8\n");
+    batch.insert(batch.end(),
+                 {"--p2", "20", "--batch", "--delimiter", ";", "--decimal-comma", "--jobs", "2"});
+    const CliRun run = runCli(batch, "P2 [bar];ETA-S [-]\n10;0,8\n;0,9\n\n1;abc\n1.5;0,8\n");
     EXPECT_EQ(run.exitCode, 3) << run.err;
     std::string points = run.out;
     std::replace(points.begin(), points.end(), ',', '.');
@@ -203,9 +202,9 @@ TEST(ProcessBatch, HeaderNamesOnlyOptionsOfTheCommandInTheirOwnUnits) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(" --batch: "), std::string::npos) << run.err;
     }
-    const CliRun perHour = runCli({"flow", "gas", "--p", "1", "--t", "200", "--diameter", "100",
-                                   "--per-hour", "--batch"},
-                                  "mass-flow [kg/h]\n3600\n");
+    const CliRun perHour = runCli(
+        {"flow", "gas", "--p", "1", "--t", "200", "--diameter", "100", "--per-hour", "--batch"},
+        "mass-flow [kg/h]\n3600\n");
     EXPECT_EQ(perHour.exitCode, 0) << perHour.err << perHour.out;
 }
 

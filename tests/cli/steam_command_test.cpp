@@ -190,7 +190,8 @@ TEST(SteamBatch, HeaderUnitsMustBeTheColumnsOwnAndQuotedFieldsAreRead) {
     EXPECT_NE(mpa.err.find("\"MPa\""), std::string::npos) << mpa.err;
     EXPECT_EQ(mpa.out, "");
     const CliRun quoted = runCli({"steam", "--batch", "--decimal-comma"},
-                                 "\"P [ BAR ]\";\"t [\xB0" "c]\"\n\"10,5\";\"200\"\n\"1;2\n");
+                                 "\"P [ BAR ]\";\"t [\xB0"
+                                 "c]\"\n\"10,5\";\"200\"\n\"1;2\n");
     EXPECT_EQ(quoted.exitCode, 3) << quoted.err;
     EXPECT_TRUE(lineOf(quoted.out, 1).starts_with("10,5;200;;0;;")) << quoted.out;
     EXPECT_NE(lineOf(quoted.out, 2).find("input-error"), std::string::npos) << "an open quote";
@@ -199,7 +200,8 @@ TEST(SteamBatch, HeaderUnitsMustBeTheColumnsOwnAndQuotedFieldsAreRead) {
 TEST(SteamBatch, AnyNumberOfJobsWritesTheSameBytes) {
     std::string input = "p,t\n";
     for (int i = 0; i < 3000; ++i) {
-        input += i % 97 == 0 ? "\n" : std::to_string(1 + i % 300) + "," + std::to_string(i % 800) + "\n";
+        input +=
+            i % 97 == 0 ? "\n" : std::to_string(1 + i % 300) + "," + std::to_string(i % 800) + "\n";
     }
     const CliRun one = runCli({"steam", "--batch", "--jobs", "1"}, input);
     const CliRun three = runCli({"steam", "--batch", "--jobs", "3"}, input);
