@@ -17,6 +17,9 @@ std::string exitCodeText(ExitCodes codes) {
         text +=
             "; 3 the batch or table ran to its end but some rows failed (each says so in its "
             "status and message columns)";
+    } else if (!codes.partial.empty()) {
+        text += "; 3 ";
+        text += codes.partial;
     }
     return text + ".";
 }

@@ -13,6 +13,7 @@ namespace vaporis::app {
 struct ExitCodes {
     std::string_view refused;  //!< what exit code 2 means for this command; empty: never returned
     bool rows = false;         //!< exit code 3: a batch or table ran, but some rows failed
+    std::string_view partial = {};  //!< another meaning of exit code 3 (with rows false)
 };
 
 //! Sets the text below a command's options: `notes`, the exit codes it can return and its

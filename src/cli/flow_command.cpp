@@ -114,7 +114,7 @@ void addSteamFlow(CLI::App& flow, SteamFlowArguments& a) {
     addNumber(*a.command, a.t, "--t", "temperature [°C]");
     addNumber(*a.command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
     addPipeOptions(*a.command, a.pipe);
-    setCommandHelp(*a.command, jsonFooter(steamFlowLines(), kSteamFlowJsonKeys), {kFlowRefused},
+    setCommandHelp(*a.command, jsonFooter(steamFlowLines(), kSteamFlowJsonKeys), {kFlowRefused, true},
                    {"vaporis-cli flow steam --p 40 --t 400 --mass-flow 10 --diameter 150",
                     "vaporis-cli flow steam --p 40 --t 400 --per-hour --mass-flow 36000 "
                     "--velocity 30 --solve diameter --json"});
@@ -142,7 +142,7 @@ void addGasFlow(CLI::App& flow, GasFlowArguments& a) {
     setCommandHelp(*a.command,
                    jsonFooter(gasFlowLines(), kGasFlowJsonKeys) +
                        "\n\nGas components for --vol and --mass: " + componentLabelList() + ".",
-                   {kFlowRefused},
+                   {kFlowRefused, true},
                    {"vaporis-cli flow gas --p 1.05 --t 180 --normal-flow 10 --diameter 800",
                     "vaporis-cli flow gas --p 1.01 --t 200 --vol CO2=12,H2O=10,N2=78 "
                     "--mass-flow 5 --diameter 1000 --height-difference 40"});
@@ -160,7 +160,7 @@ void addAmbient(CLI::App& app, AmbientArguments& a) {
     setCommandHelp(*a.command,
                    std::string("--json keys: ") + kAmbientJsonKeys +
                        "; a value that was not computed is null.",
-                   {kFlowRefused}, {"vaporis-cli ambient --t 25 --phi 40 --level 300 --json"});
+                   {kFlowRefused, true}, {"vaporis-cli ambient --t 25 --phi 40 --level 300 --json"});
 }
 
 std::uint8_t solveMode(const std::string& solve) {

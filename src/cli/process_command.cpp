@@ -438,7 +438,7 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
     process->require_subcommand(1);
     auto* steam = process->add_subcommand("steam", "water/steam process");
     addProcessOptions(*steam, arguments.steam, true);
-    setCommandHelp(*steam, "", {kProcessRefused},
+    setCommandHelp(*steam, "", {kProcessRefused, true},
                    {"vaporis-cli process steam --type throttle --p1 100 --t1 500 --p2 20",
                     "vaporis-cli process steam --type isentropic --p1 100 --t1 500 --p2 5 "
                     "--eta-s 0.85 --mass-flow 10 --json",
@@ -448,7 +448,7 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
     addProcessOptions(*arguments.gasCommand, arguments.gas, false);
     setCommandHelp(*arguments.gasCommand,
                    "Gas components for --vol and --mass: " + componentLabelList() + ".",
-                   {kProcessRefused},
+                   {kProcessRefused, true},
                    {"vaporis-cli process gas --type isentropic --p1 1 --t1 20 --p2 6 --eta-s 0.8",
                     "vaporis-cli process gas --type balance --p1 1 --t1 400 --p2 1 --t2 120 "
                     "--vol CO2=12,H2O=10,N2=78 --normal-volume-flow 5"});

@@ -367,7 +367,8 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
     a.command->add_flag("--force", a.force, "with --new: replace FILE when it exists")
         ->needs(createNew);
     setCommandHelp(
-        *a.command, "", {"with --run: a module's inputs give no result (no report)"},
+        *a.command, "",
+        {"", false, "with --run: some modules gave no report (each named with its reason on stderr)"},
         {"vaporis-cli project plant.prj --json", "vaporis-cli project plant.prj --run reports",
          "vaporis-cli project --new defaults.prj"});
 }

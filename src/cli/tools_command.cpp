@@ -258,12 +258,16 @@ void addToolsCommand(CLI::App& app, ToolsArguments& a) {
     for (CLI::App* command : {a.atmosphere, a.quench, outflow}) {
         command->add_flag("--json", a.json, "print one JSON object");
     }
-    setCommandHelp(*a.atmosphere, "", {kToolRefused},
+    setCommandHelp(*a.atmosphere, "", {kToolRefused, true},
                    {"vaporis-cli tools atmosphere --level 500 --t 20 --phi 60 --json"});
-    setCommandHelp(*a.quench, "Its warnings go to stderr; the balance is printed all the same.", {},
+    setCommandHelp(*a.quench,
+                   "Its warnings go to stderr and into the JSON's warnings. A set point the "
+                   "cooler cannot reach (not above boiling at the exit pressure, out of range, "
+                   "water not colder or steam not hotter than it) is refused.",
+                   {kToolRefused, true},
                    {"vaporis-cli tools quench --p-ss 40 --t-ss 450 --m-ss 20 --p-cw 60 --t-set 380 "
                     "--p-exit 38"});
-    setCommandHelp(*outflow, "", {kToolRefused},
+    setCommandHelp(*outflow, "", {kToolRefused, true},
                    {"vaporis-cli tools outflow --p0 40 --t0 300 --length 10 --diameter 50",
                     "vaporis-cli tools outflow --p0 40 --t0 300 --length 0 --json"});
 }

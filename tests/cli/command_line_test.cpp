@@ -43,11 +43,13 @@ TEST(CommandLine, EachCommandsHelpShowsItsOwnOptionsUnitsExitCodesAndWorkingExam
     const std::vector<Case> cases = {
         {{"steam"}, {"--p BAR", "--t °C", "; 3 the batch"}, {"Gas components"}},
         {{"gas"}, {"air (dry air), H2O,", "--h KJ/KG"}, {"C4H10 (dry air)"}},
-        {{"process", "steam"}, {"--mass-flow KG/S", "--type throttle|isentropic|balance"}, {"; 3"}},
-        {{"flow", "gas"}, {"--mass-flow KG/S|KG/H", "--solve velocity|diameter|flow"}, {"; 3"}},
+        {{"process", "steam"}, {"--mass-flow KG/S", "--type throttle|isentropic|balance", "; 3 the batch"},
+         {"Gas components"}},
+        {{"flow", "gas"}, {"--mass-flow KG/S|KG/H", "--solve velocity|diameter|flow", "; 3 the batch"},
+         {"steam --p"}},
         {{"tools", "outflow"}, {"--p0 BAR", "--diameter MM"}, {"Gas components", "steam --p"}},
-        {{"tools", "quench"}, {"--t-set °C"}, {"; 2"}},
-        {{"project"}, {"--run DIR", "2 with --run"}, {"state was refused"}},
+        {{"tools", "quench"}, {"--t-set °C", "; 2 the inputs were refused"}, {"Gas components"}},
+        {{"project"}, {"--run DIR", "3 with --run"}, {"; 2", "state was refused"}},
         {{"table"}, {"--p RANGE", "; 3 the batch"}, {"; 2"}},
     };
     for (const Case& c : cases) {
