@@ -99,8 +99,8 @@ bool MainMenu::mayEnd() {
     if (!modified()) {
         return true;
     }
-    switch (port_.message(kUnsavedChangesText, ui::kCaptionWarning,
-                          ui::MessageButtons::kYesNoCancel)) {
+    switch (
+        port_.message(kUnsavedChangesText, ui::kCaptionWarning, ui::MessageButtons::kYesNoCancel)) {
         case ui::MessageAnswer::kYes: {
             const std::optional<std::string> path = saveProject(port_, objects_);
             if (path) {

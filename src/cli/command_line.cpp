@@ -5,8 +5,8 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 

@@ -75,7 +75,8 @@ void writeFiles(const DiagramOptions& diagram, const ui::DisplayList& drawing) {
             throw ArgumentError(std::string(option) + " " + *path +
                                 ": the diagram could not be drawn");
         }
-        if (const file::WriteOutcome outcome = file::writeFileSafely(ui::pathFromUtf8(*path), bytes);
+        if (const file::WriteOutcome outcome =
+                file::writeFileSafely(ui::pathFromUtf8(*path), bytes);
             !outcome) {
             throw notWritten(std::string(option) + " " + *path, outcome);
         }

@@ -114,7 +114,8 @@ void addSteamFlow(CLI::App& flow, SteamFlowArguments& a) {
     addNumber(*a.command, a.t, "--t", "temperature [°C]");
     addNumber(*a.command, a.x, "--x", "steam quality [-] (with p or t on the saturation line)");
     addPipeOptions(*a.command, a.pipe);
-    setCommandHelp(*a.command, jsonFooter(steamFlowLines(), kSteamFlowJsonKeys), {kFlowRefused, true},
+    setCommandHelp(*a.command, jsonFooter(steamFlowLines(), kSteamFlowJsonKeys),
+                   {kFlowRefused, true},
                    {"vaporis-cli flow steam --p 40 --t 400 --mass-flow 10 --diameter 150",
                     "vaporis-cli flow steam --p 40 --t 400 --per-hour --mass-flow 36000 "
                     "--velocity 30 --solve diameter --json"});
@@ -160,7 +161,8 @@ void addAmbient(CLI::App& app, AmbientArguments& a) {
     setCommandHelp(*a.command,
                    std::string("--json keys: ") + kAmbientJsonKeys +
                        "; a value that was not computed is null.",
-                   {kFlowRefused, true}, {"vaporis-cli ambient --t 25 --phi 40 --level 300 --json"});
+                   {kFlowRefused, true},
+                   {"vaporis-cli ambient --t 25 --phi 40 --level 300 --json"});
 }
 
 std::uint8_t solveMode(const std::string& solve) {

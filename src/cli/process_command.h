@@ -12,7 +12,7 @@ namespace vaporis::app {
 //! Inputs of `vaporis-cli process steam|gas`: the process type, both states, efficiencies,
 //! one flow, a heat loss and, for gases, the analysis.
 struct ProcessOptions {
-    int type = 0;  //!< processes::ThermalProcessType
+    int type = 0;                       //!< processes::ThermalProcessType
     CLI::Option* typeOption = nullptr;  //!< --type, which a batch may give as a column
     NumberOption p1, t1, x1, p2, t2, x2;
     NumberOption etaS, etaM, etaG;

@@ -368,7 +368,8 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
         ->needs(createNew);
     setCommandHelp(
         *a.command, "",
-        {"", false, "with --run: some modules gave no report (each named with its reason on stderr)"},
+        {"", false,
+         "with --run: some modules gave no report (each named with its reason on stderr)"},
         {"vaporis-cli project plant.prj --json", "vaporis-cli project plant.prj --run reports",
          "vaporis-cli project --new defaults.prj"});
 }

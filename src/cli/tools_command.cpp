@@ -189,8 +189,7 @@ int runOutflow(const ToolsArguments& a) {
     in.steps = processes::outflowSteps(valueOr(a.steps, in.steps));
     if (processes::checkOutflow(in)) {  // as the dialog refuses them: negative sizes, no tube
         constexpr auto kInputData = processes::OutflowRefusal::kInputData;
-        return refuse(a.json, static_cast<int>(kInputData), ui::outflowRefusalText(kInputData),
-                      {});
+        return refuse(a.json, static_cast<int>(kInputData), ui::outflowRefusalText(kInputData), {});
     }
     Outcome outcome;
     const processes::OutflowResult out =

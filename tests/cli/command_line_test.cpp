@@ -43,9 +43,11 @@ TEST(CommandLine, EachCommandsHelpShowsItsOwnOptionsUnitsExitCodesAndWorkingExam
     const std::vector<Case> cases = {
         {{"steam"}, {"--p BAR", "--t °C", "; 3 the batch"}, {"Gas components"}},
         {{"gas"}, {"air (dry air), H2O,", "--h KJ/KG"}, {"C4H10 (dry air)"}},
-        {{"process", "steam"}, {"--mass-flow KG/S", "--type throttle|isentropic|balance", "; 3 the batch"},
+        {{"process", "steam"},
+         {"--mass-flow KG/S", "--type throttle|isentropic|balance", "; 3 the batch"},
          {"Gas components"}},
-        {{"flow", "gas"}, {"--mass-flow KG/S|KG/H", "--solve velocity|diameter|flow", "; 3 the batch"},
+        {{"flow", "gas"},
+         {"--mass-flow KG/S|KG/H", "--solve velocity|diameter|flow", "; 3 the batch"},
          {"steam --p"}},
         {{"tools", "outflow"}, {"--p0 BAR", "--diameter MM"}, {"Gas components", "steam --p"}},
         {{"tools", "quench"}, {"--t-set °C", "; 2 the inputs were refused"}, {"Gas components"}},

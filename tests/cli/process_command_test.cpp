@@ -86,8 +86,7 @@ TEST(ProcessCommand, SteamExpansionWritesItsHsDiagramAndSaysWhenAFileCannotBeWri
     args.insert(args.end(), {"--png", folder.file("no such folder/hs.png").string()});
     const CliRun unwritable = runCli(args);
     EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos)
-        << unwritable.err;
+    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos) << unwritable.err;
 }
 
 TEST(ProcessCommand, ThrottledGasKeepsItsEnthalpy) {
