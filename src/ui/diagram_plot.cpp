@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
 #include <utility>
+#include <variant>
+#include <vector>
 
 #include <fmt/printf.h>
 
@@ -77,10 +82,25 @@ CanvasRect shifted(const CanvasRect& r, int x, int y) {
     return {r.left + x, r.top + y, r.right + x, r.bottom + y};
 }
 
-// Draws the blocks one under another; answers the rectangles their texts cover.
-std::vector<CanvasRect> drawValueBlocks(DisplayList& list, const StateMarks& marks) {
-    std::vector<CanvasRect> covered;
-    int offset = 0;
+CanvasRect circleBox(CanvasPoint centre) {
+    const int x = static_cast<int>(std::floor(centre.x));
+    const int y = static_cast<int>(std::floor(centre.y));
+    return {x - kCircleRadius - 1, y - kCircleRadius - 1, x + kCircleRadius + 2,
+            y + kCircleRadius + 2};
+}
+
+//! A text row of a value block: the rectangle it is drawn in and the one its text covers.
+struct PlacedRow {
+    CanvasRect box;
+    CanvasRect covered;
+    const std::string* text;
+};
+
+// The rows of the blocks one under another, moved by the marks' shift.
+std::vector<PlacedRow> placedRows(const StateMarks& marks) {
+    std::vector<PlacedRow> rows;
+    const int left = kValueLeft + marks.blockShift.right;
+    int offset = marks.blockShift.down;
     for (int i = 0; i < kDiagramStates; ++i) {
         if (!marks.blocks[i]) {
             continue;
@@ -88,23 +108,76 @@ std::vector<CanvasRect> drawValueBlocks(DisplayList& list, const StateMarks& mar
         const int top = kBlockTops[i] + offset;
         for (const ValueRow& row : marks.blocks[i]->rows) {
             const int y = top + row.line * kRowHeight;
-            list.text({kValueLeft, y, kValueLeft + row.width, y + kRowHeight}, row.text);
-            const int width = textWidth(row.text);
-            covered.push_back(
-                {kValueLeft, y, kValueLeft + std::max(width, row.width), y + kRowHeight});
+            const int width = std::max(textWidth(row.text), row.width);
+            rows.push_back({{left, y, left + row.width, y + kRowHeight},
+                            {left, y, left + width, y + kRowHeight},
+                            &row.text});
         }
         if (marks.blocks[i]->hasQuality) {
             offset += kQualityRowShift;
         }
     }
+    return rows;
+}
+
+// Draws the blocks one under another; answers the rectangles their texts cover.
+std::vector<CanvasRect> drawValueBlocks(DisplayList& list, const StateMarks& marks) {
+    std::vector<CanvasRect> covered;
+    for (const PlacedRow& row : placedRows(marks)) {
+        list.text(row.box, *row.text);
+        covered.push_back(row.covered);
+    }
     return covered;
 }
 
-CanvasRect circleBox(CanvasPoint centre) {
-    const int x = static_cast<int>(std::floor(centre.x));
-    const int y = static_cast<int>(std::floor(centre.y));
-    return {x - kCircleRadius - 1, y - kCircleRadius - 1, x + kCircleRadius + 2,
-            y + kCircleRadius + 2};
+bool contains(const CanvasRect& r, CanvasPoint p) {
+    return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
+}
+
+// The pen's way through the list as segments: polylines and the lines from moves.
+std::vector<std::pair<CanvasPoint, CanvasPoint>> drawnSegments(const DisplayList& list) {
+    std::vector<std::pair<CanvasPoint, CanvasPoint>> lines;
+    std::optional<CanvasPoint> pen;
+    for (const DrawCommand& command : list.commands()) {
+        if (const auto* move = std::get_if<MoveTo>(&command)) {
+            pen = move->to;
+        } else if (const auto* line = std::get_if<LineTo>(&command)) {
+            if (pen) {
+                lines.emplace_back(*pen, line->to);
+            }
+            pen = line->to;
+        } else if (const auto* polyline = std::get_if<Polyline>(&command)) {
+            for (std::size_t i = 1; i < polyline->points.size(); ++i) {
+                lines.emplace_back(polyline->points[i - 1], polyline->points[i]);
+            }
+        }
+    }
+    return lines;
+}
+
+// How much of the drawing the blocks would cover: every state under them counts more than all
+// the curves; a segment counts where one of five points along it falls under a block.
+std::size_t blockCollisions(const StateMarks& marks,
+                            const std::vector<std::pair<CanvasPoint, CanvasPoint>>& lines) {
+    constexpr std::size_t kStateWeight = 1000000;
+    constexpr int kSamples = 4;
+    std::size_t count = 0;
+    for (const PlacedRow& row : placedRows(marks)) {
+        for (const std::optional<CanvasPoint>& place : marks.places) {
+            count += place && overlap(circleBox(*place), row.covered) ? kStateWeight : 0;
+        }
+        for (const auto& [from, to] : lines) {
+            for (int k = 0; k <= kSamples; ++k) {
+                const double f = static_cast<double>(k) / kSamples;
+                if (contains(row.covered,
+                             {from.x + f * (to.x - from.x), from.y + f * (to.y - from.y)})) {
+                    ++count;
+                    break;
+                }
+            }
+        }
+    }
+    return count;
 }
 
 // The first place beside the circle at centre where the number stays in the square and covers
@@ -225,6 +298,22 @@ void drawAxes(DisplayList& list) {
     list.polyline({{460, 455}, {470, 460}, {460, 465}});
     list.polyline({{45, 30}, {50, 20}, {55, 30}});
     list.polyline({{50, 20}, {50, 460}, {470, 460}});
+}
+
+void placeValueBlocksClear(const DisplayList& list, StateMarks& marks) {
+    // top left, top right, bottom right, bottom left of the square [px]
+    constexpr std::array<BlockShift, 4> kShifts{{{0, 0}, {265, 0}, {265, 200}, {0, 200}}};
+    const std::vector<std::pair<CanvasPoint, CanvasPoint>> lines = drawnSegments(list);
+    BlockShift best = kShifts.front();
+    std::size_t fewest = std::numeric_limits<std::size_t>::max();
+    for (const BlockShift& shift : kShifts) {
+        marks.blockShift = shift;
+        if (const std::size_t collisions = blockCollisions(marks, lines); collisions < fewest) {
+            fewest = collisions;
+            best = shift;
+        }
+    }
+    marks.blockShift = best;
 }
 
 void drawStateMarks(DisplayList& list, const StateMarks& marks) {

@@ -74,12 +74,19 @@ struct ValueBlock {
 
 inline constexpr int kDiagramStates = 3;  //!< start, end, after heat loss
 
+//! How far the value blocks move from their place at the top left [px].
+struct BlockShift {
+    int right = 0;
+    int down = 0;
+};
+
 //! What a diagram shows of the states of a process: value blocks and places in the square.
 struct StateMarks {
     std::array<std::optional<ValueBlock>, kDiagramStates> blocks;
     std::array<std::optional<CanvasPoint>, kDiagramStates> places;  //!< inside the ranges
     std::array<bool, kDiagramStates> circled{true, true, true};
     bool changeInState = true;
+    BlockShift blockShift;
 };
 
 //! About the width of text in the drawing's font [logical px], to know where a text ends.
@@ -95,6 +102,10 @@ struct StateMarks {
 
 //! The white square, the axes with their arrow heads.
 void drawAxes(DisplayList& list);
+
+//! Moves the value blocks of marks from the top left into the corner of the square where the
+//! fewest of the curves already drawn in list, and no state, run under them.
+void placeValueBlocksClear(const DisplayList& list, StateMarks& marks);
 
 //! The value blocks, the numbered circles of the states and the dashed change of state. A
 //! state's number goes beside its circle where it covers no other circle, number or value.

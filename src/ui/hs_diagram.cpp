@@ -339,7 +339,9 @@ DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSe
             }
         }
     }
-    drawStateMarks(list, marksOf(states, settings, ranges));
+    StateMarks marks = marksOf(states, settings, ranges);
+    placeValueBlocksClear(list, marks);
+    drawStateMarks(list, marks);
     return list;
 }
 
