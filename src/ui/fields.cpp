@@ -29,7 +29,6 @@ using water::kTriplePressure;
 constexpr int kDefaultDecimals = 4;
 constexpr int kMaxDecimals = 6;
 constexpr std::size_t kMaxFieldText = 255;
-constexpr int kInputDecimals = 4;
 constexpr int kBoilingDecimals = 3;
 
 constexpr FileQuestion kHtmlQuestion{"HTML files (*.html)", "*.html", "html"};
