@@ -14,6 +14,7 @@ cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_
 cmake --build "$root/build-sanitize" --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 # The hostile-input suites run fewer calls and events here, where the sanitizers slow them.
 export VAPORIS_HOSTILE_CALLS="${VAPORIS_HOSTILE_CALLS:-300000}"
 export VAPORIS_MONKEY_EVENTS="${VAPORIS_MONKEY_EVENTS:-10000}"
