@@ -40,6 +40,7 @@ constexpr std::string_view::size_type kParagraphLength = 90;
 constexpr int kParagraphCharacters = 72;
 // Pixels between the lines of a table of fixed texts.
 constexpr int kTextTableSpacing = 2;
+constexpr int kGroupSideMargin = 6;  // [logical px]
 // Marks a result or display field that setControlEnabled greyed.
 constexpr const char* kDimmedProperty = "dimmed";
 // Percent of the selection colour in a result field's background.
@@ -239,7 +240,14 @@ void addGroup(const ControlEntry& entry, GridMap& grids) {
     QGridLayout* outer = gridOf(grids, entry.group);
     auto* box = new QGroupBox(toQString(entry.text), outer->parentWidget());
     outer->addWidget(box, entry.row, entry.column, entry.rowSpan, entry.columnSpan);
-    grids[entry.text] = new QGridLayout(box);
+    auto* grid = new QGridLayout(box);
+    // Narrower side margins than the style's, so that two groups side by side (the tools window)
+    // fit a laptop at 125 % without scrolling sideways.
+    QMargins margins = grid->contentsMargins();
+    margins.setLeft(std::min(margins.left(), kGroupSideMargin));
+    margins.setRight(std::min(margins.right(), kGroupSideMargin));
+    grid->setContentsMargins(margins);
+    grids[entry.text] = grid;
 }
 
 // Pictures side by side above a panel of buttons line up only when their columns are equally

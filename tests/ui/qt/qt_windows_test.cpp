@@ -226,10 +226,11 @@ TEST(QtWindows, EveryWindowBuildsItsControlsAndFitsALaptopWithTheButtonThatEndsI
 
 // Beside the laptop at 125 % the test screens are, as seen at 125 %, the laptop at 100 % and a
 // 1920 x 1080 desktop at 125 %, each less its task bar: every window, as its logic fills it,
-// fits both without a scroll bar.
+// fits both without a scroll bar, and the laptop at 125 % without a sideways one.
 TEST(QtWindows, EveryWindowFitsALaptopAt100AndADesktopAt125PercentWithoutScrolling) {
     ASSERT_EQ(QApplication::screens().size(), 3);
-    for (QScreen* screen : QApplication::screens().mid(1)) {
+    for (QScreen* screen : QApplication::screens()) {
+        const bool laptopAt125 = screen == QApplication::screens().front();
         for (const app::ModuleRow* row = app::kModules.begin(); row != app::kModules.end(); ++row) {
             if (!row->hasWindow()) {
                 continue;
@@ -245,7 +246,9 @@ TEST(QtWindows, EveryWindowFitsALaptopAt100AndADesktopAt125PercentWithoutScrolli
             QApplication::processEvents();
             const auto* area = shown.findChild<QScrollArea*>();
             EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << screen->size().width();
-            EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << screen->size().width();
+            // the laptop at 125 % may scroll, but only down
+            EXPECT_TRUE(laptopAt125 || !area->verticalScrollBar()->isVisible())
+                << screen->size().width();
             shown.hide();
         }
     }
