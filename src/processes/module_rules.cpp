@@ -368,6 +368,12 @@ RuleAnswer checkDiagramRanges(const SteamThermalProcess& process, const DiagramR
     return inRange ? std::nullopt : RuleAnswer(refuse("ranges", RefusalReason::kDiagramRange));
 }
 
+RuleAnswer checkDiagramRanges(const HsDiagramRanges& r) {
+    const bool drawable = std::isfinite(r.hMax - r.hMin) && std::isfinite(r.sMax - r.sMin) &&
+                          r.hMax > r.hMin && r.sMax > r.sMin;
+    return drawable ? std::nullopt : RuleAnswer(refuse("ranges", RefusalReason::kDiagramRange));
+}
+
 RuleAnswer checkDiagramRanges(const GasThermalProcess& process, const DiagramRanges& ranges) {
     if (RuleAnswer answer = diagramOrder(ranges)) {
         return answer;

@@ -113,4 +113,15 @@ struct DiagramRanges {
 [[nodiscard]] RuleAnswer checkDiagramRanges(const GasThermalProcess& process,
                                             const DiagramRanges& ranges);
 
+//! Axis ranges of the h-s (Mollier) diagram of a water/steam process.
+struct HsDiagramRanges {
+    double hMin = 0.0;  //!< [kJ/kg]
+    double hMax = 0.0;  //!< [kJ/kg]
+    double sMin = 0.0;  //!< [kJ/(kg K)]
+    double sMax = 0.0;  //!< [kJ/(kg K)]
+    bool operator==(const HsDiagramRanges&) const = default;
+};
+//! Both axes ascending with finite spans, so a tick step and a pixel exist.
+[[nodiscard]] RuleAnswer checkDiagramRanges(const HsDiagramRanges& ranges);
+
 }  // namespace vaporis::processes

@@ -308,9 +308,7 @@ HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
 }
 
 bool rangesAccepted(const HsDiagramRanges& ranges) {
-    // Finite spans, so a tick step and a pixel exist.
-    return std::isfinite(ranges.hMax - ranges.hMin) && std::isfinite(ranges.sMax - ranges.sMin) &&
-           ranges.hMax > ranges.hMin && ranges.sMax > ranges.sMin;
+    return !processes::checkDiagramRanges(ranges);
 }
 
 DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings,

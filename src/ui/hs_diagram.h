@@ -1,19 +1,13 @@
 #pragma once
 
+#include "processes/module_rules.h"
 #include "processes/steam_thermal_process.h"
 #include "ui/display_list.h"
 #include "ui/ts_diagram.h"
 
 namespace vaporis::ui {
 
-//! Axis ranges of the h-s (Mollier) diagram of a water/steam process.
-struct HsDiagramRanges {
-    double hMin = 0.0;  //!< [kJ/kg]
-    double hMax = 0.0;  //!< [kJ/kg]
-    double sMin = 0.0;  //!< [kJ/(kg K)]
-    double sMax = 0.0;  //!< [kJ/(kg K)]
-    bool operator==(const HsDiagramRanges&) const = default;
-};
+using processes::HsDiagramRanges;
 
 //! Ranges that show the states of the process with room around them, their ends on whole ticks.
 [[nodiscard]] HsDiagramRanges hsRangesFor(const processes::SteamThermalProcess& process);
