@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/property_set.h"
@@ -15,7 +16,6 @@
 namespace vaporis::processes {
 namespace {
 
-using water::kCriticalPressure;
 using water::kTwoPhase;
 
 constexpr int kMaxNozzleBisections = 200;
@@ -110,7 +110,7 @@ double bubblePressure(const OutflowInputs& in, const Vessel& vessel) {
     if (!(in.t0 < water::boilingTemperature(in.p0, status))) {
         return 0.0;
     }
-    double lo = water::kTriplePressure;
+    double lo = kTriplePressure;
     double hi = in.p0;
     for (int k = 0; k < kMaxNozzleBisections && hi - lo > kNarrowestNozzleBracket * in.p0; ++k) {
         const double p = 0.5 * (lo + hi);

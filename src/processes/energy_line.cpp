@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
@@ -12,7 +13,6 @@
 namespace vaporis::processes {
 namespace {
 
-using water::kCriticalPressure;
 using water::kTwoPhase;
 
 constexpr double kSlopeHalfStep = 0.05;     // [bar] from 5 bar up
@@ -172,7 +172,7 @@ double criticalSlope(double p, double g, double h0) {
 }
 
 double chokingPressure(double pStart, double h0, double g, double pMin) {
-    pMin = std::max(pMin, water::kTriplePressure);
+    pMin = std::max(pMin, kTriplePressure);
     const auto excess = [&](double p) { return g * g + criticalSlope(p, g, h0); };
     double p = pStart;
     double f = excess(p);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/common/physical_constants.h"
 #include "ui/messages.h"
 #include "ui/report_frame.h"
 #include "ui/session_flags.h"
@@ -31,7 +32,6 @@ constexpr std::array<FlowControl, 2> kFlows{{
 }};
 
 constexpr int kDecimals = 4;
-constexpr double kCriticalPressure = 220.64;  // [bar]
 
 int checkedMode(const Port& port, const SteamInputGroup& group) {
     return readRadio3(port, group.radioPT, group.radioPX, group.radioTX, water::kModePT,

@@ -4,6 +4,7 @@
 
 #include <fmt/printf.h>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/water_steam_state.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
@@ -139,7 +140,7 @@ std::string outflowRefusalText(OutflowRefusal why) {
         case OutflowRefusal::kNearSaturation:
             return fmt::sprintf(kNearSaturationFormat, processes::kSaturationBand);
         case OutflowRefusal::kAboveCriticalPressure:
-            return fmt::sprintf(kCriticalPressureFormat, 220.64);
+            return fmt::sprintf(kCriticalPressureFormat, kCriticalPressure);
         case OutflowRefusal::kInputData:
             return fmt::sprintf(kOutflowFormat, messageText(MessageId::kInputDataError));
         case OutflowRefusal::kTooManySteps:

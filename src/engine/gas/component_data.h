@@ -37,12 +37,6 @@ enum ComponentIndex : int {
     kButane = 23,
 };
 
-//! Universal gas constant [kJ/(kmol K)] as used by every component function.
-inline constexpr double kUniversalGasConstant = 8.3145;
-//! Normal temperature [K] and normal pressure [bar].
-inline constexpr double kNormalTemperatureK = 273.15;
-inline constexpr double kNormalPressure = 1.01325;
-
 //! The constant data of one component.
 struct ComponentConstants {
     std::string_view name;     //!< display name ("Water vapor")

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/dry_air_transport.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/mixture.h"
