@@ -344,7 +344,7 @@ double collisionIntegral(double tK, int index, int& status) {
     return omega;
 }
 
-double componentViscosity(double t, int index, int& status) {
+double componentViscosityPaS(double t, int index, int& status) {
     if (!checkTransportInput(t + kZeroCelsiusK, index, status)) {
         return kFailure;
     }

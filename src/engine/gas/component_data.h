@@ -87,7 +87,7 @@ struct ComponentConstants {
 // that of the mixture of its gases (dry_air_transport.h).
 
 //! Dynamic viscosity [Pa s] at t [°C]; the temperature is not range-tested here.
-[[nodiscard]] double componentViscosity(double t, int index, int& status);
+[[nodiscard]] double componentViscosityPaS(double t, int index, int& status);
 //! Thermal conductivity [W/(m K)] at t [°C]; the temperature is not range-tested here.
 [[nodiscard]] double componentConductivity(double t, int index, int& status);
 //! Collision integral [-] at tK [K]; above T* = 200 the value 1.0 with kOutOfRange.

@@ -107,7 +107,7 @@ void GasAnalysis::deriveConstants() {
         }
     }
     molarMass_ = 1.0 / molesPerKg;
-    gasConstant_ = kUniversalGasConstant / molarMass_ * 1000.0;
+    gasConstantJ_ = kUniversalGasConstant / molarMass_ * 1000.0;
     deriveTemperatureRange();
 }
 

@@ -138,7 +138,7 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
     property_[kCp] = mixtureCp(analysis, t_, status);
     property_[kCpm] =
         t_ != 0.0 ? (hIn_ - mixtureEnthalpy(analysis, 0.0, status)) / t_ : property_[kCp];
-    property_[kCv] = property_[kCp] - analysis.gasConstant() / 1000.0;
+    property_[kCv] = property_[kCp] - analysis.gasConstantJ() / 1000.0;
     property_[kSonicVelocity] = mixtureSonicVelocity(analysis, t_, status);
     property_[kKappa] = mixtureKappa(analysis, t_, status);
     property_[kExpansion] = 1.0 / (t_ + kZeroCelsiusK);
@@ -153,7 +153,7 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
 
 void GasState::computeTransportProperties(const GasAnalysis& analysis) {
     int status = kOk;
-    property_[kViscosity] = mixtureViscosity(analysis, t_, status) * 1e6;
+    property_[kViscosity] = mixtureViscosityPaS(analysis, t_, status) * 1e6;
     property_[kKinematicViscosity] = property_[kViscosity] * property_[kVolume];
     property_[kConductivity] = mixtureConductivity(analysis, t_, status);
     property_[kDiffusivity] =

@@ -100,7 +100,7 @@ template <class ComponentFunction>
     const double b = kUniversalGasConstantJ * sumB;
     const double c = kUniversalGasConstantJ * sumC;
     const double lambdaRest = (b / a + a / c) / 2.0;
-    const double r = analysis.gasConstant();
+    const double r = analysis.gasConstantJ();
     const double yH2 = wH2 * analysis.molarMass() / kHydrogenMolarMass;
     const double d = 0.36 + 0.4 * yH2;
     const double g = wH2 * kUniversalGasConstantJ / (kHydrogenMolarMass * lambda[kHydrogen]);
@@ -168,7 +168,7 @@ double mixtureKappa(const GasAnalysis& analysis, double t, int& status) {
     if (status != kOk) {
         return kFailure;
     }
-    return cp / (cp - analysis.gasConstant() / 1000.0);
+    return cp / (cp - analysis.gasConstantJ() / 1000.0);
 }
 
 double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status) {
@@ -176,10 +176,10 @@ double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status) 
     if (status != kOk) {
         return kFailure;
     }
-    return std::sqrt(analysis.gasConstant() * kappa * (t + kZeroCelsiusK));
+    return std::sqrt(analysis.gasConstantJ() * kappa * (t + kZeroCelsiusK));
 }
 
-double mixtureViscosity(const GasAnalysis& analysis, double t, int& status) {
+double mixtureViscosityPaS(const GasAnalysis& analysis, double t, int& status) {
     return herningZipperer(analysis.massFractions(), t, status);
 }
 

@@ -471,7 +471,7 @@ double conductivityAt(const ReducedState& x, int& status) {
 
 }  // namespace
 
-double dynamicViscosity(double p, double t, int& status) {
+double dynamicViscosityPaS(double p, double t, int& status) {
     const double v = transportVolume(p, t, status);
     if (status != kOk) {
         return -1.0;
@@ -503,12 +503,12 @@ TransportPair viscosityAndConductivity(double p, double t) {
     const double tBar = (t + kZeroCelsiusK) / kTStar;
     const double rhoBar = rho / kRhoStar;
     const ReducedState state{p, t, regionAt(p, t), v, tBar, rhoBar, reducedViscosity(tBar, rhoBar)};
-    pair.eta = kEtaStar * state.etaBar;
+    pair.etaPaS = kEtaStar * state.etaBar;
     pair.lambda = conductivityAt(state, pair.lambdaStatus);
     return pair;
 }
 
-double surfaceTension(double t, int& status) {
+double surfaceTensionNPerM(double t, int& status) {
     status = detail::saturationTemperatureStatus(t);
     if (status != kOk) {
         return -1.0;
@@ -584,11 +584,11 @@ double isothermalDensitySlope(double p, double t, int& status) {
     return status == kOk ? densitySlopeAt(p, t, r, v, status) : -1.0;
 }
 
-double dynamicViscositySatLiquid(double p, int& status) {
-    return saturatedTransport(p, true, dynamicViscosity, status);
+double dynamicViscositySatLiquidPaS(double p, int& status) {
+    return saturatedTransport(p, true, dynamicViscosityPaS, status);
 }
-double dynamicViscositySatVapor(double p, int& status) {
-    return saturatedTransport(p, false, dynamicViscosity, status);
+double dynamicViscositySatVaporPaS(double p, int& status) {
+    return saturatedTransport(p, false, dynamicViscosityPaS, status);
 }
 double thermalConductivitySatLiquid(double p, int& status) {
     return saturatedTransport(p, true, thermalConductivity, status);

@@ -75,7 +75,7 @@ void putSaturatedCaloric(double p, bool liquid, Values& value, Statuses& status)
 // eta, lambda, beta, chi, then nu, a and Pr from all of them.
 void putTransport(const TransportPair& transport, const PropertySet& slopes, int slopesStatus,
                   Values& value, Statuses& status) {
-    put(value, status, kEta, transport.eta * 1.0e6, transport.etaStatus);
+    put(value, status, kEta, transport.etaPaS * 1.0e6, transport.etaStatus);
     put(value, status, kLambda, transport.lambda, transport.lambdaStatus);
     put(value, status, kBeta, slopes.beta, slopesStatus);
     put(value, status, kChi, slopes.chi, slopesStatus);
@@ -297,7 +297,7 @@ void WaterSteamState::computeSaturationValues() {
     } else {
         saturation_[kTs] = boilingTemperature(pressure_, saturationStatus_[kTs]);
     }
-    saturation_[kSigma] = surfaceTension(saturation_[kTs], saturationStatus_[kSigma]) * 1000.0;
+    saturation_[kSigma] = surfaceTensionNPerM(saturation_[kTs], saturationStatus_[kSigma]) * 1000.0;
 }
 
 void WaterSteamState::computeTwoPhaseState() {
