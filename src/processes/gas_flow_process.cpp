@@ -44,8 +44,8 @@ void GasFlowProcess::setInput(int i, double value) {
 
 int GasFlowProcess::calculate() {
     const int status = evaluate();
-    const bool valid = status == kOk || status == kGasFlowMachWarning;
-    status_ = valid && !detail::allFinite(results_) ? kFlowInputInvalid : status;
+    const bool valid = status == kOk || status == GasFlowStatus::kMachWarning;
+    status_ = valid && !detail::allFinite(results_) ? codeOf(FlowStatus::kInputInvalid) : status;
     return status_;
 }
 
@@ -54,13 +54,15 @@ int GasFlowProcess::calculate() {
 int GasFlowProcess::checkState() const {
     const int status = state_->status();
     if (status == gas::kNonFiniteInput) {
-        return kFlowInputInvalid;
+        return codeOf(FlowStatus::kInputInvalid);
     }
     if (status != gas::kOk) {
         return status;
     }
     const double dewPoint = state_->property(gas::kDewPoint);
-    return dewPoint != kNoDewPoint && dewPoint > state_->temperature() ? kGasFlowCondensing : kOk;
+    return dewPoint != kNoDewPoint && dewPoint > state_->temperature()
+               ? codeOf(GasFlowStatus::kCondensing)
+               : kOk;
 }
 
 int GasFlowProcess::checkInputs() const {
@@ -69,7 +71,7 @@ int GasFlowProcess::checkInputs() const {
                        timeFactor > 0.0 && std::isfinite(inputs_[kInZeta]) &&
                        isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]) &&
                        (!freeFlow_ || std::isfinite(inputs_[kInHeightDifference]));
-    return valid ? kOk : kFlowInputInvalid;
+    return valid ? kOk : codeOf(FlowStatus::kInputInvalid);
 }
 
 // No result of an earlier calculation survives, whatever this one gives.
@@ -97,7 +99,7 @@ int GasFlowProcess::evaluate() {
     resultSlot(kFrictionDrop) = 0.0;
     resultSlot(kMach) = w / state_->property(gas::kSonicVelocity);
     if (resultSlot(kMach) > 1.0) {
-        return kGasFlowMachAbove1;
+        return codeOf(GasFlowStatus::kMachAbove1);
     }
     resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->property(gas::kViscosity));
     if (const int wall = evaluateWall(triangle, v); wall != kOk) {
@@ -108,7 +110,7 @@ int GasFlowProcess::evaluate() {
     if (freeFlow_) {
         evaluateDraft(v);
     }
-    return resultSlot(kMach) > kMachWarningLimit ? kGasFlowMachWarning : kOk;
+    return resultSlot(kMach) > kMachWarningLimit ? codeOf(GasFlowStatus::kMachWarning) : kOk;
 }
 
 void GasFlowProcess::completeFlows(double v, double normalDensity) {
@@ -133,7 +135,7 @@ int GasFlowProcess::solveGeometry(double v, double normalDensity, FlowTriangle& 
         triangle.volumeFlow = inputSlot(kInVolumeFlow);
     }
     if (solveFlowTriangle(triangle) != kOk) {
-        return kFlowInputInvalid;
+        return codeOf(FlowStatus::kInputInvalid);
     }
     if (solveMode_ == kSolveFlow) {
         inputSlot(kInVolumeFlow) = triangle.volumeFlow;

@@ -68,9 +68,10 @@ public:
     void setFreeFlow(bool freeFlow) { freeFlow_ = freeFlow; }
 
     //! Calculates the gas state, the flow and, with free flow, the ambient air and the draft;
-    //! returns the status (also stored): kOk, kGasFlowMachWarning, kGasFlowMachAbove1,
-    //! kGasFlowCondensing, a flow code of status_codes.h or the gas state's status. A failed
-    //! ambient calculation leaves the draft NOT_SET and shows only in the ambient's status.
+    //! returns the status (also stored): kOk, GasFlowStatus::kMachWarning,
+    //! GasFlowStatus::kMachAbove1, GasFlowStatus::kCondensing, a flow code of status_codes.h or the
+    //! gas state's status. A failed ambient calculation leaves the draft NOT_SET and shows only in
+    //! the ambient's status.
     int calculate();
 
     [[nodiscard]] const gas::GasState& state() const { return *state_; }

@@ -7,6 +7,7 @@
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
+#include "processes/status_codes.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -116,18 +117,18 @@ int GasThermalProcess::calculate(const MessageSink& messages) {
         return finish(initial_.status());
     }
     if (belowDewPoint(initial_.property(kDewPoint), initial_.temperature())) {
-        return finish(kInitialBelowDewPoint);
+        return finish(codeOf(ThermalProcessStatus::kInitialBelowDewPoint));
     }
     const GasAnalysis& analysis = *initial_.analysis();
     IsentropicEnd isentropic;
     if (const int code = computeFinalState(analysis, isentropic); code != gas::kOk) {
-        return finish(kFinalStateFailed + code);
+        return finish(finalStateFailed(code));
     }
     computeFlow();
     heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
     if (type_ != kConstantEnthalpy && condensationPossible()) {
         if (const int code = correctForCondensation(analysis); code != gas::kOk) {
-            return finish(kFinalStateFailed + code);
+            return finish(finalStateFailed(code));
         }
     }
     computeDifferences(isentropic);
@@ -135,7 +136,7 @@ int GasThermalProcess::calculate(const MessageSink& messages) {
         applyHeatLoss(analysis, messages);
     }
     computeExpansionAndPower();
-    return finish(condensedAtEnd_ ? kCondensedInFinalState : kProcessOk);
+    return finish(condensedAtEnd_ ? codeOf(ThermalProcessStatus::kCondensedInFinalState) : kOk);
 }
 
 // Throttling keeps the temperature of the ideal gas; a balance has the final state given.
@@ -312,8 +313,9 @@ void GasThermalProcess::computeExpansionAndPower() {
 }
 
 int GasThermalProcess::finish(int status) {
-    const bool valid = status == kProcessOk || status == kCondensedInFinalState;
-    status_ = valid && !detail::allFinite(results_) ? kInputsOverflow : status;
+    const bool valid = status == kOk || status == ThermalProcessStatus::kCondensedInFinalState;
+    status_ = valid && !detail::allFinite(results_) ? codeOf(ThermalProcessStatus::kInputsOverflow)
+                                                    : status;
     return status_;
 }
 

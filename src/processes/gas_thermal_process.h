@@ -52,11 +52,6 @@ public:
     };
     static constexpr int kResultCount = 17;
 
-    //! Status of an initial state below its H2O dew point.
-    static constexpr int kInitialBelowDewPoint = 9;
-    //! Status of a valid calculation in which water condensed in the final state.
-    static constexpr int kCondensedInFinalState = 109;
-
     GasThermalProcess(gas::GasState& initial, gas::GasState& final);
 
     //! Status 999, type kIsentropicEfficiency, no results, inputs as at start.
@@ -66,9 +61,8 @@ public:
     //! Stores value into Input slot and marks it set; false when it is refused (efficiency,
     //! see efficiencyRefused; flow or time factor not positive; non-finite; unknown slot).
     [[nodiscard]] bool setInput(int slot, double value);
-    //! Computes the final state and the results; returns the status (also kept): 0,
-    //! kCondensedInFinalState, the initial state's GasStatus, kInitialBelowDewPoint,
-    //! kFinalStateFailed + code, kInputsOverflow, or 999 if never calculated.
+    //! Computes the final state and the results; returns the status (also kept): kOk, the
+    //! initial state's GasStatus or a ThermalProcessStatus, or 999 if never calculated.
     int calculate(const MessageSink& messages = {});
 
     [[nodiscard]] int type() const { return type_; }

@@ -53,8 +53,8 @@ void SteamFlowProcess::setInput(int i, double value) {
 
 int SteamFlowProcess::calculate() {
     const int status = evaluate();
-    const bool valid = status == kOk || status == kSteamFlowMachWarning;
-    status_ = valid && !detail::allFinite(results_) ? kFlowInputInvalid : status;
+    const bool valid = status == kOk || status == SteamFlowStatus::kMachWarning;
+    status_ = valid && !detail::allFinite(results_) ? codeOf(FlowStatus::kInputInvalid) : status;
     return status_;
 }
 
@@ -70,13 +70,13 @@ int SteamFlowProcess::checkInputs() const {
     if (flowInputKind_ > kVolumeFlowGiven || !std::isfinite(timeFactor) || timeFactor <= 0.0 ||
         !std::isfinite(zeta) ||
         (singlePhaseFlow_ && !isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]))) {
-        return kFlowInputInvalid;
+        return codeOf(FlowStatus::kInputInvalid);
     }
     const bool heated = singlePhaseFlow_ && inputs_[kInTubeLength] != 0.0;
     const bool valid = allPropertiesValid(*state_, {water::kV, water::kEta}) &&
                        (!singlePhaseFlow_ || allPropertiesValid(*state_, {water::kW})) &&
                        (!heated || allPropertiesValid(*state_, {water::kCp, water::kLambda}));
-    return valid ? kOk : kFlowPropertyInvalid;
+    return valid ? kOk : codeOf(FlowStatus::kPropertyInvalid);
 }
 
 // The single phase's own sound velocity, or that of the homogeneous mixture in equilibrium:
@@ -88,7 +88,7 @@ int SteamFlowProcess::findSonicVelocity() {
     }
     int status = water::kOk;
     sonicVelocity_ = water::homogeneousSoundVelocity(state_->pressure(), state_->quality(), status);
-    return status == water::kOk ? kOk : kFlowPropertyInvalid;
+    return status == water::kOk ? kOk : codeOf(FlowStatus::kPropertyInvalid);
 }
 
 // No result of an earlier calculation survives, whatever this one gives.
@@ -122,7 +122,7 @@ int SteamFlowProcess::evaluate() {
     resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
     resultSlot(kMach) = w / sonicVelocity_;
     if (resultSlot(kMach) > 1.0) {
-        return kSteamFlowMachAbove1;
+        return codeOf(SteamFlowStatus::kMachAbove1);
     }
     if (singlePhaseFlow_) {
         if (const int wall = evaluateWall(triangle, v); wall != kOk) {
@@ -131,7 +131,7 @@ int SteamFlowProcess::evaluate() {
     }
     resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
     resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
-    return resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
+    return resultSlot(kMach) > kMachWarningLimit ? codeOf(SteamFlowStatus::kMachWarning) : kOk;
 }
 
 int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {
@@ -146,7 +146,7 @@ int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {
         triangle.volumeFlow = inputSlot(kInVolumeFlow);
     }
     if (solveFlowTriangle(triangle) != kOk) {
-        return kFlowInputInvalid;
+        return codeOf(FlowStatus::kInputInvalid);
     }
     if (solveMode_ == kSolveFlow) {
         inputSlot(kInVolumeFlow) = triangle.volumeFlow;

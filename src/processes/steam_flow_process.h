@@ -64,8 +64,8 @@ public:
     void setRectangularProfile(bool rectangular) { rectangularProfile_ = rectangular; }
 
     //! Calculates the state, then the flow; returns the status (also stored): kOk,
-    //! kSteamFlowMachWarning, kSteamFlowMachAbove1, a flow code of status_codes.h or the
-    //! state's input status.
+    //! SteamFlowStatus::kMachWarning, SteamFlowStatus::kMachAbove1, a flow code of status_codes.h
+    //! or the state's input status.
     int calculate();
 
     [[nodiscard]] const water::WaterSteamState& state() const { return *state_; }

@@ -8,6 +8,7 @@
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
+#include "processes/status_codes.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -24,6 +25,10 @@ using water::WaterSteamState;
 constexpr double kHighPressure = 100.0;
 constexpr double kLimitAboveHighPressure = 800.0;
 constexpr double kLimitUpToHighPressure = 2000.0;
+
+// The end point's code that makes the status ThermalProcessStatus::kEndEnthalpyOutOfRange.
+constexpr int kEndEnthalpyOutOfRange = codeOf(ThermalProcessStatus::kEndEnthalpyOutOfRange) -
+                                       codeOf(ThermalProcessStatus::kFinalStateFailed);
 
 // The final temperature of an expansion or compression lies outside the backward range.
 bool endEnthalpyOutOfRange(int code) {
@@ -120,12 +125,12 @@ int SteamThermalProcess::calculate(const MessageSink& messages) {
     if (type_ != kStateBalance) {
         end = determineEndPoint();
         if (end.code != water::kOk && end.code != kTwoPhase) {
-            return finish(kFinalStateFailed + end.code);
+            return finish(finalStateFailed(end.code));
         }
         writeEndPoint(end);
     }
     if (const int code = computeFinalState(); code != water::kInputOk) {
-        return finish(kFinalStateFailed + code);
+        return finish(finalStateFailed(code));
     }
     computeFlow();
     heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
@@ -134,7 +139,7 @@ int SteamThermalProcess::calculate(const MessageSink& messages) {
         applyHeatLoss(messages);
     }
     computeExpansionAndPower();
-    return finish(kProcessOk);
+    return finish(kOk);
 }
 
 SteamThermalProcess::EndPoint SteamThermalProcess::determineEndPoint() const {
@@ -271,7 +276,9 @@ void SteamThermalProcess::computeExpansionAndPower() {
 }
 
 int SteamThermalProcess::finish(int status) {
-    status_ = status == kProcessOk && !detail::allFinite(results_) ? kInputsOverflow : status;
+    status_ = status == kOk && !detail::allFinite(results_)
+                  ? codeOf(ThermalProcessStatus::kInputsOverflow)
+                  : status;
     return status_;
 }
 

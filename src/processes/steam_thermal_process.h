@@ -43,10 +43,6 @@ public:
     };
     static constexpr int kResultCount = 11;
 
-    //! Code of the final temperature of an expansion or compression whose end enthalpy lies
-    //! outside the range (status 110).
-    static constexpr int kEndEnthalpyOutOfRange = 10;
-
     SteamThermalProcess(water::WaterSteamState& initial, water::WaterSteamState& final);
 
     //! Status 999, type kIsentropicEfficiency, no results, inputs as at start.
@@ -56,9 +52,8 @@ public:
     //! Stores value into Input slot and marks it set; false when it is refused (efficiency,
     //! see efficiencyRefused; flow or time factor not positive; non-finite; unknown slot).
     [[nodiscard]] bool setInput(int slot, double value);
-    //! Computes the final state and the results; returns the status (also kept): 0, the
-    //! initial state's input status, kFinalStateFailed + code, kInputsOverflow, or 999 if
-    //! never calculated.
+    //! Computes the final state and the results; returns the status (also kept): kOk, the
+    //! initial state's input status or a ThermalProcessStatus, or 999 if never calculated.
     int calculate(const MessageSink& messages = {});
 
     [[nodiscard]] int type() const { return type_; }

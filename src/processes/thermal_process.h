@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/common/not_set.h"
+#include "processes/status_codes.h"
 
 namespace vaporis::processes {
 
@@ -13,13 +14,11 @@ enum ThermalProcessType : int {
     kStateBalance = 2,          //!< both states given by the user
 };
 
-//! Status of a successful calculation.
-inline constexpr int kProcessOk = 0;
-//! Added to the code of a failure while the final state is determined or computed.
-inline constexpr int kFinalStateFailed = 100;
-
-//! Status of inputs that pass their own rules but overflow a result: an input-data error.
-inline constexpr int kInputsOverflow = 4;
+//! Status of a failure while the final state is determined or computed, from that state's
+//! code [ThermalProcessStatus::kFinalStateFailed + code].
+[[nodiscard]] constexpr int finalStateFailed(int code) {
+    return codeOf(ThermalProcessStatus::kFinalStateFailed) + code;
+}
 
 //! Numbers of the messages a thermal process shows while it calculates, then carrying on.
 enum ThermalProcessMessage : int {

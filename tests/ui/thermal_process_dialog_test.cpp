@@ -206,7 +206,7 @@ TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults
 }
 
 TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
-    EXPECT_TRUE(judgeSteamProcess(processes::kProcessOk).showResults);
+    EXPECT_TRUE(judgeSteamProcess(processes::kOk).showResults);
     EXPECT_EQ(judgeSteamProcess(103).message,
               "Final state: " + std::string(messageText(MessageId::kInputOutOfRange)));
     EXPECT_EQ(judgeSteamProcess(2).message,

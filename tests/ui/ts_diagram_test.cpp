@@ -346,7 +346,7 @@ TEST(GasDiagram, CoolingBelowTheDewPointLowersTheEntropyAndStaysOnTheIsobar) {
                                       std::pair{processes::GasThermalProcess::kHeatLoss, 20.0}}) {
         ASSERT_TRUE(process.setInput(slot, value));
     }
-    ASSERT_EQ(process.calculate(), processes::GasThermalProcess::kCondensedInFinalState);
+    ASSERT_EQ(process.calculate(), processes::ThermalProcessStatus::kCondensedInFinalState);
     const TsDiagramSettings settings{0.0, 200.0, 6.0, 8.0};
     const DisplayList list = gasTsDiagram(process, settings);
     const std::vector<CanvasPoint> centres = circleCentres(list);
