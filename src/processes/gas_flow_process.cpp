@@ -28,7 +28,7 @@ void GasFlowProcess::restoreInputs(const Inputs& inputs) {
     freeFlow_ = inputs.freeFlow;
     inputs_ = inputs.values;
     zetaGiven_ = false;
-    detail::showStoredFlows<3>(inputs_, results_);
+    detail::showStoredFlows(inputs_, kInTimeFactor, kShownFlows, results_);
 }
 
 void GasFlowProcess::setInput(int i, double value) {

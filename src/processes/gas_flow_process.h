@@ -7,6 +7,7 @@
 #include "engine/common/not_set.h"
 #include "engine/gas/gas_state.h"
 #include "processes/ambient_data.h"
+#include "processes/flow_process.h"
 #include "processes/pipe_flow.h"
 #include "processes/process_inputs.h"
 #include "processes/value_rows.h"
@@ -34,24 +35,11 @@ public:
     };
     static constexpr int kInputCount = 13;
 
-    enum Result : int {
-        kMassFlow = 0,           //!< display value [kg/s or kg/h]
-        kVolumeFlow = 1,         //!< display value [m³/s or m³/h]
-        kNormalFlow = 2,         //!< display value [Nm³/s or Nm³/h]
-        kCrossSection = 3,       //!< of one tube [mm²]
-        kTotalCrossSection = 4,  //!< [mm²]
-        kSquareSide = 5,         //!< [mm]
-        kReynolds = 6,           //!< [-]
-        kDynamicPressure = 7,    //!< [Pa]
-        kLambda = 8,             //!< friction coefficient [-]
-        kHeatTransfer = 9,       //!< to the tube wall [W/(m² K)]
-        kFrictionDrop = 10,      //!< [mbar]
-        kZetaDrop = 11,          //!< [mbar]
-        kTotalDrop = 12,         //!< [mbar]
-        kMach = 13,              //!< [-]
-        kDraft = 14,             //!< of the height difference [mbar]; NOT_SET without free flow
-    };
-    static constexpr int kResultCount = 15;
+    using Result = FlowResult;
+    using enum FlowResult;
+    static constexpr int kResultCount = kGasFlowResultCount;
+    //! The shown result of each flow input.
+    static constexpr std::array<int, 3> kShownFlows = {kMassFlow, kVolumeFlow, kNormalFlow};
 
     //! Evaluates state against ambient; both must outlive the process.
     GasFlowProcess(gas::GasState& state, AmbientData& ambient)

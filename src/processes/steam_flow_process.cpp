@@ -35,7 +35,7 @@ void SteamFlowProcess::restoreInputs(const Inputs& inputs) {
     solveMode_ = inputs.solveMode;
     inputs_ = inputs.values;
     zetaGiven_ = false;
-    detail::showStoredFlows<2>(inputs_, results_);
+    detail::showStoredFlows(inputs_, kInTimeFactor, kShownFlows, results_);
 }
 
 void SteamFlowProcess::setInput(int i, double value) {

@@ -6,6 +6,7 @@
 
 #include "engine/common/not_set.h"
 #include "engine/water/water_steam_state.h"
+#include "processes/flow_process.h"
 #include "processes/pipe_flow.h"
 #include "processes/process_inputs.h"
 #include "processes/value_rows.h"
@@ -34,22 +35,11 @@ public:
     };
     static constexpr int kInputCount = 11;
 
-    enum Result : int {
-        kMassFlow = 0,           //!< display value [kg/s or kg/h]
-        kVolumeFlow = 1,         //!< display value [m³/s or m³/h]
-        kCrossSection = 2,       //!< of one tube [mm²]
-        kTotalCrossSection = 3,  //!< [mm²]
-        kSquareSide = 4,         //!< [mm]
-        kReynolds = 5,           //!< [-]
-        kDynamicPressure = 6,    //!< [Pa]
-        kLambda = 7,             //!< friction coefficient [-]
-        kHeatTransfer = 8,       //!< to the tube wall [W/(m² K)]
-        kFrictionDrop = 9,       //!< [mbar]
-        kZetaDrop = 10,          //!< [mbar]
-        kTotalDrop = 11,         //!< [mbar]
-        kMach = 12,              //!< [-]
-    };
-    static constexpr int kResultCount = 13;
+    using Result = FlowResult;
+    using enum FlowResult;
+    static constexpr int kResultCount = kSteamFlowResultCount;
+    //! The shown result of each flow input.
+    static constexpr std::array<int, 2> kShownFlows = {kMassFlow, kVolumeFlow};
 
     //! Evaluates state, which must outlive the process.
     explicit SteamFlowProcess(water::WaterSteamState& state) : state_(&state) {}
