@@ -15,12 +15,12 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/gas_properties.h"
-#include "ui/gas_property_report.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
+#include "output/catalogue/gas_properties.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "output/reports/gas_property_report.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -30,9 +30,9 @@ constexpr std::string_view kNoTemperatureText = "no temperature has this entropy
 constexpr std::size_t kByTemperature = 0;
 constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
 
-using ui::gasProperty;
-using ui::kGasPressureEntry;
-using ui::kGasTemperatureEntry;
+using output::gasProperty;
+using output::kGasPressureEntry;
+using output::kGasTemperatureEntry;
 
 // A gas state as the gas-property dialog judges it.
 struct GasResult {
@@ -49,7 +49,7 @@ struct GasResult {
 void judge(GasResult& result) {
     const gas::GasState& state = result.state;
     const int status = state.status();
-    const ui::GasStateVerdict verdict = ui::judgeGasState(state);
+    const output::GasStateVerdict verdict = output::judgeGasState(state);
     result.status = verdict.condenses ? gas::kCondensation : status;
     result.valid = verdict.accepted;
     result.message = verdict.message;
@@ -65,10 +65,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
     } else {
         result.state.setEnthalpy(value);
     }
-    if (const std::optional<ui::MessageId> refusal = ui::gasPressureRefusal(p)) {
+    if (const std::optional<output::MessageId> refusal = output::gasPressureRefusal(p)) {
         result.status = gas::kOutOfRange;
         result.temperatureKnown = pair == kByTemperature;
-        result.message = ui::messageText(*refusal);
+        result.message = output::messageText(*refusal);
         return result;
     }
     result.state.calculate();
@@ -79,10 +79,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
 // Whether property k of a valid state is shown: not the transport values the helium limit
 // leaves out, and no dew point for a gas without one.
 bool shown(const GasResult& result, int k) {
-    if (!result.valid || !ui::gasPropertyKnown(result.state, k)) {
+    if (!result.valid || !output::gasPropertyKnown(result.state, k)) {
         return false;
     }
-    return k != gas::kDewPoint || result.state.property(k) != ui::kNoDewPoint;
+    return k != gas::kDewPoint || result.state.property(k) != output::kNoDewPoint;
 }
 
 // p, t, status, message and the properties of a gas state in a batch line.
@@ -228,8 +228,8 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
 
 // A single state outside the range where the formulations are close says so on stderr.
 void warnAboutPressure(double p) {
-    if (!ui::gasPressureRefusal(p) && ui::gasPressureDeviates(p)) {
-        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    if (!output::gasPressureRefusal(p) && output::gasPressureDeviates(p)) {
+        writeText(stderr, std::string(output::kGasPressureWarningText) + '\n');
     }
 }
 
@@ -240,7 +240,7 @@ int runGas(const GasOptions& options) {
     if (options.output.batch) {
         const std::string header = csvHeader(
             {kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn, kMessageColumn},
-            ui::kGasPropertyCatalogue);
+            output::kGasPropertyCatalogue);
         const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         return runBatch(stdin, stdout, csvFormat(options.output),
@@ -267,7 +267,7 @@ int runGas(const GasOptions& options) {
         writeText(stderr, result.message + '\n');
     }
     writeHtmlIfAsked(options.output, [&result](const std::string& path) {
-        return ui::writeGasPropertyReport(path, result.state);
+        return output::writeGasPropertyReport(path, result.state);
     });
     if (options.output.json) {
         printJson(gasJson(result));
@@ -277,4 +277,4 @@ int runGas(const GasOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli
