@@ -38,29 +38,6 @@ double enteredSum(const gas::GasAnalysis& analysis) {
     return std::accumulate(entered.begin(), entered.end(), 0.0);
 }
 
-// The message of an edit operation that did not succeed; badInputMessage names the fields the
-// operation read.
-MessageId editFailureMessage(gas::EditResult result, MessageId badInputMessage) {
-    switch (result) {
-        case gas::EditResult::WaterOnly:
-            return MessageId::kWaterVaporOnly;
-        case gas::EditResult::BelowMinTemperature:
-            return MessageId::kTemperatureOutOfRange;
-        case gas::EditResult::SaturationImpossible:
-            return MessageId::kNoSaturationPossible;
-        case gas::EditResult::AboveHundredPercent:
-            return MessageId::kValueAboveHundredPercent;
-        case gas::EditResult::SingleComponent:
-            return MessageId::kNoGasMixture;
-        case gas::EditResult::TooMuchRemoved:
-            return MessageId::kRemovalTooHigh;
-        case gas::EditResult::TooMuchAdded:
-            return MessageId::kAdditionTooHigh;
-        default:
-            return badInputMessage;
-    }
-}
-
 // VALUE (2424) for the component and mixing operations; nothing after telling the user to check it.
 std::optional<double> readValue(Port& port, bool allowNegative) {
     int error = kNoInputError;

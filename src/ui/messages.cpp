@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/gas/gas_analysis.h"
 #include "ui/port.h"
 
 namespace vaporis::ui {
@@ -103,6 +104,27 @@ void showMessage(Port& port, MessageId id, std::string_view caption) {
 
 bool askMessage(Port& port, MessageId id, std::string_view caption) {
     return port.message(messageText(id), caption, MessageButtons::kYesNo) == MessageAnswer::kYes;
+}
+
+MessageId editFailureMessage(gas::EditResult result, MessageId badInputMessage) {
+    switch (result) {
+        case gas::EditResult::WaterOnly:
+            return MessageId::kWaterVaporOnly;
+        case gas::EditResult::BelowMinTemperature:
+            return MessageId::kTemperatureOutOfRange;
+        case gas::EditResult::SaturationImpossible:
+            return MessageId::kNoSaturationPossible;
+        case gas::EditResult::AboveHundredPercent:
+            return MessageId::kValueAboveHundredPercent;
+        case gas::EditResult::SingleComponent:
+            return MessageId::kNoGasMixture;
+        case gas::EditResult::TooMuchRemoved:
+            return MessageId::kRemovalTooHigh;
+        case gas::EditResult::TooMuchAdded:
+            return MessageId::kAdditionTooHigh;
+        default:
+            return badInputMessage;
+    }
 }
 
 }  // namespace vaporis::ui
