@@ -170,6 +170,37 @@ std::string commandHelp(const std::vector<std::string>& command) {
 
 namespace {
 
+// Whether a line of the help's option list names an option the module refuses (or --help).
+bool namesRefusedOption(std::string_view line) {
+    constexpr std::size_t start = 2;
+    if (line.find_first_not_of(' ') != start || line[start] != '-') {
+        return false;
+    }
+    std::string option(line.substr(start, line.find(' ', start) - start));
+    std::replace(option.begin(), option.end(), '-', '_');
+    return option == "_h,__help" || std::any_of(kRefusedOptions.begin(), kRefusedOptions.end(),
+                                                [&option](std::string_view refused) {
+                                                    return option == "__" + std::string(refused);
+                                                });
+}
+
+// The help without the options the module refuses: an option's line and the description lines
+// below it, which are indented further.
+std::string keywordHelp(const std::string& help) {
+    std::istringstream lines(help);
+    std::string kept;
+    bool skipping = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("      ")) {
+            skipping = namesRefusedOption(line);
+        }
+        if (!skipping) {
+            kept += line + '\n';
+        }
+    }
+    return kept;
+}
+
 constexpr std::string_view kKeywordsDoc =
     "Keywords are the command line's options, dashes as underscores (eta_s for --eta-s), in its\n"
     "units; a flag is True. The result is the command's JSON as a dict. Inputs the program\n"
@@ -177,8 +208,8 @@ constexpr std::string_view kKeywordsDoc =
 
 void addCommand(py::module_& m, const char* name, std::vector<std::string> command,
                 std::string_view summary) {
-    const std::string doc =
-        std::string(summary) + "\n\n" + std::string(kKeywordsDoc) + commandHelp(command);
+    const std::string doc = std::string(summary) + "\n\n" + std::string(kKeywordsDoc) +
+                            keywordHelp(commandHelp(command));
     m.def(
         name, [command](const py::kwargs& options) { return runCommand(command, options); },
         doc.c_str());
