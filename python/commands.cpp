@@ -20,9 +20,9 @@
 #include "cli/command_line.h"
 #include "cli/text_table.h"
 #include "engine/gas/gas_analysis.h"
+#include "output/format/number_text.h"
 #include "python/arrays.h"
 #include "python/gas_file.h"
-#include "ui/number_text.h"
 
 namespace vaporis::python {
 
@@ -76,7 +76,7 @@ std::optional<std::string> optionValue(const std::string& option, const py::hand
         return files.back()->path();
     }
     if (py::isinstance<py::int_>(value) || py::isinstance<py::float_>(value)) {
-        return ui::formatShortest(value.cast<double>());
+        return output::formatShortest(value.cast<double>());
     }
     throw Error(option + ": a number, a text or True, not " +
                 std::string(py::str(py::type::of(value).attr("__name__"))));
@@ -120,9 +120,9 @@ CommandAnswer runArguments(const std::vector<std::string>& arguments) {
         argv.push_back(argument.c_str());
     }
     const py::gil_scoped_release release;
-    const app::OutputCapture capture;
+    const cli::OutputCapture capture;
     CommandAnswer answer;
-    answer.code = app::runCommandLine(static_cast<int>(argv.size()), argv.data());
+    answer.code = cli::runCommandLine(static_cast<int>(argv.size()), argv.data());
     answer.out = capture.out;
     answer.err = capture.err;
     return answer;
@@ -130,11 +130,11 @@ CommandAnswer runArguments(const std::vector<std::string>& arguments) {
 
 py::object jsonAnswer(const CommandAnswer& answer) {
     const Json json = Json::parse(answer.out, nullptr, false);
-    if (answer.code != app::kExitOk) {
+    if (answer.code != cli::kExitOk) {
         const bool hasMessage = json.is_object() && json.contains("message");
-        throw Error(hasMessage ? json["message"].get<std::string>() : app::messageOf(answer.err));
+        throw Error(hasMessage ? json["message"].get<std::string>() : cli::messageOf(answer.err));
     }
-    warn(app::messageOf(answer.err));
+    warn(cli::messageOf(answer.err));
     return toPython(json);
 }
 

@@ -15,12 +15,12 @@
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
+#include "output/catalogue/gas_properties.h"
+#include "output/format/number_text.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
 #include "python/arrays.h"
 #include "python/gas_file.h"
-#include "ui/gas_properties.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
 
 namespace vaporis::python {
 
@@ -43,7 +43,7 @@ std::string spec(const char* name, const py::object& percentages) {
             throw Error(std::string(name) + ": a dict of percentages by formula, as {\"N2\": 79}");
         }
         text += (text.empty() ? "" : ",") + label.cast<std::string>() + "=" +
-                ui::formatShortest(value.cast<double>());
+                output::formatShortest(value.cast<double>());
     }
     return text;
 }
@@ -54,12 +54,12 @@ template <typename Fn>
 auto withNotes(Fn fn) {
     std::string notes;
     auto result = [&] {
-        const app::OutputCapture capture;
+        const cli::OutputCapture capture;
         try {
             auto value = fn();
-            notes = app::messageOf(capture.err);
+            notes = cli::messageOf(capture.err);
             return value;
-        } catch (const app::ArgumentError& error) {
+        } catch (const cli::ArgumentError& error) {
             throw Error(error.what());
         }
     }();
@@ -68,7 +68,7 @@ auto withNotes(Fn fn) {
 }
 
 GasAnalysis makeAnalysis(const py::object& vol, const py::object& mass, const py::object& file) {
-    app::GasAnalysisOptions options;
+    cli::GasAnalysisOptions options;
     options.volumeSpec = spec("vol", vol);
     options.massSpec = spec("mass", mass);
     options.analysisFile = file.is_none() ? std::string() : py::str(file).cast<std::string>();
@@ -77,23 +77,23 @@ GasAnalysis makeAnalysis(const py::object& vol, const py::object& mass, const py
     if (given > 1) {
         throw Error("GasAnalysis: give at most one of vol, mass and file");
     }
-    return withNotes([&options] { return app::analysisFromOptions(options); });
+    return withNotes([&options] { return cli::analysisFromOptions(options); });
 }
 
 py::dict percentages(const GasAnalysis& analysis, bool volume) {
     py::dict values;
     for (int i = 0; i < gas::kComponentCount; ++i) {
         if (analysis.massFraction(i) > 0.0) {
-            values[py::str(app::componentLabel(i))] =
+            values[py::str(cli::componentLabel(i))] =
                 100.0 * (volume ? analysis.volumeFraction(i) : analysis.massFraction(i));
         }
     }
     return values;
 }
 
-void applied(gas::EditResult result, ui::MessageId badInput) {
+void applied(gas::EditResult result, output::MessageId badInput) {
     if (result != gas::EditResult::EditOk) {
-        throw Error(std::string(ui::messageText(ui::editFailureMessage(result, badInput))));
+        throw Error(std::string(output::messageText(output::editFailureMessage(result, badInput))));
     }
 }
 
@@ -102,7 +102,7 @@ void mix(GasAnalysis& analysis, const GasAnalysis& other, double amount, const s
         throw Error("mix: basis is \"mass\" or \"vol\"");
     }
     applied(basis == "vol" ? analysis.mixVolume(other, amount) : analysis.mixMass(other, amount),
-            ui::MessageId::kCheckValue);
+            output::MessageId::kCheckValue);
 }
 
 void write(const GasAnalysis& analysis, const py::object& path) {
@@ -123,7 +123,7 @@ constexpr const char* kCondensingKeys[3] = {"h", "s", "condensate"};
 GasArrays gasArrays(Results& results, bool condensation) {
     GasArrays a{results.values("", "t"), results.statuses("", "status"), {}};
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        a.properties.push_back(results.values("", std::string(ui::gasProperty(k).key)));
+        a.properties.push_back(results.values("", std::string(output::gasProperty(k).key)));
     }
     for (int i = 0; condensation && i < 3; ++i) {
         a.condensing[i] = results.values("condensing", kCondensingKeys[i]);
@@ -132,16 +132,16 @@ GasArrays gasArrays(Results& results, bool condensation) {
     return a;
 }
 
-void storeGas(const app::GasResult& r, GasArrays& a, std::size_t at) {
+void storeGas(const cli::GasResult& r, GasArrays& a, std::size_t at) {
     a.t[at] = valueOrNan(r.state.temperature(), r.temperatureKnown);
     a.status[at] = r.status;
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
         a.properties[static_cast<std::size_t>(k)][at] =
-            valueOrNan(r.state.property(k), app::gasPropertyShown(r, k));
+            valueOrNan(r.state.property(k), cli::gasPropertyShown(r, k));
     }
 }
 
-void storeCondensing(const app::CondensingState& c, GasArrays& a, std::size_t at) {
+void storeCondensing(const cli::CondensingState& c, GasArrays& a, std::size_t at) {
     const double values[3] = {c.h, c.s, c.condensate};
     const int statuses[3] = {c.hStatus, c.sStatus, c.condensateStatus};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -156,13 +156,13 @@ struct Verdict {
     std::string message;
 };
 
-Verdict verdict(const GasAnalysis& analysis, double p, app::CondensingInput input, double value,
+Verdict verdict(const GasAnalysis& analysis, double p, cli::CondensingInput input, double value,
                 bool condensation) {
     if (condensation) {
-        const app::CondensingResult r = app::computeCondensing(analysis, input, p, value);
+        const cli::CondensingResult r = cli::computeCondensing(analysis, input, p, value);
         return {r.failed, r.message};
     }
-    const app::GasResult r = app::computeGas(analysis, input, p, value);
+    const cli::GasResult r = cli::computeGas(analysis, input, p, value);
     return {!r.valid, r.message};
 }
 
@@ -173,7 +173,7 @@ py::dict state(const GasAnalysis& given, const py::object& p, const py::object& 
     if (!in.given(0) || count != 1 || (in.given(3) && !condensation)) {
         throw Error("state: give p and one of t, h (or s with condensation=True)");
     }
-    const auto input = in.given(1) ? app::kGivenT : (in.given(2) ? app::kGivenH : app::kGivenS);
+    const auto input = in.given(1) ? cli::kGivenT : (in.given(2) ? cli::kGivenH : cli::kGivenS);
     const double* pressures = in.values(0);
     const double* values = in.values(input + 1);
     const GasAnalysis analysis = given;
@@ -182,8 +182,8 @@ py::dict state(const GasAnalysis& given, const py::object& p, const py::object& 
         if (v.failed) {
             throw Error(v.message);
         }
-        if (!ui::gasPressureRefusal(*pressures) && ui::gasPressureDeviates(*pressures)) {
-            warn(std::string(ui::kGasPressureWarningText));
+        if (!output::gasPressureRefusal(*pressures) && output::gasPressureDeviates(*pressures)) {
+            warn(std::string(output::kGasPressureWarningText));
         }
         warn(v.message);
     }
@@ -195,12 +195,12 @@ py::dict state(const GasAnalysis& given, const py::object& p, const py::object& 
         for (std::size_t i = 0; i < static_cast<std::size_t>(in.size()); ++i) {
             pOut[i] = pressures[i];
             if (condensation) {
-                const app::CondensingResult r =
-                    app::computeCondensing(analysis, input, pressures[i], values[i]);
+                const cli::CondensingResult r =
+                    cli::computeCondensing(analysis, input, pressures[i], values[i]);
                 storeGas(r.gas, arrays, i);
                 storeCondensing(r.condensing, arrays, i);
             } else {
-                storeGas(app::computeGas(analysis, input, pressures[i], values[i]), arrays, i);
+                storeGas(cli::computeGas(analysis, input, pressures[i], values[i]), arrays, i);
             }
         }
     }
@@ -268,7 +268,7 @@ not add up to 100 are scaled, with a warning.)")
         .def(
             "humidify",
             [](GasAnalysis& a, double p, double t, double phi) {
-                applied(a.humidify(p, t, phi), ui::MessageId::kCheckPressureTemperatureValue);
+                applied(a.humidify(p, t, phi), output::MessageId::kCheckPressureTemperatureValue);
             },
             "Replaces the water vapour by that of relative humidity phi [%] at p [bar] and t "
             "[°C]; the dry components keep their ratios.",

@@ -27,10 +27,10 @@ public:
     void run(const py::object& folder) const {
         const CommandAnswer answer =
             runArguments({"project", "--run", py::str(folder), "--", path_});
-        if (answer.code != app::kExitOk && answer.code != app::kExitSomeRowsFailed) {
-            throw Error(app::messageOf(answer.err));
+        if (answer.code != cli::kExitOk && answer.code != cli::kExitSomeRowsFailed) {
+            throw Error(cli::messageOf(answer.err));
         }
-        warn(app::messageOf(answer.err));
+        warn(cli::messageOf(answer.err));
     }
 
     static void create(const py::object& path, bool force) {
@@ -41,8 +41,8 @@ public:
         arguments.emplace_back("--");
         arguments.emplace_back(py::str(path));
         const CommandAnswer answer = runArguments(arguments);
-        if (answer.code != app::kExitOk) {
-            throw Error(app::messageOf(answer.err));
+        if (answer.code != cli::kExitOk) {
+            throw Error(cli::messageOf(answer.err));
         }
     }
 

@@ -8,12 +8,12 @@
 
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/catalogue/water_properties.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/messages/steam_table_messages.h"
 #include "processes/module_rules.h"
 #include "python/arrays.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
-#include "ui/steam_result_rules.h"
-#include "ui/water_properties.h"
 
 namespace vaporis::python {
 
@@ -32,7 +32,7 @@ struct RowArrays {
 };
 
 RowArrays rowArrays(Results& results, const std::string& group, const std::string& statusGroup,
-                    int count, const ui::PropertyEntry& (*entry)(int)) {
+                    int count, const output::PropertyEntry& (*entry)(int)) {
     RowArrays row;
     for (int i = 0; i < count; ++i) {
         const std::string key(entry(i).key);
@@ -56,20 +56,21 @@ struct SteamArrays {
 };
 
 SteamArrays steamArrays(Results& results, int mode, bool saturated) {
-    SteamArrays a{results.values("", "p"),
-                  results.values("", "t"),
-                  results.values("", "x"),
-                  results.statuses("", "inputStatus"),
-                  mode == kModePH ? results.statuses("", "iterationStatus") : nullptr,
-                  rowArrays(results, "", "status", water::kPropertyCount, ui::waterProperty),
-                  rowArrays(results, "", "status", water::kSaturationCount, ui::saturationEntry),
-                  std::nullopt,
-                  std::nullopt};
+    SteamArrays a{
+        results.values("", "p"),
+        results.values("", "t"),
+        results.values("", "x"),
+        results.statuses("", "inputStatus"),
+        mode == kModePH ? results.statuses("", "iterationStatus") : nullptr,
+        rowArrays(results, "", "status", water::kPropertyCount, output::waterProperty),
+        rowArrays(results, "", "status", water::kSaturationCount, output::saturationEntry),
+        std::nullopt,
+        std::nullopt};
     if (saturated) {
-        a.liquid =
-            rowArrays(results, "liquid", "liquidStatus", water::kPropertyCount, ui::waterProperty);
-        a.vapor =
-            rowArrays(results, "vapor", "vaporStatus", water::kPropertyCount, ui::waterProperty);
+        a.liquid = rowArrays(results, "liquid", "liquidStatus", water::kPropertyCount,
+                             output::waterProperty);
+        a.vapor = rowArrays(results, "vapor", "vaporStatus", water::kPropertyCount,
+                            output::waterProperty);
     }
     return a;
 }
@@ -118,7 +119,7 @@ void calculate(WaterSteamState& state, bool saturated) {
 // The state at p and h: t from the enthalpy iteration, or p and x for wet steam; a state
 // without inputs when the iteration fails.
 WaterSteamState stateFromPH(double p, double h, int& iterationStatus, bool saturated) {
-    const ui::EnthalpyIteration found = ui::enthalpyIteration(p, h);
+    const output::EnthalpyIteration found = output::enthalpyIteration(p, h);
     iterationStatus = found.status;
     if (!found.valid()) {
         return {};
@@ -167,14 +168,16 @@ ModeInputs modeInputs(const Inputs& in) {
 // The program's message for a single state that cannot be computed; empty when it can.
 std::string refusalText(int mode, double a, double b) {
     if (mode == kModePH) {
-        const ui::EnthalpyIteration found = ui::enthalpyIteration(a, b);
-        return found.valid() ? std::string()
-                             : ui::iterationMessage(ui::iterationFailureMessage(found.status));
+        const output::EnthalpyIteration found = output::enthalpyIteration(a, b);
+        return found.valid()
+                   ? std::string()
+                   : output::iterationMessage(output::iterationFailureMessage(found.status));
     }
     const WaterSteamState state = stateAt(mode, a, b, false);
     const processes::RuleAnswer refusal =
         processes::checkSteamState(state, processes::MarkerMeaning::kNumber);
-    return refusal ? std::string(ui::messageText(ui::refusalMessage(*refusal))) : std::string();
+    return refusal ? std::string(output::messageText(output::refusalMessage(*refusal)))
+                   : std::string();
 }
 
 py::dict steam(const py::object& p, const py::object& t, const py::object& x, const py::object& h,

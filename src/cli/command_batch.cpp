@@ -21,7 +21,7 @@
 #include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -577,4 +577,4 @@ int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
     return writer.anyFailed() ? kExitSomeRowsFailed : kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -9,7 +9,7 @@
 
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Adds --batch, --delimiter, --decimal-comma and --jobs to every command of app that takes a
 //! batch of its own options (process, flow, ambient, tools); their values land in `output`.
@@ -38,4 +38,4 @@ using CommandRunner = std::function<int(const std::vector<std::string>& argument
 //! terminal would show it, the program's name left off, lines joined by "; ".
 [[nodiscard]] std::string messageOf(std::string_view err);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

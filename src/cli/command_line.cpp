@@ -24,7 +24,7 @@
 #include "cli/tools_command.h"
 #include "cli/version.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -298,4 +298,4 @@ int runCommandLine(int argc, const char* const* argv) {
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

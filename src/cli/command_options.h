@@ -11,7 +11,7 @@
 #include "cli/number_io.h"
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 // Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
 inline const CLI::Validator kNumber(
@@ -78,4 +78,4 @@ inline void addGasAnalysisOptions(CLI::App& command, GasAnalysisOptions& analysi
     mass->excludes(file);
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -13,7 +13,7 @@
 #include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -217,13 +217,13 @@ bool writeRows(const LineBlock& block, std::size_t begin, std::size_t end, CsvFo
 }  // namespace
 
 std::string csvHeader(std::initializer_list<std::string_view> leading,
-                      std::span<const ui::PropertyEntry> catalogue) {
+                      std::span<const output::PropertyEntry> catalogue) {
     std::string header;
     for (const std::string_view column : leading) {
         header += header.empty() ? "" : ",";
         header += column;
     }
-    for (const ui::PropertyEntry& entry : catalogue) {
+    for (const output::PropertyEntry& entry : catalogue) {
         header += ',';
         header += entry.key;
     }
@@ -261,4 +261,4 @@ int runBatch(std::FILE* in, std::FILE* out, CsvFormat format, const BatchCommand
     return anyFailed ? kExitSomeRowsFailed : kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -16,21 +16,21 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/gas_properties.h"
-#include "ui/gas_property_report.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
+#include "output/catalogue/gas_properties.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "output/reports/gas_property_report.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
 // Input pairs: the index tells whether the second input is t (0) or h (1).
 constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
 
-using ui::gasProperty;
-using ui::kGasPressureEntry;
-using ui::kGasTemperatureEntry;
+using output::gasProperty;
+using output::kGasPressureEntry;
+using output::kGasTemperatureEntry;
 
 // p, t, status, message and the properties of a gas state in a batch line.
 void appendGasFields(double p, const GasResult& result, bool failed, std::string_view message,
@@ -157,8 +157,8 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
 
 // A single state outside the range where the formulations are close says so on stderr.
 void warnAboutPressure(double p) {
-    if (!ui::gasPressureRefusal(p) && ui::gasPressureDeviates(p)) {
-        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    if (!output::gasPressureRefusal(p) && output::gasPressureDeviates(p)) {
+        writeText(stderr, std::string(output::kGasPressureWarningText) + '\n');
     }
 }
 
@@ -169,7 +169,7 @@ int runGas(const GasOptions& options) {
     if (options.output.batch) {
         const std::string header = csvHeader(
             {kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn, kMessageColumn},
-            ui::kGasPropertyCatalogue);
+            output::kGasPropertyCatalogue);
         const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         return runBatch(stdin, stdout, csvFormat(options.output),
@@ -196,7 +196,7 @@ int runGas(const GasOptions& options) {
         writeText(stderr, result.message + '\n');
     }
     writeHtmlIfAsked(options.output, [&result](const std::string& path) {
-        return ui::writeGasPropertyReport(path, result.state);
+        return output::writeGasPropertyReport(path, result.state);
     });
     if (options.output.json) {
         printJson(gasJson(result));
@@ -206,4 +206,4 @@ int runGas(const GasOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

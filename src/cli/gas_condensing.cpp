@@ -5,9 +5,9 @@
 #include "engine/gas/condensation.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/status_codes.h"
-#include "ui/gas_result_rules.h"
+#include "output/messages/gas_messages.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -42,7 +42,7 @@ void addRow(TextTable& table, const std::string& label, double value, int status
 [[nodiscard]] nlohmann::ordered_json valueAndStatus(double value, int status) {
     return {{"value", numberOrNull(value, gas::isValidStatus(status))},
             {"status", status},
-            {"message", ui::gasStatusText(status)}};
+            {"message", output::gasStatusText(status)}};
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ void addRow(TextTable& table, const std::string& label, double value, int status
 CondensingState condensingState(const gas::GasAnalysis& analysis, double p, CondensingInput input,
                                 double value) {
     CondensingState state;
-    if (ui::gasPressureRefusal(p)) {
+    if (output::gasPressureRefusal(p)) {
         state.tStatus = state.hStatus = state.sStatus = state.condensateStatus = gas::kOutOfRange;
         return state;
     }
@@ -95,4 +95,4 @@ nlohmann::ordered_json condensingJson(const CondensingState& state) {
             {"condensate", valueAndStatus(state.condensate, state.condensateStatus)}};
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

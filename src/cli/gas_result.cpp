@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "engine/gas/gas_analysis.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 void judge(GasResult& result) {
     const gas::GasState& state = result.state;
     const int status = state.status();
-    const ui::GasStateVerdict verdict = ui::judgeGasState(state);
+    const output::GasStateVerdict verdict = output::judgeGasState(state);
     result.status = verdict.condenses ? gas::kCondensation : status;
     result.valid = verdict.accepted;
     result.message = verdict.message;
@@ -32,10 +32,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
     } else {
         result.state.setEnthalpy(value);
     }
-    if (const std::optional<ui::MessageId> refusal = ui::gasPressureRefusal(p)) {
+    if (const std::optional<output::MessageId> refusal = output::gasPressureRefusal(p)) {
         result.status = gas::kOutOfRange;
         result.temperatureKnown = pair == kByTemperature;
-        result.message = ui::messageText(*refusal);
+        result.message = output::messageText(*refusal);
         return result;
     }
     result.state.calculate();
@@ -44,10 +44,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
 }
 
 bool gasPropertyShown(const GasResult& result, int k) {
-    if (!result.valid || !ui::gasPropertyKnown(result.state, k)) {
+    if (!result.valid || !output::gasPropertyKnown(result.state, k)) {
         return false;
     }
-    return k != gas::kDewPoint || result.state.property(k) != ui::kNoDewPoint;
+    return k != gas::kDewPoint || result.state.property(k) != output::kNoDewPoint;
 }
 
 CondensingResult computeCondensing(const gas::GasAnalysis& analysis, CondensingInput input,
@@ -69,4 +69,4 @@ CondensingResult computeCondensing(const gas::GasAnalysis& analysis, CondensingI
     return result;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

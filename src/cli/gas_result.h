@@ -12,7 +12,7 @@ namespace vaporis::gas {
 class GasAnalysis;
 }
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The pair index of a gas state given by p and t; 1 is p and h.
 inline constexpr std::size_t kByTemperature = 0;
@@ -54,4 +54,4 @@ struct CondensingResult {
 [[nodiscard]] CondensingResult computeCondensing(const gas::GasAnalysis& analysis,
                                                  CondensingInput input, double p, double value);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

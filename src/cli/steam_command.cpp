@@ -12,14 +12,14 @@
 #include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/catalogue/water_properties.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/messages/steam_table_messages.h"
+#include "output/reports/steam_table_report.h"
 #include "processes/module_rules.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
-#include "ui/steam_result_rules.h"
-#include "ui/steam_table_report.h"
-#include "ui/water_properties.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -34,17 +34,17 @@ constexpr auto kSteamModeInputs = std::to_array<std::string_view>({"p,t", "p,x",
 
 constexpr std::string_view kSteamPhHeader = "p,h,status,message,t,x";
 
-using ui::kWaterPressureEntry;
-using ui::kWaterQualityEntry;
-using ui::kWaterTemperatureEntry;
-using ui::saturationEntry;
-using ui::waterProperty;
+using output::kWaterPressureEntry;
+using output::kWaterQualityEntry;
+using output::kWaterTemperatureEntry;
+using output::saturationEntry;
+using output::waterProperty;
 
-std::string key(const ui::PropertyEntry& entry) {
+std::string key(const output::PropertyEntry& entry) {
     return std::string(entry.key);
 }
 
-std::string label(const ui::PropertyEntry& entry) {
+std::string label(const output::PropertyEntry& entry) {
     return std::string(entry.textLabel);
 }
 
@@ -172,25 +172,27 @@ void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line
     line.number(in.t, in.tValid);
     line.number(in.x, in.xValid);
     line.status(status, status != water::kInputOk,
-                status == water::kInputOk ? std::string_view()
-                                          : ui::messageText(ui::inputStatusMessage(status)));
+                status == water::kInputOk
+                    ? std::string_view()
+                    : output::messageText(output::inputStatusMessage(status)));
     for (int i = 0; i < water::kPropertyCount; ++i) {
         line.number(state.stateValue(i), state.stateStatus(i) == water::kOk);
     }
 }
 
 void appendSteamPhRow(std::size_t /*pair*/, double p, double h, CsvLine& line) {
-    const ui::EnthalpyIteration result = ui::enthalpyIteration(p, h);
+    const output::EnthalpyIteration result = output::enthalpyIteration(p, h);
     line.number(p, true);
     line.number(h, true);
     line.status(result.status, !result.valid(),
-                result.valid() ? std::string()
-                               : ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+                result.valid()
+                    ? std::string()
+                    : output::iterationMessage(output::iterationFailureMessage(result.status)));
     line.number(result.t, result.valid());
     line.number(result.x, result.twoPhase());
 }
 
-std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result) {
+std::string steamPhTable(double p, double h, const output::EnthalpyIteration& result) {
     TextTable table;
     table.addRow({"pressure p [bar]", tableNumber(p, true)});
     table.addRow({"enthalpy h [kJ/kg]", tableNumber(h, true)});
@@ -199,11 +201,11 @@ std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result
     return table.render();
 }
 
-nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIteration& result) {
+nlohmann::ordered_json steamPhJson(double p, double h, const output::EnthalpyIteration& result) {
     return {{"p", p},
             {"h", h},
             {"status", result.status},
-            {"message", ui::propertyStatusText(result.status)},
+            {"message", output::propertyStatusText(result.status)},
             {"t", result.t},
             {"x", numberOrNull(result.x, result.twoPhase())}};
 }
@@ -215,7 +217,7 @@ int runSteam(const SteamOptions& options) {
         const std::string header =
             csvHeader({kWaterPressureEntry.key, kWaterTemperatureEntry.key, kWaterQualityEntry.key,
                        kStatusColumn, kMessageColumn},
-                      ui::kWaterPropertyCatalogue);
+                      output::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
                         {"steam", kSteamInputs, header, appendSteamRow}, batchJobs(options.output));
     }
@@ -223,10 +225,10 @@ int runSteam(const SteamOptions& options) {
     if (const processes::RuleAnswer refusal =
             processes::checkSteamState(state, processes::MarkerMeaning::kNumber)) {
         return reportRefusal(options.output.json, state.inputStatus(),
-                             ui::messageText(ui::refusalMessage(*refusal)));
+                             output::messageText(output::refusalMessage(*refusal)));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
-        return ui::writeSteamTableReport(path, state);
+        return output::writeSteamTableReport(path, state);
     });
     if (options.output.json) {
         printJson(steamJson(state));
@@ -246,10 +248,11 @@ int runSteamPh(const SteamPhOptions& options) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
                             " is required");
     }
-    const ui::EnthalpyIteration result = ui::enthalpyIteration(*options.p, *options.h);
+    const output::EnthalpyIteration result = output::enthalpyIteration(*options.p, *options.h);
     if (!result.valid()) {
-        return reportRefusal(options.output.json, result.status,
-                             ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+        return reportRefusal(
+            options.output.json, result.status,
+            output::iterationMessage(output::iterationFailureMessage(result.status)));
     }
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));
@@ -259,4 +262,4 @@ int runSteamPh(const SteamPhOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli
