@@ -169,7 +169,7 @@ void GasProcessDialog::showResults() {
     show(kIdGasResultDh, process_.result(P::kEnthalpyChange));
     show(kIdGasResultDs, process_.result(P::kEntropyChange));
     show(kIdGasResultMolarMass, analysis_.molarMass());
-    show(kIdGasResultGasConstant, analysis_.gasConstant());
+    show(kIdGasResultGasConstant, analysis_.gasConstantJ());
     if (process_.type() == processes::kIsentropicEfficiency) {
         show(kIdGasResultDhIsentropic, process_.result(P::kIsentropicChange));
         show(kIdGasResultT2Isentropic, process_.result(P::kIsentropicTemperature));
