@@ -373,6 +373,16 @@ double toShown(double value, const Unit& written, const UnitChoice& choice) {
     return convert(value, written, shownUnit(written, choice), choice.referencePressure);
 }
 
+Reading toWritten(double value, const Unit& unit, const Unit& written, double referencePressure,
+                  std::string_view text) {
+    const double si = toSi(value, unit, referencePressure);
+    if (std::string refusal = physicalRefusal(text, si, unit, referencePressure);
+        !refusal.empty()) {
+        return {0.0, refusal};
+    }
+    return {convert(value, unit, written, referencePressure), {}};
+}
+
 Reading readValue(std::string_view text, const Unit& written, const UnitChoice& choice) {
     const std::string_view body = trimmed(text);
     const std::string_view number = body.substr(body.starts_with('+') ? 1 : 0);
@@ -390,12 +400,7 @@ Reading readValue(std::string_view text, const Unit& written, const UnitChoice& 
             return {0.0, refusal};
         }
     }
-    const double si = toSi(value, *unit, choice.referencePressure);
-    if (std::string refusal = physicalRefusal(text, si, *unit, choice.referencePressure);
-        !refusal.empty()) {
-        return {0.0, refusal};
-    }
-    return {convert(value, *unit, written, choice.referencePressure), {}};
+    return toWritten(value, *unit, written, choice.referencePressure, text);
 }
 
 }  // namespace vaporis::output

@@ -109,6 +109,11 @@ struct Reading {
     [[nodiscard]] bool ok() const { return refusal.empty(); }
 };
 
+//! A value given in `unit` (as `text`, for the message) in the written unit; refused as
+//! readValue refuses.
+[[nodiscard]] Reading toWritten(double value, const Unit& unit, const Unit& written,
+                                double referencePressure, std::string_view text);
+
 //! Reads "725.189 psia", "5barg", "750F" or a bare number (in the chosen unit) into the
 //! written unit. Refuses unknown units, units of another quantity, absolute pressures
 //! below zero given in a gauge unit and temperatures below absolute zero.
