@@ -51,8 +51,22 @@ void addUnitOptionsTo(CLI::App& command, UnitOptions& options) {
             ""));
 }
 
-// The unit an option's help names in brackets ("[bar]", "[kg/s or kg/h]"); null for none.
-const output::Unit* helpUnit(std::string_view help, bool second) {
+// The label with `written` in its brackets replaced by the shown unit.
+std::string relabelled(std::string_view label, const output::Unit* written) {
+    const auto open = label.find('[');
+    const auto close = label.find(']', open);
+    if (written == nullptr || shownUnits().unit(written->quantity) == nullptr ||
+        close == std::string_view::npos) {
+        return std::string(label);
+    }
+    return std::string(label.substr(0, open + 1)) +
+           std::string(output::shownUnit(*written, shownUnits()).symbol) +
+           std::string(label.substr(close));
+}
+
+}  // namespace
+
+const output::Unit* bracketUnit(std::string_view help, bool second) {
     const auto open = help.find('[');
     const auto close = help.find(']', open);
     if (open == std::string_view::npos || close == std::string_view::npos) {
@@ -64,8 +78,6 @@ const output::Unit* helpUnit(std::string_view help, bool second) {
     }
     return output::findUnit(units);
 }
-
-}  // namespace
 
 void addUnitOptions(CLI::App& app, UnitOptions& options) {
     for (CLI::App* command : app.get_subcommands({})) {
@@ -116,7 +128,7 @@ bool carriesUnit(std::string_view text) {
 }
 
 double readOptionNumber(const CLI::Option& option, const std::string& text, bool second) {
-    const output::Unit* written = helpUnit(option.get_description(), second);
+    const output::Unit* written = bracketUnit(option.get_description(), second);
     const std::optional<double> plain = parseNumber(text);
     if (plain && (written == nullptr || shownUnits().unit(written->quantity) == nullptr)) {
         return *plain;
@@ -131,12 +143,15 @@ double readOptionNumber(const CLI::Option& option, const std::string& text, bool
     return reading.value;
 }
 
-double shownValue(double value, ui::ReportUnit unit) {
-    const output::Unit* written = ui::writtenUnit(unit);
+double shownValue(double value, const output::Unit* written) {
     if (written == nullptr || !std::isfinite(value)) {
         return value;
     }
     return output::toShown(value, *written, shownUnits());
+}
+
+double shownValue(double value, ui::ReportUnit unit) {
+    return shownValue(value, ui::writtenUnit(unit));
 }
 
 std::string_view shownSymbol(ui::ReportUnit unit) {
@@ -146,15 +161,11 @@ std::string_view shownSymbol(ui::ReportUnit unit) {
 }
 
 std::string shownLabel(std::string_view label, ui::ReportUnit unit) {
-    const output::Unit* written = ui::writtenUnit(unit);
-    const auto open = label.find('[');
-    const auto close = label.find(']', open);
-    if (written == nullptr || shownUnits().unit(written->quantity) == nullptr ||
-        close == std::string_view::npos) {
-        return std::string(label);
-    }
-    return std::string(label.substr(0, open + 1)) + std::string(shownSymbol(unit)) +
-           std::string(label.substr(close));
+    return relabelled(label, ui::writtenUnit(unit));
+}
+
+std::string shownLabel(std::string_view label) {
+    return relabelled(label, bracketUnit(label));
 }
 
 std::string shownColumn(const ui::PropertyEntry& entry) {

@@ -54,6 +54,16 @@ private:
 //! A value written in `unit` as shown; unchanged when it has no other unit or is not finite.
 [[nodiscard]] double shownValue(double value, ui::ReportUnit unit);
 
+//! The unit a label names in brackets ("power [kW]"; of "[kg/s or kg/h]" the second when
+//! `second`); null for none and for units without others ("[-]", "[%]").
+[[nodiscard]] const output::Unit* bracketUnit(std::string_view label, bool second = false);
+
+//! A value written in `written` as shown; unchanged when null or not finite.
+[[nodiscard]] double shownValue(double value, const output::Unit* written);
+
+//! The label with the unit in its brackets replaced by the shown one, as shownLabel.
+[[nodiscard]] std::string shownLabel(std::string_view label);
+
 //! The unit a value written in `unit` is shown in ("psia"); empty when it has none.
 [[nodiscard]] std::string_view shownSymbol(ui::ReportUnit unit);
 
