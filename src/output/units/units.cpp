@@ -125,21 +125,21 @@ constexpr auto kUnits = std::to_array<Unit>({
     {"cm²", "cm2", Q::kArea, 1e-4, 0.0, false},
     {"in²", "in2", Q::kArea, kInch* kInch, 0.0, false},
     {"ft²", "ft2", Q::kArea, kFoot* kFoot, 0.0, false},
-    {"µPas", "uPas", Q::kDynamicViscosity, 1e-6, 0.0, false},
+    {"µPas", "uPas|10⁻⁶ Pa s", Q::kDynamicViscosity, 1e-6, 0.0, false},
     {"mPas", "cP", Q::kDynamicViscosity, 1e-3, 0.0, false},
     {"Pas", "Pa s", Q::kDynamicViscosity, 1.0, 0.0, false},
     {"lb/fth", "lb/(ft h)", Q::kDynamicViscosity, kPound / kFoot / kHour, 0.0, false},
-    {"mm²/s", "cSt", Q::kKinematicViscosity, 1e-6, 0.0, false},
+    {"mm²/s", "cSt|10⁻⁶ m²/s", Q::kKinematicViscosity, 1e-6, 0.0, false},
     {"m²/s", "m2/s", Q::kKinematicViscosity, 1.0, 0.0, false},
     {"ft²/s", "ft2/s", Q::kKinematicViscosity, kFoot* kFoot, 0.0, false},
     {"W/mK", "W/(m K)", Q::kThermalConductivity, 1.0, 0.0, false},
     {"mW/mK", "mW/(m K)", Q::kThermalConductivity, 1e-3, 0.0, false},
     {"BTU/hft°F", "BTU/hftF", Q::kThermalConductivity, kBtu / kHour / kFoot / kRankine, 0.0, false},
-    {"W/m²K", "W/m2K", Q::kHeatTransferCoefficient, 1.0, 0.0, false},
+    {"W/m²K", "W/m2K|W/(m² K)", Q::kHeatTransferCoefficient, 1.0, 0.0, false},
     {"kW/m²K", "kW/m2K", Q::kHeatTransferCoefficient, 1e3, 0.0, false},
     {"BTU/hft²°F", "BTU/hft2F", Q::kHeatTransferCoefficient,
      kBtu / kHour / (kFoot * kFoot) / kRankine, 0.0, false},
-    {"mN/m", "dyn/cm", Q::kSurfaceTension, 1e-3, 0.0, false},
+    {"mN/m", "dyn/cm|10⁻³ N/m", Q::kSurfaceTension, 1e-3, 0.0, false},
     {"N/m", "", Q::kSurfaceTension, 1.0, 0.0, false},
 });
 
@@ -216,6 +216,18 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+// Whether the spelling is one of the unit's aliases ("a|b").
+bool isAlias(const Unit& unit, std::string_view spelling) {
+    for (std::string_view rest = unit.alias; !rest.empty();) {
+        const auto bar = rest.find('|');
+        if (rest.substr(0, bar) == spelling) {
+            return true;
+        }
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+    return false;
+}
+
 // SI value of a value in a unit; gauge pressures above referencePressure [bar].
 double toSi(double value, const Unit& unit, double referencePressure) {
     const double si = (value + unit.offset) * unit.factor;
@@ -289,8 +301,7 @@ std::span<const Unit> allUnits() {
 
 const Unit* findUnit(Quantity quantity, std::string_view spelling) {
     const auto* found = std::find_if(kUnits.begin(), kUnits.end(), [&](const Unit& unit) {
-        return unit.quantity == quantity &&
-               (unit.symbol == spelling || (!unit.alias.empty() && unit.alias == spelling));
+        return unit.quantity == quantity && (unit.symbol == spelling || isAlias(unit, spelling));
     });
     return found == kUnits.end() ? nullptr : &*found;
 }

@@ -48,7 +48,7 @@ inline constexpr int kQuantityCount = 20;
 //! reference pressure of the unit choice.
 struct Unit {
     std::string_view symbol;  //!< as shown ("°F")
-    std::string_view alias;   //!< plain spelling also read ("F"); may be empty
+    std::string_view alias;   //!< other spellings also read, "|" between them ("F"); may be empty
     Quantity quantity;
     double factor;  //!< SI value of one unit (Pa, K, J/kg, ...)
     double offset;  //!< added before the factor (temperature scales) [unit]

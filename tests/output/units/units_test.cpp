@@ -66,9 +66,12 @@ TEST(UnitTable, EveryUnitRoundTripsAndReadsItsSymbolAndAlias) {
         ASSERT_TRUE(bySymbol.ok()) << bySymbol.refusal;
         EXPECT_NEAR(bySymbol.value, convert(1234.5678, unit, base, kStandardAtmosphereBar),
                     1e-12 * std::abs(bySymbol.value));
-        if (!unit.alias.empty()) {
-            EXPECT_EQ(readValue("1234.5678" + std::string(unit.alias), base, written).value,
-                      bySymbol.value);
+        for (std::string_view rest = unit.alias; !rest.empty();) {
+            const std::string_view alias = rest.substr(0, rest.find('|'));
+            rest.remove_prefix(std::min(rest.size(), alias.size() + 1));
+            EXPECT_EQ(readValue("1234.5678 " + std::string(alias), base, written).value,
+                      bySymbol.value)
+                << alias;
         }
     }
 }
