@@ -262,7 +262,7 @@ int runGas(const GasOptions& options) {
             csvHeader({shownColumn(kGasPressureEntry), shownColumn(kGasTemperatureEntry),
                        kStatusColumn, kMessageColumn},
                       ui::kGasPropertyCatalogue);
-        const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
+        const std::string condensingHeader = header + ',' + condensingColumns();
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         return runBatch(stdin, stdout, csvFormat(options.output),
                         {"gas",

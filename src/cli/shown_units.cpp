@@ -114,6 +114,14 @@ void CommandUnits::choose(const UnitOptions& options) {
     gShownUnits = *choice;
 }
 
+void requireWrittenUnits(std::string_view command) {
+    if (!gShownUnits.isWritten()) {
+        throw ArgumentError(std::string(command) +
+                            ": --units and --unit are not taken yet; its values are in the "
+                            "written units (bar, °C, kJ/kg, ...)");
+    }
+}
+
 const output::UnitChoice& shownUnits() {
     return gShownUnits;
 }

@@ -39,6 +39,10 @@ private:
     bool outermost_;
 };
 
+//! Throws ArgumentError when units other than the written ones were chosen: `command` reads
+//! or prints values that do not follow them yet.
+void requireWrittenUnits(std::string_view command);
+
 //! The units values are read and shown in.
 [[nodiscard]] const output::UnitChoice& shownUnits();
 

@@ -381,7 +381,28 @@ const Unit& shownUnit(const Unit& written, const UnitChoice& choice) {
 }
 
 double toShown(double value, const Unit& written, const UnitChoice& choice) {
-    return convert(value, written, shownUnit(written, choice), choice.referencePressure);
+    const Unit& shown = shownUnit(written, choice);
+    if (&shown == &written || !std::isfinite(value)) {
+        return value;
+    }
+    const double converted = convert(value, written, shown, choice.referencePressure);
+    // The rounding errors of a conversion are relative to the largest term it adds (an
+    // offset or reference too): 13 digits of that, so 30 °F read and shown stays 30.
+    const double scale =
+        std::max(std::abs(converted),
+                 std::abs(toSi(value, written, choice.referencePressure) / shown.factor));
+    if (!(scale > 1e-100 && scale < 1e15)) {
+        return converted;
+    }
+    const int decimals = std::max(0, 12 - static_cast<int>(std::floor(std::log10(scale))));
+    std::array<char, 160> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), converted,
+                                            std::chars_format::fixed, decimals);
+    double rounded = converted;
+    if (error == std::errc{}) {
+        std::from_chars(buffer.data(), end, rounded);
+    }
+    return rounded;
 }
 
 Reading toWritten(double value, const Unit& unit, const Unit& written, double referencePressure,

@@ -99,7 +99,8 @@ inline constexpr std::array<std::string_view, 3> kPresetNames{"written", "si-mpa
 //! The unit a value written in `written` is shown in under this choice.
 [[nodiscard]] const Unit& shownUnit(const Unit& written, const UnitChoice& choice);
 
-//! A value written in `written` as shown under this choice.
+//! A value written in `written` as shown under this choice, rounded to 13 digits of the
+//! largest term of its conversion (which hides the conversion's own rounding errors).
 [[nodiscard]] double toShown(double value, const Unit& written, const UnitChoice& choice);
 
 //! A value read from a person: in the written unit, or why it was refused.

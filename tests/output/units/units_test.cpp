@@ -91,6 +91,11 @@ TEST(UnitReading, ValuesCarryTheirUnitOrTakeTheChosenOne) {
     EXPECT_NEAR(readValue("0", bar, choice).value, 1.0, 1e-15);
     EXPECT_NEAR(readValue("32", celsius, choice).value, 0.0, 1e-12);
     EXPECT_NEAR(readValue("2 bar", bar, choice).value, 2.0, 1e-15);
+    // shown again, a value read has its digits back, not a conversion's rounding error
+    for (const double fahrenheit : {30.0, 0.5, -40.0, 752.0}) {
+        const double t = readValue(std::to_string(fahrenheit), celsius, choice).value;
+        EXPECT_EQ(toShown(t, celsius, choice), fahrenheit);
+    }
 }
 
 TEST(UnitReading, RefusalsNameTheTextAndTheUnit) {
