@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/water/water_steam_state.h"
-#include "processes/steam_thermal_process.h"
-#include "ui/diagram_file_writer.h"
-#include "ui/ts_diagram.h"
+#include "output/diagrams/diagram_file_writer.h"
+#include "output/diagrams/ts_diagram.h"
+#include "processes/thermal/steam_thermal_process.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ public:
         calculated_ = process_.calculate() == 0;
     }
     [[nodiscard]] bool calculated() const { return calculated_; }
-    [[nodiscard]] vaporis::ui::DisplayList diagram() const {
-        return vaporis::ui::steamTsDiagram(process_, vaporis::ui::TsDiagramSettings{});
+    [[nodiscard]] vaporis::output::DisplayList diagram() const {
+        return vaporis::output::steamTsDiagram(process_, vaporis::output::TsDiagramSettings{});
     }
 
 private:
@@ -52,10 +52,10 @@ void steamPngBench(benchmark::State& state) {
         state.SkipWithError("the process did not calculate");
         return;
     }
-    const vaporis::ui::DisplayList drawing = expansion.diagram();
+    const vaporis::output::DisplayList drawing = expansion.diagram();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            vaporis::ui::diagramFile(drawing, vaporis::ui::DiagramFormat::kPng, 1000));
+            vaporis::output::diagramFile(drawing, vaporis::output::DiagramFormat::kPng, 1000));
     }
 }
 

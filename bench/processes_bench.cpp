@@ -7,10 +7,10 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/ambient_data.h"
-#include "processes/gas_flow_process.h"
-#include "processes/pipe_flow_correlations.h"
-#include "processes/steam_flow_process.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/pipe_flow_correlations.h"
+#include "processes/flow/steam_flow_process.h"
+#include "processes/tools/ambient_data.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/gas_thermal_process.h"
-#include "processes/steam_thermal_process.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Tools benchmarks: the critical outflow of a vessel through a 30 m tube of 80 mm.
 #include <benchmark/benchmark.h>
 
-#include "processes/critical_outflow.h"
+#include "processes/tools/critical_outflow.h"
 
 namespace {
 

@@ -10,18 +10,18 @@
 #include <string>
 #include <system_error>
 
-#include "app/module_objects.h"
-#include "app/project_file.h"
 #include "cli/command_line.h"
 #include "engine/gas/gas_analysis_file.h"
-#include "ui/flow_reports.h"
-#include "ui/gas_property_report.h"
-#include "ui/steam_table_report.h"
-#include "ui/thermal_process_report.h"
+#include "output/reports/flow_reports.h"
+#include "output/reports/gas_property_report.h"
+#include "output/reports/steam_table_report.h"
+#include "output/reports/thermal_process_report.h"
+#include "project/module_objects.h"
+#include "project/project_file.h"
 
 namespace {
 
-using vaporis::app::ModuleObjects;
+using vaporis::project::ModuleObjects;
 
 // One folder for the whole run, in memory where the system has such a folder: every input
 // writes its reports there, and a disk would make the fuzzer slow.
@@ -54,7 +54,7 @@ const ScratchFolder& scratch() {
     return folder;
 }
 
-void calculateEveryModule(ModuleObjects& objects) {
+void calculateEveryModule(project::ModuleObjects& objects) {
     objects.steamState1.calculate();
     (void)objects.steamThermalProcess.calculate();
     (void)objects.steamFlowProcess.calculate();
@@ -65,15 +65,15 @@ void calculateEveryModule(ModuleObjects& objects) {
 }
 
 // Whatever the modules hold after their calculations, refused or not.
-void writeEveryReport(const ModuleObjects& o) {
+void writeEveryReport(const project::ModuleObjects& o) {
     namespace ui = vaporis::ui;
     const ScratchFolder& folder = scratch();
-    (void)ui::writeSteamTableReport(folder.file("steam-table.html"), o.steamState1);
-    (void)ui::writeSteamProcessReport(folder.file("steam-process.html"), o.steamThermalProcess);
-    (void)ui::writeSteamFlowReport(folder.file("steam-flow.html"), o.steamFlowProcess);
-    (void)ui::writeGasPropertyReport(folder.file("gas-properties.html"), o.gasState1);
-    (void)ui::writeGasProcessReport(folder.file("gas-process.html"), o.gasThermalProcess);
-    (void)ui::writeGasFlowReport(folder.file("gas-flow.html"), o.gasFlowProcess);
+    (void)output::writeSteamTableReport(folder.file("steam-table.html"), o.steamState1);
+    (void)output::writeSteamProcessReport(folder.file("steam-process.html"), o.steamThermalProcess);
+    (void)output::writeSteamFlowReport(folder.file("steam-flow.html"), o.steamFlowProcess);
+    (void)output::writeGasPropertyReport(folder.file("gas-properties.html"), o.gasState1);
+    (void)output::writeGasProcessReport(folder.file("gas-process.html"), o.gasThermalProcess);
+    (void)output::writeGasFlowReport(folder.file("gas-flow.html"), o.gasFlowProcess);
 }
 
 void runProjectCommand(std::span<const std::uint8_t> bytes) {
@@ -86,7 +86,7 @@ void runProjectCommand(std::span<const std::uint8_t> bytes) {
     }
     const char* const arguments[] = {"vaporis-cli", "project", project.c_str(), "--run",
                                      reports.c_str()};
-    (void)vaporis::app::runCommandLine(5, arguments);
+    (void)vaporis::cli::runCommandLine(5, arguments);
 }
 
 }  // namespace
@@ -95,8 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     vaporis::gas::GasAnalysis analysis;
     (void)vaporis::gas::readGasBytes(analysis, bytes);
-    ModuleObjects objects;
-    if (vaporis::app::readProjectBytes(bytes, objects) == vaporis::app::ProjectResult::kOk) {
+    project::ModuleObjects objects;
+    if (vaporis::project::readProjectBytes(bytes, objects) ==
+        vaporis::project::ProjectResult::kOk) {
         calculateEveryModule(objects);
         writeEveryReport(objects);
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the include structure of src/: no file includes a header of a higher layer, the
-# command line never includes the Qt backend, and no chain of includes leads back to where it
-# started. Prints each offence and exits 1 when there is one.
+# command line never includes dialog code (ui, app), and no chain of includes leads back to
+# where it started. Prints each offence and exits 1 when there is one.
 set -euo pipefail
 src=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/../src}" && pwd)
 
@@ -13,10 +13,12 @@ rank() {
         engine/water/*) echo 2 ;;
         engine/gas/*) echo 3 ;;
         processes/*) echo 4 ;;
-        ui/qt/*) echo 6 ;;
-        ui/*) echo 5 ;;
-        app/*) echo 7 ;;
-        cli/*) echo 8 ;;
+        output/*) echo 5 ;;
+        project/*) echo 6 ;;
+        ui/qt/*) echo 8 ;;
+        ui/*) echo 7 ;;
+        app/*) echo 9 ;;
+        cli/*) echo 9 ;;
         *) echo 99 ;;
     esac
 }
@@ -33,8 +35,12 @@ while IFS= read -r file; do
             echo "$file includes $header of a higher layer"
             status=1
         fi
-        if [[ $file == cli/* && $header == ui/qt/* ]]; then
-            echo "$file includes the Qt backend $header"
+        if [[ $file == cli/* && ($header == ui/* || $header == app/*) ]]; then
+            echo "$file includes $header: the command line stands on output and project alone"
+            status=1
+        fi
+        if [[ $file == app/* && $header == cli/* ]]; then
+            echo "$file includes $header of the command line"
             status=1
         fi
         # A source file and its own header count as one node.

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "app/main_menu.h"
-#include "app/module_objects.h"
 #include "app/screenshots.h"
+#include "project/module_objects.h"
 #include "ui/qt/offscreen_screen.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_dialog_host.h"
@@ -43,7 +43,7 @@ bool displayAvailable() {
 #endif
 }
 
-int runMenu(vaporis::app::ModuleObjects& objects, const QString& startFile) {
+int runMenu(vaporis::project::ModuleObjects& objects, const QString& startFile) {
     vaporis::ui::QtValidityWindow validity;
     vaporis::app::MainMenu* menuLogic = nullptr;
     vaporis::ui::QtDialogHost menu(
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
     // Qt has set the C library's locale from the desktop; numbers keep their decimal point.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setWindowIcon(vaporis::ui::applicationIcon());
-    vaporis::app::ModuleObjects objects;
+    vaporis::project::ModuleObjects objects;
     if (screenshots) {
         if (!vaporis::app::renderScreenshots(QApplication::arguments().at(2), objects)) {
             std::fputs("vaporis: the pictures could not be written to that folder\n", stderr);

@@ -8,9 +8,9 @@
 
 #include "app/module_registry.h"
 #include "app/project_actions.h"
-#include "ui/file_path.h"
-#include "ui/gas_analysis_actions.h"
-#include "ui/messages.h"
+#include "output/format/file_path.h"
+#include "output/messages/messages.h"
+#include "ui/gas/gas_analysis_actions.h"
 
 namespace vaporis::app {
 namespace {
@@ -48,7 +48,7 @@ const auto kControls = std::to_array<ControlEntry>({
 
 // Whether path names a .gas file, whatever the case of its extension ("FLUE.GAS").
 bool isGasFile(const std::string& path) {
-    std::string extension = ui::pathFromUtf8(path).extension().string();
+    std::string extension = output::pathFromUtf8(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
@@ -59,7 +59,7 @@ bool isGasFile(const std::string& path) {
 
 const ui::DialogTemplate kMainMenuTemplate{100, "TORVIK - Vaporis V3.5", kControls, kIdExitProgram};
 
-ui::DialogFactory mainMenuFactory(ModuleObjects& objects) {
+ui::DialogFactory mainMenuFactory(project::ModuleObjects& objects) {
     return [&objects](ui::Port& port) { return std::make_unique<MainMenu>(port, objects); };
 }
 
@@ -84,7 +84,7 @@ void MainMenu::command(int id) {
 
 void MainMenu::projectFileMatched(const std::string& path) {
     projectPath_ = path;
-    savedInputs_ = projectInputs(objects_);
+    savedInputs_ = project::projectInputs(objects_);
 }
 
 void MainMenu::showCaption() {
@@ -99,8 +99,8 @@ bool MainMenu::mayEnd() {
     if (!modified()) {
         return true;
     }
-    switch (
-        port_.message(kUnsavedChangesText, ui::kCaptionWarning, ui::MessageButtons::kYesNoCancel)) {
+    switch (port_.message(kUnsavedChangesText, output::kCaptionWarning,
+                          ui::MessageButtons::kYesNoCancel)) {
         case ui::MessageAnswer::kYes: {
             const std::optional<std::string> path = saveProject(port_, objects_);
             if (path) {

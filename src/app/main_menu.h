@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/menu_ids.h"
-#include "app/module_objects.h"
-#include "app/project_file.h"
+#include "project/module_objects.h"
+#include "project/project_file.h"
 #include "ui/dialog_template.h"
 #include "ui/port.h"
 
@@ -24,11 +24,11 @@ inline constexpr std::string_view kUnsavedChangesText =
 //! file and marks changed inputs with " *".
 class MainMenu : public ui::DialogLogic {
 public:
-    MainMenu(ui::Port& port, ModuleObjects& objects)
-        : port_(port), objects_(objects), savedInputs_(projectInputs(objects)) {}
+    MainMenu(ui::Port& port, project::ModuleObjects& objects)
+        : port_(port), objects_(objects), savedInputs_(project::projectInputs(objects)) {}
     void command(int id) override;
     //! Whether a module's inputs differ from those last saved or loaded (or those at start).
-    [[nodiscard]] bool modified() const { return projectInputs(objects_) != savedInputs_; }
+    [[nodiscard]] bool modified() const { return project::projectInputs(objects_) != savedInputs_; }
     //! Opens the file named when the program started: a project (.prj) into every module, or a
     //! gas analysis (.gas) into the analysis, then the gas-property window. A file that cannot
     //! be read shows its message and changes nothing.
@@ -43,12 +43,12 @@ private:
     [[nodiscard]] bool mayEnd();
 
     ui::Port& port_;
-    ModuleObjects& objects_;
-    ProjectInputs savedInputs_;
+    project::ModuleObjects& objects_;
+    project::ProjectInputs savedInputs_;
     std::string projectPath_;
 };
 
 //! Makes the main menu's logic for the window a host builds from kMainMenuTemplate.
-[[nodiscard]] ui::DialogFactory mainMenuFactory(ModuleObjects& objects);
+[[nodiscard]] ui::DialogFactory mainMenuFactory(project::ModuleObjects& objects);
 
 }  // namespace vaporis::app

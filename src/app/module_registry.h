@@ -7,39 +7,40 @@
 #include <string_view>
 
 #include "app/menu_ids.h"
-#include "app/module_objects.h"
 #include "app/project_actions.h"
+#include "project/module_objects.h"
 #include "ui/dialog_template.h"
-#include "ui/gas_analysis_dialog.h"
-#include "ui/gas_flow_dialog.h"
-#include "ui/gas_process_dialog.h"
-#include "ui/gas_property_dialog.h"
-#include "ui/information_dialog.h"
+#include "ui/flow/gas_flow_dialog.h"
+#include "ui/flow/steam_flow_dialog.h"
+#include "ui/gas/gas_analysis_dialog.h"
+#include "ui/gas/gas_property_dialog.h"
+#include "ui/info/information_dialog.h"
+#include "ui/info/validity_window.h"
 #include "ui/port.h"
-#include "ui/steam_flow_dialog.h"
-#include "ui/steam_process_dialog.h"
-#include "ui/steam_results_dialog.h"
-#include "ui/steam_table_dialog.h"
-#include "ui/steam_table_generator_dialog.h"
-#include "ui/tools_dialog.h"
-#include "ui/ts_diagram_dialog.h"
-#include "ui/validity_window.h"
+#include "ui/steam_table/steam_results_dialog.h"
+#include "ui/steam_table/steam_table_dialog.h"
+#include "ui/steam_table/steam_table_generator_dialog.h"
+#include "ui/thermal/gas_process_dialog.h"
+#include "ui/thermal/steam_process_dialog.h"
+#include "ui/thermal/ts_diagram_dialog.h"
+#include "ui/tools/tools_dialog.h"
 
 namespace vaporis::app {
 
 //! Makes the logic of a module's window over the program's module objects.
-using ModuleFactory = std::unique_ptr<ui::DialogLogic> (*)(ui::Port& port, ModuleObjects& objects);
+using ModuleFactory = std::unique_ptr<ui::DialogLogic> (*)(ui::Port& port,
+                                                           project::ModuleObjects& objects);
 
 //! The factory of Dialog over the module objects that `members` name, in the order of its
 //! constructor: makeModule<SteamResultsDialog, &ModuleObjects::steamState1>.
 template <typename Dialog, auto... members>
-std::unique_ptr<ui::DialogLogic> makeModule(ui::Port& port, ModuleObjects& objects) {
+std::unique_ptr<ui::DialogLogic> makeModule(ui::Port& port, project::ModuleObjects& objects) {
     return std::make_unique<Dialog>(port, (objects.*members)...);
 }
 
 //! A menu action without a window of its own, over the program's module objects: the project
 //! file it saved or loaded, nothing when it touched none.
-using MenuAction = std::optional<std::string> (*)(ui::Port& port, ModuleObjects& objects);
+using MenuAction = std::optional<std::string> (*)(ui::Port& port, project::ModuleObjects& objects);
 
 //! The menu id of a window that another window opens.
 inline constexpr int kNotInMenu = 0;
@@ -63,50 +64,53 @@ struct ModuleRow {
 //! Every module window of the program, in the order of the main menu.
 inline constexpr auto kModules = std::to_array<ModuleRow>({
     {kIdSteamTable, &ui::kSteamTableTemplate,
-     makeModule<ui::SteamTableDialog, &ModuleObjects::steamState1, &ModuleObjects::flags>,
+     makeModule<ui::SteamTableDialog, &project::ModuleObjects::steamState1,
+                &project::ModuleObjects::flags>,
      "steam-table"},
     {kNotInMenu, &ui::kSteamResultsTemplate,
-     makeModule<ui::SteamResultsDialog, &ModuleObjects::steamState1>, "steam-results"},
+     makeModule<ui::SteamResultsDialog, &project::ModuleObjects::steamState1>, "steam-results"},
     {kNotInMenu, &ui::kSteamTableGeneratorTemplate, makeModule<ui::SteamTableGeneratorDialog>,
      "steam-table-generator"},
     {kIdSteamThermalProcess, &ui::kSteamProcessTemplate,
-     makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
-                &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,
-                &ModuleObjects::steamTsDiagram>,
+     makeModule<ui::SteamProcessDialog, &project::ModuleObjects::steamThermalProcess,
+                &project::ModuleObjects::steamState1, &project::ModuleObjects::steamState2,
+                &project::ModuleObjects::flags, &project::ModuleObjects::steamTsDiagram>,
      "steam-thermal-process", ui::kIdProcessOk},
     {kNotInMenu, &ui::kTsDiagramTemplate,
-     makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
-                &ModuleObjects::steamTsDiagram>,
+     makeModule<ui::SteamTsDiagramDialog, &project::ModuleObjects::steamThermalProcess,
+                &project::ModuleObjects::steamTsDiagram>,
      "ts-diagram"},
     {kIdSteamFlowProcess, &ui::kSteamFlowTemplate,
-     makeModule<ui::SteamFlowDialog, &ModuleObjects::steamFlowProcess, &ModuleObjects::steamState1,
-                &ModuleObjects::flags>,
+     makeModule<ui::SteamFlowDialog, &project::ModuleObjects::steamFlowProcess,
+                &project::ModuleObjects::steamState1, &project::ModuleObjects::flags>,
      "steam-flow", ui::kIdFlowOk},
     {kIdLoadCalculation, nullptr, nullptr, {}, 0, loadProject},
     {kIdInformation, &ui::kInformationTemplate, makeModule<ui::InformationDialog>, "information"},
     {kIdGasProperties, &ui::kGasPropertyTemplate,
-     makeModule<ui::GasPropertyDialog, &ModuleObjects::gasState1, &ModuleObjects::gasAnalysis,
-                &ModuleObjects::flags>,
+     makeModule<ui::GasPropertyDialog, &project::ModuleObjects::gasState1,
+                &project::ModuleObjects::gasAnalysis, &project::ModuleObjects::flags>,
      "gas-properties", ui::kIdGasOk},
     {kNotInMenu, &ui::kGasAnalysisTemplate,
-     makeModule<ui::GasAnalysisDialog, &ModuleObjects::gasAnalysis>, "gas-analysis"},
+     makeModule<ui::GasAnalysisDialog, &project::ModuleObjects::gasAnalysis>, "gas-analysis"},
     {kIdGasThermalProcess, &ui::kGasProcessTemplate,
-     makeModule<ui::GasProcessDialog, &ModuleObjects::gasThermalProcess, &ModuleObjects::gasState1,
-                &ModuleObjects::gasState2, &ModuleObjects::gasAnalysis, &ModuleObjects::flags,
-                &ModuleObjects::gasTsDiagram>,
+     makeModule<ui::GasProcessDialog, &project::ModuleObjects::gasThermalProcess,
+                &project::ModuleObjects::gasState1, &project::ModuleObjects::gasState2,
+                &project::ModuleObjects::gasAnalysis, &project::ModuleObjects::flags,
+                &project::ModuleObjects::gasTsDiagram>,
      "gas-thermal-process", ui::kIdProcessOk},
     {kIdGasFlowProcess, &ui::kGasFlowTemplate,
-     makeModule<ui::GasFlowDialog, &ModuleObjects::gasFlowProcess, &ModuleObjects::gasState1,
-                &ModuleObjects::gasAnalysis, &ModuleObjects::flags>,
+     makeModule<ui::GasFlowDialog, &project::ModuleObjects::gasFlowProcess,
+                &project::ModuleObjects::gasState1, &project::ModuleObjects::gasAnalysis,
+                &project::ModuleObjects::flags>,
      "gas-flow", ui::kIdFlowOk},
     {kIdSaveCalculation,
      nullptr,
      nullptr,
      {},
      0,
-     [](ui::Port& port, ModuleObjects& objects) { return saveProject(port, objects); }},
-    {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &ModuleObjects::ambient>, "tools",
-     ui::kIdOutflowCalculate},
+     [](ui::Port& port, project::ModuleObjects& objects) { return saveProject(port, objects); }},
+    {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &project::ModuleObjects::ambient>,
+     "tools", ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},
 });
 

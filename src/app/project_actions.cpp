@@ -2,46 +2,48 @@
 
 #include <optional>
 
-#include "app/project_file.h"
+#include "output/format/file_path.h"
+#include "output/messages/messages.h"
+#include "output/reports/report_frame.h"
+#include "project/project_file.h"
 #include "ui/fields.h"
-#include "ui/file_path.h"
-#include "ui/messages.h"
-#include "ui/report_frame.h"
+#include "ui/message_box.h"
 
 namespace vaporis::app {
 namespace {
 
-using ui::kCaptionError;
-using ui::MessageId;
+using output::kCaptionError;
+using output::MessageId;
 
-void showReadFailure(ui::Port& port, const ProjectLoad& load) {
-    const std::string text = load.result == ProjectResult::kImpossibleValue
+void showReadFailure(ui::Port& port, const project::ProjectLoad& load) {
+    const std::string text = load.result == project::ProjectResult::kImpossibleValue
                                  ? std::string(kImpossibleValueText) + std::string(load.field) + "."
-                                 : std::string(ui::readFailureText(load.result));
-    port.message(text, kCaptionError, ui::MessageButtons::kOk);
+                                 : std::string(output::readFailureText(load.result));
+    port.message(text, output::kCaptionError, ui::MessageButtons::kOk);
 }
 
 }  // namespace
 
-std::optional<std::string> saveProject(ui::Port& port, const ModuleObjects& objects) {
+std::optional<std::string> saveProject(ui::Port& port, const project::ModuleObjects& objects) {
     const std::optional<std::string> path = port.askSaveFileName(kProjectFileQuestion);
     if (!path || path->empty()) {
         return std::nullopt;
     }
     if (ui::fileExists(*path) &&
-        !ui::askMessage(port, MessageId::kFileExistsOverwrite, ui::kCaptionWarning)) {
+        !ui::askMessage(port, output::MessageId::kFileExistsOverwrite, output::kCaptionWarning)) {
         return std::nullopt;
     }
-    if (const file::WriteOutcome outcome = writeProjectFile(ui::pathFromUtf8(*path), objects);
+    if (const file::WriteOutcome outcome =
+            project::writeProjectFile(output::pathFromUtf8(*path), objects);
         !outcome) {
-        port.message(ui::notWrittenMessage(kProjectNotWrittenText, outcome), kCaptionError,
-                     ui::MessageButtons::kOk);
+        port.message(output::notWrittenMessage(kProjectNotWrittenText, outcome),
+                     output::kCaptionError, ui::MessageButtons::kOk);
         return std::nullopt;
     }
     return path;
 }
 
-std::optional<std::string> loadProject(ui::Port& port, ModuleObjects& objects) {
+std::optional<std::string> loadProject(ui::Port& port, project::ModuleObjects& objects) {
     std::optional<std::string> path = port.askOpenFileName(kProjectFileQuestion);
     if (!path || path->empty() || !loadProjectFile(port, objects, *path)) {
         return std::nullopt;
@@ -49,9 +51,9 @@ std::optional<std::string> loadProject(ui::Port& port, ModuleObjects& objects) {
     return path;
 }
 
-bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path) {
-    const ProjectLoad load = readProjectFile(ui::pathFromUtf8(path), objects);
-    if (load.result != ProjectResult::kOk) {
+bool loadProjectFile(ui::Port& port, project::ModuleObjects& objects, const std::string& path) {
+    const project::ProjectLoad load = readProjectFile(output::pathFromUtf8(path), objects);
+    if (load.result != project::ProjectResult::kOk) {
         showReadFailure(port, load);
         return false;
     }

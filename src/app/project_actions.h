@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/module_objects.h"
+#include "project/module_objects.h"
 #include "ui/port.h"
 
 namespace vaporis::app {
@@ -22,12 +22,12 @@ inline constexpr std::string_view kImpossibleValueText =
 //! "save calculation": asks for a .prj file and writes the inputs of every module into it; an
 //! existing file is replaced only after the user agreed. The file written; nothing when nothing
 //! was written.
-std::optional<std::string> saveProject(ui::Port& port, const ModuleObjects& objects);
+std::optional<std::string> saveProject(ui::Port& port, const project::ModuleObjects& objects);
 //! "load calculation": asks for a .prj file and loads it into the module objects. The file
 //! loaded; nothing when nothing was loaded.
-std::optional<std::string> loadProject(ui::Port& port, ModuleObjects& objects);
+std::optional<std::string> loadProject(ui::Port& port, project::ModuleObjects& objects);
 //! Loads the project at path into the objects; an unusable file shows its message and changes
 //! nothing. False when nothing was loaded.
-bool loadProjectFile(ui::Port& port, ModuleObjects& objects, const std::string& path);
+bool loadProjectFile(ui::Port& port, project::ModuleObjects& objects, const std::string& path);
 
 }  // namespace vaporis::app

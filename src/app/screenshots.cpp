@@ -31,7 +31,7 @@ bool saveWindow(QWidget& window, const QDir& directory, const QString& name) {
     return saved;
 }
 
-bool saveModule(const ModuleRow& row, ModuleObjects& objects, QWidget& validityWindow,
+bool saveModule(const ModuleRow& row, project::ModuleObjects& objects, QWidget& validityWindow,
                 const QDir& directory) {
     ui::DialogLogic* logic = nullptr;
     QtDialogHost host(
@@ -61,7 +61,7 @@ void closeMessageBoxesMeanwhile(QObject& owner) {
 
 // 10 kg/s of steam at 50 bar 400 °C through a 100 mm tube, 2 Nm³/s of air up a 300 mm, 30 m
 // stack: the flow windows show every result.
-void prepareFlows(ModuleObjects& objects) {
+void prepareFlows(project::ModuleObjects& objects) {
     using processes::GasFlowProcess;
     using processes::SteamFlowProcess;
     objects.steamFlowProcess.setInput(SteamFlowProcess::kInMassFlow, 10.0);
@@ -72,7 +72,7 @@ void prepareFlows(ModuleObjects& objects) {
 }
 
 // 50 bar 400 °C expanded with 85 % to 0.5 bar: the end lies in the wet region.
-void prepareWetExpansion(ModuleObjects& objects) {
+void prepareWetExpansion(project::ModuleObjects& objects) {
     objects.steamState1 = water::WaterSteamState(water::kModePT, 50.0, 400.0, NOT_SET);
     objects.steamState2 = water::WaterSteamState(water::kModePT, 0.5, NOT_SET, NOT_SET);
     objects.steamThermalProcess.setType(processes::kIsentropicEfficiency);
@@ -81,7 +81,7 @@ void prepareWetExpansion(ModuleObjects& objects) {
 }
 
 // Flue gas with 15 vol % H2O cooled from 1 bar 400 °C to 30 °C, below its dew point.
-void prepareFlueGasCooling(ModuleObjects& objects) {
+void prepareFlueGasCooling(project::ModuleObjects& objects) {
     std::array<double, gas::kComponentCount> percent{};
     percent[gas::kNitrogen] = 71.0;
     percent[gas::kCarbonDioxide] = 9.0;
@@ -101,30 +101,31 @@ void prepareFlueGasCooling(ModuleObjects& objects) {
 }
 
 // The two process windows after a calculation and their diagrams.
-bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const QDir& directory) {
+bool saveProcessExamples(project::ModuleObjects& objects, QWidget& validityWindow,
+                         const QDir& directory) {
     static constexpr std::array<ModuleRow, 5> kExamples{{
         {kNotInMenu, &ui::kSteamProcessTemplate,
-         makeModule<ui::SteamProcessDialog, &ModuleObjects::steamThermalProcess,
-                    &ModuleObjects::steamState1, &ModuleObjects::steamState2, &ModuleObjects::flags,
-                    &ModuleObjects::steamTsDiagram>,
+         makeModule<ui::SteamProcessDialog, &project::ModuleObjects::steamThermalProcess,
+                    &project::ModuleObjects::steamState1, &project::ModuleObjects::steamState2,
+                    &project::ModuleObjects::flags, &project::ModuleObjects::steamTsDiagram>,
          "steam-thermal-process-wet", ui::kIdProcessOk},
         {kNotInMenu, &ui::kTsDiagramTemplate,
-         makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
-                    &ModuleObjects::steamTsDiagram>,
+         makeModule<ui::SteamTsDiagramDialog, &project::ModuleObjects::steamThermalProcess,
+                    &project::ModuleObjects::steamTsDiagram>,
          "ts-diagram-steam-wet"},
         {kNotInMenu, &ui::kTsDiagramTemplate,
-         makeModule<ui::SteamTsDiagramDialog, &ModuleObjects::steamThermalProcess,
-                    &ModuleObjects::steamTsDiagram>,
+         makeModule<ui::SteamTsDiagramDialog, &project::ModuleObjects::steamThermalProcess,
+                    &project::ModuleObjects::steamTsDiagram>,
          "hs-diagram-steam-wet", ui::kIdTsKindHs},
         {kNotInMenu, &ui::kGasProcessTemplate,
-         makeModule<ui::GasProcessDialog, &ModuleObjects::gasThermalProcess,
-                    &ModuleObjects::gasState1, &ModuleObjects::gasState2,
-                    &ModuleObjects::gasAnalysis, &ModuleObjects::flags,
-                    &ModuleObjects::gasTsDiagram>,
+         makeModule<ui::GasProcessDialog, &project::ModuleObjects::gasThermalProcess,
+                    &project::ModuleObjects::gasState1, &project::ModuleObjects::gasState2,
+                    &project::ModuleObjects::gasAnalysis, &project::ModuleObjects::flags,
+                    &project::ModuleObjects::gasTsDiagram>,
          "gas-thermal-process-condensing", ui::kIdProcessOk},
         {kNotInMenu, &ui::kTsDiagramTemplate,
-         makeModule<ui::GasTsDiagramDialog, &ModuleObjects::gasThermalProcess,
-                    &ModuleObjects::gasTsDiagram>,
+         makeModule<ui::GasTsDiagramDialog, &project::ModuleObjects::gasThermalProcess,
+                    &project::ModuleObjects::gasTsDiagram>,
          "ts-diagram-gas-condensing"},
     }};
     prepareWetExpansion(objects);
@@ -138,7 +139,7 @@ bool saveProcessExamples(ModuleObjects& objects, QWidget& validityWindow, const 
 
 // The results of 1 bar 20 °C, where v and chi keep few digits in their fields, with the tool
 // tip that gives v in full. The tip is a window of its own, so it is painted into the picture.
-bool saveSmallValueResults(ModuleObjects& objects, const QDir& directory) {
+bool saveSmallValueResults(project::ModuleObjects& objects, const QDir& directory) {
     objects.steamState1 = water::WaterSteamState(water::kModePT, 1.0, 20.0, NOT_SET);
     objects.steamState1.calculate();
     QtDialogHost host(
@@ -169,7 +170,7 @@ bool saveSmallValueResults(ModuleObjects& objects, const QDir& directory) {
 
 }  // namespace
 
-bool renderScreenshots(const QString& directory, ModuleObjects& objects) {
+bool renderScreenshots(const QString& directory, project::ModuleObjects& objects) {
     const QDir target(directory);
     if (!target.mkpath(QStringLiteral("."))) {
         return false;

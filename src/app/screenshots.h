@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/module_objects.h"
+#include "project/module_objects.h"
 
 namespace vaporis::app {
 
@@ -10,6 +10,6 @@ namespace vaporis::app {
 //! (for reviewing the layouts without a display); the result windows show the states at their
 //! default inputs, 50 bar and 400 °C for water/steam, 1 bar and 400 °C for the gas. False when
 //! a file could not be written.
-bool renderScreenshots(const QString& directory, ModuleObjects& objects);
+bool renderScreenshots(const QString& directory, project::ModuleObjects& objects);
 
 }  // namespace vaporis::app

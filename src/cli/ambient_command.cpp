@@ -11,13 +11,13 @@
 #include "cli/output_options.h"
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
+#include "output/messages/messages.h"
 #include "output/units/units.h"
-#include "processes/ambient_data.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
-#include "ui/messages.h"
+#include "processes/tools/ambient_data.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -88,15 +88,15 @@ std::string ambientTable(const AmbientData& ambient) {
 }
 
 std::string ambientFailureText(int status) {
-    using ui::MessageId;
+    using output::MessageId;
     switch (status) {
         case processes::kAmbientHumidityOutOfRange:
-            return std::string(ui::messageText(MessageId::kRelativeHumidityRange));
+            return std::string(output::messageText(output::MessageId::kRelativeHumidityRange));
         case processes::kAmbientWaterBoils:
         case processes::kAmbientBelowTriplePoint:
-            return std::string(ui::messageText(MessageId::kAmbientTemperatureRange));
+            return std::string(output::messageText(output::MessageId::kAmbientTemperatureRange));
         default:
-            return std::string(ui::messageText(MessageId::kFreeFlowError));
+            return std::string(output::messageText(output::MessageId::kFreeFlowError));
     }
 }
 
@@ -124,4 +124,4 @@ int runAmbient(const AmbientOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -9,7 +9,7 @@ namespace vaporis::processes {
 class AmbientData;
 }
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli ambient`; a missing one keeps the ambient record's default.
 struct AmbientOptions {
@@ -36,4 +36,4 @@ inline constexpr const char* kAmbientJsonKeys =
 //! The message why the ambient air could not be computed, for a status other than 0.
 [[nodiscard]] std::string ambientFailureText(int status);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -23,7 +23,7 @@
 #include "cli/text_table.h"
 #include "output/units/units.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -591,4 +591,4 @@ int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
     return writer.anyFailed() ? kExitSomeRowsFailed : kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -8,7 +8,7 @@
 
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Adds --batch, --delimiter, --decimal-comma and --jobs to every command of app that takes a
 //! batch of its own options (process, flow, ambient, tools); their values land in `output`.
@@ -33,4 +33,4 @@ using CommandRunner = std::function<int(const std::vector<std::string>& argument
 [[nodiscard]] int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
                                   const OutputOptions& output, const CommandRunner& run);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

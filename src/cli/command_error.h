@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Exit codes of vaporis-cli.
 enum ExitCode : int {
@@ -47,4 +47,4 @@ template <typename Result>
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::string numberTypeName(std::string_view help) {
     return name;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

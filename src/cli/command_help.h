@@ -6,7 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The exit codes a command can return besides 0 (done) and 1 (unusable arguments, files or
 //! output).
@@ -29,4 +29,4 @@ void alignHelpByCharacters(CLI::App& app);
 //! BAR, "[°C]" °C, "[kg/s or kg/h]" KG/S|KG/H; no unit or "[-]" gives NUMBER.
 [[nodiscard]] std::string numberTypeName(std::string_view help);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

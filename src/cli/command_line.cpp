@@ -25,7 +25,7 @@
 #include "cli/tools_command.h"
 #include "cli/version.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -303,4 +303,4 @@ int runCommandLine(int argc, const char* const* argv) {
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -12,7 +12,7 @@
 #include "cli/output_options.h"
 #include "cli/shown_units.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 // Numbers are read here, never by CLI11's own conversion, so they ignore the locale; a number
 // may carry its unit ("5 barg"), which is checked when the value is read.
@@ -86,4 +86,4 @@ inline void addGasAnalysisOptions(CLI::App& command, GasAnalysisOptions& analysi
     mass->excludes(file);
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

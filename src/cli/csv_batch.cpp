@@ -15,7 +15,7 @@
 #include "cli/text_table.h"
 #include "output/units/units.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -247,13 +247,13 @@ bool writeRows(const LineBlock& block, std::size_t begin, std::size_t end, CsvFo
 }  // namespace
 
 std::string csvHeader(std::initializer_list<std::string_view> leading,
-                      std::span<const ui::PropertyEntry> catalogue) {
+                      std::span<const output::PropertyEntry> catalogue) {
     std::string header;
     for (const std::string_view column : leading) {
         header += header.empty() ? "" : ",";
         header += column;
     }
-    for (const ui::PropertyEntry& entry : catalogue) {
+    for (const output::PropertyEntry& entry : catalogue) {
         header += ',';
         header += shownColumn(entry);
     }
@@ -291,4 +291,4 @@ int runBatch(std::FILE* in, std::FILE* out, CsvFormat format, const BatchCommand
     return anyFailed ? kExitSomeRowsFailed : kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

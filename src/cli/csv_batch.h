@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "ui/csv_line.h"
-#include "ui/property_catalogue.h"
+#include "output/catalogue/property_catalogue.h"
+#include "output/format/csv_line.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
-using ui::CsvFormat;
-using ui::CsvLine;
+using output::CsvFormat;
+using output::CsvLine;
 
 //! Two input columns a batch header may name, in the order the row writer takes them.
 struct InputColumns {
@@ -43,7 +43,7 @@ inline constexpr std::string_view kMessageColumn = "message";
 
 //! An output header: the `leading` columns, then the key of every catalogue entry.
 [[nodiscard]] std::string csvHeader(std::initializer_list<std::string_view> leading,
-                                    std::span<const ui::PropertyEntry> catalogue);
+                                    std::span<const output::PropertyEntry> catalogue);
 
 //! Status written for an input line that does not hold two numbers.
 inline constexpr std::string_view kInputErrorStatus = "input-error";
@@ -59,4 +59,4 @@ inline constexpr std::string_view kInputErrorStatus = "input-error";
 [[nodiscard]] int runBatch(std::FILE* in, std::FILE* out, CsvFormat format,
                            const BatchCommand& command, std::size_t jobs);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

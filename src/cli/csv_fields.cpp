@@ -5,7 +5,7 @@
 
 #include "cli/number_io.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -108,7 +108,7 @@ bool sameUnit(std::string_view written, std::string_view expected) {
     return normalizedUnit(written) == normalizedUnit(expected);
 }
 
-std::optional<double> parseCsvNumber(std::string_view field, ui::CsvFormat format) {
+std::optional<double> parseCsvNumber(std::string_view field, output::CsvFormat format) {
     if (!format.decimalComma) {
         return parseNumber(field);
     }
@@ -128,4 +128,4 @@ std::string excerpt(std::string_view text) {
     return shown;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/csv_line.h"
+#include "output/format/csv_line.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Splits a CSV line into its blank-trimmed fields after RFC 4180: a field in double quotes
 //! may hold the delimiter ("10,5" in a decimal-comma file) and "" for a quote. Quoted fields
@@ -31,10 +31,11 @@ struct HeaderColumn {
 
 //! The number a field spells in the format: a decimal comma file refuses a point, which
 //! there would be a thousands mark.
-[[nodiscard]] std::optional<double> parseCsvNumber(std::string_view field, ui::CsvFormat format);
+[[nodiscard]] std::optional<double> parseCsvNumber(std::string_view field,
+                                                   output::CsvFormat format);
 
 //! The start of a rejected text for a message, control characters shown as "?": a NUL would
 //! end the message early, an escape sequence would reach the terminal.
 [[nodiscard]] std::string excerpt(std::string_view text);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

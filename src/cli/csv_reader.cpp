@@ -5,7 +5,7 @@
 
 #include "cli/command_error.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -64,4 +64,4 @@ bool readBlock(LineReader& reader, std::size_t rows, LineBlock& block) {
     return !block.lines.empty();
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! No sensible batch line is longer; a longer one is read to its end and counted as
 //! malformed, so a runaway input cannot grow memory without bound.
@@ -48,4 +48,4 @@ struct LineBlock {
 //! Reads up to `rows` lines into the block; false when the input had none left.
 bool readBlock(LineReader& reader, std::size_t rows, LineBlock& block);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -9,13 +9,13 @@
 #include "cli/command_error.h"
 #include "cli/output_options.h"
 #include "engine/file/safe_write.h"
-#include "ui/diagram_file_writer.h"
-#include "ui/file_path.h"
-#include "ui/hs_diagram.h"
-#include "ui/messages.h"
-#include "ui/ts_diagram.h"
+#include "output/diagrams/diagram_file_writer.h"
+#include "output/diagrams/hs_diagram.h"
+#include "output/diagrams/ts_diagram.h"
+#include "output/format/file_path.h"
+#include "output/messages/messages.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -24,8 +24,8 @@ std::array<const NumberOption*, 4> tsRanges(const DiagramOptions& diagram) {
 }
 
 // The default settings with the ranges given on the command line; whether any was given.
-std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagram) {
-    ui::TsDiagramSettings settings;
+std::pair<output::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagram) {
+    output::TsDiagramSettings settings;
     bool given = false;
     for (int i = 0; i < 4; ++i) {
         if (const std::optional<double> value = tsRanges(diagram)[i]->value()) {
@@ -37,9 +37,9 @@ std::pair<ui::TsDiagramSettings, bool> askedSettings(const DiagramOptions& diagr
 }
 
 // The ranges chosen from the process, with those given on the command line.
-ui::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
-                                  const processes::SteamThermalProcess& process) {
-    ui::HsDiagramRanges ranges = ui::hsRangesFor(process);
+output::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
+                                      const processes::SteamThermalProcess& process) {
+    output::HsDiagramRanges ranges = output::hsRangesFor(process);
     const std::array<std::pair<const NumberOption*, double*>, 4> given{{
         {&diagram.hMin, &ranges.hMin},
         {&diagram.hMax, &ranges.hMax},
@@ -49,7 +49,7 @@ ui::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
     for (const auto& [option, range] : given) {
         *range = option->value().value_or(*range);
     }
-    if (!ui::rangesAccepted(ranges)) {
+    if (!output::rangesAccepted(ranges)) {
         throw ArgumentError("--h-min/--h-max/--s-min/--s-max: the ranges must ascend");
     }
     return ranges;
@@ -60,23 +60,23 @@ bool anyFileAsked(const DiagramOptions& diagram) {
 }
 
 // Each file is rendered in memory first, so a failed save leaves any old file as it was.
-void writeFiles(const DiagramOptions& diagram, const ui::DisplayList& drawing) {
-    const std::array<std::tuple<const char*, const std::string*, ui::DiagramFormat>, 3> files{{
-        {"--svg", &diagram.svgPath, ui::DiagramFormat::kSvg},
-        {"--png", &diagram.pngPath, ui::DiagramFormat::kPng},
-        {"--pdf", &diagram.pdfPath, ui::DiagramFormat::kPdf},
+void writeFiles(const DiagramOptions& diagram, const output::DisplayList& drawing) {
+    const std::array<std::tuple<const char*, const std::string*, output::DiagramFormat>, 3> files{{
+        {"--svg", &diagram.svgPath, output::DiagramFormat::kSvg},
+        {"--png", &diagram.pngPath, output::DiagramFormat::kPng},
+        {"--pdf", &diagram.pdfPath, output::DiagramFormat::kPdf},
     }};
     for (const auto& [option, path, format] : files) {
         if (path->empty()) {
             continue;
         }
-        const std::string bytes = ui::diagramFile(drawing, format);
+        const std::string bytes = output::diagramFile(drawing, format);
         if (bytes.empty()) {
             throw ArgumentError(std::string(option) + " " + *path +
                                 ": the diagram could not be drawn");
         }
         if (const file::WriteOutcome outcome =
-                file::writeFileSafely(ui::pathFromUtf8(*path), bytes);
+                file::writeFileSafely(output::pathFromUtf8(*path), bytes);
             !outcome) {
             throw notWritten(std::string(option) + " " + *path, outcome);
         }
@@ -86,10 +86,10 @@ void writeFiles(const DiagramOptions& diagram, const ui::DisplayList& drawing) {
 template <typename Process, typename Draw>
 void writeTsDiagram(const DiagramOptions& diagram, const Process& process, Draw draw) {
     const auto [settings, given] = askedSettings(diagram);
-    if (given && !ui::rangesAccepted(process, settings)) {
+    if (given && !output::rangesAccepted(process, settings)) {
         throw ArgumentError(
             "--t-min/--t-max/--s-min/--s-max: " +
-            std::string(ui::messageText(ui::MessageId::kTemperatureLimitsOutOfRange)));
+            std::string(output::messageText(output::MessageId::kTemperatureLimitsOutOfRange)));
     }
     writeFiles(diagram, draw(process, settings));
 }
@@ -137,18 +137,19 @@ void writeDiagramIfAsked(const DiagramOptions& diagram,
                                : "--h-min/--h-max: only with --diagram hs");
     }
     if (hs) {
-        const ui::TsDiagramSettings switches;
-        writeFiles(diagram, ui::steamHsDiagram(process, switches, askedHsRanges(diagram, process)));
+        const output::TsDiagramSettings switches;
+        writeFiles(diagram,
+                   output::steamHsDiagram(process, switches, askedHsRanges(diagram, process)));
         return;
     }
-    writeTsDiagram(diagram, process, ui::steamTsDiagram);
+    writeTsDiagram(diagram, process, output::steamTsDiagram);
 }
 
 void writeDiagramIfAsked(const DiagramOptions& diagram,
                          const processes::GasThermalProcess& process) {
     if (anyFileAsked(diagram)) {
-        writeTsDiagram(diagram, process, ui::gasTsDiagram);
+        writeTsDiagram(diagram, process, output::gasTsDiagram);
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

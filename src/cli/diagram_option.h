@@ -5,10 +5,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/command_options.h"
-#include "processes/gas_thermal_process.h"
-#include "processes/steam_thermal_process.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Where to write the diagram of a process, which diagram and the axis ranges to draw it with.
 struct DiagramOptions {
@@ -31,4 +31,4 @@ void writeDiagramIfAsked(const DiagramOptions& diagram,
 void writeDiagramIfAsked(const DiagramOptions& diagram,
                          const processes::GasThermalProcess& process);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -18,17 +18,17 @@
 #include "cli/text_table.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/ambient_data.h"
-#include "processes/gas_flow_process.h"
+#include "output/messages/flow_messages.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/reports/flow_reports.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
-#include "processes/steam_flow_process.h"
-#include "ui/flow_messages.h"
-#include "ui/flow_reports.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
+#include "processes/tools/ambient_data.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -272,7 +272,7 @@ water::WaterSteamState steamState(const SteamFlowArguments& a) {
 }
 
 // Prints the message of a status; true when the results may be shown.
-bool tell(const std::optional<ui::FlowMessage>& message) {
+bool tell(const std::optional<output::FlowMessage>& message) {
     if (message) {
         writeText(stderr, message->text + '\n');
     }
@@ -285,15 +285,15 @@ void applyModuleRules(const Process& process, const char* command) {
     if (const processes::RuleAnswer refusal =
             processes::checkFlowProcess(process, processes::MarkerMeaning::kNumber)) {
         throw ArgumentError(std::string(command) + ": " + std::string(refusal->input) + ": " +
-                            std::string(ui::messageText(ui::refusalMessage(*refusal))));
+                            std::string(output::messageText(output::refusalMessage(*refusal))));
     }
 }
 
 // The exit code of a calculation whose result the module does not show, its message told as
 // the output asks; nothing when the results may be shown (after a warning on stderr).
 template <typename Process>
-std::optional<int> refusal(const Process& process, const std::optional<ui::FlowMessage>& message,
-                           bool json) {
+std::optional<int> refusal(const Process& process,
+                           const std::optional<output::FlowMessage>& message, bool json) {
     if (processes::checkFlowResult(process)) {
         return reportRefusal(json, process.status(), message ? message->text : std::string());
     }
@@ -312,11 +312,11 @@ int runSteamFlow(const SteamFlowArguments& a) {
               kCommand);
     applyModuleRules(process, kCommand);
     const int status = process.calculate();
-    if (const auto code = refusal(process, ui::steamFlowMessage(status), a.pipe.output.json)) {
+    if (const auto code = refusal(process, output::steamFlowMessage(status), a.pipe.output.json)) {
         return *code;
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
-        return ui::writeSteamFlowReport(path, process);
+        return output::writeSteamFlowReport(path, process);
     });
     if (a.pipe.output.json) {
         printJson(steamFlowJson(process));
@@ -362,14 +362,14 @@ int runGasFlow(const GasFlowArguments& a) {
     applyDraft(process, a);
     applyModuleRules(process, kCommand);
     process.calculate();
-    if (const auto code = refusal(process, ui::gasFlowMessage(process), a.pipe.output.json)) {
+    if (const auto code = refusal(process, output::gasFlowMessage(process), a.pipe.output.json)) {
         return *code;
     }
     if (process.freeFlow() && ambient.status() != processes::kOk) {
-        tell(ui::freeFlowWarning(ui::AmbienceReading::kValid, ambient.status()));
+        tell(output::freeFlowWarning(output::AmbienceReading::kValid, ambient.status()));
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
-        return ui::writeGasFlowReport(path, process);
+        return output::writeGasFlowReport(path, process);
     });
     if (a.pipe.output.json) {
         printJson(gasFlowJson(process));
@@ -411,4 +411,4 @@ std::optional<int> FlowCommands::runIfChosen() const {
     return a.steam.command->parsed() ? runSteamFlow(a.steam) : runGasFlow(a.gas);
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -7,7 +7,7 @@ namespace CLI {
 class App;
 }
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The commands `flow steam`, `flow gas` (a pipe or duct flow of water/steam or of a gas,
 //! with the natural draft of a stack) and `ambient` (the ambient air at a level).
@@ -28,4 +28,4 @@ private:
     std::unique_ptr<Arguments> arguments_;
 };
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -16,14 +16,14 @@
 #include "engine/gas/gas_state.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/messages/flow_messages.h"
+#include "output/messages/gas_messages.h"
 #include "output/units/units.h"
-#include "processes/gas_flow_process.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
 #include "processes/status_codes.h"
-#include "processes/steam_flow_process.h"
-#include "ui/flow_messages.h"
-#include "ui/gas_result_rules.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -154,7 +154,7 @@ void addUnitsJson(nlohmann::ordered_json& document, const Process& process,
 
 // The status beside its message: the warning or refusal the flow's dialog shows, else "".
 // A computed flow's velocity and sizes are numbers whatever their value, 999 too.
-nlohmann::ordered_json flowJson(int status, const std::optional<ui::FlowMessage>& message,
+nlohmann::ordered_json flowJson(int status, const std::optional<output::FlowMessage>& message,
                                 const FlowFacts& f) {
     return {{"status", status},
             {"message", message ? message->text : std::string()},
@@ -210,7 +210,7 @@ FlowFacts gasFacts(const GasFlowProcess& p) {
     return {s.property(gas::kDensity),
             true,
             s.property(gas::kViscosity),
-            ui::gasPropertyKnown(s, gas::kViscosity),
+            output::gasPropertyKnown(s, gas::kViscosity),
             s.property(gas::kSonicVelocity),
             true,
             p.input(GasFlowProcess::kInVelocity),
@@ -237,12 +237,12 @@ const std::vector<FlowLine>& gasFlowLines() {
 
 nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
     nlohmann::ordered_json document =
-        flowJson(process.status(), ui::steamFlowMessage(process.status()), steamFacts(process));
+        flowJson(process.status(), output::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
     addUnitsJson(document, process, steamFlowLines());
     document["warnings"] = nlohmann::ordered_json::array();
     if (!process.singlePhaseFlow()) {
-        document["warnings"].push_back(ui::kWetSteamFrictionNote);
+        document["warnings"].push_back(output::kWetSteamFrictionNote);
     }
     return document;
 }
@@ -254,14 +254,14 @@ std::string steamFlowTable(const SteamFlowProcess& process) {
     addResults(table, process, steamFlowLines());
     std::string text = table.render();
     if (!process.singlePhaseFlow()) {
-        text += '\n' + std::string(ui::kWetSteamFrictionNote) + '\n';
+        text += '\n' + std::string(output::kWetSteamFrictionNote) + '\n';
     }
     return text;
 }
 
 nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
     nlohmann::ordered_json document =
-        flowJson(process.status(), ui::gasFlowMessage(process), gasFacts(process));
+        flowJson(process.status(), output::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
     document["gasConstant"] = shownFact(kGasConstantLabel, analysis.gasConstant());
@@ -288,4 +288,4 @@ std::string gasFlowTable(const GasFlowProcess& process) {
     return text;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

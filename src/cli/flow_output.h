@@ -10,7 +10,7 @@ class GasFlowProcess;
 class SteamFlowProcess;
 }  // namespace vaporis::processes
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! One result slot of a flow process as the command prints it.
 struct FlowLine {
@@ -37,4 +37,4 @@ inline constexpr const char* kGasFlowJsonKeys =
 [[nodiscard]] nlohmann::ordered_json gasFlowJson(const processes::GasFlowProcess& process);
 [[nodiscard]] std::string gasFlowTable(const processes::GasFlowProcess& process);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

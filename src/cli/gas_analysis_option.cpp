@@ -10,11 +10,10 @@
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis_file.h"
-#include "ui/fields.h"
-#include "ui/file_path.h"
-#include "ui/number_text.h"
+#include "output/format/file_path.h"
+#include "output/format/number_text.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -96,7 +95,7 @@ gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& sp
     }
     if (std::abs(sum - 100.0) > kSumTolerance) {
         const std::string note = "vaporis-cli: note: " + std::string(option) + " adds up to " +
-                                 ui::formatShortest(sum) + " %; scaled to 100 %\n";
+                                 output::formatShortest(sum) + " %; scaled to 100 %\n";
         writeMessage(note);
     }
     gas::GasAnalysis analysis;
@@ -111,7 +110,7 @@ gas::GasAnalysis analysisFromSpec(std::string_view option, const std::string& sp
 
 gas::GasAnalysis analysisFromFile(const std::string& path) {
     gas::GasAnalysis analysis;
-    const gas::GasFileResult result = gas::readGasFile(analysis, ui::pathFromUtf8(path));
+    const gas::GasFileResult result = gas::readGasFile(analysis, output::pathFromUtf8(path));
     if (result != gas::GasFileResult::kOk) {
         throw ArgumentError("--analysis " + path + ": " +
                             readFailureWords(result, "not a gas analysis file"));
@@ -120,7 +119,7 @@ gas::GasAnalysis analysisFromFile(const std::string& path) {
     if (!(analysis.massPercentSum() > 0.0)) {
         throw ArgumentError("--analysis " + path + ": the percentages add up to 0");
     }
-    analysis.setName(ui::fileTitle(path, gas::kMaxGasNameLength + 1));
+    analysis.setName(output::fileTitle(path, gas::kMaxGasNameLength + 1));
     return analysis;
 }
 
@@ -159,4 +158,4 @@ gas::GasAnalysis analysisFromOptions(const GasAnalysisOptions& options) {
     return analysis;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,7 +4,7 @@
 
 #include "engine/gas/gas_analysis.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Where the gas analysis of `vaporis-cli gas` comes from; at most one is given.
 struct GasAnalysisOptions {
@@ -26,4 +26,4 @@ struct GasAnalysisOptions {
 //! The labels of all components, joined by ", ": "air (dry air)", the default gas, first.
 [[nodiscard]] std::string componentLabelList();
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -16,12 +16,12 @@
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/gas_properties.h"
-#include "ui/gas_property_report.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
+#include "output/catalogue/gas_properties.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "output/reports/gas_property_report.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -31,14 +31,18 @@ constexpr std::string_view kNoTemperatureText = "no temperature has this entropy
 constexpr std::size_t kByTemperature = 0;
 constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
 
-using ui::gasProperty;
-using ui::kGasPressureEntry;
-using ui::kGasTemperatureEntry;
+using output::gasProperty;
+using output::kGasPressureEntry;
+using output::kGasTemperatureEntry;
 
 // The gas constant of the analysis, as JSON and the text table name it.
-constexpr ui::PropertyEntry kGasConstantEntry{
-    "gasConstant", "", "", "Gas constant [J/(kg K)]", ui::ReportUnit::kJoulePerKilogramKelvin, 6};
-constexpr ui::ReportUnit kGasConstantUnit = kGasConstantEntry.unit;
+constexpr output::PropertyEntry kGasConstantEntry{"gasConstant",
+                                                  "",
+                                                  "",
+                                                  "Gas constant [J/(kg K)]",
+                                                  output::ReportUnit::kJoulePerKilogramKelvin,
+                                                  6};
+constexpr output::ReportUnit kGasConstantUnit = kGasConstantEntry.unit;
 
 // A gas state as the gas-property dialog judges it.
 struct GasResult {
@@ -55,7 +59,7 @@ struct GasResult {
 void judge(GasResult& result) {
     const gas::GasState& state = result.state;
     const int status = state.status();
-    const ui::GasStateVerdict verdict = ui::judgeGasState(state);
+    const output::GasStateVerdict verdict = output::judgeGasState(state);
     result.status = verdict.condenses ? gas::kCondensation : status;
     result.valid = verdict.accepted;
     result.message = verdict.message;
@@ -71,10 +75,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
     } else {
         result.state.setEnthalpy(value);
     }
-    if (const std::optional<ui::MessageId> refusal = ui::gasPressureRefusal(p)) {
+    if (const std::optional<output::MessageId> refusal = output::gasPressureRefusal(p)) {
         result.status = gas::kOutOfRange;
         result.temperatureKnown = pair == kByTemperature;
-        result.message = ui::messageText(*refusal);
+        result.message = output::messageText(*refusal);
         return result;
     }
     result.state.calculate();
@@ -85,10 +89,10 @@ GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double 
 // Whether property k of a valid state is shown: not the transport values the helium limit
 // leaves out, and no dew point for a gas without one.
 bool shown(const GasResult& result, int k) {
-    if (!result.valid || !ui::gasPropertyKnown(result.state, k)) {
+    if (!result.valid || !output::gasPropertyKnown(result.state, k)) {
         return false;
     }
-    return k != gas::kDewPoint || result.state.property(k) != ui::kNoDewPoint;
+    return k != gas::kDewPoint || result.state.property(k) != output::kNoDewPoint;
 }
 
 // Property k of the state in its shown unit.
@@ -180,7 +184,7 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
           {"volumePercent", percentages(analysis, true)}}},
         {"properties", properties}};
     addUnits(json, std::array{kGasPressureEntry, kGasTemperatureEntry, kGasConstantEntry});
-    addUnits(json, ui::kGasPropertyCatalogue);
+    addUnits(json, output::kGasPropertyCatalogue);
     return json;
 }
 
@@ -248,8 +252,8 @@ int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& optio
 
 // A single state outside the range where the formulations are close says so on stderr.
 void warnAboutPressure(double p) {
-    if (!ui::gasPressureRefusal(p) && ui::gasPressureDeviates(p)) {
-        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    if (!output::gasPressureRefusal(p) && output::gasPressureDeviates(p)) {
+        writeText(stderr, std::string(output::kGasPressureWarningText) + '\n');
     }
 }
 
@@ -261,7 +265,7 @@ int runGas(const GasOptions& options) {
         const std::string header =
             csvHeader({shownColumn(kGasPressureEntry), shownColumn(kGasTemperatureEntry),
                        kStatusColumn, kMessageColumn},
-                      ui::kGasPropertyCatalogue);
+                      output::kGasPropertyCatalogue);
         const std::string condensingHeader = header + ',' + condensingColumns();
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         return runBatch(stdin, stdout, csvFormat(options.output),
@@ -288,7 +292,7 @@ int runGas(const GasOptions& options) {
         writeText(stderr, result.message + '\n');
     }
     writeHtmlIfAsked(options.output, [&result](const std::string& path) {
-        return ui::writeGasPropertyReport(path, result.state);
+        return output::writeGasPropertyReport(path, result.state);
     });
     if (options.output.json) {
         printJson(gasJson(result));
@@ -298,4 +302,4 @@ int runGas(const GasOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -5,7 +5,7 @@
 #include "cli/gas_analysis_option.h"
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli gas`: p [bar] with t [°C], h [kJ/kg] or (with condensation)
 //! s [kJ/(kg K)], and the analysis; condensation takes a gas below its dew point as gas plus
@@ -25,4 +25,4 @@ struct GasOptions {
 //! arguments.
 [[nodiscard]] int runGas(const GasOptions& options);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -6,10 +6,10 @@
 #include "engine/gas/condensation.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/status_codes.h"
+#include "output/messages/gas_messages.h"
 #include "output/units/units.h"
-#include "ui/gas_result_rules.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -53,7 +53,7 @@ void addRow(TextTable& table, std::string_view label, double value, int status) 
 [[nodiscard]] nlohmann::ordered_json valueAndStatus(double value, int status) {
     return {{"value", numberOrNull(value, gas::isValidStatus(status))},
             {"status", status},
-            {"message", ui::gasStatusText(status)}};
+            {"message", output::gasStatusText(status)}};
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ void addRow(TextTable& table, std::string_view label, double value, int status) 
 CondensingState condensingState(const gas::GasAnalysis& analysis, double p, CondensingInput input,
                                 double value) {
     CondensingState state;
-    if (ui::gasPressureRefusal(p)) {
+    if (output::gasPressureRefusal(p)) {
         state.tStatus = state.hStatus = state.sStatus = state.condensateStatus = gas::kOutOfRange;
         return state;
     }
@@ -118,4 +118,4 @@ nlohmann::ordered_json condensingJson(const CondensingState& state) {
             {"condensate", valueAndStatus(state.condensate, state.condensateStatus)}};
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -13,7 +13,7 @@ namespace vaporis::gas {
 class GasAnalysis;
 }
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Which value a condensing state is given by, besides the pressure; the index of its batch
 //! input pair.
@@ -55,4 +55,4 @@ void appendCondensingFields(const CondensingState& state, CsvLine& line);
 //! {"h": {"value", "status"}, "s": {...}, "condensate": {...}}, a value null unless valid.
 [[nodiscard]] nlohmann::ordered_json condensingJson(const CondensingState& state);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

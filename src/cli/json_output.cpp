@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/text_table.h"
-#include "ui/number_text.h"
-#include "ui/steam_result_rules.h"
+#include "output/format/number_text.h"
+#include "output/messages/steam_table_messages.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -32,7 +32,7 @@ void appendJson(std::string& out, const nlohmann::ordered_json& value) {
         }
         out += ']';
     } else if (value.is_number_float() && std::isfinite(value.get<double>())) {
-        out += ui::formatShortest(value.get<double>());
+        out += output::formatShortest(value.get<double>());
     } else {
         out += value.dump();
     }
@@ -47,7 +47,7 @@ nlohmann::ordered_json numberOrNull(double value, bool valid) {
 nlohmann::ordered_json valueWithStatus(double value, int status) {
     return {{"value", numberOrNull(value, status == 0)},
             {"status", status},
-            {"message", ui::propertyStatusText(status)}};
+            {"message", output::propertyStatusText(status)}};
 }
 
 std::string jsonText(const nlohmann::ordered_json& document) {
@@ -60,4 +60,4 @@ void printJson(const nlohmann::ordered_json& document) {
     writeText(stdout, jsonText(document) + '\n');
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The value as a JSON number, or null when it is not valid.
 [[nodiscard]] nlohmann::ordered_json numberOrNull(double value, bool valid);
@@ -20,4 +20,4 @@ namespace vaporis::app {
 //! Prints jsonText(document) and a line end to stdout.
 void printJson(const nlohmann::ordered_json& document);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -1,5 +1,5 @@
 #include "cli/command_line.h"
 
 int main(int argc, char** argv) {
-    return vaporis::app::runCommandLine(argc, argv);
+    return vaporis::cli::runCommandLine(argc, argv);
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <system_error>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -28,4 +28,4 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The text without leading and trailing blanks and tabs.
 [[nodiscard]] std::string_view trimBlanks(std::string_view text);
@@ -12,4 +12,4 @@ namespace vaporis::app {
 //! whatever the locale; nothing for anything else ("", "1,5", "nan", "inf", "12abc").
 [[nodiscard]] std::optional<double> parseNumber(std::string_view text);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -9,9 +9,9 @@
 #include "cli/parallel_rows.h"
 #include "cli/text_table.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
-void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write) {
+void writeHtmlIfAsked(const OutputOptions& output, const output::ReportWriter& write) {
     if (output.htmlPath.empty()) {
         return;
     }
@@ -63,4 +63,4 @@ int reportRefusal(bool json, int status, std::string_view message) {
     return kExitInputStatus;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

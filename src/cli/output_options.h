@@ -7,9 +7,9 @@
 #include "cli/command_error.h"
 #include "cli/csv_batch.h"
 #include "engine/file/safe_write.h"
-#include "ui/report_frame.h"
+#include "output/reports/report_frame.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! How a command presents its result; shared by every command.
 struct OutputOptions {
@@ -34,8 +34,8 @@ struct OutputOptions {
 
 //! Writes the report with `write` when output asks for one. Throws ArgumentError naming the
 //! file when it could not be written.
-void writeHtmlIfAsked(const OutputOptions& output, const ui::ReportWriter& write);
+void writeHtmlIfAsked(const OutputOptions& output, const output::ReportWriter& write);
 //! The error of a failed save: what was written (an option and its file) and the cause.
 [[nodiscard]] ArgumentError notWritten(const std::string& what, const file::WriteOutcome& outcome);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -74,4 +74,4 @@ void Progress::update(std::size_t rowsDone) {
     std::fputs(line.c_str(), stderr);
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

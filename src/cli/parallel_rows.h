@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! The number of jobs a batch runs when --jobs is not given: one per core.
 [[nodiscard]] unsigned defaultJobs();
@@ -34,4 +34,4 @@ private:
     std::chrono::steady_clock::time_point lastShown_;
 };
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

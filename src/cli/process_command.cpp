@@ -22,16 +22,16 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/gas_thermal_process.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/messages/thermal_process_messages.h"
+#include "output/reports/thermal_process_report.h"
 #include "processes/module_rules.h"
-#include "processes/steam_thermal_process.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
-#include "ui/thermal_process_report.h"
-#include "ui/thermal_process_verdict.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -119,7 +119,7 @@ template <typename Process>
 void applyModuleRules(const Process& process) {
     if (const processes::RuleAnswer refusal =
             processes::checkThermalProcess(process, processes::MarkerMeaning::kNumber)) {
-        throw Refusal{std::string(ui::messageText(ui::refusalMessage(*refusal)))};
+        throw Refusal{std::string(output::messageText(output::refusalMessage(*refusal)))};
     }
 }
 
@@ -133,7 +133,7 @@ void setOptional(Process& process, int slot, const NumberOption& option, bool ze
     }
     if (!process.setInput(slot, *value)) {
         throw Refusal{option.option->get_name() + ": " +
-                      std::string(ui::messageText(ui::MessageId::kInputDataError))};
+                      std::string(output::messageText(output::MessageId::kInputDataError))};
     }
 }
 
@@ -367,8 +367,8 @@ std::string processTable(const ProcessReport& report) {
 }
 
 // Shows the verdict's message and, where the results stand, prints them and the report.
-int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
-           const OutputOptions& output, const ui::ReportWriter& write,
+int finish(const output::ProcessVerdict& verdict, const ProcessReport& report,
+           const OutputOptions& output, const output::ReportWriter& write,
            const std::function<void()>& writeDiagram) {
     if (!verdict.showResults) {
         return reportRefusal(output.json, report.status, verdict.message);
@@ -388,9 +388,9 @@ int finish(const ui::ProcessVerdict& verdict, const ProcessReport& report,
     return kExitOk;
 }
 
-processes::MessageSink warningsTo(ui::ProcessMedium medium) {
+processes::MessageSink warningsTo(output::ProcessMedium medium) {
     return {[medium](int message, double limit) {
-        writeText(stderr, ui::processMessageText(medium, message, limit) + '\n');
+        writeText(stderr, output::processMessageText(medium, message, limit) + '\n');
     }};
 }
 
@@ -423,12 +423,14 @@ int runSteamProcess(const ProcessOptions& o) {
     SteamThermalProcess process(initial, final);
     setCommonInputs(process, o);
     applyModuleRules(process);
-    process.calculate(warningsTo(ui::ProcessMedium::kSteam));
+    process.calculate(warningsTo(output::ProcessMedium::kSteam));
     const ProcessReport report =
         collectResults(process, kSteamRows, steamRow(initial), steamRow(final));
     return finish(
-        ui::judgeSteamProcess(process.status()), report, o.output,
-        [&process](const std::string& path) { return ui::writeSteamProcessReport(path, process); },
+        output::judgeSteamProcess(process.status()), report, o.output,
+        [&process](const std::string& path) {
+            return output::writeSteamProcessReport(path, process);
+        },
         [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }
 
@@ -438,8 +440,8 @@ StateRow gasRow(const gas::GasState& s, const double h, const double entropy, co
 
 // A pressure where the error of the gas formulations grows is named once.
 void warnOfGasPressures(double p1, double p2) {
-    if (ui::gasPressureDeviates(p1) || ui::gasPressureDeviates(p2)) {
-        writeText(stderr, std::string(ui::kGasPressureWarningText) + '\n');
+    if (output::gasPressureDeviates(p1) || output::gasPressureDeviates(p2)) {
+        writeText(stderr, std::string(output::kGasPressureWarningText) + '\n');
     }
 }
 
@@ -465,7 +467,7 @@ int runGasProcess(const ProcessOptions& o) {
     setOptional(process, GasThermalProcess::kNormalVolumeFlow, o.normalVolumeFlow, true);
     applyModuleRules(process);
     warnOfGasPressures(initial.pressure(), final.pressure());
-    process.calculate(warningsTo(ui::ProcessMedium::kGas));
+    process.calculate(warningsTo(output::ProcessMedium::kGas));
     const ProcessReport report = collectResults(
         process, kGasRows,
         gasRow(initial, initial.property(gas::kEnthalpy), initial.property(gas::kEntropy),
@@ -473,8 +475,10 @@ int runGasProcess(const ProcessOptions& o) {
         gasRow(final, process.finalProperty(gas::kEnthalpy), process.finalProperty(gas::kEntropy),
                process.finalProperty(gas::kVolume)));
     return finish(
-        ui::judgeGasProcess(process), report, o.output,
-        [&process](const std::string& path) { return ui::writeGasProcessReport(path, process); },
+        output::judgeGasProcess(process), report, o.output,
+        [&process](const std::string& path) {
+            return output::writeGasProcessReport(path, process);
+        },
         [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }
 
@@ -517,4 +521,4 @@ int runProcess(const ProcessArguments& arguments) {
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

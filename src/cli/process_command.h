@@ -7,7 +7,7 @@
 #include "cli/gas_analysis_option.h"
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli process steam|gas`: the process type, both states, efficiencies,
 //! one flow, a heat loss and, for gases, the analysis.
@@ -36,4 +36,4 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments);
 //! Throws ArgumentError when the options do not describe both states.
 [[nodiscard]] int runProcess(const ProcessArguments& arguments);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -12,8 +12,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/module_objects.h"
-#include "app/project_file.h"
 #include "cli/command_error.h"
 #include "cli/command_help.h"
 #include "cli/command_options.h"
@@ -22,17 +20,19 @@
 #include "cli/output_options.h"
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
+#include "output/format/file_path.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/reports/flow_reports.h"
+#include "output/reports/gas_property_report.h"
+#include "output/reports/steam_table_report.h"
+#include "output/reports/thermal_process_report.h"
 #include "processes/module_rules.h"
-#include "ui/file_path.h"
-#include "ui/flow_reports.h"
-#include "ui/gas_property_report.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
-#include "ui/steam_table_report.h"
-#include "ui/thermal_process_report.h"
+#include "project/module_objects.h"
+#include "project/project_file.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -132,7 +132,7 @@ Json flowJson(const Inputs& p, const std::array<std::string_view, N>& keys, bool
     return object;
 }
 
-Json diagramJson(const ui::TsDiagramSettings& d) {
+Json diagramJson(const output::TsDiagramSettings& d) {
     return {{"tMin", d.tMin},
             {"tMax", d.tMax},
             {"sMin", d.sMin},
@@ -146,7 +146,7 @@ Json diagramJson(const ui::TsDiagramSettings& d) {
 }
 
 // The modules in file order, each one JSON object under its key.
-Json projectJson(const ProjectInputs& p) {
+Json projectJson(const project::ProjectInputs& p) {
     return {{"gasAnalysis", analysisJson(p.gasAnalysis)},
             {"gasState1", gasStateJson(p.gasState1)},
             {"gasState2", gasStateJson(p.gasState2)},
@@ -194,8 +194,8 @@ std::string projectText(const Json& document) {
 // the result, and its report. A no-value marker in the file is no value.
 struct ReportJob {
     std::string_view name;
-    std::function<processes::RuleAnswer(ModuleObjects&)> calculate;
-    std::function<file::WriteOutcome(const std::string&, const ModuleObjects&)> write;
+    std::function<processes::RuleAnswer(project::ModuleObjects&)> calculate;
+    std::function<file::WriteOutcome(const std::string&, const project::ModuleObjects&)> write;
 };
 
 constexpr processes::MarkerMeaning kStored = processes::MarkerMeaning::kNoValue;
@@ -212,7 +212,7 @@ processes::RuleAnswer inputsThenResult(processes::RuleAnswer inputs, Calculate c
 }
 
 processes::RuleAnswer gasStateResult(const gas::GasState& state) {
-    if (ui::judgeGasState(state).accepted) {
+    if (output::judgeGasState(state).accepted) {
         return std::nullopt;
     }
     return processes::Refusal{"status", processes::RefusalReason::kNoShownResult, state.status()};
@@ -225,62 +225,62 @@ const std::vector<ReportJob>& reportJobs() {
     using processes::checkThermalResult;
     static const std::vector<ReportJob> kJobs{
         {"steam-table",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              return inputsThenResult(
                  processes::checkSteamState(o.steamState1, kStored),
                  [&o] { o.steamState1.calculate(); }, [] { return processes::RuleAnswer(); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeSteamTableReport(path, o.steamState1);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeSteamTableReport(path, o.steamState1);
          }},
         {"steam-thermal-process",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              auto& process = o.steamThermalProcess;
              return inputsThenResult(
                  checkThermalProcess(process, kStored), [&process] { process.calculate(); },
                  [&process] { return checkThermalResult(process); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeSteamProcessReport(path, o.steamThermalProcess);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeSteamProcessReport(path, o.steamThermalProcess);
          }},
         {"steam-flow",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              auto& process = o.steamFlowProcess;
              return inputsThenResult(
                  checkFlowProcess(process, kStored), [&process] { process.calculate(); },
                  [&process] { return checkFlowResult(process); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeSteamFlowReport(path, o.steamFlowProcess);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeSteamFlowReport(path, o.steamFlowProcess);
          }},
         {"gas-properties",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              return inputsThenResult(
                  processes::checkGasState(o.gasState1, kStored), [&o] { o.gasState1.calculate(); },
                  [&o] { return gasStateResult(o.gasState1); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeGasPropertyReport(path, o.gasState1);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeGasPropertyReport(path, o.gasState1);
          }},
         {"gas-thermal-process",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              auto& process = o.gasThermalProcess;
              return inputsThenResult(
                  checkThermalProcess(process, kStored), [&process] { process.calculate(); },
                  [&process] { return checkThermalResult(process); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeGasProcessReport(path, o.gasThermalProcess);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeGasProcessReport(path, o.gasThermalProcess);
          }},
         {"gas-flow",
-         [](ModuleObjects& o) {
+         [](project::ModuleObjects& o) {
              auto& process = o.gasFlowProcess;
              return inputsThenResult(
                  checkFlowProcess(process, kStored), [&process] { process.calculate(); },
                  [&process] { return checkFlowResult(process); });
          },
-         [](const std::string& path, const ModuleObjects& o) {
-             return ui::writeGasFlowReport(path, o.gasFlowProcess);
+         [](const std::string& path, const project::ModuleObjects& o) {
+             return output::writeGasFlowReport(path, o.gasFlowProcess);
          }},
     };
     return kJobs;
@@ -296,16 +296,16 @@ std::string refusalText(const processes::Refusal& refusal) {
     if (refusal.reason == RefusalReason::kNoValue) {
         return input + ": no value";
     }
-    return input + ": " + std::string(ui::messageText(ui::refusalMessage(refusal)));
+    return input + ": " + std::string(output::messageText(output::refusalMessage(refusal)));
 }
 
 void warn(const std::string& text) {
     std::fputs(("vaporis-cli: " + text + "\n").c_str(), stderr);
 }
 
-int runReports(ModuleObjects& objects, const std::string& folder) {
+int runReports(project::ModuleObjects& objects, const std::string& folder) {
     std::error_code error;
-    std::filesystem::create_directories(ui::pathFromUtf8(folder), error);
+    std::filesystem::create_directories(output::pathFromUtf8(folder), error);
     int exitCode = kExitOk;
     for (const ReportJob& job : reportJobs()) {
         const std::string name(job.name);
@@ -322,11 +322,11 @@ int runReports(ModuleObjects& objects, const std::string& folder) {
     return exitCode;
 }
 
-std::string readFailure(const ProjectLoad& load) {
+std::string readFailure(const project::ProjectLoad& load) {
     switch (load.result) {
-        case ProjectResult::kNotProjectFile:
+        case project::ProjectResult::kNotProjectFile:
             return "not a Vaporis project file";
-        case ProjectResult::kImpossibleValue:
+        case project::ProjectResult::kImpossibleValue:
             return "an impossible value: " + std::string(load.field);
         default:
             return readFailureWords(load.result, "a damaged project: truncated or unusable values");
@@ -334,13 +334,13 @@ std::string readFailure(const ProjectLoad& load) {
 }
 
 // Writes the defaults to a new project file; an existing one is replaced only with --force.
-void createProject(const ProjectArguments& a, const ModuleObjects& objects) {
-    const std::filesystem::path path = ui::pathFromUtf8(a.path);
+void createProject(const ProjectArguments& a, const project::ModuleObjects& objects) {
+    const std::filesystem::path path = output::pathFromUtf8(a.path);
     std::error_code error;
     if (!a.force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
         throw ArgumentError("the project " + a.path + " exists already; --force replaces it");
     }
-    if (const file::WriteOutcome outcome = writeProjectFile(path, objects); !outcome) {
+    if (const file::WriteOutcome outcome = project::writeProjectFile(path, objects); !outcome) {
         throw notWritten("the project " + a.path, outcome);
     }
 }
@@ -377,19 +377,19 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
 
 int runProject(const ProjectArguments& a) {
     requireWrittenUnits("project");
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     if (a.createNew) {
         createProject(a, objects);
         return kExitOk;
     }
-    const ProjectLoad load = readProjectFile(ui::pathFromUtf8(a.path), objects);
-    if (load.result != ProjectResult::kOk) {
+    const project::ProjectLoad load = readProjectFile(output::pathFromUtf8(a.path), objects);
+    if (load.result != project::ProjectResult::kOk) {
         throw ArgumentError(a.path + ": " + readFailure(load));
     }
     if (!a.runFolder.empty()) {
         return runReports(objects, a.runFolder);
     }
-    const Json document = projectJson(projectInputs(objects));
+    const Json document = projectJson(project::projectInputs(objects));
     if (a.json) {
         printJson(document);
     } else {
@@ -398,4 +398,4 @@ int runProject(const ProjectArguments& a) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,7 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Arguments of `vaporis-cli project FILE.prj [--json] [--run DIR]` and
 //! `project --new [--force] FILE.prj`.
@@ -24,4 +24,4 @@ void addProjectCommand(CLI::App& app, ProjectArguments& arguments);
 //! defaults. Returns the exit code.
 [[nodiscard]] int runProject(const ProjectArguments& arguments);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

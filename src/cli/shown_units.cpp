@@ -8,7 +8,7 @@
 #include "cli/command_error.h"
 #include "cli/number_io.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -158,25 +158,25 @@ double shownValue(double value, const output::Unit* written) {
     return output::toShown(value, *written, shownUnits());
 }
 
-double shownValue(double value, ui::ReportUnit unit) {
-    return shownValue(value, ui::writtenUnit(unit));
+double shownValue(double value, output::ReportUnit unit) {
+    return shownValue(value, output::writtenUnit(unit));
 }
 
-std::string_view shownSymbol(ui::ReportUnit unit) {
-    const output::Unit* written = ui::writtenUnit(unit);
+std::string_view shownSymbol(output::ReportUnit unit) {
+    const output::Unit* written = output::writtenUnit(unit);
     return written != nullptr ? output::shownUnit(*written, shownUnits()).symbol
                               : std::string_view();
 }
 
-std::string shownLabel(std::string_view label, ui::ReportUnit unit) {
-    return relabelled(label, ui::writtenUnit(unit));
+std::string shownLabel(std::string_view label, output::ReportUnit unit) {
+    return relabelled(label, output::writtenUnit(unit));
 }
 
 std::string shownLabel(std::string_view label) {
     return relabelled(label, bracketUnit(label));
 }
 
-std::string shownColumn(const ui::PropertyEntry& entry) {
+std::string shownColumn(const output::PropertyEntry& entry) {
     const std::string_view symbol = shownSymbol(entry.unit);
     if (shownUnits().isWritten() || symbol.empty()) {
         return std::string(entry.key);
@@ -184,16 +184,16 @@ std::string shownColumn(const ui::PropertyEntry& entry) {
     return std::string(entry.key) + " [" + std::string(symbol) + "]";
 }
 
-void addUnits(nlohmann::ordered_json& json, std::span<const ui::PropertyEntry> entries) {
+void addUnits(nlohmann::ordered_json& json, std::span<const output::PropertyEntry> entries) {
     if (shownUnits().isWritten()) {
         return;
     }
     nlohmann::ordered_json& units = json["units"];
-    for (const ui::PropertyEntry& entry : entries) {
+    for (const output::PropertyEntry& entry : entries) {
         if (const std::string_view symbol = shownSymbol(entry.unit); !symbol.empty()) {
             units[std::string(entry.key)] = std::string(symbol);
         }
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -7,11 +7,11 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "output/catalogue/property_catalogue.h"
+#include "output/catalogue/report_unit.h"
 #include "output/units/units.h"
-#include "ui/property_catalogue.h"
-#include "ui/report_unit.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! --units and --unit as typed.
 struct UnitOptions {
@@ -56,7 +56,7 @@ void requireWrittenUnits(std::string_view command);
                                       bool second);
 
 //! A value written in `unit` as shown; unchanged when it has no other unit or is not finite.
-[[nodiscard]] double shownValue(double value, ui::ReportUnit unit);
+[[nodiscard]] double shownValue(double value, output::ReportUnit unit);
 
 //! The unit a label names in brackets ("power [kW]"; of "[kg/s or kg/h]" the second when
 //! `second`); null for none and for units without others ("[-]", "[%]").
@@ -69,18 +69,18 @@ void requireWrittenUnits(std::string_view command);
 [[nodiscard]] std::string shownLabel(std::string_view label);
 
 //! The unit a value written in `unit` is shown in ("psia"); empty when it has none.
-[[nodiscard]] std::string_view shownSymbol(ui::ReportUnit unit);
+[[nodiscard]] std::string_view shownSymbol(output::ReportUnit unit);
 
 //! The label with the unit in its brackets replaced by the shown one ("pressure p [psia]");
 //! as it is when the units are the written ones.
-[[nodiscard]] std::string shownLabel(std::string_view label, ui::ReportUnit unit);
+[[nodiscard]] std::string shownLabel(std::string_view label, output::ReportUnit unit);
 
 //! A CSV column or JSON key of the entry: its key, followed by its shown unit in brackets
 //! ("p [psia]") when the units are not the written ones.
-[[nodiscard]] std::string shownColumn(const ui::PropertyEntry& entry);
+[[nodiscard]] std::string shownColumn(const output::PropertyEntry& entry);
 
 //! Adds the shown unit of every entry that has one to the object's "units" object, when the
 //! units are not the written ones.
-void addUnits(nlohmann::ordered_json& json, std::span<const ui::PropertyEntry> entries);
+void addUnits(nlohmann::ordered_json& json, std::span<const output::PropertyEntry> entries);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -13,14 +13,14 @@
 #include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/catalogue/water_properties.h"
+#include "output/messages/messages.h"
+#include "output/messages/refusal_messages.h"
+#include "output/messages/steam_table_messages.h"
+#include "output/reports/steam_table_report.h"
 #include "processes/module_rules.h"
-#include "ui/messages.h"
-#include "ui/refusal_messages.h"
-#include "ui/steam_result_rules.h"
-#include "ui/steam_table_report.h"
-#include "ui/water_properties.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -35,29 +35,29 @@ constexpr auto kSteamModeInputs = std::to_array<std::string_view>({"p,t", "p,x",
 
 constexpr std::string_view kSteamPhHeader = "p,h,status,message,t,x";
 
-using ui::kWaterPressureEntry;
+using output::kWaterPressureEntry;
 // The enthalpy given to steam-ph, as its table names it.
-constexpr ui::PropertyEntry kEnthalpyEntry{
-    "h", "", "", "enthalpy h [kJ/kg]", ui::ReportUnit::kKilojoulePerKilogram, 6};
-using ui::kWaterQualityEntry;
-using ui::kWaterTemperatureEntry;
-using ui::saturationEntry;
-using ui::waterProperty;
+constexpr output::PropertyEntry kEnthalpyEntry{
+    "h", "", "", "enthalpy h [kJ/kg]", output::ReportUnit::kKilojoulePerKilogram, 6};
+using output::kWaterQualityEntry;
+using output::kWaterTemperatureEntry;
+using output::saturationEntry;
+using output::waterProperty;
 
-std::string key(const ui::PropertyEntry& entry) {
+std::string key(const output::PropertyEntry& entry) {
     return std::string(entry.key);
 }
 
-std::string label(const ui::PropertyEntry& entry) {
+std::string label(const output::PropertyEntry& entry) {
     return shownLabel(entry.textLabel, entry.unit);
 }
 
 // A value of the entry as shown: in the shown unit.
-double shown(const ui::PropertyEntry& entry, double value) {
+double shown(const output::PropertyEntry& entry, double value) {
     return shownValue(value, entry.unit);
 }
 
-std::string cell(const ui::PropertyEntry& entry, double value, bool valid) {
+std::string cell(const output::PropertyEntry& entry, double value, bool valid) {
     return tableNumber(shown(entry, value), valid);
 }
 
@@ -127,7 +127,7 @@ std::string steamTable(const WaterSteamState& state) {
     table.addRow({});
     table.addRow({"", "state", "saturated liquid '", "saturated vapour ''"});
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        const ui::PropertyEntry& entry = waterProperty(i);
+        const output::PropertyEntry& entry = waterProperty(i);
         table.addRow({label(entry),
                       cell(entry, state.stateValue(i), state.stateStatus(i) == water::kOk),
                       cell(entry, state.liquidValue(i), state.liquidStatus(i) == water::kOk),
@@ -175,8 +175,8 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
         {"saturation", saturation},
     };
     addUnits(json, std::array{kWaterPressureEntry, kWaterTemperatureEntry});
-    addUnits(json, ui::kWaterPropertyCatalogue);
-    addUnits(json, ui::kSaturationCatalogue);
+    addUnits(json, output::kWaterPropertyCatalogue);
+    addUnits(json, output::kSaturationCatalogue);
     return json;
 }
 
@@ -190,8 +190,9 @@ void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line
     line.number(shown(kWaterTemperatureEntry, in.t), in.tValid);
     line.number(in.x, in.xValid);
     line.status(status, status != water::kInputOk,
-                status == water::kInputOk ? std::string_view()
-                                          : ui::messageText(ui::inputStatusMessage(status)));
+                status == water::kInputOk
+                    ? std::string_view()
+                    : output::messageText(output::inputStatusMessage(status)));
     for (int i = 0; i < water::kPropertyCount; ++i) {
         line.number(shown(waterProperty(i), state.stateValue(i)),
                     state.stateStatus(i) == water::kOk);
@@ -199,17 +200,18 @@ void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line
 }
 
 void appendSteamPhRow(std::size_t /*pair*/, double p, double h, CsvLine& line) {
-    const ui::EnthalpyIteration result = ui::enthalpyIteration(p, h);
+    const output::EnthalpyIteration result = output::enthalpyIteration(p, h);
     line.number(shown(kWaterPressureEntry, p), true);
     line.number(shown(kEnthalpyEntry, h), true);
     line.status(result.status, !result.valid(),
-                result.valid() ? std::string()
-                               : ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+                result.valid()
+                    ? std::string()
+                    : output::iterationMessage(output::iterationFailureMessage(result.status)));
     line.number(shown(kWaterTemperatureEntry, result.t), result.valid());
     line.number(result.x, result.twoPhase());
 }
 
-std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result) {
+std::string steamPhTable(double p, double h, const output::EnthalpyIteration& result) {
     TextTable table;
     table.addRow({label(kWaterPressureEntry), cell(kWaterPressureEntry, p, true)});
     table.addRow({label(kEnthalpyEntry), cell(kEnthalpyEntry, h, true)});
@@ -218,11 +220,11 @@ std::string steamPhTable(double p, double h, const ui::EnthalpyIteration& result
     return table.render();
 }
 
-nlohmann::ordered_json steamPhJson(double p, double h, const ui::EnthalpyIteration& result) {
+nlohmann::ordered_json steamPhJson(double p, double h, const output::EnthalpyIteration& result) {
     nlohmann::ordered_json json = {{"p", shown(kWaterPressureEntry, p)},
                                    {"h", shown(kEnthalpyEntry, h)},
                                    {"status", result.status},
-                                   {"message", ui::propertyStatusText(result.status)},
+                                   {"message", output::propertyStatusText(result.status)},
                                    {"t", shown(kWaterTemperatureEntry, result.t)},
                                    {"x", numberOrNull(result.x, result.twoPhase())}};
     addUnits(json, std::array{kWaterPressureEntry, kEnthalpyEntry, kWaterTemperatureEntry});
@@ -236,7 +238,7 @@ int runSteam(const SteamOptions& options) {
         const std::string header =
             csvHeader({shownColumn(kWaterPressureEntry), shownColumn(kWaterTemperatureEntry),
                        kWaterQualityEntry.key, kStatusColumn, kMessageColumn},
-                      ui::kWaterPropertyCatalogue);
+                      output::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
                         {"steam", kSteamInputs, header, appendSteamRow}, batchJobs(options.output));
     }
@@ -244,10 +246,10 @@ int runSteam(const SteamOptions& options) {
     if (const processes::RuleAnswer refusal =
             processes::checkSteamState(state, processes::MarkerMeaning::kNumber)) {
         return reportRefusal(options.output.json, state.inputStatus(),
-                             ui::messageText(ui::refusalMessage(*refusal)));
+                             output::messageText(output::refusalMessage(*refusal)));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
-        return ui::writeSteamTableReport(path, state);
+        return output::writeSteamTableReport(path, state);
     });
     if (options.output.json) {
         printJson(steamJson(state));
@@ -274,10 +276,11 @@ int runSteamPh(const SteamPhOptions& options) {
         throw ArgumentError(std::string("steam-ph: ") + (options.p ? "--h" : "--p") +
                             " is required");
     }
-    const ui::EnthalpyIteration result = ui::enthalpyIteration(*options.p, *options.h);
+    const output::EnthalpyIteration result = output::enthalpyIteration(*options.p, *options.h);
     if (!result.valid()) {
-        return reportRefusal(options.output.json, result.status,
-                             ui::iterationMessage(ui::iterationFailureMessage(result.status)));
+        return reportRefusal(
+            options.output.json, result.status,
+            output::iterationMessage(output::iterationFailureMessage(result.status)));
     }
     if (options.output.json) {
         printJson(steamPhJson(*options.p, *options.h, result));
@@ -287,4 +290,4 @@ int runSteamPh(const SteamPhOptions& options) {
     return kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,7 +4,7 @@
 
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli steam`: two of p [bar], t [°C], x [-] choose the input mode.
 struct SteamOptions {
@@ -29,4 +29,4 @@ struct SteamPhOptions {
 //! returns the exit code.
 [[nodiscard]] int runSteamPh(const SteamPhOptions& options);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

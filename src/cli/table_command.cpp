@@ -15,18 +15,18 @@
 #include "cli/parallel_rows.h"
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
-#include "ui/steam_table_grid.h"
-#include "ui/steam_table_output.h"
+#include "output/reports/steam_table_grid.h"
+#include "output/reports/steam_table_output.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
-using ui::SteamTableKind;
-using ui::SteamTableRequest;
+using output::SteamTableKind;
+using output::SteamTableRequest;
 
 // A VALUE is the range of that one value.
-ui::GridAxis parseAxis(const std::string& option, const std::string& text) {
+output::GridAxis parseAxis(const std::string& option, const std::string& text) {
     std::vector<std::optional<double>> parts;
     std::string_view rest = text;
     while (true) {
@@ -64,7 +64,7 @@ SteamTableRequest requestOf(const TableArguments& a) {
         request.p = parseAxis("--p", a.p);
         request.t = parseAxis("--t", a.t);
     }
-    if (const std::optional<std::string> problem = ui::steamTableProblem(request)) {
+    if (const std::optional<std::string> problem = output::steamTableProblem(request)) {
         throw ArgumentError("table: " + *problem);
     }
     return request;
@@ -86,11 +86,11 @@ nlohmann::ordered_json optionalNumber(const std::optional<double>& value) {
 }
 
 // The rows of the table, computed on `jobs` threads.
-std::vector<ui::SteamTableRow> computeRows(const SteamTableRequest& request, std::size_t jobs) {
-    std::vector<ui::SteamTableRow> rows(ui::steamTableRowCount(request));
+std::vector<output::SteamTableRow> computeRows(const SteamTableRequest& request, std::size_t jobs) {
+    std::vector<output::SteamTableRow> rows(output::steamTableRowCount(request));
     forEachPart(rows.size(), jobs, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t i = begin; i < end; ++i) {
-            rows[i] = ui::steamTableRow(request, i);
+            rows[i] = output::steamTableRow(request, i);
         }
     });
     return rows;
@@ -98,11 +98,11 @@ std::vector<ui::SteamTableRow> computeRows(const SteamTableRequest& request, std
 
 // Prints the JSON document; returns the number of refused rows.
 std::size_t printTableJson(const SteamTableRequest& request,
-                           const std::vector<ui::SteamTableRow>& tableRows) {
-    const std::vector<ui::SteamTableColumn> columns = ui::steamTableColumns(request.kind);
+                           const std::vector<output::SteamTableRow>& tableRows) {
+    const std::vector<output::SteamTableColumn> columns = output::steamTableColumns(request.kind);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     std::size_t refused = 0;
-    for (const ui::SteamTableRow& row : tableRows) {
+    for (const output::SteamTableRow& row : tableRows) {
         refused += row.status != 0 ? 1 : 0;
         nlohmann::ordered_json entry = {{"p", optionalNumber(row.p)},
                                         {"t", optionalNumber(row.t)},
@@ -118,19 +118,19 @@ std::size_t printTableJson(const SteamTableRequest& request,
 }
 
 std::size_t writeTable(const SteamTableRequest& request, const OutputOptions& output) {
-    const std::vector<ui::SteamTableRow> rows = computeRows(request, batchJobs(output));
+    const std::vector<output::SteamTableRow> rows = computeRows(request, batchJobs(output));
     if (output.json) {
         return printTableJson(request, rows);
     }
     if (!output.htmlPath.empty()) {
-        const ui::GeneratedTable table = ui::steamTableHtml(request, rows);
-        if (const file::WriteOutcome outcome = ui::writeReportFile(output.htmlPath, table.text);
+        const output::GeneratedTable table = output::steamTableHtml(request, rows);
+        if (const file::WriteOutcome outcome = output::writeReportFile(output.htmlPath, table.text);
             !outcome) {
             throw notWritten("--html " + output.htmlPath, outcome);
         }
         return table.refusedRows;
     }
-    const ui::GeneratedTable table = ui::steamTableCsv(request, csvFormat(output), rows);
+    const output::GeneratedTable table = output::steamTableCsv(request, csvFormat(output), rows);
     writeText(stdout, table.text);
     return table.refusedRows;
 }
@@ -166,7 +166,7 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
     setCommandHelp(*command,
                    "Both --p and --t are needed; a RANGE in both gives every p with every t (p "
                    "outer). At most " +
-                       std::to_string(ui::kMaxSteamTableRows) + " rows.",
+                       std::to_string(output::kMaxSteamTableRows) + " rows.",
                    {"", true},
                    {"vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv",
                     "vaporis-cli table --saturation t 10:370:10 --html saturation.html"});
@@ -178,4 +178,4 @@ int runTable(const TableArguments& arguments) {
     return writeTable(request, arguments.output) > 0 ? kExitSomeRowsFailed : kExitOk;
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

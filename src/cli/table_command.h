@@ -7,7 +7,7 @@
 
 #include "cli/output_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli table`: p and t as VALUE or FROM:TO:STEP, or a saturation table
 //! over one of them.
@@ -25,4 +25,4 @@ void addTableCommand(CLI::App& app, TableArguments& arguments);
 //! kExitSomeRowsFailed when a state was refused. Throws ArgumentError for unusable ranges.
 [[nodiscard]] int runTable(const TableArguments& arguments);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "cli/command_error.h"
-#include "ui/number_text.h"
+#include "output/format/number_text.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -72,10 +72,10 @@ std::string tableNumber(double value, bool valid) {
         return "0";
     }
     if (!(magnitude >= kSmallest && magnitude < kLargest)) {
-        return ui::formatScientific(value, kSignificantDigits - 1);
+        return output::formatScientific(value, kSignificantDigits - 1);
     }
     const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    return ui::formatFixed(value, std::max(kTableDecimals, kSignificantDigits - 1 - exponent));
+    return output::formatFixed(value, std::max(kTableDecimals, kSignificantDigits - 1 - exponent));
 }
 
 namespace {
@@ -110,4 +110,4 @@ void writeMessage(std::string_view text) {
     }
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

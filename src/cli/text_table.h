@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Rows of text cells printed in aligned columns: the first column (the labels) flush left,
 //! the others (numbers) flush right. Widths count characters, not UTF-8 bytes, so labels
@@ -53,4 +53,4 @@ private:
     OutputCapture* outer_;
 };
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -16,16 +16,16 @@
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
+#include "output/format/number_text.h"
+#include "output/messages/tools_messages.h"
 #include "output/units/units.h"
-#include "processes/ambient_data.h"
-#include "processes/critical_outflow.h"
 #include "processes/module_rules.h"
-#include "processes/quench_cooler.h"
 #include "processes/status_codes.h"
-#include "ui/number_text.h"
-#include "ui/tools_dialog.h"
+#include "processes/tools/ambient_data.h"
+#include "processes/tools/critical_outflow.h"
+#include "processes/tools/quench_cooler.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 namespace {
 
@@ -140,7 +140,7 @@ int runAtmosphere(const ToolsArguments& a) {
     ambient.setInput(AmbientData::kLevel, valueOr(a.level, 0.0));
     const int status = ambient.calculate();
     if (status != processes::kOk) {
-        return reportRefusal(a.json, status, ui::atmosphereMessageText(status));
+        return reportRefusal(a.json, status, output::atmosphereMessageText(status));
     }
     const double dewPoint = ambient.result(AmbientData::kDewPoint);
     return print(
@@ -166,10 +166,10 @@ int runQuench(const ToolsArguments& a) {
     in.tSet = valueOr(a.tSet, in.tSet);
     in.pExit = valueOr(a.pExit, in.pExit);
     const processes::QuenchBalance out = processes::quenchCoolerBalance(in);
-    const Outcome outcome{ui::quenchWarningTexts(out), {}};
+    const Outcome outcome{output::quenchWarningTexts(out), {}};
     warnOnStderr(outcome.warnings);
     if (out.refusal != processes::QuenchRefusal::kNone) {
-        return refuse(a.json, static_cast<int>(out.refusal), ui::quenchRefusalText(out),
+        return refuse(a.json, static_cast<int>(out.refusal), output::quenchRefusalText(out),
                       outcome.warnings);
     }
     return print({{"massFlowWater", "cooling-water mass flow", out.massFlowWater},
@@ -182,12 +182,12 @@ int runQuench(const ToolsArguments& a) {
 processes::OutflowCallbacks outflowCallbacks(std::vector<std::string>& warnings) {
     processes::OutflowCallbacks callbacks;
     callbacks.stepsReduced = [&warnings](int steps) {
-        warnings.push_back(ui::stepsReducedText(steps));
+        warnings.push_back(output::stepsReducedText(steps));
         writeText(stderr, warnings.back() + '\n');
     };
     if (isatty(fileno(stderr)) == 1) {
         callbacks.progress = [](double relativeError, bool&) {
-            writeText(stderr, "calc. error [-] " + ui::formatFixed(relativeError, 4) + '\r');
+            writeText(stderr, "calc. error [-] " + output::formatFixed(relativeError, 4) + '\r');
         };
     }
     return callbacks;
@@ -204,16 +204,17 @@ int runOutflow(const ToolsArguments& a) {
     in.steps = processes::outflowSteps(valueOr(a.steps, in.steps));
     if (processes::checkOutflow(in)) {  // as the dialog refuses them: negative sizes, no tube
         constexpr auto kInputData = processes::OutflowRefusal::kInputData;
-        return refuse(a.json, static_cast<int>(kInputData), ui::outflowRefusalText(kInputData), {});
+        return refuse(a.json, static_cast<int>(kInputData), output::outflowRefusalText(kInputData),
+                      {});
     }
     Outcome outcome;
     const processes::OutflowResult out =
         processes::criticalOutflow(in, outflowCallbacks(outcome.warnings));
     if (out.refusal != processes::OutflowRefusal::kNone) {
-        return refuse(a.json, static_cast<int>(out.refusal), ui::outflowRefusalText(out.refusal),
-                      outcome.warnings);
+        return refuse(a.json, static_cast<int>(out.refusal),
+                      output::outflowRefusalText(out.refusal), outcome.warnings);
     }
-    const std::vector<std::string> aborted = ui::outflowWarningTexts(out);
+    const std::vector<std::string> aborted = output::outflowWarningTexts(out);
     warnOnStderr(aborted);
     outcome.warnings.insert(outcome.warnings.end(), aborted.begin(), aborted.end());
     outcome.flags = {
@@ -293,4 +294,4 @@ int runTools(const ToolsArguments& a) {
     return a.quench->parsed() ? runQuench(a) : runOutflow(a);
 }
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -4,7 +4,7 @@
 
 #include "cli/command_options.h"
 
-namespace vaporis::app {
+namespace vaporis::cli {
 
 //! Inputs of `vaporis-cli tools atmosphere|quench|outflow`, as the tools dialog takes them;
 //! an option not given keeps the dialog's default.
@@ -26,4 +26,4 @@ void addToolsCommand(CLI::App& app, ToolsArguments& arguments);
 //! Returns the exit code.
 [[nodiscard]] int runTools(const ToolsArguments& arguments);
 
-}  // namespace vaporis::app
+}  // namespace vaporis::cli

@@ -13,13 +13,13 @@
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/ambient_data.h"
-#include "processes/critical_outflow.h"
-#include "processes/gas_flow_process.h"
-#include "processes/gas_thermal_process.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
 #include "processes/status_codes.h"
-#include "processes/steam_flow_process.h"
-#include "processes/steam_thermal_process.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
+#include "processes/tools/ambient_data.h"
+#include "processes/tools/critical_outflow.h"
 
 namespace vaporis::processes {
 namespace {

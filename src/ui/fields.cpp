@@ -10,13 +10,14 @@
 #include "engine/gas/mixture.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
-#include "ui/file_path.h"
-#include "ui/gas_properties.h"
-#include "ui/gas_result_rules.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
+#include "output/catalogue/gas_properties.h"
+#include "output/format/file_path.h"
+#include "output/format/number_text.h"
+#include "output/messages/gas_messages.h"
+#include "output/messages/messages.h"
+#include "project/session_flags.h"
+#include "ui/message_box.h"
 #include "ui/port.h"
-#include "ui/session_flags.h"
 
 namespace vaporis::ui {
 
@@ -51,7 +52,7 @@ double readField(const Port& port, int fieldId, bool allowNegative, bool allowEm
         return 0.0;
     }
     const std::optional<double> value =
-        check == kNumberValid ? parseDecimal(text) : std::optional<double>{};
+        check == kNumberValid ? output::parseDecimal(text) : std::optional<double>{};
     if (!value) {
         error = kNotANumber;
         return 0.0;
@@ -68,23 +69,12 @@ double readLeniently(const Port& port, int fieldId) {
     return readField(port, fieldId, kNegativeAllowed, kEmptyAllowed, ignored);
 }
 
-// Cuts `text` to at most `length` bytes without splitting a UTF-8 character.
-std::string_view cutUtf8(std::string_view text, std::size_t length) {
-    if (text.size() <= length) {
-        return text;
-    }
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
-        --length;
-    }
-    return text.substr(0, length);
-}
-
 }  // namespace
 
 void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
-    const std::string text = formatFixed(value, decimals);
+    const std::string text = output::formatFixed(value, decimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
-    port.setToolTip(fieldId, formatShortest(value));
+    port.setToolTip(fieldId, output::formatShortest(value));
 }
 
 void writeGivenInput(Port& port, int fieldId, double value, bool given) {
@@ -133,9 +123,9 @@ void writeNumber(Port& port, int fieldId, double value, int decimals, bool repai
         return;
     }
     const int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
-    const std::string text = formatFixed(value, shown);
+    const std::string text = output::formatFixed(value, shown);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));
-    port.setToolTip(fieldId, formatShortest(value));
+    port.setToolTip(fieldId, output::formatShortest(value));
     if (repaintNow) {
         port.repaintNow();
     }
@@ -220,21 +210,21 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
         return;
     }
     const double t = gas::dewPoint(analysis, p);
-    if (t == kNoDewPoint) {
+    if (t == output::kNoDewPoint) {
         port.setText(targetField, "  < 0 °C ");
     } else {
-        writeNumber(port, targetField, t, gasProperty(gas::kDewPoint).decimals);
+        writeNumber(port, targetField, t, output::gasProperty(gas::kDewPoint).decimals);
     }
 }
 
-bool checkGasPressure(Port& port, double p, SessionFlags& flags) {
-    if (const std::optional<MessageId> refusal = gasPressureRefusal(p)) {
-        showMessage(port, *refusal, kCaptionError);
+bool checkGasPressure(Port& port, double p, project::SessionFlags& flags) {
+    if (const std::optional<output::MessageId> refusal = output::gasPressureRefusal(p)) {
+        showMessage(port, *refusal, output::kCaptionError);
         return false;
     }
-    if (gasPressureDeviates(p) && flags.validityWarningFlag &&
-        port.messageWithCheckBox(kGasPressureWarningTitle, kGasPressureWarningText,
-                                 kDontShowAgainText)) {
+    if (output::gasPressureDeviates(p) && flags.validityWarningFlag &&
+        port.messageWithCheckBox(output::kGasPressureWarningTitle, output::kGasPressureWarningText,
+                                 output::kDontShowAgainText)) {
         flags.validityWarningFlag = false;
     }
     return true;
@@ -244,7 +234,8 @@ bool fileExists(const std::string& path) {
     // Asked of the folder, not by opening: a file the program cannot read exists all the same,
     // and so does a link, dangling or not.
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::symlink_status(pathFromUtf8(path), error));
+    return std::filesystem::exists(
+        std::filesystem::symlink_status(output::pathFromUtf8(path), error));
 }
 
 std::optional<std::string> askHtmlFileName(Port& port, std::string_view suggestedName) {
@@ -258,21 +249,11 @@ std::optional<std::string> askNewFileName(Port& port, const FileQuestion& questi
     if (!path || path->empty()) {
         return std::nullopt;
     }
-    if (fileExists(*path) && !askMessage(port, MessageId::kFileExistsOverwrite, kCaptionWarning)) {
+    if (fileExists(*path) &&
+        !askMessage(port, output::MessageId::kFileExistsOverwrite, output::kCaptionWarning)) {
         return std::nullopt;
     }
     return path;
-}
-
-std::string fileTitle(std::string_view path, std::size_t capacity) {
-    // "\\" is a character of a file name here, as on every system the program runs on.
-    const std::size_t lastSeparator = path.rfind('/');
-    std::string_view name =
-        lastSeparator == std::string_view::npos ? path : path.substr(lastSeparator + 1);
-    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos) {
-        name = name.substr(0, dot);
-    }
-    return std::string(cutUtf8(name, capacity > 0 ? capacity - 1 : 0));
 }
 
 }  // namespace vaporis::ui

@@ -14,11 +14,14 @@ class GasAnalysis;
 class GasState;
 }  // namespace vaporis::gas
 
+namespace vaporis::project {
+struct SessionFlags;
+}  // namespace vaporis::project
+
 namespace vaporis::ui {
 
 class Port;
 struct FileQuestion;
-struct SessionFlags;
 
 //! Input error codes. The caller sets its code to kNoInputError before reading a group of
 //! fields; a read changes it only when that field is wrong.
@@ -112,7 +115,7 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! Whether the gas formulations may be used at p [bar]: not above 100 bar ("too high") nor
 //! below 0.1 bar ("too low"). Between 0.1 and 0.5 bar and between 10 and 100 bar a warning
 //! comes first, until "Don't show this message again" is ticked; then for the rest of the run.
-[[nodiscard]] bool checkGasPressure(Port& port, double p, SessionFlags& flags);
+[[nodiscard]] bool checkGasPressure(Port& port, double p, project::SessionFlags& flags);
 
 //! Whether anything exists at `path` (UTF-8), readable or not: a file, folder or link.
 [[nodiscard]] bool fileExists(const std::string& path);
@@ -126,9 +129,5 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
 //! Asks for the name of a file to write; an existing file is only taken after the user
 //! agreed to overwrite it. Nothing when the user cancelled or declined.
 [[nodiscard]] std::optional<std::string> askNewFileName(Port& port, const FileQuestion& question);
-
-//! The file name of `path` without its folders and its last extension, then cut to
-//! `capacity` - 1 bytes on a character boundary; "\" is a character of the name.
-[[nodiscard]] std::string fileTitle(std::string_view path, std::size_t capacity);
 
 }  // namespace vaporis::ui

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/diagrams/display_list.h"
 #include "ui/dialog_template.h"
-#include "ui/display_list.h"
 
 namespace vaporis::ui {
 
@@ -85,7 +85,7 @@ public:
     //! which of them it hears.
     virtual void processInput() {}
     //! Shows drawing on canvas control id, in place of what it showed before.
-    virtual void draw(int id, const DisplayList& drawing) = 0;
+    virtual void draw(int id, const output::DisplayList& drawing) = 0;
 
     //! A modal message box owned by this dialog.
     virtual MessageAnswer message(std::string_view text, std::string_view caption,

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/module_objects.h"
 #include "app/module_registry.h"
+#include "project/module_objects.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
 
@@ -57,7 +57,7 @@ TEST(MainMenu, EveryButtonOpensItsModuleAsksForAProjectOrEnds) {
     for (const ControlEntry& entry : kMainMenuTemplate.controls) {
         if (entry.kind == ControlKind::kButton) {
             SCOPED_TRACE(entry.id);
-            ModuleObjects objects;
+            project::ModuleObjects objects;
             ScriptedPort port;
             MainMenu(port, objects).command(entry.id);
             const bool acted = !port.children().empty() || port.endCode().has_value() ||
@@ -70,7 +70,7 @@ TEST(MainMenu, EveryButtonOpensItsModuleAsksForAProjectOrEnds) {
             }
         }
     }
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     ScriptedPort port;
     MainMenu(port, objects).command(kMainMenuTemplate.closeBoxId);
     EXPECT_EQ(port.endCode(), kIdExitProgram) << "the close box ends the program";
@@ -78,7 +78,7 @@ TEST(MainMenu, EveryButtonOpensItsModuleAsksForAProjectOrEnds) {
 
 // An input typed in one module is seen in the others: each works on the shared state 1.
 TEST(MainMenu, SteamTableAndGasPropertiesWorkOnTheSharedStates1) {
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     ScriptedPort port;
     MainMenu menu(port, objects);
     port.onNextChild([](ScriptedPort& table, ui::DialogLogic& logic) {
@@ -103,7 +103,7 @@ TEST(MainMenu, SteamTableAndGasPropertiesWorkOnTheSharedStates1) {
 // cancelled save keep the program running, a save names the file in the title.
 TEST(MainMenu, ExitWithChangedInputsOffersToSaveThemFirst) {
     const test::TemporaryFolder folder;
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     ScriptedPort port;
     MainMenu menu(port, objects);
     port.onNextChild([](ScriptedPort& table, ui::DialogLogic& logic) {
@@ -128,8 +128,8 @@ TEST(MainMenu, ExitWithChangedInputsOffersToSaveThemFirst) {
     EXPECT_EQ(port.endCode(), kIdExitProgram);
     EXPECT_EQ(port.caption(), std::string(kMainMenuTemplate.caption) + " - boiler.prj");
     EXPECT_FALSE(menu.modified());
-    ModuleObjects loaded;
-    EXPECT_EQ(readProjectFile(folder.file("boiler.prj"), loaded), ProjectResult::kOk);
+    project::ModuleObjects loaded;
+    EXPECT_EQ(readProjectFile(folder.file("boiler.prj"), loaded), project::ProjectResult::kOk);
     EXPECT_DOUBLE_EQ(loaded.steamState1.pressure(), 77.0);
 }
 

@@ -1,4 +1,4 @@
-#include "app/project_file.h"
+#include "project/project_file.h"
 
 #include <array>
 #include <bit>
@@ -14,10 +14,10 @@
 
 #include "app/main_menu.h"
 #include "app/project_actions.h"
+#include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/gas_property_dialog.h"
-#include "ui/messages.h"
+#include "ui/gas/gas_property_dialog.h"
 
 namespace vaporis::app {
 namespace {
@@ -47,7 +47,7 @@ void putF64(Bytes& bytes, std::size_t offset, double value) {
 }
 
 // Every module's inputs away from the defaults, the water/steam diagram included.
-void changeEveryModule(ModuleObjects& o) {
+void changeEveryModule(project::ModuleObjects& o) {
     std::array<double, gas::kComponentCount> percent{};
     percent[gas::kNitrogen] = 79.0;
     percent[gas::kOxygen] = 21.0;
@@ -72,7 +72,7 @@ void changeEveryModule(ModuleObjects& o) {
 }
 
 TEST(ProjectFile, ProjectAtStartIsTheKeptDefaultsFile) {
-    const ModuleObjects objects;
+    const project::ModuleObjects objects;
     const Bytes bytes = projectBytes(objects);
     ASSERT_EQ(bytes.size(), 12005U);
     EXPECT_EQ(bytes, keptDefaults());
@@ -87,20 +87,21 @@ TEST(ProjectFile, ProjectAtStartIsTheKeptDefaultsFile) {
         EXPECT_EQ(f64At(bytes, block + 7), 50.0);
         EXPECT_EQ(f64At(bytes, block + 15), 400.0);
     }
-    ModuleObjects loaded;
+    project::ModuleObjects loaded;
     changeEveryModule(loaded);
-    ASSERT_EQ(readProjectBytes(keptDefaults(), loaded), ProjectResult::kOk);
-    EXPECT_EQ(projectInputs(loaded), projectInputs(objects)) << "both diagrams as at start";
+    ASSERT_EQ(readProjectBytes(keptDefaults(), loaded), project::ProjectResult::kOk);
+    EXPECT_EQ(project::projectInputs(loaded), project::projectInputs(objects))
+        << "both diagrams as at start";
 }
 
 TEST(ProjectFile, EveryModuleSurvivesASaveAndLoad) {
-    ModuleObjects saved;
+    project::ModuleObjects saved;
     changeEveryModule(saved);
     const test::TemporaryFolder folder;
-    ASSERT_TRUE(writeProjectFile(folder.file("plant.prj"), saved));
-    ModuleObjects loaded;
-    ASSERT_EQ(readProjectFile(folder.file("plant.prj"), loaded), ProjectResult::kOk);
-    EXPECT_EQ(projectInputs(loaded), projectInputs(saved));
+    ASSERT_TRUE(project::writeProjectFile(folder.file("plant.prj"), saved));
+    project::ModuleObjects loaded;
+    ASSERT_EQ(readProjectFile(folder.file("plant.prj"), loaded), project::ProjectResult::kOk);
+    EXPECT_EQ(project::projectInputs(loaded), project::projectInputs(saved));
     EXPECT_EQ(loaded.steamTsDiagram, saved.steamTsDiagram);
     // The analysis is recomputed: 21 vol % O2 in N2 is 23.3 mass % (M = 32.00 and 28.01).
     EXPECT_NEAR(loaded.gasAnalysis.massFraction(gas::kOxygen), 0.2330, 5e-4);
@@ -120,46 +121,46 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
     auto altered = [&](const char* what, auto change, auto message) {
         Bytes bytes = good;
         change(bytes);
-        if constexpr (std::is_same_v<decltype(message), ui::MessageId>) {
-            cases.push_back({what, bytes, std::string(ui::messageText(message))});
+        if constexpr (std::is_same_v<decltype(message), output::MessageId>) {
+            cases.push_back({what, bytes, std::string(output::messageText(message))});
         } else {
             cases.push_back({what, bytes, std::string(kImpossibleValueText) + message + "."});
         }
     };
     altered(
-        "7 bytes", [](Bytes& b) { b.resize(7); }, ui::MessageId::kInvalidFileType);
+        "7 bytes", [](Bytes& b) { b.resize(7); }, output::MessageId::kInvalidFileType);
     altered(
-        "one byte short", [](Bytes& b) { b.pop_back(); }, ui::MessageId::kInvalidFileType);
+        "one byte short", [](Bytes& b) { b.pop_back(); }, output::MessageId::kInvalidFileType);
     altered(
-        "25 components", [](Bytes& b) { b[5] = 25; }, ui::MessageId::kInvalidFileType);
+        "25 components", [](Bytes& b) { b[5] = 25; }, output::MessageId::kInvalidFileType);
     altered(
-        "flag 2", [](Bytes& b) { b[1005] = 2; }, ui::MessageId::kInvalidFileType);
+        "flag 2", [](Bytes& b) { b[1005] = 2; }, output::MessageId::kInvalidFileType);
     altered(
-        "process type 3", [](Bytes& b) { b[3005] = 3; }, ui::MessageId::kInvalidFileType);
+        "process type 3", [](Bytes& b) { b[3005] = 3; }, output::MessageId::kInvalidFileType);
     altered(
         "NaN pressure", [](Bytes& b) { putF64(b, 5012, std::nan("")); },
-        ui::MessageId::kInvalidFileType);
+        output::MessageId::kInvalidFileType);
     altered(
         "infinite diagram range",
         [](Bytes& b) { putF64(b, 11005, std::numeric_limits<double>::infinity()); },
-        ui::MessageId::kInvalidFileType);
+        output::MessageId::kInvalidFileType);
     altered(
-        "foreign, version 1", [](Bytes& b) { b[0] = 0; }, ui::MessageId::kInvalidFileType);
+        "foreign, version 1", [](Bytes& b) { b[0] = 0; }, output::MessageId::kInvalidFileType);
     altered(
         "foreign, version 2",
         [](Bytes& b) {
             b[0] = 0;
             b[4] = 2;
         },
-        ui::MessageId::kInvalidFileType);
+        output::MessageId::kInvalidFileType);
     altered(
         "text file",
         [](Bytes& b) {
             b.assign({'p', ' ', '[', 'b', 'a', 'r', ']', '\n', '1'});
         },
-        ui::MessageId::kInvalidFileType);
+        output::MessageId::kInvalidFileType);
     altered(
-        "version 2", [](Bytes& b) { b[4] = 2; }, ui::MessageId::kFileFromNewerVersion);
+        "version 2", [](Bytes& b) { b[4] = 2; }, output::MessageId::kFileFromNewerVersion);
     // Offsets: block k of 1000 bytes starts at 5 + 1000 (k - 1); a process block's values
     // follow its two choice bytes.
     altered(
@@ -179,9 +180,9 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
     const test::TemporaryFolder folder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ModuleObjects objects;
+        project::ModuleObjects objects;
         changeEveryModule(objects);
-        const ProjectInputs before = projectInputs(objects);
+        const project::ProjectInputs before = project::projectInputs(objects);
         const double oxygenBefore = objects.gasAnalysis.massFraction(gas::kOxygen);
         const auto path = folder.file("bad.prj");
         std::ofstream(path, std::ios::binary)
@@ -191,8 +192,8 @@ TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {
         EXPECT_FALSE(loadProjectFile(port, objects, path.string()));
         ASSERT_EQ(port.messages().size(), 1U);
         EXPECT_EQ(port.messages()[0].text, c.text);
-        EXPECT_EQ(port.messages()[0].caption, ui::kCaptionError);
-        EXPECT_EQ(projectInputs(objects), before);
+        EXPECT_EQ(port.messages()[0].caption, output::kCaptionError);
+        EXPECT_EQ(project::projectInputs(objects), before);
         EXPECT_EQ(objects.gasAnalysis.massFraction(gas::kOxygen), oxygenBefore);
     }
 }
@@ -201,14 +202,15 @@ TEST(ProjectActions, OverwriteIsAskedAndAFailedSaveSaysSo) {
     const test::TemporaryFolder folder;
     const std::string path = folder.file("old.prj").string();
     std::ofstream(path) << "old";
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     test::ScriptedPort port;
     port.answerNextSaveQuestion(path);
     port.answerNextQuestion(ui::MessageAnswer::kNo);
     EXPECT_FALSE(saveProject(port, objects));
     ASSERT_EQ(port.messages().size(), 1U);
-    EXPECT_EQ(port.messages()[0].text, ui::messageText(ui::MessageId::kFileExistsOverwrite));
-    EXPECT_EQ(port.messages()[0].caption, ui::kCaptionWarning);
+    EXPECT_EQ(port.messages()[0].text,
+              output::messageText(output::MessageId::kFileExistsOverwrite));
+    EXPECT_EQ(port.messages()[0].caption, output::kCaptionWarning);
     EXPECT_EQ(test::fileBytes(path), "old");
 
     const std::string missing = folder.file("missing/new.prj").string();
@@ -221,13 +223,13 @@ TEST(ProjectActions, OverwriteIsAskedAndAFailedSaveSaysSo) {
 
 TEST(MainMenu, StartFileOpensAProjectOrAGasAnalysisWithItsWindow) {
     const test::TemporaryFolder folder;
-    ModuleObjects objects;
+    project::ModuleObjects objects;
     test::ScriptedPort port;
     MainMenu menu(port, objects);
     menu.openAtStart(folder.file("absent.prj").string());
     ASSERT_EQ(port.messages().size(), 1U);
-    EXPECT_EQ(port.messages()[0].text, ui::messageText(ui::MessageId::kFileNotFound));
-    EXPECT_EQ(projectInputs(objects), projectInputs(ModuleObjects{}));
+    EXPECT_EQ(port.messages()[0].text, output::messageText(output::MessageId::kFileNotFound));
+    EXPECT_EQ(project::projectInputs(objects), project::projectInputs(project::ModuleObjects{}));
 
     std::array<double, gas::kComponentCount> methane{};
     methane[gas::kMethane] = 100.0;

@@ -10,7 +10,7 @@
 #include "engine/gas/gas_analysis_file.h"
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
-#include "ui/gas_property_report.h"
+#include "output/reports/gas_property_report.h"
 
 namespace vaporis::test {
 namespace {
@@ -83,7 +83,7 @@ TEST(GasCommand, HeliumAbove2044KWarnsLeavesTransportOutAndWritesTheDialogsRepor
     // The command line names the analysis after the text of --vol.
     gas::GasAnalysis analysis = volumeAnalysis({{gas::kHelium, 50.0}, {gas::kNitrogen, 50.0}});
     analysis.setName("He=50,N2=50");
-    ASSERT_TRUE(ui::writeGasPropertyReport(dialogReport, computed(analysis, 1.0, 1800.0)));
+    ASSERT_TRUE(output::writeGasPropertyReport(dialogReport, computed(analysis, 1.0, 1800.0)));
     EXPECT_EQ(fileBytes(cliReport), fileBytes(dialogReport));
 }
 

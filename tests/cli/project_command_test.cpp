@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "app/module_objects.h"
-#include "app/project_file.h"
 #include "cli/cli_runner.h"
+#include "project/module_objects.h"
+#include "project/project_file.h"
 
 namespace vaporis::test {
 namespace {
@@ -45,12 +45,12 @@ bool reportWritten(const TemporaryFolder& folder, const std::string& module) {
 TEST(ProjectCommand, RunWritesTheReportOfEveryModuleWithUsableInputs) {
     const TemporaryFolder folder;
     const std::string path = folder.file("sized.prj").string();
-    app::ModuleObjects objects;
+    project::ModuleObjects objects;
     objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInWidth, 100.0);
     objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInMassFlow, 1.0);  // [kg/s]
     objects.gasFlowProcess.setInput(processes::GasFlowProcess::kInWidth, 500.0);
     objects.gasFlowProcess.setInput(processes::GasFlowProcess::kInNormalFlow, 1.0);  // [Nm³/s]
-    ASSERT_TRUE(app::writeProjectFile(path, objects));
+    ASSERT_TRUE(project::writeProjectFile(path, objects));
     const CliRun run = runCli({"project", path, "--run", folder.file("reports").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     for (const char* module : kModules) {
@@ -62,11 +62,11 @@ TEST(ProjectCommand, RunSkipsTheReportOfRefusedInputsNamingModuleAndInput) {
     // The defaults hold no tube diameter (the no-value marker); an efficiency of 5 is stored.
     const TemporaryFolder folder;
     const std::string path = folder.file("refused.prj").string();
-    app::ModuleObjects objects;
+    project::ModuleObjects objects;
     auto inputs = objects.steamThermalProcess.inputs();
     inputs.values[processes::SteamThermalProcess::kIsentropicEta] = 5.0;
     objects.steamThermalProcess.restoreInputs(inputs);
-    ASSERT_TRUE(app::writeProjectFile(path, objects));
+    ASSERT_TRUE(project::writeProjectFile(path, objects));
     const CliRun run = runCli({"project", path, "--run", folder.file("reports").string()});
     EXPECT_EQ(run.exitCode, 3);
     for (const char* module : kModules) {

@@ -13,8 +13,8 @@
 #include "engine/water/iterations.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
-#include "ui/number_text.h"
-#include "ui/steam_table_report.h"
+#include "output/format/number_text.h"
+#include "output/reports/steam_table_report.h"
 
 namespace vaporis::test {
 namespace {
@@ -44,7 +44,7 @@ TEST(SteamCommand, TableShowsStateLiquidAndVapourInAlignedColumns) {
     EXPECT_TRUE(lineOf(run.out, 0).ends_with(" 50.000000"));
     EXPECT_EQ(lineOf(run.out, 2), "steam quality x [-]") << "no quality for p + t";
     const std::string enthalpy = lineOf(run.out, 5);
-    EXPECT_NE(enthalpy.find(" " + ui::formatFixed(state.vaporValue(water::kH), 6)),
+    EXPECT_NE(enthalpy.find(" " + output::formatFixed(state.vaporValue(water::kH), 6)),
               std::string::npos);
     for (std::size_t line = 5; line < 20; ++line) {
         SCOPED_TRACE(lineOf(run.out, line));
@@ -133,8 +133,8 @@ TEST(SteamCommand, HtmlFileEqualsTheSteamTableReportAndAFailedOneIsAUsageError) 
     const std::string cliReport = folder.file("cli.html").string();
     const std::string dialogReport = folder.file("dialog.html").string();
     ASSERT_EQ(runCli({"steam", "--html", cliReport, "--p", "50", "--t", "400"}).exitCode, 0);
-    ASSERT_TRUE(
-        ui::writeSteamTableReport(dialogReport, computed(water::kModePT, 50.0, 400.0, NOT_SET)));
+    ASSERT_TRUE(output::writeSteamTableReport(dialogReport,
+                                              computed(water::kModePT, 50.0, 400.0, NOT_SET)));
     EXPECT_EQ(fileBytes(cliReport), fileBytes(dialogReport));
     const CliRun failed = runCli({"steam", "--p", "50", "--t", "400", "--html",
                                   folder.file("missing/report.html").string()});

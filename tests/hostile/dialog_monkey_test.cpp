@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/module_objects.h"
 #include "app/module_registry.h"
 #include "hostile/hostile_inputs.h"
+#include "project/module_objects.h"
 #include "support/scripted_port.h"
 
 // Every module window under random input: texts of every kind in its fields, clicks on its
@@ -82,7 +82,7 @@ public:
     void run(long events) {
         long done = 0;
         for (long tries = 0; done < events && tries < 4 * events && !controls_.empty(); ++tries) {
-            ModuleObjects objects;
+            project::ModuleObjects objects;
             test::ScriptedPort port;
             const std::unique_ptr<ui::DialogLogic> logic = row_.makeLogic(port, objects);
             logic->opened();

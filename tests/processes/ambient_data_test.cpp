@@ -1,4 +1,4 @@
-#include "processes/ambient_data.h"
+#include "processes/tools/ambient_data.h"
 
 #include <limits>
 #include <tuple>

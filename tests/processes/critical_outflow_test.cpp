@@ -1,4 +1,4 @@
-#include "processes/critical_outflow.h"
+#include "processes/tools/critical_outflow.h"
 
 #include <cmath>
 #include <vector>

@@ -8,10 +8,10 @@
 #include "engine/gas/gas_state.h"
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/ambient_data.h"
-#include "processes/gas_flow_process.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
 #include "processes/status_codes.h"
-#include "processes/steam_flow_process.h"
+#include "processes/tools/ambient_data.h"
 
 namespace vaporis::processes {
 namespace {

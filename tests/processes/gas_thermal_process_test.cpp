@@ -1,4 +1,4 @@
-#include "processes/gas_thermal_process.h"
+#include "processes/thermal/gas_thermal_process.h"
 
 #include <cmath>
 #include <utility>

@@ -9,12 +9,12 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/critical_outflow.h"
-#include "processes/gas_flow_process.h"
-#include "processes/gas_thermal_process.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
 #include "processes/status_codes.h"
-#include "processes/steam_flow_process.h"
-#include "processes/steam_thermal_process.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
+#include "processes/tools/critical_outflow.h"
 
 namespace vaporis::processes {
 namespace {

@@ -1,4 +1,4 @@
-#include "processes/pipe_flow_correlations.h"
+#include "processes/flow/pipe_flow_correlations.h"
 
 #include <array>
 #include <limits>

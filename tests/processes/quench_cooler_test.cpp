@@ -1,4 +1,4 @@
-#include "processes/quench_cooler.h"
+#include "processes/tools/quench_cooler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "processes/steam_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
 
 #include <cmath>
 #include <utility>

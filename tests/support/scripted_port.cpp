@@ -57,7 +57,7 @@ bool ScriptedPort::visible(int id) const {
     return valueOr(visible_, id, true);
 }
 
-const ui::DisplayList* ScriptedPort::drawing(int id) const {
+const output::DisplayList* ScriptedPort::drawing(int id) const {
     const auto found = drawings_.find(id);
     return found == drawings_.end() ? nullptr : &found->second;
 }

@@ -75,7 +75,7 @@ public:
     [[nodiscard]] int repaints() const { return repaints_; }
     [[nodiscard]] bool visible(int id) const;
     //! What the logic last drew on canvas id; null when nothing.
-    [[nodiscard]] const ui::DisplayList* drawing(int id) const;
+    [[nodiscard]] const output::DisplayList* drawing(int id) const;
     [[nodiscard]] const std::string& clipboard() const { return clipboard_; }
 
     // ui::Port
@@ -100,7 +100,7 @@ public:
             onInput_();
         }
     }
-    void draw(int id, const ui::DisplayList& drawing) override { drawings_[id] = drawing; }
+    void draw(int id, const output::DisplayList& drawing) override { drawings_[id] = drawing; }
     //! Counts the call and answers a few stand-in bytes.
     ui::MessageAnswer message(std::string_view text, std::string_view caption,
                               ui::MessageButtons buttons) override;
@@ -139,7 +139,7 @@ private:
     std::map<int, bool> checked_;
     std::map<int, bool> enabled_;
     std::map<int, bool> visible_;
-    std::map<int, ui::DisplayList> drawings_;
+    std::map<int, output::DisplayList> drawings_;
     std::vector<RecordedMessage> messages_;
     std::deque<ui::MessageAnswer> answers_;
     std::deque<bool> checkBoxAnswers_;

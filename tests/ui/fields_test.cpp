@@ -9,10 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/water/saturation.h"
+#include "output/format/file_path.h"
+#include "output/format/number_text.h"
+#include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
 
 namespace vaporis::ui {
 namespace {
@@ -98,7 +99,7 @@ TEST(FieldRules, BoilingTemperatureDisplayFollowsTheSaturationLine) {
         std::string shown;
     };
     const auto cases = std::to_array<Case>({
-        {0, "220.64", "", formatFixed(water::saturationTemperature(220.64), 3)},
+        {0, "220.64", "", output::formatFixed(water::saturationTemperature(220.64), 3)},
         {0, "220.65", "", "p > p_krit "},
         {1, "0.006", "", " < 0 °C"},
         {0, "abc", "", " < 0 °C"},
@@ -115,7 +116,7 @@ TEST(FieldRules, BoilingTemperatureDisplayFollowsTheSaturationLine) {
         showBoilingTemperature(port, 1008, 1009, 1011, c.mode);
         EXPECT_EQ(port.text(1011), c.shown);
     }
-    EXPECT_EQ(formatFixed(water::saturationTemperature(1.0), 3), "99.606");
+    EXPECT_EQ(output::formatFixed(water::saturationTemperature(1.0), 3), "99.606");
 }
 
 TEST(FieldRules, FileTitleDropsFoldersAndTheLastExtensionThenCuts) {
@@ -127,11 +128,12 @@ TEST(FieldRules, FileTitleDropsFoldersAndTheLastExtensionThenCuts) {
     });
     for (const auto& [path, title] : cases) {
         SCOPED_TRACE(path);
-        EXPECT_EQ(fileTitle(path, 128), title);
+        EXPECT_EQ(output::fileTitle(path, 128), title);
     }
-    EXPECT_EQ(fileTitle("/x/abcdef.gas", 5), "abcd");
-    EXPECT_EQ(fileTitle("/x/v1.2 flue gas.gas", 9), "v1.2 flu") << "the extension goes first";
-    EXPECT_EQ(fileTitle("/x/a°.gas", 3), "a") << "never half a character";
+    EXPECT_EQ(output::fileTitle("/x/abcdef.gas", 5), "abcd");
+    EXPECT_EQ(output::fileTitle("/x/v1.2 flue gas.gas", 9), "v1.2 flu")
+        << "the extension goes first";
+    EXPECT_EQ(output::fileTitle("/x/a°.gas", 3), "a") << "never half a character";
 }
 
 TEST(FieldRules, HtmlFileIsTakenUnlessCancelledOrAnExistingOneIsKept) {

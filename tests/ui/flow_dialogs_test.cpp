@@ -7,15 +7,15 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/ambient_data.h"
-#include "processes/gas_flow_process.h"
-#include "processes/steam_flow_process.h"
+#include "output/messages/flow_messages.h"
+#include "output/messages/messages.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
+#include "processes/tools/ambient_data.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
-#include "ui/flow_messages.h"
-#include "ui/gas_flow_dialog.h"
-#include "ui/messages.h"
-#include "ui/session_flags.h"
-#include "ui/steam_flow_dialog.h"
+#include "ui/flow/gas_flow_dialog.h"
+#include "ui/flow/steam_flow_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -49,7 +49,7 @@ protected:
     test::ScriptedPort port_;
     water::WaterSteamState state_{water::kModePT, 50.0, 400.0, NOT_SET};
     SteamFlowProcess process_{state_};
-    SessionFlags flags_;
+    project::SessionFlags flags_;
     SteamFlowDialog dialog_{port_, process_, state_, flags_};
 };
 
@@ -119,7 +119,7 @@ TEST_F(SteamFlow, WetSteamShowsNoFrictionOrHeatTransferAndSaysSo) {
     port_.typeText(kIdFlowRoughness, "abc");  // not read for wet steam
     calculate("3600", "50");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, kWetSteamFrictionNote);
+    EXPECT_EQ(port_.messages()[0].text, output::kWetSteamFrictionNote);
     for (int id : {kIdSteamFlowLambda, kIdSteamFlowFrictionDrop, kIdSteamFlowHeatTransfer}) {
         EXPECT_FALSE(shown(id)) << id;
     }
@@ -135,12 +135,12 @@ TEST_F(SteamFlow, MachWarningKeepsTheResultsAboveOneOnlyTheDerivedValues) {
     port_.typeText(kIdFlowWidth, "50");
     dialog_.command(kIdFlowOk);
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(port_.messages()[0].caption, output::kCaptionWarning);
     EXPECT_TRUE(shown(kIdSteamFlowFrictionDrop));
     port_.typeText(kIdFlowVelocity, "620");
     dialog_.command(kIdFlowOk);
     ASSERT_EQ(port_.messages().size(), 2U);
-    EXPECT_EQ(port_.messages()[1].text, messageText(MessageId::kMachAboveOne));
+    EXPECT_EQ(port_.messages()[1].text, output::messageText(output::MessageId::kMachAboveOne));
     EXPECT_TRUE(shown(kIdSteamFlowMach));
     EXPECT_TRUE(shown(kIdFlowMassFlow));
     EXPECT_FALSE(shown(kIdSteamFlowTotalDrop));
@@ -150,7 +150,7 @@ TEST_F(SteamFlow, MissingInputGivesTheInputErrorAndBackKeepsTheHtmlChoice) {
     port_.typeText(kIdSteamFlowTubeCount, "0");
     calculate("3600", "100");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kInputDataError));
     port_.setChecked(kIdFlowHtmlOutput, true);
     dialog_.command(kIdFlowBack);
     EXPECT_TRUE(flags_.htmlOutputFlag);
@@ -183,7 +183,7 @@ protected:
     gas::GasState state_{analysis_, 1.0, 200.0};
     processes::AmbientData ambient_;
     GasFlowProcess process_{state_, ambient_};
-    SessionFlags flags_;
+    project::SessionFlags flags_;
     GasFlowDialog dialog_{port_, process_, state_, analysis_, flags_};
 };
 
@@ -207,7 +207,7 @@ TEST_F(GasFlow, DraftNeedsAllFourAmbienceFields) {
     EXPECT_TRUE(shown(kIdGasFlowTotalDrop));
     ambience("50", "15", "65", "");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(port_.messages()[0].caption, output::kCaptionWarning);
     EXPECT_FALSE(shown(kIdGasFlowDraft));
     EXPECT_TRUE(shown(kIdGasFlowTotalDrop));
 }
@@ -215,7 +215,8 @@ TEST_F(GasFlow, DraftNeedsAllFourAmbienceFields) {
 TEST_F(GasFlow, FrozenAmbienceWarnsButDryFrostIsComputed) {
     ambience("50", "-5", "50", "0");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_NE(port_.messages()[0].text.find(messageText(MessageId::kAmbientTemperatureRange)),
+    EXPECT_NE(port_.messages()[0].text.find(
+                  output::messageText(output::MessageId::kAmbientTemperatureRange)),
               std::string::npos);
     EXPECT_TRUE(shown(kIdGasFlowTotalDrop));
     ambience("50", "-5", "0", "0");
@@ -229,7 +230,7 @@ TEST_F(GasFlow, SupersonicShowsTheDerivedValuesOnly) {
     port_.typeText(kIdFlowVelocity, "450");
     ambience("", "", "", "");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kMachAboveOne));
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kMachAboveOne));
     EXPECT_TRUE(shown(kIdGasFlowMach));
     EXPECT_TRUE(shown(kIdFlowMassFlow));
     EXPECT_FALSE(shown(kIdGasFlowReynolds));
@@ -254,7 +255,7 @@ TEST_F(GasFlow, GasBelowItsDewPointIsRefused) {
     port_.typeText(kIdGasFlowTemperature, "30");
     ambience("", "", "", "");
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].caption, kCaptionError);
+    EXPECT_EQ(port_.messages()[0].caption, output::kCaptionError);
     EXPECT_FALSE(shown(kIdGasFlowTotalDrop));
 }
 

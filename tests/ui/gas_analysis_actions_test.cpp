@@ -1,4 +1,4 @@
-#include "ui/gas_analysis_actions.h"
+#include "ui/gas/gas_analysis_actions.h"
 
 #include <array>
 #include <cstdint>
@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 
 #include "engine/gas/gas_analysis.h"
+#include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/messages.h"
 
 namespace vaporis::ui {
 namespace {
@@ -45,7 +45,7 @@ TEST_F(GasAnalysisFileActions, EmptyAnalysisIsNotSavedAndCancelChangesNothing) {
     EXPECT_TRUE(port_.messages().empty());
     analysis_.reset();
     EXPECT_FALSE(saveGasAnalysis(port_, analysis_));
-    EXPECT_EQ(onlyMessage(), messageText(MessageId::kComponentSumZero));
+    EXPECT_EQ(onlyMessage(), output::messageText(output::MessageId::kComponentSumZero));
     EXPECT_EQ(port_.saveQuestions(), 1) << "only the cancelled one";
 }
 
@@ -54,7 +54,7 @@ TEST_F(GasAnalysisFileActions, ExistingFileIsReplacedOnlyAfterYes) {
     port_.answerNextSaveQuestion(path("old.gas"));
     port_.answerNextQuestion(MessageAnswer::kNo);
     EXPECT_FALSE(saveGasAnalysis(port_, analysis_));
-    EXPECT_EQ(onlyMessage(), messageText(MessageId::kFileExistsOverwrite));
+    EXPECT_EQ(onlyMessage(), output::messageText(output::MessageId::kFileExistsOverwrite));
     EXPECT_EQ(std::filesystem::file_size(path("old.gas")), 3U);
     port_.answerNextSaveQuestion(path("old.gas"));
     port_.answerNextQuestion(MessageAnswer::kYes);
@@ -82,10 +82,11 @@ TEST_F(GasAnalysisFileActions, UnreadableFilesNameTheirFaultAndKeepTheCompositio
     // A FIFO would block a program that opened it to read.
     ASSERT_EQ(::mkfifo(path("fifo.gas").c_str(), 0644), 0);
     for (const Case& c :
-         {Case{"short.gas", Bytes{0x7D, 0x14, 0x01}, messageText(MessageId::kInvalidFileType)},
-          Case{"newer.gas", newer, messageText(MessageId::kFileFromNewerVersion)},
-          Case{"gone.gas", std::nullopt, messageText(MessageId::kFileNotFound)},
-          Case{"fifo.gas", std::nullopt, kNotRegularFileText}}) {
+         {Case{"short.gas", Bytes{0x7D, 0x14, 0x01},
+               output::messageText(output::MessageId::kInvalidFileType)},
+          Case{"newer.gas", newer, output::messageText(output::MessageId::kFileFromNewerVersion)},
+          Case{"gone.gas", std::nullopt, output::messageText(output::MessageId::kFileNotFound)},
+          Case{"fifo.gas", std::nullopt, output::kNotRegularFileText}}) {
         SCOPED_TRACE(c.name);
         if (c.bytes) {
             std::ofstream(path(c.name), std::ios::binary)

@@ -1,4 +1,4 @@
-#include "ui/gas_analysis_dialog.h"
+#include "ui/gas/gas_analysis_dialog.h"
 
 #include <array>
 #include <filesystem>
@@ -9,10 +9,10 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_analysis_file.h"
 #include "engine/water/saturation.h"
+#include "output/format/number_text.h"
+#include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
 
 namespace vaporis::ui {
 namespace {
@@ -115,10 +115,11 @@ TEST_F(GasAnalysisEditor, SumOffAHundredAsksToRescaleAndNoKeepsTheDialogOpen) {
 TEST_F(GasAnalysisEditor, UnreadableOrAllZeroFieldsKeepTheDialogOpen) {
     port_.typeText(componentFieldId(gas::kOxygen), "1.2.3");
     dialog_.command(kIdAnalysisOk);
-    EXPECT_EQ(onlyError(), messageText(MessageId::kCheckGasAnalysis));
+    EXPECT_EQ(onlyError(), output::messageText(output::MessageId::kCheckGasAnalysis));
     dialog_.command(kIdDeleteAnalysis);
     dialog_.command(kIdAnalysisOk);
-    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kComponentSumZero));
+    EXPECT_EQ(port_.messages().back().text,
+              output::messageText(output::MessageId::kComponentSumZero));
     EXPECT_FALSE(port_.endCode().has_value());
 }
 
@@ -131,7 +132,7 @@ TEST_F(GasAnalysisEditor, BasisSwitchConvertsUnlessAFieldIsUnreadable) {
     EXPECT_NEAR(std::stod(field(gas::kOxygen)), oxygen, 1e-5);
     port_.typeText(componentFieldId(gas::kArgon), "x");
     chooseBasis(kIdVolumeBasis);
-    EXPECT_EQ(onlyError(), messageText(MessageId::kCheckGasAnalysis));
+    EXPECT_EQ(onlyError(), output::messageText(output::MessageId::kCheckGasAnalysis));
     EXPECT_FALSE(analysis_.isVolumeBasis());
     EXPECT_TRUE(port_.checked(kIdMassBasis)) << "the radios show the basis still in force";
 }
@@ -150,16 +151,16 @@ TEST_F(GasAnalysisEditor, RefusedEditsNameTheirReason) {
         int button;
         int component;
         const char* value;
-        MessageId message;
+        output::MessageId message;
     };
     const auto cases = std::to_array<Case>({
-        {kIdChangeBy, gas::kNitrogen, "-79", MessageId::kRemovalTooHigh},
-        {kIdChangeBy, gas::kOxygen, "80", MessageId::kAdditionTooHigh},
-        {kIdChangeBy, gas::kOxygen, "1e2", MessageId::kCheckValue},
-        {kIdChangeTo, gas::kOxygen, "150", MessageId::kValueAboveHundredPercent},
-        {kIdMixVolume, gas::kOxygen, "-1", MessageId::kCheckValue},
-        {kIdHumidify, gas::kOxygen, "101", MessageId::kCheckPressureTemperatureValue},
-        {kIdHumidify, gas::kOxygen, "100", MessageId::kNoSaturationPossible},
+        {kIdChangeBy, gas::kNitrogen, "-79", output::MessageId::kRemovalTooHigh},
+        {kIdChangeBy, gas::kOxygen, "80", output::MessageId::kAdditionTooHigh},
+        {kIdChangeBy, gas::kOxygen, "1e2", output::MessageId::kCheckValue},
+        {kIdChangeTo, gas::kOxygen, "150", output::MessageId::kValueAboveHundredPercent},
+        {kIdMixVolume, gas::kOxygen, "-1", output::MessageId::kCheckValue},
+        {kIdHumidify, gas::kOxygen, "101", output::MessageId::kCheckPressureTemperatureValue},
+        {kIdHumidify, gas::kOxygen, "100", output::MessageId::kNoSaturationPossible},
     });
     typeAir();
     const gas::GasAnalysis before = analysis_;
@@ -172,7 +173,7 @@ TEST_F(GasAnalysisEditor, RefusedEditsNameTheirReason) {
         port_.typeText(kIdValue, c.value);
         dialog_.command(c.button);
         ASSERT_EQ(port_.messages().size(), ++shown);
-        EXPECT_EQ(port_.messages().back().text, messageText(c.message));
+        EXPECT_EQ(port_.messages().back().text, output::messageText(c.message));
         EXPECT_EQ(analysis_, before);
     }
 }
@@ -180,11 +181,12 @@ TEST_F(GasAnalysisEditor, RefusedEditsNameTheirReason) {
 TEST_F(GasAnalysisEditor, ChangingTheOnlyComponentOrHumidifyingSteamIsRefused) {
     port_.typeText(kIdValue, "10");
     dialog_.command(kIdChangeTo);
-    EXPECT_EQ(onlyError(), messageText(MessageId::kNoGasMixture));
+    EXPECT_EQ(onlyError(), output::messageText(output::MessageId::kNoGasMixture));
     dialog_.command(kIdDeleteAnalysis);
     type(gas::kWaterVapor, "100");
     dialog_.command(kIdHumidify);
-    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kWaterVaporOnly));
+    EXPECT_EQ(port_.messages().back().text,
+              output::messageText(output::MessageId::kWaterVaporOnly));
 }
 
 TEST_F(GasAnalysisEditor, HumidifiedAirIsSaturatedAtItsTemperature) {
@@ -194,7 +196,7 @@ TEST_F(GasAnalysisEditor, HumidifiedAirIsSaturatedAtItsTemperature) {
     dialog_.command(kIdHumidify);
     EXPECT_TRUE(port_.messages().empty());
     const double water = 100.0 * water::saturationPressure(20.0) / 1.01325;
-    EXPECT_EQ(field(gas::kWaterVapor), formatFixed(water, 5));
+    EXPECT_EQ(field(gas::kWaterVapor), output::formatFixed(water, 5));
     EXPECT_NEAR(water, 2.3087, 1e-3) << "ps(20 °C) = 0.023393 bar";
     EXPECT_EQ(port_.text(kIdAnalysisDewPoint), "20.000") << "saturated: dew point = t";
     dialog_.command(kIdDryGas);

@@ -7,11 +7,11 @@
 
 #include "engine/gas/gas_analysis.h"
 #include "engine/water/saturation.h"
+#include "output/format/number_text.h"
+#include "output/messages/messages.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
 #include "ui/fields.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
-#include "ui/session_flags.h"
 
 namespace vaporis::ui {
 namespace {
@@ -31,28 +31,28 @@ gas::GasAnalysis airWithWater(double waterVolumePercent) {
 TEST(GasPressureCheck, RefusesBeyondOneHundredAndBelowOneTenthBarAndWarnsInTheBands) {
     struct Case {
         double p;
-        std::optional<MessageId> refusal;
+        std::optional<output::MessageId> refusal;
         bool warned;
     };
     const auto cases = std::to_array<Case>({
-        {100.001, MessageId::kPressureTooHigh, false},
+        {100.001, output::MessageId::kPressureTooHigh, false},
         {100.0, std::nullopt, true},
         {10.001, std::nullopt, true},
         {10.0, std::nullopt, false},
         {0.5, std::nullopt, false},
         {0.499, std::nullopt, true},
         {0.1, std::nullopt, true},
-        {0.099, MessageId::kPressureTooLow, false},
-        {std::nan(""), MessageId::kPressureTooLow, false},
+        {0.099, output::MessageId::kPressureTooLow, false},
+        {std::nan(""), output::MessageId::kPressureTooLow, false},
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.p);
         test::ScriptedPort port;
-        SessionFlags flags;
+        project::SessionFlags flags;
         EXPECT_EQ(checkGasPressure(port, c.p, flags), !c.refusal);
         ASSERT_EQ(port.messages().size(), c.refusal || c.warned ? 1U : 0U);
         if (c.refusal) {
-            EXPECT_EQ(port.messages()[0].text, messageText(*c.refusal));
+            EXPECT_EQ(port.messages()[0].text, output::messageText(*c.refusal));
             EXPECT_EQ(port.messages()[0].caption, "Error");
         }
         EXPECT_TRUE(flags.validityWarningFlag) << "an unticked box keeps the warning";
@@ -66,9 +66,10 @@ TEST(GasDewPointDisplay, ShowsTheSaturationTemperatureOfTheWaterPartialPressure)
         const char* p;
         std::string shown;
     };
-    for (const Case& c : {Case{10.0, "2,0", formatFixed(water::saturationTemperature(0.2), 3)},
-                          Case{0.0, "1", ""}, Case{10.0, "abc", ""}, Case{10.0, "0", ""},
-                          Case{10.0, "220.64", ""}, Case{0.1, "0.5", "  < 0 °C "}}) {
+    for (const Case& c :
+         {Case{10.0, "2,0", output::formatFixed(water::saturationTemperature(0.2), 3)},
+          Case{0.0, "1", ""}, Case{10.0, "abc", ""}, Case{10.0, "0", ""}, Case{10.0, "220.64", ""},
+          Case{0.1, "0.5", "  < 0 °C "}}) {
         SCOPED_TRACE(std::string(c.p) + " bar");
         test::ScriptedPort port;
         port.typeText(kFieldP, c.p);
@@ -76,7 +77,7 @@ TEST(GasDewPointDisplay, ShowsTheSaturationTemperatureOfTheWaterPartialPressure)
         showDewPoint(port, kFieldP, kTarget, airWithWater(c.waterPercent));
         EXPECT_EQ(port.text(kTarget), c.shown);
     }
-    EXPECT_EQ(formatFixed(water::saturationTemperature(0.2), 2), "60.06");
+    EXPECT_EQ(output::formatFixed(water::saturationTemperature(0.2), 2), "60.06");
     test::ScriptedPort port;
     port.typeText(kFieldP, "1");
     gas::GasAnalysis empty = airWithWater(10.0);

@@ -1,4 +1,4 @@
-#include "ui/gas_property_dialog.h"
+#include "ui/gas/gas_property_dialog.h"
 
 #include <array>
 #include <filesystem>
@@ -10,12 +10,12 @@
 #include "engine/gas/gas_state.h"
 #include "engine/gas/mixture.h"
 #include "engine/water/saturation.h"
+#include "output/format/number_text.h"
+#include "output/messages/messages.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/gas_analysis_dialog.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
-#include "ui/session_flags.h"
+#include "ui/gas/gas_analysis_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -67,7 +67,7 @@ protected:
     test::ScriptedPort port_;
     gas::GasAnalysis analysis_;
     gas::GasState state_;
-    SessionFlags flags_;
+    project::SessionFlags flags_;
     GasPropertyDialog dialog_{port_, state_, analysis_, flags_};
 };
 
@@ -85,7 +85,7 @@ TEST_F(GasProperties, OpensWithGasStateOneAndTheHtmlChoice) {
     gas::GasState state;
     state.setPressure(2.5);
     state.setEnthalpy(-12.5);
-    SessionFlags flags{.htmlOutputFlag = true};
+    project::SessionFlags flags{.htmlOutputFlag = true};
     GasPropertyDialog dialog(port, state, analysis_, flags);
     dialog.opened();
     EXPECT_EQ(port.text(kIdGasEnthalpy), "-12.5000");
@@ -114,7 +114,8 @@ TEST_F(GasProperties, HeliumAbove2044KelvinWarnsAndEmptiesTheSixTransportFields)
     analysis_ = mixture(gas::kHelium, 50.0, gas::kNitrogen, 50.0);
     fillResultsWith("old");
     enter("1", "1800");
-    EXPECT_EQ(onlyMessage("Warning"), messageText(MessageId::kHeliumTransportLimit));
+    EXPECT_EQ(onlyMessage("Warning"),
+              output::messageText(output::MessageId::kHeliumTransportLimit));
     for (int id = kFirstResult; id <= kLastResult; ++id) {
         SCOPED_TRACE(id);
         const bool transport =
@@ -128,12 +129,12 @@ TEST_F(GasProperties, RejectedInputsShowTheirMessageAndKeepTheResults) {
     struct Case {
         const char* p;
         const char* t;
-        MessageId message;
+        output::MessageId message;
     };
     const auto cases = std::to_array<Case>({
-        {"-1", "400", MessageId::kInputDataError},
-        {"150", "400", MessageId::kPressureTooHigh},
-        {"1", "5000", MessageId::kTemperatureOutOfRange},
+        {"-1", "400", output::MessageId::kInputDataError},
+        {"150", "400", output::MessageId::kPressureTooHigh},
+        {"1", "5000", output::MessageId::kTemperatureOutOfRange},
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.p) + " bar / " + c.t + " °C");
@@ -141,7 +142,7 @@ TEST_F(GasProperties, RejectedInputsShowTheirMessageAndKeepTheResults) {
         const std::size_t before = port_.messages().size();
         enter(c.p, c.t);
         ASSERT_EQ(port_.messages().size(), before + 1);
-        EXPECT_EQ(port_.messages().back().text, messageText(c.message));
+        EXPECT_EQ(port_.messages().back().text, output::messageText(c.message));
         EXPECT_EQ(port_.messages().back().caption, "Error");
         EXPECT_EQ(port_.text(gasPropertyFieldId(gas::kCp)), "old");
     }
@@ -175,16 +176,16 @@ TEST_F(GasProperties, HumidGasBelowItsDewPointShowsTheCondensationText) {
     const double dewPoint = water::saturationTemperature(0.2);
     int status = -1;
     const double hDew = gas::mixtureEnthalpy(analysis_, dewPoint, status);
-    const std::string expected =
-        kCondensationStart + formatFixed(dewPoint, 2) + " °C / " + formatFixed(hDew, 2) +
-        " kJ/kg \nMax. H2O content = " + formatFixed(100.0 * water::saturationPressure(40.0), 2) +
-        " %vol";
+    const std::string expected = kCondensationStart + output::formatFixed(dewPoint, 2) + " °C / " +
+                                 output::formatFixed(hDew, 2) + " kJ/kg \nMax. H2O content = " +
+                                 output::formatFixed(100.0 * water::saturationPressure(40.0), 2) +
+                                 " %vol";
     EXPECT_EQ(onlyMessage(), expected);
     EXPECT_NE(expected.find("= 60.06 °C / "), std::string::npos);
     EXPECT_NE(expected.find("= 7.38 %vol"), std::string::npos);
     EXPECT_EQ(port_.text(gasPropertyFieldId(gas::kDensity)), "old") << "no results";
     dialog_.refreshDisplays();
-    EXPECT_EQ(port_.text(kIdGasDewPoint), formatFixed(dewPoint, 3));
+    EXPECT_EQ(port_.text(kIdGasDewPoint), output::formatFixed(dewPoint, 3));
 }
 
 TEST_F(GasProperties, PressureWarningIsShownUntilTheBoxIsTickedAndNeverAgainAfter) {
@@ -215,7 +216,8 @@ TEST_F(GasProperties, EditedAnalysisRefreshesDewPointAndNameAndEmptiesTheResults
     dialog_.command(kIdGasEditAnalysis);
     ASSERT_EQ(port_.children().size(), 1U);
     EXPECT_EQ(port_.children()[0].resourceId, 152);
-    EXPECT_EQ(port_.text(kIdGasDewPoint), formatFixed(water::saturationTemperature(0.1), 3));
+    EXPECT_EQ(port_.text(kIdGasDewPoint),
+              output::formatFixed(water::saturationTemperature(0.1), 3));
     EXPECT_EQ(port_.text(kIdGasName), "NO NAME");
     EXPECT_EQ(port_.text(kIdGasEnthalpy), "");
     EXPECT_EQ(port_.text(kIdGasOxygenDemand), "");

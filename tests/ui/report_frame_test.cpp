@@ -1,4 +1,4 @@
-#include "ui/report_frame.h"
+#include "output/reports/report_frame.h"
 
 #include <filesystem>
 #include <optional>
@@ -8,27 +8,28 @@
 
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
+#include "ui/report_saving.h"
 
 namespace vaporis::ui {
 namespace {
 
 TEST(ReportFrame, FileBytesAreWindows1252WithCrLf) {
-    EXPECT_EQ(reportFileBytes("°C m³/kg m²/s\n"),
+    EXPECT_EQ(output::reportFileBytes("°C m³/kg m²/s\n"),
               "\xB0"
               "C m\xB3/kg m\xB2/s\r\n");
-    EXPECT_EQ(reportFileBytes("€ – ä"), "\x80 \x96 \xE4");
+    EXPECT_EQ(output::reportFileBytes("€ – ä"), "\x80 \x96 \xE4");
     // Characters that Windows-1252 lacks stay whole as character references.
-    EXPECT_EQ(reportFileBytes("Łódź CO₂, 10⁻⁶"),
+    EXPECT_EQ(output::reportFileBytes("Łódź CO₂, 10⁻⁶"),
               "&#321;\xF3"
               "d&#378; CO&#8322;, 10&#8315;&#8310;");
-    EXPECT_EQ(reportFileBytes("a\xC3"), "a?") << "a cut UTF-8 sequence";
-    EXPECT_EQ(reportFileBytes("a\x80z"), "a?z") << "a stray continuation byte";
+    EXPECT_EQ(output::reportFileBytes("a\xC3"), "a?") << "a cut UTF-8 sequence";
+    EXPECT_EQ(output::reportFileBytes("a\x80z"), "a?z") << "a stray continuation byte";
 }
 
 TEST(ReportFrame, NonAsciiFolderNamesWork) {
     const test::TemporaryFolder folder;
     std::filesystem::create_directory(folder.path() / std::filesystem::path(u8"Kessel_äö°"));
-    ASSERT_TRUE(writeReportFile((folder.path() / "Kessel_äö°" / "r.html").string(), "x"));
+    ASSERT_TRUE(output::writeReportFile((folder.path() / "Kessel_äö°" / "r.html").string(), "x"));
     EXPECT_TRUE(
         std::filesystem::exists(folder.path() / std::filesystem::path(u8"Kessel_äö°/r.html")));
 }
@@ -52,8 +53,8 @@ TEST(ReportFrame, AskWriteAndOpenOpensOnlyAWrittenReportAndNamesOneThatDidNotOpe
         EXPECT_EQ(port.openedDocuments().size(), written ? 1U : 0U);
         ASSERT_EQ(port.messages().size(), written ? 0U : 1U) << "a failed write is told";
         if (!written) {
-            EXPECT_EQ(port.messages()[0].text, std::string(kReportNotWrittenText) + "\n\n" + path +
-                                                   ": No space left on device");
+            EXPECT_EQ(port.messages()[0].text, std::string(output::kReportNotWrittenText) + "\n\n" +
+                                                   path + ": No space left on device");
         }
     }
     test::ScriptedPort desktopWithoutViewer;

@@ -1,4 +1,4 @@
-#include "ui/steam_results_dialog.h"
+#include "ui/steam_table/steam_results_dialog.h"
 
 #include <charconv>
 #include <limits>
@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/water/water_steam_state.h"
+#include "output/format/number_text.h"
 #include "support/scripted_port.h"
-#include "ui/number_text.h"
 #include "ui/result_table.h"
 
 namespace vaporis::ui {
@@ -56,7 +56,8 @@ TEST(SteamResultsDialog, SuperheatedStateShowsEveryValueButTheVapourPressure) {
     EXPECT_EQ(port.text(kIdResultT), "400.000000");
     EXPECT_EQ(port.text(kIdResultX), "");
     EXPECT_EQ(port.text(stateFieldId(water::kH)).substr(0, 7), "3196.59");
-    EXPECT_EQ(port.text(stateFieldId(water::kH)), formatFixed(state.stateValue(water::kH), 6));
+    EXPECT_EQ(port.text(stateFieldId(water::kH)),
+              output::formatFixed(state.stateValue(water::kH), 6));
     EXPECT_EQ(port.text(kIdResultTs).substr(0, 6), "263.94");
     expectFilledExcept(port, {kIdResultPs});
 }
@@ -71,7 +72,7 @@ TEST(SteamResultsDialog, WetSteamLeavesTheOnePhasePropertiesEmpty) {
     EXPECT_EQ(port.text(kIdResultX), "0.500000");
     expectFilledExcept(port, {2112, 2115, 2118, 2127, 2130, 2133, 2136, 2139, 2142});
     const double h = 0.5 * (state.liquidValue(water::kH) + state.vaporValue(water::kH));
-    EXPECT_EQ(port.text(stateFieldId(water::kH)), formatFixed(h, 6));
+    EXPECT_EQ(port.text(stateFieldId(water::kH)), output::formatFixed(h, 6));
 }
 
 // At 1 bar 20 °C six decimals keep only three digits of v and two of chi; the tool tip and the
@@ -82,7 +83,7 @@ TEST(SteamResultsDialog, SmallValuesKeepEveryDigitInToolTipAndCopiedTable) {
     SteamResultsDialog dialog(port, state);
     dialog.opened();
     const double chi = state.stateValue(water::kChi);
-    EXPECT_EQ(port.text(stateFieldId(water::kChi)), formatFixed(chi, 6));
+    EXPECT_EQ(port.text(stateFieldId(water::kChi)), output::formatFixed(chi, 6));
     EXPECT_EQ(readBack(port.toolTip(stateFieldId(water::kChi))), chi);
     dialog.command(kIdCopyTable);
     std::istringstream table(port.clipboard());

@@ -1,4 +1,4 @@
-#include "ui/steam_table_dialog.h"
+#include "ui/steam_table/steam_table_dialog.h"
 
 #include <array>
 #include <filesystem>
@@ -9,11 +9,11 @@
 
 #include "engine/water/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/messages/messages.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/messages.h"
-#include "ui/session_flags.h"
-#include "ui/steam_results_dialog.h"
+#include "ui/steam_table/steam_results_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -38,7 +38,7 @@ protected:
 
     test::ScriptedPort port_;
     water::WaterSteamState state_{water::kModePT, 50.0, 400.0, 1.0};
-    SessionFlags flags_;
+    project::SessionFlags flags_;
     SteamTableDialog dialog_{port_, state_, flags_};
 };
 
@@ -52,7 +52,7 @@ TEST_F(SteamTable, OpensWithStateOneAndTheHtmlChoice) {
 
     test::ScriptedPort port;
     water::WaterSteamState state(water::kModeTX, 1.0, 120.0, 0.3);
-    SessionFlags flags{.htmlOutputFlag = true};
+    project::SessionFlags flags{.htmlOutputFlag = true};
     SteamTableDialog dialog(port, state, flags);
     dialog.opened();
     EXPECT_TRUE(port.checked(kIdHtmlOutput));
@@ -115,14 +115,14 @@ TEST_F(SteamTable, RejectedInputsShowTheirMessageAndStayInTheDialog) {
         const char* p;
         const char* t;
         const char* x;
-        MessageId message;
+        output::MessageId message;
     };
     const auto cases = std::to_array<Case>({
-        {kIdModePT, "50", "-5", "", MessageId::kInputDataError},
-        {kIdModePT, "", "400", "", MessageId::kInputDataError},
-        {kIdModePX, "10", "", "1.2", MessageId::kInputDataError},
-        {kIdModePT, "0.005", "20", "", MessageId::kInputOutOfRange},
-        {kIdModePT, "1", "99.6059", "", MessageId::kTooCloseToBoiling},
+        {kIdModePT, "50", "-5", "", output::MessageId::kInputDataError},
+        {kIdModePT, "", "400", "", output::MessageId::kInputDataError},
+        {kIdModePX, "10", "", "1.2", output::MessageId::kInputDataError},
+        {kIdModePT, "0.005", "20", "", output::MessageId::kInputOutOfRange},
+        {kIdModePT, "1", "99.6059", "", output::MessageId::kTooCloseToBoiling},
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.p) + " / " + c.t + " / " + c.x);
@@ -130,7 +130,7 @@ TEST_F(SteamTable, RejectedInputsShowTheirMessageAndStayInTheDialog) {
         enter(c.radio, c.p, c.t, c.x);
         dialog_.command(kIdSteamOk);
         ASSERT_EQ(port_.messages().size(), before + 1);
-        EXPECT_EQ(port_.messages().back().text, messageText(c.message));
+        EXPECT_EQ(port_.messages().back().text, output::messageText(c.message));
         EXPECT_EQ(port_.messages().back().caption, "Error");
     }
     EXPECT_TRUE(port_.children().empty());
@@ -170,17 +170,17 @@ TEST_F(SteamTable, EnthalpyIterationFailuresNameTheIteration) {
     struct Case {
         const char* h;
         const char* p;
-        MessageId message;
+        output::MessageId message;
     };
-    for (const Case& c :
-         {Case{"-100", "1", MessageId::kInputDataError}, Case{"", "1", MessageId::kInputDataError},
-          Case{"1500", "2000", MessageId::kInputOutOfRange}}) {
+    for (const Case& c : {Case{"-100", "1", output::MessageId::kInputDataError},
+                          Case{"", "1", output::MessageId::kInputDataError},
+                          Case{"1500", "2000", output::MessageId::kInputOutOfRange}}) {
         SCOPED_TRACE(std::string(c.h) + " kJ/kg at " + c.p + " bar");
         port_.setText(kIdIterTemperature, "old");
         port_.setText(kIdIterQuality, "old");
         iterate(c.h, c.p);
         EXPECT_EQ(port_.messages().back().text,
-                  "Steam enthalpy iteration: " + std::string(messageText(c.message)));
+                  "Steam enthalpy iteration: " + std::string(output::messageText(c.message)));
         EXPECT_EQ(port_.text(kIdIterTemperature), "");
         EXPECT_EQ(port_.text(kIdIterQuality), "");
     }

@@ -1,14 +1,14 @@
-#include "ui/steam_table_generator_dialog.h"
+#include "ui/steam_table/steam_table_generator_dialog.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "engine/water/water_steam_state.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/session_flags.h"
-#include "ui/steam_table_dialog.h"
+#include "ui/steam_table/steam_table_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -39,7 +39,7 @@ void writeSaturationTable(test::ScriptedPort& port, DialogLogic& dialog,
 TEST(SteamTableGenerator, OpensFromTheSteamTableAndWritesTheChosenTable) {
     test::ScriptedPort port;
     water::WaterSteamState state;
-    SessionFlags flags;
+    project::SessionFlags flags;
     SteamTableDialog steamTable(port, state, flags);
     const test::TemporaryFolder folder;
     port.onNextChild([&folder](test::ScriptedPort& child, DialogLogic& dialog) {

@@ -8,13 +8,13 @@
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
+#include "output/format/number_text.h"
+#include "output/messages/messages.h"
+#include "output/messages/thermal_process_messages.h"
+#include "project/session_flags.h"
 #include "support/scripted_port.h"
-#include "ui/gas_process_dialog.h"
-#include "ui/messages.h"
-#include "ui/number_text.h"
-#include "ui/session_flags.h"
-#include "ui/steam_process_dialog.h"
-#include "ui/thermal_process_verdict.h"
+#include "ui/thermal/gas_process_dialog.h"
+#include "ui/thermal/steam_process_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -43,8 +43,8 @@ protected:
     water::WaterSteamState initial_{water::kModePT, 50.0, 400.0, 0.0};
     water::WaterSteamState final_{water::kModePT, 1.0, 0.0, 0.0};
     processes::SteamThermalProcess process_{initial_, final_};
-    SessionFlags flags_;
-    TsDiagramSettings diagram_;
+    project::SessionFlags flags_;
+    output::TsDiagramSettings diagram_;
     test::ScriptedPort port_;
     SteamProcessDialog dialog_{port_, process_, initial_, final_, flags_, diagram_};
 };
@@ -81,8 +81,8 @@ TEST_F(SteamProcessDialogTest, HeatLossWithoutFlowWarnsOnceAndShowsNoStateAfterI
     port_.typeText(kIdProcessHeatLoss, "100");
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kHeatLossNeedsFlow));
-    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kHeatLossNeedsFlow));
+    EXPECT_EQ(port_.messages()[0].caption, output::kCaptionWarning);
     EXPECT_EQ(port_.text(kIdSteamResultHAfterLoss), "");
     EXPECT_NE(port_.text(kIdSteamResultDh), "");
 }
@@ -94,8 +94,9 @@ TEST_F(SteamProcessDialogTest, RefusedInputsStopBeforeTheCalculation) {
     port_.typeText(kIdProcessP2, "60");
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 2U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kInputDataError));
-    EXPECT_EQ(port_.messages()[1].text, messageText(MessageId::kInletBelowOutletPressure));
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages()[1].text,
+              output::messageText(output::MessageId::kInletBelowOutletPressure));
     EXPECT_EQ(port_.text(kIdSteamResultDh), "");
     EXPECT_EQ(process_.status(), kNotComputed);
 }
@@ -107,7 +108,7 @@ TEST_F(SteamProcessDialogTest, BalanceEndingOnTheBoilingLineAsksForTheQuality) {
     port_.typeText(kIdProcessT2, "99.6059");
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kTooCloseToBoiling));
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kTooCloseToBoiling));
 }
 
 // An initial state "ts + x" has the pressure ps(t1); the final radios of an earlier balance
@@ -132,7 +133,8 @@ TEST_F(SteamProcessDialogTest, PressuresJudgedAreTheOnesGivenForThisOk) {
         dialog_.command(kIdProcessOk);
         EXPECT_EQ(port_.messages().size() - before, expected) << t2;
     }
-    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages().back().text,
+              output::messageText(output::MessageId::kInputDataError));
     EXPECT_EQ(process_.status(), kNotComputed);
 
     chooseMode(kIdSteamProcessInitialTX, kIdSteamProcessInitialPT);
@@ -141,7 +143,8 @@ TEST_F(SteamProcessDialogTest, PressuresJudgedAreTheOnesGivenForThisOk) {
     choose(kIdProcessThrottle);
     port_.typeText(kIdProcessP2, "30");
     dialog_.command(kIdProcessOk);
-    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kInletBelowOutletPressure));
+    EXPECT_EQ(port_.messages().back().text,
+              output::messageText(output::MessageId::kInletBelowOutletPressure));
 }
 
 // Dialog 144 over a flue gas with 15 vol% water vapour.
@@ -167,8 +170,8 @@ protected:
     gas::GasState initial_;
     gas::GasState final_;
     processes::GasThermalProcess process_{initial_, final_};
-    SessionFlags flags_;
-    TsDiagramSettings diagram_;
+    project::SessionFlags flags_;
+    output::TsDiagramSettings diagram_;
     test::ScriptedPort port_;
     GasProcessDialog dialog_{port_, process_, initial_, final_, analysis_, flags_, diagram_};
 };
@@ -178,8 +181,9 @@ TEST_F(GasProcessDialogTest, EndBelowTheDewPointWarnsAndShowsTheCondensate) {
     port_.typeText(kIdGasProcessMassFlow, "7200");  // kg/h
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kProcessEndBelowDewPoint));
-    EXPECT_EQ(port_.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(port_.messages()[0].text,
+              output::messageText(output::MessageId::kProcessEndBelowDewPoint));
+    EXPECT_EQ(port_.messages()[0].caption, output::kCaptionWarning);
     const double condensate = field(port_, kIdGasResultCondensate);
     EXPECT_GT(condensate, 0.0);
     EXPECT_NEAR(field(port_, kIdGasResultCondensateFlow), 2.0 * condensate, 1e-3);  // g/s
@@ -190,8 +194,9 @@ TEST_F(GasProcessDialogTest, StartBelowTheDewPointNamesItAndShowsNoResults) {
     dialog_.command(kIdProcessOk);
     ASSERT_EQ(port_.messages().size(), 1U);
     EXPECT_EQ(port_.messages()[0].text.rfind("Initial state: ", 0), 0U);
-    EXPECT_NE(port_.messages()[0].text.find(messageText(MessageId::kMaxWaterContent)),
-              std::string::npos);
+    EXPECT_NE(
+        port_.messages()[0].text.find(output::messageText(output::MessageId::kMaxWaterContent)),
+        std::string::npos);
     EXPECT_EQ(port_.text(kIdGasResultDh), "");
 }
 
@@ -206,14 +211,19 @@ TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults
 }
 
 TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
-    EXPECT_TRUE(judgeSteamProcess(processes::kProcessOk).showResults);
-    EXPECT_EQ(judgeSteamProcess(103).message,
-              "Final state: " + std::string(messageText(MessageId::kInputOutOfRange)));
-    EXPECT_EQ(judgeSteamProcess(2).message,
-              "Initial state: " + std::string(messageText(MessageId::kInputOutOfRange)));
-    EXPECT_EQ(judgeSteamProcess(104).message, messageText(MessageId::kInputDataError));
-    EXPECT_EQ(judgeSteamProcess(110).message, messageText(MessageId::kResultOutOfRange));
-    EXPECT_EQ(judgeSteamProcess(kNotComputed).message, messageText(MessageId::kResultsOutOfRange));
+    EXPECT_TRUE(output::judgeSteamProcess(processes::kProcessOk).showResults);
+    EXPECT_EQ(
+        output::judgeSteamProcess(103).message,
+        "Final state: " + std::string(output::messageText(output::MessageId::kInputOutOfRange)));
+    EXPECT_EQ(
+        output::judgeSteamProcess(2).message,
+        "Initial state: " + std::string(output::messageText(output::MessageId::kInputOutOfRange)));
+    EXPECT_EQ(output::judgeSteamProcess(104).message,
+              output::messageText(output::MessageId::kInputDataError));
+    EXPECT_EQ(output::judgeSteamProcess(110).message,
+              output::messageText(output::MessageId::kResultOutOfRange));
+    EXPECT_EQ(output::judgeSteamProcess(kNotComputed).message,
+              output::messageText(output::MessageId::kResultsOutOfRange));
 }
 
 }  // namespace

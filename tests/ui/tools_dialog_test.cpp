@@ -1,12 +1,13 @@
-#include "ui/tools_dialog.h"
+#include "ui/tools/tools_dialog.h"
 
 #include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "output/messages/messages.h"
+#include "output/messages/tools_messages.h"
 #include "support/scripted_port.h"
-#include "ui/messages.h"
 
 namespace vaporis::ui {
 namespace {
@@ -26,7 +27,8 @@ TEST(ToolsDialog, AtmosphereAtSeaLevelShows1013MbarAndKeepsItAfterARefusal) {
     w.port.typeText(kIdToolsHumidity, "120");
     w.dialog.command(kIdAtmosphereCalculate);
     ASSERT_EQ(w.port.messages().size(), 1U);
-    EXPECT_NE(w.port.messages()[0].text.find(messageText(MessageId::kRelativeHumidityRange)),
+    EXPECT_NE(w.port.messages()[0].text.find(
+                  output::messageText(output::MessageId::kRelativeHumidityRange)),
               std::string::npos);
     EXPECT_EQ(w.port.text(kIdAtmosphereP), "1013.0000");
     EXPECT_EQ(w.ambient.input(processes::AmbientData::kRelativeHumidity), 120.0);
@@ -76,13 +78,14 @@ TEST(ToolsDialog, HighPressureNoticeDeclinedOrNoTubeGivesNoResults) {
     w.port.answerNextQuestion(MessageAnswer::kCancel);
     w.dialog.command(kIdOutflowCalculate);
     ASSERT_EQ(w.port.messages().size(), 1U);
-    EXPECT_EQ(w.port.messages()[0].caption, kCaptionWarning);
+    EXPECT_EQ(w.port.messages()[0].caption, output::kCaptionWarning);
     EXPECT_EQ(w.port.text(kIdOutflowMassFlow), "");
     w.port.typeText(kIdOutflowTubes, "0");
     w.dialog.command(kIdOutflowCalculate);
     ASSERT_EQ(w.port.messages().size(), 2U);
-    EXPECT_NE(w.port.messages()[1].text.find(messageText(MessageId::kInputDataError)),
-              std::string::npos);
+    EXPECT_NE(
+        w.port.messages()[1].text.find(output::messageText(output::MessageId::kInputDataError)),
+        std::string::npos);
 }
 
 TEST(ToolsDialog, ShortTubeShowsTheReducedStepCountBeforeItsResults) {
@@ -109,12 +112,12 @@ TEST(ToolsDialog, OutflowShowsAnUnchokedNozzleAndNamesTheStepLimit) {
 }
 
 TEST(ToolsDialog, OutflowMessagesFillTheirNumbersAsPrintfWould) {
-    EXPECT_EQ(stepsReducedText(10),
+    EXPECT_EQ(output::stepsReducedText(10),
               "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to "
               "10.");
-    EXPECT_EQ(outflowRefusalText(processes::OutflowRefusal::kNearSaturation),
+    EXPECT_EQ(output::outflowRefusalText(processes::OutflowRefusal::kNearSaturation),
               "Conditions close to 2-phase region (<0.001K)! In- or decrease temperature!");
-    EXPECT_EQ(outflowRefusalText(processes::OutflowRefusal::kAboveCriticalPressure),
+    EXPECT_EQ(output::outflowRefusalText(processes::OutflowRefusal::kAboveCriticalPressure),
               "Error: Calculation pressure ist limited with critical pressure (220.640 bar).");
 }
 

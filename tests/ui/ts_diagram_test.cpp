@@ -1,4 +1,4 @@
-#include "ui/ts_diagram.h"
+#include "output/diagrams/ts_diagram.h"
 
 #include <algorithm>
 #include <array>
@@ -19,14 +19,14 @@
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 #include "engine/water/water_steam_state.h"
-#include "processes/gas_thermal_process.h"
-#include "processes/steam_thermal_process.h"
-#include "processes/thermal_process.h"
+#include "output/diagrams/hs_diagram.h"
+#include "output/messages/messages.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
+#include "processes/thermal/thermal_process.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/hs_diagram.h"
-#include "ui/messages.h"
-#include "ui/ts_diagram_dialog.h"
+#include "ui/thermal/ts_diagram_dialog.h"
 
 namespace vaporis::ui {
 namespace {
@@ -34,9 +34,9 @@ namespace {
 using processes::SteamThermalProcess;
 
 template <typename Command>
-std::vector<Command> all(const DisplayList& list) {
+std::vector<Command> all(const output::DisplayList& list) {
     std::vector<Command> found;
-    for (const DrawCommand& command : list.commands()) {
+    for (const output::DrawCommand& command : list.commands()) {
         if (const auto* c = std::get_if<Command>(&command)) {
             found.push_back(*c);
         }
@@ -44,20 +44,20 @@ std::vector<Command> all(const DisplayList& list) {
     return found;
 }
 
-using Segment = std::pair<CanvasPoint, CanvasPoint>;
+using Segment = std::pair<output::CanvasPoint, output::CanvasPoint>;
 
 // The straight pieces of the curves drawn after the axes and their texts (the last of which is
 // the s axis's title); those after the first dashed pen when dashedOnly.
-std::vector<Segment> segments(const DisplayList& list, bool dashedOnly = false) {
+std::vector<Segment> segments(const output::DisplayList& list, bool dashedOnly = false) {
     std::vector<Segment> found;
     bool frameDone = false;
     bool dashed = false;
-    for (const DrawCommand& command : list.commands()) {
-        if (const auto* pen = std::get_if<SetPen>(&command)) {
-            dashed = dashed || pen->style == PenStyle::kDashed;
-        } else if (const auto* text = std::get_if<TextInRect>(&command)) {
+    for (const output::DrawCommand& command : list.commands()) {
+        if (const auto* pen = std::get_if<output::SetPen>(&command)) {
+            dashed = dashed || pen->style == output::PenStyle::kDashed;
+        } else if (const auto* text = std::get_if<output::TextInRect>(&command)) {
             frameDone = frameDone || text->text == " s [kJ/kgK]";
-        } else if (const auto* line = std::get_if<Polyline>(&command)) {
+        } else if (const auto* line = std::get_if<output::Polyline>(&command)) {
             for (std::size_t i = 1; frameDone && (dashed || !dashedOnly) && i < line->points.size();
                  ++i) {
                 found.emplace_back(line->points[i - 1], line->points[i]);
@@ -68,25 +68,25 @@ std::vector<Segment> segments(const DisplayList& list, bool dashedOnly = false) 
 }
 
 // Every curve stays in the frame of the axes and has no zero-length piece.
-void expectCurvesInFrame(const DisplayList& list) {
+void expectCurvesInFrame(const output::DisplayList& list) {
     const std::vector<Segment> lines = segments(list);
     ASSERT_GT(lines.size(), 100U);
     for (const auto& [from, to] : lines) {
         EXPECT_NE(from, to);
-        for (const CanvasPoint& p : {from, to}) {
+        for (const output::CanvasPoint& p : {from, to}) {
             EXPECT_TRUE(p.x >= 50.0 && p.x <= 450.0 && p.y >= 40.0 && p.y <= 460.0)
                 << p.x << "," << p.y;
         }
     }
 }
 
-bool overlap(const CanvasRect& a, const CanvasRect& b) {
+bool overlap(const output::CanvasRect& a, const output::CanvasRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-std::vector<CanvasPoint> circleCentres(const DisplayList& list) {
-    std::vector<CanvasPoint> centres;
-    for (const Circle& circle : all<Circle>(list)) {
+std::vector<output::CanvasPoint> circleCentres(const output::DisplayList& list) {
+    std::vector<output::CanvasPoint> centres;
+    for (const output::Circle& circle : all<output::Circle>(list)) {
         centres.push_back(circle.centre);
     }
     return centres;
@@ -102,7 +102,7 @@ protected:
         ASSERT_EQ(process_.calculate(), 0);
         ASSERT_TRUE(process_.heatLossValid());
     }
-    [[nodiscard]] CanvasPoint at(double t, double p, double x) const {
+    [[nodiscard]] output::CanvasPoint at(double t, double p, double x) const {
         int status = 0;
         const double s = x == NOT_SET ? water::entropy(p, t, status) : water::entropyFromPX(p, x);
         return toScreen(t, s, settings_);
@@ -111,31 +111,32 @@ protected:
     water::WaterSteamState initial_{water::kModePT, 50.0, 400.0, NOT_SET};
     water::WaterSteamState final_{water::kModePT, 0.5, NOT_SET, NOT_SET};
     SteamThermalProcess process_{initial_, final_};
-    TsDiagramSettings settings_;
+    output::TsDiagramSettings settings_;
 };
 
 TEST_F(SteamDiagramTest, StatesSitAtTheirEntropyAndTheDashedPathJoinsThem) {
     using P = SteamThermalProcess;
     ASSERT_GT(final_.quality(), 0.0);
     ASSERT_LT(final_.quality(), 1.0);
-    const std::vector<CanvasPoint> states{
+    const std::vector<output::CanvasPoint> states{
         at(400.0, 50.0, NOT_SET), at(final_.temperature(), 0.5, final_.quality()),
         at(process_.result(P::kTemperatureAfterLoss), 0.5, process_.result(P::kQualityAfterLoss))};
-    const DisplayList list = steamTsDiagram(process_, settings_);
+    const output::DisplayList list = steamTsDiagram(process_, settings_);
     EXPECT_EQ(circleCentres(list), states);
     EXPECT_EQ(segments(list, true),
               (std::vector<Segment>{{states[0], states[1]}, {states[1], states[2]}}));
     // The wet end's quality row pushes the block after heat loss down by one row.
-    const std::vector<TextInRect> texts = all<TextInRect>(list);
-    const auto t3 = std::find_if(texts.begin(), texts.end(),
-                                 [](const TextInRect& t) { return t.text.starts_with("T3="); });
+    const std::vector<output::TextInRect> texts = all<output::TextInRect>(list);
+    const auto t3 = std::find_if(texts.begin(), texts.end(), [](const output::TextInRect& t) {
+        return t.text.starts_with("T3=");
+    });
     ASSERT_NE(t3, texts.end());
     EXPECT_EQ(t3->rect.top, 165 + 15);
 }
 
 TEST_F(SteamDiagramTest, APointOnAnAxisEndIsNeitherCircledNorJoined) {
     settings_.tMax = 400.0;
-    const DisplayList list = steamTsDiagram(process_, settings_);
+    const output::DisplayList list = steamTsDiagram(process_, settings_);
     EXPECT_EQ(circleCentres(list).size(), 2U);
     EXPECT_EQ(segments(list, true).size(), 1U);
 }
@@ -178,7 +179,7 @@ TEST_F(SteamDiagramTest, IsobarsCrossTheWetRegionAtTheBoilingTemperature) {
 // curve leaves the frame, and none starts from an error marker below the triple point.
 TEST_F(SteamDiagramTest, CurvesStayInsideTheAxesFrame) {
     expectCurvesInFrame(steamTsDiagram(process_, settings_));
-    settings_ = TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
+    settings_ = output::TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
     expectCurvesInFrame(steamTsDiagram(process_, settings_));
 }
 
@@ -189,11 +190,11 @@ TEST_F(SteamDiagramTest, StateNumbersCoverNoCircleAndNoValues) {
     ASSERT_TRUE(process_.setInput(SteamThermalProcess::kMassFlow, 1.0));
     ASSERT_TRUE(process_.setInput(SteamThermalProcess::kHeatLoss, 20.0));
     ASSERT_EQ(process_.calculate(), 0);
-    settings_ = TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
-    const DisplayList list = steamTsDiagram(process_, settings_);
-    const std::vector<CanvasPoint> centres = circleCentres(list);
+    settings_ = output::TsDiagramSettings{50.0, 450.0, 5.0, 8.0};
+    const output::DisplayList list = steamTsDiagram(process_, settings_);
+    const std::vector<output::CanvasPoint> centres = circleCentres(list);
     ASSERT_EQ(centres.size(), 3U);
-    for (const TextInRect& text : all<TextInRect>(list)) {
+    for (const output::TextInRect& text : all<output::TextInRect>(list)) {
         if (text.text.size() != 1 || text.text[0] < '1' || text.text[0] > '3') {
             continue;
         }
@@ -209,7 +210,7 @@ TEST_F(SteamDiagramTest, StateNumbersCoverNoCircleAndNoValues) {
 }
 
 // The place of (s, h) on axes that span x 50..450 and y 460..40.
-CanvasPoint hsPlace(double s, double h, const HsDiagramRanges& r) {
+output::CanvasPoint hsPlace(double s, double h, const output::HsDiagramRanges& r) {
     return {50.0 + (s - r.sMin) * 400.0 / (r.sMax - r.sMin),
             460.0 - (h - r.hMin) * 420.0 / (r.hMax - r.hMin)};
 }
@@ -220,12 +221,12 @@ TEST_F(SteamDiagramTest, HsStatesSitAtTheSteamTableStates) {
     const double hl = 340.54, hv = 2645.2, sl = 1.0912, sv = 7.5931, h1 = 3196.7, s1 = 6.6483;
     const double h2 = h1 - 0.85 * (h1 - (hl + (s1 - sl) / (sv - sl) * (hv - hl)));
     const auto wetEntropy = [&](double h) { return sl + (h - hl) / (hv - hl) * (sv - sl); };
-    const HsDiagramRanges ranges = hsRangesFor(process_);
-    const DisplayList list = steamHsDiagram(process_, settings_, ranges);
-    const std::vector<CanvasPoint> expected{hsPlace(s1, h1, ranges),
-                                            hsPlace(wetEntropy(h2), h2, ranges),
-                                            hsPlace(wetEntropy(h2 - 200.0), h2 - 200.0, ranges)};
-    const std::vector<CanvasPoint> centres = circleCentres(list);
+    const output::HsDiagramRanges ranges = output::hsRangesFor(process_);
+    const output::DisplayList list = steamHsDiagram(process_, settings_, ranges);
+    const std::vector<output::CanvasPoint> expected{
+        hsPlace(s1, h1, ranges), hsPlace(wetEntropy(h2), h2, ranges),
+        hsPlace(wetEntropy(h2 - 200.0), h2 - 200.0, ranges)};
+    const std::vector<output::CanvasPoint> centres = circleCentres(list);
     ASSERT_EQ(centres.size(), 3U);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_NEAR(centres[i].x, expected[i].x, 1.0) << "state " << i + 1;
@@ -238,9 +239,9 @@ TEST_F(SteamDiagramTest, HsStatesSitAtTheSteamTableStates) {
 // highest saturated vapour enthalpy is 2803.3 kJ/kg (near 30 bar).
 TEST_F(SteamDiagramTest, HsSaturationLineJoinsAtTheCriticalPoint) {
     settings_.isobaricLines = false;
-    const HsDiagramRanges ranges{0.0, 4000.0, 0.0, 10.0};
+    const output::HsDiagramRanges ranges{0.0, 4000.0, 0.0, 10.0};
     const std::vector<Segment> lines = segments(steamHsDiagram(process_, settings_, ranges));
-    const CanvasPoint critical = hsPlace(4.412, 2087.5, ranges);
+    const output::CanvasPoint critical = hsPlace(4.412, 2087.5, ranges);
     const auto near = [&critical](const Segment& line) {
         return std::hypot(line.second.x - critical.x, line.second.y - critical.y) < 0.5;
     };
@@ -268,7 +269,7 @@ protected:
 };
 
 TEST_F(TsDiagramDialogTest, RefusedRangesKeepTheSettings) {
-    const std::string refused(messageText(MessageId::kTemperatureLimitsOutOfRange));
+    const std::string refused(output::messageText(output::MessageId::kTemperatureLimitsOutOfRange));
     for (const auto& [tMin, tMax] :
          {std::pair{"-1", "800"}, std::pair{"300", "300"}, std::pair{"10", "2100"}}) {
         redrawWith(tMin, tMax);
@@ -276,7 +277,8 @@ TEST_F(TsDiagramDialogTest, RefusedRangesKeepTheSettings) {
         EXPECT_EQ(port_.messages().back().text, refused);
     }
     redrawWith("x", "800");
-    EXPECT_EQ(port_.messages().back().text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages().back().text,
+              output::messageText(output::MessageId::kInputDataError));
     EXPECT_EQ(settings_.tMin, 0.0);
     redrawWith("20", "600");
     EXPECT_EQ(port_.messages().size(), 4U);
@@ -294,13 +296,13 @@ TEST_F(TsDiagramDialogTest, DefaultRangeRedrawsAndTheHsChoiceDrawsItsRanges) {
     port_.chooseRadio(kIdTsKindHs, {kIdTsKindTs, kIdTsKindHs});
     dialog_.command(kIdTsKindHs);
     EXPECT_FALSE(port_.enabled(kIdTsTMin));
-    const HsDiagramRanges chosen = hsRangesFor(process_);
+    const output::HsDiagramRanges chosen = output::hsRangesFor(process_);
     EXPECT_EQ(*port_.drawing(kIdTsCanvas), steamHsDiagram(process_, settings_, chosen));
     port_.typeText(kIdTsHMin, "2000");
     port_.typeText(kIdTsHMax, "1000");
     dialog_.command(kIdTsRedraw);
     ASSERT_EQ(port_.messages().size(), 1U);
-    EXPECT_EQ(port_.messages()[0].text, messageText(MessageId::kInputDataError));
+    EXPECT_EQ(port_.messages()[0].text, output::messageText(output::MessageId::kInputDataError));
 }
 
 TEST_F(TsDiagramDialogTest, SavesSvgPngAndPdfAndSaysWhenAFileCannotBeWritten) {
@@ -347,9 +349,9 @@ TEST(GasDiagram, CoolingBelowTheDewPointLowersTheEntropyAndStaysOnTheIsobar) {
         ASSERT_TRUE(process.setInput(slot, value));
     }
     ASSERT_EQ(process.calculate(), processes::GasThermalProcess::kCondensedInFinalState);
-    const TsDiagramSettings settings{0.0, 200.0, 6.0, 8.0};
-    const DisplayList list = gasTsDiagram(process, settings);
-    const std::vector<CanvasPoint> centres = circleCentres(list);
+    const output::TsDiagramSettings settings{0.0, 200.0, 6.0, 8.0};
+    const output::DisplayList list = gasTsDiagram(process, settings);
+    const std::vector<output::CanvasPoint> centres = circleCentres(list);
     ASSERT_EQ(centres.size(), 3U);
     EXPECT_NEAR(centres[1].x, toScreen(0.0, 6.925, settings).x, 1.0);
     EXPECT_NEAR(centres[2].x, toScreen(0.0, 6.864, settings).x, 1.0);

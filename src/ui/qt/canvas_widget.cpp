@@ -12,14 +12,14 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void CanvasWidget::setDrawing(const DisplayList& drawing) {
+void CanvasWidget::setDrawing(const output::DisplayList& drawing) {
     drawing_ = drawing;
     update();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const double scale = static_cast<double>(std::min(width(), height())) / kCanvasSize;
+    const double scale = static_cast<double>(std::min(width(), height())) / output::kCanvasSize;
     paintDisplayList(painter, drawing_, scale);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "ui/display_list.h"
+#include "output/diagrams/display_list.h"
 
 namespace vaporis::ui {
 
@@ -12,14 +12,16 @@ class CanvasWidget : public QWidget {
 public:
     explicit CanvasWidget(QWidget* parent);
 
-    void setDrawing(const DisplayList& drawing);
-    [[nodiscard]] QSize sizeHint() const override { return {kCanvasSize, kCanvasSize}; }
+    void setDrawing(const output::DisplayList& drawing);
+    [[nodiscard]] QSize sizeHint() const override {
+        return {output::kCanvasSize, output::kCanvasSize};
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    DisplayList drawing_;
+    output::DisplayList drawing_;
 };
 
 }  // namespace vaporis::ui

@@ -7,17 +7,17 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "ui/messages.h"
+#include "output/messages/messages.h"
 #include "ui/qt/qt_text.h"
 
 namespace vaporis::ui {
 namespace {
 
 QMessageBox::Icon iconFor(std::string_view caption) {
-    if (caption == kCaptionError) {
+    if (caption == output::kCaptionError) {
         return QMessageBox::Critical;
     }
-    return caption == kCaptionWarning ? QMessageBox::Warning : QMessageBox::Information;
+    return caption == output::kCaptionWarning ? QMessageBox::Warning : QMessageBox::Information;
 }
 
 QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {

@@ -12,11 +12,11 @@
 namespace vaporis::ui {
 namespace {
 
-QColor colourOf(Colour colour) {
-    return colour == Colour::kWhite ? Qt::white : Qt::black;
+QColor colourOf(output::Colour colour) {
+    return colour == output::Colour::kWhite ? Qt::white : Qt::black;
 }
 
-QPointF pointOf(CanvasPoint point) {
+QPointF pointOf(output::CanvasPoint point) {
     return {point.x, point.y};
 }
 
@@ -24,17 +24,17 @@ QPointF pointOf(CanvasPoint point) {
 class Replay {
 public:
     explicit Replay(QPainter& painter) : painter_(painter) {
-        (*this)(SetPen{Colour::kBlack, PenStyle::kSolid});
+        (*this)(output::SetPen{output::Colour::kBlack, output::PenStyle::kSolid});
     }
 
-    void operator()(const SetPen& pen) {
+    void operator()(const output::SetPen& pen) {
         QPen qtPen(colourOf(pen.colour), 1.0);
-        if (pen.style == PenStyle::kDashed) {
-            qtPen.setDashPattern({kCanvasDash, kCanvasGap});
+        if (pen.style == output::PenStyle::kDashed) {
+            qtPen.setDashPattern({output::kCanvasDash, output::kCanvasGap});
         }
         painter_.setPen(qtPen);
     }
-    void operator()(const FillRectangle& fill) {
+    void operator()(const output::FillRectangle& fill) {
         const QRect area(QPoint(fill.rect.left, fill.rect.top),
                          QPoint(fill.rect.right, fill.rect.bottom));
         painter_.save();
@@ -43,27 +43,27 @@ public:
         painter_.drawRect(area);
         painter_.restore();
     }
-    void operator()(const Polyline& line) {
+    void operator()(const output::Polyline& line) {
         QPolygonF polygon;
-        for (const CanvasPoint point : line.points) {
+        for (const output::CanvasPoint point : line.points) {
             polygon << pointOf(point);
         }
         painter_.drawPolyline(polygon);
     }
-    void operator()(const MoveTo& move) { current_ = pointOf(move.to); }
-    void operator()(const LineTo& line) {
+    void operator()(const output::MoveTo& move) { current_ = pointOf(move.to); }
+    void operator()(const output::LineTo& line) {
         painter_.drawLine(current_, pointOf(line.to));
         current_ = pointOf(line.to);
     }
-    void operator()(const Circle& circle) {
+    void operator()(const output::Circle& circle) {
         painter_.drawEllipse(pointOf(circle.centre), circle.radius, circle.radius);
     }
-    void operator()(const TextInRect& text) {
+    void operator()(const output::TextInRect& text) {
         const QStringList lines = toQString(text.text).split(QLatin1Char('\n'));
         int top = text.rect.top;
         for (const QString& line : lines) {
-            painter_.drawText(QPoint(text.rect.left, top + kCanvasBaseline), line);
-            top += kCanvasLineHeight;
+            painter_.drawText(QPoint(text.rect.left, top + output::kCanvasBaseline), line);
+            top += output::kCanvasLineHeight;
         }
     }
 
@@ -74,7 +74,7 @@ private:
 
 }  // namespace
 
-void paintDisplayList(QPainter& painter, const DisplayList& drawing, double scale) {
+void paintDisplayList(QPainter& painter, const output::DisplayList& drawing, double scale) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -82,26 +82,26 @@ void paintDisplayList(QPainter& painter, const DisplayList& drawing, double scal
     // A 1 px line on whole coordinates straddles two pixel rows; half a unit puts it on one.
     painter.translate(0.5, 0.5);
     QFont font = painter.font();
-    font.setPixelSize(kCanvasFontSize);
+    font.setPixelSize(output::kCanvasFontSize);
     painter.setFont(font);
     painter.setBrush(Qt::NoBrush);
     Replay replay(painter);
-    for (const DrawCommand& command : drawing.commands()) {
+    for (const output::DrawCommand& command : drawing.commands()) {
         std::visit(replay, command);
     }
     painter.restore();
 }
 
-QImage renderDisplayList(const DisplayList& drawing, int pixels) {
+QImage renderDisplayList(const output::DisplayList& drawing, int pixels) {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintDisplayList(painter, drawing, static_cast<double>(pixels) / kCanvasSize);
+    paintDisplayList(painter, drawing, static_cast<double>(pixels) / output::kCanvasSize);
     painter.end();
     return image;
 }
 
-bool savePng(const DisplayList& drawing, const std::string& path, int pixels) {
+bool savePng(const output::DisplayList& drawing, const std::string& path, int pixels) {
     return renderDisplayList(drawing, pixels).save(toQString(path), "PNG");
 }
 

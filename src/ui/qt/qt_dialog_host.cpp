@@ -372,7 +372,7 @@ void QtDialogHost::processInput() {
     QCoreApplication::processEvents();
 }
 
-void QtDialogHost::draw(int id, const DisplayList& drawing) {
+void QtDialogHost::draw(int id, const output::DisplayList& drawing) {
     const BuiltControl* control = find(id);
     if (auto* canvas =
             control != nullptr ? dynamic_cast<CanvasWidget*>(control->widget) : nullptr) {

@@ -50,7 +50,7 @@ public:
     void focusField(int id) const override;
     void repaintNow() override;
     void processInput() override;
-    void draw(int id, const DisplayList& drawing) override;
+    void draw(int id, const output::DisplayList& drawing) override;
     MessageAnswer message(std::string_view text, std::string_view caption,
                           MessageButtons buttons) override;
     bool messageWithCheckBox(std::string_view title, std::string_view text,

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ui/information_dialog.h"
-#include "ui/validity_window.h"
+#include "ui/info/information_dialog.h"
+#include "ui/info/validity_window.h"
 
 namespace vaporis::ui {
 

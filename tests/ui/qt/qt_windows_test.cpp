@@ -24,7 +24,7 @@
 
 #include "app/main_menu.h"
 #include "app/module_registry.h"
-#include "ui/diagram_file_writer.h"
+#include "output/diagrams/diagram_file_writer.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_test_support.h"
@@ -236,7 +236,7 @@ TEST(QtWindows, EveryWindowFitsALaptopAt100AndADesktopAt125PercentWithoutScrolli
                 continue;
             }
             SCOPED_TRACE(row->layout->resourceId);
-            app::ModuleObjects objects;
+            project::ModuleObjects objects;
             QtDialogHost host(
                 *row->layout, [&](Port& port) { return row->makeLogic(port, objects); }, nullptr);
             QWidget& shown = host.window();
@@ -256,7 +256,7 @@ TEST(QtWindows, EveryWindowFitsALaptopAt100AndADesktopAt125PercentWithoutScrolli
 
 // The whole way of an engineer who looks up superheated steam at 50 bar and 400 °C.
 TEST(QtWindows, SteamTableFromTheMenuShowsEnthalpyOfFiftyBarFourHundredDegrees) {
-    app::ModuleObjects objects;
+    project::ModuleObjects objects;
     QtValidityWindow validity;
     QtDialogHost menu(kMainMenuTemplate, app::mainMenuFactory(objects), &validity.window());
     test::Watchdog watchdog;
@@ -281,7 +281,7 @@ TEST(QtWindows, SteamTableFromTheMenuShowsEnthalpyOfFiftyBarFourHundredDegrees) 
 }
 
 // The steam table of the program's objects, run modally; action acts inside it once it shows.
-int runSteamTable(app::ModuleObjects& objects, const std::function<void(QWidget&)>& action) {
+int runSteamTable(project::ModuleObjects& objects, const std::function<void(QWidget&)>& action) {
     const app::ModuleRow& row = *app::moduleOfMenuButton(app::kIdSteamTable);
     QtDialogHost table(
         *row.layout, [&](Port& port) { return row.makeLogic(port, objects); }, nullptr);
@@ -294,7 +294,7 @@ int runSteamTable(app::ModuleObjects& objects, const std::function<void(QWidget&
 
 // Typing straight after opening replaces the first input; Tab passes greyed and result fields.
 TEST(QtKeyboard, DialogsOpenInTheirFirstInputAndTabRunsFromInputToInput) {
-    app::ModuleObjects objects;
+    project::ModuleObjects objects;
     test::Watchdog watchdog;
     std::vector<QString> stops;
     runSteamTable(objects, [&](QWidget& table) {
@@ -336,7 +336,7 @@ TEST(QtKeyboard, EnterRunsTheSectionTheUserIsInAndTheFocusedButton) {
 
 // Escape in the menu with changed inputs asks first; Cancel keeps the program running.
 TEST(QtKeyboard, EscapeWithChangedInputsAsksAndCancelKeepsTheProgramRunning) {
-    app::ModuleObjects objects;
+    project::ModuleObjects objects;
     QtDialogHost menu(kMainMenuTemplate, app::mainMenuFactory(objects), nullptr);
     objects.steamState1.setPressure(77.0);
     test::Watchdog watchdog;
@@ -364,11 +364,11 @@ constexpr auto kCanvasControls = std::to_array<ControlEntry>({
 });
 constexpr DialogTemplate kCanvasTemplate{154, "canvas", kCanvasControls, 0};
 
-DisplayList blackSquareOnAxis() {
-    DisplayList drawing;
-    drawing.fillRectangle({0, 0, 500, 500}, Colour::kWhite);
+output::DisplayList blackSquareOnAxis() {
+    output::DisplayList drawing;
+    drawing.fillRectangle({0, 0, 500, 500}, output::Colour::kWhite);
     drawing.polyline({{50, 20}, {50, 460}, {470, 460}});
-    drawing.fillRectangle({200, 200, 300, 300}, Colour::kBlack);
+    drawing.fillRectangle({200, 200, 300, 300}, output::Colour::kBlack);
     return drawing;
 }
 
@@ -404,10 +404,10 @@ TEST(QtCanvas, ShowsADrawingScaledCrispAtTwiceItsSizeAndWritesItAsPng) {
 
 // The file renderer draws the canvas's pixels in a PNG the toolkit reads, with gaps in dashes.
 TEST(DiagramFile, WritesAPngTheToolkitReadsWithTheCanvasPixels) {
-    DisplayList drawing = blackSquareOnAxis();
-    drawing.setPen(Colour::kBlack, PenStyle::kDashed);
+    output::DisplayList drawing = blackSquareOnAxis();
+    drawing.setPen(output::Colour::kBlack, output::PenStyle::kDashed);
     drawing.polyline({{100, 150}, {400, 150}});
-    const std::string png = diagramFile(drawing, DiagramFormat::kPng, 1000);
+    const std::string png = output::diagramFile(drawing, output::DiagramFormat::kPng, 1000);
     const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
                                           static_cast<int>(png.size()), "PNG");
     expectCrispSquareOnAxis(image);
@@ -415,16 +415,17 @@ TEST(DiagramFile, WritesAPngTheToolkitReadsWithTheCanvasPixels) {
     for (int x = 200; x < 800; ++x) {
         black += (image.pixel(x, 300) & 0xffffffU) == 0 ? 1 : 0;
     }
-    EXPECT_NEAR(black, 600 * kCanvasDash / (kCanvasDash + kCanvasGap), 12);
+    EXPECT_NEAR(black, 600 * output::kCanvasDash / (output::kCanvasDash + output::kCanvasGap), 12);
     EXPECT_LT(png.size(), 20000U);
 }
 
 // The vector files decode: the SVG as XML with an svg root of the square's size, the PDF with
 // its header and one page.
 TEST(DiagramFile, WritesAnSvgThatParsesAsXmlAndAOnePagePdf) {
-    DisplayList drawing = blackSquareOnAxis();
+    output::DisplayList drawing = blackSquareOnAxis();
     drawing.text({65, 10, 110, 60}, " T\n[°C] & <s>");
-    QXmlStreamReader svg(QByteArray::fromStdString(diagramFile(drawing, DiagramFormat::kSvg)));
+    QXmlStreamReader svg(
+        QByteArray::fromStdString(output::diagramFile(drawing, output::DiagramFormat::kSvg)));
     ASSERT_TRUE(svg.readNextStartElement());
     EXPECT_EQ(svg.name(), QStringLiteral("svg"));
     EXPECT_EQ(svg.attributes().value(QStringLiteral("width")), QStringLiteral("500px"));
@@ -432,7 +433,8 @@ TEST(DiagramFile, WritesAnSvgThatParsesAsXmlAndAOnePagePdf) {
         svg.readNext();
     }
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
-    const QByteArray pdf = QByteArray::fromStdString(diagramFile(drawing, DiagramFormat::kPdf));
+    const QByteArray pdf =
+        QByteArray::fromStdString(output::diagramFile(drawing, output::DiagramFormat::kPdf));
     EXPECT_TRUE(pdf.startsWith("%PDF-1."));
     EXPECT_TRUE(pdf.contains("/Type /Pages") && pdf.contains("/Count 1"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));

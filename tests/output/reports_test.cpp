@@ -1,0 +1,147 @@
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/gas/gas_analysis.h"
+#include "engine/gas/gas_state.h"
+#include "engine/gas/status_codes.h"
+#include "engine/water/water_steam_state.h"
+#include "output/reports/flow_reports.h"
+#include "output/reports/gas_property_report.h"
+#include "output/reports/steam_table_report.h"
+#include "output/reports/thermal_process_report.h"
+#include "processes/flow/gas_flow_process.h"
+#include "processes/flow/steam_flow_process.h"
+#include "processes/status_codes.h"
+#include "processes/thermal/gas_thermal_process.h"
+#include "processes/thermal/steam_thermal_process.h"
+#include "processes/tools/ambient_data.h"
+#include "support/temporary_folder.h"
+
+namespace vaporis::output {
+namespace {
+
+// Each report is compared byte for byte with its reference file: Windows-1252, CR LF, rows
+// in the fixed order with the values of the state, so a change of any byte is seen here.
+class ReportBytes : public ::testing::Test {
+protected:
+    template <typename Writer>
+    void expectBytesOf(const char* reference, const Writer& write) {
+        const std::filesystem::path path = folder_.file("report.html");
+        ASSERT_TRUE(write(path.string()));
+        EXPECT_EQ(test::fileBytes(path),
+                  test::fileBytes(std::filesystem::path(VAPORIS_REPORTS_DIR) / reference));
+    }
+    test::TemporaryFolder folder_;
+};
+
+// Wet steam at 10 bar: the quality row, no one-phase cp..chi rows, the ' and '' rows.
+TEST_F(ReportBytes, SteamTableOfWetSteamAtTenBar) {
+    water::WaterSteamState state(water::kModePX, 10.0, 0.0, 0.5);
+    state.calculate();
+    expectBytesOf("steam_table_10bar_x05.html",
+                  [&](const std::string& path) { return writeSteamTableReport(path, state); });
+}
+
+// Helium above 2044 K: the dew-point row, no transport rows, the name as text, N2 before H2O
+// before He in the analysis block.
+TEST_F(ReportBytes, GasPropertiesOfHumidHeliumAt1800C) {
+    gas::GasAnalysis analysis;
+    std::array<double, gas::kComponentCount> percent{};
+    percent[gas::kHelium] = 30.0;
+    percent[gas::kNitrogen] = 60.0;
+    percent[gas::kWaterVapor] = 10.0;
+    analysis.setFromVolumePercent(percent);
+    analysis.setName("He <test> & co");
+    gas::GasState state(analysis, 1.0, 1800.0);
+    state.calculate();
+    ASSERT_EQ(state.status(), gas::kHeliumAbove2044K);
+    expectBytesOf("gas_properties_helium_1800C.html",
+                  [&](const std::string& path) { return writeGasPropertyReport(path, state); });
+}
+
+// Two tubes, flows per second, a zeta: the total cross section, Mach and heat-transfer rows.
+TEST_F(ReportBytes, SteamFlowThroughTwoTubesPerSecond) {
+    using P = processes::SteamFlowProcess;
+    water::WaterSteamState state(water::kModePT, 50.0, 400.0, NOT_SET);
+    P process(state);
+    process.reset();
+    process.setInput(P::kInTimeFactor, 1.0);
+    process.setInput(P::kInMassFlow, 20.0);
+    process.setInput(P::kInWidth, 100.0);
+    process.setInput(P::kInTubeCount, 2.0);
+    process.setInput(P::kInZeta, 1.5);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("steam_flow_50bar_400C_two_tubes.html",
+                  [&](const std::string& path) { return writeSteamFlowReport(path, process); });
+}
+
+// A stack of dry air per hour with the draft: dashes for the missing dew point, the
+// difference in height and the ambience section.
+TEST_F(ReportBytes, GasFlowPerHourWithTheDraftOfAStack) {
+    using P = processes::GasFlowProcess;
+    gas::GasAnalysis air;
+    air.setDefault();
+    gas::GasState state(air, 1.0, 200.0);
+    processes::AmbientData ambient;
+    ambient.reset();
+    P process(state, ambient);
+    process.reset();
+    process.setFreeFlow(true);
+    process.setInput(P::kInNormalFlow, 1.0);
+    process.setInput(P::kInWidth, 300.0);
+    process.setInput(P::kInHeightDifference, 40.0);
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    expectBytesOf("gas_flow_air_200C_stack.html",
+                  [&](const std::string& path) { return writeGasFlowReport(path, process); });
+}
+
+// A compression balanced between two IAPWS-IF97 check states (500 K, 3 MPa and 700 K,
+// 30 MPa), 1 kg/s shown per hour; the final state lies above the critical pressure, so its
+// quality and boiling temperature are dashes.
+TEST_F(ReportBytes, SteamProcessBalanceBetweenCheckStates) {
+    water::WaterSteamState initial(water::kModePT, 30.0, 226.85, 0.0);
+    water::WaterSteamState final(water::kModePT, 300.0, 426.85, 0.0);
+    processes::SteamThermalProcess process(initial, final);
+    process.setType(processes::kStateBalance);
+    ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kTimeFactor, 3600.0));
+    ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kMassFlow, 1.0));
+    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    expectBytesOf("steam_process_balance.html",
+                  [&](const std::string& path) { return writeSteamProcessReport(path, process); });
+}
+
+// Dry air throttled from 5 to 1 bar keeps its temperature: the volume grows fivefold and the
+// entropy by R ln 5; a heat loss of 10 kW follows.
+TEST_F(ReportBytes, GasProcessThrottlingWithHeatLoss) {
+    gas::GasAnalysis air;
+    air.setDefault();
+    gas::GasState initial;
+    gas::GasState final;
+    initial.bind(air);
+    final.bind(air);
+    initial.setPressure(5.0);
+    initial.setTemperature(200.0);
+    final.setPressure(1.0);
+    processes::GasThermalProcess process(initial, final);
+    process.setType(processes::kConstantEnthalpy);
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kTimeFactor, 1.0));
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kMassFlow, 1.0));
+    ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kHeatLoss, 10.0));
+    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    expectBytesOf("gas_process_throttling.html",
+                  [&](const std::string& path) { return writeGasProcessReport(path, process); });
+}
+
+TEST_F(ReportBytes, UnwritableFileOrStateWithoutAnalysisIsReported) {
+    water::WaterSteamState steam(water::kModePT, 50.0, 400.0, 1.0);
+    steam.calculate();
+    const std::string missing = (folder_.path() / "missing" / "r.html").string();
+    EXPECT_FALSE(writeSteamTableReport(missing, steam));
+    EXPECT_FALSE(writeGasPropertyReport(folder_.file("gas.html").string(), gas::GasState()));
+}
+
+}  // namespace
+}  // namespace vaporis::output
