@@ -147,7 +147,7 @@ void GasFlowDialog::calculate() {
     if (succeeded) {
         tell(port_, output::freeFlowWarning(ambience, process_.ambient().status()));
     }
-    if (!succeeded && status != processes::kGasFlowMachAbove1) {
+    if (!succeeded && status != processes::GasFlowStatus::kMachAbove1) {
         return;
     }
     showDerived();
@@ -166,7 +166,7 @@ void GasFlowDialog::calculate() {
 void GasFlowDialog::showDerived() {
     showDerivedFlows(port_, kGasFlowControls, process_);
     writeNumber(port_, kIdGasFlowMolarMass, analysis_.molarMass(), 4);
-    writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstant(), 4);
+    writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstantJ(), 4);
     writeNumber(port_, kIdGasFlowSonicVelocity, state_.property(gas::kSonicVelocity), 4);
     writeNumber(port_, kIdGasFlowMach, process_.result(GasFlowProcess::kMach), 4);
 }

@@ -169,14 +169,15 @@ void GasProcessDialog::showResults() {
     show(kIdGasResultDh, process_.result(P::kEnthalpyChange));
     show(kIdGasResultDs, process_.result(P::kEntropyChange));
     show(kIdGasResultMolarMass, analysis_.molarMass());
-    show(kIdGasResultGasConstant, analysis_.gasConstant());
+    show(kIdGasResultGasConstant, analysis_.gasConstantJ());
     if (process_.type() == processes::kIsentropicEfficiency) {
         show(kIdGasResultDhIsentropic, process_.result(P::kIsentropicChange));
         show(kIdGasResultT2Isentropic, process_.result(P::kIsentropicTemperature));
     }
     for (const FlowControl& flow : kFlows) {
         // shown in its unit
-        writeGivenInput(port_, flow.field, process_.result(flow.slot), process_.fluxGiven());
+        writeGivenInput(port_, flow.field, process_.result(P::kShownFlows.at(flow.slot)),
+                        process_.fluxGiven());
     }
     if (process_.fluxGiven()) {
         show(kIdGasResultPower, process_.result(P::kPower));

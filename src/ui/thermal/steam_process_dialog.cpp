@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/common/physical_constants.h"
 #include "output/messages/messages.h"
 #include "output/reports/report_frame.h"
 #include "output/reports/thermal_process_report.h"
@@ -33,7 +34,6 @@ constexpr std::array<FlowControl, 2> kFlows{{
 }};
 
 constexpr int kDecimals = 4;
-constexpr double kCriticalPressure = 220.64;  // [bar]
 
 int checkedMode(const Port& port, const SteamInputGroup& group) {
     return readRadio3(port, group.radioPT, group.radioPX, group.radioTX, water::kModePT,
