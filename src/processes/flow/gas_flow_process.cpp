@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/status_codes.h"
 #include "processes/status_codes.h"
 
 namespace vaporis::processes {
 namespace {
 
-constexpr double kGravity = 9.81;  // [m/s²]
 // The dew-point property's value for a gas without a dew point at or above 0 °C.
 constexpr double kNoDewPoint = -1.0;
 

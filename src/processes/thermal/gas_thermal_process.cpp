@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/mixture.h"
@@ -22,8 +23,6 @@ using gas::kEnthalpy;
 using gas::kEntropy;
 using gas::kVolume;
 using gas::kWaterVapor;
-
-constexpr double kNormalTemperatureK = 273.15;
 
 // The gas has a dew point and lies below it. -1.0 stands for "no dew point" (no water
 // vapour, or a dew point below 0 °C) and never puts a state below it.
@@ -132,8 +131,7 @@ int GasThermalProcess::determineEndTemperature(const GasAnalysis& analysis,
 // Water condenses only below the critical point of water and below the dew point.
 bool GasThermalProcess::condensationPossible() const {
     const double t2 = final_.temperature();
-    return final_.pressure() < kCriticalPressure &&
-           t2 + kNormalTemperatureK < kCriticalTemperatureK &&
+    return final_.pressure() < kCriticalPressure && t2 + kZeroCelsiusK < kCriticalTemperatureK &&
            belowDewPoint(final_.property(kDewPoint), t2);
 }
 
