@@ -194,7 +194,7 @@ nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
         flowJson(process.status(), output::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
-    document["gasConstant"] = analysis.gasConstant();
+    document["gasConstant"] = analysis.gasConstantJ();
     document["ambient"] =
         hasDraft(process) ? ambientJson(process.ambient()) : nlohmann::ordered_json(nullptr);
     document["results"] = resultsJson(process, gasFlowLines());
@@ -206,7 +206,7 @@ std::string gasFlowTable(const GasFlowProcess& process) {
     addFacts(table, gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
-    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstant(), true)});
+    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstantJ(), true)});
     table.addRow({});
     addResults(table, process, gasFlowLines());
     std::string text = table.render();

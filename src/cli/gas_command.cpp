@@ -106,7 +106,7 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
     TextTable table;
     table.addRow({"Gas analysis: " + analysis.name()});
     table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
-    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstant(), true)});
+    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstantJ(), true)});
     table.addRow({"", "% mass", "% vol"});
     for (int i = 0; i < gas::kComponentCount; ++i) {
         if (analysis.massFraction(i) > 0.0) {
@@ -158,7 +158,7 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
             {"message", result.message},
             {"analysis",
              {{"molarMass", analysis.molarMass()},
-              {"gasConstant", analysis.gasConstant()},
+              {"gasConstant", analysis.gasConstantJ()},
               {"massPercent", percentages(analysis, false)},
               {"volumePercent", percentages(analysis, true)}}},
             {"properties", properties}};

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "engine/common/not_set.h"
+#include "engine/common/physical_constants.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
@@ -22,10 +23,6 @@
 namespace vaporis::ui {
 
 namespace {
-
-using water::kCriticalPressure;
-using water::kCriticalTemperature;
-using water::kTriplePressure;
 
 constexpr int kDefaultDecimals = 4;
 constexpr int kMaxDecimals = 6;
@@ -188,7 +185,7 @@ void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField,
         }
     } else if (mode == water::kModeTX) {
         const double t = readLeniently(port, fieldT);
-        if (t + 273.15 < kCriticalTemperature) {
+        if (t + kZeroCelsiusK < kCriticalTemperatureK) {
             writeNumber(port, targetField, t, kBoilingDecimals);
         } else {
             port.setText(targetField, "T > T_krit");

@@ -39,7 +39,7 @@ double temperature(HostileInputs& in) {
 
 constexpr auto kWaterPT = std::to_array<PT>(
     {water::specificVolume, water::enthalpy, water::entropy, water::isobaricHeatCapacity,
-     water::isochoricHeatCapacity, water::soundVelocity, water::dynamicViscosity,
+     water::isochoricHeatCapacity, water::soundVelocity, water::dynamicViscosityPaS,
      water::thermalConductivity, water::isentropicExponent, water::isobaricExpansion,
      water::isothermalCompressibility, water::isochoricPressureSlope, water::isothermalDensitySlope,
      water::temperatureFromPH, water::temperatureFromPS, water::specificVolumeFromPS,
@@ -49,25 +49,25 @@ constexpr auto kWaterForcedRegion = std::to_array<PTRegion>(
      water::isochoricHeatCapacity, water::soundVelocity, water::isobaricExpansion,
      water::isothermalCompressibility});
 constexpr auto kWaterSaturated = std::to_array<OneArgument>(
-    {water::vaporPressure, water::boilingTemperature, water::surfaceTension,
+    {water::vaporPressure, water::boilingTemperature, water::surfaceTensionNPerM,
      water::specificVolumeSatLiquid, water::specificVolumeSatVapor, water::enthalpySatLiquid,
      water::enthalpySatVapor, water::entropySatLiquid, water::entropySatVapor,
      water::isobaricHeatCapacitySatLiquid, water::isobaricHeatCapacitySatVapor,
      water::isochoricHeatCapacitySatLiquid, water::isochoricHeatCapacitySatVapor});
 constexpr auto kWaterSaturatedTransport = std::to_array<OneArgument>(
     {water::soundVelocitySatLiquid, water::soundVelocitySatVapor, water::evaporationEnthalpy,
-     water::dynamicViscositySatLiquid, water::dynamicViscositySatVapor,
+     water::dynamicViscositySatLiquidPaS, water::dynamicViscositySatVaporPaS,
      water::thermalConductivitySatLiquid, water::thermalConductivitySatVapor,
      water::isentropicExponentSatLiquid, water::isentropicExponentSatVapor,
      water::isobaricExpansionSatLiquid, water::isobaricExpansionSatVapor,
      water::isothermalCompressibilitySatLiquid, water::isothermalCompressibilitySatVapor});
 constexpr auto kComponentT = std::to_array<ComponentT>(
-    {gas::componentCp, gas::componentEnthalpy, gas::componentTotalEnthalpy, gas::componentViscosity,
-     gas::componentConductivity, gas::collisionIntegral, gas::transportViscosity,
-     gas::transportConductivity});
+    {gas::componentCp, gas::componentEnthalpy, gas::componentTotalEnthalpy,
+     gas::componentViscosityPaS, gas::componentConductivity, gas::collisionIntegral,
+     gas::transportViscosityPaS, gas::transportConductivity});
 constexpr auto kMixtureT = std::to_array<MixtureT>(
     {gas::mixtureCp, gas::mixtureEnthalpy, gas::mixtureTotalEnthalpy, gas::mixtureKappa,
-     gas::mixtureSonicVelocity, gas::mixtureViscosity, gas::mixtureConductivity});
+     gas::mixtureSonicVelocity, gas::mixtureViscosityPaS, gas::mixtureConductivity});
 constexpr auto kComponentPT =
     std::to_array<PTRegion>({gas::componentEntropy, gas::componentVolume});
 constexpr auto kMixturePT = std::to_array<MixturePT>({gas::mixtureEntropy, gas::mixtureVolume});

@@ -32,8 +32,8 @@ constexpr std::array kSpecials{std::numeric_limits<double>::quiet_NaN(),
 // Every documented boundary of the water/steam and gas ranges and of the processes [bar, °C,
 // K, -], and each component's temperature range.
 std::vector<double> engineLimits() {
-    std::vector<double> limits{water::kTriplePressure,
-                               water::kCriticalPressure,
+    std::vector<double> limits{kTriplePressure,
+                               kCriticalPressure,
                                water::detail::kRegion3Switch,
                                1.01325,
                                100.0,

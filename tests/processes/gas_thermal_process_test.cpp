@@ -61,7 +61,7 @@ TEST(GasThermalProcess, ThrottlingKeepsEnthalpyAndGainsRTimesLogOfPressureRatio)
     ASSERT_EQ(c.calculate(), kProcessOk);
     EXPECT_EQ(c.dh(), 0.0);
     EXPECT_NEAR(c.process.result(Process::kEntropyChange),
-                c.analysis.gasConstant() / 1000.0 * std::log(10.0), 1e-9);
+                c.analysis.gasConstantJ() / 1000.0 * std::log(10.0), 1e-9);
 }
 
 TEST(GasThermalProcess, ExpansionPowerFromHourlyNormalVolumeFlow) {

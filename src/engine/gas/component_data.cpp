@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/common/finite_result.h"
+#include "engine/common/physical_constants.h"
 #include "engine/gas/status_codes.h"
 
 namespace vaporis::gas {
@@ -218,7 +219,7 @@ constexpr double kFailure = -1.0;
 }
 
 [[nodiscard]] double totalEnthalpyAt(double t, int index) {
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     const HeatCapacitySet& c = setAt(tK, index);
     return specificGasConstant(index) * (enthalpyIntegral(c, tK) + c.cHf);
 }
@@ -249,7 +250,7 @@ double componentCp(double t, int index, int& status) {
     if (!checkTemperatureAndIndex(t, index, status)) {
         return kFailure;
     }
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     return finiteResult(specificGasConstant(index) * cpOverR(setAt(tK, index), tK), status,
                         kOutOfRange);
 }
@@ -258,7 +259,7 @@ double componentEnthalpy(double t, int index, int& status) {
     if (!checkTemperatureAndIndex(t, index, status)) {
         return kFailure;
     }
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     const HeatCapacitySet& c = setAt(tK, index);
     return finiteResult(specificGasConstant(index) * (enthalpyIntegral(c, tK) + c.cH0), status,
                         kOutOfRange);
@@ -290,7 +291,7 @@ double componentEntropy(double p, double t, int index, int& status) {
         status = kOutOfRange;
         return kFailure;
     }
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     const HeatCapacitySet& c = setAt(tK, index);
     const double integral =
         c.a0 * std::log(tK) + tK * (c.a1 + tK * (c.a2 / 2 + tK * (c.a3 / 3 + tK * c.a4 / 4)));
@@ -312,7 +313,7 @@ double componentVolume(double p, double t, int index, int& status) {
         status = kOutOfRange;
         return kFailure;
     }
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     return finiteResult(
         1.0 / (kComponents[index].normalDensity * p * kNormalTemperatureK / (kNormalPressure * tK)),
         status, kOutOfRange);
@@ -343,15 +344,15 @@ double collisionIntegral(double tK, int index, int& status) {
     return omega;
 }
 
-double componentViscosity(double t, int index, int& status) {
-    if (!checkTransportInput(t + kNormalTemperatureK, index, status)) {
+double componentViscosityPaS(double t, int index, int& status) {
+    if (!checkTransportInput(t + kZeroCelsiusK, index, status)) {
         return kFailure;
     }
     if (!checkCollisionData(index, status)) {
         return kFailure;
     }
     const ComponentConstants& c = kComponents[index];
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     // Above T* = 200 the collision integral is held at 1.0; the gas state excludes that case.
     const double omega = collisionIntegral(tK, index, status);
     status = kOk;
@@ -360,14 +361,14 @@ double componentViscosity(double t, int index, int& status) {
 }
 
 double componentConductivity(double t, int index, int& status) {
-    if (!checkTransportInput(t + kNormalTemperatureK, index, status)) {
+    if (!checkTransportInput(t + kZeroCelsiusK, index, status)) {
         return kFailure;
     }
     if (!checkCollisionData(index, status)) {
         return kFailure;
     }
     const ComponentConstants& c = kComponents[index];
-    const double tK = t + kNormalTemperatureK;
+    const double tK = t + kZeroCelsiusK;
     // cp without the range test: the callers have tested the temperature against the
     // analysis already.
     const double cpRatio = cpOverR(setAt(tK, index), tK);

@@ -37,12 +37,6 @@ enum ComponentIndex : int {
     kButane = 23,
 };
 
-//! Universal gas constant [kJ/(kmol K)] as used by every component function.
-inline constexpr double kUniversalGasConstant = 8.3145;
-//! Normal temperature [K] and normal pressure [bar].
-inline constexpr double kNormalTemperatureK = 273.15;
-inline constexpr double kNormalPressure = 1.01325;
-
 //! The constant data of one component.
 struct ComponentConstants {
     std::string_view name;     //!< display name ("Water vapor")
@@ -93,7 +87,7 @@ struct ComponentConstants {
 // that of the mixture of its gases (dry_air_transport.h).
 
 //! Dynamic viscosity [Pa s] at t [°C]; the temperature is not range-tested here.
-[[nodiscard]] double componentViscosity(double t, int index, int& status);
+[[nodiscard]] double componentViscosityPaS(double t, int index, int& status);
 //! Thermal conductivity [W/(m K)] at t [°C]; the temperature is not range-tested here.
 [[nodiscard]] double componentConductivity(double t, int index, int& status);
 //! Collision integral [-] at tK [K]; above T* = 200 the value 1.0 with kOutOfRange.

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
@@ -24,9 +25,6 @@ namespace vaporis::gas {
 namespace {
 
 constexpr double kFailure = -1.0;
-using water::kCriticalPressure;
-using water::kTriplePressure;
-constexpr double kWaterMolarMass = 18.0152;
 // What dewPoint gives a gas that has none.
 constexpr double kNoDewPoint = -1.0;
 constexpr int kMaxNewtonSteps = 50;
@@ -153,7 +151,7 @@ static_assert(kGaussNodes.size() == kGaussWeights.size());
         if (!splitAt(c, p, tau, split, status)) {
             return kFailure;
         }
-        const double tauK = tau + kNormalTemperatureK;
+        const double tauK = tau + kZeroCelsiusK;
         const double dLnPs = std::log(water::saturationPressure(tau + kLnPsStepK) /
                                       water::saturationPressure(tau - kLnPsStepK)) /
                              (2.0 * kLnPsStepK);
@@ -201,7 +199,7 @@ struct EntropyModel {
     [[nodiscard]] static double condensation(const Composition& c, double p, double t, double td,
                                              const Split& split, int& status) {
         const double integral = latentOverTIntegral(c, p, t, td, split, status);
-        return split.condensate * split.latent / (t + kNormalTemperatureK) - integral;
+        return split.condensate * split.latent / (t + kZeroCelsiusK) - integral;
     }
     [[nodiscard]] static double solveDry(const GasAnalysis& analysis, double p, double s,
                                          double tMin, double tMax, double /*sLow*/,

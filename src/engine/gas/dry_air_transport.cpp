@@ -51,9 +51,9 @@ std::span<const double, kComponentCount> dryAirMassFractions() {
     return kDryAirMassFractions;
 }
 
-double transportViscosity(double t, int index, int& status) {
+double transportViscosityPaS(double t, int index, int& status) {
     return index == kDryAir ? herningZipperer(kDryAirMassFractions, t, status)
-                            : componentViscosity(t, index, status);
+                            : componentViscosityPaS(t, index, status);
 }
 
 double transportConductivity(double t, int index, int& status) {
@@ -74,7 +74,7 @@ double herningZipperer(std::span<const double, kComponentCount> massFractions, d
     for (int i = 0; i < kComponentCount; ++i) {
         const double w = massFractions[i];
         if (w > 0.0) {
-            const double eta = transportViscosity(t, i, status);
+            const double eta = transportViscosityPaS(t, i, status);
             if (status != kOk) {
                 return kFailure;
             }

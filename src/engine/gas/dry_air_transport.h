@@ -14,7 +14,7 @@ namespace vaporis::gas {
 [[nodiscard]] std::span<const double, kComponentCount> dryAirMassFractions();
 
 //! Dynamic viscosity [Pa s] of component index at t [°C]; the temperature is not range-tested.
-[[nodiscard]] double transportViscosity(double t, int index, int& status);
+[[nodiscard]] double transportViscosityPaS(double t, int index, int& status);
 //! Thermal conductivity [W/(m K)] of component index at t [°C]; not range-tested.
 [[nodiscard]] double transportConductivity(double t, int index, int& status);
 

@@ -4,12 +4,11 @@
 #include <cmath>
 #include <numeric>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/saturation.h"
 
 namespace vaporis::gas {
 namespace {
-
-using water::kCriticalTemperature;
 
 [[nodiscard]] double sumOf(std::span<const double, kComponentCount> values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
@@ -108,7 +107,7 @@ void GasAnalysis::deriveConstants() {
         }
     }
     molarMass_ = 1.0 / molesPerKg;
-    gasConstant_ = kUniversalGasConstant / molarMass_ * 1000.0;
+    gasConstantJ_ = kUniversalGasConstant / molarMass_ * 1000.0;
     deriveTemperatureRange();
 }
 
@@ -211,7 +210,7 @@ EditResult GasAnalysis::humidify(double p, double t, double phi) {
     if (t < minTemperature()) {
         return EditResult::BelowMinTemperature;
     }
-    const double y = t + kNormalTemperatureK <= kCriticalTemperature
+    const double y = t + kZeroCelsiusK <= kCriticalTemperatureK
                          ? phi / 100.0 * water::saturationPressure(t) / p
                          : 1.0;
     if (!(y >= 0.0)) {

@@ -102,7 +102,7 @@ public:
     //! Molar mass [kg/kmol].
     [[nodiscard]] double molarMass() const { return molarMass_; }
     //! Specific gas constant [J/(kg K)].
-    [[nodiscard]] double gasConstant() const { return gasConstant_; }
+    [[nodiscard]] double gasConstantJ() const { return gasConstantJ_; }
     //! Specific volume at 0 °C and 1.01325 bar [m³/kg].
     [[nodiscard]] double normalVolume() const { return normalVolume_; }
     [[nodiscard]] double massPercentSum() const { return massPercentSum_; }
@@ -126,7 +126,7 @@ private:
     Array massPercent_{};
     Array volumePercent_{};
     double molarMass_ = -1.0;
-    double gasConstant_ = -1.0;
+    double gasConstantJ_ = -1.0;
     double normalVolume_ = -1.0;
     double massPercentSum_ = -1.0;
     double volumePercentSum_ = -1.0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/common/not_set.h"
+#include "engine/common/physical_constants.h"
 #include "engine/file/binary_io.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/mixture.h"
@@ -12,8 +13,6 @@
 namespace vaporis::gas {
 namespace {
 
-using water::kCriticalPressure;
-using water::kCriticalTemperature;
 // Share of oxygen in dry air by volume: the air demand is the O2 demand over it.
 constexpr double kOxygenInAir = 0.20948;
 
@@ -126,7 +125,7 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
     property_[kDewPoint] = p_ <= kCriticalPressure ? dewPoint(analysis, p_) : -1.0;
     // IF97's saturation-pressure equation holds from 0 °C to the critical point.
     const bool supersaturated =
-        property_[kDewPoint] > t_ && t_ + kNormalTemperatureK <= kCriticalTemperature;
+        property_[kDewPoint] > t_ && t_ + kZeroCelsiusK <= kCriticalTemperatureK;
     property_[kMaxWaterContent] = supersaturated ? water::saturationPressure(t_) / p_ : 1.0;
     if (temperatureSet_) {
         hIn_ = mixtureEnthalpy(analysis, t_, status);
@@ -139,10 +138,10 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
     property_[kCp] = mixtureCp(analysis, t_, status);
     property_[kCpm] =
         t_ != 0.0 ? (hIn_ - mixtureEnthalpy(analysis, 0.0, status)) / t_ : property_[kCp];
-    property_[kCv] = property_[kCp] - analysis.gasConstant() / 1000.0;
+    property_[kCv] = property_[kCp] - analysis.gasConstantJ() / 1000.0;
     property_[kSonicVelocity] = mixtureSonicVelocity(analysis, t_, status);
     property_[kKappa] = mixtureKappa(analysis, t_, status);
-    property_[kExpansion] = 1.0 / (t_ + kNormalTemperatureK);
+    property_[kExpansion] = 1.0 / (t_ + kZeroCelsiusK);
     property_[kCompressibility] = 1.0 / p_;
     property_[kTotalEnthalpy] = mixtureTotalEnthalpy(analysis, t_, status);
     property_[kFormationEnthalpy] = mixtureFormationEnthalpy(analysis, status);
@@ -154,7 +153,7 @@ void GasState::computeThermalProperties(const GasAnalysis& analysis) {
 
 void GasState::computeTransportProperties(const GasAnalysis& analysis) {
     int status = kOk;
-    property_[kViscosity] = mixtureViscosity(analysis, t_, status) * 1e6;
+    property_[kViscosity] = mixtureViscosityPaS(analysis, t_, status) * 1e6;
     property_[kKinematicViscosity] = property_[kViscosity] * property_[kVolume];
     property_[kConductivity] = mixtureConductivity(analysis, t_, status);
     property_[kDiffusivity] =

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/dry_air_transport.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
@@ -12,11 +13,6 @@ namespace vaporis::gas {
 namespace {
 
 constexpr double kFailure = -1.0;
-using water::kTriplePressure;
-constexpr double kWaterMolarMass = 18.0152;
-constexpr double kHydrogenMolarMass = 2.0158;
-// 8314.5 J/(kmol K): the universal gas constant as the conductivity rule writes it.
-constexpr double kGasConstantJ = 8314.5;
 // Helium's collision integral is defined up to T* = 200, i.e. 200 x 10.22 K.
 constexpr double kHeliumTransportLimitK = 200.0 * 10.22;
 
@@ -100,14 +96,14 @@ template <class ComponentFunction>
         sumB += molesPerKg * lambda[i];
         sumC += molesPerKg / lambda[i];
     }
-    const double a = kGasConstantJ * sumA;
-    const double b = kGasConstantJ * sumB;
-    const double c = kGasConstantJ * sumC;
+    const double a = kUniversalGasConstantJ * sumA;
+    const double b = kUniversalGasConstantJ * sumB;
+    const double c = kUniversalGasConstantJ * sumC;
     const double lambdaRest = (b / a + a / c) / 2.0;
-    const double r = analysis.gasConstant();
+    const double r = analysis.gasConstantJ();
     const double yH2 = wH2 * analysis.molarMass() / kHydrogenMolarMass;
     const double d = 0.36 + 0.4 * yH2;
-    const double g = wH2 * kGasConstantJ / (kHydrogenMolarMass * lambda[kHydrogen]);
+    const double g = wH2 * kUniversalGasConstantJ / (kHydrogenMolarMass * lambda[kHydrogen]);
     const double p1 = (1.0 - d) * r / (g + (1.0 - wH2) * a / lambdaRest);
     const double p = p1 + d * (yH2 * lambda[kHydrogen] + (1.0 - wH2) * lambdaRest * a / r);
     const double x = std::exp(-11.5 * yH2);
@@ -172,7 +168,7 @@ double mixtureKappa(const GasAnalysis& analysis, double t, int& status) {
     if (status != kOk) {
         return kFailure;
     }
-    return cp / (cp - analysis.gasConstant() / 1000.0);
+    return cp / (cp - analysis.gasConstantJ() / 1000.0);
 }
 
 double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status) {
@@ -180,10 +176,10 @@ double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status) 
     if (status != kOk) {
         return kFailure;
     }
-    return std::sqrt(analysis.gasConstant() * kappa * (t + kNormalTemperatureK));
+    return std::sqrt(analysis.gasConstantJ() * kappa * (t + kZeroCelsiusK));
 }
 
-double mixtureViscosity(const GasAnalysis& analysis, double t, int& status) {
+double mixtureViscosityPaS(const GasAnalysis& analysis, double t, int& status) {
     return herningZipperer(analysis.massFractions(), t, status);
 }
 
@@ -254,7 +250,7 @@ int checkGasState(const GasAnalysis& analysis, double p, double t) {
     if (!inAnalysisRange(analysis, t)) {
         return kOutsideAnalysisRange;
     }
-    if (analysis.massFraction(kHelium) > 0.0 && t + kNormalTemperatureK > kHeliumTransportLimitK) {
+    if (analysis.massFraction(kHelium) > 0.0 && t + kZeroCelsiusK > kHeliumTransportLimitK) {
         return kHeliumAbove2044K;
     }
     return kOk;

@@ -26,7 +26,7 @@ namespace vaporis::gas {
 //! Sonic velocity [m/s] at t [°C]; range-tested.
 [[nodiscard]] double mixtureSonicVelocity(const GasAnalysis& analysis, double t, int& status);
 //! Dynamic viscosity [Pa s] at t [°C] (Herning and Zipperer on mass fractions).
-[[nodiscard]] double mixtureViscosity(const GasAnalysis& analysis, double t, int& status);
+[[nodiscard]] double mixtureViscosityPaS(const GasAnalysis& analysis, double t, int& status);
 //! Thermal conductivity [W/(m K)] at t [°C], with the correction for hydrogen mixtures.
 [[nodiscard]] double mixtureConductivity(const GasAnalysis& analysis, double t, int& status);
 

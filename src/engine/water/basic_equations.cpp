@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/integer_powers.h"
 
 namespace vaporis::water {
@@ -441,7 +442,8 @@ ReducingValues reducingValues(int region) {
     return {kRegion1PStar, kRegion1TStar};
 }
 
-Region3Isotherm::Region3Isotherm(double tK) : scale_(kRegion3RhoStar * kGasConstant * tK / 100.0) {
+Region3Isotherm::Region3Isotherm(double tK)
+    : scale_(kRegion3RhoStar * kWaterGasConstant * tK / 100.0) {
     static_assert(maxExponentI(kRegion3Terms) + 1 == 12);
     const double tau = kRegion3TStar / tK;
     const Powers<0, maxExponentJ(kRegion3Terms)> y(tau);
@@ -478,30 +480,30 @@ double gibbsProperty(SinglePhaseProperty property, double p, double tK, int regi
     switch (property) {
         case SinglePhaseProperty::kSpecificVolume: {
             const GibbsPoint g = gibbsPoint<kNeedPi>(p, tK, region);
-            return g.pi * g.g.pi * kGasConstant * g.tK / (100.0 * g.p);
+            return g.pi * g.g.pi * kWaterGasConstant * g.tK / (100.0 * g.p);
         }
         case SinglePhaseProperty::kEnthalpy: {
             const GibbsPoint g = gibbsPoint<kNeedTau>(p, tK, region);
-            return g.tau * g.g.tau * kGasConstant * g.tK;
+            return g.tau * g.g.tau * kWaterGasConstant * g.tK;
         }
         case SinglePhaseProperty::kEntropy: {
             const GibbsPoint g = gibbsPoint<kNeedValue | kNeedTau>(p, tK, region);
-            return (g.tau * g.g.tau - g.g.value) * kGasConstant;
+            return (g.tau * g.g.tau - g.g.value) * kWaterGasConstant;
         }
         case SinglePhaseProperty::kIsobaricHeatCapacity: {
             const GibbsPoint g = gibbsPoint<kNeedTauTau>(p, tK, region);
-            return -g.tau * g.tau * g.g.tauTau * kGasConstant;
+            return -g.tau * g.tau * g.g.tauTau * kWaterGasConstant;
         }
         case SinglePhaseProperty::kIsochoricHeatCapacity: {
             const GibbsPoint g = gibbsPoint<kNeedSecond>(p, tK, region);
             const double a = g.g.pi - g.tau * g.g.piTau;
-            return (-g.tau * g.tau * g.g.tauTau + a * a / g.g.piPi) * kGasConstant;
+            return (-g.tau * g.tau * g.g.tauTau + a * a / g.g.piPi) * kWaterGasConstant;
         }
         case SinglePhaseProperty::kSoundVelocity: {
             const GibbsPoint g = gibbsPoint<kNeedSecond>(p, tK, region);
             const double a = g.g.pi - g.tau * g.g.piTau;
             const double denominator = a * a / (g.tau * g.tau * g.g.tauTau) - g.g.piPi;
-            return std::sqrt(1000.0 * kGasConstant * g.tK * g.g.pi * g.g.pi / denominator);
+            return std::sqrt(1000.0 * kWaterGasConstant * g.tK * g.g.pi * g.g.pi / denominator);
         }
     }
     return -1.0;
@@ -513,26 +515,27 @@ double helmholtzProperty(SinglePhaseProperty property, double v, double tK) {
             return v;
         case SinglePhaseProperty::kEnthalpy: {
             const HelmholtzPoint h = helmholtzPoint<kNeedPi | kNeedTau>(v, tK);
-            return (h.tau * h.f.tau + h.delta * h.f.pi) * kGasConstant * h.tK;
+            return (h.tau * h.f.tau + h.delta * h.f.pi) * kWaterGasConstant * h.tK;
         }
         case SinglePhaseProperty::kEntropy: {
             const HelmholtzPoint h = helmholtzPoint<kNeedValue | kNeedTau>(v, tK);
-            return (h.tau * h.f.tau - h.f.value) * kGasConstant;
+            return (h.tau * h.f.tau - h.f.value) * kWaterGasConstant;
         }
         case SinglePhaseProperty::kIsobaricHeatCapacity: {
             const HelmholtzPoint h = helmholtzPoint<kNeedSecond>(v, tK);
             const double a = helmholtzPressureSlope(h);
-            return (-h.tau * h.tau * h.f.tauTau + a * a / helmholtzStiffness(h)) * kGasConstant;
+            return (-h.tau * h.tau * h.f.tauTau + a * a / helmholtzStiffness(h)) *
+                   kWaterGasConstant;
         }
         case SinglePhaseProperty::kIsochoricHeatCapacity: {
             const HelmholtzPoint h = helmholtzPoint<kNeedTauTau>(v, tK);
-            return -h.tau * h.tau * h.f.tauTau * kGasConstant;
+            return -h.tau * h.tau * h.f.tauTau * kWaterGasConstant;
         }
         case SinglePhaseProperty::kSoundVelocity: {
             const HelmholtzPoint h = helmholtzPoint<kNeedSecond>(v, tK);
             const double a = helmholtzPressureSlope(h);
             const double sum = helmholtzStiffness(h) - a * a / (h.tau * h.tau * h.f.tauTau);
-            return std::sqrt(1000.0 * kGasConstant * h.tK * sum);
+            return std::sqrt(1000.0 * kWaterGasConstant * h.tK * sum);
         }
     }
     return -1.0;

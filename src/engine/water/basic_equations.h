@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/common/physical_constants.h"
+
 namespace vaporis::water {
 
 //! IAPWS-IF97 region codes; kRegionNone asks a function to select the region itself and is
@@ -14,9 +16,6 @@ enum RegionCode : int {
     kRegion4 = 4,
     kRegion5 = 5,
 };
-
-//! Specific gas constant of water [kJ/(kg K)].
-inline constexpr double kGasConstant = 0.461526;
 
 //! The dimensionless basic equation of a region and its derivatives at one point: gamma of
 //! regions 1, 2, 5 over (pi, tau), or phi of region 3 over (delta, tau).
@@ -40,8 +39,8 @@ struct BasicEquation {
 namespace detail {
 
 //! Reducing density [kg/m³] and temperature [K] of the Helmholtz equation of region 3.
-inline constexpr double kRegion3RhoStar = 322.0;
-inline constexpr double kRegion3TStar = 647.096;
+inline constexpr double kRegion3RhoStar = kCriticalDensity;
+inline constexpr double kRegion3TStar = kCriticalTemperatureK;
 
 //! Reducing pressure [bar] and temperature [K] of the Gibbs equation of region 1, 2 or 5.
 struct ReducingValues {

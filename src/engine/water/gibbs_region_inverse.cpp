@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/backward_equations.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
@@ -10,7 +11,7 @@
 namespace vaporis::water::detail {
 namespace {
 
-constexpr double kLowestTemperature = 0.01;  // °C, lower end of h and s
+constexpr double kLowestTemperature = kTripleTemperature;  // °C, lower end of h and s
 constexpr double kLineMargin = 0.00101;      // K, outside the 0.001 K band of region 4
 constexpr double kHighestPressure = 1000.0;  // bar
 
@@ -39,7 +40,7 @@ struct InvertedProperty {
 };
 
 double entropySlope(double p, double t, int region, int& status) {
-    return isobaricHeatCapacity(p, t, region, status) / (t + 273.15);
+    return isobaricHeatCapacity(p, t, region, status) / (t + kZeroCelsiusK);
 }
 
 // h1(165.29 bar, 350 °C) = 1671 kJ/kg is the highest enthalpy of region 1 and 2500 kJ/kg at
@@ -68,7 +69,7 @@ std::optional<double> newtonRoot(const InvertedProperty& f, double p, double tar
                                  double tK) {
     for (int step = 0; step < kMaxNewtonSteps; ++step) {
         int status = kOk;
-        const double t = tK - 273.15;
+        const double t = tK - kZeroCelsiusK;
         const double dt = (f.value(p, t, region, status) - target) / f.slope(p, t, region, status);
         tK -= dt;
         if (std::abs(dt) <= kSettledStepK) {
@@ -89,7 +90,7 @@ bool subcritical(const InvertedProperty& f, double p) {
 // where they come from region 3, the value is compared with them.
 bool isSearchAnswer(const InvertedProperty& f, double p, double target, int region, double t,
                     double ts) {
-    if (!(t >= kLowestTemperature) || regionOf(p, t + 273.15) != region) {
+    if (!(t >= kLowestTemperature) || regionOf(p, t + kZeroCelsiusK) != region) {
         return false;
     }
     if (!subcritical(f, p)) {
@@ -115,17 +116,17 @@ std::optional<double> temperatureInGibbsRegion(const InvertedProperty& f, double
     const int region = target < f.regionSplit ? kRegion1 : kRegion2;
     const bool belowCritical = subcritical(f, p);
     const double ts = belowCritical ? saturationTemperature(p) : 0.0;
-    const double tStart = f.backward(p, target, region) - 273.15;
+    const double tStart = f.backward(p, target, region) - kZeroCelsiusK;
     // a start this far across the line belongs to a two-phase value, or to region 3 or 5
     if (belowCritical &&
         (region == kRegion1 ? !(tStart < ts + kStartReach) : !(tStart > ts - kStartReach))) {
         return std::nullopt;
     }
-    const std::optional<double> tK = newtonRoot(f, p, target, region, tStart + 273.15);
-    if (!tK || !isSearchAnswer(f, p, target, region, *tK - 273.15, ts)) {
+    const std::optional<double> tK = newtonRoot(f, p, target, region, tStart + kZeroCelsiusK);
+    if (!tK || !isSearchAnswer(f, p, target, region, *tK - kZeroCelsiusK, ts)) {
         return std::nullopt;
     }
-    return *tK - 273.15;
+    return *tK - kZeroCelsiusK;
 }
 
 }  // namespace

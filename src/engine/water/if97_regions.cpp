@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/common/finite_result.h"
+#include "engine/common/physical_constants.h"
 #include "engine/water/region3_density.h"
 #include "engine/water/region_choice.h"
 #include "engine/water/status_codes.h"
@@ -19,7 +20,7 @@ double property(double p, double t, int region, int& status, SinglePhaseProperty
         status = kNonFiniteInput;
         return -1.0;
     }
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     const int r = region == kRegionNone ? regionOf(p, tK) : region;
     if (r == kRegion4) {
         status = kOnSaturationLine;

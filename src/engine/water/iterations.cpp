@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/gibbs_region_inverse.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
@@ -11,9 +12,9 @@
 namespace vaporis::water {
 namespace {
 
-constexpr double kHighestPressure = 1000.0;       // bar
-constexpr double kRegion5Pressure = 100.0;        // bar: up to here t reaches 2000 °C
-constexpr double kLowestTemperature = 0.01;       // °C, lower end of h and s
+constexpr double kHighestPressure = 1000.0;                // bar
+constexpr double kRegion5Pressure = 100.0;                 // bar: up to here t reaches 2000 °C
+constexpr double kLowestTemperature = kTripleTemperature;  // °C, lower end of h and s
 constexpr double kLineMargin = 0.00101;           // K, outside the 0.001 K band of region 4
 constexpr double kEnthalpyTolerance = 0.001;      // kJ/kg
 constexpr double kTemperatureTolerance = 0.0001;  // K
@@ -123,7 +124,7 @@ double bisectEntropy(double p, double s, double tlo, double thi, int& status) {
 }
 
 double entropySlope(double p, double t, int& status) {
-    return isobaricHeatCapacity(p, t, status) / (t + 273.15);
+    return isobaricHeatCapacity(p, t, status) / (t + kZeroCelsiusK);
 }
 
 // The search's answer t [°C] refined by Newton steps on property(p, t) = target inside

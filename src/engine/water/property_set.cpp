@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
@@ -19,13 +20,13 @@ PropertySet gibbsSet(double p, double tK, int region) {
     const BasicEquation g = basicEquation(pi, tau, region);
     const double a = g.pi - tau * g.piTau;
     PropertySet set;
-    set.h = tau * g.tau * kGasConstant * tK;
-    set.v = pi * g.pi * kGasConstant * tK / (100.0 * p);
-    set.s = (tau * g.tau - g.value) * kGasConstant;
-    set.cp = -tau * tau * g.tauTau * kGasConstant;
-    set.cv = (-tau * tau * g.tauTau + a * a / g.piPi) * kGasConstant;
+    set.h = tau * g.tau * kWaterGasConstant * tK;
+    set.v = pi * g.pi * kWaterGasConstant * tK / (100.0 * p);
+    set.s = (tau * g.tau - g.value) * kWaterGasConstant;
+    set.cp = -tau * tau * g.tauTau * kWaterGasConstant;
+    set.cv = (-tau * tau * g.tauTau + a * a / g.piPi) * kWaterGasConstant;
     const double denominator = a * a / (tau * tau * g.tauTau) - g.piPi;
-    set.w = std::sqrt(1000.0 * kGasConstant * tK * g.pi * g.pi / denominator);
+    set.w = std::sqrt(1000.0 * kWaterGasConstant * tK * g.pi * g.pi / denominator);
     set.beta = (1.0 - tau * g.piTau / g.pi) / tK;
     set.chi = -g.piPi / g.pi / pStar;
     return set;
@@ -43,14 +44,15 @@ PropertySet helmholtzSet(double p, double tK, int& status) {
     const double a = delta * f.pi - delta * tau * f.piTau;
     const double stiffness = 2.0 * delta * f.pi + delta * delta * f.piPi;
     PropertySet set;
-    set.h = (tau * f.tau + delta * f.pi) * kGasConstant * tK;
+    set.h = (tau * f.tau + delta * f.pi) * kWaterGasConstant * tK;
     set.v = v;
-    set.s = (tau * f.tau - f.value) * kGasConstant;
-    set.cp = (-tau * tau * f.tauTau + a * a / stiffness) * kGasConstant;
-    set.cv = -tau * tau * f.tauTau * kGasConstant;
-    set.w = std::sqrt(1000.0 * kGasConstant * tK * (stiffness - a * a / (tau * tau * f.tauTau)));
+    set.s = (tau * f.tau - f.value) * kWaterGasConstant;
+    set.cp = (-tau * tau * f.tauTau + a * a / stiffness) * kWaterGasConstant;
+    set.cv = -tau * tau * f.tauTau * kWaterGasConstant;
+    set.w =
+        std::sqrt(1000.0 * kWaterGasConstant * tK * (stiffness - a * a / (tau * tau * f.tauTau)));
     set.beta = a / (tK * stiffness);
-    set.chi = 100.0 * v / (kGasConstant * tK * stiffness);
+    set.chi = 100.0 * v / (kWaterGasConstant * tK * stiffness);
     return set;
 }
 
@@ -73,7 +75,7 @@ PropertySet propertySet(double p, double t, int region, int& status) {
         status = kNonFiniteInput;
         return {};
     }
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     const int r = region == kRegionNone ? regionOf(p, tK) : region;
     if (r == kRegion4) {
         status = kOnSaturationLine;

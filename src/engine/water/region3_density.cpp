@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/basic_equations.h"
 #include "engine/water/region3_backward.h"
 #include "engine/water/saturation_line.h"
@@ -59,11 +60,12 @@ double stableDelta(double p, double tK, double start, int& status) {
 double region3Pressure(double v, double tK) {
     const double delta = 1.0 / (kRegion3RhoStar * v);
     const double tau = detail::kRegion3TStar / tK;
-    return delta * gammaPi(delta, tau, kRegion3) * kGasConstant * tK / (100.0 * v);
+    return delta * gammaPi(delta, tau, kRegion3) * kWaterGasConstant * tK / (100.0 * v);
 }
 
 double region3Volume(double p, double tK, int& status) {
-    const bool liquidSide = p <= kCriticalPressure && tK <= saturationTemperature(p) + 273.15;
+    const bool liquidSide =
+        p <= kCriticalPressure && tK <= saturationTemperature(p) + kZeroCelsiusK;
     return detail::region3VolumeOnSide(p, tK, liquidSide, status);
 }
 

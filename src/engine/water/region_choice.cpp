@@ -2,14 +2,15 @@
 
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/basic_equations.h"
 #include "engine/water/saturation_line.h"
 
 namespace vaporis::water {
 namespace {
 
-constexpr double kLowestTemperature = 273.15;  // K, region selection
-constexpr double kSaturationBand = 0.001;      // K
+constexpr double kLowestTemperature = kZeroCelsiusK;  // K, region selection
+constexpr double kSaturationBand = 0.001;             // K
 constexpr int kBoundary23 = 23;
 
 // The band test of region selection needs the costly saturation temperature only near the
@@ -30,7 +31,7 @@ int regionOf(double p, double tK) {
     int region = kRegionNone;
     bool nearLine = tK <= kHighestSaturationTemperature;
     if (tK >= kLowestTemperature && tK <= 623.15) {
-        const double ps = saturationPressure(tK - 273.15);
+        const double ps = saturationPressure(tK - kZeroCelsiusK);
         nearLine = std::abs(p - ps) <= kNearLineRatio * ps;
         if (p > ps && p <= 1000.0) {
             region = kRegion1;
@@ -46,7 +47,7 @@ int regionOf(double p, double tK) {
         region = kBoundary23;
     }
     if (nearLine && p <= kCriticalPressure &&
-        std::abs(tK - (saturationTemperature(p) + 273.15)) < kSaturationBand) {
+        std::abs(tK - (saturationTemperature(p) + kZeroCelsiusK)) < kSaturationBand) {
         region = kRegion4;
     }
     if (tK > 1073.15 && tK <= 2273.15 && aboveTriple && p <= 100.0) {
@@ -59,7 +60,7 @@ int regionOf(double p, double tK) {
 }
 
 int regionAt(double p, double t) {
-    return regionOf(p, t + 273.15);
+    return regionOf(p, t + kZeroCelsiusK);
 }
 
 }  // namespace vaporis::water

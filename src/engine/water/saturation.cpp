@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/common/finite_result.h"
+#include "engine/common/physical_constants.h"
 #include "engine/water/basic_equations.h"
 #include "engine/water/region3_density.h"
 #include "engine/water/status_codes.h"
@@ -25,7 +26,7 @@ constexpr double kCriticalApproach = 220.6395;
 
 // A saturated phase from region 3 at p [bar], exactly at ts.
 double region3Saturated(double p, bool liquid, SinglePhaseProperty property, int& status) {
-    const double tK = saturationTemperature(p) + 273.15;
+    const double tK = saturationTemperature(p) + kZeroCelsiusK;
     const double v = detail::region3VolumeOnSide(p, tK, liquid, status);
     return status == kOk ? detail::helmholtzProperty(property, v, tK) : -1.0;
 }
@@ -38,7 +39,7 @@ double criticalState(double p, bool liquid, SinglePhaseProperty property, int& s
         return -1.0;
     }
     const double critical =
-        detail::helmholtzProperty(property, 1.0 / kCriticalDensity, kCriticalTemperature);
+        detail::helmholtzProperty(property, 1.0 / kCriticalDensity, kCriticalTemperatureK);
     if (p >= kCriticalPressure) {
         status = kOk;
         return critical;
@@ -67,7 +68,7 @@ double saturated(double p, Phase phase, SinglePhaseProperty property, int& statu
         return region3Saturated(p, liquid, property, status);
     }
     status = kOk;
-    return finiteResult(detail::gibbsProperty(property, p, saturationTemperature(p) + 273.15,
+    return finiteResult(detail::gibbsProperty(property, p, saturationTemperature(p) + kZeroCelsiusK,
                                               liquid ? kRegion1 : kRegion2),
                         status, kOutsideRegion);
 }
@@ -79,8 +80,6 @@ double twoPhase(double p, double x, SinglePhaseProperty property) {
     const double vapor = saturated(p, Phase::kVapor, property, vaporStatus);
     return liquid + x * (vapor - liquid);
 }
-
-constexpr double kLowestVaporTemperature = 273.1599999999;  // K
 
 // Relative pressure step of the slope of the homogeneous sound velocity: its truncation
 // error (1e-8) and its rounding error (1e-12) both stay far below the digits shown.
@@ -238,12 +237,11 @@ int saturationTemperatureStatus(double t) {
     if (!std::isfinite(t)) {
         return kNonFiniteInput;
     }
-    const double tK = t + 273.15;
-    if (tK > kCriticalTemperature) {
+    const double tK = t + kZeroCelsiusK;
+    if (tK > kCriticalTemperatureK) {
         return kAboveCriticalTemperature;
     }
-    // not 273.16: 0.01 + 273.15 rounds to just below it, which would refuse the triple point
-    return tK < kLowestVaporTemperature ? kBelowTripleTemperature : kOk;
+    return tK < kLowestWaterTemperatureK ? kBelowTripleTemperature : kOk;
 }
 
 }  // namespace detail

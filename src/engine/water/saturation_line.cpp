@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/common/physical_constants.h"
+
 namespace vaporis::water {
 namespace {
 
@@ -39,7 +41,7 @@ constexpr double n(int i) {
 }  // namespace
 
 double saturationPressure(double t) {
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     const double theta = tK + n(9) / (tK - n(10));
     const double a = theta * theta + n(1) * theta + n(2);
     const double b = n(3) * theta * theta + n(4) * theta + n(5);
@@ -57,7 +59,7 @@ double saturationTemperature(double p) {
     const double d = 2.0 * g / (-f - std::sqrt(f * f - 4.0 * e * g));
     const double sum = n(10) + d;
     const double tK = (sum - std::sqrt(sum * sum - 4.0 * (n(9) + n(10) * d))) / 2.0;
-    return tK - 273.15;
+    return tK - kZeroCelsiusK;
 }
 
 double b23Pressure(double tK) {

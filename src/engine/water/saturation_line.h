@@ -1,15 +1,8 @@
 #pragma once
 
-namespace vaporis::water {
+#include "engine/common/physical_constants.h"
 
-//! Critical pressure [bar]: the end of the saturation line and of every saturated value.
-inline constexpr double kCriticalPressure = 220.64;
-//! Critical temperature [K].
-inline constexpr double kCriticalTemperature = 647.096;
-//! Critical density [kg/m³].
-inline constexpr double kCriticalDensity = 322.0;
-//! Triple-point pressure [bar]: the lowest pressure of the vapour regions.
-inline constexpr double kTriplePressure = 0.00611213;
+namespace vaporis::water {
 
 //! Pressure of the saturation line [bar] at temperature t [°C] (IF97 region 4); no range check.
 [[nodiscard]] double saturationPressure(double t);

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "engine/common/finite_result.h"
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
@@ -133,8 +134,8 @@ double transportVolume(double p, double t, int& status) {
         status = kNonFiniteInput;
         return -1.0;
     }
-    const double tK = t + 273.15;
-    if (tK < 273.15 || tK > 1073.15 || !(p > 0.0) || p > 1000.0) {
+    const double tK = t + kZeroCelsiusK;
+    if (tK < kZeroCelsiusK || tK > 1073.15 || !(p > 0.0) || p > 1000.0) {
         status = kOutsideRegion;
         return -1.0;
     }
@@ -216,7 +217,7 @@ double region3Slope(double p, double t, double v) {
             d = t >= 799.0 ? -1.0 : 1.0;
         }
     }
-    const double p2 = region3Pressure(v, t + d + 273.15);
+    const double p2 = region3Pressure(v, t + d + kZeroCelsiusK);
     return (p2 - p) / d;
 }
 
@@ -300,7 +301,7 @@ int bracketIsochore(double p, double t, double v, int r, bool subcritical, Isoch
 // Regions 1, 2, 5: the pressure on the isochore through (p, t) at a nearby temperature, with
 // region r's equation for every trial point.
 double gibbsRegionSlope(double p, double t, double v, int r, int& status) {
-    const bool subcritical = p <= kCriticalPressure && t + 273.15 <= kCriticalTemperature;
+    const bool subcritical = p <= kCriticalPressure && t + kZeroCelsiusK <= kCriticalTemperatureK;
     IsochoreStep step;
     if (subcritical) {
         step = subcriticalStart(p, t);
@@ -402,7 +403,7 @@ Region3Slopes region3Slopes(double p, double tK, int& status) {
     const double stiffness = 2.0 * delta * f.pi + delta * delta * f.piPi;
     const double pressureSlope = delta * f.pi - delta * tau * f.piTau;
     // chi = 1 / (rho (dp/drho)_T) in 1/kPa, 100 kPa per bar
-    return {pressureSlope / (tK * stiffness), 100.0 * v / (kGasConstant * tK * stiffness)};
+    return {pressureSlope / (tK * stiffness), 100.0 * v / (kWaterGasConstant * tK * stiffness)};
 }
 
 // The second pressure of the density slope: upward in the liquid, downward in the vapour (away
@@ -470,13 +471,13 @@ double conductivityAt(const ReducedState& x, int& status) {
 
 }  // namespace
 
-double dynamicViscosity(double p, double t, int& status) {
+double dynamicViscosityPaS(double p, double t, int& status) {
     const double v = transportVolume(p, t, status);
     if (status != kOk) {
         return -1.0;
     }
     const double rho = 1.0 / v;
-    return kEtaStar * reducedViscosity((t + 273.15) / kTStar, rho / kRhoStar);
+    return kEtaStar * reducedViscosity((t + kZeroCelsiusK) / kTStar, rho / kRhoStar);
 }
 
 double thermalConductivity(double p, double t, int& status) {
@@ -485,7 +486,7 @@ double thermalConductivity(double p, double t, int& status) {
         return -1.0;
     }
     const double rho = 1.0 / v;
-    const double tBar = (t + 273.15) / kTStar;
+    const double tBar = (t + kZeroCelsiusK) / kTStar;
     const double rhoBar = rho / kRhoStar;
     const ReducedState state{p, t, regionAt(p, t), v, tBar, rhoBar, reducedViscosity(tBar, rhoBar)};
     return conductivityAt(state, status);
@@ -499,20 +500,20 @@ TransportPair viscosityAndConductivity(double p, double t) {
         return pair;
     }
     const double rho = 1.0 / v;
-    const double tBar = (t + 273.15) / kTStar;
+    const double tBar = (t + kZeroCelsiusK) / kTStar;
     const double rhoBar = rho / kRhoStar;
     const ReducedState state{p, t, regionAt(p, t), v, tBar, rhoBar, reducedViscosity(tBar, rhoBar)};
-    pair.eta = kEtaStar * state.etaBar;
+    pair.etaPaS = kEtaStar * state.etaBar;
     pair.lambda = conductivityAt(state, pair.lambdaStatus);
     return pair;
 }
 
-double surfaceTension(double t, int& status) {
+double surfaceTensionNPerM(double t, int& status) {
     status = detail::saturationTemperatureStatus(t);
     if (status != kOk) {
         return -1.0;
     }
-    const double tau = 1.0 - (t + 273.15) / kCriticalTemperature;
+    const double tau = 1.0 - (t + kZeroCelsiusK) / kCriticalTemperatureK;
     return 0.2358 * std::pow(tau, 1.256) * (1.0 - 0.625 * tau);
 }
 
@@ -534,7 +535,7 @@ double isobaricExpansion(double p, double t, int region, int& status) {
     if (status != kOk) {
         return -1.0;
     }
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     if (r != kRegion3) {
         const auto [pStar, tStar] = detail::reducingValues(r);
         const double tau = tStar / tK;
@@ -549,7 +550,7 @@ double isothermalCompressibility(double p, double t, int region, int& status) {
     if (status != kOk) {
         return -1.0;
     }
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     if (r != kRegion3) {
         const auto [pStar, tStar] = detail::reducingValues(r);
         const BasicEquation g = basicEquation(p / pStar, tStar / tK, r);
@@ -583,11 +584,11 @@ double isothermalDensitySlope(double p, double t, int& status) {
     return status == kOk ? densitySlopeAt(p, t, r, v, status) : -1.0;
 }
 
-double dynamicViscositySatLiquid(double p, int& status) {
-    return saturatedTransport(p, true, dynamicViscosity, status);
+double dynamicViscositySatLiquidPaS(double p, int& status) {
+    return saturatedTransport(p, true, dynamicViscosityPaS, status);
 }
-double dynamicViscositySatVapor(double p, int& status) {
-    return saturatedTransport(p, false, dynamicViscosity, status);
+double dynamicViscositySatVaporPaS(double p, int& status) {
+    return saturatedTransport(p, false, dynamicViscosityPaS, status);
 }
 double thermalConductivitySatLiquid(double p, int& status) {
     return saturatedTransport(p, true, thermalConductivity, status);

@@ -6,20 +6,20 @@ namespace vaporis::water {
 // (IAPS 1985) give kOutsideRegion outside 0 °C..800 °C or 0..1000 bar.
 
 //! Dynamic viscosity [Pa s].
-[[nodiscard]] double dynamicViscosity(double p, double t, int& status);
+[[nodiscard]] double dynamicViscosityPaS(double p, double t, int& status);
 //! Thermal conductivity [W/(m K)], with the critical enhancement.
 [[nodiscard]] double thermalConductivity(double p, double t, int& status);
 //! Viscosity [Pa s] and conductivity [W/(m K)] of one state, from one density evaluation; each
-//! value and status as dynamicViscosity and thermalConductivity give them.
+//! value and status as dynamicViscosityPaS and thermalConductivity give them.
 struct TransportPair {
-    double eta = -1.0;
+    double etaPaS = -1.0;
     int etaStatus = 0;
     double lambda = -1.0;
     int lambdaStatus = 0;
 };
 [[nodiscard]] TransportPair viscosityAndConductivity(double p, double t);
 //! Surface tension of the boiling liquid [N/m] at t [°C] (IAPWS 1994).
-[[nodiscard]] double surfaceTension(double t, int& status);
+[[nodiscard]] double surfaceTensionNPerM(double t, int& status);
 //! Isentropic exponent w² / (p v) [-].
 [[nodiscard]] double isentropicExponent(double p, double t, int& status);
 //! Isobaric volumetric expansion coefficient [1/K]; region kRegionNone selects the region.
@@ -36,8 +36,8 @@ struct TransportPair {
 
 // Saturated liquid (') and vapour ('') at p [bar]; above 220.64 bar kAboveCriticalPressure.
 
-[[nodiscard]] double dynamicViscositySatLiquid(double p, int& status);
-[[nodiscard]] double dynamicViscositySatVapor(double p, int& status);
+[[nodiscard]] double dynamicViscositySatLiquidPaS(double p, int& status);
+[[nodiscard]] double dynamicViscositySatVaporPaS(double p, int& status);
 [[nodiscard]] double thermalConductivitySatLiquid(double p, int& status);
 [[nodiscard]] double thermalConductivitySatVapor(double p, int& status);
 [[nodiscard]] double isentropicExponentSatLiquid(double p, int& status);

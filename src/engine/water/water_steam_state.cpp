@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/common/physical_constants.h"
 #include "engine/file/binary_io.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/property_set.h"
@@ -13,8 +14,7 @@
 namespace vaporis::water {
 namespace {
 
-constexpr double kLowestTemperature = 273.1599999999;  // K
-constexpr double kTransportOffset = 0.0011;            // K, outside the 0.001 K band of region 4
+constexpr double kTransportOffset = 0.0011;  // K, outside the 0.001 K band of region 4
 
 using Values = WaterSteamState::Values;
 using Statuses = WaterSteamState::Statuses;
@@ -75,7 +75,7 @@ void putSaturatedCaloric(double p, bool liquid, Values& value, Statuses& status)
 // eta, lambda, beta, chi, then nu, a and Pr from all of them.
 void putTransport(const TransportPair& transport, const PropertySet& slopes, int slopesStatus,
                   Values& value, Statuses& status) {
-    put(value, status, kEta, transport.eta * 1.0e6, transport.etaStatus);
+    put(value, status, kEta, transport.etaPaS * 1.0e6, transport.etaStatus);
     put(value, status, kLambda, transport.lambda, transport.lambdaStatus);
     put(value, status, kBeta, slopes.beta, slopesStatus);
     put(value, status, kChi, slopes.chi, slopesStatus);
@@ -230,7 +230,7 @@ int WaterSteamState::validateInputs() const {
     if (mode_ == kModePX && pressure_ > kCriticalPressure) {
         return kInputError;
     }
-    if (mode_ == kModeTX && temperature_ + 273.15 > kCriticalTemperature) {
+    if (mode_ == kModeTX && temperature_ + kZeroCelsiusK > kCriticalTemperatureK) {
         return kInputError;
     }
     if (usesX && (quality_ > 1.0 || quality_ < 0.0)) {
@@ -239,7 +239,7 @@ int WaterSteamState::validateInputs() const {
     if (pressure_ < kTriplePressure && mode_ != kModeTX) {
         return kInputOutOfRange;
     }
-    if (temperature_ + 273.15 < kLowestTemperature && mode_ != kModePX) {
+    if (temperature_ + kZeroCelsiusK < kLowestWaterTemperatureK && mode_ != kModePX) {
         return kInputOutOfRange;
     }
     if (mode_ != kModePT) {
@@ -297,7 +297,7 @@ void WaterSteamState::computeSaturationValues() {
     } else {
         saturation_[kTs] = boilingTemperature(pressure_, saturationStatus_[kTs]);
     }
-    saturation_[kSigma] = surfaceTension(saturation_[kTs], saturationStatus_[kSigma]) * 1000.0;
+    saturation_[kSigma] = surfaceTensionNPerM(saturation_[kTs], saturationStatus_[kSigma]) * 1000.0;
 }
 
 void WaterSteamState::computeTwoPhaseState() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/common/not_set.h"
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/saturation.h"
 #include "output/diagrams/diagram_plot.h"
@@ -20,8 +21,6 @@ namespace {
 
 using processes::SteamThermalProcess;
 
-constexpr double kCriticalPressure = 220.64;    // [bar]
-constexpr double kTriplePoint = 0.01;           // [°C]
 constexpr double kStep = 1.0;                   // [K]
 constexpr double kIsobarTop = 800.0;            // [°C]
 constexpr double kHighestTemperature = 2000.0;  // [°C]
@@ -70,7 +69,7 @@ std::vector<double> saturationPressures() {
             pressures.push_back(p);
         }
     };
-    for (double t = kTriplePoint; t < kNearCritical.front(); t += kStep) {
+    for (double t = kTripleTemperature; t < kNearCritical.front(); t += kStep) {
         add(t);
     }
     for (const double t : kNearCritical) {
@@ -129,7 +128,7 @@ void climb(CurvePen& pen, double p, double t, double top) {
 
 // A subcritical isobar crosses the two-phase region as a straight line (dh = T ds).
 void drawIsobar(CurvePen& pen, double p, double top) {
-    double t = kTriplePoint;
+    double t = kTripleTemperature;
     pen.start(isobarPoint(p, t));
     if (p < kCriticalPressure) {
         int status = 0;

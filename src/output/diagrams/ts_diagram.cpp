@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/common/not_set.h"
+#include "engine/common/physical_constants.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/if97_regions.h"
@@ -24,10 +25,8 @@ namespace {
 using processes::GasThermalProcess;
 using processes::SteamThermalProcess;
 
-constexpr double kCriticalPressure = 220.64;     // [bar]
 constexpr double kSaturationTop = 373.846;       // 0.1 K below the critical point [°C]
 constexpr double kSaturationTopGuard = 373.946;  // [°C]
-constexpr double kTriplePoint = 0.01;            // lowest temperature of the curves [°C]
 constexpr double kIsobarStep = 1.0;              // [K]
 constexpr double kFarAway = 1000000.0;           // [px]
 // Steps of one curve at most: 1 K steps over any accepted range stay far below it, and a range
@@ -90,7 +89,7 @@ void drawFrame(DisplayList& list, const TsDiagramSettings& settings) {
 
 // The curves begin at the triple point, where the formulations begin.
 double curveStart(const TsDiagramSettings& settings) {
-    return std::max(settings.tMin, kTriplePoint);
+    return std::max(settings.tMin, kTripleTemperature);
 }
 
 // The entropy of one side of the saturation line [kJ/(kg K)] at t [°C].

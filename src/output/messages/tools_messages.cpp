@@ -2,6 +2,7 @@
 
 #include <fmt/printf.h>
 
+#include "engine/common/physical_constants.h"
 #include "output/messages/messages.h"
 #include "processes/status_codes.h"
 #include "processes/tools/ambient_data.h"
@@ -86,7 +87,7 @@ std::string outflowRefusalText(processes::OutflowRefusal why) {
         case processes::OutflowRefusal::kNearSaturation:
             return fmt::sprintf(kNearSaturationFormat, processes::kSaturationBand);
         case processes::OutflowRefusal::kAboveCriticalPressure:
-            return fmt::sprintf(kCriticalPressureFormat, 220.64);
+            return fmt::sprintf(kCriticalPressureFormat, kCriticalPressure);
         case processes::OutflowRefusal::kInputData:
             return fmt::sprintf(kOutflowFormat, messageText(MessageId::kInputDataError));
         case processes::OutflowRefusal::kTooManySteps:

@@ -120,7 +120,7 @@ void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis
     report += "<table>\n";
     report += fmt::sprintf(kMolarMassRow, unitText(ReportUnit::kGramPerMole), analysis.molarMass());
     report += fmt::sprintf(kGasConstantRow, unitText(ReportUnit::kJoulePerKilogramKelvin),
-                           analysis.gasConstant());
+                           analysis.gasConstantJ());
     report += fmt::sprintf(kBlockSpacerRow, kSpacer);
     for (const int i : kBlockOrder) {
         const double massPercent = 100.0 * analysis.massFraction(i);

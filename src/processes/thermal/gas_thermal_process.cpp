@@ -185,8 +185,8 @@ int GasThermalProcess::determineEndTemperature(const GasAnalysis& analysis,
 // Water condenses only below the critical point of water and below the dew point.
 bool GasThermalProcess::condensationPossible() const {
     const double t2 = final_.temperature();
-    return final_.pressure() < water::kCriticalPressure &&
-           t2 + kNormalTemperatureK < water::kCriticalTemperature &&
+    return final_.pressure() < kCriticalPressure &&
+           t2 + kNormalTemperatureK < kCriticalTemperatureK &&
            belowDewPoint(final_.property(kDewPoint), t2);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/common/physical_constants.h"
 #include "engine/file/binary_io.h"
 #include "engine/water/saturation.h"
 #include "processes/status_codes.h"
@@ -10,15 +11,10 @@
 namespace vaporis::processes {
 namespace {
 
-constexpr double kAirGasConstant = 8314.5 / 28.965;  // [J/(kg K)]
-constexpr double kAirMolarMass = 28.965;             // [kg/kmol]
-constexpr double kWaterMolarMass = 18.0152;          // [kg/kmol]
-constexpr double kGravity = 9.81;                    // [m/s²]
+constexpr double kAirGasConstant = kUniversalGasConstantJ / kAirMolarMass;  // [J/(kg K)]
 constexpr double kReferencePressurePa = 101300.0;
-constexpr double kReferencePressure = 1.013;      // [bar]
-constexpr double kAirNormalDensity = 1.293;       // [kg/m³] at 273.15 K
-constexpr double kTriplePointK = 273.1599999999;  // just below 273.16 K
-constexpr double kCriticalTemperatureK = 647.096;
+constexpr double kReferencePressure = 1.013;  // [bar]
+constexpr double kAirNormalDensity = 1.293;   // [kg/m³] at the normal state
 
 // The density enters the pressure only through a small exponent: a few passes settle.
 constexpr int kMaxPressurePasses = 100;
@@ -40,7 +36,7 @@ bool settlePressure(double tK, double phi, double ps, double z, MoistAir& air) {
         const double f = 1.0 - 0.377 * phi * ps / air.p;
         air.p = kReferencePressure * std::exp(-rho0 * kGravity / kReferencePressurePa * z);
         rho0 = kReferencePressurePa * f / (kAirGasConstant * tK);
-        air.rho = air.p / kReferencePressure * kAirNormalDensity * 273.15 / tK * f;
+        air.rho = air.p / kReferencePressure * kAirNormalDensity * kNormalTemperatureK / tK * f;
         if (std::abs(rhoPrevious - air.rho) <= kDensityTolerance) {
             return true;
         }
@@ -87,17 +83,17 @@ int AmbientData::compute() {
     if (phiPercent < 0.0 || phiPercent > 100.0) {
         return kAmbientHumidityOutOfRange;
     }
-    const double tK = t + 273.15;
+    const double tK = t + kZeroCelsiusK;
     if (tK >= kCriticalTemperatureK) {
         return kAmbientWaterBoils;
     }
     const double phi = phiPercent / 100.0;
-    if (tK < kTriplePointK && phi > 0.0) {
+    if (tK < kLowestWaterTemperatureK && phi > 0.0) {
         return kAmbientBelowTriplePoint;
     }
     int status = kOk;
     // Below the triple point (dry air only) there is no vapour pressure and no water.
-    const double ps = tK >= kTriplePointK ? water::vaporPressure(t, status) : 0.0;
+    const double ps = tK >= kLowestWaterTemperatureK ? water::vaporPressure(t, status) : 0.0;
     if (status != kOk) {
         return status;
     }
@@ -114,8 +110,7 @@ int AmbientData::compute() {
             ? 0.0
             : 1.0 / ((1.0 - massFraction) * kWaterMolarMass / (massFraction * kAirMolarMass) + 1.0);
     const double pw = moleFraction * air.p;
-    const double dewPoint =
-        pw >= water::kTriplePressure ? water::boilingTemperature(pw, status) : -1.0;
+    const double dewPoint = pw >= kTriplePressure ? water::boilingTemperature(pw, status) : -1.0;
     results_ = {air.p, air.rho, air.x, massFraction, moleFraction, dewPoint};
     return status;
 }

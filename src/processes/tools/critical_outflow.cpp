@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/property_set.h"
@@ -15,7 +16,6 @@
 namespace vaporis::processes {
 namespace {
 
-using water::kCriticalPressure;
 using water::kTwoPhase;
 
 constexpr int kMaxNozzleBisections = 200;
@@ -29,9 +29,9 @@ constexpr double kLengthTolerance = 0.01;  // relative
 constexpr double kFirstInletDrop = 0.02;   // of p0 - p_tank
 constexpr int kMaxPressureHalvings = 100;
 
-// The vessel state: total enthalpy h0 [J/kg] and entropy s0 [kJ/(kg K)].
+// The vessel state: total enthalpy h0J [J/kg] and entropy s0 [kJ/(kg K)].
 struct Vessel {
-    double h0 = 0.0;
+    double h0J = 0.0;
     double s0 = 0.0;
 };
 
@@ -49,7 +49,7 @@ double isentropicFlux(const Vessel& vessel, double p) {
         v = set.v;
         h = set.h;
     }
-    return std::sqrt(2.0 * (vessel.h0 - h * 1000.0)) / v;
+    return std::sqrt(2.0 * (vessel.h0J - h * 1000.0)) / v;
 }
 
 OutflowRefusal checkInputs(const OutflowInputs& in, OutflowResult& result,
@@ -92,7 +92,7 @@ OutflowRefusal checkInputs(const OutflowInputs& in, OutflowResult& result,
 // The vessel state; false when it or the tank pressure has no valid state.
 bool vesselState(const OutflowInputs& in, Vessel& vessel) {
     int status = water::kOk;
-    vessel.h0 = water::enthalpy(in.p0, in.t0, status) * 1000.0;
+    vessel.h0J = water::enthalpy(in.p0, in.t0, status) * 1000.0;
     if (status == water::kOk) {
         vessel.s0 = water::entropy(in.p0, in.t0, status);
     }
@@ -110,7 +110,7 @@ double bubblePressure(const OutflowInputs& in, const Vessel& vessel) {
     if (!(in.t0 < water::boilingTemperature(in.p0, status))) {
         return 0.0;
     }
-    double lo = water::kTriplePressure;
+    double lo = kTriplePressure;
     double hi = in.p0;
     for (int k = 0; k < kMaxNozzleBisections && hi - lo > kNarrowestNozzleBracket * in.p0; ++k) {
         const double p = 0.5 * (lo + hi);
@@ -132,7 +132,7 @@ void lavalNozzle(const OutflowInputs& in, const Vessel& vessel, OutflowResult& r
         ++k;
         p = 0.5 * (lo + hi);
         g = isentropicFlux(vessel, p);
-        const double gc = std::sqrt(-criticalSlope(p, g, vessel.h0));
+        const double gc = std::sqrt(-criticalSlope(p, g, vessel.h0J));
         (g <= gc ? hi : lo) = p;
         met = std::abs(g - gc) <= std::min(kFluxTolerance, kRelativeFluxTolerance * g);
     } while (!met && hi - lo > kNarrowestNozzleBracket * in.p0 && k < kMaxNozzleBisections);
@@ -162,7 +162,7 @@ TubePass passAt(const OutflowInputs& in, const Vessel& vessel, double pIn) {
     TubePass pass{pIn};
     for (int k = 0; k < kMaxPressureHalvings; ++k) {
         pass.g = isentropicFlux(vessel, pass.pIn);
-        pass.pOut = chokingPressure(pass.pIn, vessel.h0, pass.g, in.pTank);
+        pass.pOut = chokingPressure(pass.pIn, vessel.h0J, pass.g, in.pTank);
         if (pass.pOut == 1.0 || pass.pOut < in.pTank) {
             pass.pOut = in.pTank;
         }
@@ -199,7 +199,7 @@ bool tubeIteration(const OutflowInputs& in, const Vessel& vessel, const OutflowC
         pass = passAt(in, vessel, pNext);
         pCur = pass.pIn;
         const double lengthNeeded =
-            tubeLengthForExpansion(dm, pass.g, pCur, pass.pOut, vessel.h0, result.steps);
+            tubeLengthForExpansion(dm, pass.g, pCur, pass.pOut, vessel.h0J, result.steps);
         eCur = in.length - lengthNeeded;
         if (eCur > 0.0 && pCur > pGood) {
             pGood = pCur;
@@ -245,21 +245,21 @@ bool tubeIteration(const OutflowInputs& in, const Vessel& vessel, const OutflowC
 }
 
 // Temperature, quality and velocity at p on the energy line of the final flux.
-OutflowPoint pointAt(double p, double h0, double g) {
+OutflowPoint pointAt(double p, double h0J, double g) {
     OutflowPoint point{p};
     int status = water::kOk;
     if (p >= kCriticalPressure) {
-        point.t = stateFromEnergy(p, h0, g, status);
+        point.t = stateFromEnergy(p, h0J, g, status);
         point.velocity = water::specificVolume(p, point.t, status) * g;
         return point;
     }
     point.ts = water::boilingTemperature(p, status);
-    const double x = qualityFromEnergy(p, h0, g);
+    const double x = qualityFromEnergy(p, h0J, g);
     if (x >= 0.0 && x <= 1.0) {
         point.x = x;
         point.t = point.ts;
     } else {
-        const double r = stateFromEnergy(p, h0, g, status);
+        const double r = stateFromEnergy(p, h0J, g, status);
         if (status == kTwoPhase) {
             point.x = r;
             point.t = point.ts;
@@ -267,13 +267,13 @@ OutflowPoint pointAt(double p, double h0, double g) {
             point.t = r;
         }
     }
-    point.velocity = volumeOnEnergyLine(p, h0, g) * g;
+    point.velocity = volumeOnEnergyLine(p, h0J, g) * g;
     return point;
 }
 
 void collectingTank(const OutflowInputs& in, const Vessel& vessel, OutflowResult& result) {
     int status = water::kOk;
-    const double r = water::temperatureFromPH(in.pTank, vessel.h0 / 1000.0, status);
+    const double r = water::temperatureFromPH(in.pTank, vessel.h0J / 1000.0, status);
     int tsStatus = water::kOk;
     result.tankTs = water::boilingTemperature(in.pTank, tsStatus);
     if (status == kTwoPhase) {
@@ -317,8 +317,8 @@ OutflowResult criticalOutflow(const OutflowInputs& in, const OutflowCallbacks& c
     }
     result.massFlux = pass.g;
     result.choked = pass.pOut > in.pTank;
-    result.inlet = pointAt(pass.pIn, vessel.h0, pass.g);
-    result.outlet = pointAt(pass.pOut, vessel.h0, pass.g);
+    result.inlet = pointAt(pass.pIn, vessel.h0J, pass.g);
+    result.outlet = pointAt(pass.pOut, vessel.h0J, pass.g);
     collectingTank(in, vessel, result);
     const double dm = in.diameter / 1000.0;
     result.massFlow = pass.g * std::numbers::pi * dm * dm / 4.0 * in.tubeCount;

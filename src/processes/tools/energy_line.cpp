@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
@@ -12,7 +13,6 @@
 namespace vaporis::processes {
 namespace {
 
-using water::kCriticalPressure;
 using water::kTwoPhase;
 
 constexpr double kSlopeHalfStep = 0.05;     // [bar] from 5 bar up
@@ -50,11 +50,11 @@ Saturated saturatedAt(double p) {
     return sat;
 }
 
-double qualityOf(const Saturated& sat, double h0, double g) {
+double qualityOf(const Saturated& sat, double h0J, double g) {
     const double dv = sat.vVapor - sat.vLiquid;
     const double a = 0.5 * dv * dv * g * g;
     const double b = (sat.hVapor - sat.hLiquid + g * g * sat.vLiquid * dv) / a;
-    const double c = (sat.hLiquid - h0 + 0.5 * g * g * sat.vLiquid * sat.vLiquid) / a;
+    const double c = (sat.hLiquid - h0J + 0.5 * g * g * sat.vLiquid * sat.vLiquid) / a;
     const double discriminant = 0.25 * b * b - c;
     if (!(discriminant >= 0.0)) {
         return -1.0;
@@ -79,51 +79,51 @@ struct EnergyPoint {
     double f = 0.0;
 };
 
-EnergyPoint energyPoint(double p, double h0, double g, double h) {
+EnergyPoint energyPoint(double p, double h0J, double g, double h) {
     EnergyPoint point{h};
     point.r = water::temperatureFromPH(p, h / 1000.0, point.status);
     const double v = volumeOfState(p, point.r, point.status);
-    point.f = h0 - h - 0.5 * v * v * g * g;
+    point.f = h0J - h - 0.5 * v * v * g * g;
     return point;
 }
 
-// Volume at p for an enthalpy h0 split by the saturated enthalpies (the tube integration's
+// Volume at p for an enthalpy h0J split by the saturated enthalpies (the tube integration's
 // choice of branch).
-double volumeInTubeStep(double p, double h0, double g) {
+double volumeInTubeStep(double p, double h0J, double g) {
     if (p >= kCriticalPressure) {
-        return volumeOnEnergyLine(p, h0, g);
+        return volumeOnEnergyLine(p, h0J, g);
     }
     const Saturated sat = saturatedAt(p);
-    if (sat.hLiquid < h0 && h0 < sat.hVapor) {
-        return sat.volume(qualityOf(sat, h0, g));
+    if (sat.hLiquid < h0J && h0J < sat.hVapor) {
+        return sat.volume(qualityOf(sat, h0J, g));
     }
     int status = water::kOk;
-    const double r = stateFromEnergy(p, h0, g, status);
+    const double r = stateFromEnergy(p, h0J, g, status);
     return volumeOfState(p, r, status);
 }
 
 }  // namespace
 
-double qualityFromEnergy(double p, double h0, double g) {
-    return qualityOf(saturatedAt(p), h0, g);
+double qualityFromEnergy(double p, double h0J, double g) {
+    return qualityOf(saturatedAt(p), h0J, g);
 }
 
-double stateFromEnergy(double p, double h0, double g, int& status) {
-    if (!std::isfinite(p) || !std::isfinite(h0) || !std::isfinite(g)) {
+double stateFromEnergy(double p, double h0J, double g, int& status) {
+    if (!std::isfinite(p) || !std::isfinite(h0J) || !std::isfinite(g)) {
         status = water::kNonFiniteInput;
         return -1.0;
     }
-    EnergyPoint a = energyPoint(p, h0, g, h0);
-    // At h0 the residual is the whole kinetic energy -(v g)²/2: step by a fifth of it.
+    EnergyPoint a = energyPoint(p, h0J, g, h0J);
+    // At h0J the residual is the whole kinetic energy -(v g)²/2: step by a fifth of it.
     const double step = -0.2 * a.f;
-    EnergyPoint b = energyPoint(p, h0, g, a.h - step);
+    EnergyPoint b = energyPoint(p, h0J, g, a.h - step);
     for (int k = 0; b.f < 0.0; ++k) {
         if (k == kMaxEnergyBracketSteps) {
             status = water::kNoConvergence;
             return -1.0;
         }
         a = b;
-        b = energyPoint(p, h0, g, a.h - step);
+        b = energyPoint(p, h0J, g, a.h - step);
     }
     // Regula falsi on the bracket with the Illinois rule: an end kept twice in a row has its
     // residual halved, so that both ends close in.
@@ -132,7 +132,7 @@ double stateFromEnergy(double p, double h0, double g, int& status) {
     double fb = b.f;
     int replaced = 0;  // +1: a was replaced last, -1: b
     for (int k = 0; k < kMaxEnergySteps && std::abs(m.f) > kEnergyTolerance; ++k) {
-        m = energyPoint(p, h0, g, (a.h * fb - b.h * fa) / (fb - fa));
+        m = energyPoint(p, h0J, g, (a.h * fb - b.h * fa) / (fb - fa));
         if (m.f <= 0.0) {
             a = m;
             fa = m.f;
@@ -149,31 +149,31 @@ double stateFromEnergy(double p, double h0, double g, int& status) {
     return m.r;
 }
 
-double volumeOnEnergyLine(double p, double h0, double g) {
+double volumeOnEnergyLine(double p, double h0J, double g) {
     int status = water::kOk;
     if (p >= kCriticalPressure) {
-        const double t = stateFromEnergy(p, h0, g, status);
+        const double t = stateFromEnergy(p, h0J, g, status);
         return volumeOfState(p, t, status);
     }
     const Saturated sat = saturatedAt(p);
-    const double x = qualityOf(sat, h0, g);
+    const double x = qualityOf(sat, h0J, g);
     if (x >= 0.0 && x <= 1.0) {
         return sat.volume(x);
     }
-    const double r = stateFromEnergy(p, h0, g, status);
+    const double r = stateFromEnergy(p, h0J, g, status);
     return volumeOfState(p, r, status);
 }
 
-double criticalSlope(double p, double g, double h0) {
+double criticalSlope(double p, double g, double h0J) {
     const double halfStep = std::min(kSlopeHalfStep, kRelativeHalfStep * p);
-    const double vPlus = volumeOnEnergyLine(p + halfStep, h0, g);
-    const double vMinus = volumeOnEnergyLine(p - halfStep, h0, g);
+    const double vPlus = volumeOnEnergyLine(p + halfStep, h0J, g);
+    const double vMinus = volumeOnEnergyLine(p - halfStep, h0J, g);
     return 2.0 * halfStep * 1e5 / (vPlus - vMinus);
 }
 
-double chokingPressure(double pStart, double h0, double g, double pMin) {
-    pMin = std::max(pMin, water::kTriplePressure);
-    const auto excess = [&](double p) { return g * g + criticalSlope(p, g, h0); };
+double chokingPressure(double pStart, double h0J, double g, double pMin) {
+    pMin = std::max(pMin, kTriplePressure);
+    const auto excess = [&](double p) { return g * g + criticalSlope(p, g, h0J); };
     double p = pStart;
     double f = excess(p);
     double pHi = p;
@@ -221,7 +221,7 @@ double geometricSum(double q, int n) {
     return sum;
 }
 
-double tubeLengthForExpansion(double d, double g, double p1, double p2, double h0, int n) {
+double tubeLengthForExpansion(double d, double g, double p1, double p2, double h0J, int n) {
     const double q = std::pow(kLastStepRatio, 1.0 / n);
     double dp = (p1 - p2) / geometricSum(q, n);
     double sum = 0.0;
@@ -233,8 +233,8 @@ double tubeLengthForExpansion(double d, double g, double p1, double p2, double h
             p = p2;
         }
         const double pm = 0.5 * (p + pPrev);
-        const double v = volumeInTubeStep(pm, h0, g);
-        const double slope = criticalSlope(pm, g, h0);
+        const double v = volumeInTubeStep(pm, h0J, g);
+        const double slope = criticalSlope(pm, g, h0J);
         const double dl = (1.0 / (g * g) + 1.0 / slope) / v * (pPrev - p);
         if (dl < 0.0) {
             return 0.0;

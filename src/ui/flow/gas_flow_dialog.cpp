@@ -101,7 +101,7 @@ void GasFlowDialog::tellStatus(int /*status*/, bool succeeded) {
 
 void GasFlowDialog::showMediumDerived() {
     writeNumber(port_, kIdGasFlowMolarMass, analysis_.molarMass(), 4);
-    writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstant(), 4);
+    writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstantJ(), 4);
     writeNumber(port_, kIdGasFlowSonicVelocity, state_.property(gas::kSonicVelocity), 4);
     writeNumber(port_, kIdGasFlowMach, process_.result(GasFlowProcess::kMach), 4);
 }

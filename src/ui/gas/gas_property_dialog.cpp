@@ -156,7 +156,7 @@ void GasPropertyDialog::showResults() {
         }
     }
     writeNumber(port_, kIdGasMolarMass, analysis_.molarMass(), kConstantDecimals);
-    writeNumber(port_, kIdGasConstant, analysis_.gasConstant(), kConstantDecimals);
+    writeNumber(port_, kIdGasConstant, analysis_.gasConstantJ(), kConstantDecimals);
     for (const CaloricField& field : kCaloricFields) {
         writeProperty(port_, field.id, state_, field.k);
     }

@@ -78,7 +78,7 @@ void GasProcessDialog::showMediumResults() {
     showResult(kIdGasResultH1, initial_.property(gas::kEnthalpy));
     showResult(kIdGasResultH2, process_.finalProperty(gas::kEnthalpy));
     showResult(kIdGasResultMolarMass, analysis_.molarMass());
-    showResult(kIdGasResultGasConstant, analysis_.gasConstant());
+    showResult(kIdGasResultGasConstant, analysis_.gasConstantJ());
     if (process_.type() == processes::kIsentropicEfficiency) {
         showResult(kIdGasResultT2Isentropic, process_.result(P::kIsentropicTemperature));
     }

@@ -1,5 +1,6 @@
 #include "ui/thermal/steam_process_dialog.h"
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/water_steam_state.h"
 #include "ui/fields.h"
 
@@ -24,8 +25,6 @@ constexpr ThermalDialogLayout kLayout{kSteamProcessTemplate,        kSteamProces
                                       kSteamProcessResults,         kIdSteamResultP2,
                                       kIdSteamResultMassDischarge,  output::ProcessMedium::kSteam,
                                       "thermal process water steam"};
-
-constexpr double kCriticalPressure = 220.64;  // [bar]
 
 int checkedMode(const Port& port, const SteamInputGroup& group) {
     return readRadio3(port, group.radioPT, group.radioPX, group.radioTX, water::kModePT,

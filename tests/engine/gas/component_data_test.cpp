@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/common/physical_constants.h"
 #include "engine/gas/dry_air_transport.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/mixture.h"
@@ -61,7 +62,7 @@ TEST(ComponentData, BadArgumentsAreRefused) {
     EXPECT_EQ(status, kNotAComponent);
     EXPECT_EQ(componentEntropy(1.0, test::kNaN, kNitrogen, status), -1.0);
     EXPECT_EQ(status, kNonFiniteInput);
-    EXPECT_EQ(componentViscosity(20.0, kDryAir, status), -1.0);
+    EXPECT_EQ(componentViscosityPaS(20.0, kDryAir, status), -1.0);
     EXPECT_EQ(status, kNotAComponent);
 }
 
@@ -70,8 +71,8 @@ TEST(ComponentData, DryAirTransportIsThatOfTheFiveComponentAirMixture) {
     air.setFromMassPercent(dryAirMassFractions());
     int status = -1;
     int mixtureStatus = -1;
-    EXPECT_EQ(transportViscosity(400.0, kDryAir, status),
-              mixtureViscosity(air, 400.0, mixtureStatus));
+    EXPECT_EQ(transportViscosityPaS(400.0, kDryAir, status),
+              mixtureViscosityPaS(air, 400.0, mixtureStatus));
     EXPECT_EQ(transportConductivity(400.0, kDryAir, status),
               mixtureConductivity(air, 400.0, mixtureStatus));
     // Air at 1 atm, Incropera Table A.4: t [°C], eta [1e-6 Pa s], lambda [W/(m K)]; the
@@ -79,7 +80,7 @@ TEST(ComponentData, DryAirTransportIsThatOfTheFiveComponentAirMixture) {
     for (const auto& [t, eta, lambda] :
          {std::array{0.0, 17.1, 0.0244}, std::array{400.0, 33.0, 0.0510}}) {
         SCOPED_TRACE(t);
-        EXPECT_NEAR(transportViscosity(t, kDryAir, status) * 1e6, eta, 0.03 * eta);
+        EXPECT_NEAR(transportViscosityPaS(t, kDryAir, status) * 1e6, eta, 0.03 * eta);
         EXPECT_NEAR(transportConductivity(t, kDryAir, status), lambda, 0.04 * lambda);
     }
 }

@@ -44,7 +44,7 @@ TEST(MixtureProperties, BadInputIsRefusedPromptly) {
             EXPECT_EQ(compute(fuel, bad, status), -1.0);
             EXPECT_EQ(status, finite ? kOutOfRange : kNonFiniteInput);
         }
-        for (const Function compute : {mixtureViscosity, mixtureConductivity}) {
+        for (const Function compute : {mixtureViscosityPaS, mixtureConductivity}) {
             int status = kOk;
             EXPECT_EQ(compute(fuel, bad, status) == -1.0, !finite);
         }

@@ -39,17 +39,17 @@ using OneArgument = double (*)(double, int&);
 
 const auto kPressureTemperatureFunctions = std::to_array<TwoArguments>(
     {specificVolume, enthalpy, entropy, isobaricHeatCapacity, isochoricHeatCapacity, soundVelocity,
-     dynamicViscosity, thermalConductivity, isentropicExponent, isobaricExpansion,
+     dynamicViscosityPaS, thermalConductivity, isentropicExponent, isobaricExpansion,
      isothermalCompressibility, isochoricPressureSlope, isothermalDensitySlope, temperatureFromPH,
      temperatureFromPS, specificVolumeFromPS, enthalpyFromPS, region3Volume});
 const auto kSaturationFunctions = std::to_array<OneArgument>(
-    {vaporPressure, boilingTemperature, evaporationEnthalpy, surfaceTension,
+    {vaporPressure, boilingTemperature, evaporationEnthalpy, surfaceTensionNPerM,
      specificVolumeSatLiquid, specificVolumeSatVapor, enthalpySatLiquid, enthalpySatVapor,
      entropySatLiquid, entropySatVapor, isobaricHeatCapacitySatLiquid, isobaricHeatCapacitySatVapor,
      isochoricHeatCapacitySatLiquid});
 const auto kMoreSaturationFunctions = std::to_array<OneArgument>(
     {isochoricHeatCapacitySatVapor, soundVelocitySatLiquid, soundVelocitySatVapor,
-     dynamicViscositySatLiquid, dynamicViscositySatVapor, thermalConductivitySatLiquid,
+     dynamicViscositySatLiquidPaS, dynamicViscositySatVaporPaS, thermalConductivitySatLiquid,
      thermalConductivitySatVapor, isentropicExponentSatLiquid, isentropicExponentSatVapor,
      isobaricExpansionSatLiquid, isobaricExpansionSatVapor, isothermalCompressibilitySatLiquid,
      isothermalCompressibilitySatVapor});
