@@ -7,6 +7,10 @@ set(VAPORIS_CONTACT "Vaporis developers <vaporis@example.org>")
 set(vaporis_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/vaporis)
 
 install(TARGETS vaporis-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(VAPORIS_BUILD_PYTHON)
+  # Debian's place for extension modules of its python3, whatever the prefix's own Python.
+  install(TARGETS vaporis_python LIBRARY DESTINATION lib/python3/dist-packages)
+endif()
 install(FILES resources/vaporis-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vaporis-cli)
 if(VAPORIS_BUILD_GUI)
@@ -86,7 +90,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Water and steam after IAPWS-IF97, gas mixtures of 24 components, thermal\n\
 and flow processes, engineering tools, T-s diagrams and HTML reports, as a\n\
-desktop program (vaporis) and a command line for scripts (vaporis-cli).")
+desktop program (vaporis), a command line for scripts (vaporis-cli) and a\n\
+Python module (vaporis) with NumPy arrays.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
@@ -94,4 +99,7 @@ set(CPACK_STRIP_FILES ON)
 # the diagram files (Cairo) the DejaVu font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcairo2, fonts-dejavu-core")
+if(VAPORIS_BUILD_PYTHON)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${VAPORIS_PYTHON_DEPENDS}")
+endif()
 include(CPack)

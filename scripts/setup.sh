@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev qt6-base-dev
           libgl-dev libcairo2-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core locales
-          clang libclang-rt-14-dev libfmt-dev help2man lintian appstream)
+          clang libclang-rt-14-dev libfmt-dev help2man lintian appstream
+          pybind11-dev python3-dev python3-numpy python3-pytest)
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then

@@ -68,10 +68,10 @@ std::string ambientTable(const AmbientData& ambient) {
 std::string ambientFailureText(int status) {
     using output::MessageId;
     switch (status) {
-        case processes::kAmbientHumidityOutOfRange:
+        case processes::codeOf(processes::AmbientStatus::kHumidityOutOfRange):
             return std::string(output::messageText(output::MessageId::kRelativeHumidityRange));
-        case processes::kAmbientWaterBoils:
-        case processes::kAmbientBelowTriplePoint:
+        case processes::codeOf(processes::AmbientStatus::kWaterBoils):
+        case processes::codeOf(processes::AmbientStatus::kBelowTriplePoint):
             return std::string(output::messageText(output::MessageId::kAmbientTemperatureRange));
         default:
             return std::string(output::messageText(output::MessageId::kFreeFlowError));
@@ -88,8 +88,8 @@ int runAmbient(const AmbientOptions& options) {
     ambient.setInput(AmbientData::kLevel,
                      options.level.value_or(ambient.input(AmbientData::kLevel)));
     if (processes::checkAmbient(ambient, processes::MarkerMeaning::kNumber)) {
-        return reportRefusal(options.json, processes::kAmbientNonFiniteInput,
-                             ambientFailureText(processes::kAmbientNonFiniteInput));
+        constexpr int kNonFinite = processes::codeOf(processes::AmbientStatus::kNonFiniteInput);
+        return reportRefusal(options.json, kNonFinite, ambientFailureText(kNonFinite));
     }
     if (const int status = ambient.calculate(); status != processes::kOk) {
         return reportRefusal(options.json, status, ambientFailureText(status));

@@ -266,28 +266,6 @@ void flatten(const Json& value, const std::string& key, RowResult& row) {
     row.values.emplace_back(key, value);
 }
 
-// What a run wrote to stderr as one line: a progress line overwritten by "\r" as the
-// terminal would show it, the program's name left off.
-std::string messageOf(std::string_view err) {
-    std::string message;
-    while (!err.empty()) {
-        const auto end = err.find('\n');
-        std::string_view line = err.substr(0, end);
-        err.remove_prefix(end == std::string_view::npos ? err.size() : end + 1);
-        if (const auto cr = line.rfind('\r'); cr != std::string_view::npos) {
-            line.remove_prefix(cr + 1);
-        }
-        if (line.starts_with(kProgramPrefix)) {
-            line.remove_prefix(kProgramPrefix.size());
-        }
-        if (!trimBlanks(line).empty()) {
-            message += message.empty() ? "" : "; ";
-            message += line;
-        }
-    }
-    return message;
-}
-
 void readAnswer(int exitCode, const OutputCapture& capture, RowResult& row) {
     Json json;
     if (!capture.out.empty()) {
@@ -516,6 +494,26 @@ private:
 };
 
 }  // namespace
+
+std::string messageOf(std::string_view err) {
+    std::string message;
+    while (!err.empty()) {
+        const auto end = err.find('\n');
+        std::string_view line = err.substr(0, end);
+        err.remove_prefix(end == std::string_view::npos ? err.size() : end + 1);
+        if (const auto cr = line.rfind('\r'); cr != std::string_view::npos) {
+            line.remove_prefix(cr + 1);
+        }
+        if (line.starts_with(kProgramPrefix)) {
+            line.remove_prefix(kProgramPrefix.size());
+        }
+        if (!trimBlanks(line).empty()) {
+            message += message.empty() ? "" : "; ";
+            message += line;
+        }
+    }
+    return message;
+}
 
 void addCommandBatchOptions(CLI::App& app, OutputOptions& output) {
     for (const CommandPath& path : kBatchCommands) {

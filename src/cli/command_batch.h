@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -32,5 +33,9 @@ using CommandRunner = std::function<int(const std::vector<std::string>& argument
 //! computed (their columns would be unknown).
 [[nodiscard]] int runCommandBatch(const CLI::App& command, std::vector<std::string> arguments,
                                   const OutputOptions& output, const CommandRunner& run);
+
+//! What a run wrote to stderr as one line: a progress line overwritten by "\r" as the
+//! terminal would show it, the program's name left off, lines joined by "; ".
+[[nodiscard]] std::string messageOf(std::string_view err);
 
 }  // namespace vaporis::cli

@@ -26,23 +26,25 @@ using processes::SteamFlowProcess;
 
 constexpr double kPerSecond = 1.0;
 
-const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", "kg/h"};
-const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", "m³/h"};
-const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s", "Nm³/h"};
+const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", processes::kMassFlow, "kg/h"};
+const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", processes::kVolumeFlow, "m³/h"};
+const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s",
+                           processes::kNormalFlow, "Nm³/h"};
 const std::vector<FlowLine> kTubeLines = {
-    {"crossSection", "Cross section of one tube", "mm²"},
-    {"totalCrossSection", "Total cross section", "mm²"},
-    {"squareSide", "Equivalent side of a square profile", "mm"},
-    {"reynoldsNumber", "Reynolds number Re", "-"},
-    {"dynamicPressure", "Dynamic pressure", "Pa"},
-    {"frictionCoefficient", "Friction coefficient lambda", "-"},
-    {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)"},
-    {"frictionPressureDrop", "Pressure drop by friction", "mbar"},
-    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar"},
-    {"totalPressureDrop", "Total pressure drop", "mbar"},
-    {"machNumber", "Mach number", "-"},
+    {"crossSection", "Cross section of one tube", "mm²", processes::kCrossSection},
+    {"totalCrossSection", "Total cross section", "mm²", processes::kTotalCrossSection},
+    {"squareSide", "Equivalent side of a square profile", "mm", processes::kSquareSide},
+    {"reynoldsNumber", "Reynolds number Re", "-", processes::kReynolds},
+    {"dynamicPressure", "Dynamic pressure", "Pa", processes::kDynamicPressure},
+    {"frictionCoefficient", "Friction coefficient lambda", "-", processes::kLambda},
+    {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)",
+     processes::kHeatTransfer},
+    {"frictionPressureDrop", "Pressure drop by friction", "mbar", processes::kFrictionDrop},
+    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar", processes::kZetaDrop},
+    {"totalPressureDrop", "Total pressure drop", "mbar", processes::kTotalDrop},
+    {"machNumber", "Mach number", "-", processes::kMach},
 };
-const FlowLine kDraft{"draft", "Draft of the height difference", "mbar"};
+const FlowLine kDraft{"draft", "Draft of the height difference", "mbar", processes::kDraft};
 
 std::vector<FlowLine> joined(std::vector<FlowLine> head, const std::vector<FlowLine>& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -69,21 +71,21 @@ struct FlowFacts {
 // The flows of a computed flow are numbers, 999 too; the other results use the marker.
 // Wet steam has no friction: its friction drop of 0 is no result.
 bool shown(const SteamFlowProcess& process, int i) {
-    return i <= SteamFlowProcess::kVolumeFlow ||
+    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
            (hasValue(process.result(i)) &&
             (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop));
 }
 
 bool shown(const GasFlowProcess& process, int i) {
-    return i <= GasFlowProcess::kNormalFlow || hasValue(process.result(i));
+    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
+           i == processes::kNormalFlow || hasValue(process.result(i));
 }
 
 template <typename Process>
 nlohmann::ordered_json resultsJson(const Process& process, const std::vector<FlowLine>& lines) {
     nlohmann::ordered_json results = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int slot = static_cast<int>(i);
-        results[lines[i].key] = numberOrNull(process.result(slot), shown(process, slot));
+    for (const FlowLine& line : lines) {
+        results[line.key] = numberOrNull(process.result(line.slot), shown(process, line.slot));
     }
     return results;
 }
@@ -114,12 +116,10 @@ void addFacts(TextTable& table, const FlowFacts& f) {
 template <typename Process>
 void addResults(TextTable& table, const Process& process, const std::vector<FlowLine>& lines) {
     const bool perHour = process.input(Process::kInTimeFactor) != kPerSecond;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const FlowLine& line = lines[i];
+    for (const FlowLine& line : lines) {
         const char* unit = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
-        const int slot = static_cast<int>(i);
         table.addRow({std::string(line.label) + " [" + unit + "]",
-                      tableNumber(process.result(slot), shown(process, slot))});
+                      tableNumber(process.result(line.slot), shown(process, line.slot))});
     }
 }
 

@@ -10,6 +10,7 @@
 #include "cli/command_error.h"
 #include "cli/csv_batch.h"
 #include "cli/gas_condensing.h"
+#include "cli/gas_result.h"
 #include "cli/json_output.h"
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
@@ -24,66 +25,12 @@ namespace vaporis::cli {
 
 namespace {
 
-constexpr std::string_view kNoTemperatureText = "no temperature has this entropy at this pressure";
-
 // Input pairs: the index tells whether the second input is t (0) or h (1).
-constexpr std::size_t kByTemperature = 0;
 constexpr auto kGasInputs = std::to_array<InputColumns>({{"p", "t"}, {"p", "h"}});
 
 using output::gasProperty;
 using output::kGasPressureEntry;
 using output::kGasTemperatureEntry;
-
-// A gas state as the gas-property dialog judges it.
-struct GasResult {
-    gas::GasState state;
-    //! The GasState's status, kOutOfRange for a pressure outside the range, kCondensation
-    //! for a temperature below the dew point.
-    int status = gas::kNotCalculated;
-    bool valid = false;             //!< the properties may be shown
-    bool temperatureKnown = false;  //!< given, or computed from h
-    std::string message;            //!< for the user: why not valid, or a warning
-};
-
-// Sorts a calculated state as the dialog does; a gas below its dew point reports kCondensation.
-void judge(GasResult& result) {
-    const gas::GasState& state = result.state;
-    const int status = state.status();
-    const output::GasStateVerdict verdict = output::judgeGasState(state);
-    result.status = verdict.condenses ? gas::kCondensation : status;
-    result.valid = verdict.accepted;
-    result.message = verdict.message;
-    result.temperatureKnown = state.temperatureSet() || verdict.accepted || verdict.condenses;
-}
-
-GasResult computeGas(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value) {
-    GasResult result;
-    result.state.bind(analysis);
-    result.state.setPressure(p);
-    if (pair == kByTemperature) {
-        result.state.setTemperature(value);
-    } else {
-        result.state.setEnthalpy(value);
-    }
-    if (const std::optional<output::MessageId> refusal = output::gasPressureRefusal(p)) {
-        result.status = gas::kOutOfRange;
-        result.temperatureKnown = pair == kByTemperature;
-        result.message = output::messageText(*refusal);
-        return result;
-    }
-    result.state.calculate();
-    judge(result);
-    return result;
-}
-
-// Whether property k of a valid state is shown: not the transport values the helium limit
-// leaves out, and no dew point for a gas without one.
-bool shown(const GasResult& result, int k) {
-    if (!result.valid || !output::gasPropertyKnown(result.state, k)) {
-        return false;
-    }
-    return k != gas::kDewPoint || result.state.property(k) != output::kNoDewPoint;
-}
 
 // p, t, status, message and the properties of a gas state in a batch line.
 void appendGasFields(double p, const GasResult& result, bool failed, std::string_view message,
@@ -92,7 +39,7 @@ void appendGasFields(double p, const GasResult& result, bool failed, std::string
     line.number(result.state.temperature(), result.temperatureKnown);
     line.status(result.status, failed, message);
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        line.number(result.state.property(k), shown(result, k));
+        line.number(result.state.property(k), gasPropertyShown(result, k));
     }
 }
 
@@ -129,7 +76,7 @@ std::string gasTable(const GasResult& result) {
     table.addRow({});
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
         table.addRow({std::string(gasProperty(k).textLabel),
-                      tableNumber(result.state.property(k), shown(result, k))});
+                      tableNumber(result.state.property(k), gasPropertyShown(result, k))});
     }
     return table.render() + '\n' + analysisTable(*result.state.analysis());
 }
@@ -150,7 +97,7 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
     nlohmann::ordered_json properties = nlohmann::ordered_json::object();
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
         properties[std::string(gasProperty(k).key)] =
-            numberOrNull(result.state.property(k), shown(result, k));
+            numberOrNull(result.state.property(k), gasPropertyShown(result, k));
     }
     return {{std::string(kGasPressureEntry.key), result.state.pressure()},
             {std::string(kGasTemperatureEntry.key), result.state.temperature()},
@@ -179,49 +126,31 @@ std::size_t statePair(const GasOptions& options) {
 // Below the dew point the gas alone is refused, but gas plus condensate is the row's result.
 void appendCondensingRow(const gas::GasAnalysis& analysis, std::size_t pair, double p, double value,
                          CsvLine& line) {
-    const CondensingState condensing =
-        condensingState(analysis, p, static_cast<CondensingInput>(pair), value);
-    const bool condensingValid = gas::isValidStatus(condensing.hStatus);
-    if (pair == kGivenS && !temperatureKnown(condensing)) {
-        GasResult unknown;
-        unknown.status = condensing.tStatus;
-        appendGasFields(p, unknown, true, kNoTemperatureText, line);
-    } else {
-        const GasResult result = pair == kGivenS ? computeGas(analysis, kGivenT, p, condensing.t)
-                                                 : computeGas(analysis, pair, p, value);
-        const bool condensingResult = condensingValid && result.status == gas::kCondensation;
-        appendGasFields(p, result, !result.valid && !condensingValid,
-                        condensingResult ? std::string() : result.message, line);
-    }
-    appendCondensingFields(condensing, line);
+    const CondensingResult result =
+        computeCondensing(analysis, static_cast<CondensingInput>(pair), p, value);
+    appendGasFields(p, result.gas, result.failed, result.message, line);
+    appendCondensingFields(result.condensing, line);
 }
 
 // Below its dew point the gas is taken as gas plus condensate: the dialog's refusal of the
 // single gas state is no error then, and the condensing values follow the state's table.
 int runCondensingState(const gas::GasAnalysis& analysis, const GasOptions& options,
                        std::size_t pair, double value) {
-    const CondensingState condensing =
-        condensingState(analysis, *options.p, static_cast<CondensingInput>(pair), value);
-    if (pair == kGivenS && !temperatureKnown(condensing)) {
-        return reportRefusal(options.output.json, condensing.tStatus, kNoTemperatureText);
+    const CondensingResult condensing =
+        computeCondensing(analysis, static_cast<CondensingInput>(pair), *options.p, value);
+    const GasResult& result = condensing.gas;
+    if (condensing.failed) {
+        return reportRefusal(options.output.json, result.status, condensing.message);
     }
-    const GasResult result = pair == kGivenS
-                                 ? computeGas(analysis, kGivenT, *options.p, condensing.t)
-                                 : computeGas(analysis, pair, *options.p, value);
-    const bool condensingValid = gas::isValidStatus(condensing.hStatus);
-    const bool condensingResult = condensingValid && result.status == gas::kCondensation;
-    if (!result.valid && !condensingValid) {
-        return reportRefusal(options.output.json, result.status, result.message);
-    }
-    if (!result.message.empty() && !condensingResult) {
-        writeText(stderr, result.message + '\n');
+    if (!condensing.message.empty()) {
+        writeText(stderr, condensing.message + '\n');
     }
     if (options.output.json) {
         nlohmann::ordered_json document = gasJson(result);
-        document["condensing"] = condensingJson(condensing);
+        document["condensing"] = condensingJson(condensing.condensing);
         printJson(document);
     } else {
-        writeText(stdout, gasTable(result) + '\n' + condensingTable(condensing));
+        writeText(stdout, gasTable(result) + '\n' + condensingTable(condensing.condensing));
     }
     return kExitOk;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/gas/gas_analysis.h"
+
 namespace vaporis::output {
 
 namespace {
@@ -93,6 +95,27 @@ static_assert(rowsInNumberOrder());
 
 std::string_view messageText(MessageId id) {
     return kMessageTable[static_cast<std::size_t>(id)].text;
+}
+
+MessageId editFailureMessage(gas::EditResult result, MessageId badInputMessage) {
+    switch (result) {
+        case gas::EditResult::WaterOnly:
+            return MessageId::kWaterVaporOnly;
+        case gas::EditResult::BelowMinTemperature:
+            return MessageId::kTemperatureOutOfRange;
+        case gas::EditResult::SaturationImpossible:
+            return MessageId::kNoSaturationPossible;
+        case gas::EditResult::AboveHundredPercent:
+            return MessageId::kValueAboveHundredPercent;
+        case gas::EditResult::SingleComponent:
+            return MessageId::kNoGasMixture;
+        case gas::EditResult::TooMuchRemoved:
+            return MessageId::kRemovalTooHigh;
+        case gas::EditResult::TooMuchAdded:
+            return MessageId::kAdditionTooHigh;
+        default:
+            return badInputMessage;
+    }
 }
 
 }  // namespace vaporis::output

@@ -2,6 +2,10 @@
 
 #include <string_view>
 
+namespace vaporis::gas {
+enum class EditResult : int;
+}
+
 namespace vaporis::output {
 
 inline constexpr std::string_view kCaptionError = "Error";
@@ -61,6 +65,10 @@ inline constexpr int kMessageCount = 44;
 
 //! The text of a message (UTF-8).
 [[nodiscard]] std::string_view messageText(MessageId id);
+
+//! The message of a gas-analysis edit that did not succeed; badInputMessage names the inputs
+//! the edit read.
+[[nodiscard]] MessageId editFailureMessage(gas::EditResult result, MessageId badInputMessage);
 
 //! Shown for a file the program may not read, or cannot read to its end.
 inline constexpr std::string_view kFileUnreadableText =

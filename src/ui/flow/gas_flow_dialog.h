@@ -146,7 +146,7 @@ public:
 private:
     friend FlowDialog;
     static constexpr auto kWriteReport = &output::writeGasFlowReport;
-    static constexpr int kMachAbove1 = processes::kGasFlowMachAbove1;
+    static constexpr auto kMachAbove1 = processes::GasFlowStatus::kMachAbove1;
 
     void showState();
     [[nodiscard]] bool mediumCommand(int id);

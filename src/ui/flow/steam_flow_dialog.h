@@ -117,7 +117,7 @@ public:
 private:
     friend FlowDialog;
     static constexpr auto kWriteReport = &output::writeSteamFlowReport;
-    static constexpr int kMachAbove1 = processes::kSteamFlowMachAbove1;
+    static constexpr auto kMachAbove1 = processes::SteamFlowStatus::kMachAbove1;
 
     [[nodiscard]] int selectedMode() const;
     void showState();

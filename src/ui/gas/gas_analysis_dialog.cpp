@@ -39,29 +39,6 @@ double enteredSum(const gas::GasAnalysis& analysis) {
     return std::accumulate(entered.begin(), entered.end(), 0.0);
 }
 
-// The message of an edit operation that did not succeed; badInputMessage names the fields the
-// operation read.
-output::MessageId editFailureMessage(gas::EditResult result, output::MessageId badInputMessage) {
-    switch (result) {
-        case gas::EditResult::WaterOnly:
-            return output::MessageId::kWaterVaporOnly;
-        case gas::EditResult::BelowMinTemperature:
-            return output::MessageId::kTemperatureOutOfRange;
-        case gas::EditResult::SaturationImpossible:
-            return output::MessageId::kNoSaturationPossible;
-        case gas::EditResult::AboveHundredPercent:
-            return output::MessageId::kValueAboveHundredPercent;
-        case gas::EditResult::SingleComponent:
-            return output::MessageId::kNoGasMixture;
-        case gas::EditResult::TooMuchRemoved:
-            return output::MessageId::kRemovalTooHigh;
-        case gas::EditResult::TooMuchAdded:
-            return output::MessageId::kAdditionTooHigh;
-        default:
-            return badInputMessage;
-    }
-}
-
 // VALUE (2424) for the component and mixing operations; nothing after telling the user to check it.
 std::optional<double> readValue(Port& port, bool allowNegative) {
     int error = kNoInputError;
@@ -333,7 +310,8 @@ void GasAnalysisDialog::save() {
 
 void GasAnalysisDialog::applied(gas::EditResult result, output::MessageId badInputMessage) {
     if (result != gas::EditResult::EditOk) {
-        showMessage(port_, editFailureMessage(result, badInputMessage), output::kCaptionError);
+        showMessage(port_, output::editFailureMessage(result, badInputMessage),
+                    output::kCaptionError);
         return;
     }
     changed();

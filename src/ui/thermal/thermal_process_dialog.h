@@ -166,7 +166,8 @@ private:
         }
         for (const FlowControl& flow : layout_.flows) {
             // shown in its unit
-            writeGivenInput(port_, flow.field, process_.result(flow.slot), process_.fluxGiven());
+            writeGivenInput(port_, flow.field, process_.result(Process::kShownFlows.at(flow.slot)),
+                            process_.fluxGiven());
         }
         if (process_.fluxGiven()) {
             showResult(f.power, process_.result(Process::kPower));
