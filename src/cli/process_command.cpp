@@ -17,6 +17,7 @@
 #include "cli/json_output.h"
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
+#include "output/catalogue/process_results.h"
 #include "engine/common/not_set.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
@@ -155,73 +156,8 @@ struct StateRow {
     bool xValid;
 };
 
-// What a result row needs besides a value of its own, as the dialogs show them.
-enum Needs : unsigned {
-    kValue = 0,
-    kFlux = 1,
-    kHeatLossValid = 4,
-    kIsentropicType = 8,
-    kBalanceType = 16,
-    kCondensed = 32,  //!< gases: water condensed in the final state
-    kGivenFlow = 64,  //!< a flow as given: a number whatever its value, 999 too
-    kJsonOnly = 128,  //!< the same quantity in the JSON's units; the table shows it once
-};
-
-struct ResultRow {
-    const char* key;
-    std::string_view label;
-    int slot;  // -1: the medium has no such result
-    unsigned needs = kValue;
-    double scale = 1.0;
-};
-
-using SteamResult = SteamThermalProcess::Result;
-using GasResult = GasThermalProcess::Result;
-
-constexpr auto kSteamRows = std::to_array<ResultRow>({
-    {"massFlow", "mass flow [kg/s]", SteamResult::kShownMassFlow, kFlux | kGivenFlow},
-    {"volumeFlow", "volume flow [m³/s]", SteamResult::kShownVolumeFlow, kFlux | kGivenFlow},
-    {"dh", "enthalpy difference [kJ/kg]", SteamResult::kEnthalpyChange},
-    {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", SteamResult::kIsentropicChange,
-     kIsentropicType},
-    {"ds", "entropy difference [kJ/(kg K)]", SteamResult::kEntropyChange},
-    {"power", "power [kW]", SteamResult::kPower, kFlux},
-    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", SteamResult::kEnthalpyAfterLoss,
-     kHeatLossValid},
-    {"tAfterLoss", "temperature after heat loss [°C]", SteamResult::kTemperatureAfterLoss,
-     kHeatLossValid},
-    {"xAfterLoss", "steam quality after heat loss [-]", SteamResult::kQualityAfterLoss,
-     kHeatLossValid},
-    {"expansion", "volumetric expansion [%]", SteamResult::kExpansion},
-    {"massDischarge", "mass discharge [%]", SteamResult::kMassDischarge},
-});
-
-constexpr auto kGasRows = std::to_array<ResultRow>({
-    {"massFlow", "mass flow [kg/s]", GasResult::kShownMassFlow, kFlux | kGivenFlow},
-    {"volumeFlow", "volume flow [m³/s]", GasResult::kShownVolumeFlow, kFlux | kGivenFlow},
-    {"dh", "enthalpy difference [kJ/kg]", GasResult::kEnthalpyChange},
-    {"dhIsentropic", "isentropic enthalpy difference [kJ/kg]", GasResult::kIsentropicChange,
-     kIsentropicType},
-    {"ds", "entropy difference [kJ/(kg K)]", GasResult::kEntropyChange},
-    {"power", "power [kW]", GasResult::kPower, kFlux},
-    {"hAfterLoss", "enthalpy after heat loss [kJ/kg]", GasResult::kEnthalpyAfterLoss,
-     kHeatLossValid},
-    {"tAfterLoss", "temperature after heat loss [°C]", GasResult::kTemperatureAfterLoss,
-     kHeatLossValid},
-    {"xAfterLoss", "steam quality after heat loss [-]", -1},
-    {"expansion", "volumetric expansion [%]", GasResult::kExpansion},
-    {"massDischarge", "mass discharge [%]", GasResult::kMassDischarge},
-    {"normalVolumeFlow", "normal volume flow [Nm³/s]", GasResult::kShownNormalVolumeFlow,
-     kFlux | kGivenFlow},
-    {"t2Isentropic", "isentropic final temperature [°C]", GasResult::kIsentropicTemperature,
-     kIsentropicType},
-    {"condensationHeat", "condensation heat [kJ/kg]", GasResult::kCondensationHeat,
-     kBalanceType | kCondensed},
-    {"condensate", "condensate [g/kg]", GasResult::kCondensate, kCondensed, 1000.0},
-    {"condensateFlow", "condensate flow [g/s]", GasResult::kCondensateFlow, kFlux, 1000.0},
-    {"condensateFraction", "condensate [kg/kg]", GasResult::kCondensate, kCondensed | kJsonOnly},
-    {"condensateMassFlow", "condensate flow [kg/s]", GasResult::kCondensateFlow, kFlux | kJsonOnly},
-});
+using output::ProcessResultEntry;
+using output::ResultMedia;
 
 template <typename Process>
 bool flagAllows(const Process& process, unsigned needs) {
@@ -230,21 +166,25 @@ bool flagAllows(const Process& process, unsigned needs) {
     if constexpr (std::is_same_v<Process, GasThermalProcess>) {
         condensed = process.condensedAtEnd();
     }
-    return !(lacks(kFlux, process.fluxGiven()) ||
-             lacks(kHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
-             lacks(kIsentropicType, process.type() == processes::kIsentropicEfficiency) ||
-             lacks(kBalanceType, process.type() == processes::kStateBalance) ||
-             lacks(kCondensed, condensed));
+    return !(lacks(output::kNeedsFlux, process.fluxGiven()) ||
+             lacks(output::kNeedsHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
+             lacks(output::kNeedsIsentropicType,
+                   process.type() == processes::kIsentropicEfficiency) ||
+             lacks(output::kNeedsBalanceType, process.type() == processes::kStateBalance) ||
+             lacks(output::kNeedsCondensed, condensed));
 }
 
 // A result's value, or nothing where the process gave none.
 template <typename Process>
-std::optional<double> resultValue(const Process& process, const ResultRow& row) {
-    if (row.slot < 0 || !flagAllows(process, row.needs)) {
+std::optional<double> resultValue(const Process& process, const ProcessResultEntry& row) {
+    constexpr ResultMedia kOtherMedium = std::is_same_v<Process, GasThermalProcess>
+                                             ? ResultMedia::kSteamOnly
+                                             : ResultMedia::kGasOnly;
+    if (row.media == kOtherMedium || !flagAllows(process, row.needs)) {
         return std::nullopt;
     }
     const double value = process.result(row.slot);
-    if ((value == NOT_SET && (row.needs & kGivenFlow) == 0) || !std::isfinite(value)) {
+    if ((value == NOT_SET && (row.needs & output::kGivenFlow) == 0) || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value * row.scale;
@@ -256,17 +196,22 @@ struct ProcessReport {
     std::string message;  // the verdict's warning, if any
     StateRow initial{};
     StateRow final{};
-    std::vector<std::pair<const ResultRow*, std::optional<double>>> results;
+    std::vector<std::pair<const ProcessResultEntry*, std::optional<double>>> results;
 };
 
-template <typename Process, std::size_t N>
-ProcessReport collectResults(const Process& process, const std::array<ResultRow, N>& rows,
-                             const StateRow& initial, const StateRow& final) {
+// The rows of a medium: water/steam prints the results both media have and its own, a gas every
+// result (its JSON holds the water/steam ones as null).
+template <typename Process>
+ProcessReport collectResults(const Process& process, const StateRow& initial,
+                             const StateRow& final) {
     ProcessReport report;
     report.status = process.status();
     report.initial = initial;
     report.final = final;
-    for (const ResultRow& row : rows) {
+    for (const ProcessResultEntry& row : output::kProcessResultCatalogue) {
+        if (std::is_same_v<Process, SteamThermalProcess> && row.media == ResultMedia::kGasOnly) {
+            continue;
+        }
         report.results.emplace_back(&row, resultValue(process, row));
     }
     return report;
@@ -356,7 +301,7 @@ std::string processTable(const ProcessReport& report) {
     addStateRows(table, report);
     table.addRow({});
     for (const auto& [row, value] : report.results) {
-        if ((row->needs & kJsonOnly) != 0) {
+        if ((row->needs & output::kJsonOnly) != 0) {
             continue;
         }
         table.addRow({shownLabel(row->label),
@@ -425,7 +370,7 @@ int runSteamProcess(const ProcessOptions& o) {
     applyModuleRules(process);
     process.calculate(warningsTo(output::ProcessMedium::kSteam));
     const ProcessReport report =
-        collectResults(process, kSteamRows, steamRow(initial), steamRow(final));
+        collectResults(process, steamRow(initial), steamRow(final));
     return finish(
         output::judgeSteamProcess(process.status()), report, o.output,
         [&process](const std::string& path) {
@@ -469,7 +414,7 @@ int runGasProcess(const ProcessOptions& o) {
     warnOfGasPressures(initial.pressure(), final.pressure());
     process.calculate(warningsTo(output::ProcessMedium::kGas));
     const ProcessReport report = collectResults(
-        process, kGasRows,
+        process,
         gasRow(initial, initial.property(gas::kEnthalpy), initial.property(gas::kEntropy),
                initial.property(gas::kVolume)),
         gasRow(final, process.finalProperty(gas::kEnthalpy), process.finalProperty(gas::kEntropy),

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -36,6 +39,17 @@ struct ControlEntry {
 
 //! Id for controls that the logic never addresses (labels, pictures).
 inline constexpr int kStaticId = -1;
+
+//! One table of controls from parts, in their order: a dialog's own rows joined with rows it
+//! shares with a sister dialog.
+template <std::size_t... N>
+constexpr std::array<ControlEntry, (N + ...)> joinControls(
+    const std::array<ControlEntry, N>&... parts) {
+    std::array<ControlEntry, (N + ...)> joined{};
+    auto next = joined.begin();
+    ((next = std::copy(parts.begin(), parts.end(), next)), ...);
+    return joined;
+}
 
 //! A dialog: caption, controls, and which button the window's close box stands for.
 struct DialogTemplate {

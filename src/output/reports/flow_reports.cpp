@@ -65,25 +65,28 @@ ReportUnit flowUnit(ReportUnit perSecond, ReportUnit perHour, double timeFactor)
 }
 
 // The rows from the flow velocity to the square profile, which both reports share.
-struct TubeSizes {
-    double velocity;
-    double width;
-    double crossSection;
-    double totalCrossSection;
-    double squareSide;
-    double tubeCount;
-};
-
-void appendTubeSizes(std::string& out, const TubeSizes& t) {
+template <typename Process>
+void appendTubeSizes(std::string& out, const Process& p) {
     spacerRow(out);
-    row(out, kPlainRow, "Flow velocity", U::kMetrePerSecond, t.velocity, 2);
-    row(out, kPlainRow, "Inner diameter", U::kMillimetre, t.width, 2);
-    row(out, kPlainRow, "Cross section", U::kSquareMillimetre, t.crossSection, 1);
-    if (t.tubeCount > 1.0) {
-        row(out, kPlainRow, "Total cross section", U::kSquareMillimetre, t.totalCrossSection, 1);
+    row(out, kPlainRow, "Flow velocity", U::kMetrePerSecond, p.input(Process::kInVelocity), 2);
+    row(out, kPlainRow, "Inner diameter", U::kMillimetre, p.input(Process::kInWidth), 2);
+    row(out, kPlainRow, "Cross section", U::kSquareMillimetre, p.result(Process::kCrossSection), 1);
+    if (p.input(Process::kInTubeCount) > 1.0) {
+        row(out, kPlainRow, "Total cross section", U::kSquareMillimetre,
+            p.result(Process::kTotalCrossSection), 1);
     }
-    row(out, kPlainRow, "Equivilent length of square profile", U::kMillimetre, t.squareSide, 2);
+    row(out, kPlainRow, "Equivilent length of square profile", U::kMillimetre,
+        p.result(Process::kSquareSide), 2);
     out += kSectionEnd;
+}
+
+// The heat transfer row, where the flow has one.
+template <typename Process>
+void appendHeatTransfer(std::string& out, const Process& p) {
+    if (p.result(Process::kHeatTransfer) != NOT_SET) {
+        row(out, kPlainRow, "Heat transfer to tube wall", U::kWattPerSquareMetreKelvin,
+            p.result(Process::kHeatTransfer), 2);
+    }
 }
 
 double validValue(const water::WaterSteamState& state, int i) {
@@ -116,9 +119,7 @@ void appendSteamTube(std::string& out, const SteamFlowProcess& p) {
     }
     row(out, kPlainRow, "Number of parallel tubes", U::kDimensionless, p.input(P::kInTubeCount), 0);
     row(out, kWideRow, "Additional resistance: zeta=", U::kDimensionless, p.input(P::kInZeta), 4);
-    appendTubeSizes(
-        out, {p.input(P::kInVelocity), p.input(P::kInWidth), p.result(P::kCrossSection),
-              p.result(P::kTotalCrossSection), p.result(P::kSquareSide), p.input(P::kInTubeCount)});
+    appendTubeSizes(out, p);
 }
 
 void appendSteamResults(std::string& out, const SteamFlowProcess& p) {
@@ -149,10 +150,7 @@ void appendSteamResults(std::string& out, const SteamFlowProcess& p) {
     if (!p.singlePhaseFlow()) {
         out += fmt::sprintf(kSpacerRow, kWetSteamFrictionNote);
     }
-    if (p.result(P::kHeatTransfer) != NOT_SET) {
-        row(out, kPlainRow, "Heat transfer to tube wall", U::kWattPerSquareMetreKelvin,
-            p.result(P::kHeatTransfer), 2);
-    }
+    appendHeatTransfer(out, p);
     out += kSectionEnd;
 }
 
@@ -181,9 +179,7 @@ void appendGasTube(std::string& out, const GasFlowProcess& p) {
         row(out, kWideRow, "Difference in height", U::kMetre, p.input(P::kInHeightDifference), 2);
     }
     row(out, kWideRow, "Additional resistance: zeta=", U::kDimensionless, p.input(P::kInZeta), 4);
-    appendTubeSizes(
-        out, {p.input(P::kInVelocity), p.input(P::kInWidth), p.result(P::kCrossSection),
-              p.result(P::kTotalCrossSection), p.result(P::kSquareSide), p.input(P::kInTubeCount)});
+    appendTubeSizes(out, p);
 }
 
 // The ambient results are left out when the ambient air could not be computed.
@@ -223,10 +219,7 @@ void appendGasResults(std::string& out, const GasFlowProcess& p) {
         2);
     row(out, kPlainRow, "Additional pressure drop", U::kMillibar, p.result(P::kZetaDrop), 2);
     row(out, kPlainRow, "Total pressure drop", U::kMillibar, p.result(P::kTotalDrop), 2);
-    if (p.result(P::kHeatTransfer) != NOT_SET) {
-        row(out, kPlainRow, "Heat transfer to tube wall", U::kWattPerSquareMetreKelvin,
-            p.result(P::kHeatTransfer), 2);
-    }
+    appendHeatTransfer(out, p);
     if (p.freeFlow() && p.result(P::kDraft) != NOT_SET) {
         row(out, kPlainRow, "Draft due to difference in height", U::kMillibar, p.result(P::kDraft),
             4);

@@ -80,11 +80,6 @@ void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit, d
                         fluidValue(second, unit));
 }
 
-void appendProcessRow(std::string& out, int type) {
-    out += kProcessHeading;
-    out += fmt::sprintf(kProcessRow, kProcessNames[static_cast<std::size_t>(type)]);
-}
-
 void appendFluidEnd(std::string& out) {
     out += fmt::sprintf(kReportInputSpacerRow, kSpacer);
     out += kTableEnd;
@@ -99,6 +94,49 @@ void appendOptional(std::string& out, int decimals, std::string_view label, Repo
     if (value != NOT_SET) {
         appendValue(out, decimals, label, unit, value);
     }
+}
+
+// The process heading and type, with the isentropic efficiency where it applies; an empty
+// row follows.
+template <typename Process>
+void appendProcessType(std::string& out, const Process& p) {
+    out += kProcessHeading;
+    out += fmt::sprintf(kProcessRow, kProcessNames[static_cast<std::size_t>(p.type())]);
+    if (p.type() == processes::kIsentropicEfficiency) {
+        appendValue(out, 4, "Isotropic efficiency", kDimensionless,
+                    p.input(Process::kIsentropicEta));
+    }
+    out += kEmptyRow;
+}
+
+// The results heading with the enthalpy difference (in its medium's first row) and the
+// entropy difference.
+template <typename Process>
+void appendDifferences(std::string& out, const Process& p, std::string_view firstRow) {
+    out += kResultsHeading;
+    out += fmt::sprintf(firstRow, "Total difference of enthalpy",
+                        reportUnitText(kKilojoulePerKilogram),
+                        reportValue(p.result(Process::kEnthalpyChange), kKilojoulePerKilogram));
+    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
+                p.result(Process::kEntropyChange));
+}
+
+// The power where a flow was given, the volumetric expansion and the mass discharge.
+template <typename Process>
+void appendPowerAndExpansion(std::string& out, const Process& p) {
+    if (p.fluxGiven()) {
+        appendValue(out, 3, "Power", kKilowatt, p.result(Process::kPower));
+    }
+    appendOptional(out, 3, "Volumetric expansion", kPercent, p.result(Process::kExpansion));
+    appendOptional(out, 3, "Mass discharge", kPercent, p.result(Process::kMassDischarge));
+}
+
+// The heading of the state after the heat loss, its enthalpy and temperature.
+template <typename Process>
+void appendAfterHeatLoss(std::string& out, const Process& p) {
+    out += fmt::sprintf(kHeadingRow, "State after heat loss:");
+    appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(Process::kEnthalpyAfterLoss));
+    appendValue(out, 3, "Temperature", kCelsius, p.result(Process::kTemperatureAfterLoss));
 }
 
 // --- water/steam ---
@@ -126,19 +164,14 @@ void appendSteamStates(std::string& out, const SteamThermalProcess& process) {
 
 void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
     using P = SteamThermalProcess;
-    appendProcessRow(out, p.type());
-    if (p.type() == processes::kIsentropicEfficiency) {
-        appendValue(out, 4, "Isotropic efficiency", kDimensionless, p.input(P::kIsentropicEta));
-    }
-    out += kEmptyRow;
+    appendProcessType(out, p);
     const double timeFactor = p.input(P::kTimeFactor);
     if (p.fluxGiven()) {
         appendValue(out, 4, "Mass flow", flowUnit(kKilogramPerSecond, timeFactor),
                     p.result(P::kShownMassFlow));
-        out += fmt::sprintf(
-            kSteamVolumeFlowRow, "Volumetric flow",
-            reportUnitText(flowUnit(kCubicMetrePerSecond, timeFactor)),
-            reportValue(p.result(P::kShownVolumeFlow), flowUnit(kCubicMetrePerSecond, timeFactor)));
+        const ReportUnit volumeFlowUnit = flowUnit(kCubicMetrePerSecond, timeFactor);
+        out += fmt::sprintf(kSteamVolumeFlowRow, "Volumetric flow", reportUnitText(volumeFlowUnit),
+                            reportValue(p.result(P::kShownVolumeFlow), volumeFlowUnit));
     }
     if (p.heatLossOn()) {
         appendValue(out, 3, "Additional heat loss", kKilowatt, p.input(P::kHeatLoss));
@@ -148,28 +181,17 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
 
 void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
     using P = SteamThermalProcess;
-    out += kResultsHeading;
-    out += fmt::sprintf(kSteamFirstResultRow, "Total difference of enthalpy",
-                        reportUnitText(kKilojoulePerKilogram),
-                        reportValue(p.result(P::kEnthalpyChange), kKilojoulePerKilogram));
-    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
-                p.result(P::kEntropyChange));
+    appendDifferences(out, p, kSteamFirstResultRow);
     if (p.type() == processes::kIsentropicEfficiency) {
         appendValue(out, 3, "Difference of enthalpy (isotropic)", kKilojoulePerKilogram,
                     p.result(P::kIsentropicChange));
     }
-    if (p.fluxGiven()) {
-        appendValue(out, 3, "Power", kKilowatt, p.result(P::kPower));
-    }
-    appendOptional(out, 3, "Volumetric expansion", kPercent, p.result(P::kExpansion));
-    appendOptional(out, 3, "Mass discharge", kPercent, p.result(P::kMassDischarge));
+    appendPowerAndExpansion(out, p);
     if (p.fluxGiven()) {
         appendSpacer(out);
     }
     if (p.heatLossOn() && p.heatLossValid()) {
-        out += fmt::sprintf(kHeadingRow, "State after heat loss:");
-        appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
-        appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
+        appendAfterHeatLoss(out, p);
         appendOptional(out, 4, "Steam quality", kDimensionless, p.result(P::kQualityAfterLoss));
     }
     out += kSectionBreak;
@@ -191,11 +213,7 @@ void appendGasStates(std::string& out, const GasThermalProcess& p) {
 
 void appendGasProcessData(std::string& out, const GasThermalProcess& p) {
     using P = GasThermalProcess;
-    appendProcessRow(out, p.type());
-    if (p.type() == processes::kIsentropicEfficiency) {
-        appendValue(out, 4, "Isotropic efficiency", kDimensionless, p.input(P::kIsentropicEta));
-    }
-    out += kEmptyRow;
+    appendProcessType(out, p);
     const double timeFactor = p.input(P::kTimeFactor);
     if (p.fluxGiven()) {
         const auto flowRow = [&](std::string_view label, ReportUnit unit, int slot) {
@@ -229,12 +247,7 @@ void appendGasCondensate(std::string& out, const GasThermalProcess& p) {
 
 void appendGasResults(std::string& out, const GasThermalProcess& p) {
     using P = GasThermalProcess;
-    out += kResultsHeading;
-    out += fmt::sprintf(kGasFirstResultRow, "Total difference of enthalpy",
-                        reportUnitText(kKilojoulePerKilogram),
-                        reportValue(p.result(P::kEnthalpyChange), kKilojoulePerKilogram));
-    appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
-                p.result(P::kEntropyChange));
+    appendDifferences(out, p, kGasFirstResultRow);
     if (p.condensedAtEnd() && p.type() == processes::kStateBalance) {
         appendValue(out, 3, "Diff. of enthalpy due to condensation", kKilojoulePerKilogram,
                     p.result(P::kCondensationHeat));
@@ -245,16 +258,10 @@ void appendGasResults(std::string& out, const GasThermalProcess& p) {
         appendValue(out, 3, "Temperature after isotropic process", kCelsius,
                     p.result(P::kIsentropicTemperature));
     }
-    if (p.fluxGiven()) {
-        appendValue(out, 3, "Power", kKilowatt, p.result(P::kPower));
-    }
-    appendOptional(out, 3, "Volumetric expansion", kPercent, p.result(P::kExpansion));
-    appendOptional(out, 3, "Mass discharge", kPercent, p.result(P::kMassDischarge));
+    appendPowerAndExpansion(out, p);
     if (p.heatLossOn() && p.heatLossValid()) {
         appendSpacer(out);
-        out += fmt::sprintf(kHeadingRow, "State after heat loss:");
-        appendValue(out, 3, "Enthalpy", kKilojoulePerKilogram, p.result(P::kEnthalpyAfterLoss));
-        appendValue(out, 3, "Temperature", kCelsius, p.result(P::kTemperatureAfterLoss));
+        appendAfterHeatLoss(out, p);
     }
     appendGasCondensate(out, p);
     out += kSectionBreak;

@@ -1,23 +1,10 @@
 #include "ui/flow/gas_flow_dialog.h"
 
 #include <memory>
-#include <optional>
-#include <string>
 
 #include "engine/common/not_set.h"
-#include "engine/gas/gas_analysis.h"
-#include "engine/gas/gas_state.h"
-#include "output/messages/messages.h"
-#include "output/reports/flow_reports.h"
-#include "output/reports/report_frame.h"
-#include "processes/flow/gas_flow_process.h"
-#include "processes/status_codes.h"
 #include "processes/tools/ambient_data.h"
-#include "project/session_flags.h"
-#include "ui/fields.h"
 #include "ui/gas/gas_analysis_dialog.h"
-#include "ui/message_box.h"
-#include "ui/report_saving.h"
 
 namespace vaporis::ui {
 
@@ -26,22 +13,22 @@ namespace {
 using processes::AmbientData;
 using processes::GasFlowProcess;
 
-void tell(Port& port, const std::optional<output::FlowMessage>& message) {
-    if (message) {
-        port.message(message->text, message->caption, MessageButtons::kOk);
-    }
-}
+constexpr FlowDialogLayout kLayout{kGasFlowTemplate,    kGasFlowControls, kGasFlowResults,
+                                   kIdGasFlowDensity,   kIdGasFlowMach,   4,
+                                   "flow process gases"};
 
 }  // namespace
 
 GasFlowDialog::GasFlowDialog(Port& port, GasFlowProcess& process, gas::GasState& state,
                              gas::GasAnalysis& analysis, project::SessionFlags& flags)
-    : port_(port), process_(process), state_(state), analysis_(analysis), flags_(flags) {}
+    : FlowDialog(port, process, flags, kLayout), state_(state), analysis_(analysis) {}
 
-void GasFlowDialog::opened() {
-    port_.setChecked(kIdFlowHtmlOutput, flags_.htmlOutputFlag);
+void GasFlowDialog::refreshDisplays() {
+    showDewPoint(port_, kIdGasFlowPressure, kIdGasFlowDewPoint, analysis_);
+}
+
+void GasFlowDialog::showState() {
     showGasInputs(port_, kIdGasFlowPressure, kIdGasFlowTemperature, state_);
-    showFlowInputs(port_, kGasFlowControls, process_);
     const AmbientData& ambient = process_.ambient();
     const double height = process_.input(GasFlowProcess::kInHeightDifference);
     writeGivenInput(port_, kIdGasFlowHeightDifference, height,
@@ -49,52 +36,20 @@ void GasFlowDialog::opened() {
     writeInputNumber(port_, kIdGasFlowAmbientTemperature, ambient.input(AmbientData::kTemperature));
     writeInputNumber(port_, kIdGasFlowHumidity, ambient.input(AmbientData::kRelativeHumidity));
     writeInputNumber(port_, kIdGasFlowLevel, ambient.input(AmbientData::kLevel));
-    refreshDisplays();
     port_.setText(kIdGasFlowName, analysis_.name());
 }
 
-void GasFlowDialog::command(int id) {
-    if (flowRadioClicked(port_, kGasFlowControls, id)) {
-        return;
-    }
-    switch (id) {
-        case kIdFlowOk:
-            calculate();
-            break;
-        case kIdGasFlowEditAnalysis:
-            editAnalysis();
-            break;
-        case kIdFlowValidity:
-            port_.toggleValidityWindow();
-            break;
-        case kIdCopyTable:
-            copyResultTable(port_, kGasFlowTemplate);
-            break;
-        case kIdFlowBack:
-            back();
-            break;
-        default:
-            break;
-    }
-}
-
-void GasFlowDialog::refreshDisplays() {
-    showDewPoint(port_, kIdGasFlowPressure, kIdGasFlowDewPoint, analysis_);
-}
-
-bool GasFlowDialog::readInputs() {
-    int error = kNoInputError;
-    state_.setTemperature(readNumber(port_, kIdGasFlowTemperature, kNoNegatives, kNotEmpty, error));
-    state_.setPressure(readNumber(port_, kIdGasFlowPressure, kNoNegatives, kNotEmpty, error));
-    readFlowInputs(port_, kGasFlowControls, process_, error);
-    process_.setInput(GasFlowProcess::kInRoughness, readOptional(port_, kIdFlowRoughness, error));
-    process_.setInput(GasFlowProcess::kInTubeLength, readOptional(port_, kIdFlowTubeLength, error));
-    process_.setInput(GasFlowProcess::kInZeta, readOptional(port_, kIdFlowZeta, error));
-    if (error != kNoInputError) {
-        showMessage(port_, output::MessageId::kInputDataError, output::kCaptionError);
+bool GasFlowDialog::mediumCommand(int id) {
+    if (id != kIdGasFlowEditAnalysis) {
         return false;
     }
-    return !flowRefusedByRules(port_, process_);
+    editAnalysis();
+    return true;
+}
+
+void GasFlowDialog::readState(int& error) {
+    state_.setTemperature(readNumber(port_, kIdGasFlowTemperature, kNoNegatives, kNotEmpty, error));
+    state_.setPressure(readNumber(port_, kIdGasFlowPressure, kNoNegatives, kNotEmpty, error));
 }
 
 // The four ambience fields, all required for a draft; an unusable entry leaves the ambient
@@ -131,59 +86,30 @@ output::AmbienceReading GasFlowDialog::readAmbience() {
     return output::AmbienceReading::kValid;
 }
 
-void GasFlowDialog::calculate() {
-    clearFields(port_, kIdGasFlowDensity, kIdGasFlowMach);
-    const double timeFactor = selectedTimeFactor(port_);
-    process_.reset();
-    process_.setInput(GasFlowProcess::kInTimeFactor, timeFactor);
-    if (!readInputs()) {
-        return;
-    }
-    const output::AmbienceReading ambience = readAmbience();
-    process_.setFreeFlow(ambience == output::AmbienceReading::kValid);
-    const int status = process_.calculate();
-    tell(port_, output::gasFlowMessage(process_));
-    const bool succeeded = !processes::checkFlowResult(process_);
+int GasFlowDialog::calculateProcess() {
+    ambience_ = readAmbience();
+    process_.setFreeFlow(ambience_ == output::AmbienceReading::kValid);
+    return process_.calculate();
+}
+
+void GasFlowDialog::tellStatus(int /*status*/, bool succeeded) {
+    tellFlowMessage(port_, output::gasFlowMessage(process_));
     if (succeeded) {
-        tell(port_, output::freeFlowWarning(ambience, process_.ambient().status()));
-    }
-    if (!succeeded && status != processes::GasFlowStatus::kMachAbove1) {
-        return;
-    }
-    showDerived();
-    if (!succeeded) {
-        return;
-    }
-    showResults();
-    if (port_.checked(kIdFlowHtmlOutput)) {
-        askWriteAndOpenReport(
-            port_,
-            [this](const std::string& path) { return output::writeGasFlowReport(path, process_); },
-            "flow process gases");
+        tellFlowMessage(port_, output::freeFlowWarning(ambience_, process_.ambient().status()));
     }
 }
 
-void GasFlowDialog::showDerived() {
-    showDerivedFlows(port_, kGasFlowControls, process_);
+void GasFlowDialog::showMediumDerived() {
     writeNumber(port_, kIdGasFlowMolarMass, analysis_.molarMass(), 4);
     writeNumber(port_, kIdGasFlowGasConstant, analysis_.gasConstantJ(), 4);
     writeNumber(port_, kIdGasFlowSonicVelocity, state_.property(gas::kSonicVelocity), 4);
     writeNumber(port_, kIdGasFlowMach, process_.result(GasFlowProcess::kMach), 4);
 }
 
-void GasFlowDialog::showResults() {
+void GasFlowDialog::showMediumResults() {
     using P = GasFlowProcess;
     writeNumber(port_, kIdGasFlowDensity, state_.property(gas::kDensity), 4);
-    writeNumber(port_, kIdGasFlowTotalSection, process_.result(P::kTotalCrossSection), 4);
-    writeNumber(port_, kIdGasFlowDynamicPressure, process_.result(P::kDynamicPressure), 4);
     writeNumber(port_, kIdGasFlowViscosity, state_.property(gas::kViscosity), 4);
-    writeNumber(port_, kIdGasFlowLambda, process_.result(P::kLambda), 4);
-    writeNumber(port_, kIdGasFlowSquareSide, process_.result(P::kSquareSide), 4);
-    writeNumber(port_, kIdGasFlowReynolds, process_.result(P::kReynolds), 1);
-    writeNumber(port_, kIdGasFlowFrictionDrop, process_.result(P::kFrictionDrop), 3);
-    writeNumber(port_, kIdGasFlowZetaDrop, process_.result(P::kZetaDrop), 3);
-    writeNumber(port_, kIdGasFlowTotalDrop, process_.result(P::kTotalDrop), 3);
-    writeNumber(port_, kIdGasFlowHeatTransfer, process_.result(P::kHeatTransfer), 4);
     if (process_.result(P::kDraft) != NOT_SET) {
         const AmbientData& ambient = process_.ambient();
         writeNumber(port_, kIdGasFlowDraft, process_.result(P::kDraft), 4);
@@ -200,7 +126,7 @@ void GasFlowDialog::editAnalysis() {
     });
     refreshDisplays();
     port_.setText(kIdGasFlowName, analysis_.name());
-    clearFields(port_, kIdGasFlowDensity, kIdGasFlowMach);
+    clearResults();
     const int kind = selectedFlowKind(port_, kGasFlowControls);
     for (int k = 0; k < kGasFlowControls.flowCount; ++k) {
         if (k != kind) {
@@ -208,11 +134,6 @@ void GasFlowDialog::editAnalysis() {
         }
     }
     clearField(port_, selectedSolveMode(port_) == 0 ? kIdFlowVelocity : kIdFlowWidth);
-}
-
-void GasFlowDialog::back() {
-    flags_.htmlOutputFlag = port_.checked(kIdFlowHtmlOutput);
-    port_.endDialog(kIdFlowBack);
 }
 
 }  // namespace vaporis::ui
