@@ -46,13 +46,13 @@ using U = ReportUnit;
 void row(std::string& out, std::string_view format, std::string_view label, ReportUnit unit,
          double value, int decimals) {
     out += fmt::sprintf(format, label, reportUnitText(unit),
-                        formatFixed(reportValue(value, unit), decimals));
+                        formatFixed(reportValue(value, unit), reportDecimals(decimals, unit)));
 }
 
 void fluidRow(std::string& out, std::string_view label, ReportUnit unit, double value) {
     const bool shown = value != kNoValue && value != NOT_SET;
-    const std::string text =
-        shown ? formatFixed(reportValue(value, unit), 3) : std::string(kNoFluidValue);
+    const std::string text = shown ? formatFixed(reportValue(value, unit), reportDecimals(3, unit))
+                                   : std::string(kNoFluidValue);
     out += fmt::sprintf(kFluidRow, label, reportUnitText(unit), text);
 }
 

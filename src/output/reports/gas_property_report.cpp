@@ -49,7 +49,7 @@ constexpr std::string_view kNameHeading = "<h3> Gas analysis:       %s </h3>\n\n
 constexpr std::string_view kMolarMassRow =
     "<tr> \n <td width=180> Molar mass   </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
 constexpr std::string_view kGasConstantRow =
-    "<tr> \n <td width=180> Gas constant </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
+    "<tr> \n <td width=180> Gas constant </td><td width=100> %s </td><td> %.*lf </td>\n</tr>\n";
 constexpr std::string_view kBlockSpacerRow =
     "<tr>\n <td> %s </td><td></td><td></td><td></td><td></td>\n</tr>\n";
 constexpr std::string_view kComponentRow =
@@ -124,6 +124,7 @@ void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis
     report += fmt::sprintf(kMolarMassRow, unitText(ReportUnit::kGramPerMole), analysis.molarMass());
     constexpr ReportUnit kGasConstantUnit = ReportUnit::kJoulePerKilogramKelvin;
     report += fmt::sprintf(kGasConstantRow, reportUnitText(kGasConstantUnit),
+                           reportDecimals(3, kGasConstantUnit),
                            reportValue(analysis.gasConstantJ(), kGasConstantUnit));
     report += fmt::sprintf(kBlockSpacerRow, kSpacer);
     for (const int i : kBlockOrder) {

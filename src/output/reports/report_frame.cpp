@@ -1,6 +1,8 @@
 #include "output/reports/report_frame.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -105,6 +107,16 @@ ReportUnitScope::~ReportUnitScope() {
 double reportValue(double value, ReportUnit unit) {
     const Unit* written = convertedUnit(unit);
     return written == nullptr || value == NOT_SET ? value : toShown(value, *written, *tReportUnits);
+}
+
+int reportDecimals(int decimals, ReportUnit unit) {
+    const Unit* written = convertedUnit(unit);
+    if (written == nullptr) {
+        return decimals;
+    }
+    // One decimal more for each power of ten (rounded) the shown unit is larger.
+    const double ratio = shownUnit(*written, *tReportUnits).factor / written->factor;
+    return decimals + std::clamp(static_cast<int>(std::ceil(std::log10(ratio) - 0.5)), 0, 6);
 }
 
 std::string reportUnitText(ReportUnit unit) {

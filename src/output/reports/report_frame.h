@@ -55,6 +55,10 @@ private:
 //! A value written in `unit` as the report shows it; NOT_SET stays as it is.
 [[nodiscard]] double reportValue(double value, ReportUnit unit);
 
+//! The decimals of a value the written report shows with `decimals` in `unit`: more where
+//! the shown unit is much larger than the written one, so the value keeps its resolution.
+[[nodiscard]] int reportDecimals(int decimals, ReportUnit unit);
+
 //! The unit text of a report row: unitText(unit) in the written units, else the shown
 //! symbol padded to the same number of characters.
 [[nodiscard]] std::string reportUnitText(ReportUnit unit);

@@ -58,12 +58,8 @@ constexpr std::string_view kNoValue = "---------------";
 // The three-column value row with `decimals` decimals.
 void appendValue(std::string& out, int decimals, std::string_view label, ReportUnit unit,
                  double value) {
-    constexpr auto kRows = std::to_array<std::string_view>({
-        "<tr> \n <td> %s </td><td> %s </td><td> %.2lf </td>\n</tr>\n",
-        "<tr> \n <td> %s </td><td> %s </td><td> %.3lf </td>\n</tr>\n",
-        "<tr> \n <td> %s </td><td> %s </td><td> %.4lf </td>\n</tr>\n",
-    });
-    out += fmt::sprintf(kRows[static_cast<std::size_t>(decimals - 2)], label, reportUnitText(unit),
+    constexpr std::string_view kRow = "<tr> \n <td> %s </td><td> %s </td><td> %.*lf </td>\n</tr>\n";
+    out += fmt::sprintf(kRow, label, reportUnitText(unit), reportDecimals(decimals, unit),
                         reportValue(value, unit));
 }
 
