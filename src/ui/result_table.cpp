@@ -4,6 +4,7 @@
 
 #include "ui/fields.h"
 #include "ui/port.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -81,10 +82,11 @@ std::string_view columnHeading(std::span<const ControlEntry> controls, const Con
 
 NameAndUnit fieldName(const Port& port, std::span<const ControlEntry> controls,
                       const ControlEntry& field) {
+    // A field's own label names the unit its value is shown in.
     const std::string label = port.label(field.id);
-    NameAndUnit named = splitLabel(!label.empty()       ? std::string_view(label)
-                                   : field.text.empty() ? rowLabel(controls, field)
-                                                        : field.text);
+    NameAndUnit named = splitLabel(!label.empty()       ? shownLabel(label)
+                                   : field.text.empty() ? std::string(rowLabel(controls, field))
+                                                        : shownLabel(field.text));
     if (const std::string_view heading = columnHeading(controls, field); !heading.empty()) {
         named.name += " (" + std::string(heading) + ")";
     }

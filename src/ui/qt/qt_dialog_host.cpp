@@ -16,6 +16,7 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_text.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -292,9 +293,18 @@ std::string QtDialogHost::label(int id) const {
 void QtDialogHost::setLabel(int id, std::string_view text) {
     const BuiltControl* control = find(id);
     if (control != nullptr && control->label != nullptr) {
-        control->label->setText(toQString(text));
+        control->label->setText(toQString(shownLabel(text)));
         labels_.insert_or_assign(id, std::string(text));
     }
+}
+
+std::string QtDialogHost::templateLabel(int id) const {
+    const BuiltControl* control = find(id);
+    if (control == nullptr || control->label == nullptr) {
+        return {};
+    }
+    const auto entry = std::ranges::find(layout_.controls, id, &ControlEntry::id);
+    return entry != layout_.controls.end() ? std::string(entry->text) : std::string{};
 }
 
 std::string QtDialogHost::toolTip(int id) const {

@@ -1,0 +1,61 @@
+#include "ui/window_units.h"
+
+namespace vaporis::ui {
+
+namespace {
+
+output::UnitChoice gWindowUnits;
+
+struct Bracket {
+    std::size_t open;
+    std::size_t close;
+};
+
+Bracket findBracket(std::string_view label) {
+    const std::size_t open = label.find('[');
+    return {open, open == std::string_view::npos ? open : label.find(']', open)};
+}
+
+const output::Unit* writtenUnit(std::string_view spelling) {
+    if (spelling == "mbar") {
+        return output::findUnit(output::Quantity::kPressureDifference, spelling);
+    }
+    if (spelling == "K") {
+        return output::findUnit(output::Quantity::kTemperatureDifference, spelling);
+    }
+    return output::findUnit(spelling);
+}
+
+}  // namespace
+
+const output::UnitChoice& windowUnits() {
+    return gWindowUnits;
+}
+
+void setWindowUnits(const output::UnitChoice& choice) {
+    gWindowUnits = choice;
+}
+
+const output::Unit* convertedUnit(std::string_view label) {
+    const Bracket bracket = findBracket(label);
+    if (bracket.close == std::string_view::npos) {
+        return nullptr;
+    }
+    const output::Unit* written =
+        writtenUnit(label.substr(bracket.open + 1, bracket.close - bracket.open - 1));
+    return written != nullptr && gWindowUnits.unit(written->quantity) != nullptr ? written
+                                                                                 : nullptr;
+}
+
+std::string shownLabel(std::string_view label) {
+    const output::Unit* written = convertedUnit(label);
+    if (written == nullptr) {
+        return std::string(label);
+    }
+    const Bracket bracket = findBracket(label);
+    return std::string(label.substr(0, bracket.open + 1)) +
+           std::string(output::shownUnit(*written, gWindowUnits).symbol) +
+           std::string(label.substr(bracket.close));
+}
+
+}  // namespace vaporis::ui
