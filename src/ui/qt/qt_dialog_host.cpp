@@ -16,6 +16,7 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_text.h"
+#include "ui/result_table.h"
 #include "ui/window_units.h"
 
 namespace vaporis::ui {
@@ -299,12 +300,11 @@ void QtDialogHost::setLabel(int id, std::string_view text) {
 }
 
 std::string QtDialogHost::templateLabel(int id) const {
-    const BuiltControl* control = find(id);
-    if (control == nullptr || control->label == nullptr) {
+    const auto entry = std::ranges::find(layout_.controls, id, &ControlEntry::id);
+    if (entry == layout_.controls.end()) {
         return {};
     }
-    const auto entry = std::ranges::find(layout_.controls, id, &ControlEntry::id);
-    return entry != layout_.controls.end() ? std::string(entry->text) : std::string{};
+    return std::string(entry->text.empty() ? rowLabel(layout_.controls, *entry) : entry->text);
 }
 
 std::string QtDialogHost::toolTip(int id) const {

@@ -109,7 +109,10 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
         case ControlKind::kGroup:
             break;
     }
-    return makeStatic(entry.text, entry.columnSpan, parent);
+    // A static text that names a row of fields names their unit too.
+    return makeStatic(entry.kind == ControlKind::kStatic ? shownLabel(entry.text)
+                                                         : std::string(entry.text),
+                      entry.columnSpan, parent);
 }
 
 bool isField(ControlKind kind) {
