@@ -186,6 +186,14 @@ RuleAnswer diagramOrder(const DiagramRanges& r) {
     return refuse("ranges", RefusalReason::kDiagramRange);
 }
 
+// A result a dialog shows: success, or the one warning status it shows results with.
+RuleAnswer resultShown(int status, int alsoShown) {
+    if (status == kOk || status == alsoShown) {
+        return std::nullopt;
+    }
+    return refuse("status", RefusalReason::kNoShownResult, status);
+}
+
 }  // namespace
 
 RuleAnswer checkSteamState(const water::WaterSteamState& state, MarkerMeaning marker) {
@@ -287,18 +295,11 @@ RuleAnswer checkThermalProcess(const GasThermalProcess& process, MarkerMeaning m
 }
 
 RuleAnswer checkThermalResult(const SteamThermalProcess& process) {
-    if (process.status() == kOk) {
-        return std::nullopt;
-    }
-    return refuse("status", RefusalReason::kNoShownResult, process.status());
+    return resultShown(process.status(), kOk);
 }
 
 RuleAnswer checkThermalResult(const GasThermalProcess& process) {
-    const int status = process.status();
-    if (status == kOk || status == ThermalProcessStatus::kCondensedInFinalState) {
-        return std::nullopt;
-    }
-    return refuse("status", RefusalReason::kNoShownResult, status);
+    return resultShown(process.status(), codeOf(ThermalProcessStatus::kCondensedInFinalState));
 }
 
 RuleAnswer checkFlowProcess(const SteamFlowProcess& process, MarkerMeaning marker) {
@@ -321,19 +322,11 @@ RuleAnswer checkFlowProcess(const GasFlowProcess& process, MarkerMeaning marker)
 }
 
 RuleAnswer checkFlowResult(const SteamFlowProcess& process) {
-    const int status = process.status();
-    if (status == kOk || status == SteamFlowStatus::kMachWarning) {
-        return std::nullopt;
-    }
-    return refuse("status", RefusalReason::kNoShownResult, status);
+    return resultShown(process.status(), codeOf(SteamFlowStatus::kMachWarning));
 }
 
 RuleAnswer checkFlowResult(const GasFlowProcess& process) {
-    const int status = process.status();
-    if (status == kOk || status == GasFlowStatus::kMachWarning) {
-        return std::nullopt;
-    }
-    return refuse("status", RefusalReason::kNoShownResult, status);
+    return resultShown(process.status(), codeOf(GasFlowStatus::kMachWarning));
 }
 
 RuleAnswer checkAmbient(const AmbientData& ambient, MarkerMeaning marker) {
