@@ -149,7 +149,10 @@ void writeNumber(Port& port, int fieldId, double value, int decimals, bool repai
         clearField(port, fieldId, repaintNow);
         return;
     }
-    const int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
+    int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
+    if (const output::Unit* written = convertedField(port, fieldId)) {
+        shown = shownDecimals(*written, shown, kMaxDecimals);
+    }
     const double number = shownNumber(port, fieldId, value);
     const std::string text = output::formatFixed(number, shown);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));

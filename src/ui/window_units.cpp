@@ -1,5 +1,8 @@
 #include "ui/window_units.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vaporis::ui {
 
 namespace {
@@ -16,14 +19,17 @@ Bracket findBracket(std::string_view label) {
     return {open, open == std::string_view::npos ? open : label.find(']', open)};
 }
 
+// A window writes absolute pressures in bar and temperatures in °C: any other pressure or
+// temperature unit of a label is that of a difference.
 const output::Unit* writtenUnit(std::string_view spelling) {
-    if (spelling == "mbar") {
+    const output::Unit* unit = output::findUnit(spelling);
+    if (unit != nullptr && unit->quantity == output::Quantity::kPressure && spelling != "bar") {
         return output::findUnit(output::Quantity::kPressureDifference, spelling);
     }
-    if (spelling == "K") {
+    if (unit != nullptr && unit->quantity == output::Quantity::kTemperature && spelling != "°C") {
         return output::findUnit(output::Quantity::kTemperatureDifference, spelling);
     }
-    return output::findUnit(spelling);
+    return unit;
 }
 
 }  // namespace
@@ -45,6 +51,12 @@ const output::Unit* convertedUnit(std::string_view label) {
         writtenUnit(label.substr(bracket.open + 1, bracket.close - bracket.open - 1));
     return written != nullptr && gWindowUnits.unit(written->quantity) != nullptr ? written
                                                                                  : nullptr;
+}
+
+int shownDecimals(const output::Unit& written, int decimals, int maxDecimals) {
+    const double larger = output::shownUnit(written, gWindowUnits).factor / written.factor;
+    const int extra = larger >= 10.0 ? static_cast<int>(std::floor(std::log10(larger))) : 0;
+    return std::min(decimals + extra, std::max(decimals, maxDecimals));
 }
 
 std::string shownLabel(std::string_view label) {
