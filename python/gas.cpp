@@ -248,7 +248,7 @@ not add up to 100 are scaled, with a warning.)")
             "mass", [](const GasAnalysis& a) { return percentages(a, false); },
             "Mass percentages [%] by formula, components present only")
         .def_property_readonly("molar_mass", &GasAnalysis::molarMass, "Molar mass [kg/kmol]")
-        .def_property_readonly("gas_constant", &GasAnalysis::gasConstant,
+        .def_property_readonly("gas_constant", &GasAnalysis::gasConstantJ,
                                "Specific gas constant [J/(kg K)]")
         .def_property_readonly("normal_volume", &GasAnalysis::normalVolume,
                                "Specific volume at 0 °C and 1.01325 bar [m³/kg]")
