@@ -8,7 +8,7 @@ src=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/../src}" && pwd)
 # Layers bottom up; a file may include headers of its own layer and of the layers below.
 rank() {
     case "$1" in
-        engine/common/*) echo 0 ;;
+        engine/common/* | output/units/*) echo 0 ;;
         engine/file/*) echo 1 ;;
         engine/water/*) echo 2 ;;
         engine/gas/*) echo 3 ;;

@@ -2,12 +2,17 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/command_error.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "output/messages/messages.h"
+#include "output/units/units.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "processes/tools/ambient_data.h"
@@ -35,6 +40,17 @@ constexpr auto kAmbientLines = std::to_array<AmbientLine>({
 });
 static_assert(kAmbientLines.size() == AmbientData::kResultCount);
 
+// Result i in its shown unit.
+double shownResult(const AmbientData& ambient, int i) {
+    return shownValue(ambient.result(i),
+                      bracketUnit(kAmbientLines[static_cast<std::size_t>(i)].label));
+}
+
+// An input with its label, as shown.
+std::vector<std::string> inputRow(std::string_view label, double value) {
+    return {shownLabel(label), tableNumber(shownValue(value, bracketUnit(label)), true)};
+}
+
 bool hasValue(const AmbientData& ambient, int i) {
     const double value = ambient.result(i);
     return value != NOT_SET && !(i == AmbientData::kDewPoint && value == kNoDewPoint);
@@ -44,23 +60,29 @@ bool hasValue(const AmbientData& ambient, int i) {
 
 nlohmann::ordered_json ambientJson(const AmbientData& ambient) {
     nlohmann::ordered_json values = nlohmann::ordered_json::object();
+    nlohmann::ordered_json units = nlohmann::ordered_json::object();
     for (int i = 0; i < AmbientData::kResultCount; ++i) {
-        values[kAmbientLines[static_cast<std::size_t>(i)].key] =
-            numberOrNull(ambient.result(i), hasValue(ambient, i));
+        const AmbientLine& line = kAmbientLines[static_cast<std::size_t>(i)];
+        values[line.key] = numberOrNull(shownResult(ambient, i), hasValue(ambient, i));
+        if (const output::Unit* unit = bracketUnit(line.label)) {
+            units[line.key] = std::string(output::shownUnit(*unit, shownUnits()).symbol);
+        }
+    }
+    if (!shownUnits().isWritten()) {
+        values["units"] = units;
     }
     return values;
 }
 
 std::string ambientTable(const AmbientData& ambient) {
     TextTable table;
-    table.addRow({"Ambient temperature t [°C]",
-                  tableNumber(ambient.input(AmbientData::kTemperature), true)});
-    table.addRow({"Relative humidity phi [%]",
-                  tableNumber(ambient.input(AmbientData::kRelativeHumidity), true)});
-    table.addRow({"Level above sea z [m]", tableNumber(ambient.input(AmbientData::kLevel), true)});
+    table.addRow(inputRow("Ambient temperature t [°C]", ambient.input(AmbientData::kTemperature)));
+    table.addRow(
+        inputRow("Relative humidity phi [%]", ambient.input(AmbientData::kRelativeHumidity)));
+    table.addRow(inputRow("Level above sea z [m]", ambient.input(AmbientData::kLevel)));
     for (int i = 0; i < AmbientData::kResultCount; ++i) {
-        table.addRow({kAmbientLines[static_cast<std::size_t>(i)].label,
-                      tableNumber(ambient.result(i), hasValue(ambient, i))});
+        table.addRow({shownLabel(kAmbientLines[static_cast<std::size_t>(i)].label),
+                      tableNumber(shownResult(ambient, i), hasValue(ambient, i))});
     }
     return table.render();
 }
@@ -68,10 +90,10 @@ std::string ambientTable(const AmbientData& ambient) {
 std::string ambientFailureText(int status) {
     using output::MessageId;
     switch (status) {
-        case processes::kAmbientHumidityOutOfRange:
+        case processes::codeOf(processes::AmbientStatus::kHumidityOutOfRange):
             return std::string(output::messageText(output::MessageId::kRelativeHumidityRange));
-        case processes::kAmbientWaterBoils:
-        case processes::kAmbientBelowTriplePoint:
+        case processes::codeOf(processes::AmbientStatus::kWaterBoils):
+        case processes::codeOf(processes::AmbientStatus::kBelowTriplePoint):
             return std::string(output::messageText(output::MessageId::kAmbientTemperatureRange));
         default:
             return std::string(output::messageText(output::MessageId::kFreeFlowError));
@@ -88,8 +110,8 @@ int runAmbient(const AmbientOptions& options) {
     ambient.setInput(AmbientData::kLevel,
                      options.level.value_or(ambient.input(AmbientData::kLevel)));
     if (processes::checkAmbient(ambient, processes::MarkerMeaning::kNumber)) {
-        return reportRefusal(options.json, processes::kAmbientNonFiniteInput,
-                             ambientFailureText(processes::kAmbientNonFiniteInput));
+        constexpr int kNonFinite = processes::codeOf(processes::AmbientStatus::kNonFiniteInput);
+        return reportRefusal(options.json, kNonFinite, ambientFailureText(kNonFinite));
     }
     if (const int status = ambient.calculate(); status != processes::kOk) {
         return reportRefusal(options.json, status, ambientFailureText(status));

@@ -19,7 +19,9 @@
 #include "cli/json_output.h"
 #include "cli/number_io.h"
 #include "cli/parallel_rows.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
+#include "output/units/units.h"
 
 namespace vaporis::cli {
 
@@ -141,6 +143,7 @@ CommandLine splitCommandLine(const CLI::App& command, const std::vector<std::str
 struct Column {
     std::string name;
     std::string option;  // "--p1"
+    std::string unit;    // of the cells when the header names another than the option's: "MPa"
 };
 
 // The unit an option is given in, from its help ("initial pressure [bar]") or its type name;
@@ -197,12 +200,19 @@ Column readColumn(std::string_view field, const CLI::App& command, const Command
     const bool perHour = std::any_of(line.options.begin(), line.options.end(),
                                      [](const GivenOption& o) { return o.name == "--per-hour"; });
     const std::optional<std::string> unit = optionUnit(*found, perHour);
-    if (header.unit && (!unit || !sameUnit(*header.unit, *unit))) {
+    if (!header.unit || (unit && sameUnit(*header.unit, *unit))) {
+        return {header.name, option, ""};
+    }
+    // Another unit of the option's quantity is converted: "p1 [MPa]".
+    const output::Unit* own = bracketUnit(found->get_description(), perHour);
+    const output::Unit* given =
+        own != nullptr ? output::findUnit(own->quantity, trimBlanks(*header.unit)) : nullptr;
+    if (given == nullptr) {
         throw ArgumentError(where + "the column " + header.name +
                             (unit ? " is in " + *unit + ", not in \"" : " has no unit, not \"") +
                             excerpt(*header.unit) + "\"");
     }
-    return {header.name, option};
+    return {header.name, option, std::string(given->symbol)};
 }
 
 std::vector<Column> readColumns(LineReader& reader, CsvFormat format, const CLI::App& command,
@@ -335,7 +345,9 @@ std::vector<std::string> rowArguments(const RowContext& context,
             inputError(row, "not a number: " + excerpt(fields[i]));
             return {};
         }
-        given.push_back(context.columns[i].option + "=" + *value);
+        const std::string& unit = context.columns[i].unit;
+        given.push_back(context.columns[i].option + "=" + *value +
+                        (unit.empty() ? "" : " " + unit));
     }
     for (const GivenOption& option : context.line.options) {
         const auto column =

@@ -18,6 +18,7 @@
 #include "cli/gas_command.h"
 #include "cli/process_command.h"
 #include "cli/project_command.h"
+#include "cli/shown_units.h"
 #include "cli/steam_command.h"
 #include "cli/table_command.h"
 #include "cli/text_table.h"
@@ -99,6 +100,7 @@ struct Arguments {
     TableArguments table;
     ProjectArguments project;
     OutputOptions commandBatch;
+    UnitOptions units;
 };
 
 void addSteam(CLI::App& app, SteamArguments& a) {
@@ -273,6 +275,7 @@ int runCommandLine(int argc, const char* const* argv) {
     const FlowCommands flow(app);
     const std::span<const char* const> typed(argv, static_cast<std::size_t>(argc));
     addCommandBatchOptions(app, arguments.commandBatch);
+    addUnitOptions(app, arguments.units);
     setProgramHelp(app);
     if (isUnknownCommand(app, argc, argv)) {
         return usageError(
@@ -285,7 +288,9 @@ int runCommandLine(int argc, const char* const* argv) {
     } catch (const CLI::ParseError& error) {
         return error.get_exit_code() == 0 ? app.exit(error) : usageError(error.what(), typed);
     }
+    CommandUnits units;
     try {
+        units.choose(arguments.units);
         if (const CLI::App* batch = commandBatchChosen(app)) {
             return runCommandBatch(*batch, {argv + 1, argv + argc}, arguments.commandBatch, runRow);
         }

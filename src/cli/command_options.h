@@ -10,13 +10,16 @@
 #include "cli/gas_analysis_option.h"
 #include "cli/number_io.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 
 namespace vaporis::cli {
 
-// Numbers are read here, never by CLI11's own conversion, so they ignore the locale.
+// Numbers are read here, never by CLI11's own conversion, so they ignore the locale; a number
+// may carry its unit ("5 barg"), which is checked when the value is read.
 inline const CLI::Validator kNumber(
     [](const std::string& text) {
-        return parseNumber(text) ? std::string() : "\"" + text + "\" is not a number";
+        return parseNumber(text) || carriesUnit(text) ? std::string()
+                                                      : "\"" + text + "\" is not a number";
     },
     "");
 
@@ -24,14 +27,19 @@ inline const CLI::Validator kNumber(
 inline const CLI::Validator kNotEmpty(
     [](const std::string& text) { return text.empty() ? "must not be empty" : std::string(); }, "");
 
-//! A number option read as text, converted once parsing has succeeded; a command that does
-//! not offer it leaves the option null.
+//! A number option read as text, converted once parsing has succeeded (into the unit its help
+//! names); a command that does not offer it leaves the option null.
 struct NumberOption {
     CLI::Option* option = nullptr;
     std::string text;
+    const bool* secondUnit = nullptr;  //!< true: the second unit of "[kg/s or kg/h]" applies
 
+    //! Throws ArgumentError for a unit that does not fit.
     [[nodiscard]] std::optional<double> value() const {
-        return option != nullptr && option->count() > 0 ? parseNumber(text) : std::nullopt;
+        if (option == nullptr || option->count() == 0) {
+            return std::nullopt;
+        }
+        return readOptionNumber(*option, text, secondUnit != nullptr && *secondUnit);
     }
 };
 

@@ -11,7 +11,9 @@
 #include "cli/csv_reader.h"
 #include "cli/number_io.h"
 #include "cli/parallel_rows.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
+#include "output/units/units.h"
 
 namespace vaporis::cli {
 
@@ -39,10 +41,18 @@ std::string_view columnUnit(std::string_view name) {
     return found != kColumnUnits.end() ? found->second : std::string_view();
 }
 
-// Which accepted pair a header names, and whether its columns come in the pair's order.
+// The unit the cells of a column are given in, when it is not the one states are computed in.
+struct CellUnit {
+    const output::Unit* given = nullptr;
+    const output::Unit* written = nullptr;
+};
+
+// Which accepted pair a header names, whether its columns come in the pair's order, and the
+// units of the pair's columns.
 struct HeaderMatch {
     std::size_t pair = 0;
     bool swapped = false;
+    std::array<CellUnit, 2> units{};
 };
 
 std::optional<HeaderMatch> matchNames(const HeaderColumn& first, const HeaderColumn& second,
@@ -59,14 +69,24 @@ std::optional<HeaderMatch> matchNames(const HeaderColumn& first, const HeaderCol
     return std::nullopt;
 }
 
-// A unit other than the column's is refused: reading "p [MPa]" as bar would be off tenfold.
-void checkUnit(const HeaderColumn& column, const BatchCommand& command) {
+// The unit of a column's cells: the one in its header, else the shown one. A unit of another
+// quantity is refused: reading "p [K]" as a pressure would be meaningless.
+CellUnit cellUnit(const HeaderColumn& column, const BatchCommand& command) {
     const std::string_view unit = columnUnit(column.name);
-    if (column.unit && !sameUnit(*column.unit, unit)) {
+    const output::Unit* written = output::findUnit(unit);
+    if (!column.unit || sameUnit(*column.unit, unit)) {
+        const bool shown = !column.unit && written != nullptr;
+        return {shown ? shownUnits().unit(written->quantity) : nullptr, written};
+    }
+    const output::Unit* given = written != nullptr
+                                    ? output::findUnit(written->quantity, trimBlanks(*column.unit))
+                                    : nullptr;
+    if (given == nullptr) {
         throw ArgumentError(std::string(command.name) + " --batch: the column " + column.name +
                             " is in " + std::string(unit) + ", not in \"" + excerpt(*column.unit) +
                             "\"");
     }
+    return {given, written};
 }
 
 std::optional<HeaderMatch> matchHeader(std::string_view line, char delimiter,
@@ -81,10 +101,10 @@ std::optional<HeaderMatch> matchHeader(std::string_view line, char delimiter,
     }
     const HeaderColumn first = headerColumn(fields[0]);
     const HeaderColumn second = headerColumn(fields[1]);
-    const std::optional<HeaderMatch> match = matchNames(first, second, command);
+    std::optional<HeaderMatch> match = matchNames(first, second, command);
     if (match) {
-        checkUnit(first, command);
-        checkUnit(second, command);
+        match->units = {cellUnit(match->swapped ? second : first, command),
+                        cellUnit(match->swapped ? first : second, command)};
     }
     return match;
 }
@@ -157,6 +177,15 @@ void readDataLine(std::string_view line, bool overlong, CsvFormat format, const 
             return;
         }
         inputs[i] = *value;
+        if (const CellUnit& unit = header.units[i]; unit.given != nullptr) {
+            const output::Reading reading = output::toWritten(
+                *value, *unit.given, *unit.written, shownUnits().referencePressure, field);
+            if (!reading.ok()) {
+                data.problem = reading.refusal;
+                return;
+            }
+            inputs[i] = reading.value;
+        }
     }
     data.inputs = inputs;
 }
@@ -177,7 +206,8 @@ void writeInputError(const DataLine& data, const HeaderMatch& header, const Batc
         } else if (column == kMessageColumn) {
             line.text(data.problem);
         } else {
-            const auto* const match = std::find(inFileOrder.begin(), inFileOrder.end(), column);
+            const auto* const match =
+                std::find(inFileOrder.begin(), inFileOrder.end(), headerColumn(column).name);
             const auto index = static_cast<std::size_t>(match - inFileOrder.begin());
             const bool given = index < inFileOrder.size() && index < data.fields.size();
             line.text(given ? data.fields[index] : std::string_view());
@@ -225,7 +255,7 @@ std::string csvHeader(std::initializer_list<std::string_view> leading,
     }
     for (const output::PropertyEntry& entry : catalogue) {
         header += ',';
-        header += entry.key;
+        header += shownColumn(entry);
     }
     return header;
 }

@@ -77,6 +77,8 @@ void addPipeOptions(CLI::App& command, PipeArguments& a) {
     command.add_flag("--per-hour", a.perHour, "flows given and shown per hour, not per second");
     addNumber(command, a.massFlow, "--mass-flow", "mass flow [kg/s or kg/h]");
     addNumber(command, a.volumeFlow, "--volume-flow", "volumetric flow [m³/s or m³/h]");
+    a.massFlow.secondUnit = &a.perHour;
+    a.volumeFlow.secondUnit = &a.perHour;
     a.massFlow.option->excludes(a.volumeFlow.option);
     addNumber(command, a.diameter, "--diameter", "inner diameter of a circular tube [mm]");
     addNumber(command, a.width, "--width", "width of a rectangular duct [mm]");
@@ -131,6 +133,7 @@ void addGasFlow(CLI::App& flow, GasFlowArguments& a) {
     addGasAnalysisOptions(*a.command, a.analysis);
     addPipeOptions(*a.command, a.pipe);
     addNumber(*a.command, a.normalFlow, "--normal-flow", "normal volumetric flow [Nm³/s or Nm³/h]");
+    a.normalFlow.secondUnit = &a.pipe.perHour;
     a.normalFlow.option->excludes(a.pipe.massFlow.option)->excludes(a.pipe.volumeFlow.option);
     addNumber(*a.command, a.heightDifference, "--height-difference",
               "difference in height H of the draft [m] (negative downwards)");

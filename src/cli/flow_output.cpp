@@ -2,9 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "cli/ambient_command.h"
 #include "cli/json_output.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "engine/gas/gas_analysis.h"
@@ -13,6 +18,7 @@
 #include "engine/water/water_steam_state.h"
 #include "output/messages/flow_messages.h"
 #include "output/messages/gas_messages.h"
+#include "output/units/units.h"
 #include "processes/flow/gas_flow_process.h"
 #include "processes/flow/steam_flow_process.h"
 #include "processes/status_codes.h"
@@ -26,23 +32,25 @@ using processes::SteamFlowProcess;
 
 constexpr double kPerSecond = 1.0;
 
-const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", "kg/h"};
-const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", "m³/h"};
-const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s", "Nm³/h"};
+const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", processes::kMassFlow, "kg/h"};
+const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", processes::kVolumeFlow, "m³/h"};
+const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s",
+                           processes::kNormalFlow, "Nm³/h"};
 const std::vector<FlowLine> kTubeLines = {
-    {"crossSection", "Cross section of one tube", "mm²"},
-    {"totalCrossSection", "Total cross section", "mm²"},
-    {"squareSide", "Equivalent side of a square profile", "mm"},
-    {"reynoldsNumber", "Reynolds number Re", "-"},
-    {"dynamicPressure", "Dynamic pressure", "Pa"},
-    {"frictionCoefficient", "Friction coefficient lambda", "-"},
-    {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)"},
-    {"frictionPressureDrop", "Pressure drop by friction", "mbar"},
-    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar"},
-    {"totalPressureDrop", "Total pressure drop", "mbar"},
-    {"machNumber", "Mach number", "-"},
+    {"crossSection", "Cross section of one tube", "mm²", processes::kCrossSection},
+    {"totalCrossSection", "Total cross section", "mm²", processes::kTotalCrossSection},
+    {"squareSide", "Equivalent side of a square profile", "mm", processes::kSquareSide},
+    {"reynoldsNumber", "Reynolds number Re", "-", processes::kReynolds},
+    {"dynamicPressure", "Dynamic pressure", "Pa", processes::kDynamicPressure},
+    {"frictionCoefficient", "Friction coefficient lambda", "-", processes::kLambda},
+    {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)",
+     processes::kHeatTransfer},
+    {"frictionPressureDrop", "Pressure drop by friction", "mbar", processes::kFrictionDrop},
+    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar", processes::kZetaDrop},
+    {"totalPressureDrop", "Total pressure drop", "mbar", processes::kTotalDrop},
+    {"machNumber", "Mach number", "-", processes::kMach},
 };
-const FlowLine kDraft{"draft", "Draft of the height difference", "mbar"};
+const FlowLine kDraft{"draft", "Draft of the height difference", "mbar", processes::kDraft};
 
 std::vector<FlowLine> joined(std::vector<FlowLine> head, const std::vector<FlowLine>& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -69,23 +77,82 @@ struct FlowFacts {
 // The flows of a computed flow are numbers, 999 too; the other results use the marker.
 // Wet steam has no friction: its friction drop of 0 is no result.
 bool shown(const SteamFlowProcess& process, int i) {
-    return i <= SteamFlowProcess::kVolumeFlow ||
+    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
            (hasValue(process.result(i)) &&
             (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop));
 }
 
 bool shown(const GasFlowProcess& process, int i) {
-    return i <= GasFlowProcess::kNormalFlow || hasValue(process.result(i));
+    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
+           i == processes::kNormalFlow || hasValue(process.result(i));
+}
+
+// The unit of a line's values: its pressures in mbar and Pa are differences.
+template <typename Process>
+const output::Unit* lineUnit(const Process& process, const FlowLine& line) {
+    const bool perHour = process.input(Process::kInTimeFactor) != kPerSecond;
+    const std::string_view symbol = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
+    const output::Unit* difference =
+        output::findUnit(output::Quantity::kPressureDifference, symbol);
+    return difference != nullptr ? difference : output::findUnit(symbol);
 }
 
 template <typename Process>
 nlohmann::ordered_json resultsJson(const Process& process, const std::vector<FlowLine>& lines) {
     nlohmann::ordered_json results = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int slot = static_cast<int>(i);
-        results[lines[i].key] = numberOrNull(process.result(slot), shown(process, slot));
+    for (const FlowLine& line : lines) {
+        results[line.key] =
+            numberOrNull(shownValue(process.result(line.slot), lineUnit(process, line)),
+                         shown(process, line.slot));
     }
     return results;
+}
+
+// The labels of the facts, with the unit each is written in.
+constexpr std::string_view kDensityLabel = "Density rho [kg/m³]";
+constexpr std::string_view kViscosityLabel = "Dynamic viscosity eta [10⁻⁶ Pa s]";
+constexpr std::string_view kSonicLabel = "Sonic velocity w [m/s]";
+constexpr std::string_view kVelocityLabel = "Flow velocity [m/s]";
+constexpr std::string_view kWidthLabel = "Inner diameter or width [mm]";
+constexpr std::string_view kDiameterLabel = "Equivalent diameter [mm]";
+constexpr std::string_view kGasConstantLabel = "Gas constant [J/(kg K)]";
+
+double shownFact(std::string_view label, double value) {
+    return shownValue(value, bracketUnit(label));
+}
+
+// The units object of a flow: the unit of every fact and result that has one.
+template <typename Process>
+nlohmann::ordered_json unitsJson(const Process& process, const std::vector<FlowLine>& lines) {
+    nlohmann::ordered_json units = nlohmann::ordered_json::object();
+    const auto add = [&units](std::string_view key, const output::Unit* unit) {
+        if (unit != nullptr) {
+            units[std::string(key)] = std::string(output::shownUnit(*unit, shownUnits()).symbol);
+        }
+    };
+    for (const auto& [key, label] : {std::pair{"density", kDensityLabel},
+                                     {"viscosity", kViscosityLabel},
+                                     {"sonicVelocity", kSonicLabel},
+                                     {"velocity", kVelocityLabel},
+                                     {"width", kWidthLabel},
+                                     {"equivalentDiameter", kDiameterLabel}}) {
+        add(key, bracketUnit(label));
+    }
+    if constexpr (std::is_same_v<Process, GasFlowProcess>) {
+        add("gasConstant", bracketUnit(kGasConstantLabel));
+    }
+    for (const FlowLine& line : lines) {
+        add(line.key, lineUnit(process, line));
+    }
+    return units;
+}
+
+template <typename Process>
+void addUnitsJson(nlohmann::ordered_json& document, const Process& process,
+                  const std::vector<FlowLine>& lines) {
+    if (!shownUnits().isWritten()) {
+        document["units"] = unitsJson(process, lines);
+    }
 }
 
 // The status beside its message: the warning or refusal the flow's dialog shows, else "".
@@ -94,32 +161,36 @@ nlohmann::ordered_json flowJson(int status, const std::optional<output::FlowMess
                                 const FlowFacts& f) {
     return {{"status", status},
             {"message", message ? message->text : std::string()},
-            {"density", numberOrNull(f.density, f.densityValid)},
-            {"viscosity", numberOrNull(f.viscosity, f.viscosityValid)},
-            {"sonicVelocity", numberOrNull(f.sonicVelocity, f.sonicValid)},
-            {"velocity", f.velocity},
-            {"width", f.width},
-            {"equivalentDiameter", f.equivalentDiameter}};
+            {"density", numberOrNull(shownFact(kDensityLabel, f.density), f.densityValid)},
+            {"viscosity", numberOrNull(shownFact(kViscosityLabel, f.viscosity), f.viscosityValid)},
+            {"sonicVelocity", numberOrNull(shownFact(kSonicLabel, f.sonicVelocity), f.sonicValid)},
+            {"velocity", shownFact(kVelocityLabel, f.velocity)},
+            {"width", shownFact(kWidthLabel, f.width)},
+            {"equivalentDiameter", shownFact(kDiameterLabel, f.equivalentDiameter)}};
 }
 
 void addFacts(TextTable& table, const FlowFacts& f) {
-    table.addRow({"Density rho [kg/m³]", tableNumber(f.density, f.densityValid)});
-    table.addRow({"Dynamic viscosity eta [10⁻⁶ Pa s]", tableNumber(f.viscosity, f.viscosityValid)});
-    table.addRow({"Sonic velocity w [m/s]", tableNumber(f.sonicVelocity, f.sonicValid)});
-    table.addRow({"Flow velocity [m/s]", tableNumber(f.velocity, true)});
-    table.addRow({"Inner diameter or width [mm]", tableNumber(f.width, true)});
-    table.addRow({"Equivalent diameter [mm]", tableNumber(f.equivalentDiameter, true)});
+    for (const auto& [label, value, valid] : {std::tuple{kDensityLabel, f.density, f.densityValid},
+                                              {kViscosityLabel, f.viscosity, f.viscosityValid},
+                                              {kSonicLabel, f.sonicVelocity, f.sonicValid},
+                                              {kVelocityLabel, f.velocity, true},
+                                              {kWidthLabel, f.width, true},
+                                              {kDiameterLabel, f.equivalentDiameter, true}}) {
+        table.addRow({shownLabel(label), tableNumber(shownFact(label, value), valid)});
+    }
 }
 
 template <typename Process>
 void addResults(TextTable& table, const Process& process, const std::vector<FlowLine>& lines) {
     const bool perHour = process.input(Process::kInTimeFactor) != kPerSecond;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const FlowLine& line = lines[i];
-        const char* unit = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
-        const int slot = static_cast<int>(i);
-        table.addRow({std::string(line.label) + " [" + unit + "]",
-                      tableNumber(process.result(slot), shown(process, slot))});
+    for (const FlowLine& line : lines) {
+        const char* written = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
+        const output::Unit* unit = lineUnit(process, line);
+        const std::string_view symbol =
+            unit != nullptr ? output::shownUnit(*unit, shownUnits()).symbol : written;
+        table.addRow(
+            {std::string(line.label) + " [" + std::string(symbol) + "]",
+             tableNumber(shownValue(process.result(line.slot), unit), shown(process, line.slot))});
     }
 }
 
@@ -170,6 +241,7 @@ nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
     nlohmann::ordered_json document =
         flowJson(process.status(), output::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
+    addUnitsJson(document, process, steamFlowLines());
     document["warnings"] = nlohmann::ordered_json::array();
     if (!process.singlePhaseFlow()) {
         document["warnings"].push_back(output::kWetSteamFrictionNote);
@@ -194,10 +266,11 @@ nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
         flowJson(process.status(), output::gasFlowMessage(process), gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     document["molarMass"] = analysis.molarMass();
-    document["gasConstant"] = analysis.gasConstantJ();
+    document["gasConstant"] = shownFact(kGasConstantLabel, analysis.gasConstantJ());
     document["ambient"] =
         hasDraft(process) ? ambientJson(process.ambient()) : nlohmann::ordered_json(nullptr);
     document["results"] = resultsJson(process, gasFlowLines());
+    addUnitsJson(document, process, gasFlowLines());
     return document;
 }
 
@@ -206,7 +279,8 @@ std::string gasFlowTable(const GasFlowProcess& process) {
     addFacts(table, gasFacts(process));
     const gas::GasAnalysis& analysis = *process.state().analysis();
     table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
-    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstantJ(), true)});
+    table.addRow({shownLabel(kGasConstantLabel),
+                  tableNumber(shownFact(kGasConstantLabel, analysis.gasConstantJ()), true)});
     table.addRow({});
     addResults(table, process, gasFlowLines());
     std::string text = table.render();

@@ -17,10 +17,11 @@ struct FlowLine {
     const char* key;                 //!< JSON key
     const char* label;               //!< text table label
     const char* unit;                //!< per second for the flows
+    int slot;                        //!< processes::FlowResult
     const char* hourUnit = nullptr;  //!< the flows' unit per hour
 };
 
-//! The result slots in result-index order.
+//! The result lines in output order.
 [[nodiscard]] const std::vector<FlowLine>& steamFlowLines();
 [[nodiscard]] const std::vector<FlowLine>& gasFlowLines();
 

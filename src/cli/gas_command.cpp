@@ -12,6 +12,7 @@
 #include "cli/gas_condensing.h"
 #include "cli/gas_result.h"
 #include "cli/json_output.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_state.h"
@@ -32,14 +33,29 @@ using output::gasProperty;
 using output::kGasPressureEntry;
 using output::kGasTemperatureEntry;
 
+// The gas constant of the analysis, as JSON and the text table name it.
+constexpr output::PropertyEntry kGasConstantEntry{"gasConstant",
+                                                  "",
+                                                  "",
+                                                  "Gas constant [J/(kg K)]",
+                                                  output::ReportUnit::kJoulePerKilogramKelvin,
+                                                  6};
+constexpr output::ReportUnit kGasConstantUnit = kGasConstantEntry.unit;
+
+// Property k of the state in its shown unit.
+double shownProperty(const GasResult& result, int k) {
+    return shownValue(result.state.property(k), gasProperty(k).unit);
+}
+
 // p, t, status, message and the properties of a gas state in a batch line.
 void appendGasFields(double p, const GasResult& result, bool failed, std::string_view message,
                      CsvLine& line) {
-    line.number(p, true);
-    line.number(result.state.temperature(), result.temperatureKnown);
+    line.number(shownValue(p, kGasPressureEntry.unit), true);
+    line.number(shownValue(result.state.temperature(), kGasTemperatureEntry.unit),
+                result.temperatureKnown);
     line.status(result.status, failed, message);
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        line.number(result.state.property(k), gasPropertyShown(result, k));
+        line.number(shownProperty(result, k), gasPropertyShown(result, k));
     }
 }
 
@@ -53,7 +69,8 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
     TextTable table;
     table.addRow({"Gas analysis: " + analysis.name()});
     table.addRow({"Molar mass [kg/kmol]", tableNumber(analysis.molarMass(), true)});
-    table.addRow({"Gas constant [J/(kg K)]", tableNumber(analysis.gasConstantJ(), true)});
+    table.addRow({shownLabel(kGasConstantEntry.textLabel, kGasConstantUnit),
+                  tableNumber(shownValue(analysis.gasConstantJ(), kGasConstantUnit), true)});
     table.addRow({"", "% mass", "% vol"});
     for (int i = 0; i < gas::kComponentCount; ++i) {
         if (analysis.massFraction(i) > 0.0) {
@@ -68,15 +85,16 @@ std::string analysisTable(const gas::GasAnalysis& analysis) {
 
 std::string gasTable(const GasResult& result) {
     TextTable table;
+    table.addRow({shownLabel(kGasPressureEntry.textLabel, kGasPressureEntry.unit),
+                  tableNumber(shownValue(result.state.pressure(), kGasPressureEntry.unit), true)});
     table.addRow(
-        {std::string(kGasPressureEntry.textLabel), tableNumber(result.state.pressure(), true)});
-    table.addRow({std::string(kGasTemperatureEntry.textLabel),
-                  tableNumber(result.state.temperature(), true)});
+        {shownLabel(kGasTemperatureEntry.textLabel, kGasTemperatureEntry.unit),
+         tableNumber(shownValue(result.state.temperature(), kGasTemperatureEntry.unit), true)});
     table.addRow({"Status", std::to_string(result.status)});
     table.addRow({});
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
-        table.addRow({std::string(gasProperty(k).textLabel),
-                      tableNumber(result.state.property(k), gasPropertyShown(result, k))});
+        table.addRow({shownLabel(gasProperty(k).textLabel, gasProperty(k).unit),
+                      tableNumber(shownProperty(result, k), gasPropertyShown(result, k))});
     }
     return table.render() + '\n' + analysisTable(*result.state.analysis());
 }
@@ -97,18 +115,24 @@ nlohmann::ordered_json gasJson(const GasResult& result) {
     nlohmann::ordered_json properties = nlohmann::ordered_json::object();
     for (int k = 0; k < gas::kGasPropertyCount; ++k) {
         properties[std::string(gasProperty(k).key)] =
-            numberOrNull(result.state.property(k), gasPropertyShown(result, k));
+            numberOrNull(shownProperty(result, k), gasPropertyShown(result, k));
     }
-    return {{std::string(kGasPressureEntry.key), result.state.pressure()},
-            {std::string(kGasTemperatureEntry.key), result.state.temperature()},
-            {"status", result.status},
-            {"message", result.message},
-            {"analysis",
-             {{"molarMass", analysis.molarMass()},
-              {"gasConstant", analysis.gasConstantJ()},
-              {"massPercent", percentages(analysis, false)},
-              {"volumePercent", percentages(analysis, true)}}},
-            {"properties", properties}};
+    nlohmann::ordered_json json = {
+        {std::string(kGasPressureEntry.key),
+         shownValue(result.state.pressure(), kGasPressureEntry.unit)},
+        {std::string(kGasTemperatureEntry.key),
+         shownValue(result.state.temperature(), kGasTemperatureEntry.unit)},
+        {"status", result.status},
+        {"message", result.message},
+        {"analysis",
+         {{"molarMass", analysis.molarMass()},
+          {"gasConstant", shownValue(analysis.gasConstantJ(), kGasConstantUnit)},
+          {"massPercent", percentages(analysis, false)},
+          {"volumePercent", percentages(analysis, true)}}},
+        {"properties", properties}};
+    addUnits(json, std::array{kGasPressureEntry, kGasTemperatureEntry, kGasConstantEntry});
+    addUnits(json, output::kGasPropertyCatalogue);
+    return json;
 }
 
 std::size_t statePair(const GasOptions& options) {
@@ -167,10 +191,11 @@ void warnAboutPressure(double p) {
 int runGas(const GasOptions& options) {
     const gas::GasAnalysis analysis = analysisFromOptions(options.analysis);
     if (options.output.batch) {
-        const std::string header = csvHeader(
-            {kGasPressureEntry.key, kGasTemperatureEntry.key, kStatusColumn, kMessageColumn},
-            output::kGasPropertyCatalogue);
-        const std::string condensingHeader = header + ',' + std::string(kCondensingColumns);
+        const std::string header =
+            csvHeader({shownColumn(kGasPressureEntry), shownColumn(kGasTemperatureEntry),
+                       kStatusColumn, kMessageColumn},
+                      output::kGasPropertyCatalogue);
+        const std::string condensingHeader = header + ',' + condensingColumns();
         const auto row = options.condensation ? appendCondensingRow : appendGasRow;
         return runBatch(stdin, stdout, csvFormat(options.output),
                         {"gas",

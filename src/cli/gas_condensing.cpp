@@ -1,11 +1,13 @@
 #include "cli/gas_condensing.h"
 
 #include "cli/json_output.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/gas/condensation.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/status_codes.h"
 #include "output/messages/gas_messages.h"
+#include "output/units/units.h"
 
 namespace vaporis::cli {
 
@@ -35,8 +37,17 @@ namespace {
     return 1.0 - (1.0 - analysis.massFraction(gas::kWaterVapor)) / (1.0 - remainingWater);
 }
 
-void addRow(TextTable& table, const std::string& label, double value, int status) {
-    table.addRow({label, tableNumber(value, gas::isValidStatus(status)), std::to_string(status)});
+constexpr std::string_view kEnthalpyLabel = "Specific enthalpy h [kJ/kg]";
+constexpr std::string_view kEntropyLabel = "Specific entropy s [kJ/(kg K)]";
+
+// A value with its label naming the unit it is written in, as shown.
+double shown(std::string_view label, double value) {
+    return shownValue(value, bracketUnit(label));
+}
+
+void addRow(TextTable& table, std::string_view label, double value, int status) {
+    table.addRow({shownLabel(label), tableNumber(shown(label, value), gas::isValidStatus(status)),
+                  std::to_string(status)});
 }
 
 [[nodiscard]] nlohmann::ordered_json valueAndStatus(double value, int status) {
@@ -70,28 +81,40 @@ CondensingState condensingState(const gas::GasAnalysis& analysis, double p, Cond
     return state;
 }
 
+std::string condensingColumns() {
+    if (shownUnits().isWritten()) {
+        return std::string(kCondensingColumns);
+    }
+    const auto symbol = [](std::string_view label) {
+        return " [" + std::string(output::shownUnit(*bracketUnit(label), shownUnits()).symbol) +
+               "]";
+    };
+    return "hCondensing" + symbol(kEnthalpyLabel) + ",sCondensing" + symbol(kEntropyLabel) +
+           ",condensate";
+}
+
 bool temperatureKnown(const CondensingState& state) {
     return gas::isValidStatus(state.tStatus);
 }
 
 void appendCondensingFields(const CondensingState& state, CsvLine& line) {
-    line.number(state.h, gas::isValidStatus(state.hStatus));
-    line.number(state.s, gas::isValidStatus(state.sStatus));
+    line.number(shown(kEnthalpyLabel, state.h), gas::isValidStatus(state.hStatus));
+    line.number(shown(kEntropyLabel, state.s), gas::isValidStatus(state.sStatus));
     line.number(state.condensate, gas::isValidStatus(state.condensateStatus));
 }
 
 std::string condensingTable(const CondensingState& state) {
     TextTable table;
     table.addRow({"Gas with condensate", "", "status"});
-    addRow(table, "Specific enthalpy h [kJ/kg]", state.h, state.hStatus);
-    addRow(table, "Specific entropy s [kJ/(kg K)]", state.s, state.sStatus);
+    addRow(table, kEnthalpyLabel, state.h, state.hStatus);
+    addRow(table, kEntropyLabel, state.s, state.sStatus);
     addRow(table, "Condensate [kg/kg]", state.condensate, state.condensateStatus);
     return table.render();
 }
 
 nlohmann::ordered_json condensingJson(const CondensingState& state) {
-    return {{"h", valueAndStatus(state.h, state.hStatus)},
-            {"s", valueAndStatus(state.s, state.sStatus)},
+    return {{"h", valueAndStatus(shown(kEnthalpyLabel, state.h), state.hStatus)},
+            {"s", valueAndStatus(shown(kEntropyLabel, state.s), state.sStatus)},
             {"condensate", valueAndStatus(state.condensate, state.condensateStatus)}};
 }
 

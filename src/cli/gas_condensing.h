@@ -24,6 +24,8 @@ inline constexpr std::array<InputColumns, 3> kCondensingInputs = {
     {{"p", "t"}, {"p", "h"}, {"p", "s"}}};
 //! The columns a condensing batch adds after those of the gas state.
 inline constexpr std::string_view kCondensingColumns = "hCondensing,sCondensing,condensate";
+//! kCondensingColumns, naming the units of h and s when they are not the written ones.
+[[nodiscard]] std::string condensingColumns();
 
 //! A gas below its dew point taken as gas plus condensate; above it, as the gas alone. Each
 //! value has its gas status (kCondensation when water condensed).

@@ -15,6 +15,7 @@
 #include "cli/command_error.h"
 #include "cli/command_help.h"
 #include "cli/json_output.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "engine/gas/component_data.h"
@@ -271,33 +272,81 @@ ProcessReport collectResults(const Process& process, const std::array<ResultRow,
     return report;
 }
 
+// The state rows: JSON key, text label (with the unit every value is written in).
+constexpr auto kStateLabels = std::to_array<std::pair<std::string_view, std::string_view>>({
+    {"p", "pressure p [bar]"},
+    {"t", "temperature t [°C]"},
+    {"x", "steam quality x [-]"},
+    {"h", "enthalpy h [kJ/kg]"},
+    {"s", "entropy s [kJ/(kg K)]"},
+    {"v", "volume v [m³/kg]"},
+});
+
+// The state's values in the order of kStateLabels, as shown.
+std::array<double, kStateLabels.size()> shownState(const StateRow& s) {
+    const std::array<double, kStateLabels.size()> written{s.p, s.t, s.x, s.h, s.s, s.v};
+    std::array<double, kStateLabels.size()> shown{};
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        shown[i] = shownValue(written[i], bracketUnit(kStateLabels[i].second));
+    }
+    return shown;
+}
+
 Json stateJson(const StateRow& s) {
-    return {{"p", s.p}, {"t", s.t}, {"x", numberOrNull(s.x, s.xValid)},
-            {"h", s.h}, {"s", s.s}, {"v", s.v}};
+    Json json = Json::object();
+    const auto shown = shownState(s);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const std::string key(kStateLabels[i].first);
+        json[key] = key == "x" ? numberOrNull(shown[i], s.xValid) : Json(shown[i]);
+    }
+    return json;
+}
+
+// The units object of a process: the unit of every state value and result that has one.
+Json unitsJson(const ProcessReport& report) {
+    Json units = Json::object();
+    const auto add = [&units](std::string_view key, std::string_view label) {
+        if (const output::Unit* unit = bracketUnit(label)) {
+            units[std::string(key)] = std::string(output::shownUnit(*unit, shownUnits()).symbol);
+        }
+    };
+    for (const auto& [key, label] : kStateLabels) {
+        add(key, label);
+    }
+    for (const auto& [row, value] : report.results) {
+        add(row->key, row->label);
+    }
+    return units;
 }
 
 Json processJson(const ProcessReport& report) {
     Json results = Json::object();
     for (const auto& [row, value] : report.results) {
-        results[row->key] = value ? Json(*value) : Json(nullptr);
+        results[row->key] =
+            value ? Json(shownValue(*value, bracketUnit(row->label))) : Json(nullptr);
     }
-    return {{"status", report.status},
-            {"message", report.message},
-            {"initial", stateJson(report.initial)},
-            {"final", stateJson(report.final)},
-            {"results", results}};
+    Json json = {{"status", report.status},
+                 {"message", report.message},
+                 {"initial", stateJson(report.initial)},
+                 {"final", stateJson(report.final)},
+                 {"results", results}};
+    if (!shownUnits().isWritten()) {
+        json["units"] = unitsJson(report);
+    }
+    return json;
 }
 
 void addStateRows(TextTable& table, const ProcessReport& report) {
     const StateRow& a = report.initial;
     const StateRow& b = report.final;
     table.addRow({"", "initial state", "final state"});
-    table.addRow({"pressure p [bar]", tableNumber(a.p, true), tableNumber(b.p, true)});
-    table.addRow({"temperature t [°C]", tableNumber(a.t, true), tableNumber(b.t, true)});
-    table.addRow({"steam quality x [-]", tableNumber(a.x, a.xValid), tableNumber(b.x, b.xValid)});
-    table.addRow({"enthalpy h [kJ/kg]", tableNumber(a.h, true), tableNumber(b.h, true)});
-    table.addRow({"entropy s [kJ/(kg K)]", tableNumber(a.s, true), tableNumber(b.s, true)});
-    table.addRow({"volume v [m³/kg]", tableNumber(a.v, true), tableNumber(b.v, true)});
+    const auto initial = shownState(a);
+    const auto final = shownState(b);
+    for (std::size_t i = 0; i < kStateLabels.size(); ++i) {
+        table.addRow({shownLabel(kStateLabels[i].second),
+                      tableNumber(initial[i], kStateLabels[i].first != "x" || a.xValid),
+                      tableNumber(final[i], kStateLabels[i].first != "x" || b.xValid)});
+    }
 }
 
 std::string processTable(const ProcessReport& report) {
@@ -310,8 +359,9 @@ std::string processTable(const ProcessReport& report) {
         if ((row->needs & kJsonOnly) != 0) {
             continue;
         }
-        table.addRow(
-            {std::string(row->label), tableNumber(value.value_or(0.0), value.has_value())});
+        table.addRow({shownLabel(row->label),
+                      tableNumber(shownValue(value.value_or(0.0), bracketUnit(row->label)),
+                                  value.has_value())});
     }
     return table.render();
 }

@@ -18,6 +18,7 @@
 #include "cli/gas_analysis_option.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "output/format/file_path.h"
 #include "output/messages/gas_messages.h"
@@ -375,6 +376,7 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
 }
 
 int runProject(const ProjectArguments& a) {
+    requireWrittenUnits("project");
     project::ModuleObjects objects;
     if (a.createNew) {
         createProject(a, objects);

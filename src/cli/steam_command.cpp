@@ -8,6 +8,7 @@
 #include "cli/command_error.h"
 #include "cli/csv_batch.h"
 #include "cli/json_output.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "engine/water/status_codes.h"
@@ -35,6 +36,9 @@ constexpr auto kSteamModeInputs = std::to_array<std::string_view>({"p,t", "p,x",
 constexpr std::string_view kSteamPhHeader = "p,h,status,message,t,x";
 
 using output::kWaterPressureEntry;
+// The enthalpy given to steam-ph, as its table names it.
+constexpr output::PropertyEntry kEnthalpyEntry{
+    "h", "", "", "enthalpy h [kJ/kg]", output::ReportUnit::kKilojoulePerKilogram, 6};
 using output::kWaterQualityEntry;
 using output::kWaterTemperatureEntry;
 using output::saturationEntry;
@@ -45,7 +49,16 @@ std::string key(const output::PropertyEntry& entry) {
 }
 
 std::string label(const output::PropertyEntry& entry) {
-    return std::string(entry.textLabel);
+    return shownLabel(entry.textLabel, entry.unit);
+}
+
+// A value of the entry as shown: in the shown unit.
+double shown(const output::PropertyEntry& entry, double value) {
+    return shownValue(value, entry.unit);
+}
+
+std::string cell(const output::PropertyEntry& entry, double value, bool valid) {
+    return tableNumber(shown(entry, value), valid);
 }
 
 struct ModeInputs {
@@ -108,22 +121,22 @@ StateInputs stateInputs(const WaterSteamState& state) {
 std::string steamTable(const WaterSteamState& state) {
     const StateInputs in = stateInputs(state);
     TextTable table;
-    table.addRow({label(kWaterPressureEntry), tableNumber(in.p, in.pValid)});
-    table.addRow({label(kWaterTemperatureEntry), tableNumber(in.t, in.tValid)});
+    table.addRow({label(kWaterPressureEntry), cell(kWaterPressureEntry, in.p, in.pValid)});
+    table.addRow({label(kWaterTemperatureEntry), cell(kWaterTemperatureEntry, in.t, in.tValid)});
     table.addRow({label(kWaterQualityEntry), tableNumber(in.x, in.xValid)});
     table.addRow({});
     table.addRow({"", "state", "saturated liquid '", "saturated vapour ''"});
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        table.addRow({label(waterProperty(i)),
-                      tableNumber(state.stateValue(i), state.stateStatus(i) == water::kOk),
-                      tableNumber(state.liquidValue(i), state.liquidStatus(i) == water::kOk),
-                      tableNumber(state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
+        const output::PropertyEntry& entry = waterProperty(i);
+        table.addRow({label(entry),
+                      cell(entry, state.stateValue(i), state.stateStatus(i) == water::kOk),
+                      cell(entry, state.liquidValue(i), state.liquidStatus(i) == water::kOk),
+                      cell(entry, state.vaporValue(i), state.vaporStatus(i) == water::kOk)});
     }
     table.addRow({});
     for (int i = 0; i < water::kSaturationCount; ++i) {
-        table.addRow(
-            {label(saturationEntry(i)),
-             tableNumber(state.saturationValue(i), state.saturationStatus(i) == water::kOk)});
+        table.addRow({label(saturationEntry(i)), cell(saturationEntry(i), state.saturationValue(i),
+                                                      state.saturationStatus(i) == water::kOk)});
     }
     return table.render();
 }
@@ -132,7 +145,8 @@ template <typename ValueOf, typename StatusOf>
 nlohmann::ordered_json propertyRow(ValueOf valueOf, StatusOf statusOf) {
     nlohmann::ordered_json row = nlohmann::ordered_json::object();
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        row[key(waterProperty(i))] = valueWithStatus(valueOf(i), statusOf(i));
+        row[key(waterProperty(i))] =
+            valueWithStatus(shown(waterProperty(i), valueOf(i)), statusOf(i));
     }
     return row;
 }
@@ -142,12 +156,12 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
     nlohmann::ordered_json saturation = nlohmann::ordered_json::object();
     for (int i = 0; i < water::kSaturationCount; ++i) {
         saturation[key(saturationEntry(i))] =
-            valueWithStatus(s.saturationValue(i), s.saturationStatus(i));
+            valueWithStatus(shown(saturationEntry(i), s.saturationValue(i)), s.saturationStatus(i));
     }
-    return {
+    nlohmann::ordered_json json = {
         {"mode", s.mode()},
-        {key(kWaterPressureEntry), numberOrNull(in.p, in.pValid)},
-        {key(kWaterTemperatureEntry), numberOrNull(in.t, in.tValid)},
+        {key(kWaterPressureEntry), numberOrNull(shown(kWaterPressureEntry, in.p), in.pValid)},
+        {key(kWaterTemperatureEntry), numberOrNull(shown(kWaterTemperatureEntry, in.t), in.tValid)},
         {key(kWaterQualityEntry), numberOrNull(in.x, in.xValid)},
         {"inputStatus", s.inputStatus()},
         {"inputMessage", ""},
@@ -160,6 +174,10 @@ nlohmann::ordered_json steamJson(const WaterSteamState& s) {
                               [&s](int i) { return s.vaporStatus(i); })},
         {"saturation", saturation},
     };
+    addUnits(json, std::array{kWaterPressureEntry, kWaterTemperatureEntry});
+    addUnits(json, output::kWaterPropertyCatalogue);
+    addUnits(json, output::kSaturationCatalogue);
+    return json;
 }
 
 void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line) {
@@ -168,46 +186,49 @@ void appendSteamRow(std::size_t mode, double first, double second, CsvLine& line
     state.calculateState();
     const StateInputs in = stateInputs(state);
     const int status = state.inputStatus();
-    line.number(in.p, in.pValid);
-    line.number(in.t, in.tValid);
+    line.number(shown(kWaterPressureEntry, in.p), in.pValid);
+    line.number(shown(kWaterTemperatureEntry, in.t), in.tValid);
     line.number(in.x, in.xValid);
     line.status(status, status != water::kInputOk,
                 status == water::kInputOk
                     ? std::string_view()
                     : output::messageText(output::inputStatusMessage(status)));
     for (int i = 0; i < water::kPropertyCount; ++i) {
-        line.number(state.stateValue(i), state.stateStatus(i) == water::kOk);
+        line.number(shown(waterProperty(i), state.stateValue(i)),
+                    state.stateStatus(i) == water::kOk);
     }
 }
 
 void appendSteamPhRow(std::size_t /*pair*/, double p, double h, CsvLine& line) {
     const output::EnthalpyIteration result = output::enthalpyIteration(p, h);
-    line.number(p, true);
-    line.number(h, true);
+    line.number(shown(kWaterPressureEntry, p), true);
+    line.number(shown(kEnthalpyEntry, h), true);
     line.status(result.status, !result.valid(),
                 result.valid()
                     ? std::string()
                     : output::iterationMessage(output::iterationFailureMessage(result.status)));
-    line.number(result.t, result.valid());
+    line.number(shown(kWaterTemperatureEntry, result.t), result.valid());
     line.number(result.x, result.twoPhase());
 }
 
 std::string steamPhTable(double p, double h, const output::EnthalpyIteration& result) {
     TextTable table;
-    table.addRow({"pressure p [bar]", tableNumber(p, true)});
-    table.addRow({"enthalpy h [kJ/kg]", tableNumber(h, true)});
-    table.addRow({"temperature t [°C]", tableNumber(result.t, true)});
+    table.addRow({label(kWaterPressureEntry), cell(kWaterPressureEntry, p, true)});
+    table.addRow({label(kEnthalpyEntry), cell(kEnthalpyEntry, h, true)});
+    table.addRow({label(kWaterTemperatureEntry), cell(kWaterTemperatureEntry, result.t, true)});
     table.addRow({"steam quality x [-]", tableNumber(result.x, result.twoPhase())});
     return table.render();
 }
 
 nlohmann::ordered_json steamPhJson(double p, double h, const output::EnthalpyIteration& result) {
-    return {{"p", p},
-            {"h", h},
-            {"status", result.status},
-            {"message", output::propertyStatusText(result.status)},
-            {"t", result.t},
-            {"x", numberOrNull(result.x, result.twoPhase())}};
+    nlohmann::ordered_json json = {{"p", shown(kWaterPressureEntry, p)},
+                                   {"h", shown(kEnthalpyEntry, h)},
+                                   {"status", result.status},
+                                   {"message", output::propertyStatusText(result.status)},
+                                   {"t", shown(kWaterTemperatureEntry, result.t)},
+                                   {"x", numberOrNull(result.x, result.twoPhase())}};
+    addUnits(json, std::array{kWaterPressureEntry, kEnthalpyEntry, kWaterTemperatureEntry});
+    return json;
 }
 
 }  // namespace
@@ -215,8 +236,8 @@ nlohmann::ordered_json steamPhJson(double p, double h, const output::EnthalpyIte
 int runSteam(const SteamOptions& options) {
     if (options.output.batch) {
         const std::string header =
-            csvHeader({kWaterPressureEntry.key, kWaterTemperatureEntry.key, kWaterQualityEntry.key,
-                       kStatusColumn, kMessageColumn},
+            csvHeader({shownColumn(kWaterPressureEntry), shownColumn(kWaterTemperatureEntry),
+                       kWaterQualityEntry.key, kStatusColumn, kMessageColumn},
                       output::kWaterPropertyCatalogue);
         return runBatch(stdin, stdout, csvFormat(options.output),
                         {"steam", kSteamInputs, header, appendSteamRow}, batchJobs(options.output));
@@ -240,8 +261,15 @@ int runSteam(const SteamOptions& options) {
 
 int runSteamPh(const SteamPhOptions& options) {
     if (options.output.batch) {
+        const std::string header =
+            shownUnits().isWritten()
+                ? std::string(kSteamPhHeader)
+                : csvHeader(
+                      {shownColumn(kWaterPressureEntry), shownColumn(kEnthalpyEntry), kStatusColumn,
+                       kMessageColumn, shownColumn(kWaterTemperatureEntry), "x"},
+                      {});
         return runBatch(stdin, stdout, csvFormat(options.output),
-                        {"steam-ph", kSteamPhInputs, kSteamPhHeader, appendSteamPhRow},
+                        {"steam-ph", kSteamPhInputs, header, appendSteamPhRow},
                         batchJobs(options.output));
     }
     if (!options.p || !options.h) {

@@ -13,6 +13,7 @@
 #include "cli/json_output.h"
 #include "cli/number_io.h"
 #include "cli/parallel_rows.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "output/reports/steam_table_grid.h"
 #include "output/reports/steam_table_output.h"
@@ -172,6 +173,7 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
 }
 
 int runTable(const TableArguments& arguments) {
+    requireWrittenUnits("table");
     const SteamTableRequest request = requestOf(arguments);
     return writeTable(request, arguments.output) > 0 ? kExitSomeRowsFailed : kExitOk;
 }

@@ -13,10 +13,12 @@
 #include "cli/command_help.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/common/not_set.h"
 #include "output/format/number_text.h"
 #include "output/messages/tools_messages.h"
+#include "output/units/units.h"
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "processes/tools/ambient_data.h"
@@ -62,6 +64,11 @@ nlohmann::ordered_json outcomeJson(int status, std::string_view message,
     return {{"status", status}, {"message", std::string(message)}, {"warnings", warnings}};
 }
 
+// A row's value in its shown unit.
+double shownRow(const Row& row) {
+    return row.value == NOT_SET ? row.value : shownValue(row.value, bracketUnit(row.label));
+}
+
 // The rows; with an outcome (the tools that report one) also the status, warnings and flags;
 // `extra` ends the JSON.
 int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = nullptr,
@@ -73,13 +80,21 @@ int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = null
         if (outcome != nullptr) {
             document = outcomeJson(kExitOk, "", o.warnings);
         }
+        nlohmann::ordered_json units = nlohmann::ordered_json::object();
         for (const Row& row : rows) {
-            document[std::string(row.key)] = numberOrNull(row.value, row.value != NOT_SET);
+            document[std::string(row.key)] = numberOrNull(shownRow(row), row.value != NOT_SET);
+            if (const output::Unit* unit = bracketUnit(row.label)) {
+                units[std::string(row.key)] =
+                    std::string(output::shownUnit(*unit, shownUnits()).symbol);
+            }
         }
         for (const Flag& flag : o.flags) {
             document[std::string(flag.key)] = flag.value;
         }
         document.update(extra);
+        if (!shownUnits().isWritten()) {
+            document["units"].update(units);
+        }
         printJson(document);
         return kExitOk;
     }
@@ -88,7 +103,7 @@ int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = null
         table.addRow({"status", "0"});
     }
     for (const Row& row : rows) {
-        table.addRow({std::string(row.label), tableNumber(row.value, row.value != NOT_SET)});
+        table.addRow({shownLabel(row.label), tableNumber(shownRow(row), row.value != NOT_SET)});
     }
     for (const Flag& flag : o.flags) {
         table.addRow({std::string(flag.label), flag.value ? "yes" : "no"});

@@ -287,7 +287,7 @@ RuleAnswer checkThermalProcess(const GasThermalProcess& process, MarkerMeaning m
 }
 
 RuleAnswer checkThermalResult(const SteamThermalProcess& process) {
-    if (process.status() == kProcessOk) {
+    if (process.status() == kOk) {
         return std::nullopt;
     }
     return refuse("status", RefusalReason::kNoShownResult, process.status());
@@ -295,7 +295,7 @@ RuleAnswer checkThermalResult(const SteamThermalProcess& process) {
 
 RuleAnswer checkThermalResult(const GasThermalProcess& process) {
     const int status = process.status();
-    if (status == kProcessOk || status == GasThermalProcess::kCondensedInFinalState) {
+    if (status == kOk || status == ThermalProcessStatus::kCondensedInFinalState) {
         return std::nullopt;
     }
     return refuse("status", RefusalReason::kNoShownResult, status);
@@ -322,7 +322,7 @@ RuleAnswer checkFlowProcess(const GasFlowProcess& process, MarkerMeaning marker)
 
 RuleAnswer checkFlowResult(const SteamFlowProcess& process) {
     const int status = process.status();
-    if (status == kOk || status == kSteamFlowMachWarning) {
+    if (status == kOk || status == SteamFlowStatus::kMachWarning) {
         return std::nullopt;
     }
     return refuse("status", RefusalReason::kNoShownResult, status);
@@ -330,7 +330,7 @@ RuleAnswer checkFlowResult(const SteamFlowProcess& process) {
 
 RuleAnswer checkFlowResult(const GasFlowProcess& process) {
     const int status = process.status();
-    if (status == kOk || status == kGasFlowMachWarning) {
+    if (status == kOk || status == GasFlowStatus::kMachWarning) {
         return std::nullopt;
     }
     return refuse("status", RefusalReason::kNoShownResult, status);

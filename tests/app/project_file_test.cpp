@@ -56,6 +56,8 @@ void changeEveryModule(project::ModuleObjects& o) {
     o.gasState2.setEnthalpy(120.0);
     o.gasThermalProcess.setType(processes::kStateBalance);
     ASSERT_TRUE(o.gasThermalProcess.setInput(GasThermalProcess::kMassFlow, 2.0));
+    ASSERT_TRUE(o.gasThermalProcess.setInput(GasThermalProcess::kNormalVolumeFlow, 0.5));
+    o.gasFlowProcess.setInput(processes::GasFlowProcess::kInNormalFlow, 0.25);
     o.gasFlowProcess.setInput(processes::GasFlowProcess::kInHeightDifference, 30.0);
     o.gasFlowProcess.setFreeFlow(true);
     o.steamState1 = water::WaterSteamState(water::kModePX, 10.0, NOT_SET, 0.9);
@@ -108,6 +110,9 @@ TEST(ProjectFile, EveryModuleSurvivesASaveAndLoad) {
     // Flows are held per second and shown per hour.
     EXPECT_EQ(loaded.gasThermalProcess.result(GasThermalProcess::kShownMassFlow), 7200.0);
     EXPECT_EQ(loaded.steamFlowProcess.result(SteamFlowProcess::kVolumeFlow), 1800.0);
+    // The gas's normal flows stand in slots of their own, after the shared ones.
+    EXPECT_EQ(loaded.gasThermalProcess.result(GasThermalProcess::kShownNormalVolumeFlow), 1800.0);
+    EXPECT_EQ(loaded.gasFlowProcess.result(processes::GasFlowProcess::kNormalFlow), 900.0);
 }
 
 TEST(ProjectFile, UnusableFilesAreRefusedAndChangeNothing) {

@@ -185,12 +185,12 @@ TEST(ProcessBatch, EachRowIsTheCommandWithItsFieldsOverTheCommandLinesOptions) {
     EXPECT_TRUE(lineOf(run.out, 5).starts_with("1.5;0,8;input-error;")) << "a point is refused";
 }
 
-TEST(ProcessBatch, HeaderNamesOnlyOptionsOfTheCommandInTheirOwnUnits) {
+TEST(ProcessBatch, HeaderNamesOnlyOptionsOfTheCommandInUnitsOfTheirQuantity) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
         {{"process", "steam", "--type", "throttle"}, "p2,foo\n"},
-        {{"process", "steam", "--type", "throttle"}, "p2 [MPa]\n"},
+        {{"process", "steam", "--type", "throttle"}, "p2 [K]\n"},
         {{"process", "steam", "--type", "throttle"}, "html\n"},
-        {{"flow", "gas", "--p", "1", "--t", "200"}, "mass-flow [kg/h]\n"},
+        {{"flow", "gas", "--p", "1", "--t", "200"}, "mass-flow [m³/h]\n"},
         {{"ambient"}, ""},
     };
     for (auto [arguments, input] : refused) {

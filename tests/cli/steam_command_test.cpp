@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <sstream>
@@ -84,6 +85,34 @@ TEST(SteamCommand, JsonReadsBackAsTheState) {
     const json cp = document.at("state").at("cp");
     EXPECT_TRUE(cp.at("value").is_null()) << "wet steam has no cp";
     EXPECT_EQ(cp.at("status"), kNotComputed);
+}
+
+TEST(SteamCommand, ValuesInOtherUnitsGiveTheStateOfTheirWrittenValues) {
+    // 725.189 psia and 752 °F are 50 bar and 400 °C (1 psi = 6894.757293168 Pa, 1 BTU/lb =
+    // 2.326 kJ/kg exactly).
+    const WaterSteamState state = computed(water::kModePT, 50.0, 400.0, NOT_SET);
+    const double h = state.stateValue(water::kH);
+    const json given =
+        json::parse(runCli({"steam", "--json", "--p", "725.189psia", "--t", "752F"}).out);
+    EXPECT_NEAR(given.at("state").at("h").at("value").get<double>(), h, 1e-6 * h);
+    const json us = json::parse(
+        runCli({"steam", "--json", "--units", "us", "--p", "725.189", "--t", "752"}).out);
+    EXPECT_NEAR(us.at("p").get<double>(), 725.189, 1e-9);
+    EXPECT_NEAR(us.at("state").at("h").at("value").get<double>(), h / 2.326, 1e-6 * h);
+    EXPECT_EQ(us.at("units").at("h"), "BTU/lb");
+    EXPECT_EQ(us.at("units").at("t"), "°F");
+    const json gauge = json::parse(runCli({"steam", "--json", "--p", "5 barg", "--t", "400"}).out);
+    EXPECT_NEAR(gauge.at("p").get<double>(), 6.01325, 1e-12);
+    for (const auto& [p, message] :
+         {std::array<std::string, 2>{"5K",
+                                     "--p \"5K\": K is a unit of temperature, not of pressure"},
+          {"-1.1 atmg", "--p \"-1.1 atmg\": a gauge pressure below vacuum (-1 atmg)"}}) {
+        const CliRun bad = runCli({"steam", "--t", "400", "--p", p});
+        EXPECT_EQ(bad.exitCode, 1);
+        EXPECT_EQ(bad.err, "vaporis-cli: " + message + "\n");
+    }
+    EXPECT_EQ(runCli({"steam", "--t", "400", "--p", "5", "--unit", "p=furlong"}).err,
+              "vaporis-cli: --unit: \"p=furlong\": unknown unit \"furlong\"\n");
 }
 
 TEST(SteamCommand, RefusedInputsGiveTheDialogMessageAndExitCode2) {
@@ -183,12 +212,17 @@ TEST(SteamBatch, MissingOrUnknownHeaderIsAOneLineError) {
     EXPECT_TRUE(run.err.ends_with(", not \"a?b,?[31m?c\"\n")) << run.err;
 }
 
-TEST(SteamBatch, HeaderUnitsMustBeTheColumnsOwnAndQuotedFieldsAreRead) {
-    // 1 MPa and 373.15 K read as bar and °C would be a plainly wrong state with status 0.
+TEST(SteamBatch, HeaderUnitsAreConvertedAndQuotedFieldsAreRead) {
+    // 1 MPa and 373.15 K are 10 bar and 100 °C; a unit of another quantity is refused.
     const CliRun mpa = runCli({"steam", "--batch"}, "p [MPa],t [K]\n1,373.15\n");
-    EXPECT_EQ(mpa.exitCode, 1);
-    EXPECT_NE(mpa.err.find("\"MPa\""), std::string::npos) << mpa.err;
-    EXPECT_EQ(mpa.out, "");
+    EXPECT_EQ(mpa.exitCode, 0) << mpa.err;
+    EXPECT_TRUE(lineOf(mpa.out, 1).starts_with("10,100,,0,,419.77415")) << mpa.out;
+    const CliRun kelvin = runCli({"steam", "--batch"}, "p [K],t\n1,100\n");
+    EXPECT_EQ(kelvin.exitCode, 1);
+    EXPECT_NE(kelvin.err.find("\"K\""), std::string::npos) << kelvin.err;
+    const CliRun us = runCli({"steam", "--batch", "--units", "us"}, "p,t\n145.0377,212\n");
+    EXPECT_TRUE(lineOf(us.out, 0).starts_with("p [psia],t [°F],x,status,message,h [BTU/lb],"))
+        << us.out;
     const CliRun quoted = runCli({"steam", "--batch", "--decimal-comma"},
                                  "\"P [ BAR ]\";\"t [\xB0"
                                  "c]\"\n\"10,5\";\"200\"\n\"1;2\n");

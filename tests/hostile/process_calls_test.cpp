@@ -66,7 +66,7 @@ void steamThermalProcess(HostileInputs& in) {
     SteamThermalProcess process(initial, final);
     process.setType(in.drawInt(0, 2));
     setInputs(in, process, 3600.0);
-    expectResults(in, process.calculate() == kProcessOk, process);
+    expectResults(in, process.calculate() == kOk, process);
 }
 
 void gasThermalProcess(HostileInputs& in) {
@@ -77,7 +77,7 @@ void gasThermalProcess(HostileInputs& in) {
     process.setType(in.drawInt(0, 2));
     setInputs(in, process, 3600.0);
     const int status = process.calculate();
-    expectResults(in, status == kProcessOk || status == GasThermalProcess::kCondensedInFinalState,
+    expectResults(in, status == kOk || status == ThermalProcessStatus::kCondensedInFinalState,
                   process);
 }
 
@@ -93,7 +93,7 @@ void steamFlowProcess(HostileInputs& in) {
     SteamFlowProcess process(state);
     setFlowInputs(in, process);
     const int status = process.calculate();
-    expectResults(in, status == kOk || status == kSteamFlowMachWarning, process);
+    expectResults(in, status == kOk || status == SteamFlowStatus::kMachWarning, process);
 }
 
 void gasFlowProcess(HostileInputs& in) {
@@ -103,7 +103,7 @@ void gasFlowProcess(HostileInputs& in) {
     setFlowInputs(in, process);
     process.setFreeFlow(in.coin());
     const int status = process.calculate();
-    expectResults(in, status == kOk || status == kGasFlowMachWarning, process);
+    expectResults(in, status == kOk || status == GasFlowStatus::kMachWarning, process);
 }
 
 void tubeFlow(HostileInputs& in) {

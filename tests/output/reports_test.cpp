@@ -108,7 +108,7 @@ TEST_F(ReportBytes, SteamProcessBalanceBetweenCheckStates) {
     process.setType(processes::kStateBalance);
     ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kTimeFactor, 3600.0));
     ASSERT_TRUE(process.setInput(processes::SteamThermalProcess::kMassFlow, 1.0));
-    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    ASSERT_EQ(process.calculate(), processes::kOk);
     expectBytesOf("steam_process_balance.html",
                   [&](const std::string& path) { return writeSteamProcessReport(path, process); });
 }
@@ -130,7 +130,7 @@ TEST_F(ReportBytes, GasProcessThrottlingWithHeatLoss) {
     ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kTimeFactor, 1.0));
     ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kMassFlow, 1.0));
     ASSERT_TRUE(process.setInput(processes::GasThermalProcess::kHeatLoss, 10.0));
-    ASSERT_EQ(process.calculate(), processes::kProcessOk);
+    ASSERT_EQ(process.calculate(), processes::kOk);
     expectBytesOf("gas_process_throttling.html",
                   [&](const std::string& path) { return writeGasProcessReport(path, process); });
 }

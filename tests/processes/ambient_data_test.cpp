@@ -53,11 +53,11 @@ TEST(AmbientData, RefusedInputsKeepThePreviousResults) {
     AmbientData ambient = ambientAt(15.0, 65.0, 0.0);
     const double density = ambient.result(AmbientData::kDensity);
     for (const auto& [t, phi, z, status] :
-         {std::tuple{-10.0, 50.0, 0.0, kAmbientBelowTriplePoint},
-          std::tuple{15.0, 100.5, 0.0, kAmbientHumidityOutOfRange},
-          std::tuple{110.0, 50.0, 0.0, kAmbientWaterBoils},
-          std::tuple{15.0, kNaN, 0.0, kAmbientNonFiniteInput},
-          std::tuple{15.0, 65.0, 1e9, kAmbientNoConvergence}}) {
+         {std::tuple{-10.0, 50.0, 0.0, AmbientStatus::kBelowTriplePoint},
+          std::tuple{15.0, 100.5, 0.0, AmbientStatus::kHumidityOutOfRange},
+          std::tuple{110.0, 50.0, 0.0, AmbientStatus::kWaterBoils},
+          std::tuple{15.0, kNaN, 0.0, AmbientStatus::kNonFiniteInput},
+          std::tuple{15.0, 65.0, 1e9, AmbientStatus::kNoConvergence}}) {
         SCOPED_TRACE(t);
         ambient.setInput(AmbientData::kTemperature, t);
         ambient.setInput(AmbientData::kRelativeHumidity, phi);

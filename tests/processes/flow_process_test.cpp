@@ -102,11 +102,11 @@ TEST(SteamFlowProcess, WetSteamGetsNoFrictionOrHeatTransferAndTheMixturesMachNum
 
     pipe.state = WaterSteamState(water::kModePX, 50.0, NOT_SET, 0.1);
     pipe.process.setInput(Steam::kInVelocity, 200.0);
-    ASSERT_EQ(pipe.process.calculate(), kSteamFlowMachAbove1);
+    ASSERT_EQ(pipe.process.calculate(), SteamFlowStatus::kMachAbove1);
     EXPECT_NEAR(p.result(Steam::kMach), 1.7, 0.05);
     EXPECT_EQ(p.result(Steam::kTotalDrop), NOT_SET);
     pipe.process.setInput(Steam::kInVelocity, 40.0);
-    EXPECT_EQ(pipe.process.calculate(), kSteamFlowMachWarning);
+    EXPECT_EQ(pipe.process.calculate(), SteamFlowStatus::kMachWarning);
 
     pipe.state = WaterSteamState(water::kModePX, 10.0, NOT_SET, 1.0);
     ASSERT_EQ(pipe.process.calculate(), kOk);
@@ -117,10 +117,10 @@ TEST(SteamFlowProcess, WetSteamGetsNoFrictionOrHeatTransferAndTheMixturesMachNum
 TEST(SteamFlowProcess, MachNumberWarnsAbove03AndStopsAbove1) {
     SteamPipe pipe;
     pipe.process.setInput(Steam::kInVelocity, pipe.velocityAtMach(0.31));
-    EXPECT_EQ(pipe.process.calculate(), kSteamFlowMachWarning);
+    EXPECT_EQ(pipe.process.calculate(), SteamFlowStatus::kMachWarning);
     EXPECT_NE(pipe.process.result(Steam::kTotalDrop), NOT_SET);
     pipe.process.setInput(Steam::kInVelocity, pipe.velocityAtMach(1.01));
-    EXPECT_EQ(pipe.process.calculate(), kSteamFlowMachAbove1);
+    EXPECT_EQ(pipe.process.calculate(), SteamFlowStatus::kMachAbove1);
     EXPECT_NEAR(pipe.process.result(Steam::kMach), 1.01, 1e-12);
     EXPECT_EQ(pipe.process.result(Steam::kLambda), NOT_SET);
     EXPECT_EQ(pipe.process.result(Steam::kTotalDrop), NOT_SET);
@@ -163,11 +163,11 @@ TEST(SteamFlowProcess, UnusableInputsAreRefusedBeforeAnyResult) {
         SCOPED_TRACE(index);
         SteamPipe pipe;
         pipe.process.setInput(index, value);
-        EXPECT_EQ(pipe.process.calculate(), kFlowInputInvalid);
+        EXPECT_EQ(pipe.process.calculate(), FlowStatus::kInputInvalid);
         EXPECT_EQ(pipe.process.result(Steam::kReynolds), NOT_SET);
     }
     SteamPipe unknownMode(7);
-    EXPECT_EQ(unknownMode.process.calculate(), kFlowInputInvalid);
+    EXPECT_EQ(unknownMode.process.calculate(), FlowStatus::kInputInvalid);
     SteamPipe tooHot;
     tooHot.state = WaterSteamState(water::kModePT, 50.0, 2500.0, NOT_SET);
     EXPECT_EQ(tooHot.process.calculate(), water::kInputOutOfRange);
@@ -205,7 +205,7 @@ TEST(GasFlowProcess, HotStackDraftIsTheWeightDifferenceOfTheTwoColumns) {
     stack.ambient.setInput(AmbientData::kTemperature, -5.0);
     stack.ambient.setInput(AmbientData::kRelativeHumidity, 50.0);
     EXPECT_EQ(stack.process.calculate(), kOk);
-    EXPECT_EQ(stack.ambient.status(), kAmbientBelowTriplePoint);
+    EXPECT_EQ(stack.ambient.status(), AmbientStatus::kBelowTriplePoint);
     EXPECT_EQ(stack.process.result(Gas::kDraft), NOT_SET);
     EXPECT_NE(stack.process.result(Gas::kTotalDrop), NOT_SET);
 }
@@ -225,16 +225,16 @@ TEST(GasFlowProcess, MachNumberAndDewPointLimits) {
     GasPipe duct(20.0);
     // Speed of sound in air at 20 °C: 343.2 m/s.
     duct.process.setInput(Gas::kInVelocity, 0.31 * 343.2);
-    EXPECT_EQ(duct.process.calculate(), kGasFlowMachWarning);
+    EXPECT_EQ(duct.process.calculate(), GasFlowStatus::kMachWarning);
     duct.process.setInput(Gas::kInVelocity, 1.01 * 343.2);
-    EXPECT_EQ(duct.process.calculate(), kGasFlowMachAbove1);
+    EXPECT_EQ(duct.process.calculate(), GasFlowStatus::kMachAbove1);
     EXPECT_EQ(duct.process.result(Gas::kReynolds), NOT_SET);
 
     // Air holding 12.352 kPa of water vapour condenses below 50 °C at 1 bar.
     GasPipe humid(30.0);
     humid.analysis.setComponentVolumeFraction(gas::kWaterVapor, 0.12352);
     humid.state = gas::GasState(humid.analysis, 1.0, 30.0);
-    EXPECT_EQ(humid.process.calculate(), kGasFlowCondensing);
+    EXPECT_EQ(humid.process.calculate(), GasFlowStatus::kCondensing);
 }
 
 }  // namespace

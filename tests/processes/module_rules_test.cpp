@@ -113,7 +113,8 @@ TEST(ModuleRules, FlowNeedsTheInputsOfItsSolveModeAndStopsAboveMachOne) {
     EXPECT_EQ(checkFlowResult(flow), std::nullopt);
     flow.setInput(SteamFlowProcess::kInWidth, 10.0);
     flow.calculate();
-    EXPECT_EQ(checkFlowResult(flow), (Refusal{"status", R::kNoShownResult, kSteamFlowMachAbove1}));
+    EXPECT_EQ(checkFlowResult(flow),
+              (Refusal{"status", R::kNoShownResult, codeOf(SteamFlowStatus::kMachAbove1)}));
 }
 
 TEST(ModuleRules, StateOutflowAndDiagramLimits) {

@@ -42,12 +42,12 @@ TEST(FrictionCoefficient, RefusesUnusableInputInsteadOfIterating) {
         SCOPED_TRACE(re);
         int status = kOk;
         EXPECT_EQ(frictionCoefficient(re, k, d, status), -1.0);
-        EXPECT_EQ(status, kFlowInputInvalid);
+        EXPECT_EQ(status, FlowStatus::kInputInvalid);
     }
     // A roughness of five diameters leaves Colebrook's equation without a root below 1.
     int status = kOk;
     EXPECT_EQ(frictionCoefficient(1e5, 50.0, 10.0, status), -1.0);
-    EXPECT_EQ(status, kFrictionNoConvergence);
+    EXPECT_EQ(status, FlowStatus::kFrictionNoConvergence);
 }
 
 TEST(RectangularLaminarFactor, DependsOnlyOnTheAspectRatio) {

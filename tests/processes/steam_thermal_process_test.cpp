@@ -36,7 +36,7 @@ struct SteamCase {
 
 TEST(SteamThermalProcess, IsentropicExpansionIntoWetSteamEndsAtInitialEntropy) {
     SteamCase c(kIsentropicEfficiency, 100.0, 500.0, 1.0);
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     EXPECT_EQ(c.final.mode(), water::kModePX);
     EXPECT_NEAR(c.final.stateValue(kS), c.initial.stateValue(kS), 1e-6);
     EXPECT_EQ(c.process.result(Process::kEntropyChange), 0.0);
@@ -47,7 +47,7 @@ TEST(SteamThermalProcess, IsentropicExpansionIntoWetSteamEndsAtInitialEntropy) {
 TEST(SteamThermalProcess, IsentropicEndInRegion3IsTheExactInverse) {
     SteamCase c(kIsentropicEfficiency, 300.0, 380.0, 200.0);
     ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     const double dhs = c.process.result(Process::kIsentropicChange);
     EXPECT_NEAR(dhs, -19.3491149748, 1e-8);
     EXPECT_NEAR(c.process.result(Process::kEnthalpyChange), 0.8 * dhs, 1e-8);
@@ -59,7 +59,7 @@ TEST(SteamThermalProcess, ExpansionPowerIsFlowTimesEnthalpyDropTimesShaftAndGene
     ASSERT_TRUE(c.process.setInput(Process::kMechanicalEta, 0.98));
     ASSERT_TRUE(c.process.setInput(Process::kGeneratorEta, 0.97));
     ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 36000.0 / 3600.0));  // 36 t/h
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     const double dh = c.dh();
     EXPECT_NEAR(dh, 0.85 * c.process.result(Process::kIsentropicChange), 1e-3);
     EXPECT_NEAR(c.process.result(Process::kPower), 10.0 * dh * 0.98 * 0.97, 1e-6);
@@ -75,7 +75,7 @@ TEST(SteamThermalProcess, ThrottlingKeepsEnthalpyAndEndsWetByQuality) {
     for (const double t1 : {300.0, 200.0}) {  // superheated end, wet end (compressed liquid)
         SCOPED_TRACE(t1);
         SteamCase c(kConstantEnthalpy, 50.0, t1, 1.0);
-        ASSERT_EQ(c.calculate(), kProcessOk);
+        ASSERT_EQ(c.calculate(), kOk);
         EXPECT_NEAR(c.dh(), 0.0, 1e-3);  // the backward iteration's enthalpy tolerance
         EXPECT_EQ(c.final.mode(), t1 < 250.0 ? water::kModePX : water::kModePT);
         EXPECT_GT(c.process.result(Process::kEntropyChange), 0.0);
@@ -85,13 +85,13 @@ TEST(SteamThermalProcess, ThrottlingKeepsEnthalpyAndEndsWetByQuality) {
 TEST(SteamThermalProcess, GivenFinalStateOnTheBoilingLineIsAnError) {
     SteamCase c(kStateBalance, 50.0, 400.0, 10.0);
     c.final.setTemperature(water::saturationTemperature(10.0));
-    EXPECT_EQ(c.calculate(), kFinalStateFailed + water::kInputOnSaturationLine);
+    EXPECT_EQ(c.calculate(), finalStateFailed(water::kInputOnSaturationLine));
 }
 
 TEST(SteamThermalProcess, HeatLossWithoutFlowWarnsOnceAndGivesNoStateAfterLoss) {
     SteamCase c(kConstantEnthalpy, 50.0, 400.0, 10.0);
     ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, 100.0));
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     ASSERT_EQ(c.shown.size(), 1U);
     EXPECT_EQ(c.shown[0].first, kMessageHeatLossWithoutFlow);
     EXPECT_FALSE(c.process.heatLossOn());
@@ -102,7 +102,7 @@ TEST(SteamThermalProcess, HeatLossIntoWetRegionBalancesWithQualityAtBoilingTempe
     SteamCase c(kConstantEnthalpy, 1.0, 150.0, 1.0);
     ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 2.0));
     ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, 2000.0));  // 1000 kJ/kg
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     ASSERT_TRUE(c.process.heatLossValid());
     const double x = c.process.result(Process::kQualityAfterLoss);
     EXPECT_NEAR(water::enthalpyFromPX(1.0, x), c.final.stateValue(kH) - 1000.0, 1e-6);
@@ -116,7 +116,7 @@ TEST(SteamThermalProcess, HeatGainOrLossBeyondRangeNamesTheLimitAndGivesNoStateA
         SteamCase c(kConstantEnthalpy, p, 400.0, p);
         ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 1.0));
         ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, -5000.0));
-        ASSERT_EQ(c.calculate(), kProcessOk);
+        ASSERT_EQ(c.calculate(), kOk);
         EXPECT_FALSE(c.process.heatLossValid());
         ASSERT_EQ(c.shown.size(), 1U);
         EXPECT_EQ(c.shown[0], std::pair(static_cast<int>(kMessageHeatGainTooHigh), limit));
@@ -125,7 +125,7 @@ TEST(SteamThermalProcess, HeatGainOrLossBeyondRangeNamesTheLimitAndGivesNoStateA
     ASSERT_TRUE(c.process.setInput(Process::kIsentropicEta, 0.8));
     ASSERT_TRUE(c.process.setInput(Process::kMassFlow, 10.0));
     ASSERT_TRUE(c.process.setInput(Process::kHeatLoss, 40000.0));  // 4000 kJ/kg
-    ASSERT_EQ(c.calculate(), kProcessOk);
+    ASSERT_EQ(c.calculate(), kOk);
     EXPECT_EQ(c.shown, (std::vector<std::pair<int, double>>{{kMessageHeatLossTooHigh, NOT_SET}}));
     EXPECT_EQ(c.process.result(Process::kEnthalpyAfterLoss), NOT_SET);
     EXPECT_EQ(c.process.result(Process::kTemperatureAfterLoss), NOT_SET);
@@ -142,7 +142,7 @@ TEST(SteamThermalProcess, ZeroEfficiencyOnlyForAnExpansion) {
     EXPECT_FALSE(fromBoilingLine.process.setInput(Process::kIsentropicEta, 0.0));
     SteamCase expansion(kIsentropicEfficiency, 10.0, 300.0, 5.0);
     ASSERT_TRUE(expansion.process.setInput(Process::kIsentropicEta, 0.0));
-    ASSERT_EQ(expansion.calculate(), kProcessOk);
+    ASSERT_EQ(expansion.calculate(), kOk);
     EXPECT_NEAR(expansion.dh(), 0.0, 1e-3);
     EXPECT_FALSE(std::signbit(expansion.process.result(Process::kEnthalpyChange)));  // no -0.0000
     // the final radios of an earlier balance: ts 300 °C would be 85.9 bar, above p1

@@ -211,7 +211,7 @@ TEST_F(GasProcessDialogTest, EditingTheAnalysisOpensTheEditorAndClearsTheResults
 }
 
 TEST(ProcessVerdict, FinalStateCodesNameTheirOrigin) {
-    EXPECT_TRUE(output::judgeSteamProcess(processes::kProcessOk).showResults);
+    EXPECT_TRUE(output::judgeSteamProcess(processes::kOk).showResults);
     EXPECT_EQ(
         output::judgeSteamProcess(103).message,
         "Final state: " + std::string(output::messageText(output::MessageId::kInputOutOfRange)));

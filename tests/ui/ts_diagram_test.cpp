@@ -348,7 +348,7 @@ TEST(GasDiagram, CoolingBelowTheDewPointLowersTheEntropyAndStaysOnTheIsobar) {
                                       std::pair{processes::GasThermalProcess::kHeatLoss, 20.0}}) {
         ASSERT_TRUE(process.setInput(slot, value));
     }
-    ASSERT_EQ(process.calculate(), processes::GasThermalProcess::kCondensedInFinalState);
+    ASSERT_EQ(process.calculate(), processes::ThermalProcessStatus::kCondensedInFinalState);
     const output::TsDiagramSettings settings{0.0, 200.0, 6.0, 8.0};
     const output::DisplayList list = gasTsDiagram(process, settings);
     const std::vector<output::CanvasPoint> centres = circleCentres(list);

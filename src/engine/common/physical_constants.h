@@ -13,7 +13,8 @@ inline constexpr double kCriticalPressure = 220.64;
 inline constexpr double kCriticalTemperatureK = 647.096;
 //! Critical density of water [kg/m³].
 inline constexpr double kCriticalDensity = 322.0;
-//! Triple-point pressure of water [bar]: the lowest pressure of the vapour regions.
+//! Triple-point pressure of water as IF97 bounds its range [bar]: the saturation pressure at
+//! 0 °C (611.213 Pa), the lowest pressure of the vapour regions.
 inline constexpr double kTriplePressure = 0.00611213;
 //! Triple-point temperature of water [°C].
 inline constexpr double kTripleTemperature = 0.01;

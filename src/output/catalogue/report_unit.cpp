@@ -15,6 +15,43 @@ constexpr auto kUnitTable = std::to_array<std::string_view>({
 });
 static_assert(kUnitTable.size() == kUnitCount);
 
+struct WrittenUnit {
+    ReportUnit unit;
+    output::Quantity quantity;
+    std::string_view symbol;
+};
+
+using Q = output::Quantity;
+using R = ReportUnit;
+
+constexpr auto kWrittenUnits = std::to_array<WrittenUnit>({
+    {R::kBar, Q::kPressure, "bar"},
+    {R::kCelsius, Q::kTemperature, "°C"},
+    {R::kKilojoulePerKilogram, Q::kSpecificEnthalpy, "kJ/kg"},
+    {R::kCubicMetrePerKilogram, Q::kSpecificVolume, "m³/kg"},
+    {R::kKilogramPerCubicMetre, Q::kDensity, "kg/m³"},
+    {R::kKilojoulePerKilogramKelvin, Q::kSpecificEntropy, "kJ/kgK"},
+    {R::kMetrePerSecond, Q::kVelocity, "m/s"},
+    {R::kMicropascalSecond, Q::kDynamicViscosity, "µPas"},
+    {R::kWattPerMetreKelvin, Q::kThermalConductivity, "W/mK"},
+    {R::kJoulePerKilogramKelvin, Q::kSpecificEntropy, "J/kgK"},
+    {R::kSquareMillimetrePerSecond, Q::kKinematicViscosity, "mm²/s"},
+    {R::kMillinewtonPerMetre, Q::kSurfaceTension, "mN/m"},
+    {R::kKilowatt, Q::kPower, "kW"},
+    {R::kMetre, Q::kLength, "m"},
+    {R::kMillimetre, Q::kLength, "mm"},
+    {R::kSquareMillimetre, Q::kArea, "mm²"},
+    {R::kPascal, Q::kPressureDifference, "Pa"},
+    {R::kMillibar, Q::kPressureDifference, "mbar"},
+    {R::kWattPerSquareMetreKelvin, Q::kHeatTransferCoefficient, "W/m²K"},
+    {R::kKilogramPerSecond, Q::kMassFlow, "kg/s"},
+    {R::kKilogramPerHour, Q::kMassFlow, "kg/h"},
+    {R::kCubicMetrePerSecond, Q::kVolumeFlow, "m³/s"},
+    {R::kCubicMetrePerHour, Q::kVolumeFlow, "m³/h"},
+    {R::kNormalCubicMetrePerSecond, Q::kNormalVolumeFlow, "Nm³/s"},
+    {R::kNormalCubicMetrePerHour, Q::kNormalVolumeFlow, "Nm³/h"},
+});
+
 }  // namespace
 
 std::string_view unitText(ReportUnit unit) {
@@ -27,6 +64,15 @@ std::string_view unitText(ReportUnit unit) {
 
 ReportUnit flowUnit(ReportUnit perSecond, double timeFactor) {
     return timeFactor == 1.0 ? perSecond : static_cast<ReportUnit>(static_cast<int>(perSecond) + 1);
+}
+
+const output::Unit* writtenUnit(ReportUnit unit) {
+    for (const auto& [reportUnit, quantity, symbol] : kWrittenUnits) {
+        if (reportUnit == unit) {
+            return output::findUnit(quantity, symbol);
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace vaporis::output

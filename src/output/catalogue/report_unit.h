@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "output/units/units.h"
+
 namespace vaporis::output {
 
 //! The units of the report rows.
@@ -53,5 +55,9 @@ inline constexpr int kUnitCount = 34;
 //! The unit of a flow shown per second, or per hour where the time factor is 3600: each
 //! per-second unit of the table is followed by its per-hour twin.
 [[nodiscard]] ReportUnit flowUnit(ReportUnit perSecond, double timeFactor);
+
+//! The unit a value of this report unit is written in, for showing it in other units;
+//! nullptr where no other unit applies (dimensionless, percentages, 1/K, 1/bar, kg/Nm³).
+[[nodiscard]] const output::Unit* writtenUnit(ReportUnit unit);
 
 }  // namespace vaporis::output

@@ -43,9 +43,9 @@ std::optional<FlowMessage> steamFlowMessage(int status) {
             return error(MessageId::kInputDataError);
         case 7:
             return error(MessageId::kTooCloseToBoiling);
-        case processes::kSteamFlowMachAbove1:
+        case processes::codeOf(processes::SteamFlowStatus::kMachAbove1):
             return error(MessageId::kMachAboveOne);
-        case processes::kSteamFlowMachWarning:
+        case processes::codeOf(processes::SteamFlowStatus::kMachWarning):
             return FlowMessage{machWarningText(), kCaptionWarning, true};
         default:
             return error(MessageId::kResultsOutOfRange);
@@ -64,12 +64,12 @@ std::optional<FlowMessage> gasFlowMessage(const processes::GasFlowProcess& proce
             return error(MessageId::kInputOutOfRange);
         case 5:
             return error(MessageId::kHeliumTransportLimit);
-        case processes::kGasFlowCondensing:
+        case processes::codeOf(processes::GasFlowStatus::kCondensing):
             return FlowMessage{condensationMessage(process.state(), *process.state().analysis()),
                                kCaptionError, false};
-        case processes::kGasFlowMachAbove1:
+        case processes::codeOf(processes::GasFlowStatus::kMachAbove1):
             return error(MessageId::kMachAboveOne);
-        case processes::kGasFlowMachWarning:
+        case processes::codeOf(processes::GasFlowStatus::kMachWarning):
             return FlowMessage{machWarningText(), kCaptionWarning, true};
         default:
             return error(MessageId::kResultsOutOfRange);
@@ -84,10 +84,10 @@ std::optional<FlowMessage> freeFlowWarning(AmbienceReading reading, int ambientS
         return std::nullopt;
     }
     switch (ambientStatus) {
-        case processes::kAmbientHumidityOutOfRange:
+        case processes::codeOf(processes::AmbientStatus::kHumidityOutOfRange):
             return freeFlowAborted(MessageId::kRelativeHumidityRange);
-        case processes::kAmbientWaterBoils:
-        case processes::kAmbientBelowTriplePoint:
+        case processes::codeOf(processes::AmbientStatus::kWaterBoils):
+        case processes::codeOf(processes::AmbientStatus::kBelowTriplePoint):
             return freeFlowAborted(MessageId::kAmbientTemperatureRange);
         default:
             return freeFlowAborted(MessageId::kFreeFlowError);

@@ -4,6 +4,7 @@
 
 #include "output/messages/gas_messages.h"
 #include "output/messages/messages.h"
+#include "processes/status_codes.h"
 #include "processes/thermal/gas_thermal_process.h"
 #include "processes/thermal/thermal_process.h"
 
@@ -31,8 +32,9 @@ struct Failure {
 };
 
 Failure failureOf(int status) {
-    if (status > processes::kFinalStateFailed) {
-        return {"Final state: %s", status - processes::kFinalStateFailed};
+    constexpr int kFinalStateFailed = processes::finalStateFailed(0);
+    if (status > kFinalStateFailed) {
+        return {"Final state: %s", status - kFinalStateFailed};
     }
     return {"Initial state: %s", status};
 }
@@ -74,7 +76,7 @@ std::string processMessageText(ProcessMedium medium, int message, double limit) 
 }
 
 ProcessVerdict judgeSteamProcess(int status) {
-    if (status == processes::kProcessOk) {
+    if (status == processes::kOk) {
         return {true, {}, {}};
     }
     const Failure failure = failureOf(status);
@@ -92,13 +94,13 @@ ProcessVerdict judgeSteamProcess(int status) {
 
 ProcessVerdict judgeGasProcess(const GasThermalProcess& process) {
     const int status = process.status();
-    if (status == processes::kProcessOk) {
+    if (status == processes::kOk) {
         return {true, {}, {}};
     }
-    if (status == GasThermalProcess::kCondensedInFinalState) {
+    if (status == processes::ThermalProcessStatus::kCondensedInFinalState) {
         return {true, std::string(messageText(kProcessEndBelowDewPoint)), kCaptionWarning};
     }
-    if (status == GasThermalProcess::kInitialBelowDewPoint) {
+    if (status == processes::ThermalProcessStatus::kInitialBelowDewPoint) {
         const gas::GasState& initial = process.initialState();
         return {false, "Initial state: " + condensationMessage(initial, *initial.analysis()),
                 kCaptionError};

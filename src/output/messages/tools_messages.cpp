@@ -40,10 +40,10 @@ std::string atmosphereMessageText(int status) {
         return {};
     }
     MessageId id = MessageId::kInputDataError;
-    if (status == processes::kAmbientHumidityOutOfRange) {
+    if (status == processes::AmbientStatus::kHumidityOutOfRange) {
         id = MessageId::kRelativeHumidityRange;
-    } else if (status == processes::kAmbientWaterBoils ||
-               status == processes::kAmbientBelowTriplePoint) {
+    } else if (status == processes::AmbientStatus::kWaterBoils ||
+               status == processes::AmbientStatus::kBelowTriplePoint) {
         id = MessageId::kAmbientTemperatureRange;
     }
     return fmt::sprintf(kAtmosphereFormat, messageText(id));

@@ -39,7 +39,7 @@ int solveFlowTriangle(FlowTriangle& triangle) {
     FlowTriangle t = triangle;
     if (!hasGivenSides(t) || !isPositive(t.tubeCount) ||
         (t.rectangularSection() && !isPositive(t.height))) {
-        return kFlowInputInvalid;
+        return codeOf(FlowStatus::kInputInvalid);
     }
     if (t.solveMode == kSolveDiameter) {
         t.totalCrossSection = t.volumeFlow / t.velocity * kMm2PerM2;
@@ -61,7 +61,7 @@ int solveFlowTriangle(FlowTriangle& triangle) {
     for (const double side : {t.width, t.velocity, t.volumeFlow, t.crossSection,
                               t.totalCrossSection, t.equivalentDiameter}) {
         if (!isPositive(side)) {
-            return kFlowInputInvalid;
+            return codeOf(FlowStatus::kInputInvalid);
         }
     }
     triangle = t;
@@ -104,7 +104,7 @@ WallFlow evaluateWallFlow(const FlowTriangle& triangle, const FlowFluid& fluid, 
         wall.heatTransfer = nu * fluid.conductivity / (d * 0.001);
     }
     if (!std::isfinite(wall.frictionDrop) || !std::isfinite(wall.heatTransfer)) {
-        status = kFlowInputInvalid;
+        status = codeOf(FlowStatus::kInputInvalid);
         return WallFlow{};
     }
     return wall;

@@ -59,8 +59,8 @@ struct WallFlow {
 };
 
 //! Solves the velocity, the diameter or the volumetric flow of triangle (by its solveMode)
-//! and fills its sections; kOk, or kFlowInputInvalid when the mode is unknown or a value the
-//! mode needs is not finite and positive, or a side or section overflows or underflows (the
+//! and fills its sections; kOk, or FlowStatus::kInputInvalid when the mode is unknown or a value
+//! the mode needs is not finite and positive, or a side or section overflows or underflows (the
 //! triangle is then unchanged).
 [[nodiscard]] int solveFlowTriangle(FlowTriangle& triangle);
 

@@ -55,7 +55,7 @@ double colebrook(double re, double relativeRoughness, int& status) {
             return lambda;
         }
     }
-    status = kFrictionNoConvergence;
+    status = codeOf(FlowStatus::kFrictionNoConvergence);
     return -1.0;
 }
 
@@ -81,12 +81,13 @@ double turbulentNusselt(double re, double pr, double dOverL) {
 double frictionCoefficient(double re, double k, double d, int& status) {
     if (!std::isfinite(re) || !std::isfinite(k) || !std::isfinite(d) || re <= 0.0 || k < 0.0 ||
         d <= 0.0) {
-        status = kFlowInputInvalid;
+        status = codeOf(FlowStatus::kInputInvalid);
         return -1.0;
     }
     status = kOk;
     const double lambda = re < kLaminarFrictionLimit ? 64.0 / re : colebrook(re, k / d, status);
-    return status == kOk ? finiteResult(lambda * lowReynoldsFactor(re), status, kFlowInputInvalid)
+    return status == kOk ? finiteResult(lambda * lowReynoldsFactor(re), status,
+                                        codeOf(FlowStatus::kInputInvalid))
                          : -1.0;
 }
 

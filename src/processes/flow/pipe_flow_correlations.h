@@ -7,8 +7,8 @@ inline constexpr double kLaminarFrictionLimit = 2320.0;
 
 //! Darcy friction coefficient lambda [-] at Reynolds number re for roughness k and equivalent
 //! diameter d (same length unit): 64/Re below Re = 2320, the Colebrook equation above, both
-//! times a low-Reynolds factor. On failure -1.0 with kFlowInputInvalid (re or d not positive,
-//! k negative, any input not finite) or kFrictionNoConvergence.
+//! times a low-Reynolds factor. On failure -1.0 with FlowStatus::kInputInvalid (re or d not
+//! positive, k negative, any input not finite) or FlowStatus::kFrictionNoConvergence.
 [[nodiscard]] double frictionCoefficient(double re, double k, double d, int& status);
 
 //! Factor [-] on the laminar friction coefficient of a rectangular profile with sides a and

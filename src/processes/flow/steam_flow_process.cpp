@@ -1,7 +1,5 @@
 #include "processes/flow/steam_flow_process.h"
 
-#include <cmath>
-#include <cstddef>
 #include <initializer_list>
 
 #include "engine/water/saturation.h"
@@ -12,8 +10,6 @@ namespace vaporis::processes {
 namespace {
 
 using water::WaterSteamState;
-
-constexpr double kMachWarningLimit = 0.3;
 
 bool allPropertiesValid(const WaterSteamState& state, std::initializer_list<int> properties) {
     for (const int i : properties) {
@@ -26,38 +22,6 @@ bool allPropertiesValid(const WaterSteamState& state, std::initializer_list<int>
 
 }  // namespace
 
-void SteamFlowProcess::reset() {
-    *this = SteamFlowProcess(*state_);
-}
-
-void SteamFlowProcess::restoreInputs(const Inputs& inputs) {
-    flowInputKind_ = inputs.flowInputKind;
-    solveMode_ = inputs.solveMode;
-    inputs_ = inputs.values;
-    zetaGiven_ = false;
-    detail::showStoredFlows<2>(inputs_, results_);
-}
-
-void SteamFlowProcess::setInput(int i, double value) {
-    if (i < 0 || i >= kInputCount) {
-        return;
-    }
-    inputs_[static_cast<std::size_t>(i)] = value;
-    zetaGiven_ = zetaGiven_ || i == kInZeta;
-    if (i == kInMassFlow) {
-        flowInputKind_ = kMassFlowGiven;
-    } else if (i == kInVolumeFlow) {
-        flowInputKind_ = kVolumeFlowGiven;
-    }
-}
-
-int SteamFlowProcess::calculate() {
-    const int status = evaluate();
-    const bool valid = status == kOk || status == kSteamFlowMachWarning;
-    status_ = valid && !detail::allFinite(results_) ? kFlowInputInvalid : status;
-    return status_;
-}
-
 // A quality of exactly 0 or 1 is saturated liquid or vapour: a single phase.
 bool SteamFlowProcess::isWetSteam() const {
     const double x = state_->quality();
@@ -65,18 +29,14 @@ bool SteamFlowProcess::isWetSteam() const {
 }
 
 int SteamFlowProcess::checkInputs() const {
-    const double timeFactor = inputs_[kInTimeFactor];
-    const double zeta = inputs_[kInZeta];
-    if (flowInputKind_ > kVolumeFlowGiven || !std::isfinite(timeFactor) || timeFactor <= 0.0 ||
-        !std::isfinite(zeta) ||
-        (singlePhaseFlow_ && !isValidWall(inputs_[kInRoughness], inputs_[kInTubeLength]))) {
-        return kFlowInputInvalid;
+    if (!inputsValid(singlePhaseFlow_)) {
+        return codeOf(FlowStatus::kInputInvalid);
     }
     const bool heated = singlePhaseFlow_ && inputs_[kInTubeLength] != 0.0;
     const bool valid = allPropertiesValid(*state_, {water::kV, water::kEta}) &&
                        (!singlePhaseFlow_ || allPropertiesValid(*state_, {water::kW})) &&
                        (!heated || allPropertiesValid(*state_, {water::kCp, water::kLambda}));
-    return valid ? kOk : kFlowPropertyInvalid;
+    return valid ? kOk : codeOf(FlowStatus::kPropertyInvalid);
 }
 
 // The single phase's own sound velocity, or that of the homogeneous mixture in equilibrium:
@@ -88,7 +48,7 @@ int SteamFlowProcess::findSonicVelocity() {
     }
     int status = water::kOk;
     sonicVelocity_ = water::homogeneousSoundVelocity(state_->pressure(), state_->quality(), status);
-    return status == water::kOk ? kOk : kFlowPropertyInvalid;
+    return status == water::kOk ? kOk : codeOf(FlowStatus::kPropertyInvalid);
 }
 
 // No result of an earlier calculation survives, whatever this one gives.
@@ -101,10 +61,7 @@ int SteamFlowProcess::evaluate() {
         return state_->inputStatus();
     }
     singlePhaseFlow_ = !isWetSteam();
-    // a zeta never given counts as 0; a typed 999 is a zeta like any other
-    if (!zetaGiven_ && inputs_[kInZeta] == NOT_SET) {
-        inputSlot(kInZeta) = 0.0;
-    }
+    defaultZeta();
     if (const int inputStatus = checkInputs(); inputStatus != kOk) {
         return inputStatus;
     }
@@ -113,67 +70,22 @@ int SteamFlowProcess::evaluate() {
     }
     const double v = state_->stateValue(water::kV);
     FlowTriangle triangle;
-    if (const int geometry = solveGeometry(v, triangle); geometry != kOk) {
+    if (const int geometry = solveGeometry(v, NOT_SET, triangle); geometry != kOk) {
         return geometry;
     }
     const double w = triangle.velocity;
-    resultSlot(kDynamicPressure) = dynamicPressure(v, w);
-    resultSlot(kFrictionDrop) = 0.0;
     resultSlot(kReynolds) = reynoldsNumber(triangle, v, state_->stateValue(water::kEta));
-    resultSlot(kMach) = w / sonicVelocity_;
-    if (resultSlot(kMach) > 1.0) {
-        return kSteamFlowMachAbove1;
+    if (choked(v, w, sonicVelocity_)) {
+        return codeOf(SteamFlowStatus::kMachAbove1);
     }
     if (singlePhaseFlow_) {
-        if (const int wall = evaluateWall(triangle, v); wall != kOk) {
+        const FlowFluid fluid{v, state_->stateValue(water::kEta), state_->stateValue(water::kCp),
+                              state_->stateValue(water::kLambda)};
+        if (const int wall = evaluateWall(triangle, fluid); wall != kOk) {
             return wall;
         }
     }
-    resultSlot(kZetaDrop) = zetaPressureDrop(v, w, inputs_[kInZeta]);
-    resultSlot(kTotalDrop) = resultSlot(kFrictionDrop) + resultSlot(kZetaDrop);
-    return resultSlot(kMach) > kMachWarningLimit ? kSteamFlowMachWarning : kOk;
-}
-
-int SteamFlowProcess::solveGeometry(double v, FlowTriangle& triangle) {
-    triangle = FlowTriangle{solveMode_,           rectangularProfile_,     inputSlot(kInWidth),
-                            inputSlot(kInHeight), inputSlot(kInTubeCount), inputSlot(kInVelocity)};
-    if (solveMode_ != kSolveFlow) {
-        if (flowInputKind_ == kVolumeFlowGiven) {
-            inputSlot(kInMassFlow) = inputSlot(kInVolumeFlow) / v;
-        } else {
-            inputSlot(kInVolumeFlow) = v * inputSlot(kInMassFlow);
-        }
-        triangle.volumeFlow = inputSlot(kInVolumeFlow);
-    }
-    if (solveFlowTriangle(triangle) != kOk) {
-        return kFlowInputInvalid;
-    }
-    if (solveMode_ == kSolveFlow) {
-        inputSlot(kInVolumeFlow) = triangle.volumeFlow;
-        inputSlot(kInMassFlow) = triangle.volumeFlow / v;
-    }
-    inputSlot(kInWidth) = triangle.width;
-    inputSlot(kInVelocity) = triangle.velocity;
-    inputSlot(kInEquivalentDiameter) = triangle.equivalentDiameter;
-    resultSlot(kMassFlow) = inputSlot(kInMassFlow) * inputSlot(kInTimeFactor);
-    resultSlot(kVolumeFlow) = inputSlot(kInVolumeFlow) * inputSlot(kInTimeFactor);
-    resultSlot(kCrossSection) = triangle.crossSection;
-    resultSlot(kTotalCrossSection) = triangle.totalCrossSection;
-    resultSlot(kSquareSide) = triangle.squareSide;
-    return kOk;
-}
-
-int SteamFlowProcess::evaluateWall(const FlowTriangle& triangle, double v) {
-    const FlowFluid fluid{v, state_->stateValue(water::kEta), state_->stateValue(water::kCp),
-                          state_->stateValue(water::kLambda)};
-    int status = kOk;
-    const WallFlow wall =
-        evaluateWallFlow(triangle, fluid, resultSlot(kReynolds), inputSlot(kInRoughness),
-                         inputSlot(kInTubeLength), status);
-    resultSlot(kLambda) = wall.lambda;
-    resultSlot(kFrictionDrop) = wall.frictionDrop;
-    resultSlot(kHeatTransfer) = wall.heatTransfer;
-    return status;
+    return addDrops(v, w);
 }
 
 }  // namespace vaporis::processes

@@ -7,6 +7,7 @@
 #include "engine/gas/mixture.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/saturation.h"
+#include "processes/status_codes.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -36,71 +37,15 @@ double condensate(double w, double y) {
     return 1.0 - (1.0 - w) / (1.0 - y);
 }
 
-InputKind kindOf(int slot) {
-    if (slot >= GasThermalProcess::kIsentropicEta) {
-        return InputKind::kEfficiency;
-    }
-    return slot == GasThermalProcess::kHeatLoss ? InputKind::kHeatLoss : InputKind::kFlow;
-}
-
 }  // namespace
 
-GasThermalProcess::GasThermalProcess(GasState& initial, GasState& final)
-    : initial_(initial), final_(final) {
-    reset();
-}
-
 void GasThermalProcess::reset() {
-    status_ = kNotComputed;
-    type_ = kIsentropicEfficiency;
-    lastFlowInput_ = kMassFlow;
+    resetCore();
     condensedAtEnd_ = false;
     condensedAfterHeatLoss_ = false;
-    fluxGiven_ = false;
-    heatLossOn_ = false;
-    heatLossValid_ = false;
-    results_.fill(NOT_SET);
-    inputs_ = {NOT_SET, NOT_SET, NOT_SET, 3600.0, NOT_SET, 1.0, 1.0, 1.0};
-    inputSet_ = {false, false, false, true, false, true, true, true};
     finalValues_.fill(NOT_SET);
 }
 
-void GasThermalProcess::setType(int type) {
-    if (type == kConstantEnthalpy || type == kIsentropicEfficiency || type == kStateBalance) {
-        type_ = type;
-    }
-}
-
-void GasThermalProcess::restoreInputs(const Inputs& inputs) {
-    type_ = inputs.type;
-    lastFlowInput_ = inputs.lastFlowInput;
-    inputs_ = inputs.values;
-    inputSet_ = inputs.set;
-    detail::showStoredFlows<3>(inputs_, results_);
-}
-
-bool GasThermalProcess::setInput(int slot, double value) {
-    if (slot < 0 || slot >= kInputCount ||
-        inputRefused(kindOf(slot), value, initial_.pressure(), final_.pressure())) {
-        return false;
-    }
-    inputs_[static_cast<std::size_t>(slot)] = value;
-    inputSet_[static_cast<std::size_t>(slot)] = true;
-    if (slot <= kNormalVolumeFlow) {
-        lastFlowInput_ = slot;
-    }
-    return true;
-}
-
-double GasThermalProcess::input(int slot) const {
-    return detail::valueAt(inputs_, slot);
-}
-bool GasThermalProcess::inputSet(int slot) const {
-    return detail::valueAt(inputSet_, slot, false);
-}
-double GasThermalProcess::result(int slot) const {
-    return detail::valueAt(results_, slot);
-}
 double GasThermalProcess::finalProperty(int k) const {
     return detail::valueAt(finalValues_, k);
 }
@@ -108,34 +53,36 @@ double GasThermalProcess::finalProperty(int k) const {
 int GasThermalProcess::calculate(const MessageSink& messages) {
     condensedAfterHeatLoss_ = false;
     condensedAtEnd_ = false;
-    fluxGiven_ = true;
-    heatLossOn_ = true;
-    heatLossValid_ = true;
+    beginCalculation();
     initial_.calculate();
     if (initial_.status() != gas::kOk) {
         return finish(initial_.status());
     }
     if (belowDewPoint(initial_.property(kDewPoint), initial_.temperature())) {
-        return finish(kInitialBelowDewPoint);
+        return finish(codeOf(ThermalProcessStatus::kInitialBelowDewPoint));
     }
     const GasAnalysis& analysis = *initial_.analysis();
     IsentropicEnd isentropic;
     if (const int code = computeFinalState(analysis, isentropic); code != gas::kOk) {
-        return finish(kFinalStateFailed + code);
+        return finish(finalStateFailed(code));
     }
     computeFlow();
     heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
     if (type_ != kConstantEnthalpy && condensationPossible()) {
         if (const int code = correctForCondensation(analysis); code != gas::kOk) {
-            return finish(kFinalStateFailed + code);
+            return finish(finalStateFailed(code));
         }
     }
-    computeDifferences(isentropic);
+    computeDifferences(finalValues_[kEnthalpy], finalValues_[kEntropy], isentropic.h2s);
+    if (type_ == kIsentropicEfficiency) {
+        results_[kIsentropicTemperature] = isentropic.t2s;
+    }
     if (heatLossOn_) {
         applyHeatLoss(analysis, messages);
     }
-    computeExpansionAndPower();
-    return finish(condensedAtEnd_ ? kCondensedInFinalState : kProcessOk);
+    computeExpansionAndPower(finalValues_[kVolume], finalValues_[kDensity]);
+    return finishComputed(condensedAtEnd_ ? codeOf(ThermalProcessStatus::kCondensedInFinalState)
+                                          : kOk);
 }
 
 // Throttling keeps the temperature of the ideal gas; a balance has the final state given.
@@ -249,25 +196,7 @@ void GasThermalProcess::computeFlow() {
     if (lastFlowInput_ != kNormalVolumeFlow) {
         inputs_[kNormalVolumeFlow] = m / rhoN1;
     }
-    for (const int slot : {kMassFlow, kVolumeFlow, kNormalVolumeFlow}) {
-        results_[static_cast<std::size_t>(slot)] =
-            inputs_[static_cast<std::size_t>(slot)] * inputs_[kTimeFactor];
-    }
-}
-
-void GasThermalProcess::computeDifferences(const IsentropicEnd& isentropic) {
-    const double h1 = initial_.property(kEnthalpy);
-    results_[kEntropyChange] = finalValues_[kEntropy] - initial_.property(kEntropy);
-    if (type_ == kConstantEnthalpy) {
-        results_[kIsentropicChange] = 0.0;
-        results_[kEnthalpyChange] = 0.0;
-        return;
-    }
-    results_[kEnthalpyChange] = zeroIfNegligible(finalValues_[kEnthalpy] - h1);
-    if (type_ == kIsentropicEfficiency) {
-        results_[kIsentropicChange] = isentropic.h2s - h1;
-        results_[kIsentropicTemperature] = isentropic.t2s;
-    }
+    showFlows();
 }
 
 void GasThermalProcess::applyHeatLoss(const GasAnalysis& analysis, const MessageSink& messages) {
@@ -296,25 +225,6 @@ void GasThermalProcess::applyHeatLoss(const GasAnalysis& analysis, const Message
         results_[kCondensateAfterLoss] = condensate(w, y);
         results_[kCondensateFlowAfterLoss] = results_[kCondensateAfterLoss] * inputs_[kMassFlow];
     }
-}
-
-void GasThermalProcess::computeExpansionAndPower() {
-    results_[kExpansion] = (finalValues_[kVolume] / initial_.property(kVolume) - 1.0) * 100.0;
-    results_[kMassDischarge] =
-        finalValues_[kDensity] * results_[kExpansion] / initial_.property(kDensity);
-    if (fluxGiven_) {
-        results_[kPower] =
-            processPower(results_[kEnthalpyChange], inputs_[kMassFlow], inputs_[kMechanicalEta],
-                         inputs_[kGeneratorEta], initial_.pressure(), final_.pressure());
-    }
-    results_[kEntropyChange] = zeroIfNegligible(results_[kEntropyChange]);
-    results_[kPower] = zeroIfNegligible(results_[kPower]);
-}
-
-int GasThermalProcess::finish(int status) {
-    const bool valid = status == kProcessOk || status == kCondensedInFinalState;
-    status_ = valid && !detail::allFinite(results_) ? kInputsOverflow : status;
-    return status_;
 }
 
 }  // namespace vaporis::processes

@@ -90,14 +90,16 @@ void readBlock(file::BinaryReader& in, FlowProcessInputs<N, Flows, WithFreeFlow>
 
 namespace detail {
 
-//! After a load: each of the first Flows inputs that holds a value, times the time factor
-//! that follows them, becomes the flow result of the same index; the others keep theirs.
-template <std::size_t Flows, std::size_t N, std::size_t M>
-void showStoredFlows(const std::array<double, N>& inputs, std::array<double, M>& results) {
-    static_assert(Flows < N && Flows <= M);
+//! After a load: each of the first inputs that holds a value, times the time factor input,
+//! becomes its flow result shown[i]; the others keep theirs.
+template <std::size_t N, std::size_t Flows, std::size_t M>
+void showStoredFlows(const std::array<double, N>& inputs, int timeFactor,
+                     const std::array<int, Flows>& shown, std::array<double, M>& results) {
+    static_assert(Flows < N);
     for (std::size_t i = 0; i < Flows; ++i) {
         if (inputs[i] != NOT_SET) {
-            results[i] = inputs[i] * inputs[Flows];
+            results.at(static_cast<std::size_t>(shown[i])) =
+                inputs[i] * inputs[static_cast<std::size_t>(timeFactor)];
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "engine/water/iterations.h"
 #include "engine/water/saturation.h"
 #include "engine/water/status_codes.h"
+#include "processes/status_codes.h"
 #include "processes/value_rows.h"
 
 namespace vaporis::processes {
@@ -25,17 +26,14 @@ constexpr double kHighPressure = 100.0;
 constexpr double kLimitAboveHighPressure = 800.0;
 constexpr double kLimitUpToHighPressure = 2000.0;
 
+// The end point's code that makes the status ThermalProcessStatus::kEndEnthalpyOutOfRange.
+constexpr int kEndEnthalpyOutOfRange = codeOf(ThermalProcessStatus::kEndEnthalpyOutOfRange) -
+                                       codeOf(ThermalProcessStatus::kFinalStateFailed);
+
 // The final temperature of an expansion or compression lies outside the backward range.
 bool endEnthalpyOutOfRange(int code) {
     return code == water::kPressureAbove1000 || code == water::kEnthalpyAbove2000 ||
            code == water::kEnthalpyAbove800 || code == water::kBelowTripleTemperature;
-}
-
-InputKind kindOf(int slot) {
-    if (slot >= SteamThermalProcess::kIsentropicEta) {
-        return InputKind::kEfficiency;
-    }
-    return slot == SteamThermalProcess::kHeatLoss ? InputKind::kHeatLoss : InputKind::kFlow;
 }
 
 }  // namespace
@@ -50,68 +48,8 @@ double knownPressure(const WaterSteamState& state) {
     return status == water::kOk ? p : std::numeric_limits<double>::quiet_NaN();
 }
 
-SteamThermalProcess::SteamThermalProcess(WaterSteamState& initial, WaterSteamState& final)
-    : initial_(initial), final_(final) {
-    reset();
-}
-
-void SteamThermalProcess::reset() {
-    status_ = kNotComputed;
-    type_ = kIsentropicEfficiency;
-    lastFlowInput_ = kMassFlow;
-    fluxGiven_ = false;
-    heatLossOn_ = false;
-    heatLossValid_ = false;
-    results_.fill(NOT_SET);
-    inputs_ = {NOT_SET, NOT_SET, 3600.0, NOT_SET, 1.0, 1.0, 1.0};
-    inputSet_ = {false, false, true, false, true, true, true};
-}
-
-void SteamThermalProcess::setType(int type) {
-    if (type == kConstantEnthalpy || type == kIsentropicEfficiency || type == kStateBalance) {
-        type_ = type;
-    }
-}
-
-void SteamThermalProcess::restoreInputs(const Inputs& inputs) {
-    type_ = inputs.type;
-    lastFlowInput_ = inputs.lastFlowInput;
-    inputs_ = inputs.values;
-    inputSet_ = inputs.set;
-    detail::showStoredFlows<2>(inputs_, results_);
-}
-
-bool SteamThermalProcess::setInput(int slot, double value) {
-    if (slot < 0 || slot >= kInputCount) {
-        return false;
-    }
-    // only a balance takes the final state as given; the other types take its pressure
-    const double p2 = type_ == kStateBalance ? knownPressure(final_) : final_.pressure();
-    if (inputRefused(kindOf(slot), value, knownPressure(initial_), p2)) {
-        return false;
-    }
-    inputs_[static_cast<std::size_t>(slot)] = value;
-    inputSet_[static_cast<std::size_t>(slot)] = true;
-    if (slot == kMassFlow || slot == kVolumeFlow) {
-        lastFlowInput_ = slot;
-    }
-    return true;
-}
-
-double SteamThermalProcess::input(int slot) const {
-    return detail::valueAt(inputs_, slot);
-}
-bool SteamThermalProcess::inputSet(int slot) const {
-    return detail::valueAt(inputSet_, slot, false);
-}
-double SteamThermalProcess::result(int slot) const {
-    return detail::valueAt(results_, slot);
-}
-
 int SteamThermalProcess::calculate(const MessageSink& messages) {
-    heatLossOn_ = true;
-    fluxGiven_ = true;
-    heatLossValid_ = true;
+    beginCalculation();
     initial_.calculate();
     if (initial_.inputStatus() != water::kInputOk) {
         return finish(initial_.inputStatus());
@@ -120,21 +58,25 @@ int SteamThermalProcess::calculate(const MessageSink& messages) {
     if (type_ != kStateBalance) {
         end = determineEndPoint();
         if (end.code != water::kOk && end.code != kTwoPhase) {
-            return finish(kFinalStateFailed + end.code);
+            return finish(finalStateFailed(end.code));
         }
         writeEndPoint(end);
     }
     if (const int code = computeFinalState(); code != water::kInputOk) {
-        return finish(kFinalStateFailed + code);
+        return finish(finalStateFailed(code));
     }
     computeFlow();
     heatLossOn_ = heatLossApplies(inputSet_[kHeatLoss], fluxGiven_, messages);
-    computeDifferences(end.h2s);
+    computeDifferences(final_.stateValue(kH), final_.stateValue(kS), end.h2s);
+    // The forward and backward calls leave a remainder that is no entropy production.
+    if (type_ == kIsentropicEfficiency && inputs_[kIsentropicEta] == 1.0) {
+        results_[kEntropyChange] = 0.0;
+    }
     if (heatLossOn_) {
         applyHeatLoss(messages);
     }
-    computeExpansionAndPower();
-    return finish(kProcessOk);
+    computeExpansionAndPower(final_.stateValue(kV), final_.stateValue(kRho));
+    return finishComputed(kOk);
 }
 
 SteamThermalProcess::EndPoint SteamThermalProcess::determineEndPoint() const {
@@ -211,26 +153,7 @@ void SteamThermalProcess::computeFlow() {
     }
     inputSet_[kMassFlow] = true;
     inputSet_[kVolumeFlow] = true;
-    results_[kShownMassFlow] = inputs_[kMassFlow] * inputs_[kTimeFactor];
-    results_[kShownVolumeFlow] = inputs_[kVolumeFlow] * inputs_[kTimeFactor];
-}
-
-void SteamThermalProcess::computeDifferences(double h2s) {
-    const double h1 = initial_.stateValue(kH);
-    results_[kEntropyChange] = final_.stateValue(kS) - initial_.stateValue(kS);
-    if (type_ == kConstantEnthalpy) {
-        results_[kIsentropicChange] = 0.0;
-        results_[kEnthalpyChange] = 0.0;
-        return;
-    }
-    results_[kEnthalpyChange] = zeroIfNegligible(final_.stateValue(kH) - h1);
-    if (type_ == kIsentropicEfficiency) {
-        results_[kIsentropicChange] = h2s - h1;
-        // The forward and backward calls leave a remainder that is no entropy production.
-        if (inputs_[kIsentropicEta] == 1.0) {
-            results_[kEntropyChange] = 0.0;
-        }
-    }
+    showFlows();
 }
 
 void SteamThermalProcess::applyHeatLoss(const MessageSink& messages) {
@@ -255,24 +178,6 @@ void SteamThermalProcess::applyHeatLoss(const MessageSink& messages) {
                      p2 > kHighPressure ? kLimitAboveHighPressure : kLimitUpToHighPressure);
         }
     }
-}
-
-void SteamThermalProcess::computeExpansionAndPower() {
-    results_[kExpansion] = (final_.stateValue(kV) / initial_.stateValue(kV) - 1.0) * 100.0;
-    results_[kMassDischarge] =
-        final_.stateValue(kRho) * results_[kExpansion] / initial_.stateValue(kRho);
-    if (fluxGiven_) {
-        results_[kPower] =
-            processPower(results_[kEnthalpyChange], inputs_[kMassFlow], inputs_[kMechanicalEta],
-                         inputs_[kGeneratorEta], initial_.pressure(), final_.pressure());
-    }
-    results_[kEntropyChange] = zeroIfNegligible(results_[kEntropyChange]);
-    results_[kPower] = zeroIfNegligible(results_[kPower]);
-}
-
-int SteamThermalProcess::finish(int status) {
-    status_ = status == kProcessOk && !detail::allFinite(results_) ? kInputsOverflow : status;
-    return status_;
 }
 
 }  // namespace vaporis::processes

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/common/not_set.h"
+#include "processes/status_codes.h"
 
 namespace vaporis::processes {
 
@@ -13,13 +14,38 @@ enum ThermalProcessType : int {
     kStateBalance = 2,          //!< both states given by the user
 };
 
-//! Status of a successful calculation.
-inline constexpr int kProcessOk = 0;
-//! Added to the code of a failure while the final state is determined or computed.
-inline constexpr int kFinalStateFailed = 100;
+//! Result slots of a thermal process; NOT_SET where the calculation gave no value. Both media
+//! fill the slots up to kQualityAfterLoss, which only water/steam fills; the gas-only slots
+//! follow. Condensate quantities are kg of water per kg of initial gas.
+enum ThermalResult : int {
+    kShownMassFlow = 0,             //!< mass flow x time factor [kg/s or kg/h]
+    kShownVolumeFlow = 1,           //!< volume flow x time factor [m³/s or m³/h]
+    kEnthalpyChange = 2,            //!< h2 - h1 [kJ/kg]
+    kIsentropicChange = 3,          //!< h2s - h1 [kJ/kg]
+    kEntropyChange = 4,             //!< s2 - s1 [kJ/(kg K)]
+    kPower = 5,                     //!< [kW], negative when delivered
+    kEnthalpyAfterLoss = 6,         //!< [kJ/kg]
+    kTemperatureAfterLoss = 7,      //!< [°C]
+    kExpansion = 8,                 //!< (v2 / v1 - 1) x 100 [%]
+    kMassDischarge = 9,             //!< rho2 x expansion / rho1 [%]
+    kQualityAfterLoss = 10,         //!< water/steam in the two-phase region [-]
+    kShownNormalVolumeFlow = 11,    //!< [Nm³/s or Nm³/h]
+    kIsentropicTemperature = 12,    //!< t2s [°C]
+    kCondensate = 13,               //!< in the final state [kg/kg]
+    kCondensationHeat = 14,         //!< of the final state, balance only [kJ/kg]
+    kCondensateFlow = 15,           //!< [kg/s]
+    kCondensateAfterLoss = 16,      //!< [kg/kg]
+    kCondensateFlowAfterLoss = 17,  //!< [kg/s]
+};
+//! Result slots of water/steam and of a gas.
+inline constexpr int kSteamResultCount = kQualityAfterLoss + 1;
+inline constexpr int kGasResultCount = kCondensateFlowAfterLoss + 1;
 
-//! Status of inputs that pass their own rules but overflow a result: an input-data error.
-inline constexpr int kInputsOverflow = 4;
+//! Status of a failure while the final state is determined or computed, from that state's
+//! code [ThermalProcessStatus::kFinalStateFailed + code].
+[[nodiscard]] constexpr int finalStateFailed(int code) {
+    return codeOf(ThermalProcessStatus::kFinalStateFailed) + code;
+}
 
 //! Numbers of the messages a thermal process shows while it calculates, then carrying on.
 enum ThermalProcessMessage : int {

@@ -78,18 +78,18 @@ int AmbientData::compute() {
     const double phiPercent = inputs_[kRelativeHumidity];
     const double z = inputs_[kLevel];
     if (!std::isfinite(t) || !std::isfinite(phiPercent) || !std::isfinite(z)) {
-        return kAmbientNonFiniteInput;
+        return codeOf(AmbientStatus::kNonFiniteInput);
     }
     if (phiPercent < 0.0 || phiPercent > 100.0) {
-        return kAmbientHumidityOutOfRange;
+        return codeOf(AmbientStatus::kHumidityOutOfRange);
     }
     const double tK = t + kZeroCelsiusK;
     if (tK >= kCriticalTemperatureK) {
-        return kAmbientWaterBoils;
+        return codeOf(AmbientStatus::kWaterBoils);
     }
     const double phi = phiPercent / 100.0;
     if (tK < kLowestWaterTemperatureK && phi > 0.0) {
-        return kAmbientBelowTriplePoint;
+        return codeOf(AmbientStatus::kBelowTriplePoint);
     }
     int status = kOk;
     // Below the triple point (dry air only) there is no vapour pressure and no water.
@@ -99,10 +99,10 @@ int AmbientData::compute() {
     }
     MoistAir air;
     if (!settlePressure(tK, phi, ps, z, air)) {
-        return kAmbientNoConvergence;
+        return codeOf(AmbientStatus::kNoConvergence);
     }
     if (ps > air.p) {
-        return kAmbientWaterBoils;
+        return codeOf(AmbientStatus::kWaterBoils);
     }
     const double massFraction = air.x / (1.0 + air.x);
     const double moleFraction =

@@ -3,18 +3,19 @@
 #include <functional>
 
 #include "engine/common/not_set.h"
+#include "engine/common/physical_constants.h"
 
 namespace vaporis::processes {
 
 //! A vessel discharging water/steam into a collecting tank through a nozzle or tubes.
 struct OutflowInputs {
-    double p0 = 50.0;        //!< vessel pressure [bar]
-    double t0 = 400.0;       //!< vessel temperature [°C]
-    double length = 30.0;    //!< tube length [m]; 0 for the nozzle alone
-    double diameter = 80.0;  //!< tube inner diameter [mm]
-    double tubeCount = 1.0;  //!< parallel tubes [-]
-    double pTank = 1.01325;  //!< collecting-tank pressure [bar]
-    int steps = 50;          //!< pressure steps of the tube integration
+    double p0 = 50.0;                //!< vessel pressure [bar]
+    double t0 = 400.0;               //!< vessel temperature [°C]
+    double length = 30.0;            //!< tube length [m]; 0 for the nozzle alone
+    double diameter = 80.0;          //!< tube inner diameter [mm]
+    double tubeCount = 1.0;          //!< parallel tubes [-]
+    double pTank = kNormalPressure;  //!< collecting-tank pressure [bar]
+    int steps = 50;                  //!< pressure steps of the tube integration
 };
 
 //! Why a calculation gave no results.

@@ -148,7 +148,8 @@ bool flowRefusedByRules(Port& port, const Process& process) {
 template <typename Process>
 void showDerivedFlows(Port& port, const FlowControls& c, const Process& p) {
     for (int k = 0; k < c.flowCount; ++k) {
-        writeInputNumber(port, c.flowFields[static_cast<std::size_t>(k)], p.result(k));
+        writeInputNumber(port, c.flowFields[static_cast<std::size_t>(k)],
+                         p.result(Process::kShownFlows.at(static_cast<std::size_t>(k))));
     }
     writeInputNumber(port, kIdFlowVelocity, p.input(Process::kInVelocity));
     writeInputNumber(port, kIdFlowWidth, p.input(Process::kInWidth));

@@ -147,7 +147,7 @@ void GasFlowDialog::calculate() {
     if (succeeded) {
         tell(port_, output::freeFlowWarning(ambience, process_.ambient().status()));
     }
-    if (!succeeded && status != processes::kGasFlowMachAbove1) {
+    if (!succeeded && status != processes::GasFlowStatus::kMachAbove1) {
         return;
     }
     showDerived();

@@ -136,7 +136,7 @@ void SteamFlowDialog::calculate() {
     if (const std::optional<output::FlowMessage> message = output::steamFlowMessage(status)) {
         port_.message(message->text, message->caption, MessageButtons::kOk);
     }
-    if (status == processes::kSteamFlowMachAbove1) {
+    if (status == processes::SteamFlowStatus::kMachAbove1) {
         showDerived();
     }
     if (processes::checkFlowResult(process_)) {

@@ -176,7 +176,8 @@ void GasProcessDialog::showResults() {
     }
     for (const FlowControl& flow : kFlows) {
         // shown in its unit
-        writeGivenInput(port_, flow.field, process_.result(flow.slot), process_.fluxGiven());
+        writeGivenInput(port_, flow.field, process_.result(P::kShownFlows.at(flow.slot)),
+                        process_.fluxGiven());
     }
     if (process_.fluxGiven()) {
         show(kIdGasResultPower, process_.result(P::kPower));

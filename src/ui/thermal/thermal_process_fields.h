@@ -119,7 +119,7 @@ void showProcessInputs(Port& port, const Process& process, std::span<const FlowC
         if (flow.slot == process.lastFlowInput()) {
             chooseFlow(port, flows, flow.radio);
             // shown in its unit
-            writeGivenInput(port, flow.field, process.result(flow.slot),
+            writeGivenInput(port, flow.field, process.result(Process::kShownFlows.at(flow.slot)),
                             process.inputSet(flow.slot));
         }
     }

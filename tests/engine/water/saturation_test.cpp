@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/common/physical_constants.h"
 #include "engine/water/if97_regions.h"
 #include "engine/water/iterations.h"
 #include "engine/water/status_codes.h"
@@ -34,6 +35,16 @@ TEST(WaterSaturationLine, EndPointsAndBoilingPoint) {
     EXPECT_NEAR(saturationPressure(100.0), 1.01418, 5e-6);
     EXPECT_NEAR(saturationTemperature(220.64), 373.946, 5e-4);
     EXPECT_NEAR(saturationPressure(0.0), 0.00611213, 5e-9);
+}
+
+TEST(PhysicalConstants, AgreeWithTheSaturationLineAndTheSpecificGasConstants) {
+    // IF97 ends its saturation line at the critical point and bounds its range at ps(0 °C);
+    // water 8.3145 / 18.0152 = 0.461527 kJ/(kg K), air 287.05287 J/(kg K) (ISO 2533).
+    EXPECT_NEAR(saturationTemperature(kCriticalPressure) + kZeroCelsiusK, kCriticalTemperatureK,
+                5e-4);
+    EXPECT_NEAR(saturationPressure(0.0) / kTriplePressure, 1.0, 1e-6);
+    EXPECT_NEAR(kUniversalGasConstant / kWaterMolarMass / kWaterGasConstant, 1.0, 5e-6);
+    EXPECT_NEAR(kUniversalGasConstantJ / kAirMolarMass / 287.05287, 1.0, 5e-6);
 }
 
 TEST(WaterBoundary23, MatchesIf97CheckPointBothWays) {
