@@ -46,9 +46,11 @@ protected:
 
 // What the user left typed in a window by "back", Escape or the close box, by template: shown
 // again at its next opening in this run while its module objects show what they showed then.
+// Texts typed in other units than the window's now are not its inputs.
 struct Draft {
     QtDialogHost::Inputs shownAtOpening;
     QtDialogHost::Inputs typed;
+    output::UnitChoice units;
 };
 
 std::map<const DialogTemplate*, Draft>& draftsOfThisRun() {
@@ -133,7 +135,8 @@ QtDialogHost::Inputs QtDialogHost::inputs() const {
 void QtDialogHost::restoreDraft() {
     shownAtOpening_ = inputs();
     const auto draft = draftsOfThisRun().find(&layout_);
-    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_) {
+    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_ &&
+        draft->second.units == windowUnits()) {
         restore(draft->second.typed);
     }
 }
@@ -239,7 +242,7 @@ int QtDialogHost::exec() {
     // Window-modal, not application-modal: the validity window stays usable beside it.
     window_.setWindowModality(Qt::WindowModal);
     const int code = window_.exec();
-    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs()});
+    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs(), windowUnits()});
     return code;
 }
 
