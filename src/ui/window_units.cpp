@@ -64,10 +64,16 @@ std::string shownLabel(std::string_view label) {
     if (written == nullptr) {
         return std::string(label);
     }
+    const output::Unit& shown = output::shownUnit(*written, gWindowUnits);
     const Bracket bracket = findBracket(label);
-    return std::string(label.substr(0, bracket.open + 1)) +
-           std::string(output::shownUnit(*written, gWindowUnits).symbol) +
-           std::string(label.substr(bracket.close));
+    std::string name(label.substr(0, bracket.open + 1));
+    // A pressure shown above the reference is no absolute one ("absolut" in older labels).
+    for (const std::string_view word : {"absolute ", "absolut "}) {
+        if (const std::size_t at = name.find(word); shown.gauge && at != std::string::npos) {
+            name.erase(at, word.size());
+        }
+    }
+    return name + std::string(shown.symbol) + std::string(label.substr(bracket.close));
 }
 
 }  // namespace vaporis::ui

@@ -23,8 +23,8 @@ void setWindowUnits(const output::UnitChoice& choice);
 //! unit: one more for each power of ten the chosen unit is larger, at most `maxDecimals`.
 [[nodiscard]] int shownDecimals(const output::Unit& written, int decimals, int maxDecimals);
 
-//! The label with the unit in its brackets replaced by the chosen one; as it is when the
-//! unit stays.
+//! The label with the unit in its brackets replaced by the chosen one, and without "absolute"
+//! for a gauge pressure; as it is when the unit stays.
 [[nodiscard]] std::string shownLabel(std::string_view label);
 
 }  // namespace vaporis::ui

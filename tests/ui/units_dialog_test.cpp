@@ -34,7 +34,7 @@ TEST(UnitsDialog, TakesGaugeAndFahrenheitAndRefusesAUnitOfAnotherQuantity) {
     w.port.typeText(kTemperatureField, "F");
     w.dialog.command(kIdUnitsOk);
     EXPECT_EQ(w.port.endCode(), kIdUnitsOk);
-    EXPECT_EQ(shownLabel("pressure p [bar] ="), "pressure p [psig] =");
+    EXPECT_EQ(shownLabel("absolute pressure p [bar] ="), "pressure p [psig] =");
     EXPECT_EQ(shownLabel("temperature t [°C] ="), "temperature t [°F] =");
     // Pressure drops and temperature differences are no gauge pressures nor temperatures.
     EXPECT_EQ(shownLabel("draft [mbar] ="), "draft [mbar] =");
