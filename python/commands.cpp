@@ -22,6 +22,7 @@
 #include "engine/gas/gas_analysis.h"
 #include "output/format/number_text.h"
 #include "python/arrays.h"
+#include "python/units.h"
 #include "python/gas_file.h"
 
 namespace vaporis::python {
@@ -147,6 +148,14 @@ py::object runCommand(const std::vector<std::string>& command, const py::kwargs&
         if (std::find(kRefusedOptions.begin(), kRefusedOptions.end(), name) !=
             kRefusedOptions.end()) {
             throw Error(name + ": not an option of the Python module");
+        }
+        if (name == "units") {
+            const cli::UnitOptions units = unitOptions(py::reinterpret_borrow<py::object>(value));
+            arguments.push_back("--units=" + (units.preset.empty() ? "written" : units.preset));
+            if (!units.list.empty()) {
+                arguments.push_back("--unit=" + units.list);
+            }
+            continue;
         }
         std::string option = "--" + name;
         std::replace(option.begin(), option.end(), '_', '-');

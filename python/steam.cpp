@@ -1,5 +1,6 @@
 #include "python/steam.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "output/messages/steam_table_messages.h"
 #include "processes/module_rules.h"
 #include "python/arrays.h"
+#include "python/units.h"
 
 namespace vaporis::python {
 
@@ -180,9 +182,46 @@ std::string refusalText(int mode, double a, double b) {
                    : std::string();
 }
 
+// The entry of a result key, for its unit; null for statuses and unknown keys.
+const output::PropertyEntry* entryOf(const std::string& key) {
+    static const std::vector<const output::PropertyEntry*> entries = [] {
+        std::vector<const output::PropertyEntry*> all{&output::kWaterPressureEntry,
+                                                       &output::kWaterTemperatureEntry};
+        for (const output::PropertyEntry& entry : output::kWaterPropertyCatalogue) {
+            all.push_back(&entry);
+        }
+        for (const output::PropertyEntry& entry : output::kSaturationCatalogue) {
+            all.push_back(&entry);
+        }
+        return all;
+    }();
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [&key](const auto* entry) { return entry->key == key; });
+    return found == entries.end() ? nullptr : *found;
+}
+
+// Every value of the results (and of its saturated rows) in the call's units.
+void showInUnits(py::dict& dict, const CallUnits& units) {
+    for (auto item : dict) {
+        const std::string key = py::str(item.first);
+        if (py::isinstance<py::dict>(item.second) && key.find("Status") == std::string::npos &&
+            key != "status") {
+            py::dict inner = py::reinterpret_borrow<py::dict>(item.second);
+            showInUnits(inner, units);
+        } else if (const output::PropertyEntry* entry = entryOf(key)) {
+            dict[item.first] = units.shown(py::reinterpret_borrow<py::object>(item.second),
+                                           entry->unit);
+        }
+    }
+}
+
 py::dict steam(const py::object& p, const py::object& t, const py::object& x, const py::object& h,
-               const py::object& saturatedRows) {
-    const Inputs in({{"p", p}, {"t", t}, {"x", x}, {"h", h}});
+               const py::object& saturatedRows, const py::object& unitChoice) {
+    const CallUnits units(unitChoice);
+    const Inputs in({{"p", units.written("p", p, output::ReportUnit::kBar)},
+                     {"t", units.written("t", t, output::ReportUnit::kCelsius)},
+                     {"x", x},
+                     {"h", units.written("h", h, output::ReportUnit::kKilojoulePerKilogram)}});
     const ModeInputs mode = modeInputs(in);
     const double* first = in.values(mode.first);
     const double* second = in.values(mode.second);
@@ -208,6 +247,7 @@ py::dict steam(const py::object& p, const py::object& t, const py::object& x, co
         }
     }
     py::dict dict = results.take();
+    showInUnits(dict, units);
     dict["mode"] = mode.mode;
     return dict;
 }
@@ -219,7 +259,10 @@ Give p and t, p and x, t and x, or p and h:
     t  temperature [°C]
     x  steam quality [-], 0 boiling liquid to 1 saturated vapour
     h  specific enthalpy [kJ/kg]; t (or the boiling temperature and x) is found first
-Numbers or NumPy arrays, broadcast against each other.
+Numbers or NumPy arrays, broadcast against each other, or texts carrying their unit
+("725.189 psia", "5 barg", "752 F"). units= chooses the units of numbers given and of every
+value returned: a preset "written" (the default, as above), "si-mpa" or "us", or a dict
+{"p": "psig", "t": "F"} of quantity to unit.
 
 Returns a dict by the steam table's keys: p, t, x, the state's h [kJ/kg], v [m³/kg],
 rho [kg/m³], s [kJ/(kg K)], cp, cv [kJ/(kg K)], w [m/s], eta [1e-6 Pa s], nu [1e-6 m²/s],
@@ -240,7 +283,7 @@ others are computed.)";
 void addSteam(py::module_& m) {
     m.def("steam", &steam, kSteamDoc, py::kw_only(), py::arg("p") = py::none(),
           py::arg("t") = py::none(), py::arg("x") = py::none(), py::arg("h") = py::none(),
-          py::arg("saturated") = py::none());
+          py::arg("saturated") = py::none(), py::arg("units") = py::none());
 }
 
 }  // namespace vaporis::python

@@ -10,6 +10,7 @@
 
 #include "app/main_menu.h"
 #include "app/screenshots.h"
+#include "app/unit_settings.h"
 #include "project/module_objects.h"
 #include "ui/qt/offscreen_screen.h"
 #include "ui/qt/pictures.h"
@@ -89,6 +90,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setWindowIcon(vaporis::ui::applicationIcon());
     vaporis::project::ModuleObjects objects;
+    vaporis::app::loadWindowUnits();
     if (screenshots) {
         if (!vaporis::app::renderScreenshots(QApplication::arguments().at(2), objects)) {
             std::fputs("vaporis: the pictures could not be written to that folder\n", stderr);
@@ -96,5 +98,7 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
-    return runMenu(objects, argc == 2 ? QApplication::arguments().at(1) : QString());
+    const int code = runMenu(objects, argc == 2 ? QApplication::arguments().at(1) : QString());
+    vaporis::app::storeWindowUnits();
+    return code;
 }

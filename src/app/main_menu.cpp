@@ -43,7 +43,8 @@ const auto kControls = std::to_array<ControlEntry>({
     {kIdSaveCalculation, ControlKind::kButton, "save calculation", 4, 1, "", 1,
      menuButtonEnabled(kIdSaveCalculation)},
     {kIdTools, ControlKind::kButton, "tools", 5, 1, "", 1, menuButtonEnabled(kIdTools)},
-    {kIdExitProgram, ControlKind::kButton, "exit program", 6, 0, "", 2},
+    {kIdUnits, ControlKind::kButton, "units", 6, 0, "", 2, menuButtonEnabled(kIdUnits)},
+    {kIdExitProgram, ControlKind::kButton, "exit program", 7, 0, "", 2},
 });
 
 // Whether path names a .gas file, whatever the case of its extension ("FLUE.GAS").

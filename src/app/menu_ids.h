@@ -15,6 +15,7 @@ enum MainMenuId : int {
     kIdTools = 1034,
     kIdLoadCalculation = 1035,
     kIdSaveCalculation = 1036,
+    kIdUnits = 1037,
 };
 
 }  // namespace vaporis::app

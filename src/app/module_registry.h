@@ -15,6 +15,7 @@
 #include "ui/gas/gas_analysis_dialog.h"
 #include "ui/gas/gas_property_dialog.h"
 #include "ui/info/information_dialog.h"
+#include "ui/info/units_dialog.h"
 #include "ui/info/validity_window.h"
 #include "ui/port.h"
 #include "ui/steam_table/steam_results_dialog.h"
@@ -112,6 +113,7 @@ inline constexpr auto kModules = std::to_array<ModuleRow>({
     {kIdTools, &ui::kToolsTemplate, makeModule<ui::ToolsDialog, &project::ModuleObjects::ambient>,
      "tools", ui::kIdOutflowCalculate},
     {kNotInMenu, &ui::kValidityTemplate, makeModule<ui::InformationDialog>, "validity"},
+    {kIdUnits, &ui::kUnitsTemplate, makeModule<ui::UnitsDialog>, "units"},
 });
 
 //! The row that main-menu button id opens; null for none.

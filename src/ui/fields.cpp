@@ -19,6 +19,7 @@
 #include "project/session_flags.h"
 #include "ui/message_box.h"
 #include "ui/port.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -35,6 +36,31 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The written unit of a field that shows its values in another unit; null for none.
+const output::Unit* convertedField(const Port& port, int fieldId) {
+    const std::string label = port.label(fieldId);
+    return convertedUnit(label.empty() ? port.templateLabel(fieldId) : label);
+}
+
+// A value written in the field's written unit, as the field shows it.
+double shownNumber(const Port& port, int fieldId, double value) {
+    const output::Unit* written = convertedField(port, fieldId);
+    return written != nullptr ? output::toShown(value, *written, windowUnits()) : value;
+}
+
+// A value typed in the field's shown unit, in its written unit; nothing when it lies beyond
+// physics (below absolute zero, a gauge pressure below vacuum).
+std::optional<double> writtenNumber(const Port& port, int fieldId, double value) {
+    const output::Unit* written = convertedField(port, fieldId);
+    if (written == nullptr) {
+        return value;
+    }
+    const output::UnitChoice& units = windowUnits();
+    const output::Reading reading = output::toWritten(
+        value, output::shownUnit(*written, units), *written, units.referencePressure, "");
+    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
+}
+
 // readNumber without pointing the user at a wrong field.
 double readField(const Port& port, int fieldId, bool allowNegative, bool allowEmpty, int& error) {
     std::string text = port.text(fieldId);
@@ -48,8 +74,11 @@ double readField(const Port& port, int fieldId, bool allowNegative, bool allowEm
         }
         return 0.0;
     }
-    const std::optional<double> value =
+    std::optional<double> value =
         check == kNumberValid ? output::parseDecimal(text) : std::optional<double>{};
+    if (value) {
+        value = writtenNumber(port, fieldId, *value);
+    }
     if (!value) {
         error = kNotANumber;
         return 0.0;
@@ -69,9 +98,10 @@ double readLeniently(const Port& port, int fieldId) {
 }  // namespace
 
 void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
-    const std::string text = output::formatFixed(value, decimals);
+    const double shown = shownNumber(port, fieldId, value);
+    const std::string text = output::formatFixed(shown, decimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
-    port.setToolTip(fieldId, output::formatShortest(value));
+    port.setToolTip(fieldId, output::formatShortest(shown));
 }
 
 void writeGivenInput(Port& port, int fieldId, double value, bool given) {
@@ -119,10 +149,14 @@ void writeNumber(Port& port, int fieldId, double value, int decimals, bool repai
         clearField(port, fieldId, repaintNow);
         return;
     }
-    const int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
-    const std::string text = output::formatFixed(value, shown);
+    int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
+    if (const output::Unit* written = convertedField(port, fieldId)) {
+        shown = shownDecimals(*written, shown, kMaxDecimals);
+    }
+    const double number = shownNumber(port, fieldId, value);
+    const std::string text = output::formatFixed(number, shown);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));
-    port.setToolTip(fieldId, output::formatShortest(value));
+    port.setToolTip(fieldId, output::formatShortest(number));
     if (repaintNow) {
         port.repaintNow();
     }

@@ -65,6 +65,9 @@ public:
     [[nodiscard]] virtual std::string label(int id) const = 0;
     //! Sets the text at the left of a field (its label, with the unit a choice decided).
     virtual void setLabel(int id, std::string_view text) = 0;
+    //! The label of a field as its template wrote it; empty for none (and for a port that
+    //! keeps no template, whose fields then stay in the written units).
+    [[nodiscard]] virtual std::string templateLabel(int /*id*/) const { return {}; }
     [[nodiscard]] virtual std::string toolTip(int id) const = 0;
     virtual void setToolTip(int id, std::string_view text) = 0;
     [[nodiscard]] virtual bool checked(int id) const = 0;

@@ -4,6 +4,7 @@
 
 #include "ui/fields.h"
 #include "ui/port.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -50,8 +51,8 @@ NameAndUnit splitLabel(std::string_view label) {
     return {name, std::string(label.substr(open + 1, close - open - 1))};
 }
 
-// The text that names the row of an unlabelled field: the nearest label, static text or radio
-// button at its left in its group.
+}  // namespace
+
 std::string_view rowLabel(std::span<const ControlEntry> controls, const ControlEntry& field) {
     const ControlEntry* nearest = nullptr;
     for (const ControlEntry& entry : controls) {
@@ -65,6 +66,8 @@ std::string_view rowLabel(std::span<const ControlEntry> controls, const ControlE
     }
     return nearest != nullptr ? nearest->text : std::string_view{};
 }
+
+namespace {
 
 // The heading of the field's column: the nearest static text above it in its group.
 std::string_view columnHeading(std::span<const ControlEntry> controls, const ControlEntry& field) {
@@ -82,9 +85,9 @@ std::string_view columnHeading(std::span<const ControlEntry> controls, const Con
 NameAndUnit fieldName(const Port& port, std::span<const ControlEntry> controls,
                       const ControlEntry& field) {
     const std::string label = port.label(field.id);
-    NameAndUnit named = splitLabel(!label.empty()       ? std::string_view(label)
-                                   : field.text.empty() ? rowLabel(controls, field)
-                                                        : field.text);
+    NameAndUnit named = splitLabel(shownLabel(!label.empty()       ? std::string_view(label)
+                                              : field.text.empty() ? rowLabel(controls, field)
+                                                                   : field.text));
     if (const std::string_view heading = columnHeading(controls, field); !heading.empty()) {
         named.name += " (" + std::string(heading) + ")";
     }

@@ -22,6 +22,11 @@ inline constexpr std::string_view kCopyTableText = "copy table";
 //! ("specific enthalpy h (saturated liquid ')").
 [[nodiscard]] std::string resultTableText(const Port& port, std::span<const ControlEntry> controls);
 
+//! The text that names the row of an unlabelled field: the nearest label, static text or radio
+//! button at its left in its group.
+[[nodiscard]] std::string_view rowLabel(std::span<const ControlEntry> controls,
+                                        const ControlEntry& field);
+
 //! Puts the resultTableText of the window on the clipboard.
 void copyResultTable(Port& port, const DialogTemplate& layout);
 

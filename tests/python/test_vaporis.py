@@ -61,6 +61,24 @@ def test_grid_broadcasts_and_marks_bad_points_without_raising():
     assert "liquid" not in grid and "liquid" in vaporis.steam(p=p, t=t, saturated=True)
 
 
+def test_units_are_read_and_shown_through_the_definitions():
+    written = vaporis.steam(p=50, t=400)
+    typed = vaporis.steam(p="725.189 psia", t="752 F")
+    assert typed["h"] == pytest.approx(written["h"], rel=1e-6)
+    us = vaporis.steam(p=725.189, t=752, units="us")
+    assert us["h"] == pytest.approx(written["h"] / 2.326, rel=1e-6)
+    assert us["s"] == pytest.approx(written["s"] / 4.1868, rel=1e-6)
+    gauge = vaporis.steam(p=np.array([48.98675, 0.0]), t=np.array([400.0, -500.0]),
+                          units={"p": "barg", "t": "F"})
+    assert gauge["p"][0] == pytest.approx(48.98675)
+    assert math.isnan(gauge["h"][1])
+    result = vaporis.process.steam(type="isentropic", p1="50 bar", t1=400, p2=1, eta_s=0.85,
+                                   units="us")
+    assert result["units"]["dh"] == "BTU/lb"
+    with pytest.raises(vaporis.Error, match="not of pressure"):
+        vaporis.steam(p="5 K", t=400)
+
+
 def test_scalar_refusals_carry_the_programs_message():
     for args, call in ((("steam", "--p=-1", "--t=400"), lambda: vaporis.steam(p=-1, t=400)),
                        (("steam-ph", "--p=1", "--h=1e6"), lambda: vaporis.steam(p=1, h=1e6))):

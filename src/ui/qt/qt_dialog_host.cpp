@@ -16,6 +16,8 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_text.h"
+#include "ui/result_table.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -44,9 +46,11 @@ protected:
 
 // What the user left typed in a window by "back", Escape or the close box, by template: shown
 // again at its next opening in this run while its module objects show what they showed then.
+// Texts typed in other units than the window's now are not its inputs.
 struct Draft {
     QtDialogHost::Inputs shownAtOpening;
     QtDialogHost::Inputs typed;
+    output::UnitChoice units;
 };
 
 std::map<const DialogTemplate*, Draft>& draftsOfThisRun() {
@@ -131,7 +135,8 @@ QtDialogHost::Inputs QtDialogHost::inputs() const {
 void QtDialogHost::restoreDraft() {
     shownAtOpening_ = inputs();
     const auto draft = draftsOfThisRun().find(&layout_);
-    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_) {
+    if (draft != draftsOfThisRun().end() && draft->second.shownAtOpening == shownAtOpening_ &&
+        draft->second.units == windowUnits()) {
         restore(draft->second.typed);
     }
 }
@@ -237,7 +242,7 @@ int QtDialogHost::exec() {
     // Window-modal, not application-modal: the validity window stays usable beside it.
     window_.setWindowModality(Qt::WindowModal);
     const int code = window_.exec();
-    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs()});
+    draftsOfThisRun().insert_or_assign(&layout_, Draft{shownAtOpening_, inputs(), windowUnits()});
     return code;
 }
 
@@ -292,9 +297,17 @@ std::string QtDialogHost::label(int id) const {
 void QtDialogHost::setLabel(int id, std::string_view text) {
     const BuiltControl* control = find(id);
     if (control != nullptr && control->label != nullptr) {
-        control->label->setText(toQString(text));
+        control->label->setText(toQString(shownLabel(text)));
         labels_.insert_or_assign(id, std::string(text));
     }
+}
+
+std::string QtDialogHost::templateLabel(int id) const {
+    const auto entry = std::ranges::find(layout_.controls, id, &ControlEntry::id);
+    if (entry == layout_.controls.end()) {
+        return {};
+    }
+    return std::string(entry->text.empty() ? rowLabel(layout_.controls, *entry) : entry->text);
 }
 
 std::string QtDialogHost::toolTip(int id) const {

@@ -39,6 +39,7 @@ public:
     void setText(int id, std::string_view text) override;
     [[nodiscard]] std::string label(int id) const override;
     void setLabel(int id, std::string_view text) override;
+    [[nodiscard]] std::string templateLabel(int id) const override;
     [[nodiscard]] std::string toolTip(int id) const override;
     void setToolTip(int id, std::string_view text) override;
     [[nodiscard]] bool checked(int id) const override;

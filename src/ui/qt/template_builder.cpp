@@ -20,6 +20,7 @@
 #include "ui/qt/fitting_scroll_area.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_text.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -108,7 +109,10 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
         case ControlKind::kGroup:
             break;
     }
-    return makeStatic(entry.text, entry.columnSpan, parent);
+    // A static text that names a row of fields names their unit too.
+    return makeStatic(entry.kind == ControlKind::kStatic ? shownLabel(entry.text)
+                                                         : std::string(entry.text),
+                      entry.columnSpan, parent);
 }
 
 bool isField(ControlKind kind) {
@@ -181,7 +185,7 @@ BuiltControl place(const ControlEntry& entry, int defaultButtonId, QGridLayout& 
     BuiltControl built = makeControl(entry, defaultButtonId, parent);
     int column = entry.column;
     if (isField(entry.kind) && !entry.text.empty()) {
-        built.label = makeStatic(entry.text, 1, parent);
+        built.label = makeStatic(shownLabel(entry.text), 1, parent);
         built.label->setBuddy(built.widget);
         grid.addWidget(built.label, entry.row, column++);
     }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include "ui/qt/qt_test_support.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -290,6 +292,52 @@ int runSteamTable(project::ModuleObjects& objects, const std::function<void(QWid
         action(window);
     });
     return table.exec();
+}
+
+// The text at the left of field id.
+QString fieldLabel(QWidget& window, int id) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() == control<QWidget>(window, id)) {
+            return label->text();
+        }
+    }
+    return {};
+}
+
+// 50 bar, 400 °C are 725.1887 psia, 752 °F; h = 3196.59 kJ/kg / 2.326 = 1374.29 BTU/lb, the
+// boiling point 263.94 °C is 507.09 °F, and the unlabelled column of saturated liquid follows
+// its row: h' = 1154.5 kJ/kg = 496.35 BTU/lb.
+TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
+    struct UsUnits {
+        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
+        ~UsUnits() { setWindowUnits({}); }
+    } units;
+    project::ModuleObjects objects;
+    test::Watchdog watchdog;
+    std::vector<QString> shown;
+    runSteamTable(objects, [&](QWidget& table) {
+        inWindow(toQString(kSteamResultsTemplate.caption), [&](QWidget& results) {
+            shown.insert(shown.end(),
+                         {control<QLineEdit>(results, stateFieldId(water::kH))->text(),
+                          fieldLabel(results, stateFieldId(water::kH)),
+                          control<QLineEdit>(results, kIdResultTs)->text(),
+                          control<QLineEdit>(results, liquidFieldId(water::kH))->text()});
+            click(results, kIdResultsOk);
+        });
+        shown = {control<QLineEdit>(table, kIdPressure)->text(), fieldLabel(table, kIdPressure),
+                 control<QLineEdit>(table, kIdTemperature)->text()};
+        click(table, kIdSteamOk);
+        click(table, kIdSteamBack);
+    });
+    ASSERT_EQ(shown.size(), 7U);
+    EXPECT_EQ(shown[0], "725.1887");
+    EXPECT_EQ(shown[1].toStdString(), "absolut pressure p [psia] =");
+    EXPECT_EQ(shown[2], "752.0000");
+    EXPECT_TRUE(shown[3].startsWith("1374.2")) << shown[3].toStdString();
+    EXPECT_EQ(shown[4].toStdString(), "specific enthalpy h [BTU/lb]");
+    EXPECT_TRUE(shown[5].startsWith("507.0")) << shown[5].toStdString();
+    EXPECT_TRUE(shown[6].startsWith("496.3")) << shown[6].toStdString();
+    EXPECT_FALSE(watchdog.fired);
 }
 
 // Typing straight after opening replaces the first input; Tab passes greyed and result fields.

@@ -1,0 +1,94 @@
+#include "python/units.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <pybind11/numpy.h>
+
+#include "cli/command_error.h"
+#include "output/format/number_text.h"
+#include "python/arrays.h"
+
+namespace vaporis::python {
+
+namespace {
+
+// Each element of a float64 array through `convert`.
+template <typename Convert>
+py::object eachElement(const py::object& value, Convert convert) {
+    auto array = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(value);
+    if (!array) {
+        return value;
+    }
+    py::array_t<double> copy(array.request().shape);
+    const double* from = array.data();
+    double* to = copy.mutable_data();
+    for (py::ssize_t i = 0; i < array.size(); ++i) {
+        to[i] = convert(from[i]);
+    }
+    return array.ndim() == 0 ? py::object(py::float_(to[0])) : py::object(copy);
+}
+
+}  // namespace
+
+cli::UnitOptions unitOptions(const py::object& units) {
+    cli::UnitOptions options;
+    if (py::isinstance<py::str>(units)) {
+        options.preset = units.cast<std::string>();
+    } else if (py::isinstance<py::dict>(units)) {
+        for (const auto& [quantity, unit] : units.cast<py::dict>()) {
+            options.list += (options.list.empty() ? "" : ",") + std::string(py::str(quantity)) +
+                            "=" + std::string(py::str(unit));
+        }
+    } else if (!units.is_none()) {
+        throw Error("units: a preset name or a dict of quantity to unit");
+    }
+    return options;
+}
+
+CallUnits::CallUnits(const py::object& units) {
+    try {
+        scope_.choose(unitOptions(units));
+    } catch (const cli::ArgumentError& error) {
+        throw Error(error.what());
+    }
+}
+
+py::object CallUnits::written(const char* name, const py::object& value,
+                              output::ReportUnit unit) const {
+    const output::Unit* writtenUnit = output::writtenUnit(unit);
+    if (value.is_none() || writtenUnit == nullptr) {
+        return value;
+    }
+    const auto read = [&](const std::string& text) {
+        const output::Reading reading = output::readValue(text, *writtenUnit, cli::shownUnits());
+        if (!reading.ok()) {
+            throw Error(std::string(name) + ": " + reading.refusal);
+        }
+        return reading.value;
+    };
+    if (py::isinstance<py::str>(value)) {
+        return py::float_(read(value.cast<std::string>()));
+    }
+    if (cli::shownUnits().isWritten()) {
+        return value;
+    }
+    // A number the unit refuses (below absolute zero) is a failed point, as any other.
+    const output::Unit& given = output::shownUnit(*writtenUnit, cli::shownUnits());
+    return eachElement(value, [&](double number) {
+        const output::Reading reading =
+            output::toWritten(number, given, *writtenUnit, cli::shownUnits().referencePressure,
+                              output::formatShortest(number));
+        return reading.ok() ? reading.value : std::numeric_limits<double>::quiet_NaN();
+    });
+}
+
+py::object CallUnits::shown(const py::object& value, output::ReportUnit unit) const {
+    if (cli::shownUnits().isWritten() || output::writtenUnit(unit) == nullptr) {
+        return value;
+    }
+    return eachElement(value, [unit](double number) { return cli::shownValue(number, unit); });
+}
+
+}  // namespace vaporis::python

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include "cli/shown_units.h"
+#include "output/catalogue/report_unit.h"
+
+namespace vaporis::python {
+
+namespace py = pybind11;
+
+//! The --units and --unit options of a `units=` keyword (see CallUnits). Throws Error for
+//! another type.
+[[nodiscard]] cli::UnitOptions unitOptions(const py::object& units);
+
+//! The units of one call, from its `units=` keyword: None (the written units), a preset name
+//! ("written", "si-mpa", "us") or a dict of quantity to unit ({"p": "psig", "t": "F"}). They
+//! hold while the object lives.
+class CallUnits {
+public:
+    //! Throws Error for an unknown preset, quantity or unit.
+    explicit CallUnits(const py::object& units);
+
+    //! An input whose written unit is `unit`, in that unit: numbers (and arrays) are in the
+    //! chosen unit, a text such as "725.189 psia" carries its own. Throws Error naming the
+    //! input for a unit of another quantity or a value below absolute zero.
+    [[nodiscard]] py::object written(const char* name, const py::object& value,
+                                     output::ReportUnit unit) const;
+
+    //! A value (number or array) written in `unit` as shown in the chosen unit.
+    [[nodiscard]] py::object shown(const py::object& value, output::ReportUnit unit) const;
+
+private:
+    cli::CommandUnits scope_;
+};
+
+}  // namespace vaporis::python
