@@ -15,6 +15,7 @@
 #include "cli/flow_output.h"
 #include "cli/json_output.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 #include "cli/text_table.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
@@ -316,7 +317,7 @@ int runSteamFlow(const SteamFlowArguments& a) {
         return *code;
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
-        return output::writeSteamFlowReport(path, process);
+        return output::writeSteamFlowReport(path, process, shownUnits());
     });
     if (a.pipe.output.json) {
         printJson(steamFlowJson(process));
@@ -369,7 +370,7 @@ int runGasFlow(const GasFlowArguments& a) {
         tell(output::freeFlowWarning(output::AmbienceReading::kValid, ambient.status()));
     }
     writeHtmlIfAsked(a.pipe.output, [&process](const std::string& path) {
-        return output::writeGasFlowReport(path, process);
+        return output::writeGasFlowReport(path, process, shownUnits());
     });
     if (a.pipe.output.json) {
         printJson(gasFlowJson(process));

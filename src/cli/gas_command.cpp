@@ -221,7 +221,7 @@ int runGas(const GasOptions& options) {
         writeText(stderr, result.message + '\n');
     }
     writeHtmlIfAsked(options.output, [&result](const std::string& path) {
-        return output::writeGasPropertyReport(path, result.state);
+        return output::writeGasPropertyReport(path, result.state, shownUnits());
     });
     if (options.output.json) {
         printJson(gasJson(result));

@@ -374,7 +374,7 @@ int runSteamProcess(const ProcessOptions& o) {
     return finish(
         output::judgeSteamProcess(process.status()), report, o.output,
         [&process](const std::string& path) {
-            return output::writeSteamProcessReport(path, process);
+            return output::writeSteamProcessReport(path, process, shownUnits());
         },
         [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }
@@ -422,7 +422,7 @@ int runGasProcess(const ProcessOptions& o) {
     return finish(
         output::judgeGasProcess(process), report, o.output,
         [&process](const std::string& path) {
-            return output::writeGasProcessReport(path, process);
+            return output::writeGasProcessReport(path, process, shownUnits());
         },
         [&o, &process] { writeDiagramIfAsked(o.diagram, process); });
 }

@@ -231,7 +231,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&o] { o.steamState1.calculate(); }, [] { return processes::RuleAnswer(); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeSteamTableReport(path, o.steamState1);
+             return output::writeSteamTableReport(path, o.steamState1, shownUnits());
          }},
         {"steam-thermal-process",
          [](project::ModuleObjects& o) {
@@ -241,7 +241,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&process] { return checkThermalResult(process); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeSteamProcessReport(path, o.steamThermalProcess);
+             return output::writeSteamProcessReport(path, o.steamThermalProcess, shownUnits());
          }},
         {"steam-flow",
          [](project::ModuleObjects& o) {
@@ -251,7 +251,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&process] { return checkFlowResult(process); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeSteamFlowReport(path, o.steamFlowProcess);
+             return output::writeSteamFlowReport(path, o.steamFlowProcess, shownUnits());
          }},
         {"gas-properties",
          [](project::ModuleObjects& o) {
@@ -260,7 +260,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&o] { return gasStateResult(o.gasState1); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeGasPropertyReport(path, o.gasState1);
+             return output::writeGasPropertyReport(path, o.gasState1, shownUnits());
          }},
         {"gas-thermal-process",
          [](project::ModuleObjects& o) {
@@ -270,7 +270,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&process] { return checkThermalResult(process); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeGasProcessReport(path, o.gasThermalProcess);
+             return output::writeGasProcessReport(path, o.gasThermalProcess, shownUnits());
          }},
         {"gas-flow",
          [](project::ModuleObjects& o) {
@@ -280,7 +280,7 @@ const std::vector<ReportJob>& reportJobs() {
                  [&process] { return checkFlowResult(process); });
          },
          [](const std::string& path, const project::ModuleObjects& o) {
-             return output::writeGasFlowReport(path, o.gasFlowProcess);
+             return output::writeGasFlowReport(path, o.gasFlowProcess, shownUnits());
          }},
     };
     return kJobs;
@@ -376,7 +376,9 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
 }
 
 int runProject(const ProjectArguments& a) {
-    requireWrittenUnits("project");
+    if (a.runFolder.empty()) {
+        requireWrittenUnits("project");
+    }
     project::ModuleObjects objects;
     if (a.createNew) {
         createProject(a, objects);

@@ -249,7 +249,7 @@ int runSteam(const SteamOptions& options) {
                              output::messageText(output::refusalMessage(*refusal)));
     }
     writeHtmlIfAsked(options.output, [&state](const std::string& path) {
-        return output::writeSteamTableReport(path, state);
+        return output::writeSteamTableReport(path, state, shownUnits());
     });
     if (options.output.json) {
         printJson(steamJson(state));

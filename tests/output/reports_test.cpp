@@ -1,6 +1,12 @@
 #include <array>
+#include <cmath>
 #include <filesystem>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +117,92 @@ TEST_F(ReportBytes, SteamProcessBalanceBetweenCheckStates) {
     ASSERT_EQ(process.calculate(), processes::kOk);
     expectBytesOf("steam_process_balance.html",
                   [&](const std::string& path) { return writeSteamProcessReport(path, process); });
+}
+
+// The lines of a report file; each value row is one line.
+std::vector<std::string> reportLines(const std::filesystem::path& path) {
+    std::istringstream bytes(test::fileBytes(path));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(bytes, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The trimmed cells of a row.
+std::vector<std::string> cells(const std::string& row) {
+    static const std::regex kCell("<td[^>]*> *([^<]*?) *</td>");
+    std::vector<std::string> found;
+    for (std::sregex_iterator it(row.begin(), row.end(), kCell); it != std::sregex_iterator();
+         ++it) {
+        found.push_back((*it)[1]);
+    }
+    return found;
+}
+
+// Half a step of the last printed decimal of a number.
+double halfStep(const std::string& number) {
+    const auto point = number.find('.');
+    return 0.5 * std::pow(10.0, -static_cast<double>(number.size() - point - 1));
+}
+
+// The report in US units says, row by row, what the one in written units says, converted by
+// the published factors (exact foot, pound, IT BTU); rows without such units stay as they are.
+TEST_F(ReportBytes, SteamProcessInUsUnitsConvertsEveryValueRow) {
+    using P = processes::SteamThermalProcess;
+    water::WaterSteamState initial(water::kModePT, 30.0, 226.85, 0.0);
+    water::WaterSteamState final(water::kModePT, 300.0, 426.85, 0.0);
+    P process(initial, final);
+    process.setType(processes::kStateBalance);
+    ASSERT_TRUE(process.setInput(P::kTimeFactor, 3600.0));
+    ASSERT_TRUE(process.setInput(P::kMassFlow, 1.0));
+    ASSERT_TRUE(process.setInput(P::kHeatLoss, 10.0));
+    ASSERT_EQ(process.calculate(), processes::kOk);
+    const auto path = [&](const char* name) { return folder_.file(name); };
+    ASSERT_TRUE(writeSteamProcessReport(path("w.html").string(), process));
+    ASSERT_TRUE(writeSteamProcessReport(path("us.html").string(), process, *presetChoice("us")));
+    const double lb = 0.45359237;
+    const double btuPerLb = 2.326;  // kJ/kg
+    const std::map<std::string, std::pair<std::string, double>> kFactors{
+        {"bar", {"psia", 1e5 / (lb * 9.80665 / 0.0254 / 0.0254)}},
+        {"kJ/kg", {"BTU/lb", 1.0 / btuPerLb}},
+        {"kJ/kgK",
+         {"BTU/lb\xB0"
+          "F",
+          1.0 / (btuPerLb * 1.8)}},
+        {"kg/h", {"lb/h", 1.0 / lb}},
+        {"m\xB3/h", {"ft\xB3/h", 1.0 / std::pow(0.3048, 3)}},
+        {"kW", {"BTU/h", 3600.0 / (btuPerLb * lb)}},
+    };
+    const std::vector<std::string> written = reportLines(path("w.html"));
+    const std::vector<std::string> us = reportLines(path("us.html"));
+    ASSERT_EQ(written.size(), us.size());
+    int converted = 0;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const std::vector<std::string> w = cells(written[i]);
+        const std::vector<std::string> u = cells(us[i]);
+        if (written[i] == us[i] || w.size() < 3) {
+            continue;
+        }
+        ASSERT_EQ(w.size(), u.size()) << us[i];
+        const bool celsius = w[1] ==
+                             "\xB0"
+                             "C";
+        const auto& [symbol, factor] = celsius ? std::pair<std::string, double>{"\xB0" "F", 1.8}
+                                               : kFactors.at(w[1]);
+        EXPECT_EQ(u[1], symbol) << written[i];
+        for (std::size_t k = 2; k < w.size(); ++k) {
+            if (w[k].starts_with("--")) {
+                EXPECT_EQ(u[k], w[k]);
+                continue;
+            }
+            const double expected = std::stod(w[k]) * factor + (celsius ? 32.0 : 0.0);
+            EXPECT_NEAR(std::stod(u[k]), expected, halfStep(u[k]) + halfStep(w[k]) * factor)
+                << us[i];
+        }
+        ++converted;
+    }
+    EXPECT_EQ(converted, 12);
 }
 
 // Dry air throttled from 5 to 1 bar keeps its temperature: the volume grows fivefold and the

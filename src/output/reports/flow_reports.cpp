@@ -45,13 +45,15 @@ using U = ReportUnit;
 
 void row(std::string& out, std::string_view format, std::string_view label, ReportUnit unit,
          double value, int decimals) {
-    out += fmt::sprintf(format, label, unitText(unit), formatFixed(value, decimals));
+    out += fmt::sprintf(format, label, reportUnitText(unit),
+                        formatFixed(reportValue(value, unit), reportDecimals(decimals, unit)));
 }
 
 void fluidRow(std::string& out, std::string_view label, ReportUnit unit, double value) {
     const bool shown = value != kNoValue && value != NOT_SET;
-    const std::string text = shown ? formatFixed(value, 3) : std::string(kNoFluidValue);
-    out += fmt::sprintf(kFluidRow, label, unitText(unit), text);
+    const std::string text = shown ? formatFixed(reportValue(value, unit), reportDecimals(3, unit))
+                                   : std::string(kNoFluidValue);
+    out += fmt::sprintf(kFluidRow, label, reportUnitText(unit), text);
 }
 
 void spacerRow(std::string& out) {
@@ -227,7 +229,9 @@ void appendGasResults(std::string& out, const GasFlowProcess& p) {
 
 }  // namespace
 
-file::WriteOutcome writeSteamFlowReport(const std::string& path, const SteamFlowProcess& process) {
+file::WriteOutcome writeSteamFlowReport(const std::string& path, const SteamFlowProcess& process,
+                                        const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     std::string sections;
     appendSteamFluid(sections, process.state(), process.sonicVelocity());
     appendSteamTube(sections, process);
@@ -235,7 +239,9 @@ file::WriteOutcome writeSteamFlowReport(const std::string& path, const SteamFlow
     return writeReportFile(path, reportDocument(kWaterReportTitle, sections));
 }
 
-file::WriteOutcome writeGasFlowReport(const std::string& path, const GasFlowProcess& process) {
+file::WriteOutcome writeGasFlowReport(const std::string& path, const GasFlowProcess& process,
+                                      const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     if (!process.state().hasAnalysis()) {
         return file::WriteOutcome::failed(path, "no gas analysis to report");
     }

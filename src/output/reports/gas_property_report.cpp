@@ -49,7 +49,7 @@ constexpr std::string_view kNameHeading = "<h3> Gas analysis:       %s </h3>\n\n
 constexpr std::string_view kMolarMassRow =
     "<tr> \n <td width=180> Molar mass   </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
 constexpr std::string_view kGasConstantRow =
-    "<tr> \n <td width=180> Gas constant </td><td width=100> %s </td><td> %.3lf </td>\n</tr>\n";
+    "<tr> \n <td width=180> Gas constant </td><td width=100> %s </td><td> %.*lf </td>\n</tr>\n";
 constexpr std::string_view kBlockSpacerRow =
     "<tr>\n <td> %s </td><td></td><td></td><td></td><td></td>\n</tr>\n";
 constexpr std::string_view kComponentRow =
@@ -58,7 +58,8 @@ constexpr std::string_view kComponentRow =
 
 void appendRow(std::string& out, std::string_view format, const PropertyEntry& entry,
                double value) {
-    out += fmt::sprintf(format, entry.reportLabel, value, unitText(entry.unit), kSpacer);
+    out += fmt::sprintf(format, entry.reportLabel, reportValue(value, entry.unit),
+                        reportUnitText(entry.unit), kSpacer);
 }
 
 // The name comes from a file name the user chose; in the report it is text, never markup.
@@ -103,7 +104,9 @@ void appendProperties(std::string& out, const gas::GasState& state) {
 
 }  // namespace
 
-file::WriteOutcome writeGasPropertyReport(const std::string& path, const gas::GasState& state) {
+file::WriteOutcome writeGasPropertyReport(const std::string& path, const gas::GasState& state,
+                                          const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     if (!state.hasAnalysis()) {
         return file::WriteOutcome::failed(path, "no gas analysis to report");
     }
@@ -119,8 +122,10 @@ void writeGasAnalysisBlock(std::string& report, const gas::GasAnalysis& analysis
     report += fmt::sprintf(kNameHeading, htmlText(analysis.name()));
     report += "<table>\n";
     report += fmt::sprintf(kMolarMassRow, unitText(ReportUnit::kGramPerMole), analysis.molarMass());
-    report += fmt::sprintf(kGasConstantRow, unitText(ReportUnit::kJoulePerKilogramKelvin),
-                           analysis.gasConstantJ());
+    constexpr ReportUnit kGasConstantUnit = ReportUnit::kJoulePerKilogramKelvin;
+    report += fmt::sprintf(kGasConstantRow, reportUnitText(kGasConstantUnit),
+                           reportDecimals(3, kGasConstantUnit),
+                           reportValue(analysis.gasConstantJ(), kGasConstantUnit));
     report += fmt::sprintf(kBlockSpacerRow, kSpacer);
     for (const int i : kBlockOrder) {
         const double massPercent = 100.0 * analysis.massFraction(i);

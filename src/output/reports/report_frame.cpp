@@ -1,10 +1,13 @@
 #include "output/reports/report_frame.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "engine/common/not_set.h"
 #include "engine/file/safe_write.h"
 #include "output/format/file_path.h"
 #include "output/messages/messages.h"
@@ -71,7 +74,63 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
     return codePoint;
 }
 
+thread_local const UnitChoice* tReportUnits = nullptr;
+
+// The written unit of a report unit when the report shows it in another; else nullptr.
+const Unit* convertedUnit(ReportUnit unit) {
+    const Unit* written = writtenUnit(unit);
+    if (written == nullptr || tReportUnits == nullptr ||
+        &shownUnit(*written, *tReportUnits) == written) {
+        return nullptr;
+    }
+    return written;
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+    }
+    return count;
+}
+
 }  // namespace
+
+ReportUnitScope::ReportUnitScope(const UnitChoice& units) : previous_(tReportUnits) {
+    tReportUnits = &units;
+}
+
+ReportUnitScope::~ReportUnitScope() {
+    tReportUnits = previous_;
+}
+
+double reportValue(double value, ReportUnit unit) {
+    const Unit* written = convertedUnit(unit);
+    return written == nullptr || value == NOT_SET ? value : toShown(value, *written, *tReportUnits);
+}
+
+int reportDecimals(int decimals, ReportUnit unit) {
+    const Unit* written = convertedUnit(unit);
+    if (written == nullptr) {
+        return decimals;
+    }
+    // One decimal more for each power of ten (rounded) the shown unit is larger.
+    const double ratio = shownUnit(*written, *tReportUnits).factor / written->factor;
+    return decimals + std::clamp(static_cast<int>(std::ceil(std::log10(ratio) - 0.5)), 0, 6);
+}
+
+std::string reportUnitText(ReportUnit unit) {
+    const Unit* written = convertedUnit(unit);
+    if (written == nullptr) {
+        return std::string(unitText(unit));
+    }
+    std::string text(shownUnit(*written, *tReportUnits).symbol);
+    const std::size_t width = characterCount(unitText(unit));
+    for (std::size_t n = characterCount(text); n < width; ++n) {
+        text += ' ';
+    }
+    return text;
+}
 
 std::string reportDocument(std::string_view title, std::string_view sections) {
     // The bytes are Windows-1252 (° and ³ are single bytes); saying so keeps a viewer that

@@ -6,6 +6,7 @@
 
 #include "engine/file/safe_write.h"
 #include "output/catalogue/report_unit.h"
+#include "output/units/units.h"
 
 namespace vaporis::output {
 
@@ -37,6 +38,30 @@ inline constexpr std::string_view kReportInputSpacerRow =
     "<tr> \n <td> %s </td><td></td><td></td>\n</tr>\n";
 inline constexpr std::string_view kReportValueSpacerRow =
     "<tr>\n <td> %s </td><td></td><td></td>\n</tr>\n";
+
+//! While it lives, the reports this thread writes show their values and unit texts in the
+//! chosen units (written units before and after). A report writer opens one for its choice.
+class ReportUnitScope {
+public:
+    explicit ReportUnitScope(const UnitChoice& units);
+    ~ReportUnitScope();
+    ReportUnitScope(const ReportUnitScope&) = delete;
+    ReportUnitScope& operator=(const ReportUnitScope&) = delete;
+
+private:
+    const UnitChoice* previous_;
+};
+
+//! A value written in `unit` as the report shows it; NOT_SET stays as it is.
+[[nodiscard]] double reportValue(double value, ReportUnit unit);
+
+//! The decimals of a value the written report shows with `decimals` in `unit`: more where
+//! the shown unit is much larger than the written one, so the value keeps its resolution.
+[[nodiscard]] int reportDecimals(int decimals, ReportUnit unit);
+
+//! The unit text of a report row: unitText(unit) in the written units, else the shown
+//! symbol padded to the same number of characters.
+[[nodiscard]] std::string reportUnitText(ReportUnit unit);
 
 //! A whole report: the HTML head, the `title` as heading, the module's `sections`, the end.
 [[nodiscard]] std::string reportDocument(std::string_view title, std::string_view sections);

@@ -18,7 +18,7 @@ constexpr std::string_view kVaporLabel = "%s'' (p, ts)";
 
 void appendRow(std::string& out, std::string_view format, std::string_view label, double value,
                ReportUnit unit) {
-    out += fmt::sprintf(format, label, value, kSpacer, unitText(unit));
+    out += fmt::sprintf(format, label, reportValue(value, unit), kSpacer, reportUnitText(unit));
 }
 
 void appendInputRow(std::string& out, const PropertyEntry& entry, double value) {
@@ -66,7 +66,9 @@ void appendSaturation(std::string& out, const water::WaterSteamState& state) {
 }  // namespace
 
 file::WriteOutcome writeSteamTableReport(const std::string& path,
-                                         const water::WaterSteamState& state) {
+                                         const water::WaterSteamState& state,
+                                         const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     std::string table = "<table>\n";
     appendInputs(table, state);
     appendProperties(table, state);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/file/safe_write.h"
+#include "output/units/units.h"
 
 namespace vaporis::water {
 class WaterSteamState;
@@ -14,6 +15,7 @@ namespace vaporis::output {
 //! valid values of the state, of saturated liquid and vapour, and the saturation values.
 //! False when the file could not be written.
 [[nodiscard]] file::WriteOutcome writeSteamTableReport(const std::string& path,
-                                                       const water::WaterSteamState& state);
+                                                       const water::WaterSteamState& state,
+                                                       const UnitChoice& units = {});
 
 }  // namespace vaporis::output

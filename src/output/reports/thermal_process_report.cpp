@@ -58,25 +58,22 @@ constexpr std::string_view kNoValue = "---------------";
 // The three-column value row with `decimals` decimals.
 void appendValue(std::string& out, int decimals, std::string_view label, ReportUnit unit,
                  double value) {
-    constexpr auto kRows = std::to_array<std::string_view>({
-        "<tr> \n <td> %s </td><td> %s </td><td> %.2lf </td>\n</tr>\n",
-        "<tr> \n <td> %s </td><td> %s </td><td> %.3lf </td>\n</tr>\n",
-        "<tr> \n <td> %s </td><td> %s </td><td> %.4lf </td>\n</tr>\n",
-    });
-    out +=
-        fmt::sprintf(kRows[static_cast<std::size_t>(decimals - 2)], label, unitText(unit), value);
+    constexpr std::string_view kRow = "<tr> \n <td> %s </td><td> %s </td><td> %.*lf </td>\n</tr>\n";
+    out += fmt::sprintf(kRow, label, reportUnitText(unit), reportDecimals(decimals, unit),
+                        reportValue(value, unit));
 }
 
-std::string fluidValue(double value, bool known = true) {
-    if (!known || value == NOT_SET || value == kNoDewPoint) {
+std::string fluidValue(double value, ReportUnit unit) {
+    if (value == NOT_SET || value == kNoDewPoint) {
         return std::string(kNoValue);
     }
-    return fmt::sprintf("%.3lf", value);
+    return fmt::sprintf("%.3lf", reportValue(value, unit));
 }
 
-void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit,
-                    const std::string& first, const std::string& second) {
-    out += fmt::sprintf(kFluidRow, label, unitText(unit), first, second);
+void appendFluidRow(std::string& out, std::string_view label, ReportUnit unit, double first,
+                    double second) {
+    out += fmt::sprintf(kFluidRow, label, reportUnitText(unit), fluidValue(first, unit),
+                        fluidValue(second, unit));
 }
 
 void appendFluidEnd(std::string& out) {
@@ -113,8 +110,9 @@ void appendProcessType(std::string& out, const Process& p) {
 template <typename Process>
 void appendDifferences(std::string& out, const Process& p, std::string_view firstRow) {
     out += kResultsHeading;
-    out += fmt::sprintf(firstRow, "Total difference of enthalpy", unitText(kKilojoulePerKilogram),
-                        p.result(Process::kEnthalpyChange));
+    out += fmt::sprintf(firstRow, "Total difference of enthalpy",
+                        reportUnitText(kKilojoulePerKilogram),
+                        reportValue(p.result(Process::kEnthalpyChange), kKilojoulePerKilogram));
     appendValue(out, 4, "Difference of entropy", kKilojoulePerKilogramKelvin,
                 p.result(Process::kEntropyChange));
 }
@@ -148,17 +146,15 @@ void appendSteamStates(std::string& out, const SteamThermalProcess& process) {
     const water::WaterSteamState& a = process.initialState();
     const water::WaterSteamState& b = process.finalState();
     out += kSteamFluidHeading;
-    appendFluidRow(out, "Absolute pressure p", kBar, fluidValue(a.pressure()),
-                   fluidValue(b.pressure()));
-    appendFluidRow(out, "Temperature t", kCelsius, fluidValue(a.temperature()),
-                   fluidValue(b.temperature()));
+    appendFluidRow(out, "Absolute pressure p", kBar, a.pressure(), b.pressure());
+    appendFluidRow(out, "Temperature t", kCelsius, a.temperature(), b.temperature());
     appendFluidRow(out, "Steam quality x", kDimensionless,
-                   fluidValue(a.quality(), a.mode() != water::kModePT),
-                   fluidValue(b.quality(), b.mode() != water::kModePT));
-    appendFluidRow(out, "Boiling temperature ts", kCelsius, fluidValue(boilingTemperature(a)),
-                   fluidValue(boilingTemperature(b)));
-    appendFluidRow(out, "Enthalpy h", kKilojoulePerKilogram, fluidValue(a.stateValue(water::kH)),
-                   fluidValue(b.stateValue(water::kH)));
+                   (a.mode() != water::kModePT ? a.quality() : NOT_SET),
+                   (b.mode() != water::kModePT ? b.quality() : NOT_SET));
+    appendFluidRow(out, "Boiling temperature ts", kCelsius, boilingTemperature(a),
+                   boilingTemperature(b));
+    appendFluidRow(out, "Enthalpy h", kKilojoulePerKilogram, a.stateValue(water::kH),
+                   b.stateValue(water::kH));
     appendFluidEnd(out);
 }
 
@@ -169,9 +165,9 @@ void appendSteamProcessData(std::string& out, const SteamThermalProcess& p) {
     if (p.fluxGiven()) {
         appendValue(out, 4, "Mass flow", flowUnit(kKilogramPerSecond, timeFactor),
                     p.result(P::kShownMassFlow));
-        out += fmt::sprintf(kSteamVolumeFlowRow, "Volumetric flow",
-                            unitText(flowUnit(kCubicMetrePerSecond, timeFactor)),
-                            p.result(P::kShownVolumeFlow));
+        const ReportUnit volumeFlowUnit = flowUnit(kCubicMetrePerSecond, timeFactor);
+        out += fmt::sprintf(kSteamVolumeFlowRow, "Volumetric flow", reportUnitText(volumeFlowUnit),
+                            reportValue(p.result(P::kShownVolumeFlow), volumeFlowUnit));
     }
     if (p.heatLossOn()) {
         appendValue(out, 3, "Additional heat loss", kKilowatt, p.input(P::kHeatLoss));
@@ -202,14 +198,12 @@ void appendSteamResults(std::string& out, const SteamThermalProcess& p) {
 void appendGasStates(std::string& out, const GasThermalProcess& p) {
     const gas::GasState& a = p.initialState();
     out += kGasFluidHeading;
-    appendFluidRow(out, "Absolute pressure p", kBar, fluidValue(a.pressure()),
-                   fluidValue(p.finalState().pressure()));
-    appendFluidRow(out, "Temperature t", kCelsius, fluidValue(a.temperature()),
-                   fluidValue(p.finalState().temperature()));
-    appendFluidRow(out, "Enthalpy h", kKilojoulePerKilogram, fluidValue(a.property(gas::kEnthalpy)),
-                   fluidValue(p.finalProperty(gas::kEnthalpy)));
-    appendFluidRow(out, "H2O - dew point Ts", kCelsius, fluidValue(a.property(gas::kDewPoint)),
-                   fluidValue(p.finalProperty(gas::kDewPoint)));
+    appendFluidRow(out, "Absolute pressure p", kBar, a.pressure(), p.finalState().pressure());
+    appendFluidRow(out, "Temperature t", kCelsius, a.temperature(), p.finalState().temperature());
+    appendFluidRow(out, "Enthalpy h", kKilojoulePerKilogram, a.property(gas::kEnthalpy),
+                   p.finalProperty(gas::kEnthalpy));
+    appendFluidRow(out, "H2O - dew point Ts", kCelsius, a.property(gas::kDewPoint),
+                   p.finalProperty(gas::kDewPoint));
     appendFluidEnd(out);
 }
 
@@ -219,8 +213,9 @@ void appendGasProcessData(std::string& out, const GasThermalProcess& p) {
     const double timeFactor = p.input(P::kTimeFactor);
     if (p.fluxGiven()) {
         const auto flowRow = [&](std::string_view label, ReportUnit unit, int slot) {
-            out += fmt::sprintf(kGasFlowRow, label, unitText(flowUnit(unit, timeFactor)),
-                                p.result(slot));
+            const ReportUnit shown = flowUnit(unit, timeFactor);
+            out += fmt::sprintf(kGasFlowRow, label, reportUnitText(shown),
+                                reportValue(p.result(slot), shown));
         };
         flowRow("Mass flow", kKilogramPerSecond, P::kShownMassFlow);
         flowRow("Volumetric flow", kCubicMetrePerSecond, P::kShownVolumeFlow);
@@ -271,7 +266,9 @@ void appendGasResults(std::string& out, const GasThermalProcess& p) {
 }  // namespace
 
 file::WriteOutcome writeSteamProcessReport(const std::string& path,
-                                           const SteamThermalProcess& process) {
+                                           const SteamThermalProcess& process,
+                                           const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     std::string sections;
     appendSteamStates(sections, process);
     appendSteamProcessData(sections, process);
@@ -279,8 +276,9 @@ file::WriteOutcome writeSteamProcessReport(const std::string& path,
     return writeReportFile(path, reportDocument(kWaterReportTitle, sections));
 }
 
-file::WriteOutcome writeGasProcessReport(const std::string& path,
-                                         const GasThermalProcess& process) {
+file::WriteOutcome writeGasProcessReport(const std::string& path, const GasThermalProcess& process,
+                                         const UnitChoice& units) {
+    const ReportUnitScope scope(units);
     if (!process.initialState().hasAnalysis()) {
         return file::WriteOutcome::failed(path, "no gas analysis to report");
     }

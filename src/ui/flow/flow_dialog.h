@@ -112,7 +112,9 @@ private:
         if (port_.checked(kIdFlowHtmlOutput)) {
             askWriteAndOpenReport(
                 port_,
-                [this](const std::string& path) { return Dialog::kWriteReport(path, process_); },
+                [this](const std::string& path) {
+                    return Dialog::kWriteReport(path, process_, {});
+                },
                 layout_.reportName);
         }
     }

@@ -125,7 +125,9 @@ private:
         if (port_.checked(kIdProcessHtmlOutput)) {
             askWriteAndOpenReport(
                 port_,
-                [this](const std::string& path) { return Dialog::kWriteReport(path, process_); },
+                [this](const std::string& path) {
+                    return Dialog::kWriteReport(path, process_, {});
+                },
                 layout_.reportName);
         }
         if (port_.checked(kIdProcessShowDiagram)) {
