@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything but the desktop program with Clang, AddressSanitizer and
+# Builds everything but the desktop program and the Python module (an instrumented extension
+# cannot be loaded by an uninstrumented interpreter) with Clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer in ./build-sanitize, runs its tests, then runs the libFuzzer target
 # of the file readers for VAPORIS_FUZZ_SECONDS (60) over the seed files of fuzz/corpus and the
 # defaults project of the tests. Without Qt on the include path, this build also proves that the
@@ -9,7 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-      -DVAPORIS_BUILD_GUI=OFF -DVAPORIS_BUILD_BENCH=OFF -DVAPORIS_SANITIZE=ON -DVAPORIS_BUILD_FUZZ=ON \
+      -DVAPORIS_BUILD_GUI=OFF -DVAPORIS_BUILD_BENCH=OFF -DVAPORIS_BUILD_PYTHON=OFF -DVAPORIS_SANITIZE=ON -DVAPORIS_BUILD_FUZZ=ON \
       -DVAPORIS_WERROR="${VAPORIS_WERROR:-OFF}"
 cmake --build "$root/build-sanitize" --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

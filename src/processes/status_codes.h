@@ -1,6 +1,7 @@
 #pragma once
 
 #include <concepts>
+#include <type_traits>
 
 namespace vaporis::processes {
 
@@ -74,8 +75,9 @@ template <StatusCode Code>
     return static_cast<int>(c);
 }
 
-//! True when the status number is the code c.
-template <StatusCode Code>
+//! True when the status number is the code c. (The constraint stands in the template head,
+//! where every compiler rejects another type before it forms the operator's signature.)
+template <typename Code, std::enable_if_t<StatusCode<Code>, int> = 0>
 [[nodiscard]] constexpr bool operator==(int status, Code c) {
     return status == codeOf(c);
 }

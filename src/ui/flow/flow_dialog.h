@@ -16,6 +16,7 @@
 #include "ui/port.h"
 #include "ui/report_saving.h"
 #include "ui/result_table.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -113,7 +114,7 @@ private:
             askWriteAndOpenReport(
                 port_,
                 [this](const std::string& path) {
-                    return Dialog::kWriteReport(path, process_, {});
+                    return Dialog::kWriteReport(path, process_, windowUnits());
                 },
                 layout_.reportName);
         }

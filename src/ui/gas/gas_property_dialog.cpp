@@ -14,6 +14,7 @@
 #include "ui/gas/gas_analysis_dialog.h"
 #include "ui/message_box.h"
 #include "ui/report_saving.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -116,7 +117,7 @@ void GasPropertyDialog::calculateState() {
         askWriteAndOpenReport(
             port_,
             [this](const std::string& path) {
-                return output::writeGasPropertyReport(path, state_);
+                return output::writeGasPropertyReport(path, state_, windowUnits());
             },
             "fluid properties of gases");
     }

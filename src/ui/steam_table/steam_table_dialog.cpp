@@ -17,6 +17,7 @@
 #include "ui/report_saving.h"
 #include "ui/steam_table/steam_results_dialog.h"
 #include "ui/steam_table/steam_table_generator_dialog.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -135,7 +136,9 @@ void SteamTableDialog::showResults() {
     }
     askWriteAndOpenReport(
         port_,
-        [this](const std::string& path) { return output::writeSteamTableReport(path, state_); },
+        [this](const std::string& path) {
+            return output::writeSteamTableReport(path, state_, windowUnits());
+        },
         "steam table");
 }
 

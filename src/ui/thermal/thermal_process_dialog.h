@@ -19,6 +19,7 @@
 #include "ui/thermal/process_template_rows.h"
 #include "ui/thermal/thermal_process_fields.h"
 #include "ui/thermal/ts_diagram_dialog.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -126,7 +127,7 @@ private:
             askWriteAndOpenReport(
                 port_,
                 [this](const std::string& path) {
-                    return Dialog::kWriteReport(path, process_, {});
+                    return Dialog::kWriteReport(path, process_, windowUnits());
                 },
                 layout_.reportName);
         }
