@@ -32,25 +32,29 @@ using processes::SteamFlowProcess;
 
 constexpr double kPerSecond = 1.0;
 
-const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", processes::kMassFlow, "kg/h"};
-const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s", processes::kVolumeFlow, "m³/h"};
+const FlowLine kMassFlow{"massFlow", "Mass flow", "kg/s", processes::FlowResult::kMassFlow, "kg/h"};
+const FlowLine kVolumeFlow{"volumeFlow", "Volumetric flow", "m³/s",
+                           processes::FlowResult::kVolumeFlow, "m³/h"};
 const FlowLine kNormalFlow{"normalVolumeFlow", "Normal volumetric flow", "Nm³/s",
-                           processes::kNormalFlow, "Nm³/h"};
+                           processes::FlowResult::kNormalFlow, "Nm³/h"};
 const std::vector<FlowLine> kTubeLines = {
-    {"crossSection", "Cross section of one tube", "mm²", processes::kCrossSection},
-    {"totalCrossSection", "Total cross section", "mm²", processes::kTotalCrossSection},
-    {"squareSide", "Equivalent side of a square profile", "mm", processes::kSquareSide},
-    {"reynoldsNumber", "Reynolds number Re", "-", processes::kReynolds},
-    {"dynamicPressure", "Dynamic pressure", "Pa", processes::kDynamicPressure},
-    {"frictionCoefficient", "Friction coefficient lambda", "-", processes::kLambda},
+    {"crossSection", "Cross section of one tube", "mm²", processes::FlowResult::kCrossSection},
+    {"totalCrossSection", "Total cross section", "mm²", processes::FlowResult::kTotalCrossSection},
+    {"squareSide", "Equivalent side of a square profile", "mm", processes::FlowResult::kSquareSide},
+    {"reynoldsNumber", "Reynolds number Re", "-", processes::FlowResult::kReynolds},
+    {"dynamicPressure", "Dynamic pressure", "Pa", processes::FlowResult::kDynamicPressure},
+    {"frictionCoefficient", "Friction coefficient lambda", "-", processes::FlowResult::kLambda},
     {"heatTransferCoefficient", "Heat transfer to the tube wall", "W/(m² K)",
-     processes::kHeatTransfer},
-    {"frictionPressureDrop", "Pressure drop by friction", "mbar", processes::kFrictionDrop},
-    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar", processes::kZetaDrop},
-    {"totalPressureDrop", "Total pressure drop", "mbar", processes::kTotalDrop},
-    {"machNumber", "Mach number", "-", processes::kMach},
+     processes::FlowResult::kHeatTransfer},
+    {"frictionPressureDrop", "Pressure drop by friction", "mbar",
+     processes::FlowResult::kFrictionDrop},
+    {"zetaPressureDrop", "Pressure drop by the additional zeta", "mbar",
+     processes::FlowResult::kZetaDrop},
+    {"totalPressureDrop", "Total pressure drop", "mbar", processes::FlowResult::kTotalDrop},
+    {"machNumber", "Mach number", "-", processes::FlowResult::kMach},
 };
-const FlowLine kDraft{"draft", "Draft of the height difference", "mbar", processes::kDraft};
+const FlowLine kDraft{"draft", "Draft of the height difference", "mbar",
+                      processes::FlowResult::kDraft};
 
 std::vector<FlowLine> joined(std::vector<FlowLine> head, const std::vector<FlowLine>& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -77,14 +81,14 @@ struct FlowFacts {
 // The flows of a computed flow are numbers, 999 too; the other results use the marker.
 // Wet steam has no friction: its friction drop of 0 is no result.
 bool shown(const SteamFlowProcess& process, int i) {
-    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
+    return i == processes::FlowResult::kMassFlow || i == processes::FlowResult::kVolumeFlow ||
            (hasValue(process.result(i)) &&
             (process.singlePhaseFlow() || i != SteamFlowProcess::kFrictionDrop));
 }
 
 bool shown(const GasFlowProcess& process, int i) {
-    return i == processes::kMassFlow || i == processes::kVolumeFlow ||
-           i == processes::kNormalFlow || hasValue(process.result(i));
+    return i == processes::FlowResult::kMassFlow || i == processes::FlowResult::kVolumeFlow ||
+           i == processes::FlowResult::kNormalFlow || hasValue(process.result(i));
 }
 
 // The unit of a line's values: its pressures in mbar and Pa are differences.

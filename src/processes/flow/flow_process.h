@@ -13,6 +13,10 @@
 
 namespace vaporis::processes {
 
+// The slots stand in a namespace of their own, so that the thermal processes' input names
+// (kMassFlow, kVolumeFlow) do not meet them where both are seen.
+namespace flow_slots {
+
 //! Result slots of a flow process; NOT_SET where the calculation gave no value. Both media
 //! fill the slots up to kMach; the gas-only slots follow.
 enum FlowResult : int {
@@ -32,9 +36,13 @@ enum FlowResult : int {
     kNormalFlow = 13,        //!< display value [Nm³/s or Nm³/h]
     kDraft = 14,             //!< of the height difference [mbar]; NOT_SET without free flow
 };
+
+}  // namespace flow_slots
+using flow_slots::FlowResult;
+
 //! Result slots of a water/steam flow and of a gas flow.
-inline constexpr int kSteamFlowResultCount = kMach + 1;
-inline constexpr int kGasFlowResultCount = kDraft + 1;
+inline constexpr int kSteamFlowResultCount = FlowResult::kMach + 1;
+inline constexpr int kGasFlowResultCount = FlowResult::kDraft + 1;
 
 //! What a flow process of either medium keeps, and the steps both media take alike. Medium is
 //! a traits struct: its State; its Input slots, the flows first in FlowInputKind order, then
@@ -45,6 +53,7 @@ inline constexpr int kGasFlowResultCount = kDraft + 1;
 template <typename Medium>
 class FlowProcessCore {
 public:
+    using enum FlowResult;
     using State = typename Medium::State;
     static constexpr int kInputCount = Medium::kInputCount;
     static constexpr int kResultCount = Medium::kResultCount;

@@ -33,7 +33,8 @@ struct GasFlowMedium {
     };
     static constexpr int kInputCount = 13;
     static constexpr int kResultCount = kGasFlowResultCount;
-    static constexpr std::array<int, 3> kShownFlows = {kMassFlow, kVolumeFlow, kNormalFlow};
+    static constexpr std::array<int, 3> kShownFlows = {
+        FlowResult::kMassFlow, FlowResult::kVolumeFlow, FlowResult::kNormalFlow};
     static constexpr std::array<double, kInputCount> kDefaultInputs = {
         NOT_SET, NOT_SET, NOT_SET, 3600.0,  NOT_SET, NOT_SET, 1.0,
         15.0,    0.06,    30.0,    NOT_SET, 0.0,     NOT_SET};

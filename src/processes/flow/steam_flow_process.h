@@ -30,7 +30,8 @@ struct SteamFlowMedium {
     };
     static constexpr int kInputCount = 11;
     static constexpr int kResultCount = kSteamFlowResultCount;
-    static constexpr std::array<int, 2> kShownFlows = {kMassFlow, kVolumeFlow};
+    static constexpr std::array<int, 2> kShownFlows = {FlowResult::kMassFlow,
+                                                       FlowResult::kVolumeFlow};
     static constexpr std::array<double, kInputCount> kDefaultInputs = {
         NOT_SET, NOT_SET, 3600.0, NOT_SET, NOT_SET, 1.0, 15.0, 0.06, 30.0, NOT_SET, NOT_SET};
     static constexpr std::uint8_t kDefaultFlowKind = kMassFlowGiven;
