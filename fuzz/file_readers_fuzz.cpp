@@ -54,7 +54,7 @@ const ScratchFolder& scratch() {
     return folder;
 }
 
-void calculateEveryModule(project::ModuleObjects& objects) {
+void calculateEveryModule(ModuleObjects& objects) {
     objects.steamState1.calculate();
     (void)objects.steamThermalProcess.calculate();
     (void)objects.steamFlowProcess.calculate();
@@ -65,8 +65,8 @@ void calculateEveryModule(project::ModuleObjects& objects) {
 }
 
 // Whatever the modules hold after their calculations, refused or not.
-void writeEveryReport(const project::ModuleObjects& o) {
-    namespace ui = vaporis::ui;
+void writeEveryReport(const ModuleObjects& o) {
+    namespace output = vaporis::output;
     const ScratchFolder& folder = scratch();
     (void)output::writeSteamTableReport(folder.file("steam-table.html"), o.steamState1);
     (void)output::writeSteamProcessReport(folder.file("steam-process.html"), o.steamThermalProcess);
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     vaporis::gas::GasAnalysis analysis;
     (void)vaporis::gas::readGasBytes(analysis, bytes);
-    project::ModuleObjects objects;
+    ModuleObjects objects;
     if (vaporis::project::readProjectBytes(bytes, objects) ==
         vaporis::project::ProjectResult::kOk) {
         calculateEveryModule(objects);
