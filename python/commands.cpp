@@ -22,8 +22,8 @@
 #include "engine/gas/gas_analysis.h"
 #include "output/format/number_text.h"
 #include "python/arrays.h"
-#include "python/units.h"
 #include "python/gas_file.h"
+#include "python/units.h"
 
 namespace vaporis::python {
 

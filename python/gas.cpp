@@ -21,6 +21,7 @@
 #include "output/messages/messages.h"
 #include "python/arrays.h"
 #include "python/gas_file.h"
+#include "python/units.h"
 
 namespace vaporis::python {
 
@@ -166,9 +167,28 @@ Verdict verdict(const GasAnalysis& analysis, double p, cli::CondensingInput inpu
     return {!r.valid, r.message};
 }
 
+// The entries of every value a gas state returns, for their units.
+const std::vector<const output::PropertyEntry*>& gasEntries() {
+    static const std::vector<const output::PropertyEntry*> entries = [] {
+        std::vector<const output::PropertyEntry*> all{&output::kGasPressureEntry,
+                                                      &output::kGasTemperatureEntry};
+        for (const output::PropertyEntry& entry : output::kGasPropertyCatalogue) {
+            all.push_back(&entry);
+        }
+        return all;
+    }();
+    return entries;
+}
+
 py::dict state(const GasAnalysis& given, const py::object& p, const py::object& t,
-               const py::object& h, const py::object& s, bool condensation) {
-    const Inputs in({{"p", p}, {"t", t}, {"h", h}, {"s", s}});
+               const py::object& h, const py::object& s, bool condensation,
+               const py::object& unitChoice) {
+    const CallUnits units(unitChoice);
+    using output::ReportUnit;
+    const Inputs in({{"p", units.written("p", p, ReportUnit::kBar)},
+                     {"t", units.written("t", t, ReportUnit::kCelsius)},
+                     {"h", units.written("h", h, ReportUnit::kKilojoulePerKilogram)},
+                     {"s", units.written("s", s, ReportUnit::kKilojoulePerKilogramKelvin)}});
     const int count = int{in.given(1)} + int{in.given(2)} + int{in.given(3)};
     if (!in.given(0) || count != 1 || (in.given(3) && !condensation)) {
         throw Error("state: give p and one of t, h (or s with condensation=True)");
@@ -204,7 +224,9 @@ py::dict state(const GasAnalysis& given, const py::object& p, const py::object& 
             }
         }
     }
-    return results.take();
+    py::dict dict = results.take();
+    units.show(dict, gasEntries());
+    return dict;
 }
 
 constexpr const char* kStateDoc = R"(The gas at p and one of t, h or s.
@@ -213,7 +235,8 @@ constexpr const char* kStateDoc = R"(The gas at p and one of t, h or s.
     t  temperature [°C]
     h  specific enthalpy [kJ/kg] (with condensation: of gas and condensate)
     s  specific entropy [kJ/(kg K)], with condensation=True only
-Numbers or NumPy arrays, broadcast against each other.
+Numbers or NumPy arrays, broadcast against each other, or texts carrying their unit; units=
+chooses the units of numbers given and of values returned, as for vaporis.steam.
 
 Returns a dict: p, t [°C] (given or found), "status" (0 valid, the gas status otherwise) and
 the 25 properties by the gas table's keys: h [kJ/kg], v [m³/kg], rho, rhoN [kg/m³],
@@ -284,7 +307,8 @@ not add up to 100 are scaled, with a warning.)")
              "the old file).",
              py::arg("path"))
         .def("state", &state, kStateDoc, py::kw_only(), py::arg("p"), py::arg("t") = py::none(),
-             py::arg("h") = py::none(), py::arg("s") = py::none(), py::arg("condensation") = false)
+             py::arg("h") = py::none(), py::arg("s") = py::none(), py::arg("condensation") = false,
+             py::arg("units") = py::none())
         .def("__repr__", [](const GasAnalysis& a) {
             return "GasAnalysis(vol=" + std::string(py::repr(percentages(a, true))) + ")";
         });

@@ -1,6 +1,5 @@
 #include "python/steam.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -182,11 +181,11 @@ std::string refusalText(int mode, double a, double b) {
                    : std::string();
 }
 
-// The entry of a result key, for its unit; null for statuses and unknown keys.
-const output::PropertyEntry* entryOf(const std::string& key) {
+// The entries of every value a steam state returns, for their units.
+const std::vector<const output::PropertyEntry*>& steamEntries() {
     static const std::vector<const output::PropertyEntry*> entries = [] {
         std::vector<const output::PropertyEntry*> all{&output::kWaterPressureEntry,
-                                                       &output::kWaterTemperatureEntry};
+                                                      &output::kWaterTemperatureEntry};
         for (const output::PropertyEntry& entry : output::kWaterPropertyCatalogue) {
             all.push_back(&entry);
         }
@@ -195,24 +194,7 @@ const output::PropertyEntry* entryOf(const std::string& key) {
         }
         return all;
     }();
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&key](const auto* entry) { return entry->key == key; });
-    return found == entries.end() ? nullptr : *found;
-}
-
-// Every value of the results (and of its saturated rows) in the call's units.
-void showInUnits(py::dict& dict, const CallUnits& units) {
-    for (auto item : dict) {
-        const std::string key = py::str(item.first);
-        if (py::isinstance<py::dict>(item.second) && key.find("Status") == std::string::npos &&
-            key != "status") {
-            py::dict inner = py::reinterpret_borrow<py::dict>(item.second);
-            showInUnits(inner, units);
-        } else if (const output::PropertyEntry* entry = entryOf(key)) {
-            dict[item.first] = units.shown(py::reinterpret_borrow<py::object>(item.second),
-                                           entry->unit);
-        }
-    }
+    return entries;
 }
 
 py::dict steam(const py::object& p, const py::object& t, const py::object& x, const py::object& h,
@@ -247,7 +229,7 @@ py::dict steam(const py::object& p, const py::object& t, const py::object& x, co
         }
     }
     py::dict dict = results.take();
-    showInUnits(dict, units);
+    units.show(dict, steamEntries());
     dict["mode"] = mode.mode;
     return dict;
 }

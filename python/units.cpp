@@ -1,5 +1,6 @@
 #include "python/units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -84,11 +85,28 @@ py::object CallUnits::written(const char* name, const py::object& value,
     });
 }
 
-py::object CallUnits::shown(const py::object& value, output::ReportUnit unit) const {
-    if (cli::shownUnits().isWritten() || output::writtenUnit(unit) == nullptr) {
-        return value;
+void CallUnits::show(py::dict& dict,
+                     const std::vector<const output::PropertyEntry*>& entries) const {
+    if (cli::shownUnits().isWritten()) {
+        return;
     }
-    return eachElement(value, [unit](double number) { return cli::shownValue(number, unit); });
+    for (auto item : dict) {
+        const std::string key = py::str(item.first);
+        if (py::isinstance<py::dict>(item.second)) {
+            if (key != "status" && key.find("Status") == std::string::npos) {
+                py::dict inner = py::reinterpret_borrow<py::dict>(item.second);
+                show(inner, entries);
+            }
+            continue;
+        }
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&key](const auto* e) { return e->key == key; });
+        if (entry != entries.end() && output::writtenUnit((*entry)->unit) != nullptr) {
+            const output::ReportUnit unit = (*entry)->unit;
+            dict[item.first] = eachElement(py::reinterpret_borrow<py::object>(item.second),
+                                           [unit](double v) { return cli::shownValue(v, unit); });
+        }
+    }
 }
 
 }  // namespace vaporis::python

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include <pybind11/pybind11.h>
 
 #include "cli/shown_units.h"
+#include "output/catalogue/property_catalogue.h"
 #include "output/catalogue/report_unit.h"
 
 namespace vaporis::python {
@@ -27,8 +30,9 @@ public:
     [[nodiscard]] py::object written(const char* name, const py::object& value,
                                      output::ReportUnit unit) const;
 
-    //! A value (number or array) written in `unit` as shown in the chosen unit.
-    [[nodiscard]] py::object shown(const py::object& value, output::ReportUnit unit) const;
+    //! Every value of `dict` whose key one of `entries` names (also in the dicts it holds,
+    //! but not in their statuses) as shown in the chosen units.
+    void show(py::dict& dict, const std::vector<const output::PropertyEntry*>& entries) const;
 
 private:
     cli::CommandUnits scope_;

@@ -77,6 +77,9 @@ def test_units_are_read_and_shown_through_the_definitions():
     assert result["units"]["dh"] == "BTU/lb"
     with pytest.raises(vaporis.Error, match="not of pressure"):
         vaporis.steam(p="5 K", t=400)
+    air = vaporis.GasAnalysis(vol={"N2": 79, "O2": 21})
+    assert air.state(p="14.5038 psia", t=356, units="us")["h"] == pytest.approx(
+        air.state(p=1, t=180)["h"] / 2.326, rel=1e-6)
 
 
 def test_scalar_refusals_carry_the_programs_message():
