@@ -17,12 +17,12 @@
 #include "cli/json_output.h"
 #include "cli/shown_units.h"
 #include "cli/text_table.h"
-#include "output/catalogue/process_results.h"
 #include "engine/common/not_set.h"
 #include "engine/gas/component_data.h"
 #include "engine/gas/gas_analysis.h"
 #include "engine/gas/gas_state.h"
 #include "engine/water/water_steam_state.h"
+#include "output/catalogue/process_results.h"
 #include "output/messages/gas_messages.h"
 #include "output/messages/messages.h"
 #include "output/messages/refusal_messages.h"
@@ -166,12 +166,12 @@ bool flagAllows(const Process& process, unsigned needs) {
     if constexpr (std::is_same_v<Process, GasThermalProcess>) {
         condensed = process.condensedAtEnd();
     }
-    return !(lacks(output::kNeedsFlux, process.fluxGiven()) ||
-             lacks(output::kNeedsHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
-             lacks(output::kNeedsIsentropicType,
-                   process.type() == processes::kIsentropicEfficiency) ||
-             lacks(output::kNeedsBalanceType, process.type() == processes::kStateBalance) ||
-             lacks(output::kNeedsCondensed, condensed));
+    return !(
+        lacks(output::kNeedsFlux, process.fluxGiven()) ||
+        lacks(output::kNeedsHeatLossValid, process.heatLossOn() && process.heatLossValid()) ||
+        lacks(output::kNeedsIsentropicType, process.type() == processes::kIsentropicEfficiency) ||
+        lacks(output::kNeedsBalanceType, process.type() == processes::kStateBalance) ||
+        lacks(output::kNeedsCondensed, condensed));
 }
 
 // A result's value, or nothing where the process gave none.
@@ -369,8 +369,7 @@ int runSteamProcess(const ProcessOptions& o) {
     setCommonInputs(process, o);
     applyModuleRules(process);
     process.calculate(warningsTo(output::ProcessMedium::kSteam));
-    const ProcessReport report =
-        collectResults(process, steamRow(initial), steamRow(final));
+    const ProcessReport report = collectResults(process, steamRow(initial), steamRow(final));
     return finish(
         output::judgeSteamProcess(process.status()), report, o.output,
         [&process](const std::string& path) {

@@ -56,8 +56,8 @@ std::optional<double> writtenNumber(const Port& port, int fieldId, double value)
         return value;
     }
     const output::UnitChoice& units = windowUnits();
-    const output::Reading reading = output::toWritten(
-        value, output::shownUnit(*written, units), *written, units.referencePressure, "");
+    const output::Reading reading = output::toWritten(value, output::shownUnit(*written, units),
+                                                      *written, units.referencePressure, "");
     return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
 }
 

@@ -20,8 +20,8 @@ constexpr std::string_view kQuantityGroup = "unit of each quantity (empty: as wr
 constexpr int kQuantityRows = 10;
 constexpr double kMaxReference = 10.0;  // bar
 
-constexpr std::array<int, output::kPresetNames.size()> kPresetRadios{
-    kIdUnitsWritten, kIdUnitsSiMpa, kIdUnitsUs};
+constexpr std::array<int, output::kPresetNames.size()> kPresetRadios{kIdUnitsWritten, kIdUnitsSiMpa,
+                                                                     kIdUnitsUs};
 
 constexpr std::array<std::string_view, output::kQuantityCount> kQuantityLabels{
     "pressure p =",
@@ -60,17 +60,19 @@ constexpr auto makeControls() {
         {kIdUnitsReference, ControlKind::kEdit, "reference of gauge pressures (bar) =", 3, 0,
          kPresetGroup},
         {kStaticId, ControlKind::kGroup, kQuantityGroup, 1, 0, "", 2},
-        {kStaticId, ControlKind::kStatic,
-         "Gauge pressures: barg, mbarg, kPag, MPag, psig, atmg.", kQuantityRows, 0,
-         kQuantityGroup, 4},
+        {kStaticId, ControlKind::kStatic, "Gauge pressures: barg, mbarg, kPag, MPag, psig, atmg.",
+         kQuantityRows, 0, kQuantityGroup, 4},
         {kIdUnitsOk, ControlKind::kButton, "OK", 2, 0, ""},
         {kIdUnitsBack, ControlKind::kButton, "back", 2, 1, ""},
     }};
     for (int i = 0; i < output::kQuantityCount; ++i) {
         controls[kFixedControls + static_cast<std::size_t>(i)] = {
-            kIdUnitsFirstQuantity + i, ControlKind::kEdit,
-            kQuantityLabels[static_cast<std::size_t>(i)], i % kQuantityRows,
-            2 * (i / kQuantityRows), kQuantityGroup};
+            kIdUnitsFirstQuantity + i,
+            ControlKind::kEdit,
+            kQuantityLabels[static_cast<std::size_t>(i)],
+            i % kQuantityRows,
+            2 * (i / kQuantityRows),
+            kQuantityGroup};
     }
     return controls;
 }
@@ -97,7 +99,7 @@ std::string_view fieldSpelling(const output::Unit& unit) {
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string()
-                                       : text.substr(first, text.find_last_not_of(' ') - first + 1);
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace

@@ -110,9 +110,9 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
             break;
     }
     // A static text that names a row of fields names their unit too.
-    return makeStatic(entry.kind == ControlKind::kStatic ? shownLabel(entry.text)
-                                                         : std::string(entry.text),
-                      entry.columnSpan, parent);
+    return makeStatic(
+        entry.kind == ControlKind::kStatic ? shownLabel(entry.text) : std::string(entry.text),
+        entry.columnSpan, parent);
 }
 
 bool isField(ControlKind kind) {
