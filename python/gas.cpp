@@ -169,14 +169,9 @@ Verdict verdict(const GasAnalysis& analysis, double p, cli::CondensingInput inpu
 
 // The entries of every value a gas state returns, for their units.
 const std::vector<const output::PropertyEntry*>& gasEntries() {
-    static const std::vector<const output::PropertyEntry*> entries = [] {
-        std::vector<const output::PropertyEntry*> all{&output::kGasPressureEntry,
-                                                      &output::kGasTemperatureEntry};
-        for (const output::PropertyEntry& entry : output::kGasPropertyCatalogue) {
-            all.push_back(&entry);
-        }
-        return all;
-    }();
+    static const std::vector<const output::PropertyEntry*> entries =
+        entryList({&output::kGasPressureEntry, &output::kGasTemperatureEntry},
+                  {output::kGasPropertyCatalogue});
     return entries;
 }
 

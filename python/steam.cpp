@@ -183,17 +183,9 @@ std::string refusalText(int mode, double a, double b) {
 
 // The entries of every value a steam state returns, for their units.
 const std::vector<const output::PropertyEntry*>& steamEntries() {
-    static const std::vector<const output::PropertyEntry*> entries = [] {
-        std::vector<const output::PropertyEntry*> all{&output::kWaterPressureEntry,
-                                                      &output::kWaterTemperatureEntry};
-        for (const output::PropertyEntry& entry : output::kWaterPropertyCatalogue) {
-            all.push_back(&entry);
-        }
-        for (const output::PropertyEntry& entry : output::kSaturationCatalogue) {
-            all.push_back(&entry);
-        }
-        return all;
-    }();
+    static const std::vector<const output::PropertyEntry*> entries =
+        entryList({&output::kWaterPressureEntry, &output::kWaterTemperatureEntry},
+                  {output::kWaterPropertyCatalogue, output::kSaturationCatalogue});
     return entries;
 }
 

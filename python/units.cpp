@@ -8,7 +8,6 @@
 #include <pybind11/numpy.h>
 
 #include "cli/command_error.h"
-#include "output/format/number_text.h"
 #include "python/arrays.h"
 
 namespace vaporis::python {
@@ -48,6 +47,18 @@ cli::UnitOptions unitOptions(const py::object& units) {
     return options;
 }
 
+std::vector<const output::PropertyEntry*> entryList(
+    std::initializer_list<const output::PropertyEntry*> inputs,
+    std::initializer_list<std::span<const output::PropertyEntry>> catalogues) {
+    std::vector<const output::PropertyEntry*> all(inputs);
+    for (const std::span<const output::PropertyEntry> catalogue : catalogues) {
+        for (const output::PropertyEntry& entry : catalogue) {
+            all.push_back(&entry);
+        }
+    }
+    return all;
+}
+
 CallUnits::CallUnits(const py::object& units) {
     try {
         scope_.choose(unitOptions(units));
@@ -79,8 +90,7 @@ py::object CallUnits::written(const char* name, const py::object& value,
     const output::Unit& given = output::shownUnit(*writtenUnit, cli::shownUnits());
     return eachElement(value, [&](double number) {
         const output::Reading reading =
-            output::toWritten(number, given, *writtenUnit, cli::shownUnits().referencePressure,
-                              output::formatShortest(number));
+            output::toWritten(number, given, *writtenUnit, cli::shownUnits().referencePressure, {});
         return reading.ok() ? reading.value : std::numeric_limits<double>::quiet_NaN();
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 #include <pybind11/pybind11.h>
@@ -11,6 +13,12 @@
 namespace vaporis::python {
 
 namespace py = pybind11;
+
+//! The entries of the values a call returns, for their units: `inputs`, then every entry of
+//! `catalogues`.
+[[nodiscard]] std::vector<const output::PropertyEntry*> entryList(
+    std::initializer_list<const output::PropertyEntry*> inputs,
+    std::initializer_list<std::span<const output::PropertyEntry>> catalogues);
 
 //! The --units and --unit options of a `units=` keyword (see CallUnits). Throws Error for
 //! another type.
