@@ -45,7 +45,7 @@ const output::Unit* convertedField(const Port& port, int fieldId) {
 // A value written in the field's written unit, as the field shows it.
 double shownNumber(const Port& port, int fieldId, double value) {
     const output::Unit* written = convertedField(port, fieldId);
-    return written != nullptr ? output::toShown(value, *written, windowUnits()) : value;
+    return written != nullptr ? shownValue(value, *written) : value;
 }
 
 // A value typed in the field's shown unit, in its written unit; nothing when it lies beyond
@@ -55,9 +55,7 @@ std::optional<double> writtenNumber(const Port& port, int fieldId, double value)
     if (written == nullptr) {
         return value;
     }
-    const output::UnitChoice& units = windowUnits();
-    const output::Reading reading = output::toWritten(value, output::shownUnit(*written, units),
-                                                      *written, units.referencePressure, "");
+    const output::Reading reading = writtenValue(value, *written);
     return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
 }
 
@@ -215,7 +213,7 @@ void showBoilingTemperature(Port& port, int fieldP, int fieldT, int targetField,
         } else if (p > kCriticalPressure) {
             port.setText(targetField, "p > p_krit ");
         } else {
-            port.setText(targetField, " < 0 °C");
+            port.setText(targetField, shownMessage(" < 0 °C"));
         }
     } else if (mode == water::kModeTX) {
         const double t = readLeniently(port, fieldT);
@@ -242,7 +240,7 @@ void showDewPoint(Port& port, int fieldP, int targetField, const gas::GasAnalysi
     }
     const double t = gas::dewPoint(analysis, p);
     if (t == output::kNoDewPoint) {
-        port.setText(targetField, "  < 0 °C ");
+        port.setText(targetField, shownMessage("  < 0 °C "));
     } else {
         writeNumber(port, targetField, t, output::gasProperty(gas::kDewPoint).decimals);
     }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "output/messages/limit_text.h"
 
 namespace vaporis::ui {
 
@@ -32,7 +35,78 @@ const output::Unit* writtenUnit(std::string_view spelling) {
     return unit;
 }
 
+bool isFlow(output::Quantity quantity) {
+    return quantity == output::Quantity::kMassFlow || quantity == output::Quantity::kVolumeFlow ||
+           quantity == output::Quantity::kNormalVolumeFlow;
+}
+
+// "kg/s - m³/s" or "bar, Pa": the unit at the start of `text` and the separator after it.
+struct ListItem {
+    std::string_view unit;
+    std::string_view separator;
+};
+
+ListItem firstItem(std::string_view text) {
+    const std::size_t cut = std::min(text.find(" - "), text.find(", "));
+    if (cut == std::string_view::npos) {
+        return {text, {}};
+    }
+    return {text.substr(0, cut), text.substr(cut, text[cut] == ',' ? 2 : 3)};
+}
+
+// A text of units alone with each in the chosen unit; nothing for any other text or when every
+// unit stays. "K" alone names an absolute temperature there, which the windows keep in K.
+std::optional<std::string> shownUnitList(std::string_view text) {
+    std::string shown;
+    bool converted = false;
+    while (!text.empty()) {
+        const ListItem item = firstItem(text);
+        const output::Unit* unit = writtenUnit(item.unit);
+        if (unit == nullptr) {
+            return std::nullopt;
+        }
+        const bool kept = unit->quantity == output::Quantity::kTemperatureDifference ||
+                          gWindowUnits.unit(unit->quantity) == nullptr;
+        shown += kept ? item.unit : windowUnit(*unit).symbol;
+        shown += item.separator;
+        converted = converted || !kept;
+        text.remove_prefix(item.unit.size() + item.separator.size());
+    }
+    return converted ? std::optional<std::string>(shown) : std::nullopt;
+}
+
 }  // namespace
+
+const output::Unit& windowUnit(const output::Unit& written) {
+    const output::Unit& chosen = output::shownUnit(written, gWindowUnits);
+    if (!isFlow(written.quantity) || &chosen == &written) {
+        return chosen;
+    }
+    const std::string_view symbol = chosen.symbol;
+    const std::string sameBasis = std::string(symbol.substr(0, symbol.rfind('/'))) +
+                                  std::string(written.symbol.substr(written.symbol.rfind('/')));
+    const output::Unit* unit = output::findUnit(written.quantity, sameBasis);
+    return unit != nullptr ? *unit : chosen;
+}
+
+double shownValue(double value, const output::Unit& written) {
+    output::UnitChoice choice = gWindowUnits;
+    choice.units[static_cast<std::size_t>(written.quantity)] = &windowUnit(written);
+    return output::toShown(value, written, choice);
+}
+
+output::Reading writtenValue(double value, const output::Unit& written) {
+    return output::toWritten(value, windowUnit(written), written, gWindowUnits.referencePressure,
+                             "");
+}
+
+double shownDifference(double difference, const output::Unit& written) {
+    return difference * written.factor / windowUnit(written).factor;
+}
+
+double writtenDifference(double difference, const output::Unit& written) {
+    return difference * windowUnit(written).factor / written.factor;
+}
 
 const output::UnitChoice& windowUnits() {
     return gWindowUnits;
@@ -54,7 +128,7 @@ const output::Unit* convertedUnit(std::string_view label) {
 }
 
 int shownDecimals(const output::Unit& written, int decimals, int maxDecimals) {
-    const double larger = output::shownUnit(written, gWindowUnits).factor / written.factor;
+    const double larger = windowUnit(written).factor / written.factor;
     const int extra = larger >= 10.0 ? static_cast<int>(std::floor(std::log10(larger))) : 0;
     return std::min(decimals + extra, std::max(decimals, maxDecimals));
 }
@@ -64,7 +138,7 @@ std::string shownLabel(std::string_view label) {
     if (written == nullptr) {
         return std::string(label);
     }
-    const output::Unit& shown = output::shownUnit(*written, gWindowUnits);
+    const output::Unit& shown = windowUnit(*written);
     const Bracket bracket = findBracket(label);
     std::string name(label.substr(0, bracket.open + 1));
     // A pressure shown above the reference is no absolute one ("absolut" in older labels).
@@ -74,6 +148,18 @@ std::string shownLabel(std::string_view label) {
         }
     }
     return name + std::string(shown.symbol) + std::string(label.substr(bracket.close));
+}
+
+std::string shownText(std::string_view text) {
+    if (findBracket(text).close != std::string_view::npos) {
+        return shownLabel(text);
+    }
+    std::optional<std::string> units = shownUnitList(text);
+    return units ? *units : shownMessage(text);
+}
+
+std::string shownMessage(std::string_view text) {
+    return output::shownLimits(text, gWindowUnits);
 }
 
 }  // namespace vaporis::ui

@@ -23,8 +23,32 @@ void setWindowUnits(const output::UnitChoice& choice);
 //! unit: one more for each power of ten the chosen unit is larger, at most `maxDecimals`.
 [[nodiscard]] int shownDecimals(const output::Unit& written, int decimals, int maxDecimals);
 
+//! The unit a value written in `written` is shown in: the chosen one, a flow's with the time basis
+//! of the written unit where the table has it ("lb/s" beside "kg/s" when lb/h is chosen).
+[[nodiscard]] const output::Unit& windowUnit(const output::Unit& written);
+
+//! A value written in `written` as the windows show it.
+[[nodiscard]] double shownValue(double value, const output::Unit& written);
+
+//! A value typed in the unit the windows show `written` in, in `written`; refused beyond physics
+//! (below absolute zero, a gauge pressure below vacuum).
+[[nodiscard]] output::Reading writtenValue(double value, const output::Unit& written);
+
+//! A difference of values written in `written` (a step of a range) as the windows show it, and
+//! one typed so in `written`.
+[[nodiscard]] double shownDifference(double difference, const output::Unit& written);
+[[nodiscard]] double writtenDifference(double difference, const output::Unit& written);
+
 //! The label with the unit in its brackets replaced by the chosen one, and without "absolute"
 //! for a gauge pressure; as it is when the unit stays.
 [[nodiscard]] std::string shownLabel(std::string_view label);
+
+//! A text of a window as shown: a label (shownLabel), a text of units alone ("kg/s - m³/s",
+//! "bar, Pa") or prose naming values in written units ("up to 2000 °C"), in the chosen units.
+[[nodiscard]] std::string shownText(std::string_view text);
+
+//! A message with the values it names in written units ("< 0°C", "100 bar") in the chosen
+//! units; as it is with the written units.
+[[nodiscard]] std::string shownMessage(std::string_view text);
 
 }  // namespace vaporis::ui

@@ -1,5 +1,6 @@
 #include "output/format/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,20 @@ std::string formatFixed(double value, int decimals) {
 
 std::string formatScientific(double value, int decimals) {
     return formatWithPrecision(value, std::chars_format::scientific, decimals);
+}
+
+std::string formatSignificant(double value, int digits) {
+    const int magnitude = value == 0.0 || !std::isfinite(value)
+                              ? 0
+                              : static_cast<int>(std::floor(std::log10(std::abs(value))));
+    std::string text = formatFixed(value, std::max(0, digits - 1 - magnitude));
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.ends_with('.')) {
+            text.pop_back();
+        }
+    }
+    return text;
 }
 
 std::string formatShortest(double value) {

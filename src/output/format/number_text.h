@@ -16,6 +16,10 @@ namespace vaporis::output {
 //! The shortest text that reads back as exactly the same value, with a point.
 [[nodiscard]] std::string formatShortest(double value);
 
+//! The value with `digits` significant digits, without trailing zeros after the point and
+//! without an exponent ("1450.38", "0.088649", "100").
+[[nodiscard]] std::string formatSignificant(double value, int digits);
+
 //! The value of a decimal text with a point ("12.5", "-3", ".5", "7."); nothing when the
 //! text is not entirely such a number (exponents, "inf" and "nan" are not). Never depends
 //! on the locale.

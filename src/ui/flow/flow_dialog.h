@@ -34,7 +34,7 @@ struct FlowDialogLayout {
 //! Shows a flow message in a box, if there is one.
 inline void tellFlowMessage(Port& port, const std::optional<output::FlowMessage>& message) {
     if (message) {
-        port.message(message->text, message->caption, MessageButtons::kOk);
+        port.message(shownMessage(message->text), message->caption, MessageButtons::kOk);
     }
 }
 

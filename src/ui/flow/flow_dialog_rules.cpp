@@ -28,19 +28,6 @@ void applyGivenFlowRule(Port& port, const FlowControls& c) {
     }
 }
 
-// The flows' labels name the unit of the per-second or per-hour choice.
-void showFlowUnits(Port& port, const FlowControls& c) {
-    constexpr std::array<std::array<std::string_view, 2>, 3> kLabels{{
-        {"mass flow [kg/s] =", "mass flow [kg/h] ="},
-        {"volumetric flow [m³/s] =", "volumetric flow [m³/h] ="},
-        {"normal volumetric flow [Nm³/s] =", "normal volumetric flow [Nm³/h] ="},
-    }};
-    const std::size_t perHour = selectedTimeFactor(port) == 1.0 ? 0 : 1;
-    for (std::size_t k = 0; k < static_cast<std::size_t>(c.flowCount); ++k) {
-        port.setLabel(c.flowFields[k], kLabels[k][perHour]);
-    }
-}
-
 void applyHeightRule(Port& port) {
     port.setEnabled(kIdFlowHeight, rectangularChosen(port));
 }
@@ -66,6 +53,18 @@ bool rectangularChosen(const Port& port) {
 
 double selectedTimeFactor(const Port& port) {
     return port.checked(kIdFlowPerSecond) && !port.checked(kIdFlowPerHour) ? 1.0 : 3600.0;
+}
+
+void showFlowUnits(Port& port, const FlowControls& c) {
+    constexpr std::array<std::array<std::string_view, 2>, 3> kLabels{{
+        {"mass flow [kg/s] =", "mass flow [kg/h] ="},
+        {"volumetric flow [m³/s] =", "volumetric flow [m³/h] ="},
+        {"normal volumetric flow [Nm³/s] =", "normal volumetric flow [Nm³/h] ="},
+    }};
+    const std::size_t perHour = selectedTimeFactor(port) == 1.0 ? 0 : 1;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(c.flowCount); ++k) {
+        port.setLabel(c.flowFields[k], kLabels[k][perHour]);
+    }
 }
 
 void applyFlowEnabling(Port& port, const FlowControls& c) {

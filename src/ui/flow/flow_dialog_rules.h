@@ -60,6 +60,10 @@ struct FlowControls {
 //! flows' labels carry the chosen unit.
 void applyFlowEnabling(Port& port, const FlowControls& c);
 
+//! The flows' labels name the unit of the per-second or per-hour choice; set before a flow is
+//! shown, as a field shows its value in the unit its label names.
+void showFlowUnits(Port& port, const FlowControls& c);
+
 //! Handles a click on a solve, given-flow, unit or profile radio; false for any other id.
 [[nodiscard]] bool flowRadioClicked(Port& port, const FlowControls& c, int id);
 
@@ -88,6 +92,7 @@ void showFlowInputs(Port& port, const FlowControls& c, const Process& p) {
     }
     port.setChecked(kIdFlowCircular, !p.rectangularProfile());
     port.setChecked(kIdFlowRectangular, p.rectangularProfile());
+    showFlowUnits(port, c);
     if (mode != 2 && p.flowInputKind() < c.flowCount) {
         // held per second; a flow never given stays empty instead of showing 999 x 3600
         const double flow = p.input(p.flowInputKind());

@@ -139,7 +139,7 @@ bool GasPropertyDialog::readInputsIntoState() {
 bool GasPropertyDialog::resultsAccepted() {
     const output::GasStateVerdict verdict = output::judgeGasState(state_);
     if (!verdict.message.empty()) {
-        port_.message(verdict.message,
+        port_.message(shownMessage(verdict.message),
                       verdict.warning ? output::kCaptionWarning : output::kCaptionError,
                       MessageButtons::kOk);
     }

@@ -88,7 +88,7 @@ QLineEdit* makeEdit(const ControlEntry& entry, QWidget* parent) {
 QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* parent) {
     switch (entry.kind) {
         case ControlKind::kRadio:
-            return new QRadioButton(toQString(entry.text), parent);
+            return new QRadioButton(toQString(shownText(entry.text)), parent);
         case ControlKind::kCheck:
             return new QCheckBox(toQString(entry.text), parent);
         case ControlKind::kButton: {
@@ -111,7 +111,7 @@ QWidget* makeWidget(const ControlEntry& entry, int defaultButtonId, QWidget* par
     }
     // A static text that names a row of fields names their unit too.
     return makeStatic(
-        entry.kind == ControlKind::kStatic ? shownLabel(entry.text) : std::string(entry.text),
+        entry.kind == ControlKind::kStatic ? shownText(entry.text) : std::string(entry.text),
         entry.columnSpan, parent);
 }
 
@@ -242,7 +242,7 @@ QHBoxLayout* placeCommandRow(const std::vector<const ControlEntry*>& buttons, in
 
 void addGroup(const ControlEntry& entry, GridMap& grids) {
     QGridLayout* outer = gridOf(grids, entry.group);
-    auto* box = new QGroupBox(toQString(entry.text), outer->parentWidget());
+    auto* box = new QGroupBox(toQString(shownText(entry.text)), outer->parentWidget());
     outer->addWidget(box, entry.row, entry.column, entry.rowSpan, entry.columnSpan);
     auto* grid = new QGridLayout(box);
     // Narrower side margins than the style's, so that two groups side by side (the tools window)

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "engine/file/safe_write.h"
+#include "output/format/number_text.h"
 #include "output/messages/messages.h"
 #include "output/reports/report_frame.h"
 #include "output/reports/steam_table_output.h"
 #include "ui/fields.h"
 #include "ui/message_box.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -17,16 +19,27 @@ namespace {
 constexpr FileQuestion kCsvQuestion{"CSV files (*.csv)", "*.csv", "csv", "steam table"};
 constexpr FileQuestion kHtmlTableQuestion{"HTML files (*.html)", "*.html", "html", "steam table"};
 
-// The fields of one axis: from, to, step, and the text each shows at first.
+constexpr int kInitialDigits = 6;
+
+// The fields of one axis: from, to, step, the values they show at first and their written
+// unit (the step is a difference of it).
 struct AxisFields {
     std::array<int, 3> ids;
-    std::array<std::string_view, 3> initial;
+    output::GridAxis initial;
+    output::Quantity quantity;
+    std::string_view unit;
+
+    [[nodiscard]] const output::Unit& written() const { return *output::findUnit(quantity, unit); }
 };
 
 constexpr AxisFields kPressureFields{{kIdGeneratorPFrom, kIdGeneratorPTo, kIdGeneratorPStep},
-                                     {"1", "100", "1"}};
+                                     {1.0, 100.0, 1.0},
+                                     output::Quantity::kPressure,
+                                     "bar"};
 constexpr AxisFields kTemperatureFields{{kIdGeneratorTFrom, kIdGeneratorTTo, kIdGeneratorTStep},
-                                        {"100", "500", "50"}};
+                                        {100.0, 500.0, 50.0},
+                                        output::Quantity::kTemperature,
+                                        "°C"};
 
 void enableAxis(Port& port, const AxisFields& fields, bool enabled) {
     for (const int id : fields.ids) {
@@ -34,11 +47,41 @@ void enableAxis(Port& port, const AxisFields& fields, bool enabled) {
     }
 }
 
+// The axis in the chosen units, as the group's caption names them.
+void showAxis(Port& port, const AxisFields& fields) {
+    const output::Unit& written = fields.written();
+    const auto show = [&](int i, double value) {
+        port.setText(fields.ids[static_cast<std::size_t>(i)],
+                     output::formatSignificant(value, kInitialDigits));
+    };
+    show(0, shownValue(fields.initial.from, written));
+    show(1, shownValue(fields.initial.to, written));
+    show(2, shownDifference(fields.initial.step, written));
+}
+
+// A bound typed in the chosen unit, in the written one, where it must not lie below zero;
+// typed in a gauge unit or in °F it may be negative.
+double readBound(const Port& port, int id, const output::Unit& written, int& error) {
+    const bool converted = &windowUnit(written) != &written;
+    const double shown =
+        readNumber(port, id, converted ? kNegativeAllowed : kNoNegatives, kNotEmpty, error);
+    const output::Reading reading = writtenValue(shown, written);
+    if (!reading.ok() || reading.value < 0.0) {
+        if (error == kNoInputError) {
+            port.focusField(id);
+            error = kNegativeNumber;
+        }
+        return 0.0;
+    }
+    return reading.value;
+}
+
 output::GridAxis readAxis(const Port& port, const AxisFields& fields, int& error) {
-    const double from = readNumber(port, fields.ids[0], kNoNegatives, kNotEmpty, error);
-    const double to = readNumber(port, fields.ids[1], kNoNegatives, kNotEmpty, error);
+    const output::Unit& written = fields.written();
+    const double from = readBound(port, fields.ids[0], written, error);
+    const double to = readBound(port, fields.ids[1], written, error);
     const double step = readNumber(port, fields.ids[2], kNoNegatives, kNotEmpty, error);
-    return {from, to, step};
+    return {from, to, writtenDifference(step, written)};
 }
 
 file::WriteOutcome writeText(const std::string& path, const output::GeneratedTable& table,
@@ -50,11 +93,8 @@ file::WriteOutcome writeText(const std::string& path, const output::GeneratedTab
 }  // namespace
 
 void SteamTableGeneratorDialog::opened() {
-    for (const AxisFields* fields : {&kPressureFields, &kTemperatureFields}) {
-        for (std::size_t i = 0; i < fields->ids.size(); ++i) {
-            port_.setText(fields->ids[i], fields->initial[i]);
-        }
-    }
+    showAxis(port_, kPressureFields);
+    showAxis(port_, kTemperatureFields);
     port_.setChecked(kIdGeneratorGrid, true);
     kindChosen(output::SteamTableKind::kPressureTemperature);
 }

@@ -56,11 +56,12 @@ enum GasProcessId : int {
 
 //! The flow choices of the gas process dialog.
 inline constexpr std::array<FlowControl, 3> kGasProcessFlows{{
-    {kIdGasProcessMassFlowRadio, kIdGasProcessMassFlow, processes::GasThermalProcess::kMassFlow},
+    {kIdGasProcessMassFlowRadio, kIdGasProcessMassFlow, processes::GasThermalProcess::kMassFlow,
+     output::Quantity::kMassFlow},
     {kIdGasProcessVolumeFlowRadio, kIdGasProcessVolumeFlow,
-     processes::GasThermalProcess::kVolumeFlow},
+     processes::GasThermalProcess::kVolumeFlow, output::Quantity::kVolumeFlow},
     {kIdGasProcessNormalVolumeFlowRadio, kIdGasProcessNormalVolumeFlow,
-     processes::GasThermalProcess::kNormalVolumeFlow},
+     processes::GasThermalProcess::kNormalVolumeFlow, output::Quantity::kNormalVolumeFlow},
 }};
 
 inline constexpr ProcessResultFields kGasProcessResults{

@@ -56,9 +56,9 @@ enum SteamProcessId : int {
 //! The flow choices of the water/steam process dialog.
 inline constexpr std::array<FlowControl, 2> kSteamProcessFlows{{
     {kIdSteamProcessMassFlowRadio, kIdSteamProcessMassFlow,
-     processes::SteamThermalProcess::kMassFlow},
+     processes::SteamThermalProcess::kMassFlow, output::Quantity::kMassFlow},
     {kIdSteamProcessVolumeFlowRadio, kIdSteamProcessVolumeFlow,
-     processes::SteamThermalProcess::kVolumeFlow},
+     processes::SteamThermalProcess::kVolumeFlow, output::Quantity::kVolumeFlow},
 }};
 
 inline constexpr ProcessResultFields kSteamProcessResults{

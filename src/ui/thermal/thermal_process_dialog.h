@@ -168,9 +168,8 @@ private:
             showResult(f.dhIsentropic, process_.result(Process::kIsentropicChange));
         }
         for (const FlowControl& flow : layout_.flows) {
-            // shown in its unit
-            writeGivenInput(port_, flow.field, process_.result(Process::kShownFlows.at(flow.slot)),
-                            process_.fluxGiven());
+            writeFlow(port_, flow, process_.result(Process::kShownFlows.at(flow.slot)),
+                      process_.input(Process::kTimeFactor), process_.fluxGiven());
         }
         if (process_.fluxGiven()) {
             showResult(f.power, process_.result(Process::kPower));

@@ -1,6 +1,8 @@
 #include "ui/thermal/thermal_process_fields.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "output/messages/messages.h"
 
@@ -14,6 +16,21 @@ int checkedProcessType(const Port& port) {
 
 double checkedTimeFactor(const Port& port) {
     return port.checked(kIdProcessPerHour) ? 3600.0 : 1.0;
+}
+
+const output::Unit& flowUnit(const FlowControl& flow, double timeFactor) {
+    using output::Quantity;
+    std::array<std::string_view, 2> symbols{"kg/s", "kg/h"};
+    if (flow.quantity == Quantity::kVolumeFlow) {
+        symbols = {"m³/s", "m³/h"};
+    } else if (flow.quantity == Quantity::kNormalVolumeFlow) {
+        symbols = {"Nm³/s", "Nm³/h"};
+    }
+    return *output::findUnit(flow.quantity, symbols[timeFactor == 1.0 ? 0 : 1]);
+}
+
+void writeFlow(Port& port, const FlowControl& flow, double value, double timeFactor, bool given) {
+    writeGivenInput(port, flow.field, shownValue(value, flowUnit(flow, timeFactor)), given);
 }
 
 void enableEfficiencies(Port& port, int type) {
@@ -43,14 +60,14 @@ processes::MessageSink messageBoxSink(Port& port, output::ProcessMedium medium) 
         const std::string_view caption = message == processes::kMessageHeatLossWithoutFlow
                                              ? output::kCaptionWarning
                                              : output::kCaptionError;
-        port.message(output::processMessageText(medium, message, limit), caption,
+        port.message(shownMessage(output::processMessageText(medium, message, limit)), caption,
                      MessageButtons::kOk);
     }};
 }
 
 bool showVerdict(Port& port, const output::ProcessVerdict& verdict) {
     if (!verdict.message.empty()) {
-        port.message(verdict.message, verdict.caption, MessageButtons::kOk);
+        port.message(shownMessage(verdict.message), verdict.caption, MessageButtons::kOk);
     }
     return verdict.showResults;
 }

@@ -10,6 +10,7 @@
 #include "ui/fields.h"
 #include "ui/message_box.h"
 #include "ui/port.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -35,11 +36,12 @@ enum ThermalProcessId : int {
     kIdProcessEtaS = 1582,
 };
 
-//! A flow choice: its radio, its field and the process input it fills.
+//! A flow choice: its radio, its field, the process input it fills and its quantity.
 struct FlowControl {
     int radio;
     int field;
     int slot;
+    output::Quantity quantity;
 };
 
 //! The ThermalProcessType of the checked type radio.
@@ -52,6 +54,11 @@ void enableEfficiencies(Port& port, int type);
 void chooseFlow(Port& port, std::span<const FlowControl> flows, int chosenRadio);
 //! The flow control whose radio is checked (the first when none is).
 [[nodiscard]] const FlowControl& checkedFlow(const Port& port, std::span<const FlowControl> flows);
+//! The written unit of a flow field: its quantity per second, or per hour for a time factor of
+//! 3600 ("kg/h"). The field shows its value in the chosen unit of that time basis.
+[[nodiscard]] const output::Unit& flowUnit(const FlowControl& flow, double timeFactor);
+//! Shows a flow given in flowUnit in its field, or empties the field when it is not given.
+void writeFlow(Port& port, const FlowControl& flow, double value, double timeFactor, bool given);
 //! Shows a process message in a box: the heat-loss note as a warning, the others as errors.
 [[nodiscard]] processes::MessageSink messageBoxSink(Port& port, output::ProcessMedium medium);
 //! Shows the verdict's message, if any; true when the results may be shown.
@@ -89,7 +96,10 @@ template <typename Process>
 void readFlow(const Port& port, Process& process, const FlowControl& flow, double timeFactor,
               int& error) {
     int own = kNoInputError;
-    const double value = readNumber(port, flow.field, kNoNegatives, kEmptyAllowed, own);
+    const double value =
+        writtenValue(readNumber(port, flow.field, kNoNegatives, kEmptyAllowed, own),
+                     flowUnit(flow, timeFactor))
+            .value;
     if (own == kNoInputError && value > 0.0) {
         (void)process.setInput(flow.slot, value / timeFactor);
     } else if (own == kNegativeNumber || own == kNotANumber) {
@@ -118,9 +128,8 @@ void showProcessInputs(Port& port, const Process& process, std::span<const FlowC
     for (const FlowControl& flow : flows) {
         if (flow.slot == process.lastFlowInput()) {
             chooseFlow(port, flows, flow.radio);
-            // shown in its unit
-            writeGivenInput(port, flow.field, process.result(Process::kShownFlows.at(flow.slot)),
-                            process.inputSet(flow.slot));
+            writeFlow(port, flow, process.result(Process::kShownFlows.at(flow.slot)),
+                      process.input(Process::kTimeFactor), process.inputSet(flow.slot));
         }
     }
     writeGivenInput(port, kIdProcessHeatLoss, process.input(Process::kHeatLoss),

@@ -10,6 +10,7 @@
 #include "processes/module_rules.h"
 #include "processes/status_codes.h"
 #include "ui/fields.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -52,7 +53,7 @@ void showComposed(Port& port, std::string_view format, output::MessageId id) {
 }
 
 void showText(Port& port, std::string_view text) {
-    port.message(text, output::kCaptionError, MessageButtons::kOk);
+    port.message(shownMessage(text), output::kCaptionError, MessageButtons::kOk);
 }
 
 void writePoint(Port& port, const processes::OutflowPoint& point, std::array<int, 5> ids) {
@@ -160,7 +161,7 @@ void ToolsDialog::calculateAtmosphere() {
                 ambient_.result(AmbientData::kWaterMoleFraction) * 1000.0, kDecimals);
     const double dewPoint = ambient_.result(AmbientData::kDewPoint);
     if (dewPoint == -1.0) {
-        port_.setText(kIdAtmosphereDewPoint, kDewPointBelowZero);
+        port_.setText(kIdAtmosphereDewPoint, shownMessage(kDewPointBelowZero));
     } else {
         writeNumber(port_, kIdAtmosphereDewPoint, dewPoint, kDecimals);
     }
@@ -241,7 +242,13 @@ void ToolsDialog::calculateOutflow() {
     running_ = false;
     if (out.refusal != OutflowRefusal::kNone) {
         if (out.refusal != OutflowRefusal::kCancelled) {
-            showText(port_, output::outflowRefusalText(out.refusal));
+            const std::string text = output::outflowRefusalText(out.refusal);
+            // The band near saturation is a temperature difference: its K stays.
+            if (out.refusal == OutflowRefusal::kNearSaturation) {
+                port_.message(text, output::kCaptionError, MessageButtons::kOk);
+            } else {
+                showText(port_, text);
+            }
         }
         clearField(port_, kIdOutflowError);
         return;
