@@ -252,7 +252,8 @@ bool checkGasPressure(Port& port, double p, project::SessionFlags& flags) {
         return false;
     }
     if (output::gasPressureDeviates(p) && flags.validityWarningFlag &&
-        port.messageWithCheckBox(output::kGasPressureWarningTitle, output::kGasPressureWarningText,
+        port.messageWithCheckBox(output::kGasPressureWarningTitle,
+                                 shownMessage(output::kGasPressureWarningText),
                                  output::kDontShowAgainText)) {
         flags.validityWarningFlag = false;
     }

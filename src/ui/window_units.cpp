@@ -136,7 +136,7 @@ int shownDecimals(const output::Unit& written, int decimals, int maxDecimals) {
 std::string shownLabel(std::string_view label) {
     const output::Unit* written = convertedUnit(label);
     if (written == nullptr) {
-        return std::string(label);
+        return shownMessage(label);
     }
     const output::Unit& shown = windowUnit(*written);
     const Bracket bracket = findBracket(label);
@@ -147,7 +147,8 @@ std::string shownLabel(std::string_view label) {
             name.erase(at, word.size());
         }
     }
-    return name + std::string(shown.symbol) + std::string(label.substr(bracket.close));
+    return shownMessage(name) + std::string(shown.symbol) +
+           std::string(label.substr(bracket.close));
 }
 
 std::string shownText(std::string_view text) {

@@ -39,8 +39,9 @@ void setWindowUnits(const output::UnitChoice& choice);
 [[nodiscard]] double shownDifference(double difference, const output::Unit& written);
 [[nodiscard]] double writtenDifference(double difference, const output::Unit& written);
 
-//! The label with the unit in its brackets replaced by the chosen one, and without "absolute"
-//! for a gauge pressure; as it is when the unit stays.
+//! The label with the unit in its brackets replaced by the chosen one, without "absolute" for a
+//! gauge pressure and with the values it names ("cpm, 0 °C to t") in the chosen units; as it is
+//! with the written units.
 [[nodiscard]] std::string shownLabel(std::string_view label);
 
 //! A text of a window as shown: a label (shownLabel), a text of units alone ("kg/s - m³/s",

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "output/messages/limit_text.h"
+
 namespace vaporis::output {
 namespace {
 
@@ -62,6 +64,20 @@ TEST(NumberText, GermanNumericLocaleStillGivesPoints) {
     EXPECT_EQ(formatFixed(3196.59268, 4), "3196.5927");
     EXPECT_EQ(formatShortest(12.5), "12.5");
     EXPECT_EQ(parseDecimal("12.5"), 12.5);
+}
+
+// Limits by the factors 1 psi = 6894.757293168 Pa, °F = °C * 9/5 + 32, 1 in = 25.4 mm.
+TEST(NumberText, LimitsNamedInATextFollowTheChosenUnits) {
+    const std::string text =
+        "0.01 <= t <= 2000 °C at 0.00611213 < p <= 100 bar; He up to 2044K; H2O < 0°C; "
+        "0.1 - 0.5m";
+    EXPECT_EQ(shownLimits(text, {}), text);
+    EXPECT_EQ(shownLimits(text, *presetChoice("us")),
+              "32.018 <= t <= 3632 °F at 0.088649 < p <= 1450.38 psia; He up to 3219.53°F; "
+              "H2O < 32°F; 3.93701 - 19.685in");
+    UnitChoice gauge;
+    ASSERT_EQ(applyUnitList("p=barg", gauge), "");
+    EXPECT_EQ(shownLimits("valid for p > 10 bar.", gauge), "valid for p > 8.98675 barg.");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "support/scripted_port.h"
 #include "ui/flow/gas_flow_dialog.h"
 #include "ui/flow/steam_flow_dialog.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -96,6 +97,24 @@ TEST_F(SteamFlow, FlowLabelsFollowTheUnitChoiceAndTheTableCopiesTypedCommasAsPoi
     EXPECT_NE(port_.clipboard().find("\nmass flow\t3600\tkg/h\n"), std::string::npos);
     click(kIdFlowPerSecond, kTimeRadios);
     EXPECT_EQ(port_.label(kIdFlowVolumeFlow), "volumetric flow [m³/s] =");
+}
+
+// 10 kg/s is 79366.4144 lb/h (1 lb = 0.45359237 kg); 10 lb/s typed is 4.5359237 kg/s.
+TEST_F(SteamFlow, FlowsAreShownAndReadInTheChosenMassUnitPerHourOrPerSecond) {
+    struct UsUnits {
+        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
+        ~UsUnits() { setWindowUnits({}); }
+    } units;
+    process_.setInput(SteamFlowProcess::kInMassFlow, 10.0);
+    test::ScriptedPort port;
+    SteamFlowDialog(port, process_, state_, flags_).opened();
+    EXPECT_EQ(shownLabel(port.label(kIdFlowMassFlow)), "mass flow [lb/h] =");
+    EXPECT_EQ(port.text(kIdFlowMassFlow), "79366.4144");
+    click(kIdFlowPerSecond, kTimeRadios);
+    EXPECT_EQ(shownText("kg/s - m³/s"), "lb/s - ft³/s");
+    calculate("10", "100");
+    EXPECT_TRUE(port_.messages().empty());
+    EXPECT_NEAR(process_.input(SteamFlowProcess::kInMassFlow), 4.5359237, 1e-12);
 }
 
 TEST_F(SteamFlow, SolvedDiameterIsShownInTheWidthField) {

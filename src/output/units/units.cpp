@@ -51,6 +51,7 @@ constexpr auto kQuantities = std::to_array<QuantityNames>({
     {"lambda", "thermal conductivity"},
     {"alpha", "heat-transfer coefficient"},
     {"sigma", "surface tension"},
+    {"G", "mass flux"},
 });
 static_assert(kQuantities.size() == kQuantityCount);
 
@@ -144,6 +145,10 @@ constexpr auto kUnits = std::to_array<Unit>({
      kBtu / kHour / (kFoot * kFoot) / kRankine, 0.0, false},
     {"mN/m", "dyn/cm|10⁻³ N/m", Q::kSurfaceTension, 1e-3, 0.0, false},
     {"N/m", "", Q::kSurfaceTension, 1.0, 0.0, false},
+    {"kg/m²s", "kg/m2s|kg/(m² s)", Q::kMassFlux, 1.0, 0.0, false},
+    {"kg/m²h", "kg/m2h", Q::kMassFlux, 1.0 / kHour, 0.0, false},
+    {"lb/ft²s", "lb/ft2s", Q::kMassFlux, kPound / (kFoot * kFoot), 0.0, false},
+    {"lb/ft²h", "lb/ft2h", Q::kMassFlux, kPound / (kFoot * kFoot) / kHour, 0.0, false},
 });
 
 struct PresetUnit {
@@ -172,6 +177,7 @@ constexpr auto kSiMpa = std::to_array<PresetUnit>({
     {Q::kThermalConductivity, "W/mK"},
     {Q::kHeatTransferCoefficient, "W/m²K"},
     {Q::kSurfaceTension, "N/m"},
+    {Q::kMassFlux, "kg/m²s"},
 });
 static_assert(kSiMpa.size() == kQuantityCount);
 
@@ -196,6 +202,7 @@ constexpr auto kUs = std::to_array<PresetUnit>({
     {Q::kThermalConductivity, "BTU/hft°F"},
     {Q::kHeatTransferCoefficient, "BTU/hft²°F"},
     {Q::kSurfaceTension, "mN/m"},
+    {Q::kMassFlux, "lb/ft²s"},
 });
 static_assert(kUs.size() == kQuantityCount);
 

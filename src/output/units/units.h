@@ -30,10 +30,11 @@ enum class Quantity : int {
     kThermalConductivity,
     kHeatTransferCoefficient,
     kSurfaceTension,
+    kMassFlux,  //!< mass flow per cross section
 };
 
 //! Number of quantities.
-inline constexpr int kQuantityCount = 20;
+inline constexpr int kQuantityCount = 21;
 
 //! Short key of a quantity as options spell it ("p", "dp", "t", "h", ...).
 [[nodiscard]] std::string_view quantityKey(Quantity quantity);

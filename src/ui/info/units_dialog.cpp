@@ -17,7 +17,7 @@ using output::Quantity;
 
 constexpr std::string_view kPresetGroup = "units";
 constexpr std::string_view kQuantityGroup = "unit of each quantity (empty: as written)";
-constexpr int kQuantityRows = 10;
+constexpr int kQuantityRows = 11;
 constexpr double kMaxReference = 10.0;  // bar
 
 constexpr std::array<int, output::kPresetNames.size()> kPresetRadios{kIdUnitsWritten, kIdUnitsSiMpa,
@@ -44,6 +44,7 @@ constexpr std::array<std::string_view, output::kQuantityCount> kQuantityLabels{
     "thermal conductivity lambda =",
     "heat-transfer coefficient alpha =",
     "surface tension sigma =",
+    "mass flux G =",
 };
 
 constexpr std::size_t kFixedControls = 9;
