@@ -77,7 +77,8 @@ TEST(NumberText, LimitsNamedInATextFollowTheChosenUnits) {
               "H2O < 32°F; 3.93701 - 19.685in");
     UnitChoice gauge;
     ASSERT_EQ(applyUnitList("p=barg", gauge), "");
-    EXPECT_EQ(shownLimits("valid for p > 10 bar.", gauge), "valid for p > 8.98675 barg.");
+    EXPECT_EQ(shownLimits("p > 10 bar, 0 < p < p_c (220.64 bar)", gauge),
+              "p > 8.98675 barg, -1.01325 < p < p_c (219.627 barg)");
 }
 
 }  // namespace

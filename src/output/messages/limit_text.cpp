@@ -72,12 +72,13 @@ const WrittenSymbol* unitAfter(std::string_view text, std::size_t end, std::size
     return nullptr;
 }
 
-// Whether the text between two numbers makes them a range: " - " or " <= t <= ".
+// Whether the text between two numbers makes them a range: " - ", " <= t <= " or, the upper
+// end named, " < p < p_critical (".
 bool joinsRange(std::string_view between) {
     if (between == " - ") {
         return true;
     }
-    std::array<std::string_view, 3> words{};
+    std::array<std::string_view, 5> words{};
     std::size_t count = 0;
     for (std::size_t at = between.find_first_not_of(' '); at != std::string_view::npos;
          at = between.find_first_not_of(' ', at)) {
@@ -89,7 +90,9 @@ bool joinsRange(std::string_view between) {
         at = end;
     }
     const auto comparison = [](std::string_view word) { return word == "<" || word == "<="; };
-    return count == 3 && comparison(words[0]) && !comparison(words[1]) && comparison(words[2]);
+    const bool namedEnd = count == 5 && words[4] == "(" && !comparison(words[3]);
+    return (count == 3 || namedEnd) && comparison(words[0]) && !comparison(words[1]) &&
+           comparison(words[2]);
 }
 
 std::string limitText(std::string_view number, const Unit& written, const UnitChoice& choice) {
