@@ -226,7 +226,7 @@ void ToolsDialog::calculateOutflow() {
         showText(port_, output::stepsReducedText(steps));
     };
     callbacks.confirmLongCalculation = [this] {
-        return port_.message(kLongCalculationText, output::kCaptionWarning,
+        return port_.message(shownMessage(kLongCalculationText), output::kCaptionWarning,
                              MessageButtons::kOkCancel) == MessageAnswer::kOk;
     };
     callbacks.progress = [this](double relativeError, bool& cancel) {
