@@ -119,6 +119,12 @@ TEST(ToolsDialog, OutflowMessagesFillTheirNumbersAsPrintfWould) {
               "Conditions close to 2-phase region (<0.001K)! In- or decrease temperature!");
     EXPECT_EQ(output::outflowRefusalText(processes::OutflowRefusal::kAboveCriticalPressure),
               "Error: Calculation pressure ist limited with critical pressure (220.640 bar).");
+    // In US units the band is a temperature difference, the critical pressure a pressure.
+    const output::UnitChoice us = *output::presetChoice("us");
+    EXPECT_EQ(output::outflowRefusalText(processes::OutflowRefusal::kNearSaturation, us),
+              "Conditions close to 2-phase region (<0.002°F)! In- or decrease temperature!");
+    EXPECT_EQ(output::outflowRefusalText(processes::OutflowRefusal::kAboveCriticalPressure, us),
+              "Error: Calculation pressure ist limited with critical pressure (3200.11 psia).");
 }
 
 }  // namespace

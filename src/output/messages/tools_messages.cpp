@@ -3,6 +3,7 @@
 #include <fmt/printf.h>
 
 #include "engine/common/physical_constants.h"
+#include "output/messages/limit_text.h"
 #include "output/messages/messages.h"
 #include "processes/status_codes.h"
 #include "processes/tools/ambient_data.h"
@@ -26,7 +27,7 @@ constexpr std::string_view kShortTubeText =
 constexpr std::string_view kFewStepsFormat =
     "Warning: For tube length 0.1 - 0.5m the number of calculation steps is reduced to %d.";
 constexpr std::string_view kNearSaturationFormat =
-    "Conditions close to 2-phase region (<%5.3lfK)! In- or decrease temperature!";
+    "Conditions close to 2-phase region (<%5.3lf%s)! In- or decrease temperature!";
 constexpr std::string_view kCriticalPressureFormat =
     "Error: Calculation pressure ist limited with critical pressure (%5.3lf bar).";
 constexpr std::string_view kTooManyStepsFormat =
@@ -80,14 +81,19 @@ std::string stepsReducedText(int steps) {
     return fmt::sprintf(kFewStepsFormat, steps);
 }
 
-std::string outflowRefusalText(processes::OutflowRefusal why) {
+std::string outflowRefusalText(processes::OutflowRefusal why, const UnitChoice& units) {
     switch (why) {
         case processes::OutflowRefusal::kShortTube:
-            return std::string(kShortTubeText);
-        case processes::OutflowRefusal::kNearSaturation:
-            return fmt::sprintf(kNearSaturationFormat, processes::kSaturationBand);
+            return shownLimits(kShortTubeText, units);
+        case processes::OutflowRefusal::kNearSaturation: {
+            // a band of temperature, no temperature
+            const Unit& kelvin = *findUnit(Quantity::kTemperatureDifference, "K");
+            return fmt::sprintf(kNearSaturationFormat,
+                                toShown(processes::kSaturationBand, kelvin, units),
+                                std::string(shownUnit(kelvin, units).symbol));
+        }
         case processes::OutflowRefusal::kAboveCriticalPressure:
-            return fmt::sprintf(kCriticalPressureFormat, kCriticalPressure);
+            return shownLimits(fmt::sprintf(kCriticalPressureFormat, kCriticalPressure), units);
         case processes::OutflowRefusal::kInputData:
             return fmt::sprintf(kOutflowFormat, messageText(MessageId::kInputDataError));
         case processes::OutflowRefusal::kTooManySteps:

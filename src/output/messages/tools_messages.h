@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/units/units.h"
 #include "processes/tools/critical_outflow.h"
 #include "processes/tools/quench_cooler.h"
 
@@ -27,8 +28,9 @@ inline constexpr std::string_view kOutletAbortedText = "Warning: p_outlet iterat
 [[nodiscard]] std::string quenchRefusalText(const processes::QuenchBalance& out);
 //! The notice that a short tube runs with fewer steps.
 [[nodiscard]] std::string stepsReducedText(int steps);
-//! The message of a refused outflow; empty for none and for a cancel.
-[[nodiscard]] std::string outflowRefusalText(processes::OutflowRefusal why);
+//! The message of a refused outflow, its values in `units`; empty for none and for a cancel.
+[[nodiscard]] std::string outflowRefusalText(processes::OutflowRefusal why,
+                                             const UnitChoice& units = {});
 //! The warnings of an outflow result: the aborted iterations.
 [[nodiscard]] std::vector<std::string> outflowWarningTexts(const processes::OutflowResult& out);
 

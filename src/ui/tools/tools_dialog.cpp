@@ -242,13 +242,8 @@ void ToolsDialog::calculateOutflow() {
     running_ = false;
     if (out.refusal != OutflowRefusal::kNone) {
         if (out.refusal != OutflowRefusal::kCancelled) {
-            const std::string text = output::outflowRefusalText(out.refusal);
-            // The band near saturation is a temperature difference: its K stays.
-            if (out.refusal == OutflowRefusal::kNearSaturation) {
-                port_.message(text, output::kCaptionError, MessageButtons::kOk);
-            } else {
-                showText(port_, text);
-            }
+            port_.message(output::outflowRefusalText(out.refusal, windowUnits()),
+                          output::kCaptionError, MessageButtons::kOk);
         }
         clearField(port_, kIdOutflowError);
         return;
