@@ -27,6 +27,8 @@ namespace {
 
 constexpr int kDefaultDecimals = 4;
 constexpr int kMaxDecimals = 6;
+// A value shown in a unit many times larger than its written one keeps its digits up to here.
+constexpr int kMaxConvertedDecimals = 10;
 constexpr std::size_t kMaxFieldText = 255;
 constexpr int kBoilingDecimals = 3;
 
@@ -36,27 +38,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The written unit of a field that shows its values in another unit; null for none.
-const output::Unit* convertedField(const Port& port, int fieldId) {
+// The label that names the unit of a field's values.
+std::string fieldLabel(const Port& port, int fieldId) {
     const std::string label = port.label(fieldId);
-    return convertedUnit(label.empty() ? port.templateLabel(fieldId) : label);
-}
-
-// A value written in the field's written unit, as the field shows it.
-double shownNumber(const Port& port, int fieldId, double value) {
-    const output::Unit* written = convertedField(port, fieldId);
-    return written != nullptr ? shownValue(value, *written) : value;
-}
-
-// A value typed in the field's shown unit, in its written unit; nothing when it lies beyond
-// physics (below absolute zero, a gauge pressure below vacuum).
-std::optional<double> writtenNumber(const Port& port, int fieldId, double value) {
-    const output::Unit* written = convertedField(port, fieldId);
-    if (written == nullptr) {
-        return value;
-    }
-    const output::Reading reading = writtenValue(value, *written);
-    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
+    return label.empty() ? port.templateLabel(fieldId) : label;
 }
 
 // readNumber without pointing the user at a wrong field.
@@ -75,7 +60,7 @@ double readField(const Port& port, int fieldId, bool allowNegative, bool allowEm
     std::optional<double> value =
         check == kNumberValid ? output::parseDecimal(text) : std::optional<double>{};
     if (value) {
-        value = writtenNumber(port, fieldId, *value);
+        value = writtenFieldValue(fieldLabel(port, fieldId), *value);
     }
     if (!value) {
         error = kNotANumber;
@@ -96,7 +81,7 @@ double readLeniently(const Port& port, int fieldId) {
 }  // namespace
 
 void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
-    const double shown = shownNumber(port, fieldId, value);
+    const double shown = shownFieldValue(fieldLabel(port, fieldId), value);
     const std::string text = output::formatFixed(shown, decimals);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
     port.setToolTip(fieldId, output::formatShortest(shown));
@@ -148,10 +133,9 @@ void writeNumber(Port& port, int fieldId, double value, int decimals, bool repai
         return;
     }
     int shown = decimals >= 0 && decimals <= kMaxDecimals ? decimals : kDefaultDecimals;
-    if (const output::Unit* written = convertedField(port, fieldId)) {
-        shown = shownDecimals(*written, shown, kMaxDecimals);
-    }
-    const double number = shownNumber(port, fieldId, value);
+    const std::string label = fieldLabel(port, fieldId);
+    shown = shownDecimals(label, shown, kMaxConvertedDecimals);
+    const double number = shownFieldValue(label, value);
     const std::string text = output::formatFixed(number, shown);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxFieldText));
     port.setToolTip(fieldId, output::formatShortest(number));

@@ -55,8 +55,9 @@ inline constexpr bool kNotEmpty = false;
 [[nodiscard]] double readNumber(const Port& port, int fieldId, bool allowNegative, bool allowEmpty,
                                 int& error);
 
-//! Shows `value` with `decimals` (0..6; any other count gives 4) after the point, or an
-//! empty field for the no-value marker 999.0. The field's tool tip holds the full value: the
+//! Shows `value` with `decimals` (0..6; any other count gives 4) after the point, and up to 10
+//! in a chosen unit that makes the number smaller, or an empty field for the no-value marker
+//! 999.0. The field's tool tip holds the full value: the
 //! shortest text that reads back as the same number.
 void writeNumber(Port& port, int fieldId, double value, int decimals, bool repaintNow = false);
 

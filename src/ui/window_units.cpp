@@ -35,6 +35,18 @@ const output::Unit* writtenUnit(std::string_view spelling) {
     return unit;
 }
 
+// The unit of a difference, as a value per unit has: "bar" and "°C" too.
+const output::Unit* differenceUnit(std::string_view spelling) {
+    const output::Unit* unit = output::findUnit(spelling);
+    if (unit != nullptr && unit->quantity == output::Quantity::kPressure) {
+        return output::findUnit(output::Quantity::kPressureDifference, spelling);
+    }
+    if (unit != nullptr && unit->quantity == output::Quantity::kTemperature) {
+        return output::findUnit(output::Quantity::kTemperatureDifference, spelling);
+    }
+    return unit;
+}
+
 bool isFlow(output::Quantity quantity) {
     return quantity == output::Quantity::kMassFlow || quantity == output::Quantity::kVolumeFlow ||
            quantity == output::Quantity::kNormalVolumeFlow;
@@ -54,20 +66,25 @@ ListItem firstItem(std::string_view text) {
     return {text.substr(0, cut), text.substr(cut, text[cut] == ',' ? 2 : 3)};
 }
 
-// A text of units alone with each in the chosen unit; nothing for any other text or when every
-// unit stays. "K" alone names an absolute temperature there, which the windows keep in K.
+// A text of units alone ("bar, Pa", "1/K") with each in the chosen unit; nothing for any other
+// text or when every unit stays. "K" alone names an absolute temperature there, which the
+// windows keep in K.
 std::optional<std::string> shownUnitList(std::string_view text) {
     std::string shown;
     bool converted = false;
     while (!text.empty()) {
         const ListItem item = firstItem(text);
-        const output::Unit* unit = writtenUnit(item.unit);
+        const bool perUnit = item.unit.starts_with("1/");
+        const output::Unit* unit =
+            perUnit ? differenceUnit(item.unit.substr(2)) : writtenUnit(item.unit);
         if (unit == nullptr) {
             return std::nullopt;
         }
-        const bool kept = unit->quantity == output::Quantity::kTemperatureDifference ||
-                          gWindowUnits.unit(unit->quantity) == nullptr;
-        shown += kept ? item.unit : windowUnit(*unit).symbol;
+        const bool kept =
+            (!perUnit && unit->quantity == output::Quantity::kTemperatureDifference) ||
+            gWindowUnits.unit(unit->quantity) == nullptr;
+        shown += kept ? std::string(item.unit)
+                      : (perUnit ? "1/" : "") + std::string(windowUnit(*unit).symbol);
         shown += item.separator;
         converted = converted || !kept;
         text.remove_prefix(item.unit.size() + item.separator.size());
@@ -127,19 +144,58 @@ const output::Unit* convertedUnit(std::string_view label) {
                                                                                  : nullptr;
 }
 
-int shownDecimals(const output::Unit& written, int decimals, int maxDecimals) {
-    const double larger = windowUnit(written).factor / written.factor;
-    const int extra = larger >= 10.0 ? static_cast<int>(std::floor(std::log10(larger))) : 0;
+const output::Unit* invertedUnit(std::string_view label) {
+    const Bracket bracket = findBracket(label);
+    if (bracket.close == std::string_view::npos ||
+        !label.substr(bracket.open + 1).starts_with("1/")) {
+        return nullptr;
+    }
+    const output::Unit* written =
+        differenceUnit(label.substr(bracket.open + 3, bracket.close - bracket.open - 3));
+    return written != nullptr && gWindowUnits.unit(written->quantity) != nullptr ? written
+                                                                                 : nullptr;
+}
+
+// A value per unit converts as a difference of that unit the other way round.
+double shownFieldValue(std::string_view label, double value) {
+    if (const output::Unit* written = convertedUnit(label)) {
+        return shownValue(value, *written);
+    }
+    const output::Unit* perUnit = invertedUnit(label);
+    return perUnit != nullptr ? writtenDifference(value, *perUnit) : value;
+}
+
+std::optional<double> writtenFieldValue(std::string_view label, double value) {
+    if (const output::Unit* written = convertedUnit(label)) {
+        const output::Reading reading = writtenValue(value, *written);
+        return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
+    }
+    const output::Unit* perUnit = invertedUnit(label);
+    return perUnit != nullptr ? shownDifference(value, *perUnit) : value;
+}
+
+int shownDecimals(std::string_view label, int decimals, int maxDecimals) {
+    double smaller = 1.0;  // the shown number to the written one
+    if (const output::Unit* written = convertedUnit(label)) {
+        smaller = windowUnit(*written).factor / written->factor;
+    } else if (const output::Unit* perUnit = invertedUnit(label)) {
+        smaller = perUnit->factor / windowUnit(*perUnit).factor;
+    }
+    const int extra = smaller >= 10.0 ? static_cast<int>(std::floor(std::log10(smaller))) : 0;
     return std::min(decimals + extra, std::max(decimals, maxDecimals));
 }
 
 std::string shownLabel(std::string_view label) {
     const output::Unit* written = convertedUnit(label);
+    const Bracket bracket = findBracket(label);
     if (written == nullptr) {
-        return shownMessage(label);
+        const output::Unit* perUnit = invertedUnit(label);
+        return perUnit == nullptr ? shownMessage(label)
+                                  : shownMessage(label.substr(0, bracket.open + 3)) +
+                                        std::string(windowUnit(*perUnit).symbol) +
+                                        std::string(label.substr(bracket.close));
     }
     const output::Unit& shown = windowUnit(*written);
-    const Bracket bracket = findBracket(label);
     std::string name(label.substr(0, bracket.open + 1));
     // A pressure shown above the reference is no absolute one ("absolut" in older labels).
     for (const std::string_view word : {"absolute ", "absolut "}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +20,21 @@ void setWindowUnits(const output::UnitChoice& choice);
 //! difference.
 [[nodiscard]] const output::Unit* convertedUnit(std::string_view label);
 
-//! Decimals that show a value written with `decimals` in `written` as finely in the chosen
-//! unit: one more for each power of ten the chosen unit is larger, at most `maxDecimals`.
-[[nodiscard]] int shownDecimals(const output::Unit& written, int decimals, int maxDecimals);
+//! The written unit X a label names per unit, "[1/X]" ("compressibility chi [1/bar] ="), taken
+//! as a difference; null when it names none or one the chosen units keep.
+[[nodiscard]] const output::Unit* invertedUnit(std::string_view label);
+
+//! A value written in the unit a field's label names, as the field shows it in the chosen one.
+[[nodiscard]] double shownFieldValue(std::string_view label, double value);
+
+//! A value typed in a field in the unit its label shows, in the written unit; nothing when it
+//! lies beyond physics (below absolute zero, a gauge pressure below vacuum).
+[[nodiscard]] std::optional<double> writtenFieldValue(std::string_view label, double value);
+
+//! Decimals that show a value written with `decimals` in the unit of the label as finely in
+//! the chosen unit: one more for each power of ten the shown value is smaller, at most
+//! `maxDecimals`.
+[[nodiscard]] int shownDecimals(std::string_view label, int decimals, int maxDecimals);
 
 //! The unit a value written in `written` is shown in: the chosen one, a flow's with the time basis
 //! of the written unit where the table has it ("lb/s" beside "kg/s" when lb/h is chosen).
