@@ -181,25 +181,35 @@ void forEachTick(double low, double high, Mark mark) {
     }
 }
 
-void drawFrame(DisplayList& list, const HsDiagramRanges& ranges) {
+// The axis ends in the chosen units. Every conversion is affine, so a tick at a whole value of
+// the shown unit sits where that value's written one does.
+PlotAxes shownAxes(const HsDiagramRanges& ranges, const UnitChoice& units) {
+    return {diagramValue(ranges.sMin, Quantity::kSpecificEntropy, units),
+            diagramValue(ranges.sMax, Quantity::kSpecificEntropy, units),
+            diagramValue(ranges.hMin, Quantity::kSpecificEnthalpy, units),
+            diagramValue(ranges.hMax, Quantity::kSpecificEnthalpy, units)};
+}
+
+void drawFrame(DisplayList& list, const HsDiagramRanges& ranges, const UnitChoice& units) {
     drawAxes(list);
-    const PlotAxes axes = axesOf(ranges);
-    forEachTick(ranges.sMin, ranges.sMax, [&](double s, double step) {
-        const double x = plotPlace({s, ranges.hMin}, axes).value_or(CanvasPoint{0, 0}).x;
+    const PlotAxes axes = shownAxes(ranges, units);
+    forEachTick(axes.xMin, axes.xMax, [&](double s, double step) {
+        const double x = plotPlace({s, axes.yMin}, axes).value_or(CanvasPoint{0, 0}).x;
         list.polyline({{x, 455}, {x, 465}});
         const std::string text = tickText(s, step);
         const int left = static_cast<int>(x) - textWidth(text) / 2;
         list.text({left, 470, left + textWidth(text), 490}, text);
     });
-    forEachTick(ranges.hMin, ranges.hMax, [&](double h, double step) {
-        const double y = plotPlace({ranges.sMin, h}, axes).value_or(CanvasPoint{0, 0}).y;
+    forEachTick(axes.yMin, axes.yMax, [&](double h, double step) {
+        const double y = plotPlace({axes.xMin, h}, axes).value_or(CanvasPoint{0, 0}).y;
         list.polyline({{45, y}, {55, y}});
         const std::string text = tickText(h, step);
         const int top = static_cast<int>(y) - 7;
         list.text({42 - textWidth(text), top, 42, top + 15}, text);
     });
-    list.text({65, 10, 130, 60}, " h\n[kJ/kg]");
-    list.text({430, 435, 500, 470}, " s [kJ/kgK]");
+    list.text({65, 10, 130, 60},
+              " h\n[" + std::string(diagramUnit(Quantity::kSpecificEnthalpy, units)) + "]");
+    drawEntropyTitle(list, units);
 }
 
 struct HsState {
@@ -239,7 +249,8 @@ bool strictlyInside(const HsState& state, const HsDiagramRanges& ranges) {
 }
 
 StateMarks marksOf(const std::array<std::optional<HsState>, kDiagramStates>& states,
-                   const TsDiagramSettings& settings, const HsDiagramRanges& ranges) {
+                   const TsDiagramSettings& settings, const HsDiagramRanges& ranges,
+                   const UnitChoice& units) {
     StateMarks marks;
     marks.circled = settings.stateShown;
     marks.changeInState = settings.changeInState;
@@ -250,8 +261,8 @@ StateMarks marksOf(const std::array<std::optional<HsState>, kDiagramStates>& sta
         const HsState& state = *states[i];
         if (settings.valuesShown[i]) {
             marks.blocks[i] =
-                i < 2 ? stateBlock(i + 1, state.p, state.t, state.h, wetQuality(state.x))
-                      : afterLossBlock(state.t, state.h, wetQuality(state.x));
+                i < 2 ? stateBlock(i + 1, state.p, state.t, state.h, wetQuality(state.x), units)
+                      : afterLossBlock(state.t, state.h, wetQuality(state.x), units);
         }
         if (strictlyInside(state, ranges)) {
             marks.places[i] = plotPlace({state.s, state.h}, axesOf(ranges));
@@ -311,9 +322,9 @@ bool rangesAccepted(const HsDiagramRanges& ranges) {
 }
 
 DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings,
-                           const HsDiagramRanges& ranges) {
+                           const HsDiagramRanges& ranges, const UnitChoice& units) {
     DisplayList list;
-    drawFrame(list, ranges);
+    drawFrame(list, ranges, units);
     const std::array<std::optional<HsState>, kDiagramStates> states = statesOf(process);
     const std::vector<double> pressures = saturationPressures();
     {
@@ -336,7 +347,7 @@ DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSe
             }
         }
     }
-    StateMarks marks = marksOf(states, settings, ranges);
+    StateMarks marks = marksOf(states, settings, ranges, units);
     placeValueBlocksClear(list, marks);
     drawStateMarks(list, marks);
     return list;

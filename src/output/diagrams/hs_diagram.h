@@ -2,6 +2,7 @@
 
 #include "output/diagrams/display_list.h"
 #include "output/diagrams/ts_diagram.h"
+#include "output/units/units.h"
 #include "processes/module_rules.h"
 #include "processes/thermal/steam_thermal_process.h"
 
@@ -18,8 +19,10 @@ using processes::HsDiagramRanges;
 //! The h-s diagram of a calculated water/steam process: the saturation line, the isobars of p1
 //! and p2, the line of constant quality through a wet end state, the states with their values
 //! and the change of state; the switches of settings choose what is drawn, its ranges are unused.
+//! Ticks and values in the chosen units, the ranges in the written ones.
 [[nodiscard]] DisplayList steamHsDiagram(const processes::SteamThermalProcess& process,
                                          const TsDiagramSettings& settings,
-                                         const HsDiagramRanges& ranges);
+                                         const HsDiagramRanges& ranges,
+                                         const UnitChoice& units = {});
 
 }  // namespace vaporis::output
