@@ -40,7 +40,7 @@ std::pair<output::TsDiagramSettings, bool> askedSettings(const DiagramOptions& d
 // The ranges chosen from the process, with those given on the command line.
 output::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
                                       const processes::SteamThermalProcess& process) {
-    output::HsDiagramRanges ranges = output::hsRangesFor(process);
+    output::HsDiagramRanges ranges = output::hsRangesFor(process, shownUnits());
     const std::array<std::pair<const NumberOption*, double*>, 4> given{{
         {&diagram.hMin, &ranges.hMin},
         {&diagram.hMax, &ranges.hMax},

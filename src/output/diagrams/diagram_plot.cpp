@@ -303,6 +303,11 @@ double diagramValue(double value, Quantity quantity, const UnitChoice& units) {
     return toShown(value, writtenDiagramUnit(quantity), units);
 }
 
+double writtenDiagramValue(double shown, Quantity quantity, const UnitChoice& units) {
+    const Unit& written = writtenDiagramUnit(quantity);
+    return toWritten(shown, shownUnit(written, units), written, units.referencePressure, "").value;
+}
+
 std::string_view diagramUnit(Quantity quantity, const UnitChoice& units) {
     return shownUnit(writtenDiagramUnit(quantity), units).symbol;
 }

@@ -100,6 +100,9 @@ struct StateMarks {
 //! or entropy [kJ/(kg K)]) in the chosen units.
 [[nodiscard]] double diagramValue(double value, Quantity quantity, const UnitChoice& units);
 
+//! The written value of a diagram's value shown in the chosen units; diagramValue's inverse.
+[[nodiscard]] double writtenDiagramValue(double shown, Quantity quantity, const UnitChoice& units);
+
 //! The unit a diagram shows `quantity` in ("°F"; "kJ/kgK" for the written entropy).
 [[nodiscard]] std::string_view diagramUnit(Quantity quantity, const UnitChoice& units);
 

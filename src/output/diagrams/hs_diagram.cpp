@@ -284,7 +284,7 @@ double isobarTop(const std::array<std::optional<HsState>, kDiagramStates>& state
 
 }  // namespace
 
-HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
+HsDiagramRanges hsRangesFor(const SteamThermalProcess& process, const UnitChoice& units) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     double sLow = kInfinity;
     double sHigh = -kInfinity;
@@ -301,19 +301,23 @@ HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
     if (sLow > sHigh) {
         return {0.0, 4000.0, 0.0, 10.0};
     }
-    // Out to whole ticks of the widened span; a wider span may ask for a longer tick.
-    const auto widen = [](double low, double high, double least) {
-        const double centre = (low + high) / 2.0;
-        const double half = std::max(high - low, least) * (0.5 + kMargin);
+    // Out to whole ticks of the shown unit around the widened span; a wider span may ask for a
+    // longer tick.
+    const auto widen = [&units](double low, double high, double least, Quantity quantity) {
+        const auto shown = [&](double v) { return diagramValue(v, quantity, units); };
+        const double centre = (shown(low) + shown(high)) / 2.0;
+        const double half =
+            std::max(shown(high) - shown(low), shown(least) - shown(0.0)) * (0.5 + kMargin);
         std::pair ends{centre - half, centre + half};
         for (int pass = 0; pass < kRoundingPasses; ++pass) {
             const double step = tickStep(ends.second - ends.first);
             ends = {std::floor(ends.first / step) * step, std::ceil(ends.second / step) * step};
         }
-        return ends;
+        return std::pair{writtenDiagramValue(ends.first, quantity, units),
+                         writtenDiagramValue(ends.second, quantity, units)};
     };
-    const auto [sMin, sMax] = widen(sLow, sHigh, kLeastEntropySpan);
-    const auto [hMin, hMax] = widen(hLow, hHigh, kLeastEnthalpySpan);
+    const auto [sMin, sMax] = widen(sLow, sHigh, kLeastEntropySpan, Quantity::kSpecificEntropy);
+    const auto [hMin, hMax] = widen(hLow, hHigh, kLeastEnthalpySpan, Quantity::kSpecificEnthalpy);
     return {hMin, hMax, sMin, sMax};
 }
 

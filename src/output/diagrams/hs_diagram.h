@@ -10,8 +10,10 @@ namespace vaporis::output {
 
 using processes::HsDiagramRanges;
 
-//! Ranges that show the states of the process with room around them, their ends on whole ticks.
-[[nodiscard]] HsDiagramRanges hsRangesFor(const processes::SteamThermalProcess& process);
+//! Ranges that show the states of the process with room around them, their ends on whole ticks
+//! of the chosen units.
+[[nodiscard]] HsDiagramRanges hsRangesFor(const processes::SteamThermalProcess& process,
+                                          const UnitChoice& units = {});
 
 //! Whether the ranges may be drawn: finite spans and both axes ascending.
 [[nodiscard]] bool rangesAccepted(const HsDiagramRanges& ranges);

@@ -208,7 +208,7 @@ bool SteamTsDiagramDialog::rangesValid(const output::TsDiagramSettings& settings
 }
 
 output::HsDiagramRanges SteamTsDiagramDialog::hsRanges() const {
-    return output::hsRangesFor(process_);
+    return output::hsRangesFor(process_, windowUnits());
 }
 
 output::DisplayList SteamTsDiagramDialog::hsDrawing(const output::TsDiagramSettings& settings,
