@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "output/messages/limit_text.h"
 
@@ -11,6 +12,7 @@ namespace vaporis::ui {
 namespace {
 
 output::UnitChoice gWindowUnits;
+std::function<void()> gKeepWindowUnits;
 
 struct Bracket {
     std::size_t open;
@@ -131,6 +133,13 @@ const output::UnitChoice& windowUnits() {
 
 void setWindowUnits(const output::UnitChoice& choice) {
     gWindowUnits = choice;
+    if (gKeepWindowUnits) {
+        gKeepWindowUnits();
+    }
+}
+
+void keepWindowUnitsWith(std::function<void()> keep) {
+    gKeepWindowUnits = std::move(keep);
 }
 
 const output::Unit* convertedUnit(std::string_view label) {
