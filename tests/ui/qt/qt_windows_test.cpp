@@ -306,7 +306,8 @@ QString fieldLabel(QWidget& window, int id) {
 
 // 50 bar, 400 °C are 725.1887 psia, 752 °F; h = 3196.59 kJ/kg / 2.326 = 1374.29 BTU/lb, the
 // boiling point 263.94 °C is 507.09 °F, and the unlabelled column of saturated liquid follows
-// its row: h' = 1154.5 kJ/kg = 496.35 BTU/lb.
+// its row: h' = 1154.5 kJ/kg = 496.35 BTU/lb; the compressibility 0.021588 1/bar is 0.0014885
+// 1/psi.
 TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
     struct UsUnits {
         UsUnits() { setWindowUnits(*output::presetChoice("us")); }
@@ -321,7 +322,9 @@ TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
                          {control<QLineEdit>(results, stateFieldId(water::kH))->text(),
                           fieldLabel(results, stateFieldId(water::kH)),
                           control<QLineEdit>(results, kIdResultTs)->text(),
-                          control<QLineEdit>(results, liquidFieldId(water::kH))->text()});
+                          control<QLineEdit>(results, liquidFieldId(water::kH))->text(),
+                          fieldLabel(results, stateFieldId(water::kChi)),
+                          control<QLineEdit>(results, stateFieldId(water::kChi))->text()});
             click(results, kIdResultsOk);
         });
         shown = {control<QLineEdit>(table, kIdPressure)->text(), fieldLabel(table, kIdPressure),
@@ -329,7 +332,7 @@ TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
         click(table, kIdSteamOk);
         click(table, kIdSteamBack);
     });
-    ASSERT_EQ(shown.size(), 7U);
+    ASSERT_EQ(shown.size(), 9U);
     EXPECT_EQ(shown[0], "725.1887");
     EXPECT_EQ(shown[1].toStdString(), "absolut pressure p [psia] =");
     EXPECT_EQ(shown[2], "752.0000");
@@ -337,6 +340,8 @@ TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
     EXPECT_EQ(shown[4].toStdString(), "specific enthalpy h [BTU/lb]");
     EXPECT_TRUE(shown[5].startsWith("507.0")) << shown[5].toStdString();
     EXPECT_TRUE(shown[6].startsWith("496.3")) << shown[6].toStdString();
+    EXPECT_EQ(shown[7].toStdString(), "isothermal compressibility chi [1/psi]");
+    EXPECT_TRUE(shown[8].startsWith("0.001488")) << shown[8].toStdString();
     EXPECT_FALSE(watchdog.fired);
 }
 
