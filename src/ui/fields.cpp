@@ -81,8 +81,11 @@ double readLeniently(const Port& port, int fieldId) {
 }  // namespace
 
 void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
-    const double shown = shownFieldValue(fieldLabel(port, fieldId), value);
-    const std::string text = output::formatFixed(shown, decimals);
+    // 0.045 mm shown in m keeps its digits: "0.0000450", not "0.0000" read back as none.
+    const std::string label = fieldLabel(port, fieldId);
+    const double shown = shownFieldValue(label, value);
+    const std::string text =
+        output::formatFixed(shown, shownDecimals(label, decimals, kMaxConvertedDecimals));
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
     port.setToolTip(fieldId, output::formatShortest(shown));
 }

@@ -345,6 +345,26 @@ TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
     EXPECT_FALSE(watchdog.fired);
 }
 
+// 0.045 mm is 0.000045 m: an input shown in a larger unit keeps its digits, never "0.0000",
+// which OK would read back as no roughness at all.
+TEST(QtWindows, InputsShownInALargerUnitKeepTheirDigits) {
+    struct MetreUnits {
+        MetreUnits() {
+            output::UnitChoice metres;
+            EXPECT_EQ(output::applyUnitList("l=m", metres), "");
+            setWindowUnits(metres);
+        }
+        ~MetreUnits() { setWindowUnits({}); }
+    } units;
+    project::ModuleObjects objects;
+    objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInRoughness, 0.045);
+    const app::ModuleRow& row = *app::moduleOfMenuButton(app::kIdSteamFlowProcess);
+    QtDialogHost host(
+        *row.layout, [&](Port& port) { return row.makeLogic(port, objects); }, nullptr);
+    EXPECT_EQ(control<QLineEdit>(host.window(), kIdFlowRoughness)->text().toStdString(),
+              "0.0000450");
+}
+
 // Typing straight after opening replaces the first input; Tab passes greyed and result fields.
 TEST(QtKeyboard, DialogsOpenInTheirFirstInputAndTabRunsFromInputToInput) {
     project::ModuleObjects objects;
