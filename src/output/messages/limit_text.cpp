@@ -41,13 +41,15 @@ bool isWordCharacter(char c) {
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-// The number starting at `at`: digits with at most one point inside; nothing when `at` starts
-// no number or sits inside a word ("H2O", "p1").
+// The number starting at `at`: an optional minus, digits with at most one point inside;
+// nothing when `at` starts no number or sits inside a word ("H2O", "p1").
 std::optional<Number> numberAt(std::string_view text, std::size_t at) {
-    if (!isDigit(text[at]) || (at > 0 && (isWordCharacter(text[at - 1]) || text[at - 1] == '.'))) {
+    const std::size_t digits = text[at] == '-' ? at + 1 : at;
+    if (digits == text.size() || !isDigit(text[digits]) ||
+        (at > 0 && (isWordCharacter(text[at - 1]) || text[at - 1] == '.'))) {
         return std::nullopt;
     }
-    std::size_t end = at;
+    std::size_t end = digits;
     bool point = false;
     while (end < text.size() &&
            (isDigit(text[end]) ||
@@ -132,7 +134,7 @@ std::string shownLimits(std::string_view text, const UnitChoice& choice) {
             copied = unitEnd;
         }
         previous = number;
-        at = std::max(at, number->end);
+        at = number->end - 1;
     }
     return shown + std::string(text.substr(copied));
 }
