@@ -9,6 +9,7 @@
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
 #include "ui/steam_table/steam_table_dialog.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -48,6 +49,31 @@ TEST(SteamTableGenerator, OpensFromTheSteamTableAndWritesTheChosenTable) {
     steamTable.command(kIdTableGenerator);
     ASSERT_EQ(port.children().size(), 1U);
     EXPECT_EQ(port.children()[0].resourceId, kSteamTableGeneratorTemplate.resourceId);
+}
+
+// 212 °F is 100 °C, whose saturation pressure 1.01418 bar is 14.7094 psia; 1 bar is 14.5038 psia.
+TEST(SteamTableGenerator, RangesAndTableFollowTheWindowUnits) {
+    struct UsUnits {
+        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
+        ~UsUnits() { setWindowUnits({}); }
+    } units;
+    test::ScriptedPort port;
+    SteamTableGeneratorDialog dialog(port);
+    dialog.opened();
+    EXPECT_EQ(port.text(kIdGeneratorPFrom), "14.5038");
+    EXPECT_EQ(port.text(kIdGeneratorTStep), "90");
+    port.chooseRadio(kIdGeneratorSaturationT,
+                     {kIdGeneratorGrid, kIdGeneratorSaturationP, kIdGeneratorSaturationT});
+    dialog.command(kIdGeneratorSaturationT);
+    port.typeText(kIdGeneratorTFrom, "212");
+    port.typeText(kIdGeneratorTTo, "212");
+    const test::TemporaryFolder folder;
+    port.answerNextSaveQuestion(folder.file("table.csv").string());
+    dialog.command(kIdGeneratorWrite);
+    const std::string csv = test::fileBytes(folder.file("table.csv"));
+    EXPECT_TRUE(csv.starts_with("p [psia],t [°F],status,message,h' [BTU/lb],")) << csv;
+    EXPECT_NE(csv.find("\n14.709"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",212,"), std::string::npos) << csv;
 }
 
 }  // namespace

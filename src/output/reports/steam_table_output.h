@@ -19,9 +19,10 @@ struct GeneratedTable {
 //! Every row of the table, in order.
 [[nodiscard]] std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request);
 
-//! The table as CSV: a header (p, t, status, message and the column keys), then one line per
-//! row; a refused row has its status and message and no values. `rows` are the request's rows,
-//! computed beforehand (a caller may compute them on several threads).
+//! The table as CSV: a header (p, t, status, message and the column keys, each with its unit,
+//! "p [psia]", where a ReportUnitScope shows other than the written units), then one line per
+//! row in those units; a refused row has its status and message and no values. `rows` are the
+//! request's rows, computed beforehand (a caller may compute them on several threads).
 [[nodiscard]] GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
                                            std::span<const SteamTableRow> rows);
 [[nodiscard]] GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format);

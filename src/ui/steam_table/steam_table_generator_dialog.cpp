@@ -161,6 +161,7 @@ void SteamTableGeneratorDialog::writeTable() {
     if (!path) {
         return;
     }
+    const output::ReportUnitScope units(windowUnits());
     const output::GeneratedTable table =
         html ? steamTableHtml(request) : steamTableCsv(request, {});
     if (const file::WriteOutcome outcome = writeText(*path, table, html); !outcome) {
