@@ -24,19 +24,6 @@ Bracket findBracket(std::string_view label) {
     return {open, open == std::string_view::npos ? open : label.find(']', open)};
 }
 
-// A window writes absolute pressures in bar and temperatures in °C: any other pressure or
-// temperature unit of a label is that of a difference.
-const output::Unit* writtenUnit(std::string_view spelling) {
-    const output::Unit* unit = output::findUnit(spelling);
-    if (unit != nullptr && unit->quantity == output::Quantity::kPressure && spelling != "bar") {
-        return output::findUnit(output::Quantity::kPressureDifference, spelling);
-    }
-    if (unit != nullptr && unit->quantity == output::Quantity::kTemperature && spelling != "°C") {
-        return output::findUnit(output::Quantity::kTemperatureDifference, spelling);
-    }
-    return unit;
-}
-
 // The unit of a difference, as a value per unit has: "bar" and "°C" too.
 const output::Unit* differenceUnit(std::string_view spelling) {
     const output::Unit* unit = output::findUnit(spelling);
@@ -47,6 +34,13 @@ const output::Unit* differenceUnit(std::string_view spelling) {
         return output::findUnit(output::Quantity::kTemperatureDifference, spelling);
     }
     return unit;
+}
+
+// A window writes absolute pressures in bar and temperatures in °C: any other pressure or
+// temperature unit of a label is that of a difference.
+const output::Unit* writtenUnit(std::string_view spelling) {
+    return spelling == "bar" || spelling == "°C" ? output::findUnit(spelling)
+                                                 : differenceUnit(spelling);
 }
 
 bool isFlow(output::Quantity quantity) {
