@@ -1,5 +1,6 @@
 #include "cli/project_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -161,6 +163,48 @@ Json projectJson(const project::ProjectInputs& p) {
             {"steamTsDiagram", diagramJson(p.steamTsDiagram)}};
 }
 
+// The unit a stored input of this key is written in; null for counts, factors and fractions.
+const output::Unit* inputUnit(std::string_view key) {
+    static constexpr auto kInputUnits =
+        std::to_array<std::pair<std::string_view, std::string_view>>({
+            {"pressure", "bar"},
+            {"temperature", "°C"},
+            {"enthalpy", "kJ/kg"},
+            {"massFlow", "kg/s"},
+            {"volumeFlow", "m³/s"},
+            {"normalVolumeFlow", "Nm³/s"},
+            {"heatLoss", "kW"},
+            {"width", "mm"},
+            {"height", "mm"},
+            {"velocity", "m/s"},
+            {"roughness", "mm"},
+            {"tubeLength", "m"},
+            {"heightDifference", "m"},
+            {"equivalentDiameter", "mm"},
+            {"level", "m"},
+            {"tMin", "°C"},
+            {"tMax", "°C"},
+            {"sMin", "kJ/kgK"},
+            {"sMax", "kJ/kgK"},
+        });
+    const auto* found = std::find_if(kInputUnits.begin(), kInputUnits.end(),
+                                     [key](const auto& entry) { return entry.first == key; });
+    return found != kInputUnits.end() ? output::findUnit(found->second) : nullptr;
+}
+
+// Shows every stored input that has a unit in the shown one, and names that unit in `units`.
+void showInputs(Json& object, Json& units) {
+    for (auto item = object.begin(); item != object.end(); ++item) {
+        const output::Unit* written = inputUnit(item.key());
+        if (item->is_object()) {
+            showInputs(*item, units);
+        } else if (written != nullptr && !item->is_boolean()) {
+            units[item.key()] = std::string(output::shownUnit(*written, shownUnits()).symbol);
+            *item = item->is_number() ? Json(shownValue(item->get<double>(), written)) : *item;
+        }
+    }
+}
+
 // One table cell of a JSON scalar: numbers as the results dialogs show them.
 std::string cell(const Json& value) {
     if (value.is_number_float()) {
@@ -175,7 +219,12 @@ void addRows(TextTable& table, const Json& object, const std::string& prefix) {
         if (value.is_object()) {
             addRows(table, value, prefix + key + ".");
         } else {
-            table.addRow({"  " + prefix + key, cell(value)});
+            const output::Unit* written = inputUnit(key);
+            const std::string unit =
+                shownUnits().isWritten() || written == nullptr || value.is_boolean()
+                    ? ""
+                    : " [" + std::string(output::shownUnit(*written, shownUnits()).symbol) + "]";
+            table.addRow({"  " + prefix + key + unit, cell(value)});
         }
     }
 }
@@ -376,9 +425,6 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
 }
 
 int runProject(const ProjectArguments& a) {
-    if (a.runFolder.empty()) {
-        requireWrittenUnits("project");
-    }
     project::ModuleObjects objects;
     if (a.createNew) {
         createProject(a, objects);
@@ -391,8 +437,11 @@ int runProject(const ProjectArguments& a) {
     if (!a.runFolder.empty()) {
         return runReports(objects, a.runFolder);
     }
-    const Json document = projectJson(project::projectInputs(objects));
+    Json document = projectJson(project::projectInputs(objects));
+    Json units = Json::object();
+    showInputs(document, units);
     if (a.json) {
+        placeUnits(document, units);
         printJson(document);
     } else {
         writeText(stdout, projectText(document));

@@ -54,13 +54,6 @@ double axisValue(const GridAxis& axis, std::size_t index) {
     return std::min(axis.from + static_cast<double>(index) * axis.step, axis.to);
 }
 
-std::string trimmedUnit(ReportUnit unit) {
-    std::string text(unitText(unit));
-    text.erase(text.find_last_not_of(' ') + 1);
-    // "[-]" already wears the brackets a header puts around a unit.
-    return text == "[-]" ? "-" : text;
-}
-
 WaterSteamState computedState(const SteamTableRequest& request, std::size_t index) {
     WaterSteamState state =
         request.kind == SteamTableKind::kPressureTemperature
@@ -131,15 +124,15 @@ std::vector<SteamTableColumn> steamTableColumns(SteamTableKind kind) {
     for (const PropertyEntry& entry : kWaterPropertyCatalogue) {
         const std::string key(entry.key);
         if (isSaturation(kind)) {
-            columns.push_back({key + "'", trimmedUnit(entry.unit)});
-            columns.push_back({key + "''", trimmedUnit(entry.unit)});
+            columns.push_back({key + "'", entry.unit});
+            columns.push_back({key + "''", entry.unit});
         } else {
-            columns.push_back({key, trimmedUnit(entry.unit)});
+            columns.push_back({key, entry.unit});
         }
     }
     if (isSaturation(kind)) {
         const PropertyEntry& sigma = saturationEntry(water::kSigma);
-        columns.push_back({std::string(sigma.key), trimmedUnit(sigma.unit)});
+        columns.push_back({std::string(sigma.key), sigma.unit});
     }
     return columns;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "output/catalogue/report_unit.h"
+
 namespace vaporis::output {
 
 //! The values FROM, FROM + STEP, ... up to TO (inclusive); a single value has FROM = TO.
@@ -41,10 +43,10 @@ struct SteamTableRow {
     std::vector<std::optional<double>> values;
 };
 
-//! A value column: its key ("h", "h'", "h''") and the text of its unit ("kJ/kg").
+//! A value column: its key ("h", "h'", "h''") and the unit its values are written in.
 struct SteamTableColumn {
     std::string key;
-    std::string unit;
+    ReportUnit unit = ReportUnit::kNone;
 };
 
 //! Why the request cannot be generated: a step not above 0, a value that is not finite, FROM

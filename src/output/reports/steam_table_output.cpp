@@ -10,14 +10,37 @@ namespace vaporis::output {
 
 namespace {
 
+// The unit text of a column header: as the report rows name it, without their padding.
+std::string headerUnit(ReportUnit unit) {
+    std::string text = reportUnitText(unit);
+    text.erase(text.find_last_not_of(' ') + 1);
+    // "[-]" already wears the brackets a header puts around a unit.
+    return text == "[-]" ? "-" : text;
+}
+
+// The CSV header of a column: its key, followed by its unit symbol when the units are not the
+// written ones ("p [psia]").
+std::string csvColumn(const SteamTableColumn& column, const UnitChoice& units) {
+    const Unit* written = writtenUnit(column.unit);
+    if (units.isWritten() || written == nullptr) {
+        return column.key;
+    }
+    return column.key + " [" + std::string(shownUnit(*written, units).symbol) + "]";
+}
+
+const SteamTableColumn kPressureColumn{"p", ReportUnit::kBar};
+const SteamTableColumn kTemperatureColumn{"t", ReportUnit::kCelsius};
+
 void addCsvHeader(const std::vector<SteamTableColumn>& columns, CsvFormat format,
-                  std::string& out) {
+                  const UnitChoice& units, std::string& out) {
     CsvLine line(out, format);
-    for (const char* const key : {"p", "t", "status", "message"}) {
+    line.text(csvColumn(kPressureColumn, units));
+    line.text(csvColumn(kTemperatureColumn, units));
+    for (const char* const key : {"status", "message"}) {
         line.text(key);
     }
     for (const SteamTableColumn& column : columns) {
-        line.text(column.key);
+        line.text(csvColumn(column, units));
     }
     out += '\n';
 }
@@ -38,9 +61,12 @@ std::string htmlCell(const std::optional<double>& value) {
 }
 
 void addHtmlHeader(const std::vector<SteamTableColumn>& columns, std::string& out) {
-    out += "<table border=1 cellspacing=0 cellpadding=3>\n<tr><th>p [bar]</th><th>t [°C]</th>";
+    out += "<table border=1 cellspacing=0 cellpadding=3>\n<tr>";
+    for (const SteamTableColumn& column : {kPressureColumn, kTemperatureColumn}) {
+        out += "<th>" + column.key + " [" + headerUnit(column.unit) + "]</th>";
+    }
     for (const SteamTableColumn& column : columns) {
-        out += "<th>" + column.key + " [" + column.unit + "]</th>";
+        out += "<th>" + column.key + " [" + headerUnit(column.unit) + "]</th>";
     }
     out += "</tr>\n";
 }
@@ -58,7 +84,23 @@ void addHtmlRow(const SteamTableRow& row, std::size_t columnCount, std::string& 
     out += "</tr>\n";
 }
 
+std::optional<double> shownValue(const std::optional<double>& value, ReportUnit unit) {
+    return value ? std::optional(reportValue(*value, unit)) : std::nullopt;
+}
+
 }  // namespace
+
+SteamTableRow shownRow(const SteamTableRow& row, const std::vector<SteamTableColumn>& columns,
+                       const UnitChoice& units) {
+    const ReportUnitScope scope(units);
+    SteamTableRow shown = row;
+    shown.p = shownValue(row.p, ReportUnit::kBar);
+    shown.t = shownValue(row.t, ReportUnit::kCelsius);
+    for (std::size_t c = 0; c < columns.size() && c < row.values.size(); ++c) {
+        shown.values[c] = shownValue(row.values[c], columns[c].unit);
+    }
+    return shown;
+}
 
 std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request) {
     std::vector<SteamTableRow> rows(steamTableRowCount(request));
@@ -69,12 +111,14 @@ std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request) {
 }
 
 GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
-                             std::span<const SteamTableRow> rows) {
+                             std::span<const SteamTableRow> rows, const UnitChoice& units) {
     GeneratedTable table;
-    addCsvHeader(steamTableColumns(request.kind), format, table.text);
+    const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
+    const ReportUnitScope scope(units);
+    addCsvHeader(columns, format, units, table.text);
     for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
-        addCsvRow(row, format, table.text);
+        addCsvRow(shownRow(row, columns, units), format, table.text);
     }
     return table;
 }
@@ -83,15 +127,16 @@ GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format)
     return steamTableCsv(request, format, steamTableRows(request));
 }
 
-GeneratedTable steamTableHtml(const SteamTableRequest& request,
-                              std::span<const SteamTableRow> rows) {
+GeneratedTable steamTableHtml(const SteamTableRequest& request, std::span<const SteamTableRow> rows,
+                              const UnitChoice& units) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
+    const ReportUnitScope scope(units);
     std::string body;
     addHtmlHeader(columns, body);
     for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
-        addHtmlRow(row, columns.size(), body);
+        addHtmlRow(shownRow(row, columns, units), columns.size(), body);
     }
     body += "</table>\n";
     table.text = reportDocument(kWaterReportTitle, body);

@@ -276,6 +276,33 @@ std::string physicalRefusal(std::string_view text, double si, const Unit& unit,
                                : ": a temperature below absolute zero (" + limit + ")");
 }
 
+// A number and the unit it is given in: the one spelled after it, else the chosen one.
+struct GivenValue {
+    double value = 0.0;
+    const Unit* unit = nullptr;  //!< null when refused
+    std::string refusal;
+};
+
+GivenValue givenValue(std::string_view text, const Unit& written, const UnitChoice& choice) {
+    const std::string_view body = trimmed(text);
+    const std::string_view number = body.substr(body.starts_with('+') ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc{} || !std::isfinite(value)) {
+        return {0.0, nullptr, quoted(text) + ": not a number"};
+    }
+    const std::string_view spelling =
+        trimmed(number.substr(static_cast<std::size_t>(end - number.data())));
+    const Unit* unit = &shownUnit(written, choice);
+    if (!spelling.empty()) {
+        if (std::string refusal = unitOf(written.quantity, spelling, text, unit);
+            !refusal.empty()) {
+            return {0.0, nullptr, refusal};
+        }
+    }
+    return {value, unit, {}};
+}
+
 }  // namespace
 
 std::string_view quantityKey(Quantity quantity) {
@@ -416,23 +443,19 @@ Reading toWritten(double value, const Unit& unit, const Unit& written, double re
 }
 
 Reading readValue(std::string_view text, const Unit& written, const UnitChoice& choice) {
-    const std::string_view body = trimmed(text);
-    const std::string_view number = body.substr(body.starts_with('+') ? 1 : 0);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc{} || !std::isfinite(value)) {
-        return {0.0, quoted(text) + ": not a number"};
+    const GivenValue given = givenValue(text, written, choice);
+    if (given.unit == nullptr) {
+        return {0.0, given.refusal};
     }
-    const std::string_view spelling =
-        trimmed(number.substr(static_cast<std::size_t>(end - number.data())));
-    const Unit* unit = &shownUnit(written, choice);
-    if (!spelling.empty()) {
-        if (std::string refusal = unitOf(written.quantity, spelling, text, unit);
-            !refusal.empty()) {
-            return {0.0, refusal};
-        }
+    return toWritten(given.value, *given.unit, written, choice.referencePressure, text);
+}
+
+Reading readDifference(std::string_view text, const Unit& written, const UnitChoice& choice) {
+    const GivenValue given = givenValue(text, written, choice);
+    if (given.unit == nullptr) {
+        return {0.0, given.refusal};
     }
-    return toWritten(value, *unit, written, choice.referencePressure, text);
+    return {given.value * given.unit->factor / written.factor, {}};
 }
 
 }  // namespace vaporis::output
