@@ -417,7 +417,9 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
     a.command->add_flag("--force", a.force, "with --new: replace FILE when it exists")
         ->needs(createNew);
     setCommandHelp(
-        *a.command, "",
+        *a.command,
+        "The inputs are listed, and the reports of --run written, in the units of --units and "
+        "--unit.",
         {"", false,
          "with --run: some modules gave no report (each named with its reason on stderr)"},
         {"vaporis-cli project plant.prj --json", "vaporis-cli project plant.prj --run reports",

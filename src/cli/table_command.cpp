@@ -206,7 +206,10 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
     setCommandHelp(*command,
                    "Both --p and --t are needed; a RANGE in both gives every p with every t (p "
                    "outer). At most " +
-                       std::to_string(output::kMaxSteamTableRows) + " rows.",
+                       std::to_string(output::kMaxSteamTableRows) +
+                       " rows. Values are in the units of --units and --unit, or carry their own; "
+                       "a unit after the last part stands for every part without one (--p "
+                       "15:150:5psia), STEP is a difference.",
                    {"", true},
                    {"vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv",
                     "vaporis-cli table --saturation t 10:370:10 --html saturation.html"});
