@@ -16,6 +16,7 @@
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_validity_window.h"
+#include "ui/window_units.h"
 
 namespace {
 
@@ -98,7 +99,6 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
-    const int code = runMenu(objects, argc == 2 ? QApplication::arguments().at(1) : QString());
-    vaporis::app::storeWindowUnits();
-    return code;
+    vaporis::ui::keepWindowUnitsWith(vaporis::app::storeWindowUnits);
+    return runMenu(objects, argc == 2 ? QApplication::arguments().at(1) : QString());
 }

@@ -48,8 +48,8 @@ constexpr auto kBatchCommands = std::to_array<CommandPath>({
 // Options that choose what is printed, not what is computed: no column may give them, and
 // the batch's own ones are not handed to the rows.
 constexpr auto kOutputOptions =
-    std::to_array<std::string_view>({"--json", "--html", "--svg", "--png", "--help", "--batch",
-                                     "--delimiter", "--decimal-comma", "--jobs"});
+    std::to_array<std::string_view>({"--json", "--html", "--svg", "--png", "--pdf", "--help",
+                                     "--batch", "--delimiter", "--decimal-comma", "--jobs"});
 constexpr auto kBatchOnlyOptions =
     std::to_array<std::string_view>({"--batch", "--delimiter", "--decimal-comma", "--jobs"});
 

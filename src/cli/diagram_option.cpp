@@ -8,6 +8,7 @@
 
 #include "cli/command_error.h"
 #include "cli/output_options.h"
+#include "cli/shown_units.h"
 #include "engine/file/safe_write.h"
 #include "output/diagrams/diagram_file_writer.h"
 #include "output/diagrams/hs_diagram.h"
@@ -39,7 +40,7 @@ std::pair<output::TsDiagramSettings, bool> askedSettings(const DiagramOptions& d
 // The ranges chosen from the process, with those given on the command line.
 output::HsDiagramRanges askedHsRanges(const DiagramOptions& diagram,
                                       const processes::SteamThermalProcess& process) {
-    output::HsDiagramRanges ranges = output::hsRangesFor(process);
+    output::HsDiagramRanges ranges = output::hsRangesFor(process, shownUnits());
     const std::array<std::pair<const NumberOption*, double*>, 4> given{{
         {&diagram.hMin, &ranges.hMin},
         {&diagram.hMax, &ranges.hMax},
@@ -91,7 +92,7 @@ void writeTsDiagram(const DiagramOptions& diagram, const Process& process, Draw 
             "--t-min/--t-max/--s-min/--s-max: " +
             std::string(output::messageText(output::MessageId::kTemperatureLimitsOutOfRange)));
     }
-    writeFiles(diagram, draw(process, settings));
+    writeFiles(diagram, draw(process, settings, shownUnits()));
 }
 
 }  // namespace
@@ -138,8 +139,8 @@ void writeDiagramIfAsked(const DiagramOptions& diagram,
     }
     if (hs) {
         const output::TsDiagramSettings switches;
-        writeFiles(diagram,
-                   output::steamHsDiagram(process, switches, askedHsRanges(diagram, process)));
+        writeFiles(diagram, output::steamHsDiagram(process, switches,
+                                                   askedHsRanges(diagram, process), shownUnits()));
         return;
     }
     writeTsDiagram(diagram, process, output::steamTsDiagram);

@@ -89,7 +89,8 @@ void addProcessOptions(CLI::App& command, ProcessOptions& o, bool steam) {
     addDiagramOptions(command, o.diagram, steam);
 }
 
-// The process could not be computed as asked: the message the dialog would show.
+// The process could not be computed as asked: the message the dialog would show, for the
+// input-data error it is.
 struct Refusal {
     std::string message;
 };
@@ -452,14 +453,16 @@ void addProcessCommand(CLI::App& app, ProcessArguments& arguments) {
 
 int runProcess(const ProcessArguments& arguments) {
     const bool gas = arguments.gasCommand->parsed();
-    if ((gas ? arguments.gas : arguments.steam).typeOption->count() == 0) {
+    const ProcessOptions& options = gas ? arguments.gas : arguments.steam;
+    if (options.typeOption->count() == 0) {
         throw ArgumentError("process: --type is required");
     }
     try {
-        return gas ? runGasProcess(arguments.gas) : runSteamProcess(arguments.steam);
+        return gas ? runGasProcess(options) : runSteamProcess(options);
     } catch (const Refusal& refusal) {
-        writeText(stderr, refusal.message + '\n');
-        return kExitInputStatus;
+        return reportRefusal(options.output.json,
+                             processes::codeOf(processes::ThermalProcessStatus::kInputsOverflow),
+                             refusal.message);
     }
 }
 

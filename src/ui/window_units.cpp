@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vaporis::ui {
 
 namespace {
 
 output::UnitChoice gWindowUnits;
+std::function<void()> gKeepWindowUnits;
 
 struct Bracket {
     std::size_t open;
@@ -40,6 +42,13 @@ const output::UnitChoice& windowUnits() {
 
 void setWindowUnits(const output::UnitChoice& choice) {
     gWindowUnits = choice;
+    if (gKeepWindowUnits) {
+        gKeepWindowUnits();
+    }
+}
+
+void keepWindowUnitsWith(std::function<void()> keep) {
+    gKeepWindowUnits = std::move(keep);
 }
 
 const output::Unit* convertedUnit(std::string_view label) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace vaporis::ui {
 
 //! Makes `choice` the units of the windows built from now on.
 void setWindowUnits(const output::UnitChoice& choice);
+
+//! Calls `keep` after each later setWindowUnits, so a choice outlives a run that does not end
+//! normally.
+void keepWindowUnitsWith(std::function<void()> keep);
 
 //! The written unit a field's label names in brackets ("pressure p [bar] ="); null when it
 //! names none or one the chosen units keep. A window writes absolute pressures in bar and

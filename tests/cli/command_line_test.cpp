@@ -92,6 +92,7 @@ TEST(CommandLine, BadArgumentsGiveOneLineNamingTheArgumentAndExitCode1) {
         {{"steam", "--p", "50"}, "--p, --t, --x"},
         {{"steam", "--q", "1"}, "--q"},
         {{"steam", "--batch", "--p", "1"}, "--batch"},
+        {{"process", "steam", "--batch", "--pdf", "a.pdf"}, "--pdf"},
         {{"steam-ph", "--p", "1"}, "--h"},
         {{"gas", "--p", "1", "--t", "20", "--h", "3"}, "--h"},
         {{"gas", "--p", "1"}, "--t or --h"},

@@ -129,6 +129,13 @@ TEST(ProcessCommand, RefusedProcessesExitWithTwoAndUnusableOptionsWithOne) {
         EXPECT_EQ(run.exitCode, 2) << command[3];
         EXPECT_TRUE(run.out.empty());
         EXPECT_FALSE(run.err.empty());
+        command.push_back("--json");  // the refusal is then the object on stdout
+        const CliRun asJson = runCli(command);
+        EXPECT_EQ(asJson.exitCode, 2);
+        EXPECT_EQ(asJson.err, "");
+        const json j = json::parse(asJson.out, nullptr, false);
+        EXPECT_NE(j.value("status", 0), 0) << asJson.out;
+        EXPECT_EQ(j.value("message", std::string()), run.err.substr(0, run.err.size() - 1));
     }
     EXPECT_EQ(
         runCli({"process", "steam", "--type", "balance", "--p1", "5", "--t1", "200", "--p2", "1"})

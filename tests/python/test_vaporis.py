@@ -130,10 +130,10 @@ def test_commands_return_the_command_lines_json(function, command, options):
 
 def test_module_rules_refuse_as_the_command_line_does():
     args = ["--type=throttle", "--p1=10", "--t1=400", "--p2=20"]
-    _, message = cli("process", "steam", *args, code=2)
+    refusal, _ = cli("process", "steam", *args, code=2)
     with pytest.raises(vaporis.Error) as error:
         vaporis.process.steam(type="throttle", p1=10, t1=400, p2=20)
-    assert str(error.value) == message
+    assert str(error.value) == refusal["message"]
 
 
 FLUE_GAS = {"N2": 72, "CO2": 12, "H2O": 10, "O2": 6}

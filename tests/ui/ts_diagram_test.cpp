@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -21,6 +22,7 @@
 #include "engine/water/water_steam_state.h"
 #include "output/diagrams/hs_diagram.h"
 #include "output/messages/messages.h"
+#include "output/units/units.h"
 #include "processes/thermal/gas_thermal_process.h"
 #include "processes/thermal/steam_thermal_process.h"
 #include "processes/thermal/thermal_process.h"
@@ -250,6 +252,63 @@ TEST_F(SteamDiagramTest, HsSaturationLineJoinsAtTheCriticalPoint) {
         return a.second.y < b.second.y;
     });
     EXPECT_NEAR(top->second.y, hsPlace(0.0, 2803.3, ranges).y, 0.5);
+}
+
+// Digits after the point of a number's text.
+int decimalsOf(const std::string& text) {
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.find(' ', point) - point - 1);
+}
+
+// In US units every tick and value is the written one converted by the published factors:
+// 1 psi = 6894.757293168 Pa, °F = °C 9/5 + 32, 1 BTU/lb = 2.326 kJ/kg, so 1 BTU/(lb °F) =
+// 4.1868 kJ/(kg K); the h-s diagram's ticks sit at whole BTU/lb.
+TEST_F(SteamDiagramTest, UsUnitsShowTheWrittenTicksAndValuesConverted) {
+    const output::UnitChoice us = *output::presetChoice("us");
+    const std::vector<output::TextInRect> written =
+        all<output::TextInRect>(steamTsDiagram(process_, settings_));
+    const std::vector<output::TextInRect> shown =
+        all<output::TextInRect>(steamTsDiagram(process_, settings_, us));
+    ASSERT_EQ(shown.size(), written.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const std::string& w = written[i].text;
+        const std::string& u = shown[i].text;
+        std::function<double(double)> convert = [](double v) { return v; };
+        if (w[0] == 'p') {
+            convert = [](double p) { return p * 1e5 / 6894.757293168; };
+        } else if (w[0] == 'T' || (written[i].rect.left <= 20 && written[i].rect.top < 470)) {
+            convert = [](double t) { return t * 9.0 / 5.0 + 32.0; };
+        } else if (w[0] == 'h') {
+            convert = [](double h) { return h / 2.326; };
+        } else if (written[i].rect.top == 470) {
+            convert = [](double s) { return s / 4.1868; };
+        } else if (w[0] == ' ') {
+            continue;  // the axis titles
+        }
+        const double slope = std::abs(convert(1.0) - convert(0.0));
+        const double tolerance =
+            0.5 * std::pow(10.0, -decimalsOf(u)) + slope * 0.5 * std::pow(10.0, -decimalsOf(w));
+        EXPECT_NEAR(std::stod(u.substr(u.find('=') + 1)),
+                    convert(std::stod(w.substr(w.find('=') + 1))), tolerance)
+            << w << " -> " << u;
+    }
+    EXPECT_EQ(shown[0].text, " T\n[°F]");
+    EXPECT_EQ(shown[4].text, " s [BTU/lb°F]");
+    EXPECT_EQ(shown[8].text, "p1=725.19 psia");
+    // The ranges chosen in BTU/lb end on ticks too.
+    const output::HsDiagramRanges ranges = output::hsRangesFor(process_, us);
+    std::vector<int> tops;
+    for (const output::TextInRect& tick :
+         all<output::TextInRect>(steamHsDiagram(process_, settings_, ranges, us))) {
+        if (tick.rect.right == 42) {
+            const double h = std::stod(tick.text) * 2.326;
+            EXPECT_NEAR(tick.rect.top + 7, hsPlace(0.0, h, ranges).y, 1.0) << tick.text;
+            tops.push_back(tick.rect.top);
+        }
+    }
+    ASSERT_GE(tops.size(), 4U);
+    EXPECT_EQ(tops.front(), 460 - 7);
+    EXPECT_EQ(tops.back(), 40 - 7);
 }
 
 // Dialog 154 over the same process.

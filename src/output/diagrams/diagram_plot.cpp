@@ -1,6 +1,7 @@
 #include "output/diagrams/diagram_plot.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -268,11 +269,56 @@ std::string diagramNumber(std::string_view format, double value) {
     return fmt::sprintf(format, value);
 }
 
-ValueBlock stateBlock(int n, double p, double t, double h, std::optional<double> x) {
+namespace {
+
+// The written unit of one of the four quantities a diagram shows.
+const Unit& writtenDiagramUnit(Quantity quantity) {
+    static const std::array<const Unit*, 4> kWritten{
+        findUnit(Quantity::kPressure, "bar"), findUnit(Quantity::kTemperature, "°C"),
+        findUnit(Quantity::kSpecificEnthalpy, "kJ/kg"),
+        findUnit(Quantity::kSpecificEntropy, "kJ/kgK")};
+    const auto found = std::find_if(kWritten.begin(), kWritten.end(),
+                                    [quantity](const Unit* u) { return u->quantity == quantity; });
+    return **found;
+}
+
+// One row "p1=50.00 bar": two decimals in the written unit, one more for each power of ten
+// the shown unit is larger (MPa: three); wider than `width` by what its unit adds.
+ValueRow valueRow(int line, int width, std::string_view name, double value, Quantity quantity,
+                  const UnitChoice& units) {
+    const Unit& written = writtenDiagramUnit(quantity);
+    const Unit& shown = shownUnit(written, units);
+    const double ratio = shown.factor / written.factor;
+    const int decimals = 2 + std::clamp(static_cast<int>(std::ceil(std::log10(ratio) - 0.5)), 0, 6);
+    const std::string format = std::string(name) + "=%." + std::to_string(decimals) + "lf ";
+    const int wider = textWidth(shown.symbol) - textWidth(written.symbol);
+    return {
+        line, width + std::max(wider, 0),
+        diagramNumber(format, diagramValue(value, quantity, units)) + std::string(shown.symbol)};
+}
+
+}  // namespace
+
+double diagramValue(double value, Quantity quantity, const UnitChoice& units) {
+    return toShown(value, writtenDiagramUnit(quantity), units);
+}
+
+double writtenDiagramValue(double shown, Quantity quantity, const UnitChoice& units) {
+    const Unit& written = writtenDiagramUnit(quantity);
+    return toWritten(shown, shownUnit(written, units), written, units.referencePressure, "").value;
+}
+
+std::string_view diagramUnit(Quantity quantity, const UnitChoice& units) {
+    return shownUnit(writtenDiagramUnit(quantity), units).symbol;
+}
+
+ValueBlock stateBlock(int n, double p, double t, double h, std::optional<double> x,
+                      const UnitChoice& units) {
     const std::string name = std::to_string(n);
-    ValueBlock block{{{0, kValueWidth, diagramNumber("p" + name + "=%.2lf bar", p)},
-                      {1, kValueWidth, diagramNumber("T" + name + "=%.2lf °C", t)},
-                      {2, kEnthalpyWidth, diagramNumber("h" + name + "=%.2lf kJ/kg", h)}}};
+    ValueBlock block{
+        {valueRow(0, kValueWidth, "p" + name, p, Quantity::kPressure, units),
+         valueRow(1, kValueWidth, "T" + name, t, Quantity::kTemperature, units),
+         valueRow(2, kEnthalpyWidth, "h" + name, h, Quantity::kSpecificEnthalpy, units)}};
     if (x) {
         block.rows.push_back({3, kValueWidth, diagramNumber("x" + name + "=%.3lf", *x)});
         block.hasQuality = true;
@@ -280,10 +326,11 @@ ValueBlock stateBlock(int n, double p, double t, double h, std::optional<double>
     return block;
 }
 
-ValueBlock afterLossBlock(std::optional<double> t, double h, std::optional<double> x) {
-    ValueBlock block{{{1, kEnthalpyWidth, diagramNumber("h3=%.2lf kJ/kg", h)}}};
+ValueBlock afterLossBlock(std::optional<double> t, double h, std::optional<double> x,
+                          const UnitChoice& units) {
+    ValueBlock block{{valueRow(1, kEnthalpyWidth, "h3", h, Quantity::kSpecificEnthalpy, units)}};
     if (t) {
-        block.rows.push_back({0, kValueWidth, diagramNumber("T3=%.2lf °C", *t)});
+        block.rows.push_back(valueRow(0, kValueWidth, "T3", *t, Quantity::kTemperature, units));
     }
     if (x) {
         block.rows.push_back({2, kValueWidth, diagramNumber("x3=%.3lf", *x)});
@@ -298,6 +345,14 @@ void drawAxes(DisplayList& list) {
     list.polyline({{460, 455}, {470, 460}, {460, 465}});
     list.polyline({{45, 30}, {50, 20}, {55, 30}});
     list.polyline({{50, 20}, {50, 460}, {470, 460}});
+}
+
+void drawEntropyTitle(DisplayList& list, const UnitChoice& units) {
+    const std::string_view unit = diagramUnit(Quantity::kSpecificEntropy, units);
+    const std::string_view written = writtenDiagramUnit(Quantity::kSpecificEntropy).symbol;
+    // Moved left from x = 445 so the whole title fits in the square at the drawing's font.
+    const int left = 430 - std::max(textWidth(unit) - textWidth(written), 0);
+    list.text({left, 435, left + 70, 470}, " s [" + std::string(unit) + "]");
 }
 
 void placeValueBlocksClear(const DisplayList& list, StateMarks& marks) {

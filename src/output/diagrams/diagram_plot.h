@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "output/diagrams/display_list.h"
+#include "output/units/units.h"
 
 namespace vaporis::output {
 
@@ -95,13 +96,29 @@ struct StateMarks {
 //! value formatted by a printf-style format.
 [[nodiscard]] std::string diagramNumber(std::string_view format, double value);
 
-//! p, T and h of state n; x under them when given.
-[[nodiscard]] ValueBlock stateBlock(int n, double p, double t, double h, std::optional<double> x);
+//! A diagram's value of `quantity` (pressure [bar], temperature [°C], specific enthalpy [kJ/kg]
+//! or entropy [kJ/(kg K)]) in the chosen units.
+[[nodiscard]] double diagramValue(double value, Quantity quantity, const UnitChoice& units);
+
+//! The written value of a diagram's value shown in the chosen units; diagramValue's inverse.
+[[nodiscard]] double writtenDiagramValue(double shown, Quantity quantity, const UnitChoice& units);
+
+//! The unit a diagram shows `quantity` in ("°F"; "kJ/kgK" for the written entropy).
+[[nodiscard]] std::string_view diagramUnit(Quantity quantity, const UnitChoice& units);
+
+//! p, T and h of state n in the chosen units; x under them when given.
+[[nodiscard]] ValueBlock stateBlock(int n, double p, double t, double h, std::optional<double> x,
+                                    const UnitChoice& units);
 //! After heat loss: T when the temperature was found, h under it, x when known.
-[[nodiscard]] ValueBlock afterLossBlock(std::optional<double> t, double h, std::optional<double> x);
+[[nodiscard]] ValueBlock afterLossBlock(std::optional<double> t, double h, std::optional<double> x,
+                                        const UnitChoice& units);
 
 //! The white square, the axes with their arrow heads.
 void drawAxes(DisplayList& list);
+
+//! The title of the s axis in the chosen unit at the axis's right end, moved left as far as a
+//! unit longer than the written one needs to stay in the square.
+void drawEntropyTitle(DisplayList& list, const UnitChoice& units);
 
 //! Moves the value blocks of marks from the top left into the corner of the square where the
 //! fewest of the curves already drawn in list, and no state, run under them.

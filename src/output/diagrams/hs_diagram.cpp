@@ -181,25 +181,35 @@ void forEachTick(double low, double high, Mark mark) {
     }
 }
 
-void drawFrame(DisplayList& list, const HsDiagramRanges& ranges) {
+// The axis ends in the chosen units. Every conversion is affine, so a tick at a whole value of
+// the shown unit sits where that value's written one does.
+PlotAxes shownAxes(const HsDiagramRanges& ranges, const UnitChoice& units) {
+    return {diagramValue(ranges.sMin, Quantity::kSpecificEntropy, units),
+            diagramValue(ranges.sMax, Quantity::kSpecificEntropy, units),
+            diagramValue(ranges.hMin, Quantity::kSpecificEnthalpy, units),
+            diagramValue(ranges.hMax, Quantity::kSpecificEnthalpy, units)};
+}
+
+void drawFrame(DisplayList& list, const HsDiagramRanges& ranges, const UnitChoice& units) {
     drawAxes(list);
-    const PlotAxes axes = axesOf(ranges);
-    forEachTick(ranges.sMin, ranges.sMax, [&](double s, double step) {
-        const double x = plotPlace({s, ranges.hMin}, axes).value_or(CanvasPoint{0, 0}).x;
+    const PlotAxes axes = shownAxes(ranges, units);
+    forEachTick(axes.xMin, axes.xMax, [&](double s, double step) {
+        const double x = plotPlace({s, axes.yMin}, axes).value_or(CanvasPoint{0, 0}).x;
         list.polyline({{x, 455}, {x, 465}});
         const std::string text = tickText(s, step);
         const int left = static_cast<int>(x) - textWidth(text) / 2;
         list.text({left, 470, left + textWidth(text), 490}, text);
     });
-    forEachTick(ranges.hMin, ranges.hMax, [&](double h, double step) {
-        const double y = plotPlace({ranges.sMin, h}, axes).value_or(CanvasPoint{0, 0}).y;
+    forEachTick(axes.yMin, axes.yMax, [&](double h, double step) {
+        const double y = plotPlace({axes.xMin, h}, axes).value_or(CanvasPoint{0, 0}).y;
         list.polyline({{45, y}, {55, y}});
         const std::string text = tickText(h, step);
         const int top = static_cast<int>(y) - 7;
         list.text({42 - textWidth(text), top, 42, top + 15}, text);
     });
-    list.text({65, 10, 130, 60}, " h\n[kJ/kg]");
-    list.text({430, 435, 500, 470}, " s [kJ/kgK]");
+    list.text({65, 10, 130, 60},
+              " h\n[" + std::string(diagramUnit(Quantity::kSpecificEnthalpy, units)) + "]");
+    drawEntropyTitle(list, units);
 }
 
 struct HsState {
@@ -239,7 +249,8 @@ bool strictlyInside(const HsState& state, const HsDiagramRanges& ranges) {
 }
 
 StateMarks marksOf(const std::array<std::optional<HsState>, kDiagramStates>& states,
-                   const TsDiagramSettings& settings, const HsDiagramRanges& ranges) {
+                   const TsDiagramSettings& settings, const HsDiagramRanges& ranges,
+                   const UnitChoice& units) {
     StateMarks marks;
     marks.circled = settings.stateShown;
     marks.changeInState = settings.changeInState;
@@ -250,8 +261,8 @@ StateMarks marksOf(const std::array<std::optional<HsState>, kDiagramStates>& sta
         const HsState& state = *states[i];
         if (settings.valuesShown[i]) {
             marks.blocks[i] =
-                i < 2 ? stateBlock(i + 1, state.p, state.t, state.h, wetQuality(state.x))
-                      : afterLossBlock(state.t, state.h, wetQuality(state.x));
+                i < 2 ? stateBlock(i + 1, state.p, state.t, state.h, wetQuality(state.x), units)
+                      : afterLossBlock(state.t, state.h, wetQuality(state.x), units);
         }
         if (strictlyInside(state, ranges)) {
             marks.places[i] = plotPlace({state.s, state.h}, axesOf(ranges));
@@ -273,7 +284,7 @@ double isobarTop(const std::array<std::optional<HsState>, kDiagramStates>& state
 
 }  // namespace
 
-HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
+HsDiagramRanges hsRangesFor(const SteamThermalProcess& process, const UnitChoice& units) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     double sLow = kInfinity;
     double sHigh = -kInfinity;
@@ -290,19 +301,23 @@ HsDiagramRanges hsRangesFor(const SteamThermalProcess& process) {
     if (sLow > sHigh) {
         return {0.0, 4000.0, 0.0, 10.0};
     }
-    // Out to whole ticks of the widened span; a wider span may ask for a longer tick.
-    const auto widen = [](double low, double high, double least) {
-        const double centre = (low + high) / 2.0;
-        const double half = std::max(high - low, least) * (0.5 + kMargin);
+    // Out to whole ticks of the shown unit around the widened span; a wider span may ask for a
+    // longer tick.
+    const auto widen = [&units](double low, double high, double least, Quantity quantity) {
+        const auto shown = [&](double v) { return diagramValue(v, quantity, units); };
+        const double centre = (shown(low) + shown(high)) / 2.0;
+        const double half =
+            std::max(shown(high) - shown(low), shown(least) - shown(0.0)) * (0.5 + kMargin);
         std::pair ends{centre - half, centre + half};
         for (int pass = 0; pass < kRoundingPasses; ++pass) {
             const double step = tickStep(ends.second - ends.first);
             ends = {std::floor(ends.first / step) * step, std::ceil(ends.second / step) * step};
         }
-        return ends;
+        return std::pair{writtenDiagramValue(ends.first, quantity, units),
+                         writtenDiagramValue(ends.second, quantity, units)};
     };
-    const auto [sMin, sMax] = widen(sLow, sHigh, kLeastEntropySpan);
-    const auto [hMin, hMax] = widen(hLow, hHigh, kLeastEnthalpySpan);
+    const auto [sMin, sMax] = widen(sLow, sHigh, kLeastEntropySpan, Quantity::kSpecificEntropy);
+    const auto [hMin, hMax] = widen(hLow, hHigh, kLeastEnthalpySpan, Quantity::kSpecificEnthalpy);
     return {hMin, hMax, sMin, sMax};
 }
 
@@ -311,9 +326,9 @@ bool rangesAccepted(const HsDiagramRanges& ranges) {
 }
 
 DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings,
-                           const HsDiagramRanges& ranges) {
+                           const HsDiagramRanges& ranges, const UnitChoice& units) {
     DisplayList list;
-    drawFrame(list, ranges);
+    drawFrame(list, ranges, units);
     const std::array<std::optional<HsState>, kDiagramStates> states = statesOf(process);
     const std::vector<double> pressures = saturationPressures();
     {
@@ -336,7 +351,7 @@ DisplayList steamHsDiagram(const SteamThermalProcess& process, const TsDiagramSe
             }
         }
     }
-    StateMarks marks = marksOf(states, settings, ranges);
+    StateMarks marks = marksOf(states, settings, ranges, units);
     placeValueBlocksClear(list, marks);
     drawStateMarks(list, marks);
     return list;

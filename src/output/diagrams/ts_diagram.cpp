@@ -68,7 +68,19 @@ std::optional<double> validValue(double value, int status) {
     return status == 0 && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-void drawFrame(DisplayList& list, const TsDiagramSettings& settings) {
+// A temperature tick's text at the left edge of rect, moved left where a long one would
+// reach the tick.
+void drawTemperatureTick(DisplayList& list, CanvasRect rect, double t, const UnitChoice& units) {
+    const std::string text = diagramNumber("%.0lf", diagramValue(t, Quantity::kTemperature, units));
+    const int left = std::min(rect.left, 43 - textWidth(text));
+    list.text({left, rect.top, rect.right + left - rect.left, rect.bottom}, text);
+}
+
+void drawEntropyTick(DisplayList& list, CanvasRect rect, double s, const UnitChoice& units) {
+    list.text(rect, diagramNumber("%.2lf", diagramValue(s, Quantity::kSpecificEntropy, units)));
+}
+
+void drawFrame(DisplayList& list, const TsDiagramSettings& settings, const UnitChoice& units) {
     drawAxes(list);
     for (const double x : {50.0, 250.0, 450.0}) {
         list.polyline({{x, 455}, {x, 465}});
@@ -76,15 +88,15 @@ void drawFrame(DisplayList& list, const TsDiagramSettings& settings) {
     for (const double y : {460.0, 250.0, 40.0}) {
         list.polyline({{45, y}, {55, y}});
     }
-    list.text({65, 10, 110, 60}, " T\n[°C]");
-    list.text({20, 33, 60, 50}, diagramNumber("%.0lf", settings.tMax));
-    list.text({20, 243, 70, 275}, diagramNumber("%.0lf", (settings.tMax + settings.tMin) / 2.0));
-    list.text({20, 453, 70, 480}, diagramNumber("%.0lf", settings.tMin));
-    // Moved left from x = 445 so the whole title fits in the square at the drawing's font.
-    list.text({430, 435, 500, 470}, " s [kJ/kgK]");
-    list.text({438, 470, 520, 500}, diagramNumber("%.2lf", settings.sMax));
-    list.text({240, 470, 290, 500}, diagramNumber("%.2lf", (settings.sMax + settings.sMin) / 2.0));
-    list.text({40, 470, 90, 500}, diagramNumber("%.2lf", settings.sMin));
+    list.text({65, 10, 110, 60},
+              " T\n[" + std::string(diagramUnit(Quantity::kTemperature, units)) + "]");
+    drawTemperatureTick(list, {20, 33, 60, 50}, settings.tMax, units);
+    drawTemperatureTick(list, {20, 243, 70, 275}, (settings.tMax + settings.tMin) / 2.0, units);
+    drawTemperatureTick(list, {20, 453, 70, 480}, settings.tMin, units);
+    drawEntropyTitle(list, units);
+    drawEntropyTick(list, {438, 470, 520, 500}, settings.sMax, units);
+    drawEntropyTick(list, {240, 470, 290, 500}, (settings.sMax + settings.sMin) / 2.0, units);
+    drawEntropyTick(list, {40, 470, 90, 500}, settings.sMin, units);
 }
 
 // The curves begin at the triple point, where the formulations begin.
@@ -194,9 +206,10 @@ std::optional<CanvasPoint> statePlace(double t, double s, const TsDiagramSetting
 }
 
 DisplayList drawDiagram(DiagramContent content, const TsDiagramSettings& settings,
-                        const Saturation& saturation, const Isobar& isobar) {
+                        const UnitChoice& units, const Saturation& saturation,
+                        const Isobar& isobar) {
     DisplayList list;
-    drawFrame(list, settings);
+    drawFrame(list, settings, units);
     CurvePen pen(list, axesOf(settings));
     if (saturation) {
         saturation(pen);
@@ -341,7 +354,8 @@ std::optional<double> entropyAfterLoss(const SteamThermalProcess& process) {
                          : std::optional<double>(water::entropyFromPX(p2, x3));
 }
 
-DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings) {
+DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSettings& settings,
+                           const UnitChoice& units) {
     using P = SteamThermalProcess;
     const water::WaterSteamState& initial = process.initialState();
     const water::WaterSteamState& final = process.finalState();
@@ -353,16 +367,16 @@ DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSe
     if (settings.valuesShown[0]) {
         marks.blocks[0] =
             stateBlock(1, initial.pressure(), initial.temperature(), initial.stateValue(water::kH),
-                       when(initial.mode() != water::kModePT, initial.quality()));
+                       when(initial.mode() != water::kModePT, initial.quality()), units);
     }
     if (settings.valuesShown[1]) {
         marks.blocks[1] =
             stateBlock(2, final.pressure(), final.temperature(), final.stateValue(water::kH),
-                       when(final.mode() != water::kModePT, final.quality()));
+                       when(final.mode() != water::kModePT, final.quality()), units);
     }
     if (settings.valuesShown[2] && process.heatLossOn()) {
         marks.blocks[2] = afterLossBlock(when(valid, t3), process.result(P::kEnthalpyAfterLoss),
-                                         when(valid && x3 != NOT_SET, x3));
+                                         when(valid && x3 != NOT_SET, x3), units);
     }
     marks.places[0] = statePlace(initial.temperature(), initial.stateValue(water::kS), settings);
     marks.places[1] = statePlace(final.temperature(), final.stateValue(water::kS), settings);
@@ -373,11 +387,12 @@ DisplayList steamTsDiagram(const SteamThermalProcess& process, const TsDiagramSe
     if (settings.phaseChangeLine) {
         saturation = [&settings](CurvePen& pen) { drawSaturationLine(pen, settings); };
     }
-    return drawDiagram(std::move(content), settings, saturation,
+    return drawDiagram(std::move(content), settings, units, saturation,
                        [&settings](CurvePen& pen, double p) { drawSteamIsobar(pen, p, settings); });
 }
 
-DisplayList gasTsDiagram(const GasThermalProcess& process, const TsDiagramSettings& settings) {
+DisplayList gasTsDiagram(const GasThermalProcess& process, const TsDiagramSettings& settings,
+                         const UnitChoice& units) {
     using P = GasThermalProcess;
     const gas::GasState& initial = process.initialState();
     const gas::GasState& final = process.finalState();
@@ -389,15 +404,15 @@ DisplayList gasTsDiagram(const GasThermalProcess& process, const TsDiagramSettin
     StateMarks& marks = content.marks;
     if (settings.valuesShown[0]) {
         marks.blocks[0] = stateBlock(1, initial.pressure(), initial.temperature(),
-                                     initial.property(gas::kEnthalpy), std::nullopt);
+                                     initial.property(gas::kEnthalpy), std::nullopt, units);
     }
     if (settings.valuesShown[1]) {
         marks.blocks[1] = stateBlock(2, p2, final.temperature(),
-                                     process.finalProperty(gas::kEnthalpy), std::nullopt);
+                                     process.finalProperty(gas::kEnthalpy), std::nullopt, units);
     }
     if (settings.valuesShown[2] && process.heatLossOn()) {
-        marks.blocks[2] =
-            afterLossBlock(when(valid, t3), process.result(P::kEnthalpyAfterLoss), std::nullopt);
+        marks.blocks[2] = afterLossBlock(when(valid, t3), process.result(P::kEnthalpyAfterLoss),
+                                         std::nullopt, units);
     }
     marks.places[0] = statePlace(initial.temperature(), initial.property(gas::kEntropy), settings);
     marks.places[1] =
@@ -406,7 +421,7 @@ DisplayList gasTsDiagram(const GasThermalProcess& process, const TsDiagramSettin
         // With its condensate, as state 2: a cooling below the dew point lowers the entropy.
         marks.places[2] = statePlace(t3, gasEntropy(analysis, p2, t3).value_or(NOT_SET), settings);
     }
-    return drawDiagram(std::move(content), settings, {},
+    return drawDiagram(std::move(content), settings, units, {},
                        [&analysis, &settings](CurvePen& pen, double p) {
                            drawGasIsobar(pen, analysis, p, settings);
                        });

@@ -5,6 +5,7 @@
 
 #include "engine/file/binary_io.h"
 #include "output/diagrams/display_list.h"
+#include "output/units/units.h"
 #include "processes/thermal/gas_thermal_process.h"
 #include "processes/thermal/steam_thermal_process.h"
 
@@ -60,12 +61,15 @@ void readBlock(file::BinaryReader& in, TsDiagramSettings& settings);
 //! without a heat loss whose state was found.
 [[nodiscard]] std::optional<double> entropyAfterLoss(const processes::SteamThermalProcess& process);
 
-//! The T-s diagram of a calculated water/steam process.
+//! The T-s diagram of a calculated water/steam process, its axes and values in the chosen
+//! units (the ranges of settings stay in the written ones).
 [[nodiscard]] DisplayList steamTsDiagram(const processes::SteamThermalProcess& process,
-                                         const TsDiagramSettings& settings);
+                                         const TsDiagramSettings& settings,
+                                         const UnitChoice& units = {});
 
 //! The T-s diagram of a calculated gas process (its analysis is the initial state's).
 [[nodiscard]] DisplayList gasTsDiagram(const processes::GasThermalProcess& process,
-                                       const TsDiagramSettings& settings);
+                                       const TsDiagramSettings& settings,
+                                       const UnitChoice& units = {});
 
 }  // namespace vaporis::output

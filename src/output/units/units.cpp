@@ -407,18 +407,16 @@ const Unit& shownUnit(const Unit& written, const UnitChoice& choice) {
     return chosen != nullptr ? *chosen : written;
 }
 
-double toShown(double value, const Unit& written, const UnitChoice& choice) {
-    const Unit& shown = shownUnit(written, choice);
-    if (&shown == &written || !std::isfinite(value)) {
-        return value;
-    }
-    const double converted = convert(value, written, shown, choice.referencePressure);
-    // The rounding errors of a conversion are relative to the largest term it adds (an
-    // offset or reference too): 13 digits of that, so 30 °F read and shown stays 30.
+namespace {
+
+// The value in unit `to`, rounded to 13 digits of the largest term of its conversion (an
+// offset or reference too), which hides the conversion's own rounding errors: 30 °F read and
+// shown stays 30, 1472 °F is 800 °C.
+double roundedConvert(double value, const Unit& from, const Unit& to, double referencePressure) {
+    const double converted = convert(value, from, to, referencePressure);
     const double scale =
-        std::max(std::abs(converted),
-                 std::abs(toSi(value, written, choice.referencePressure) / shown.factor));
-    if (!(scale > 1e-100 && scale < 1e15)) {
+        std::max(std::abs(converted), std::abs(toSi(value, from, referencePressure) / to.factor));
+    if (&from == &to || !std::isfinite(value) || !(scale > 1e-100 && scale < 1e15)) {
         return converted;
     }
     const int decimals = std::max(0, 12 - static_cast<int>(std::floor(std::log10(scale))));
@@ -432,6 +430,12 @@ double toShown(double value, const Unit& written, const UnitChoice& choice) {
     return rounded;
 }
 
+}  // namespace
+
+double toShown(double value, const Unit& written, const UnitChoice& choice) {
+    return roundedConvert(value, written, shownUnit(written, choice), choice.referencePressure);
+}
+
 Reading toWritten(double value, const Unit& unit, const Unit& written, double referencePressure,
                   std::string_view text) {
     const double si = toSi(value, unit, referencePressure);
@@ -439,7 +443,7 @@ Reading toWritten(double value, const Unit& unit, const Unit& written, double re
         !refusal.empty()) {
         return {0.0, refusal};
     }
-    return {convert(value, unit, written, referencePressure), {}};
+    return {roundedConvert(value, unit, written, referencePressure), {}};
 }
 
 Reading readValue(std::string_view text, const Unit& written, const UnitChoice& choice) {

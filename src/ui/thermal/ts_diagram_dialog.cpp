@@ -12,6 +12,7 @@
 #include "output/reports/report_frame.h"
 #include "ui/fields.h"
 #include "ui/message_box.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 
@@ -43,6 +44,12 @@ constexpr auto kSaveButtons = std::to_array<SaveButton>({
      output::DiagramFormat::kPdf},
 });
 
+// A temperature limit shown in K or °F keeps two decimals, so one of whole or tenth degrees
+// Celsius reads back as it was (800 °C is 1073.15 K, not 1073.2).
+int temperatureDecimals() {
+    return windowUnits().unit(output::Quantity::kTemperature) != nullptr ? 2 : kRangeDecimals[0];
+}
+
 std::array<double, 4> rangesOf(const output::HsDiagramRanges& r) {
     return {r.hMin, r.hMax, r.sMin, r.sMax};
 }
@@ -52,7 +59,7 @@ std::array<double, 4> rangesOf(const output::HsDiagramRanges& r) {
 void TsDiagramDialog::opened() {
     hs_ = hsRanges();
     for (int i = 0; i < 2; ++i) {
-        writeInputNumber(port_, kTsRangeFields[i], settings_.range(i), kRangeDecimals[i]);
+        writeInputNumber(port_, kTsRangeFields[i], settings_.range(i), temperatureDecimals());
         if (hasSaturationLine()) {
             writeInputNumber(port_, kHsRangeFields[i], rangesOf(hs_)[i], kRangeDecimals[i]);
         } else {
@@ -193,7 +200,7 @@ void TsDiagramDialog::takeSwitches() {
 }
 
 output::DisplayList SteamTsDiagramDialog::drawing(const output::TsDiagramSettings& settings) const {
-    return steamTsDiagram(process_, settings);
+    return steamTsDiagram(process_, settings, windowUnits());
 }
 
 bool SteamTsDiagramDialog::rangesValid(const output::TsDiagramSettings& settings) const {
@@ -201,16 +208,16 @@ bool SteamTsDiagramDialog::rangesValid(const output::TsDiagramSettings& settings
 }
 
 output::HsDiagramRanges SteamTsDiagramDialog::hsRanges() const {
-    return output::hsRangesFor(process_);
+    return output::hsRangesFor(process_, windowUnits());
 }
 
 output::DisplayList SteamTsDiagramDialog::hsDrawing(const output::TsDiagramSettings& settings,
                                                     const output::HsDiagramRanges& ranges) const {
-    return steamHsDiagram(process_, settings, ranges);
+    return steamHsDiagram(process_, settings, ranges, windowUnits());
 }
 
 output::DisplayList GasTsDiagramDialog::drawing(const output::TsDiagramSettings& settings) const {
-    return gasTsDiagram(process_, settings);
+    return gasTsDiagram(process_, settings, windowUnits());
 }
 
 bool GasTsDiagramDialog::rangesValid(const output::TsDiagramSettings& settings) const {

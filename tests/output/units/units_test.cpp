@@ -85,6 +85,9 @@ TEST(UnitReading, ValuesCarryTheirUnitOrTakeTheChosenOne) {
     EXPECT_NEAR(readValue(" 5 barg ", bar, choice).value, 6.01325, 1e-12);
     EXPECT_NEAR(readValue("752F", celsius, choice).value, 400.0, 1e-12);
     EXPECT_NEAR(readValue("373.15 K", celsius, choice).value, 100.0, 1e-12);
+    // a limit given in another unit is the limit itself, not a rounding error beyond it
+    EXPECT_EQ(readValue("1472 F", celsius, choice).value, 800.0);
+    EXPECT_EQ(readValue("1073.15 K", celsius, choice).value, 800.0);
     EXPECT_EQ(readValue("-3.5", celsius, choice).value, -3.5);
     ASSERT_EQ(applyUnitList("p=psig, temperature=F", choice), "");
     choice.referencePressure = 1.0;
