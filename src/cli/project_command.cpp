@@ -200,7 +200,9 @@ void showInputs(Json& object, Json& units) {
             showInputs(*item, units);
         } else if (written != nullptr && !item->is_boolean()) {
             units[item.key()] = std::string(output::shownUnit(*written, shownUnits()).symbol);
-            *item = item->is_number() ? Json(shownValue(item->get<double>(), written)) : *item;
+            if (item->is_number()) {
+                *item = shownValue(item->get<double>(), written);
+            }
         }
     }
 }
@@ -213,27 +215,26 @@ std::string cell(const Json& value) {
     return value.is_string() ? value.get<std::string>() : value.dump();
 }
 
-// The rows of one module: nested objects give "inputs.massFlow"-style names.
-void addRows(TextTable& table, const Json& object, const std::string& prefix) {
+// The rows of one module: nested objects give "inputs.massFlow"-style names, followed by the
+// unit `units` names for the key when the units are not the written ones.
+void addRows(TextTable& table, const Json& object, const std::string& prefix, const Json& units) {
     for (const auto& [key, value] : object.items()) {
         if (value.is_object()) {
-            addRows(table, value, prefix + key + ".");
+            addRows(table, value, prefix + key + ".", units);
         } else {
-            const output::Unit* written = inputUnit(key);
-            const std::string unit =
-                shownUnits().isWritten() || written == nullptr || value.is_boolean()
-                    ? ""
-                    : " [" + std::string(output::shownUnit(*written, shownUnits()).symbol) + "]";
+            const bool named =
+                !shownUnits().isWritten() && units.contains(key) && !value.is_boolean();
+            const std::string unit = named ? " [" + units.at(key).get<std::string>() + "]" : "";
             table.addRow({"  " + prefix + key + unit, cell(value)});
         }
     }
 }
 
-std::string projectText(const Json& document) {
+std::string projectText(const Json& document, const Json& units) {
     std::string text;
     for (const auto& [module, fields] : document.items()) {
         TextTable table;
-        addRows(table, fields, "");
+        addRows(table, fields, "", units);
         text += module + "\n" + table.render();
     }
     return text;
@@ -446,7 +447,7 @@ int runProject(const ProjectArguments& a) {
         placeUnits(document, units);
         printJson(document);
     } else {
-        writeText(stdout, projectText(document));
+        writeText(stdout, projectText(document, units));
     }
     return kExitOk;
 }
