@@ -150,13 +150,18 @@ const output::UnitChoice& shownUnits() {
     return gShownUnits;
 }
 
-bool carriesUnit(std::string_view text) {
+std::string_view unitSpelling(std::string_view text) {
     text = trimBlanks(text);
     double value = 0.0;
     const auto end = std::from_chars(text.data(), text.data() + text.size(), value).ptr;
-    const std::string_view unit =
-        trimBlanks(text.substr(static_cast<std::size_t>(end - text.data())));
-    return end != text.data() && !unit.empty() && output::findUnit(unit) != nullptr;
+    return end == text.data()
+               ? std::string_view()
+               : trimBlanks(text.substr(static_cast<std::size_t>(end - text.data())));
+}
+
+bool carriesUnit(std::string_view text) {
+    const std::string_view unit = unitSpelling(text);
+    return !unit.empty() && output::findUnit(unit) != nullptr;
 }
 
 double readShownNumber(const std::string& name, std::string_view text, const output::Unit& written,

@@ -44,6 +44,10 @@ private:
 //! The units values are read and shown in.
 [[nodiscard]] const output::UnitChoice& shownUnits();
 
+//! What follows the number a text starts with ("barg" of "5 barg"); empty when nothing does
+//! or the text starts with no number.
+[[nodiscard]] std::string_view unitSpelling(std::string_view text);
+
 //! Whether the text is a number followed by the name of a unit ("5 barg").
 [[nodiscard]] bool carriesUnit(std::string_view text);
 

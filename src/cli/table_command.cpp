@@ -1,7 +1,6 @@
 #include "cli/table_command.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -25,14 +24,6 @@ namespace {
 
 using output::SteamTableKind;
 using output::SteamTableRequest;
-
-// The unit spelled after the number of a part ("psia" of "14.7 psia"); empty for none.
-std::string_view unitSpelling(std::string_view part) {
-    part = trimBlanks(part);
-    double value = 0.0;
-    const auto end = std::from_chars(part.data(), part.data() + part.size(), value).ptr;
-    return trimBlanks(part.substr(static_cast<std::size_t>(end - part.data())));
-}
 
 // The parts of VALUE or FROM:TO:STEP; a part without a unit takes the one of the last part
 // ("1:100:1 psia"), if any.

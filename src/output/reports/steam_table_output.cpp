@@ -114,7 +114,6 @@ GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
                              std::span<const SteamTableRow> rows, const UnitChoice& units) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
-    const ReportUnitScope scope(units);
     addCsvHeader(columns, format, units, table.text);
     for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
@@ -131,7 +130,7 @@ GeneratedTable steamTableHtml(const SteamTableRequest& request, std::span<const 
                               const UnitChoice& units) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
-    const ReportUnitScope scope(units);
+    const ReportUnitScope scope(units);  // for the header's unit texts
     std::string body;
     addHtmlHeader(columns, body);
     for (const SteamTableRow& row : rows) {
