@@ -68,9 +68,7 @@ nlohmann::ordered_json ambientJson(const AmbientData& ambient) {
             units[line.key] = std::string(output::shownUnit(*unit, shownUnits()).symbol);
         }
     }
-    if (!shownUnits().isWritten()) {
-        values["units"] = units;
-    }
+    placeUnits(values, units);
     return values;
 }
 

@@ -65,6 +65,11 @@ bool isOneOf(std::string_view name, std::span<const std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// The units every row is read and shown in are the batch's own: a column giving them would be
+// ignored, so none may.
+constexpr auto kUnitOptions =
+    std::to_array<std::string_view>({"--units", "--unit", "--gauge-reference"});
+
 template <typename App>
 App* subcommandNamed(App& parent, std::string_view name) {
     const auto found =
@@ -99,6 +104,10 @@ struct CommandLine {
 // A flag expects no value ("--per-hour"); an option one.
 bool takesValue(const CLI::Option* option) {
     return option != nullptr && option->get_expected_max() > 0;
+}
+
+bool isColumnOption(const CLI::Option* option, const std::string& name) {
+    return takesValue(option) && !isOneOf(name, kOutputOptions) && !isOneOf(name, kUnitOptions);
 }
 
 // The index after the first `word` from `start` on.
@@ -180,7 +189,7 @@ std::string inputOptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {
         const std::string name = columnNameOf(*option);
-        if (!name.empty() && takesValue(option) && !isOneOf("--" + name, kOutputOptions)) {
+        if (!name.empty() && isColumnOption(option, "--" + name)) {
             list += list.empty() ? "" : ", ";
             list += name;
         }
@@ -193,7 +202,7 @@ Column readColumn(std::string_view field, const CLI::App& command, const Command
     const std::string option = "--" + header.name;
     const CLI::Option* found = command.get_option_no_throw(option);
     const std::string where = commandName(line) + " --batch: ";
-    if (!takesValue(found) || isOneOf(option, kOutputOptions)) {
+    if (!isColumnOption(found, option)) {
         throw ArgumentError(where + "the column \"" + excerpt(field) +
                             "\" is none of the options " + inputOptionList(command));
     }

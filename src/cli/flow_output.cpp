@@ -151,14 +151,6 @@ nlohmann::ordered_json unitsJson(const Process& process, const std::vector<FlowL
     return units;
 }
 
-template <typename Process>
-void addUnitsJson(nlohmann::ordered_json& document, const Process& process,
-                  const std::vector<FlowLine>& lines) {
-    if (!shownUnits().isWritten()) {
-        document["units"] = unitsJson(process, lines);
-    }
-}
-
 // The status beside its message: the warning or refusal the flow's dialog shows, else "".
 // A computed flow's velocity and sizes are numbers whatever their value, 999 too.
 nlohmann::ordered_json flowJson(int status, const std::optional<output::FlowMessage>& message,
@@ -245,7 +237,7 @@ nlohmann::ordered_json steamFlowJson(const SteamFlowProcess& process) {
     nlohmann::ordered_json document =
         flowJson(process.status(), output::steamFlowMessage(process.status()), steamFacts(process));
     document["results"] = resultsJson(process, steamFlowLines());
-    addUnitsJson(document, process, steamFlowLines());
+    placeUnits(document, unitsJson(process, steamFlowLines()));
     document["warnings"] = nlohmann::ordered_json::array();
     if (!process.singlePhaseFlow()) {
         document["warnings"].push_back(output::kWetSteamFrictionNote);
@@ -274,7 +266,7 @@ nlohmann::ordered_json gasFlowJson(const GasFlowProcess& process) {
     document["ambient"] =
         hasDraft(process) ? ambientJson(process.ambient()) : nlohmann::ordered_json(nullptr);
     document["results"] = resultsJson(process, gasFlowLines());
-    addUnitsJson(document, process, gasFlowLines());
+    placeUnits(document, unitsJson(process, gasFlowLines()));
     return document;
 }
 

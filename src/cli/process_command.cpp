@@ -276,9 +276,7 @@ Json processJson(const ProcessReport& report) {
                  {"initial", stateJson(report.initial)},
                  {"final", stateJson(report.final)},
                  {"results", results}};
-    if (!shownUnits().isWritten()) {
-        json["units"] = unitsJson(report);
-    }
+    placeUnits(json, unitsJson(report));
     return json;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/project_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -161,6 +163,50 @@ Json projectJson(const project::ProjectInputs& p) {
             {"steamTsDiagram", diagramJson(p.steamTsDiagram)}};
 }
 
+// The unit a stored input of this key is written in; null for counts, factors and fractions.
+const output::Unit* inputUnit(std::string_view key) {
+    static constexpr auto kInputUnits =
+        std::to_array<std::pair<std::string_view, std::string_view>>({
+            {"pressure", "bar"},
+            {"temperature", "°C"},
+            {"enthalpy", "kJ/kg"},
+            {"massFlow", "kg/s"},
+            {"volumeFlow", "m³/s"},
+            {"normalVolumeFlow", "Nm³/s"},
+            {"heatLoss", "kW"},
+            {"width", "mm"},
+            {"height", "mm"},
+            {"velocity", "m/s"},
+            {"roughness", "mm"},
+            {"tubeLength", "m"},
+            {"heightDifference", "m"},
+            {"equivalentDiameter", "mm"},
+            {"level", "m"},
+            {"tMin", "°C"},
+            {"tMax", "°C"},
+            {"sMin", "kJ/kgK"},
+            {"sMax", "kJ/kgK"},
+        });
+    const auto* found = std::find_if(kInputUnits.begin(), kInputUnits.end(),
+                                     [key](const auto& entry) { return entry.first == key; });
+    return found != kInputUnits.end() ? output::findUnit(found->second) : nullptr;
+}
+
+// Shows every stored input that has a unit in the shown one, and names that unit in `units`.
+void showInputs(Json& object, Json& units) {
+    for (auto item = object.begin(); item != object.end(); ++item) {
+        const output::Unit* written = inputUnit(item.key());
+        if (item->is_object()) {
+            showInputs(*item, units);
+        } else if (written != nullptr && !item->is_boolean()) {
+            units[item.key()] = std::string(output::shownUnit(*written, shownUnits()).symbol);
+            if (item->is_number()) {
+                *item = shownValue(item->get<double>(), written);
+            }
+        }
+    }
+}
+
 // One table cell of a JSON scalar: numbers as the results dialogs show them.
 std::string cell(const Json& value) {
     if (value.is_number_float()) {
@@ -169,22 +215,26 @@ std::string cell(const Json& value) {
     return value.is_string() ? value.get<std::string>() : value.dump();
 }
 
-// The rows of one module: nested objects give "inputs.massFlow"-style names.
-void addRows(TextTable& table, const Json& object, const std::string& prefix) {
+// The rows of one module: nested objects give "inputs.massFlow"-style names, followed by the
+// unit `units` names for the key when the units are not the written ones.
+void addRows(TextTable& table, const Json& object, const std::string& prefix, const Json& units) {
     for (const auto& [key, value] : object.items()) {
         if (value.is_object()) {
-            addRows(table, value, prefix + key + ".");
+            addRows(table, value, prefix + key + ".", units);
         } else {
-            table.addRow({"  " + prefix + key, cell(value)});
+            const bool named =
+                !shownUnits().isWritten() && units.contains(key) && !value.is_boolean();
+            const std::string unit = named ? " [" + units.at(key).get<std::string>() + "]" : "";
+            table.addRow({"  " + prefix + key + unit, cell(value)});
         }
     }
 }
 
-std::string projectText(const Json& document) {
+std::string projectText(const Json& document, const Json& units) {
     std::string text;
     for (const auto& [module, fields] : document.items()) {
         TextTable table;
-        addRows(table, fields, "");
+        addRows(table, fields, "", units);
         text += module + "\n" + table.render();
     }
     return text;
@@ -368,7 +418,9 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
     a.command->add_flag("--force", a.force, "with --new: replace FILE when it exists")
         ->needs(createNew);
     setCommandHelp(
-        *a.command, "",
+        *a.command,
+        "The inputs are listed, and the reports of --run written, in the units of --units and "
+        "--unit.",
         {"", false,
          "with --run: some modules gave no report (each named with its reason on stderr)"},
         {"vaporis-cli project plant.prj --json", "vaporis-cli project plant.prj --run reports",
@@ -376,9 +428,6 @@ void addProjectCommand(CLI::App& app, ProjectArguments& a) {
 }
 
 int runProject(const ProjectArguments& a) {
-    if (a.runFolder.empty()) {
-        requireWrittenUnits("project");
-    }
     project::ModuleObjects objects;
     if (a.createNew) {
         createProject(a, objects);
@@ -391,11 +440,14 @@ int runProject(const ProjectArguments& a) {
     if (!a.runFolder.empty()) {
         return runReports(objects, a.runFolder);
     }
-    const Json document = projectJson(project::projectInputs(objects));
+    Json document = projectJson(project::projectInputs(objects));
+    Json units = Json::object();
+    showInputs(document, units);
     if (a.json) {
+        placeUnits(document, units);
         printJson(document);
     } else {
-        writeText(stdout, projectText(document));
+        writeText(stdout, projectText(document, units));
     }
     return kExitOk;
 }

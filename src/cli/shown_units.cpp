@@ -1,8 +1,10 @@
 #include "cli/shown_units.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "cli/command_error.h"
@@ -39,9 +41,10 @@ void addUnitOptionsTo(CLI::App& command, UnitOptions& options) {
             },
             ""));
     command
-        .add_option("--unit", options.list,
-                    "the unit of single quantities, e.g. p=psig,t=F; quantities: " +
-                        quantityKeys() + "; a gauge unit (barg, psig, ...) is above 1.01325 bar")
+        .add_option(
+            "--unit", options.list,
+            "the unit of single quantities, e.g. p=psig,t=F; quantities: " + quantityKeys() +
+                "; a gauge unit (barg, psig, ...) is above --gauge-reference")
         ->type_name("QUANTITY=UNIT,...")
         ->check(CLI::Validator(
             [](const std::string& list) {
@@ -49,6 +52,32 @@ void addUnitOptionsTo(CLI::App& command, UnitOptions& options) {
                 return output::applyUnitList(list, choice);
             },
             ""));
+    command
+        .add_option("--gauge-reference", options.gaugeReference,
+                    "the absolute pressure [bar] gauge units (barg, psig, ...) are above: "
+                    "above 0, at most 10 bar (default 1.01325); may carry its unit (14.696psia)")
+        ->type_name("P");
+}
+
+// The most a reference of gauge pressures may be [bar], as in the units window.
+constexpr double kMaxGaugeReference = 10.0;
+
+// The reference of gauge pressures the text gives [bar]; a bare number is in bar.
+double gaugeReference(const std::string& text) {
+    // A gauge unit cannot give the reference it is measured from: read against none (NaN),
+    // it gives no number and is refused below.
+    output::UnitChoice noReference;
+    noReference.referencePressure = std::numeric_limits<double>::quiet_NaN();
+    const output::Reading reading =
+        output::readValue(text, *output::findUnit(output::Quantity::kPressure, "bar"), noReference);
+    if (!reading.ok()) {
+        throw ArgumentError("--gauge-reference " + reading.refusal);
+    }
+    if (!(reading.value > 0.0) || reading.value > kMaxGaugeReference) {
+        throw ArgumentError("--gauge-reference \"" + text +
+                            "\": not an absolute pressure above 0 and at most 10 bar");
+    }
+    return reading.value;
 }
 
 // The label with `written` in its brackets replaced by the shown unit.
@@ -111,44 +140,53 @@ void CommandUnits::choose(const UnitOptions& options) {
         !refusal.empty()) {
         throw ArgumentError("--unit " + refusal);
     }
-    gShownUnits = *choice;
-}
-
-void requireWrittenUnits(std::string_view command) {
-    if (!gShownUnits.isWritten()) {
-        throw ArgumentError(std::string(command) +
-                            ": --units and --unit are not taken yet; its values are in the "
-                            "written units (bar, °C, kJ/kg, ...)");
+    if (!options.gaugeReference.empty()) {
+        choice->referencePressure = gaugeReference(options.gaugeReference);
     }
+    gShownUnits = *choice;
 }
 
 const output::UnitChoice& shownUnits() {
     return gShownUnits;
 }
 
-bool carriesUnit(std::string_view text) {
+std::string_view unitSpelling(std::string_view text) {
     text = trimBlanks(text);
     double value = 0.0;
     const auto end = std::from_chars(text.data(), text.data() + text.size(), value).ptr;
-    const std::string_view unit =
-        trimBlanks(text.substr(static_cast<std::size_t>(end - text.data())));
-    return end != text.data() && !unit.empty() && output::findUnit(unit) != nullptr;
+    return end == text.data()
+               ? std::string_view()
+               : trimBlanks(text.substr(static_cast<std::size_t>(end - text.data())));
+}
+
+bool carriesUnit(std::string_view text) {
+    const std::string_view unit = unitSpelling(text);
+    return !unit.empty() && output::findUnit(unit) != nullptr;
+}
+
+double readShownNumber(const std::string& name, std::string_view text, const output::Unit& written,
+                       bool difference) {
+    const std::optional<double> plain = parseNumber(text);
+    if (plain && shownUnits().unit(written.quantity) == nullptr) {
+        return *plain;
+    }
+    const output::Reading reading = difference ? output::readDifference(text, written, shownUnits())
+                                               : output::readValue(text, written, shownUnits());
+    if (!reading.ok()) {
+        throw ArgumentError(name + " " + reading.refusal);
+    }
+    return reading.value;
 }
 
 double readOptionNumber(const CLI::Option& option, const std::string& text, bool second) {
     const output::Unit* written = bracketUnit(option.get_description(), second);
-    const std::optional<double> plain = parseNumber(text);
-    if (plain && (written == nullptr || shownUnits().unit(written->quantity) == nullptr)) {
-        return *plain;
-    }
     if (written == nullptr) {
+        if (const std::optional<double> plain = parseNumber(text)) {
+            return *plain;
+        }
         throw ArgumentError(option.get_name() + " \"" + text + "\": a number without unit");
     }
-    const output::Reading reading = output::readValue(text, *written, shownUnits());
-    if (!reading.ok()) {
-        throw ArgumentError(option.get_name() + " " + reading.refusal);
-    }
-    return reading.value;
+    return readShownNumber(option.get_name(), text, *written);
 }
 
 double shownValue(double value, const output::Unit* written) {
@@ -188,11 +226,32 @@ void addUnits(nlohmann::ordered_json& json, std::span<const output::PropertyEntr
     if (shownUnits().isWritten()) {
         return;
     }
-    nlohmann::ordered_json& units = json["units"];
+    nlohmann::ordered_json units = nlohmann::ordered_json::object();
     for (const output::PropertyEntry& entry : entries) {
         if (const std::string_view symbol = shownSymbol(entry.unit); !symbol.empty()) {
             units[std::string(entry.key)] = std::string(symbol);
         }
+    }
+    placeUnits(json, units);
+}
+
+void placeUnits(nlohmann::ordered_json& json, const nlohmann::ordered_json& units) {
+    if (shownUnits().isWritten()) {
+        return;
+    }
+    constexpr const char* kReferenceKey = "gauge_reference_bar";
+    nlohmann::ordered_json& placed = json["units"];
+    placed.update(units);
+    placed.erase(kReferenceKey);
+    const bool gauge = std::any_of(placed.begin(), placed.end(), [](const auto& symbol) {
+        const output::Unit* unit =
+            symbol.is_string()
+                ? output::findUnit(output::Quantity::kPressure, symbol.template get<std::string>())
+                : nullptr;
+        return unit != nullptr && unit->gauge;
+    });
+    if (gauge) {
+        placed[kReferenceKey] = shownUnits().referencePressure;
     }
 }
 

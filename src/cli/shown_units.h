@@ -15,11 +15,13 @@ namespace vaporis::cli {
 
 //! --units and --unit as typed.
 struct UnitOptions {
-    std::string preset;  //!< "written", "si-mpa" or "us"; empty: written
-    std::string list;    //!< "p=psig,t=F"
+    std::string preset;          //!< "written", "si-mpa" or "us"; empty: written
+    std::string list;            //!< "p=psig,t=F"
+    std::string gaugeReference;  //!< "1.01325", "14.696psia"; empty: 1.01325 bar
 };
 
-//! Adds --units and --unit to every command of app that has no commands below it.
+//! Adds --units, --unit and --gauge-reference to every command of app that has no commands
+//! below it.
 void addUnitOptions(CLI::App& app, UnitOptions& options);
 
 //! Makes the units the options name the ones every value of this program run is read and
@@ -39,12 +41,12 @@ private:
     bool outermost_;
 };
 
-//! Throws ArgumentError when units other than the written ones were chosen: `command` reads
-//! or prints values that do not follow them yet.
-void requireWrittenUnits(std::string_view command);
-
 //! The units values are read and shown in.
 [[nodiscard]] const output::UnitChoice& shownUnits();
+
+//! What follows the number a text starts with ("barg" of "5 barg"); empty when nothing does
+//! or the text starts with no number.
+[[nodiscard]] std::string_view unitSpelling(std::string_view text);
 
 //! Whether the text is a number followed by the name of a unit ("5 barg").
 [[nodiscard]] bool carriesUnit(std::string_view text);
@@ -54,6 +56,12 @@ void requireWrittenUnits(std::string_view command);
 //! text carries its own. Throws ArgumentError naming the option, the text and the unit.
 [[nodiscard]] double readOptionNumber(const CLI::Option& option, const std::string& text,
                                       bool second);
+
+//! The value of `text` in `written`: a bare number is in the shown unit, or the text carries
+//! its own; a `difference` takes the scale of the unit only (a step of "10 psi", "50F").
+//! Throws ArgumentError starting with `name`, naming the text and the unit.
+[[nodiscard]] double readShownNumber(const std::string& name, std::string_view text,
+                                     const output::Unit& written, bool difference = false);
 
 //! A value written in `unit` as shown; unchanged when it has no other unit or is not finite.
 [[nodiscard]] double shownValue(double value, output::ReportUnit unit);
@@ -82,5 +90,9 @@ void requireWrittenUnits(std::string_view command);
 //! Adds the shown unit of every entry that has one to the object's "units" object, when the
 //! units are not the written ones.
 void addUnits(nlohmann::ordered_json& json, std::span<const output::PropertyEntry> entries);
+
+//! Adds `units` (key: shown symbol) to the object's "units" object when the units are not the
+//! written ones, last in it "gauge_reference_bar" when a value is shown in a gauge unit.
+void placeUnits(nlohmann::ordered_json& json, const nlohmann::ordered_json& units);
 
 }  // namespace vaporis::cli

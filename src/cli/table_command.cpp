@@ -25,27 +25,45 @@ namespace {
 using output::SteamTableKind;
 using output::SteamTableRequest;
 
-// A VALUE is the range of that one value.
-output::GridAxis parseAxis(const std::string& option, const std::string& text) {
-    std::vector<std::optional<double>> parts;
-    std::string_view rest = text;
+// The parts of VALUE or FROM:TO:STEP; a part without a unit takes the one of the last part
+// ("1:100:1 psia"), if any.
+std::vector<std::string> axisParts(std::string_view text) {
+    std::vector<std::string> parts;
     while (true) {
-        const auto colon = rest.find(':');
-        parts.push_back(parseNumber(trimBlanks(rest.substr(0, colon))));
+        const auto colon = text.find(':');
+        parts.emplace_back(trimBlanks(text.substr(0, colon)));
         if (colon == std::string_view::npos) {
             break;
         }
-        rest.remove_prefix(colon + 1);
+        text.remove_prefix(colon + 1);
     }
-    const bool numbers = std::all_of(parts.begin(), parts.end(), [](auto v) { return v; });
-    if (numbers && parts.size() == 1) {
-        return {*parts[0], *parts[0], 1.0};
+    const std::string last(carriesUnit(parts.back()) ? unitSpelling(parts.back()) : "");
+    for (std::string& part : parts) {
+        part += parseNumber(part) && !last.empty() ? " " + last : "";
     }
-    if (numbers && parts.size() == 3) {
-        return {*parts[0], *parts[1], *parts[2]};
+    return parts;
+}
+
+// A VALUE is the range of that one value. Values are in the shown unit of `written` or carry
+// their own; STEP is a difference of them.
+output::GridAxis parseAxis(const std::string& option, const std::string& text,
+                           output::ReportUnit written) {
+    const std::vector<std::string> parts = axisParts(text);
+    const bool numbers = std::all_of(parts.begin(), parts.end(), [](const std::string& part) {
+        return parseNumber(part) || carriesUnit(part);
+    });
+    if (!numbers || (parts.size() != 1 && parts.size() != 3)) {
+        throw ArgumentError("table " + option + ": \"" + text +
+                            "\" is neither a VALUE nor FROM:TO:STEP");
     }
-    throw ArgumentError("table " + option + ": \"" + text +
-                        "\" is neither a VALUE nor FROM:TO:STEP");
+    const output::Unit& unit = *output::writtenUnit(written);
+    const std::string name = "table " + option;
+    const double from = readShownNumber(name, parts[0], unit);
+    if (parts.size() == 1) {
+        return {from, from, 1.0};
+    }
+    return {from, readShownNumber(name, parts[1], unit),
+            readShownNumber(name, parts[2], unit, true)};
 }
 
 SteamTableRequest requestOf(const TableArguments& a) {
@@ -57,12 +75,14 @@ SteamTableRequest requestOf(const TableArguments& a) {
         }
         request.kind = byPressure ? SteamTableKind::kSaturationPressure
                                   : SteamTableKind::kSaturationTemperature;
-        (byPressure ? request.p : request.t) = parseAxis("--saturation", a.saturation[1]);
+        (byPressure ? request.p : request.t) =
+            parseAxis("--saturation", a.saturation[1],
+                      byPressure ? output::ReportUnit::kBar : output::ReportUnit::kCelsius);
     } else if (a.p.empty() || a.t.empty()) {
         throw ArgumentError("table: give --p and --t, or --saturation");
     } else {
-        request.p = parseAxis("--p", a.p);
-        request.t = parseAxis("--t", a.t);
+        request.p = parseAxis("--p", a.p, output::ReportUnit::kBar);
+        request.t = parseAxis("--t", a.t, output::ReportUnit::kCelsius);
     }
     if (const std::optional<std::string> problem = output::steamTableProblem(request)) {
         throw ArgumentError("table: " + *problem);
@@ -102,7 +122,8 @@ std::size_t printTableJson(const SteamTableRequest& request,
     const std::vector<output::SteamTableColumn> columns = output::steamTableColumns(request.kind);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     std::size_t refused = 0;
-    for (const output::SteamTableRow& row : tableRows) {
+    for (const output::SteamTableRow& tableRow : tableRows) {
+        const output::SteamTableRow row = output::shownRow(tableRow, columns, shownUnits());
         refused += row.status != 0 ? 1 : 0;
         nlohmann::ordered_json entry = {{"p", optionalNumber(row.p)},
                                         {"t", optionalNumber(row.t)},
@@ -113,7 +134,16 @@ std::size_t printTableJson(const SteamTableRequest& request,
         }
         rows.push_back(std::move(entry));
     }
-    printJson({{"kind", kindName(request.kind)}, {"rows", std::move(rows)}});
+    nlohmann::ordered_json document = {{"kind", kindName(request.kind)}, {"rows", std::move(rows)}};
+    nlohmann::ordered_json units = {{"p", shownSymbol(output::ReportUnit::kBar)},
+                                    {"t", shownSymbol(output::ReportUnit::kCelsius)}};
+    for (const output::SteamTableColumn& column : columns) {
+        if (const std::string_view symbol = shownSymbol(column.unit); !symbol.empty()) {
+            units[column.key] = std::string(symbol);
+        }
+    }
+    placeUnits(document, units);
+    printJson(document);
     return refused;
 }
 
@@ -123,14 +153,15 @@ std::size_t writeTable(const SteamTableRequest& request, const OutputOptions& ou
         return printTableJson(request, rows);
     }
     if (!output.htmlPath.empty()) {
-        const output::GeneratedTable table = output::steamTableHtml(request, rows);
+        const output::GeneratedTable table = output::steamTableHtml(request, rows, shownUnits());
         if (const file::WriteOutcome outcome = output::writeReportFile(output.htmlPath, table.text);
             !outcome) {
             throw notWritten("--html " + output.htmlPath, outcome);
         }
         return table.refusedRows;
     }
-    const output::GeneratedTable table = output::steamTableCsv(request, csvFormat(output), rows);
+    const output::GeneratedTable table =
+        output::steamTableCsv(request, csvFormat(output), rows, shownUnits());
     writeText(stdout, table.text);
     return table.refusedRows;
 }
@@ -166,14 +197,16 @@ void addTableCommand(CLI::App& app, TableArguments& a) {
     setCommandHelp(*command,
                    "Both --p and --t are needed; a RANGE in both gives every p with every t (p "
                    "outer). At most " +
-                       std::to_string(output::kMaxSteamTableRows) + " rows.",
+                       std::to_string(output::kMaxSteamTableRows) +
+                       " rows. Values are in the units of --units and --unit, or carry their own; "
+                       "a unit after the last part stands for every part without one (--p "
+                       "15:150:5psia), STEP is a difference.",
                    {"", true},
                    {"vaporis-cli table --p 1:100:1 --t 400 > isotherm.csv",
                     "vaporis-cli table --saturation t 10:370:10 --html saturation.html"});
 }
 
 int runTable(const TableArguments& arguments) {
-    requireWrittenUnits("table");
     const SteamTableRequest request = requestOf(arguments);
     return writeTable(request, arguments.output) > 0 ? kExitSomeRowsFailed : kExitOk;
 }

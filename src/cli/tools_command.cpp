@@ -92,9 +92,7 @@ int print(const std::vector<Row>& rows, bool json, const Outcome* outcome = null
             document[std::string(flag.key)] = flag.value;
         }
         document.update(extra);
-        if (!shownUnits().isWritten()) {
-            document["units"].update(units);
-        }
+        placeUnits(document, units);
         printJson(document);
         return kExitOk;
     }

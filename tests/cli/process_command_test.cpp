@@ -197,6 +197,7 @@ TEST(ProcessBatch, HeaderNamesOnlyOptionsOfTheCommandInUnitsOfTheirQuantity) {
         {{"process", "steam", "--type", "throttle"}, "p2,foo\n"},
         {{"process", "steam", "--type", "throttle"}, "p2 [K]\n"},
         {{"process", "steam", "--type", "throttle"}, "html\n"},
+        {{"process", "steam", "--type", "throttle"}, "p1,gauge-reference\n"},
         {{"flow", "gas", "--p", "1", "--t", "200"}, "mass-flow [m³/h]\n"},
         {{"ambient"}, ""},
     };

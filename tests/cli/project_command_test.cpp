@@ -27,6 +27,10 @@ TEST(ProjectCommand, NewProjectHoldsTheDefaultsOfEveryModule) {
     EXPECT_TRUE(j.at("steamState2").at("quality").is_null());
     EXPECT_EQ(j.at("gasState2").at("temperature"), 400.0);
     EXPECT_EQ(j.at("gasAnalysis").at("percentages").at("air"), 100.0);
+    const json si = json::parse(runCli({"project", path, "--json", "--units", "si-mpa"}).out);
+    EXPECT_EQ(si.at("steamState1").at("pressure"), 5.0);
+    EXPECT_EQ(si.at("gasState2").at("temperature"), 673.15);
+    EXPECT_EQ(si.at("units").at("pressure"), "MPa");
     const CliRun text = runCli({"project", path});
     ASSERT_EQ(text.exitCode, 0) << text.err;
     for (const auto& [module, fields] : j.items()) {

@@ -115,6 +115,29 @@ TEST(SteamCommand, ValuesInOtherUnitsGiveTheStateOfTheirWrittenValues) {
               "vaporis-cli: --unit: \"p=furlong\": unknown unit \"furlong\"\n");
 }
 
+TEST(SteamCommand, GaugePressuresAreAboveTheGivenReference) {
+    // 710.493 psig above 14.696 psia are 725.189 psia (1 psi = 6894.757293168 Pa).
+    const json absolute =
+        json::parse(runCli({"steam", "--json", "--p", "725.189psia", "--t", "400"}).out);
+    const json gauge =
+        json::parse(runCli({"steam", "--json", "--unit", "p=psig", "--gauge-reference",
+                            "14.696psia", "--p", "710.493", "--t", "400"})
+                        .out);
+    const double h = absolute.at("state").at("h").at("value").get<double>();
+    EXPECT_NEAR(gauge.at("state").at("h").at("value").get<double>(), h, 1e-12 * h);
+    EXPECT_NEAR(gauge.at("p").get<double>(), 710.493, 1e-9);
+    EXPECT_NEAR(gauge.at("units").at("gauge_reference_bar").get<double>(),
+                14.696 * 6894.757293168e-5, 1e-12);
+    const json us =
+        json::parse(runCli({"steam", "--json", "--units", "us", "--p", "1", "--t", "400"}).out);
+    EXPECT_FALSE(us.at("units").contains("gauge_reference_bar")) << "no gauge unit shown";
+    for (const char* reference : {"0", "10.1", "1 barg", "1 K"}) {
+        const CliRun bad = runCli({"steam", "--gauge-reference", reference, "--p", "5"});
+        EXPECT_EQ(bad.exitCode, 1) << reference;
+        EXPECT_TRUE(bad.err.starts_with("vaporis-cli: --gauge-reference \"")) << bad.err;
+    }
+}
+
 TEST(SteamCommand, RefusedInputsGiveTheDialogMessageAndExitCode2) {
     const CliRun run = runCli({"steam", "--p", "1", "--t", "99.6059"});
     EXPECT_EQ(run.exitCode, 2);

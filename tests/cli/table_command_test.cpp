@@ -1,3 +1,5 @@
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -37,6 +39,43 @@ TEST(TableCommand, SaturationAsJsonAndHtml) {
     const std::string path = folder.file("table.html").string();
     ASSERT_EQ(runCli({"table", "--saturation", "t", "0.01:370:10", "--html", path}).exitCode, 0);
     EXPECT_NE(fileBytes(path).find("<table"), std::string::npos);
+}
+
+TEST(TableCommand, UsUnitsShowTheWrittenTableThroughThePublishedFactors) {
+    // NIST: 1 psi = 6894.757293168 Pa, °F = °C 9/5 + 32, 1 BTU/lb = 2.326 kJ/kg exactly,
+    // 1 ft = 0.3048 m, 1 lb = 0.45359237 kg.
+    const double ft3PerLb = 0.3048 * 0.3048 * 0.3048 / 0.45359237;  // [m³/kg]
+    const std::array<double, 8> factors{6894.757293168e-5, 5.0 / 9.0,    0,          0, 2.326,
+                                        ft3PerLb,          1 / ft3PerLb, 2.326 * 1.8};
+    const CliRun written = runCli({"table", "--p", "1:201:50", "--t", "100:500:100"});
+    const CliRun us =
+        runCli({"table", "--units", "us", "--p", "1:201:50 bar", "--t", "100:500:100C"});
+    ASSERT_EQ(us.exitCode, 0) << us.err;
+    EXPECT_TRUE(lineOf(us.out, 0).starts_with(
+        "p [psia],t [°F],status,message,h [BTU/lb],v [ft³/lb],rho [lb/ft³],s [BTU/lb°F],"));
+    for (std::size_t row = 1; row <= 25; ++row) {
+        const auto bar = fieldsOf(lineOf(written.out, row));
+        const auto psia = fieldsOf(lineOf(us.out, row));
+        ASSERT_EQ(psia[2], "0") << lineOf(us.out, row);
+        for (const std::size_t c : {0, 1, 4, 5, 6, 7}) {
+            const double shown = numberOf(psia[c]) - (c == 1 ? 32.0 : 0.0);
+            EXPECT_NEAR(shown * factors[c], numberOf(bar[c]), 1e-12 * numberOf(bar[c])) << c;
+        }
+    }
+    // A step in °F is a difference: 50, 131, 212 °F are 10, 55, 100 °C.
+    const nlohmann::json rows =
+        nlohmann::json::parse(
+            runCli({"table", "--p", "1", "--unit", "t=F", "--t", "50:212:81", "--json"}).out)
+            .at("rows");
+    ASSERT_EQ(rows.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+        water::WaterSteamState state(water::kModePT, 1.0, 10.0 + 45.0 * static_cast<double>(i),
+                                     NOT_SET);
+        state.calculate();
+        const double h = state.stateValue(water::kH);
+        EXPECT_NEAR(rows[i].at("t").get<double>(), 50.0 + 81.0 * static_cast<double>(i), 1e-12);
+        EXPECT_NEAR(rows[i].at("h").get<double>(), h, 1e-12 * h + 1e-12);
+    }
 }
 
 TEST(TableCommand, UnusableRangesAreUsageErrors) {

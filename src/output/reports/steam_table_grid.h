@@ -43,10 +43,10 @@ struct SteamTableRow {
     std::vector<std::optional<double>> values;
 };
 
-//! A value column: its key ("h", "h'", "h''") and its unit.
+//! A value column: its key ("h", "h'", "h''") and the unit its values are written in.
 struct SteamTableColumn {
     std::string key;
-    ReportUnit unit;
+    ReportUnit unit = ReportUnit::kNone;
 };
 
 //! Why the request cannot be generated: a step not above 0, a value that is not finite, FROM

@@ -10,7 +10,7 @@ namespace vaporis::output {
 
 namespace {
 
-// The text of a unit in a header, in the units of the report.
+// The unit text of a column header: as the report rows name it, without their padding.
 std::string headerUnit(ReportUnit unit) {
     std::string text = reportUnitText(unit);
     text.erase(text.find_last_not_of(' ') + 1);
@@ -18,73 +18,89 @@ std::string headerUnit(ReportUnit unit) {
     return text == "[-]" ? "-" : text;
 }
 
-// A CSV column is named by its key; in units other than the written ones with its unit too
-// ("p [psia]"), as a batch header gives it.
-std::string csvKey(const std::string& key, ReportUnit unit) {
-    const std::string shown = headerUnit(unit);
-    std::string written(unitText(unit));
-    written.erase(written.find_last_not_of(' ') + 1);
-    return shown == written || shown == "-" ? key : key + " [" + shown + "]";
+// The CSV header of a column: its key, followed by its unit symbol when the units are not the
+// written ones ("p [psia]").
+std::string csvColumn(const SteamTableColumn& column, const UnitChoice& units) {
+    const Unit* written = writtenUnit(column.unit);
+    if (units.isWritten() || written == nullptr) {
+        return column.key;
+    }
+    return column.key + " [" + std::string(shownUnit(*written, units).symbol) + "]";
 }
+
+const SteamTableColumn kPressureColumn{"p", ReportUnit::kBar};
+const SteamTableColumn kTemperatureColumn{"t", ReportUnit::kCelsius};
 
 void addCsvHeader(const std::vector<SteamTableColumn>& columns, CsvFormat format,
-                  std::string& out) {
+                  const UnitChoice& units, std::string& out) {
     CsvLine line(out, format);
-    line.text(csvKey("p", ReportUnit::kBar));
-    line.text(csvKey("t", ReportUnit::kCelsius));
-    line.text("status");
-    line.text("message");
+    line.text(csvColumn(kPressureColumn, units));
+    line.text(csvColumn(kTemperatureColumn, units));
+    for (const char* const key : {"status", "message"}) {
+        line.text(key);
+    }
     for (const SteamTableColumn& column : columns) {
-        line.text(csvKey(column.key, column.unit));
+        line.text(csvColumn(column, units));
     }
     out += '\n';
 }
 
-void addCsvNumber(CsvLine& line, const std::optional<double>& value, ReportUnit unit) {
-    line.number(value ? reportValue(*value, unit) : 0.0, value.has_value());
-}
-
-void addCsvRow(const SteamTableRow& row, const std::vector<SteamTableColumn>& columns,
-               CsvFormat format, std::string& out) {
+void addCsvRow(const SteamTableRow& row, CsvFormat format, std::string& out) {
     CsvLine line(out, format);
-    addCsvNumber(line, row.p, ReportUnit::kBar);
-    addCsvNumber(line, row.t, ReportUnit::kCelsius);
+    line.number(row.p.value_or(0.0), row.p.has_value());
+    line.number(row.t.value_or(0.0), row.t.has_value());
     line.status(row.status, row.status != 0, row.message);
-    for (std::size_t c = 0; c < row.values.size(); ++c) {
-        addCsvNumber(line, row.values[c], columns[c].unit);
+    for (const std::optional<double>& value : row.values) {
+        line.number(value.value_or(0.0), value.has_value());
     }
     out += '\n';
 }
 
-std::string htmlCell(const std::optional<double>& value, ReportUnit unit) {
-    return "<td>" + (value ? formatShortest(reportValue(*value, unit)) : std::string()) + "</td>";
+std::string htmlCell(const std::optional<double>& value) {
+    return "<td>" + (value ? formatShortest(*value) : std::string()) + "</td>";
 }
 
 void addHtmlHeader(const std::vector<SteamTableColumn>& columns, std::string& out) {
-    out += "<table border=1 cellspacing=0 cellpadding=3>\n<tr><th>p [" +
-           headerUnit(ReportUnit::kBar) + "]</th><th>t [" + headerUnit(ReportUnit::kCelsius) +
-           "]</th>";
+    out += "<table border=1 cellspacing=0 cellpadding=3>\n<tr>";
+    for (const SteamTableColumn& column : {kPressureColumn, kTemperatureColumn}) {
+        out += "<th>" + column.key + " [" + headerUnit(column.unit) + "]</th>";
+    }
     for (const SteamTableColumn& column : columns) {
         out += "<th>" + column.key + " [" + headerUnit(column.unit) + "]</th>";
     }
     out += "</tr>\n";
 }
 
-void addHtmlRow(const SteamTableRow& row, const std::vector<SteamTableColumn>& columns,
-                std::string& out) {
-    out += "<tr>" + htmlCell(row.p, ReportUnit::kBar) + htmlCell(row.t, ReportUnit::kCelsius);
+void addHtmlRow(const SteamTableRow& row, std::size_t columnCount, std::string& out) {
+    out += "<tr>" + htmlCell(row.p) + htmlCell(row.t);
     if (row.status != 0) {
-        out += "<td colspan=" + std::to_string(columns.size()) + ">" + row.message + " (status " +
+        out += "<td colspan=" + std::to_string(columnCount) + ">" + row.message + " (status " +
                std::to_string(row.status) + ")</td>";
     } else {
-        for (std::size_t c = 0; c < row.values.size(); ++c) {
-            out += htmlCell(row.values[c], columns[c].unit);
+        for (const std::optional<double>& value : row.values) {
+            out += htmlCell(value);
         }
     }
     out += "</tr>\n";
 }
 
+std::optional<double> shownValue(const std::optional<double>& value, ReportUnit unit) {
+    return value ? std::optional(reportValue(*value, unit)) : std::nullopt;
+}
+
 }  // namespace
+
+SteamTableRow shownRow(const SteamTableRow& row, const std::vector<SteamTableColumn>& columns,
+                       const UnitChoice& units) {
+    const ReportUnitScope scope(units);
+    SteamTableRow shown = row;
+    shown.p = shownValue(row.p, ReportUnit::kBar);
+    shown.t = shownValue(row.t, ReportUnit::kCelsius);
+    for (std::size_t c = 0; c < columns.size() && c < row.values.size(); ++c) {
+        shown.values[c] = shownValue(row.values[c], columns[c].unit);
+    }
+    return shown;
+}
 
 std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request) {
     std::vector<SteamTableRow> rows(steamTableRowCount(request));
@@ -95,13 +111,13 @@ std::vector<SteamTableRow> steamTableRows(const SteamTableRequest& request) {
 }
 
 GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format,
-                             std::span<const SteamTableRow> rows) {
+                             std::span<const SteamTableRow> rows, const UnitChoice& units) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
-    addCsvHeader(columns, format, table.text);
+    addCsvHeader(columns, format, units, table.text);
     for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
-        addCsvRow(row, columns, format, table.text);
+        addCsvRow(shownRow(row, columns, units), format, table.text);
     }
     return table;
 }
@@ -110,15 +126,16 @@ GeneratedTable steamTableCsv(const SteamTableRequest& request, CsvFormat format)
     return steamTableCsv(request, format, steamTableRows(request));
 }
 
-GeneratedTable steamTableHtml(const SteamTableRequest& request,
-                              std::span<const SteamTableRow> rows) {
+GeneratedTable steamTableHtml(const SteamTableRequest& request, std::span<const SteamTableRow> rows,
+                              const UnitChoice& units) {
     GeneratedTable table;
     const std::vector<SteamTableColumn> columns = steamTableColumns(request.kind);
+    const ReportUnitScope scope(units);  // for the header's unit texts
     std::string body;
     addHtmlHeader(columns, body);
     for (const SteamTableRow& row : rows) {
         table.refusedRows += row.status != 0 ? 1 : 0;
-        addHtmlRow(row, columns, body);
+        addHtmlRow(shownRow(row, columns, units), columns.size(), body);
     }
     body += "</table>\n";
     table.text = reportDocument(kWaterReportTitle, body);

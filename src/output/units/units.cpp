@@ -286,6 +286,33 @@ std::string physicalRefusal(std::string_view text, double si, const Unit& unit,
                                : ": a temperature below absolute zero (" + limit + ")");
 }
 
+// A number and the unit it is given in: the one spelled after it, else the chosen one.
+struct GivenValue {
+    double value = 0.0;
+    const Unit* unit = nullptr;  //!< null when refused
+    std::string refusal;
+};
+
+GivenValue givenValue(std::string_view text, const Unit& written, const UnitChoice& choice) {
+    const std::string_view body = trimmed(text);
+    const std::string_view number = body.substr(body.starts_with('+') ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc{} || !std::isfinite(value)) {
+        return {0.0, nullptr, quoted(text) + ": not a number"};
+    }
+    const std::string_view spelling =
+        trimmed(number.substr(static_cast<std::size_t>(end - number.data())));
+    const Unit* unit = &shownUnit(written, choice);
+    if (!spelling.empty()) {
+        if (std::string refusal = unitOf(written.quantity, spelling, text, unit);
+            !refusal.empty()) {
+            return {0.0, nullptr, refusal};
+        }
+    }
+    return {value, unit, {}};
+}
+
 }  // namespace
 
 std::string_view quantityKey(Quantity quantity) {
@@ -392,17 +419,23 @@ const Unit& shownUnit(const Unit& written, const UnitChoice& choice) {
 
 namespace {
 
-// The value in unit `to`, rounded to 13 digits of the largest term of its conversion (an
-// offset or reference too), which hides the conversion's own rounding errors: 30 °F read and
-// shown stays 30, 1472 °F is 800 °C.
-double roundedConvert(double value, const Unit& from, const Unit& to, double referencePressure) {
+// Digits of the largest term a shown value keeps, and the one more a value read keeps: both
+// hide the conversion's own rounding errors (1472 °F is 800 °C, not 800.0000000000001), and a
+// value read and shown again comes back as typed (200 °F, not 199.9999999999).
+constexpr int kShownDigits = 13;
+constexpr int kReadDigits = 14;
+
+// The value in unit `to`, rounded to `digits` of the largest term of its conversion (an offset
+// or reference too).
+double roundedConvert(double value, const Unit& from, const Unit& to, double referencePressure,
+                      int digits) {
     const double converted = convert(value, from, to, referencePressure);
     const double scale =
         std::max(std::abs(converted), std::abs(toSi(value, from, referencePressure) / to.factor));
     if (&from == &to || !std::isfinite(value) || !(scale > 1e-100 && scale < 1e15)) {
         return converted;
     }
-    const int decimals = std::max(0, 12 - static_cast<int>(std::floor(std::log10(scale))));
+    const int decimals = std::max(0, digits - 1 - static_cast<int>(std::floor(std::log10(scale))));
     std::array<char, 160> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), converted,
                                             std::chars_format::fixed, decimals);
@@ -416,7 +449,8 @@ double roundedConvert(double value, const Unit& from, const Unit& to, double ref
 }  // namespace
 
 double toShown(double value, const Unit& written, const UnitChoice& choice) {
-    return roundedConvert(value, written, shownUnit(written, choice), choice.referencePressure);
+    return roundedConvert(value, written, shownUnit(written, choice), choice.referencePressure,
+                          kShownDigits);
 }
 
 Reading toWritten(double value, const Unit& unit, const Unit& written, double referencePressure,
@@ -426,27 +460,23 @@ Reading toWritten(double value, const Unit& unit, const Unit& written, double re
         !refusal.empty()) {
         return {0.0, refusal};
     }
-    return {roundedConvert(value, unit, written, referencePressure), {}};
+    return {roundedConvert(value, unit, written, referencePressure, kReadDigits), {}};
 }
 
 Reading readValue(std::string_view text, const Unit& written, const UnitChoice& choice) {
-    const std::string_view body = trimmed(text);
-    const std::string_view number = body.substr(body.starts_with('+') ? 1 : 0);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc{} || !std::isfinite(value)) {
-        return {0.0, quoted(text) + ": not a number"};
+    const GivenValue given = givenValue(text, written, choice);
+    if (given.unit == nullptr) {
+        return {0.0, given.refusal};
     }
-    const std::string_view spelling =
-        trimmed(number.substr(static_cast<std::size_t>(end - number.data())));
-    const Unit* unit = &shownUnit(written, choice);
-    if (!spelling.empty()) {
-        if (std::string refusal = unitOf(written.quantity, spelling, text, unit);
-            !refusal.empty()) {
-            return {0.0, refusal};
-        }
+    return toWritten(given.value, *given.unit, written, choice.referencePressure, text);
+}
+
+Reading readDifference(std::string_view text, const Unit& written, const UnitChoice& choice) {
+    const GivenValue given = givenValue(text, written, choice);
+    if (given.unit == nullptr) {
+        return {0.0, given.refusal};
     }
-    return toWritten(value, *unit, written, choice.referencePressure, text);
+    return {given.value * given.unit->factor / written.factor, {}};
 }
 
 }  // namespace vaporis::output

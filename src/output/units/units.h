@@ -122,4 +122,9 @@ struct Reading {
 [[nodiscard]] Reading readValue(std::string_view text, const Unit& written,
                                 const UnitChoice& choice);
 
+//! Reads a difference of two values of `written`'s quantity ("10 psi", "50F", or a bare number
+//! in the chosen unit) into the written unit: its scale only, no offset and no gauge reference.
+[[nodiscard]] Reading readDifference(std::string_view text, const Unit& written,
+                                     const UnitChoice& choice);
+
 }  // namespace vaporis::output

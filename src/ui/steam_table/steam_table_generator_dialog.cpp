@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/file/safe_write.h"
 #include "output/format/number_text.h"
@@ -161,9 +162,9 @@ void SteamTableGeneratorDialog::writeTable() {
     if (!path) {
         return;
     }
-    const output::ReportUnitScope units(windowUnits());
-    const output::GeneratedTable table =
-        html ? steamTableHtml(request) : steamTableCsv(request, {});
+    const std::vector<output::SteamTableRow> rows = output::steamTableRows(request);
+    const output::GeneratedTable table = html ? steamTableHtml(request, rows, windowUnits())
+                                              : steamTableCsv(request, {}, rows, windowUnits());
     if (const file::WriteOutcome outcome = writeText(*path, table, html); !outcome) {
         port_.message(output::notWrittenMessage(output::kReportNotWrittenText, outcome),
                       output::kCaptionError, MessageButtons::kOk);

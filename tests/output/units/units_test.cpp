@@ -62,6 +62,13 @@ TEST(UnitTable, EveryUnitRoundTripsAndReadsItsSymbolAndAlias) {
             const double there = convert(value, unit, base, 1.2);
             EXPECT_NEAR(convert(there, base, unit, 1.2), value, 1e-12 * std::max(value, 1.0));
         }
+        // typed in the unit, read and shown again: the digits typed, not a rounding error
+        UnitChoice chosen;
+        chosen.units[static_cast<std::size_t>(unit.quantity)] = &unit;
+        for (const double typed : {200.0, 0.5, 14.7, 725.189, 1472.0}) {
+            const Reading read = toWritten(typed, unit, base, kStandardAtmosphereBar, "");
+            EXPECT_EQ(toShown(read.value, base, chosen), typed);
+        }
         const Reading bySymbol = readValue("1234.5678 " + std::string(unit.symbol), base, written);
         ASSERT_TRUE(bySymbol.ok()) << bySymbol.refusal;
         EXPECT_NEAR(bySymbol.value, convert(1234.5678, unit, base, kStandardAtmosphereBar),
