@@ -72,6 +72,21 @@ double readField(const Port& port, int fieldId, bool allowNegative, bool allowEm
     return *value;
 }
 
+// The decimals of an input shown in another unit: the fewest from `least` on (a few more at
+// most) whose text reads back as the value itself, so that 0.5 bar shows as -0.51325 barg and
+// OK keeps 0.5 bar; `least` where no text of so few decimals is exact (psig of a bar value).
+int exactDecimals(std::string_view label, double value, double shown, int least) {
+    constexpr int kMoreForExactness = 3;
+    for (int d = least; d <= std::min(least + kMoreForExactness, kMaxConvertedDecimals); ++d) {
+        const std::optional<double> typed = output::parseDecimal(output::formatFixed(shown, d));
+        const std::optional<double> back = typed ? writtenFieldValue(label, *typed) : typed;
+        if (back && *back == value) {
+            return d;
+        }
+    }
+    return least;
+}
+
 // The value of a field for a display that must not complain: anything unreadable is 0.
 double readLeniently(const Port& port, int fieldId) {
     int ignored = kNoInputError;
@@ -84,8 +99,11 @@ void writeInputNumber(Port& port, int fieldId, double value, int decimals) {
     // 0.045 mm shown in m keeps its digits: "0.0000450", not "0.0000" read back as none.
     const std::string label = fieldLabel(port, fieldId);
     const double shown = shownFieldValue(label, value);
-    const std::string text =
-        output::formatFixed(shown, shownDecimals(label, decimals, kMaxConvertedDecimals));
+    int places = shownDecimals(label, decimals, kMaxConvertedDecimals);
+    if (shown != value) {
+        places = exactDecimals(label, value, shown, places);
+    }
+    const std::string text = output::formatFixed(shown, places);
     port.setText(fieldId, std::string_view(text).substr(0, kMaxInputLength));
     port.setToolTip(fieldId, output::formatShortest(shown));
 }

@@ -14,6 +14,7 @@
 #include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
+#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -80,6 +81,24 @@ TEST(FieldRules, WriteNumberLeavesTheNoValueMarkerEmptyOnlyInResults) {
     EXPECT_EQ(port.text(kField).size(), 255U);
     writeInputNumber(port, kField, 999.0);
     EXPECT_EQ(port.text(kField), "999.0000") << "a typed 999 is a value in an input field";
+}
+
+TEST(FieldRules, InputsInAnotherUnitReadBackAsTheValuesTheyStandFor) {
+    output::UnitChoice gauge;
+    ASSERT_EQ(output::applyUnitList("p=barg,t=F", gauge), "");
+    setWindowUnits(gauge);
+    test::ScriptedPort port;
+    for (const auto& [label, value, shown] :
+         {std::tuple{"pressure p [bar] =", 0.5, "-0.51325"},
+          std::tuple{"pressure p [bar] =", 50.0, "48.98675"},
+          std::tuple{"temperature t [°C] =", 20.1234, "68.22212"}}) {
+        port.setLabel(kField, label);
+        writeInputNumber(port, kField, value);
+        EXPECT_EQ(port.text(kField), shown);
+        int error = kNoInputError;
+        EXPECT_EQ(readNumber(port, kField, kNegativeAllowed, kNotEmpty, error), value);
+    }
+    setWindowUnits({});
 }
 
 TEST(FieldRules, ReadRadio3TakesTheLastCheckedButton) {
