@@ -111,7 +111,7 @@ void CallUnits::show(py::dict& dict,
         }
         const auto entry = std::find_if(entries.begin(), entries.end(),
                                         [&key](const auto* e) { return e->key == key; });
-        if (entry != entries.end() && output::writtenUnit((*entry)->unit) != nullptr) {
+        if (entry != entries.end() && output::shownConverted((*entry)->unit, cli::shownUnits())) {
             const output::ReportUnit unit = (*entry)->unit;
             dict[item.first] = eachElement(py::reinterpret_borrow<py::object>(item.second),
                                            [unit](double v) { return cli::shownValue(v, unit); });

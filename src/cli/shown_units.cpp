@@ -197,17 +197,21 @@ double shownValue(double value, const output::Unit* written) {
 }
 
 double shownValue(double value, output::ReportUnit unit) {
-    return shownValue(value, output::writtenUnit(unit));
+    return output::shownReportValue(value, unit, shownUnits());
 }
 
-std::string_view shownSymbol(output::ReportUnit unit) {
-    const output::Unit* written = output::writtenUnit(unit);
-    return written != nullptr ? output::shownUnit(*written, shownUnits()).symbol
-                              : std::string_view();
+std::string shownSymbol(output::ReportUnit unit) {
+    return output::shownReportSymbol(unit, shownUnits());
 }
 
 std::string shownLabel(std::string_view label, output::ReportUnit unit) {
-    return relabelled(label, output::writtenUnit(unit));
+    const auto open = label.find('[');
+    const auto close = label.find(']', open);
+    if (!output::shownConverted(unit, shownUnits()) || close == std::string_view::npos) {
+        return std::string(label);
+    }
+    return std::string(label.substr(0, open + 1)) + shownSymbol(unit) +
+           std::string(label.substr(close));
 }
 
 std::string shownLabel(std::string_view label) {
@@ -215,7 +219,7 @@ std::string shownLabel(std::string_view label) {
 }
 
 std::string shownColumn(const output::PropertyEntry& entry) {
-    const std::string_view symbol = shownSymbol(entry.unit);
+    const std::string symbol = shownSymbol(entry.unit);
     if (shownUnits().isWritten() || symbol.empty()) {
         return std::string(entry.key);
     }
@@ -228,7 +232,7 @@ void addUnits(nlohmann::ordered_json& json, std::span<const output::PropertyEntr
     }
     nlohmann::ordered_json units = nlohmann::ordered_json::object();
     for (const output::PropertyEntry& entry : entries) {
-        if (const std::string_view symbol = shownSymbol(entry.unit); !symbol.empty()) {
+        if (const std::string symbol = shownSymbol(entry.unit); !symbol.empty()) {
             units[std::string(entry.key)] = std::string(symbol);
         }
     }

@@ -77,7 +77,7 @@ private:
 [[nodiscard]] std::string shownLabel(std::string_view label);
 
 //! The unit a value written in `unit` is shown in ("psia"); empty when it has none.
-[[nodiscard]] std::string_view shownSymbol(output::ReportUnit unit);
+[[nodiscard]] std::string shownSymbol(output::ReportUnit unit);
 
 //! The label with the unit in its brackets replaced by the shown one ("pressure p [psia]");
 //! as it is when the units are the written ones.

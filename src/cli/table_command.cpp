@@ -138,7 +138,7 @@ std::size_t printTableJson(const SteamTableRequest& request,
     nlohmann::ordered_json units = {{"p", shownSymbol(output::ReportUnit::kBar)},
                                     {"t", shownSymbol(output::ReportUnit::kCelsius)}};
     for (const output::SteamTableColumn& column : columns) {
-        if (const std::string_view symbol = shownSymbol(column.unit); !symbol.empty()) {
+        if (const std::string symbol = shownSymbol(column.unit); !symbol.empty()) {
             units[column.key] = std::string(symbol);
         }
     }

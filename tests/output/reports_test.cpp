@@ -14,6 +14,7 @@
 #include "engine/gas/gas_state.h"
 #include "engine/gas/status_codes.h"
 #include "engine/water/water_steam_state.h"
+#include "output/catalogue/report_unit.h"
 #include "output/reports/flow_reports.h"
 #include "output/reports/gas_property_report.h"
 #include "output/reports/steam_table_report.h"
@@ -138,6 +139,20 @@ std::vector<std::string> cells(const std::string& row) {
         found.push_back((*it)[1]);
     }
     return found;
+}
+
+// beta and chi are per kelvin and per bar: per °F and per psi they are 1/1.8 and 0.0689... as
+// large; a per-unit row without another unit chosen, and a percentage, stay as written.
+TEST(ReportUnits, ValuesPerUnitFollowTheChosenDifferenceUnit) {
+    const UnitChoice us = *presetChoice("us");
+    EXPECT_NEAR(shownReportValue(0.0215883, ReportUnit::kPerBar, us), 0.0215883 * 0.06894757293168,
+                1e-16);
+    EXPECT_NEAR(shownReportValue(0.00195013, ReportUnit::kPerKelvin, us), 0.00195013 / 1.8, 1e-16);
+    EXPECT_EQ(shownReportSymbol(ReportUnit::kPerBar, us), "1/psi");
+    EXPECT_EQ(shownReportSymbol(ReportUnit::kPerKelvin, us), "1/°F");
+    EXPECT_EQ(shownReportValue(0.5, ReportUnit::kPerBar, UnitChoice{}), 0.5);
+    EXPECT_EQ(shownReportValue(12.0, ReportUnit::kPercent, us), 12.0);
+    EXPECT_EQ(shownReportSymbol(ReportUnit::kPercent, us), "");
 }
 
 // Half a step of the last printed decimal of a number.

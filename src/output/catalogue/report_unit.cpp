@@ -1,6 +1,7 @@
 #include "output/catalogue/report_unit.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace vaporis::output {
@@ -73,6 +74,51 @@ const output::Unit* writtenUnit(ReportUnit unit) {
         }
     }
     return nullptr;
+}
+
+const output::Unit* perUnitOf(ReportUnit unit) {
+    switch (unit) {
+        case ReportUnit::kPerKelvin:
+            return findUnit(Quantity::kTemperatureDifference, "K");
+        case ReportUnit::kPerBar:
+            return findUnit(Quantity::kPressureDifference, "bar");
+        default:
+            return nullptr;
+    }
+}
+
+bool shownConverted(ReportUnit unit, const UnitChoice& units) {
+    const Unit* written = writtenUnit(unit);
+    if (written == nullptr) {
+        written = perUnitOf(unit);
+    }
+    return written != nullptr && &shownUnit(*written, units) != written;
+}
+
+double shownReportValue(double value, ReportUnit unit, const UnitChoice& units) {
+    if (!std::isfinite(value) || !shownConverted(unit, units)) {
+        return value;
+    }
+    if (const Unit* written = writtenUnit(unit)) {
+        return toShown(value, *written, units);
+    }
+    return value / shownUnitSize(unit, units);
+}
+
+std::string shownReportSymbol(ReportUnit unit, const UnitChoice& units) {
+    if (const Unit* written = writtenUnit(unit)) {
+        return std::string(shownUnit(*written, units).symbol);
+    }
+    const Unit* per = perUnitOf(unit);
+    return per != nullptr ? "1/" + std::string(shownUnit(*per, units).symbol) : std::string();
+}
+
+double shownUnitSize(ReportUnit unit, const UnitChoice& units) {
+    if (const Unit* written = writtenUnit(unit)) {
+        return shownUnit(*written, units).factor / written->factor;
+    }
+    const Unit* per = perUnitOf(unit);
+    return per != nullptr ? per->factor / shownUnit(*per, units).factor : 1.0;
 }
 
 }  // namespace vaporis::output

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "output/units/units.h"
@@ -59,5 +60,23 @@ inline constexpr int kUnitCount = 34;
 //! The unit a value of this report unit is written in, for showing it in other units;
 //! nullptr where no other unit applies (dimensionless, percentages, 1/K, 1/bar, kg/Nm³).
 [[nodiscard]] const output::Unit* writtenUnit(ReportUnit unit);
+
+//! The difference unit X of a value per unit, "1/X" (1/K, 1/bar); nullptr for another unit.
+[[nodiscard]] const output::Unit* perUnitOf(ReportUnit unit);
+
+//! Whether a value of this report unit is shown in another unit under `units`.
+[[nodiscard]] bool shownConverted(ReportUnit unit, const UnitChoice& units);
+
+//! A value of this report unit as shown under `units`: in the chosen unit of its quantity, a
+//! value per unit per the chosen difference unit (1/bar as 1/psi); as it is where no other
+//! unit is chosen or the value is not finite.
+[[nodiscard]] double shownReportValue(double value, ReportUnit unit, const UnitChoice& units);
+
+//! The symbol a value of this report unit is shown with under `units` ("psia", "1/psi"); empty
+//! where no other unit could apply.
+[[nodiscard]] std::string shownReportSymbol(ReportUnit unit, const UnitChoice& units);
+
+//! How many written units one shown unit is (10 for MPa beside bar, 14.5 for 1/psi beside 1/bar).
+[[nodiscard]] double shownUnitSize(ReportUnit unit, const UnitChoice& units);
 
 }  // namespace vaporis::output

@@ -76,14 +76,9 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
 
 thread_local const UnitChoice* tReportUnits = nullptr;
 
-// The written unit of a report unit when the report shows it in another; else nullptr.
-const Unit* convertedUnit(ReportUnit unit) {
-    const Unit* written = writtenUnit(unit);
-    if (written == nullptr || tReportUnits == nullptr ||
-        &shownUnit(*written, *tReportUnits) == written) {
-        return nullptr;
-    }
-    return written;
+// Whether the report being written shows values of this unit in another.
+bool converted(ReportUnit unit) {
+    return tReportUnits != nullptr && shownConverted(unit, *tReportUnits);
 }
 
 std::size_t characterCount(std::string_view utf8) {
@@ -105,26 +100,24 @@ ReportUnitScope::~ReportUnitScope() {
 }
 
 double reportValue(double value, ReportUnit unit) {
-    const Unit* written = convertedUnit(unit);
-    return written == nullptr || value == NOT_SET ? value : toShown(value, *written, *tReportUnits);
+    return !converted(unit) || value == NOT_SET ? value
+                                                : shownReportValue(value, unit, *tReportUnits);
 }
 
 int reportDecimals(int decimals, ReportUnit unit) {
-    const Unit* written = convertedUnit(unit);
-    if (written == nullptr) {
+    if (!converted(unit)) {
         return decimals;
     }
     // One decimal more for each power of ten (rounded) the shown unit is larger.
-    const double ratio = shownUnit(*written, *tReportUnits).factor / written->factor;
+    const double ratio = shownUnitSize(unit, *tReportUnits);
     return decimals + std::clamp(static_cast<int>(std::ceil(std::log10(ratio) - 0.5)), 0, 6);
 }
 
 std::string reportUnitText(ReportUnit unit) {
-    const Unit* written = convertedUnit(unit);
-    if (written == nullptr) {
+    if (!converted(unit)) {
         return std::string(unitText(unit));
     }
-    std::string text(shownUnit(*written, *tReportUnits).symbol);
+    std::string text = shownReportSymbol(unit, *tReportUnits);
     const std::size_t width = characterCount(unitText(unit));
     for (std::size_t n = characterCount(text); n < width; ++n) {
         text += ' ';

@@ -21,11 +21,8 @@ std::string headerUnit(ReportUnit unit) {
 // The CSV header of a column: its key, followed by its unit symbol when the units are not the
 // written ones ("p [psia]").
 std::string csvColumn(const SteamTableColumn& column, const UnitChoice& units) {
-    const Unit* written = writtenUnit(column.unit);
-    if (units.isWritten() || written == nullptr) {
-        return column.key;
-    }
-    return column.key + " [" + std::string(shownUnit(*written, units).symbol) + "]";
+    const std::string symbol = shownReportSymbol(column.unit, units);
+    return units.isWritten() || symbol.empty() ? column.key : column.key + " [" + symbol + "]";
 }
 
 const SteamTableColumn kPressureColumn{"p", ReportUnit::kBar};
