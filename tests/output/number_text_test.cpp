@@ -70,11 +70,11 @@ TEST(NumberText, GermanNumericLocaleStillGivesPoints) {
 TEST(NumberText, LimitsNamedInATextFollowTheChosenUnits) {
     const std::string text =
         "0.01 <= t <= 2000 °C at 0.00611213 < p <= 100 bar; He up to 2044K; H2O < 0°C; "
-        "0.1 - 0.5m; -40 °C";
+        "0.1 - 0.5m; -40 °C; 20 m/s";
     EXPECT_EQ(shownLimits(text, {}), text);
     EXPECT_EQ(shownLimits(text, *presetChoice("us")),
               "32.018 <= t <= 3632 °F at 0.088649 < p <= 1450.38 psia; He up to 3219.53°F; "
-              "H2O < 32°F; 3.93701 - 19.685in; -40 °F");
+              "H2O < 32°F; 3.93701 - 19.685in; -40 °F; 20 m/s");
     UnitChoice gauge;
     ASSERT_EQ(applyUnitList("p=barg", gauge), "");
     EXPECT_EQ(shownLimits("p > 10 bar, 0 < p < p_c (220.64 bar)", gauge),

@@ -65,8 +65,9 @@ const WrittenSymbol* unitAfter(std::string_view text, std::size_t end, std::size
     const std::size_t at = end < text.size() && text[end] == ' ' ? end + 1 : end;
     for (const WrittenSymbol& written : kWrittenSymbols) {
         const std::size_t after = at + written.symbol.size();
+        // "m" of "m/s" is no length, "bar" of "bar/s" no pressure.
         if (text.substr(at).starts_with(written.symbol) &&
-            (after == text.size() || !isWordCharacter(text[after]))) {
+            (after == text.size() || (!isWordCharacter(text[after]) && text[after] != '/'))) {
             unitEnd = after;
             return &written;
         }
