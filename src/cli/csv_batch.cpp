@@ -73,7 +73,7 @@ std::optional<HeaderMatch> matchNames(const HeaderColumn& first, const HeaderCol
 // quantity is refused: reading "p [K]" as a pressure would be meaningless.
 CellUnit cellUnit(const HeaderColumn& column, const BatchCommand& command) {
     const std::string_view unit = columnUnit(column.name);
-    const output::Unit* written = output::findUnit(unit);
+    const output::Unit* written = output::findWrittenUnit(unit);
     if (!column.unit || sameUnit(*column.unit, unit)) {
         const bool shown = !column.unit && written != nullptr;
         return {shown ? shownUnits().unit(written->quantity) : nullptr, written};

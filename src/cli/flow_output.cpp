@@ -98,7 +98,7 @@ const output::Unit* lineUnit(const Process& process, const FlowLine& line) {
     const std::string_view symbol = perHour && line.hourUnit != nullptr ? line.hourUnit : line.unit;
     const output::Unit* difference =
         output::findUnit(output::Quantity::kPressureDifference, symbol);
-    return difference != nullptr ? difference : output::findUnit(symbol);
+    return difference != nullptr ? difference : output::findWrittenUnit(symbol);
 }
 
 template <typename Process>

@@ -189,7 +189,7 @@ const output::Unit* inputUnit(std::string_view key) {
         });
     const auto* found = std::find_if(kInputUnits.begin(), kInputUnits.end(),
                                      [key](const auto& entry) { return entry.first == key; });
-    return found != kInputUnits.end() ? output::findUnit(found->second) : nullptr;
+    return found != kInputUnits.end() ? output::findWrittenUnit(found->second) : nullptr;
 }
 
 // Shows every stored input that has a unit in the shown one, and names that unit in `units`.

@@ -105,7 +105,7 @@ const output::Unit* bracketUnit(std::string_view help, bool second) {
     if (const auto alternative = units.find(" or "); alternative != std::string_view::npos) {
         units = second ? units.substr(alternative + 4) : units.substr(0, alternative);
     }
-    return output::findUnit(units);
+    return output::findWrittenUnit(units);
 }
 
 void addUnitOptions(CLI::App& app, UnitOptions& options) {

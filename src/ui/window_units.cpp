@@ -26,7 +26,7 @@ Bracket findBracket(std::string_view label) {
 
 // The unit of a difference, as a value per unit has: "bar" and "°C" too.
 const output::Unit* differenceUnit(std::string_view spelling) {
-    const output::Unit* unit = output::findUnit(spelling);
+    const output::Unit* unit = output::findWrittenUnit(spelling);
     if (unit != nullptr && unit->quantity == output::Quantity::kPressure) {
         return output::findUnit(output::Quantity::kPressureDifference, spelling);
     }

@@ -66,7 +66,7 @@ TEST(NumberText, GermanNumericLocaleStillGivesPoints) {
     EXPECT_EQ(parseDecimal("12.5"), 12.5);
 }
 
-// Limits by the factors 1 psi = 6894.757293168 Pa, °F = °C * 9/5 + 32, 1 in = 25.4 mm.
+// Limits by the factors 1 psi = 6894.757293168 Pa, °F = °C * 9/5 + 32, 1 ft = 0.3048 m.
 TEST(NumberText, LimitsNamedInATextFollowTheChosenUnits) {
     const std::string text =
         "0.01 <= t <= 2000 °C at 0.00611213 < p <= 100 bar; He up to 2044K; H2O < 0°C; "
@@ -74,7 +74,7 @@ TEST(NumberText, LimitsNamedInATextFollowTheChosenUnits) {
     EXPECT_EQ(shownLimits(text, {}), text);
     EXPECT_EQ(shownLimits(text, *presetChoice("us")),
               "32.018 <= t <= 3632 °F at 0.088649 < p <= 1450.38 psia; He up to 3219.53°F; "
-              "H2O < 32°F; 3.93701 - 19.685in; -40 °F; 20 m/s");
+              "H2O < 32°F; 0.328084 - 1.64042ft; -40 °F; 20 m/s");
     UnitChoice gauge;
     ASSERT_EQ(applyUnitList("p=barg", gauge), "");
     EXPECT_EQ(shownLimits("p > 10 bar, 0 < p < p_c (220.64 bar)", gauge),

@@ -40,7 +40,7 @@ constexpr auto kWrittenUnits = std::to_array<WrittenUnit>({
     {R::kMillinewtonPerMetre, Q::kSurfaceTension, "mN/m"},
     {R::kKilowatt, Q::kPower, "kW"},
     {R::kMetre, Q::kLength, "m"},
-    {R::kMillimetre, Q::kLength, "mm"},
+    {R::kMillimetre, Q::kDiameter, "mm"},
     {R::kSquareMillimetre, Q::kArea, "mm²"},
     {R::kPascal, Q::kPressureDifference, "Pa"},
     {R::kMillibar, Q::kPressureDifference, "mbar"},

@@ -52,6 +52,7 @@ constexpr auto kQuantities = std::to_array<QuantityNames>({
     {"alpha", "heat-transfer coefficient"},
     {"sigma", "surface tension"},
     {"G", "mass flux"},
+    {"d", "diameter"},
 });
 static_assert(kQuantities.size() == kQuantityCount);
 
@@ -149,6 +150,11 @@ constexpr auto kUnits = std::to_array<Unit>({
     {"kg/m²h", "kg/m2h", Q::kMassFlux, 1.0 / kHour, 0.0, false},
     {"lb/ft²s", "lb/ft2s", Q::kMassFlux, kPound / (kFoot * kFoot), 0.0, false},
     {"lb/ft²h", "lb/ft2h", Q::kMassFlux, kPound / (kFoot * kFoot) / kHour, 0.0, false},
+    {"mm", "", Q::kDiameter, 1e-3, 0.0, false},
+    {"cm", "", Q::kDiameter, 1e-2, 0.0, false},
+    {"m", "", Q::kDiameter, 1.0, 0.0, false},
+    {"in", "", Q::kDiameter, kInch, 0.0, false},
+    {"ft", "", Q::kDiameter, kFoot, 0.0, false},
 });
 
 struct PresetUnit {
@@ -178,6 +184,7 @@ constexpr auto kSiMpa = std::to_array<PresetUnit>({
     {Q::kHeatTransferCoefficient, "W/m²K"},
     {Q::kSurfaceTension, "N/m"},
     {Q::kMassFlux, "kg/m²s"},
+    {Q::kDiameter, "m"},
 });
 static_assert(kSiMpa.size() == kQuantityCount);
 
@@ -195,7 +202,7 @@ constexpr auto kUs = std::to_array<PresetUnit>({
     {Q::kNormalVolumeFlow, "Nft³/h"},
     {Q::kPower, "BTU/h"},
     {Q::kVelocity, "ft/s"},
-    {Q::kLength, "in"},
+    {Q::kLength, "ft"},
     {Q::kArea, "in²"},
     {Q::kDynamicViscosity, "lb/fth"},
     {Q::kKinematicViscosity, "ft²/s"},
@@ -203,6 +210,7 @@ constexpr auto kUs = std::to_array<PresetUnit>({
     {Q::kHeatTransferCoefficient, "BTU/hft²°F"},
     {Q::kSurfaceTension, "mN/m"},
     {Q::kMassFlux, "lb/ft²s"},
+    {Q::kDiameter, "in"},
 });
 static_assert(kUs.size() == kQuantityCount);
 
@@ -350,6 +358,10 @@ const Unit* findUnit(std::string_view spelling) {
         }
     }
     return nullptr;
+}
+
+const Unit* findWrittenUnit(std::string_view symbol) {
+    return symbol == "mm" ? findUnit(Quantity::kDiameter, symbol) : findUnit(symbol);
 }
 
 bool UnitChoice::isWritten() const {

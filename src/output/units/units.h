@@ -23,7 +23,7 @@ enum class Quantity : int {
     kNormalVolumeFlow,
     kPower,  //!< and heat flow
     kVelocity,
-    kLength,  //!< and diameter
+    kLength,  //!< of tubes, levels (written in m)
     kArea,
     kDynamicViscosity,
     kKinematicViscosity,
@@ -31,10 +31,11 @@ enum class Quantity : int {
     kHeatTransferCoefficient,
     kSurfaceTension,
     kMassFlux,  //!< mass flow per cross section
+    kDiameter,  //!< and widths, heights, roughness (written in mm)
 };
 
 //! Number of quantities.
-inline constexpr int kQuantityCount = 21;
+inline constexpr int kQuantityCount = 22;
 
 //! Short key of a quantity as options spell it ("p", "dp", "t", "h", ...).
 [[nodiscard]] std::string_view quantityKey(Quantity quantity);
@@ -64,6 +65,10 @@ struct Unit {
 
 //! The unit of any quantity spelled so; nullptr when there is none.
 [[nodiscard]] const Unit* findUnit(std::string_view spelling);
+
+//! The unit the program writes values in under this symbol (as a label's "[mm]" names it):
+//! "mm" is a diameter's, "m" a length's, any other as findUnit finds it.
+[[nodiscard]] const Unit* findWrittenUnit(std::string_view symbol);
 
 //! Default reference of gauge pressures [bar].
 inline constexpr double kStandardAtmosphereBar = 1.01325;

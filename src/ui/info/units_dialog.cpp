@@ -37,7 +37,7 @@ constexpr std::array<std::string_view, output::kQuantityCount> kQuantityLabels{
     "normal volume flow =",
     "power, heat flow =",
     "velocity w =",
-    "length, diameter =",
+    "length l =",
     "area A =",
     "dynamic viscosity eta =",
     "kinematic viscosity nu =",
@@ -45,6 +45,7 @@ constexpr std::array<std::string_view, output::kQuantityCount> kQuantityLabels{
     "heat-transfer coefficient alpha =",
     "surface tension sigma =",
     "mass flux G =",
+    "diameter, width d =",
 };
 
 constexpr std::size_t kFixedControls = 9;
@@ -56,8 +57,8 @@ constexpr auto makeControls() {
          0, kPresetGroup},
         {kIdUnitsSiMpa, ControlKind::kRadio, "SI with MPa (MPa, K, kJ/kg, kg/s, kW, m, ...)", 1, 0,
          kPresetGroup},
-        {kIdUnitsUs, ControlKind::kRadio, "US customary (psia, °F, BTU/lb, lb/h, BTU/h, in, ...)",
-         2, 0, kPresetGroup},
+        {kIdUnitsUs, ControlKind::kRadio,
+         "US customary (psia, °F, BTU/lb, lb/h, BTU/h, ft, in, ...)", 2, 0, kPresetGroup},
         {kIdUnitsReference, ControlKind::kEdit, "reference of gauge pressures (bar) =", 3, 0,
          kPresetGroup},
         {kStaticId, ControlKind::kGroup, kQuantityGroup, 1, 0, "", 2},

@@ -136,6 +136,9 @@ TEST(UnitChoice, PresetsAndListsReadBack) {
         EXPECT_NE(us->units[static_cast<std::size_t>(i)], nullptr) << i;
     }
     EXPECT_EQ(us->unit(Quantity::kPressure)->symbol, "psia");
+    // tube lengths and levels, written in m, in feet; diameters, written in mm, in inches
+    EXPECT_EQ(&shownUnit(*findWrittenUnit("m"), *us), findUnit(Quantity::kLength, "ft"));
+    EXPECT_EQ(&shownUnit(*findWrittenUnit("mm"), *us), findUnit(Quantity::kDiameter, "in"));
     EXPECT_TRUE(presetChoice("written")->isWritten());
     EXPECT_EQ(presetChoice("si-mpa")->unit(Quantity::kPressure)->symbol, "MPa");
     EXPECT_FALSE(presetChoice("imperial").has_value());

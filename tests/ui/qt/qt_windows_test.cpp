@@ -351,7 +351,7 @@ TEST(QtWindows, InputsShownInALargerUnitKeepTheirDigits) {
     struct MetreUnits {
         MetreUnits() {
             output::UnitChoice metres;
-            EXPECT_EQ(output::applyUnitList("l=m", metres), "");
+            EXPECT_EQ(output::applyUnitList("d=m", metres), "");
             setWindowUnits(metres);
         }
         ~MetreUnits() { setWindowUnits({}); }
