@@ -14,7 +14,7 @@
 #include "output/messages/messages.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
-#include "ui/window_units.h"
+#include "support/window_units_scope.h"
 
 namespace vaporis::ui {
 namespace {
@@ -84,9 +84,7 @@ TEST(FieldRules, WriteNumberLeavesTheNoValueMarkerEmptyOnlyInResults) {
 }
 
 TEST(FieldRules, InputsInAnotherUnitReadBackAsTheValuesTheyStandFor) {
-    output::UnitChoice gauge;
-    ASSERT_EQ(output::applyUnitList("p=barg,t=F", gauge), "");
-    setWindowUnits(gauge);
+    const test::WindowUnitsScope units("p=barg,t=F");
     test::ScriptedPort port;
     for (const auto& [label, value, shown] :
          {std::tuple{"pressure p [bar] =", 0.5, "-0.51325"},
@@ -98,7 +96,6 @@ TEST(FieldRules, InputsInAnotherUnitReadBackAsTheValuesTheyStandFor) {
         int error = kNoInputError;
         EXPECT_EQ(readNumber(port, kField, kNegativeAllowed, kNotEmpty, error), value);
     }
-    setWindowUnits({});
 }
 
 TEST(FieldRules, ReadRadio3TakesTheLastCheckedButton) {

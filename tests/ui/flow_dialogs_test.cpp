@@ -14,6 +14,7 @@
 #include "processes/tools/ambient_data.h"
 #include "project/session_flags.h"
 #include "support/scripted_port.h"
+#include "support/window_units_scope.h"
 #include "ui/flow/gas_flow_dialog.h"
 #include "ui/flow/steam_flow_dialog.h"
 #include "ui/window_units.h"
@@ -101,10 +102,7 @@ TEST_F(SteamFlow, FlowLabelsFollowTheUnitChoiceAndTheTableCopiesTypedCommasAsPoi
 
 // 10 kg/s is 79366.4144 lb/h (1 lb = 0.45359237 kg); 10 lb/s typed is 4.5359237 kg/s.
 TEST_F(SteamFlow, FlowsAreShownAndReadInTheChosenMassUnitPerHourOrPerSecond) {
-    struct UsUnits {
-        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
-        ~UsUnits() { setWindowUnits({}); }
-    } units;
+    const test::WindowUnitsScope units("us");
     process_.setInput(SteamFlowProcess::kInMassFlow, 10.0);
     test::ScriptedPort port;
     SteamFlowDialog(port, process_, state_, flags_).opened();

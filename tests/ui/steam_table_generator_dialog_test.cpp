@@ -8,8 +8,8 @@
 #include "project/session_flags.h"
 #include "support/scripted_port.h"
 #include "support/temporary_folder.h"
+#include "support/window_units_scope.h"
 #include "ui/steam_table/steam_table_dialog.h"
-#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -53,10 +53,7 @@ TEST(SteamTableGenerator, OpensFromTheSteamTableAndWritesTheChosenTable) {
 
 // 212 °F is 100 °C, whose saturation pressure 1.01418 bar is 14.7094 psia; 1 bar is 14.5038 psia.
 TEST(SteamTableGenerator, RangesAndTableFollowTheWindowUnits) {
-    struct UsUnits {
-        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
-        ~UsUnits() { setWindowUnits({}); }
-    } units;
+    const test::WindowUnitsScope units("us");
     test::ScriptedPort port;
     SteamTableGeneratorDialog dialog(port);
     dialog.opened();

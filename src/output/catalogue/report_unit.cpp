@@ -68,20 +68,26 @@ ReportUnit flowUnit(ReportUnit perSecond, double timeFactor) {
 }
 
 const output::Unit* writtenUnit(ReportUnit unit) {
-    for (const auto& [reportUnit, quantity, symbol] : kWrittenUnits) {
-        if (reportUnit == unit) {
-            return output::findUnit(quantity, symbol);
+    // Looked up once: a table of many rows asks for every value.
+    static const auto kUnits = [] {
+        std::array<const output::Unit*, kUnitCount> units{};
+        for (const auto& [reportUnit, quantity, symbol] : kWrittenUnits) {
+            units[static_cast<std::size_t>(reportUnit)] = output::findUnit(quantity, symbol);
         }
-    }
-    return nullptr;
+        return units;
+    }();
+    const auto number = static_cast<int>(unit);
+    return number < 0 || number >= kUnitCount ? nullptr : kUnits[static_cast<std::size_t>(number)];
 }
 
 const output::Unit* perUnitOf(ReportUnit unit) {
+    static const Unit* const kPerKelvin = findUnit(Quantity::kTemperatureDifference, "K");
+    static const Unit* const kPerBar = findUnit(Quantity::kPressureDifference, "bar");
     switch (unit) {
         case ReportUnit::kPerKelvin:
-            return findUnit(Quantity::kTemperatureDifference, "K");
+            return kPerKelvin;
         case ReportUnit::kPerBar:
-            return findUnit(Quantity::kPressureDifference, "bar");
+            return kPerBar;
         default:
             return nullptr;
     }

@@ -106,6 +106,9 @@ std::string limitText(std::string_view number, const Unit& written, const UnitCh
 }  // namespace
 
 std::string shownLimits(std::string_view text, const UnitChoice& choice) {
+    if (choice.isWritten()) {
+        return std::string(text);
+    }
     std::string shown;
     std::size_t copied = 0;
     std::optional<Number> previous;

@@ -26,12 +26,12 @@
 #include "app/main_menu.h"
 #include "app/module_registry.h"
 #include "output/diagrams/diagram_file_writer.h"
+#include "support/window_units_scope.h"
 #include "ui/qt/display_list_painter.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_test_support.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_validity_window.h"
-#include "ui/window_units.h"
 
 namespace vaporis::ui {
 namespace {
@@ -309,10 +309,7 @@ QString fieldLabel(QWidget& window, int id) {
 // its row: h' = 1154.5 kJ/kg = 496.35 BTU/lb; the compressibility 0.021588 1/bar is 0.0014885
 // 1/psi.
 TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
-    struct UsUnits {
-        UsUnits() { setWindowUnits(*output::presetChoice("us")); }
-        ~UsUnits() { setWindowUnits({}); }
-    } units;
+    const test::WindowUnitsScope units("us");
     project::ModuleObjects objects;
     test::Watchdog watchdog;
     std::vector<QString> shown;
@@ -348,14 +345,7 @@ TEST(QtWindows, SteamTableInUsUnitsReadsAndShowsPsiaFahrenheitAndBtuPerPound) {
 // 0.045 mm is 0.000045 m: an input shown in a larger unit keeps its digits, never "0.0000",
 // which OK would read back as no roughness at all.
 TEST(QtWindows, InputsShownInALargerUnitKeepTheirDigits) {
-    struct MetreUnits {
-        MetreUnits() {
-            output::UnitChoice metres;
-            EXPECT_EQ(output::applyUnitList("d=m", metres), "");
-            setWindowUnits(metres);
-        }
-        ~MetreUnits() { setWindowUnits({}); }
-    } units;
+    const test::WindowUnitsScope units("d=m");
     project::ModuleObjects objects;
     objects.steamFlowProcess.setInput(processes::SteamFlowProcess::kInRoughness, 0.045);
     const app::ModuleRow& row = *app::moduleOfMenuButton(app::kIdSteamFlowProcess);
